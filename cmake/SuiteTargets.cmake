@@ -1,0 +1,51 @@
+# Shared compile settings and the small helpers every program's CMakeLists uses.
+
+add_library(suite_warnings INTERFACE)
+if(MSVC)
+  target_compile_options(suite_warnings INTERFACE /W4 /utf-8 $<$<BOOL:${SUITE_WERROR}>:/WX>)
+else()
+  target_compile_options(suite_warnings INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+    -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough
+    $<$<BOOL:${SUITE_WERROR}>:-Werror>)
+  # GCC 12 reports false "maybe uninitialized" on std::optional of Qt's
+  # implicitly shared types at -O2.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(suite_warnings INTERFACE -Wno-maybe-uninitialized)
+  endif()
+endif()
+if(SUITE_SANITIZE)
+  target_compile_options(suite_warnings INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(suite_warnings INTERFACE -fsanitize=address,undefined)
+endif()
+
+# A plain C++ library: the rules or format of one program, no Qt.
+function(suite_core_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC suite_warnings)
+endfunction()
+
+# A GoogleTest executable whose cases CTest lists as <prefix>.<Suite>.<Case>.
+# Window tests link suite_testing, whose main() starts a headless QApplication.
+function(suite_gtest name prefix)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} suite_warnings)
+  gtest_discover_tests(${name}
+    TEST_PREFIX "${prefix}."
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+               TIMEOUT 120)
+endfunction()
+
+# A Google Benchmark executable; never registered with CTest.
+function(suite_benchmark name)
+  if(NOT SUITE_BENCHMARKS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark suite_warnings)
+endfunction()

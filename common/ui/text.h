@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// Qt-side views of the shared text and number rules.
+namespace suite {
+
+QString fromCp1252(const QByteArray& bytes);
+QByteArray toCp1252(const QString& text);
+
+// A whole number grouped with the user's locale thousands separator, as the
+// "#,###" patterns show it (zero as an empty text).
+QString groupedNumber(qint64 value);
+
+// Typed text read as a real number; nothing when it is not one.
+std::optional<double> readRealNumber(const QString& text);
+
+} // namespace suite
