@@ -38,4 +38,9 @@ std::optional<double> readRealNumber(const QString& text)
     return numbers::parseReal(text.toStdString());
 }
 
+std::filesystem::path toPath(const QString& path)
+{
+    return std::filesystem::path(path.toStdU16String());
+}
+
 } // namespace suite

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <filesystem>
 #include <optional>
 
 // Qt-side views of the shared text and number rules.
@@ -17,5 +18,8 @@ QString groupedNumber(qint64 value);
 
 // Typed text read as a real number; nothing when it is not one.
 std::optional<double> readRealNumber(const QString& text);
+
+// A path as the plain C++ file functions take it.
+std::filesystem::path toPath(const QString& path);
 
 } // namespace suite
