@@ -25,10 +25,14 @@ suite_install_missing() {
   apt-get update -qq
   # The nginx package must not try to start a system-wide server here: the
   # Tailfetch tests start their own on a free loopback port.
-  printf '#!/bin/sh\nexit 101\n' > /usr/sbin/policy-rc.d && chmod +x /usr/sbin/policy-rc.d
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
-  local rc=$?
-  rm -f /usr/sbin/policy-rc.d
+  local own_policy=0
+  if [ ! -e /usr/sbin/policy-rc.d ]; then
+    printf '#!/bin/sh\nexit 101\n' > /usr/sbin/policy-rc.d && chmod +x /usr/sbin/policy-rc.d
+    own_policy=1
+  fi
+  local rc=0
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" || rc=$?
+  [ $own_policy -eq 1 ] && rm -f /usr/sbin/policy-rc.d
   return $rc
 }
 
