@@ -1,0 +1,150 @@
+#include "core/profiles.h"
+
+#include "core/text_files.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace aliasmith {
+namespace {
+
+char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
+bool endsWithNoCase(std::string_view text, std::string_view ending)
+{
+    if (text.size() < ending.size())
+        return false;
+    const auto tail = text.substr(text.size() - ending.size());
+    return std::equal(tail.begin(), tail.end(), ending.begin(),
+                      [](char a, char b) { return lower(a) == lower(b); });
+}
+
+bool isHidden(const std::filesystem::directory_entry& entry)
+{
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesW(entry.path().c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+#else
+    return entry.path().filename().native().starts_with('.');
+#endif
+}
+
+bool lessNoCase(const std::string& a, const std::string& b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return lower(x) < lower(y); });
+}
+
+// Device names Windows opens instead of a file, whatever extension follows.
+bool isReservedDeviceName(std::string_view name)
+{
+    const auto stem = name.substr(0, name.find('.'));
+    std::string upper;
+    for (const char c : trimSpaces(stem))
+        upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    static constexpr std::array<std::string_view, 4> plain{"CON", "PRN", "AUX", "NUL"};
+    if (std::find(plain.begin(), plain.end(), upper) != plain.end())
+        return true;
+    return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) &&
+           upper[3] >= '0' && upper[3] <= '9';
+}
+
+} // namespace
+
+AliasRow parseRowLine(std::string_view line)
+{
+    AliasRow row;
+    const auto first = line.find(' ');
+    row.trueIp = std::string(line.substr(0, first));
+    if (first == std::string_view::npos)
+        return row;
+    const auto rest = line.substr(first + 1);
+    const auto second = rest.find(' ');
+    row.alias = std::string(rest.substr(0, second));
+    if (second != std::string_view::npos)
+        row.nick = std::string(rest.substr(second + 1));
+    return row;
+}
+
+Profile parseProfile(std::string_view bytes)
+{
+    Profile profile;
+    const auto lines = splitLines(decodeText(bytes));
+    if (lines.empty())
+        return profile;
+    profile.ownAddress = lines[0];
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        profile.rows.push_back(parseRowLine(lines[i]));
+    return profile;
+}
+
+std::string formatProfile(const Profile& profile)
+{
+    std::string text = profile.ownAddress + "\r\n";
+    for (const auto& row : profile.rows)
+        text += row.trueIp + ' ' + row.alias + ' ' + row.nick + "\r\n";
+    return encodeText(text);
+}
+
+std::vector<std::string> listProfiles(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    std::filesystem::directory_iterator it(folder, ec);
+    if (ec)
+        return names;
+    for (const auto& entry : it) {
+        std::error_code typeError;
+        if (!entry.is_regular_file(typeError) || isHidden(entry))
+            continue;
+        const std::string fileName = utf8FromPath(entry.path().filename());
+        if (!endsWithNoCase(fileName, kProfileExtension))
+            continue;
+        names.push_back(fileName.substr(0, fileName.size() - kProfileExtension.size()));
+    }
+    std::sort(names.begin(), names.end(), lessNoCase);
+    return names;
+}
+
+NameCheck checkProfileName(std::string_view name)
+{
+    if (trimSpaces(name).empty())
+        return NameCheck::Empty;
+    if (name == "." || name == "..")
+        return NameCheck::NotAFileName;
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return NameCheck::NotAFileName;
+        if (std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
+            return NameCheck::NotAFileName;
+    }
+    if (isReservedDeviceName(name))
+        return NameCheck::NotAFileName;
+    return NameCheck::Ok;
+}
+
+std::filesystem::path profilePath(const std::filesystem::path& folder, std::string_view name)
+{
+    return folder / pathFromUtf8(std::string(name) + std::string(kProfileExtension));
+}
+
+std::filesystem::path pathFromUtf8(std::string_view utf8)
+{
+    return std::filesystem::path(
+        std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
+std::string utf8FromPath(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(reinterpret_cast<const char*>(text.data()), text.size());
+}
+
+} // namespace aliasmith

@@ -1,0 +1,522 @@
+#include "ui/main_window.h"
+
+#include "ui/about_dialog.h"
+
+#include "core/aliases.h"
+#include "core/settings.h"
+#include "core/text_files.h"
+
+#include "common/core/file_io.h"
+#include "common/ui/dialogs.h"
+#include "common/ui/text.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
+#include <QTreeWidget>
+
+#include <system_error>
+
+namespace aliasmith {
+namespace {
+
+constexpr int kWindowWidth = 520;
+constexpr int kButtonHeight = 26;
+
+QString qs(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string utf8(const QString& text) { return text.toStdString(); }
+
+// Only the nick is the user's to edit; addresses come from "Add" and
+// "Update masks".
+class NickOnlyDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override
+    {
+        if (index.column() != 0)
+            return nullptr;
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    }
+};
+
+template <typename T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const QString& programDir, suite::Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), programDir_(programDir), dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Aliasmith Alias Manager"));
+    buildControls();
+    Form_Load();
+}
+
+void MainWindow::buildControls()
+{
+    Frame1_ = named(new QGroupBox(QStringLiteral("Hamachi directory"), this), "Frame1");
+    Frame1_->setGeometry(8, 6, 290, 74);
+    txtPath_ = named(new QLineEdit(Frame1_), "txtPath");
+    txtPath_->setGeometry(10, 38, 232, 24);
+    cmbPath_ = named(new QPushButton(QStringLiteral("..."), Frame1_), "cmbPath");
+    cmbPath_->setGeometry(248, 37, 32, kButtonHeight);
+
+    Frame2_ = named(new QGroupBox(QStringLiteral("Language"), this), "Frame2");
+    Frame2_->setGeometry(306, 6, 206, 74);
+    Label4_ = named(new QLabel(QStringLiteral("Select Aliasmith's language:"), Frame2_), "Label4");
+    Label4_->setGeometry(10, 20, 190, 16);
+    cboLang_ = named(new QComboBox(Frame2_), "cboLang");
+    cboLang_->setGeometry(10, 38, 186, 24);
+
+    Frame3_ = named(new QGroupBox(QStringLiteral("Profile"), this), "Frame3");
+    Frame3_->setGeometry(8, 86, 504, 90);
+    Label2_ = named(new QLabel(QStringLiteral("Select your alias profile:"), Frame3_), "Label2");
+    Label2_->setGeometry(10, 24, 280, 16);
+    cboProfile_ = named(new QComboBox(Frame3_), "cboProfile");
+    cboProfile_->setGeometry(10, 44, 280, 24);
+    cmbNew_ = named(new QPushButton(QStringLiteral("New..."), Frame3_), "cmbNew");
+    cmbNew_->setGeometry(300, 43, 94, kButtonHeight);
+    cmbDelete_ = named(new QPushButton(QStringLiteral("Delete"), Frame3_), "cmbDelete");
+    cmbDelete_->setGeometry(400, 43, 94, kButtonHeight);
+
+    fraAlias_ = named(new QGroupBox(QStringLiteral("Aliases"), this), "fraAlias");
+    fraAlias_->setGeometry(8, 184, 504, 232);
+    Label1_ = named(new QLabel(QStringLiteral("Your Hamachi IP address:"), fraAlias_), "Label1");
+    Label1_->setGeometry(10, 28, 170, 16);
+    txtIP_ = named(new QLineEdit(fraAlias_), "txtIP");
+    txtIP_->setGeometry(184, 24, 160, 24);
+    Label3_ = named(new QLabel(QStringLiteral("Add IP:"), fraAlias_), "Label3");
+    Label3_->setGeometry(10, 58, 170, 16);
+    txtFriend_ = named(new QLineEdit(fraAlias_), "txtFriend");
+    txtFriend_->setGeometry(184, 54, 160, 24);
+    lstAlias_ = named(new QTreeWidget(fraAlias_), "lstAlias");
+    lstAlias_->setGeometry(10, 86, 484, 104);
+    lstAlias_->setColumnCount(3);
+    lstAlias_->setHeaderLabels(
+        {QStringLiteral("Name"), QStringLiteral("Friends IP"), QStringLiteral("Alias")});
+    lstAlias_->setRootIsDecorated(false);
+    lstAlias_->setUniformRowHeights(true);
+    lstAlias_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstAlias_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstAlias_->setEditTriggers(QAbstractItemView::DoubleClicked |
+                               QAbstractItemView::EditKeyPressed |
+                               QAbstractItemView::SelectedClicked);
+    lstAlias_->setItemDelegate(new NickOnlyDelegate(lstAlias_));
+    lstAlias_->header()->setStretchLastSection(true);
+    lstAlias_->setColumnWidth(0, 160);
+    lstAlias_->setColumnWidth(1, 160);
+
+    // The row buttons belong to the window, not to the frame, and are
+    // hidden and shown with it.
+    cmbAdd_ = named(new QPushButton(QStringLiteral("Add"), this), "cmbAdd");
+    cmbAdd_->setGeometry(360, 184 + 53, 100, kButtonHeight);
+    cmbDelSel_ = named(new QPushButton(QStringLiteral("Delete Selected"), this), "cmbDelSel");
+    cmbDelSel_->setGeometry(18, 184 + 198, 130, kButtonHeight);
+    cmbUpdate_ = named(new QPushButton(QStringLiteral("Update Masks"), this), "cmbUpdate");
+    cmbUpdate_->setGeometry(156, 184 + 198, 130, kButtonHeight);
+
+    cmbAbout_ = named(new QPushButton(QStringLiteral("About..."), this), "cmbAbout");
+    cmbSave_ = named(new QPushButton(QStringLiteral("Save"), this), "cmbSave");
+    cmbUse_ = named(new QPushButton(QStringLiteral("Use profile"), this), "cmbUse");
+    cmbUnload_ = named(new QPushButton(QStringLiteral("Unload profile"), this), "cmbUnload");
+    cmbSave_->setEnabled(false);
+    cmbUse_->setEnabled(false);
+    cmbUnload_->setEnabled(false);
+
+    connect(cmbPath_, &QPushButton::clicked, this, &MainWindow::cmbPath_Click);
+    connect(cboProfile_, &QComboBox::currentIndexChanged, this, &MainWindow::cboProfile_Click);
+    connect(cmbNew_, &QPushButton::clicked, this, &MainWindow::cmbNew_Click);
+    connect(cmbDelete_, &QPushButton::clicked, this, &MainWindow::cmbDelete_Click);
+    connect(cmbAdd_, &QPushButton::clicked, this, &MainWindow::cmbAdd_Click);
+    connect(cmbDelSel_, &QPushButton::clicked, this, &MainWindow::cmbDelSel_Click);
+    connect(cmbUpdate_, &QPushButton::clicked, this, &MainWindow::cmbUpdate_Click);
+    connect(cmbSave_, &QPushButton::clicked, this, &MainWindow::cmbSave_Click);
+    connect(cmbUse_, &QPushButton::clicked, this, &MainWindow::cmbUse_Click);
+    connect(cmbUnload_, &QPushButton::clicked, this, &MainWindow::cmbUnload_Click);
+    connect(cmbAbout_, &QPushButton::clicked, this, &MainWindow::cmbAbout_Click);
+}
+
+void MainWindow::GoUp()
+{
+    fraAlias_->hide();
+    cmbAdd_->hide();
+    cmbDelSel_->hide();
+    cmbUpdate_->hide();
+    setFixedSize(kWindowWidth, kCompactHeight);
+    cmbAbout_->setGeometry(8, kCompactButtonTop, 100, kButtonHeight);
+    cmbSave_->setGeometry(196, kCompactButtonTop, 100, kButtonHeight);
+    cmbUse_->setGeometry(304, kCompactButtonTop, 100, kButtonHeight);
+    cmbUnload_->setGeometry(412, kCompactButtonTop, 100, kButtonHeight);
+}
+
+void MainWindow::GoDown()
+{
+    setFixedSize(kWindowWidth, kFullHeight);
+    cmbAbout_->setGeometry(8, kFullButtonTop, 100, kButtonHeight);
+    cmbSave_->setGeometry(196, kFullButtonTop, 100, kButtonHeight);
+    cmbUse_->setGeometry(304, kFullButtonTop, 100, kButtonHeight);
+    cmbUnload_->setGeometry(412, kFullButtonTop, 100, kButtonHeight);
+    fraAlias_->show();
+    cmbAdd_->show();
+    cmbDelSel_->show();
+    cmbUpdate_->show();
+}
+
+void MainWindow::CarregarIdioma(const QString& languageName)
+{
+    const Language shown = languageName == QStringLiteral("English") ? Language::English
+                                                                      : Language::Portuguese;
+    for (const Caption& caption : captionTable()) {
+        auto* widget = findChild<QWidget*>(qs(caption.control));
+        if (auto* frame = qobject_cast<QGroupBox*>(widget))
+            frame->setTitle(qs(caption.in(shown)));
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            label->setText(qs(caption.in(shown)));
+        else if (auto* button = qobject_cast<QPushButton*>(widget))
+            button->setText(qs(caption.in(shown)));
+    }
+    const auto headings = columnHeadings(shown);
+    lstAlias_->setHeaderLabels({qs(headings[0]), qs(headings[1]), qs(headings[2])});
+}
+
+void MainWindow::Form_Load()
+{
+    GoUp();
+    cboLang_->addItem(qs(languageName(Language::English)));
+    cboLang_->addItem(qs(languageName(Language::Portuguese)));
+    cboLang_->setCurrentIndex(0);
+    cboLang_Click(0);
+    connect(cboLang_, &QComboBox::currentIndexChanged, this, &MainWindow::cboLang_Click);
+
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(settingsPath(), ec)) {
+        if (const auto bytes = fileio::readAll(settingsPath())) {
+            const Settings settings = parseSettings(*bytes);
+            txtPath_->setText(qs(settings.hamachiDirectory));
+            cboLang_->setCurrentIndex(settings.language == Language::English ? 0 : 1);
+        }
+    }
+    ListProfiles();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void MainWindow::Form_Unload()
+{
+    Settings settings;
+    settings.hamachiDirectory = utf8(txtPath_->text());
+    settings.language = language_;
+    if (!fileio::writeAtomically(settingsPath(), formatSettings(settings)))
+        report(settingsNotWritten(language_, utf8FromPath(settingsPath())));
+}
+
+void MainWindow::cboLang_Click(int index)
+{
+    if (index < 0)
+        return;
+    const QString name = cboLang_->itemText(index);
+    CarregarIdioma(name);
+    language_ = languageFromName(utf8(name)).value_or(Language::English);
+}
+
+void MainWindow::ListProfiles()
+{
+    const QSignalBlocker blocker(cboProfile_);
+    cboProfile_->clear();
+    for (const auto& name : listProfiles(profilesFolder()))
+        cboProfile_->addItem(qs(name));
+    // Refilling leaves no profile selected, like a fresh list.
+    cboProfile_->setCurrentIndex(-1);
+}
+
+void MainWindow::cboProfile_Click(int index)
+{
+    if (index < 0)
+        return;
+    const QString name = cboProfile_->itemText(index);
+    if (name.isEmpty())
+        return;
+    loadProfile(name);
+}
+
+bool MainWindow::loadProfile(const QString& name)
+{
+    lstAlias_->clear();
+    cmbDelSel_->setEnabled(false);
+    const auto path = profilePath(profilesFolder(), utf8(name));
+    std::error_code ec;
+    std::optional<std::string> bytes;
+    if (std::filesystem::is_regular_file(path, ec))
+        bytes = fileio::readAll(path);
+    if (!bytes) {
+        // The file went away (or was never a file) since the list was built:
+        // show the list as the folder now is, with nothing selected.
+        report(profileNotRead(language_, utf8FromPath(path)));
+        ListProfiles();
+        clearProfile();
+        return false;
+    }
+    const Profile profile = parseProfile(*bytes);
+    txtIP_->setText(qs(profile.ownAddress));
+    for (const auto& row : profile.rows)
+        appendRow(row);
+    cmbSave_->setEnabled(true);
+    cmbUse_->setEnabled(true);
+    cmbUnload_->setEnabled(true);
+    GoDown();
+    return true;
+}
+
+void MainWindow::clearProfile()
+{
+    txtIP_->clear();
+    lstAlias_->clear();
+    txtFriend_->clear();
+    cmbSave_->setEnabled(false);
+    cmbUse_->setEnabled(false);
+    cmbUnload_->setEnabled(false);
+    GoUp();
+}
+
+void MainWindow::selectProfile(const QString& name)
+{
+    int index = cboProfile_->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) // a file system that ignores case may list it spelled otherwise
+        index = cboProfile_->findText(name, Qt::MatchFixedString);
+    if (index < 0) {
+        const QSignalBlocker blocker(cboProfile_);
+        const int current = cboProfile_->currentIndex();
+        cboProfile_->addItem(name);
+        cboProfile_->setCurrentIndex(current);
+        index = cboProfile_->count() - 1;
+    }
+    if (index == cboProfile_->currentIndex())
+        cboProfile_Click(index);
+    else
+        cboProfile_->setCurrentIndex(index);
+}
+
+void MainWindow::cmbNew_Click()
+{
+    const Messages& text = messages(language_);
+    const auto answer =
+        dialogs_.input(this, qs(text.newProfileTitle), qs(text.newProfilePrompt));
+    if (!answer)
+        return;
+    const std::string name = utf8(*answer);
+    switch (checkProfileName(name)) {
+    case NameCheck::Empty:
+        dialogs_.message(this, suite::MessageIcon::Critical, qs(text.emptyNameTitle),
+                         qs(text.emptyNameText));
+        return;
+    case NameCheck::NotAFileName:
+        report(badProfileName(language_, name));
+        return;
+    case NameCheck::Ok:
+        break;
+    }
+
+    const auto folder = profilesFolder();
+    const auto path = profilePath(folder, name);
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec)) {
+        const MessageText question = replaceProfileQuestion(language_, name);
+        if (!dialogs_.question(this, suite::MessageIcon::Question, qs(question.title),
+                               qs(question.text)))
+            return;
+    }
+    std::filesystem::create_directories(folder, ec);
+    if (!fileio::writeAtomically(path, formatProfile({}))) {
+        report(profileNotWritten(language_, utf8FromPath(path)));
+        return;
+    }
+    txtIP_->clear();
+    lstAlias_->clear();
+    txtFriend_->clear();
+    cmbSave_->setEnabled(true);
+    cmbUse_->setEnabled(true);
+    cmbUnload_->setEnabled(true);
+    selectProfile(*answer);
+}
+
+void MainWindow::cmbSave_Click()
+{
+    const QString name = cboProfile_->currentText();
+    if (cboProfile_->currentIndex() < 0 || name.isEmpty())
+        return;
+    const auto folder = profilesFolder();
+    const auto path = profilePath(folder, utf8(name));
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (!fileio::writeAtomically(path, formatProfile(profileShown()))) {
+        // Keep the rows on screen: reloading now would throw the edits away.
+        report(profileNotWritten(language_, utf8FromPath(path)));
+        return;
+    }
+    ListProfiles();
+    selectProfile(name);
+}
+
+void MainWindow::cmbDelete_Click()
+{
+    const QString name = cboProfile_->currentText();
+    if (cboProfile_->currentIndex() < 0 || name.isEmpty())
+        return;
+    const auto path = profilePath(profilesFolder(), utf8(name));
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
+    if (ec) {
+        report(profileNotDeleted(language_, utf8FromPath(path)));
+        return;
+    }
+    ListProfiles();
+    clearProfile();
+}
+
+void MainWindow::cmbPath_Click()
+{
+    const QString chosen =
+        dialogs_.chooseFolder(this, qs(messages(language_).folderChooserTitle)).trimmed();
+    // Cancelling keeps the directory the user had set.
+    if (!chosen.isEmpty())
+        txtPath_->setText(QDir::toNativeSeparators(chosen));
+}
+
+void MainWindow::cmbAdd_Click()
+{
+    std::vector<std::string> aliases;
+    for (int i = 0; i < lstAlias_->topLevelItemCount(); ++i)
+        aliases.push_back(utf8(lstAlias_->topLevelItem(i)->text(2)));
+    const NextAlias next = nextAlias(utf8(txtIP_->text()), aliases);
+    const Messages& text = messages(language_);
+    switch (next.outcome) {
+    case NextAlias::Outcome::InvalidIp:
+        dialogs_.message(this, suite::MessageIcon::Critical, qs(text.invalidIpTitle),
+                         qs(text.invalidIpText));
+        return;
+    case NextAlias::Outcome::YourIpInvalid:
+        dialogs_.message(this, suite::MessageIcon::Critical, qs(text.invalidIpTitle),
+                         qs(text.yourIpInvalidText));
+        return;
+    case NextAlias::Outcome::Ok:
+        break;
+    }
+    appendRow({"FriendName", utf8(txtFriend_->text()), next.alias});
+    cmbDelSel_->setEnabled(true);
+}
+
+void MainWindow::cmbDelSel_Click()
+{
+    const auto selected = lstAlias_->selectedItems();
+    if (selected.isEmpty())
+        return;
+    delete selected.first();
+    if (lstAlias_->topLevelItemCount() == 0)
+        cmbDelSel_->setEnabled(false);
+}
+
+void MainWindow::cmbUpdate_Click()
+{
+    const int count = lstAlias_->topLevelItemCount();
+    const auto aliases =
+        renumberedAliases(utf8(txtIP_->text()), static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        lstAlias_->topLevelItem(i)->setText(2, qs(aliases[static_cast<std::size_t>(i)]));
+}
+
+void MainWindow::cmbUse_Click()
+{
+    const QString directory = txtPath_->text();
+    if (directory.isEmpty())
+        return;
+    const auto path = suite::toPath(directory) / "aliases.txt";
+    if (!fileio::writeAtomically(path, formatAliasesFile(profileShown().rows))) {
+        const Messages& text = messages(language_);
+        dialogs_.message(this, suite::MessageIcon::Critical, qs(text.invalidDirectoryTitle),
+                         qs(text.invalidDirectoryText));
+        return;
+    }
+    const MessageText done = profileInUse(language_, utf8(cboProfile_->currentText()));
+    dialogs_.message(this, suite::MessageIcon::Information, qs(done.title), qs(done.text));
+}
+
+void MainWindow::cmbUnload_Click()
+{
+    const QString directory = txtPath_->text();
+    if (directory.isEmpty())
+        return;
+    const auto path = suite::toPath(directory) / "aliases.txt";
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return;
+    std::filesystem::remove(path, ec);
+    if (ec) {
+        report(aliasesNotDeleted(language_, utf8FromPath(path)));
+        return;
+    }
+    const Messages& text = messages(language_);
+    dialogs_.message(this, suite::MessageIcon::Information, qs(text.unloadedTitle),
+                     qs(text.unloadedText));
+}
+
+void MainWindow::cmbAbout_Click()
+{
+    AboutDialog about(language_, this);
+    about.exec();
+}
+
+Profile MainWindow::profileShown() const
+{
+    Profile profile;
+    profile.ownAddress = utf8(txtIP_->text());
+    for (int i = 0; i < lstAlias_->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = lstAlias_->topLevelItem(i);
+        profile.rows.push_back({utf8(item->text(0)), utf8(item->text(1)), utf8(item->text(2))});
+    }
+    return profile;
+}
+
+void MainWindow::appendRow(const AliasRow& row)
+{
+    auto* item = new QTreeWidgetItem(lstAlias_, {qs(row.nick), qs(row.trueIp), qs(row.alias)});
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+}
+
+std::filesystem::path MainWindow::profilesFolder() const
+{
+    return suite::toPath(programDir_) / kProfilesFolder;
+}
+
+std::filesystem::path MainWindow::settingsPath() const
+{
+    return suite::toPath(programDir_) / "am.ini";
+}
+
+void MainWindow::report(const MessageText& message)
+{
+    dialogs_.message(this, suite::MessageIcon::Critical, qs(message.title), qs(message.text));
+}
+
+} // namespace aliasmith

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "core/language.h"
+#include "core/profiles.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <filesystem>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+namespace suite {
+class Dialogs;
+}
+
+namespace aliasmith {
+
+// frmMain: the profile list, the alias list of the selected profile, and
+// the buttons that write it into Hamachi's directory.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    MainWindow(const QString& programDir, suite::Dialogs& dialogs, QWidget* parent = nullptr);
+
+    Language language() const { return language_; }
+
+    // Window heights and the top edge of the bottom buttons in the two
+    // layouts, in pixels of the client area.
+    static constexpr int kCompactHeight = 3720 / 15 - 30;
+    static constexpr int kFullHeight = 7260 / 15 - 30;
+    static constexpr int kCompactButtonTop = 2820 / 15;
+    static constexpr int kFullButtonTop = 6360 / 15;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void GoUp();
+    void GoDown();
+    void CarregarIdioma(const QString& languageName);
+
+    void Form_Load();
+    void Form_Unload();
+    void cboLang_Click(int index);
+    void cboProfile_Click(int index);
+    void cmbNew_Click();
+    void cmbSave_Click();
+    void cmbDelete_Click();
+    void cmbPath_Click();
+    void cmbAdd_Click();
+    void cmbDelSel_Click();
+    void cmbUpdate_Click();
+    void cmbUse_Click();
+    void cmbUnload_Click();
+    void cmbAbout_Click();
+
+    void ListProfiles();
+    bool loadProfile(const QString& name);
+    void clearProfile();
+    void selectProfile(const QString& name);
+    Profile profileShown() const;
+    void appendRow(const AliasRow& row);
+    std::filesystem::path profilesFolder() const;
+    std::filesystem::path settingsPath() const;
+    void report(const MessageText& message);
+
+    QString programDir_;
+    suite::Dialogs& dialogs_;
+    Language language_ = Language::English;
+
+    QGroupBox* Frame1_ = nullptr;
+    QLineEdit* txtPath_ = nullptr;
+    QPushButton* cmbPath_ = nullptr;
+    QGroupBox* Frame2_ = nullptr;
+    QLabel* Label4_ = nullptr;
+    QComboBox* cboLang_ = nullptr;
+    QGroupBox* Frame3_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QComboBox* cboProfile_ = nullptr;
+    QPushButton* cmbNew_ = nullptr;
+    QPushButton* cmbDelete_ = nullptr;
+    QGroupBox* fraAlias_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QLineEdit* txtIP_ = nullptr;
+    QLabel* Label3_ = nullptr;
+    QLineEdit* txtFriend_ = nullptr;
+    QTreeWidget* lstAlias_ = nullptr;
+    QPushButton* cmbAdd_ = nullptr;
+    QPushButton* cmbDelSel_ = nullptr;
+    QPushButton* cmbUpdate_ = nullptr;
+    QPushButton* cmbSave_ = nullptr;
+    QPushButton* cmbUse_ = nullptr;
+    QPushButton* cmbUnload_ = nullptr;
+    QPushButton* cmbAbout_ = nullptr;
+};
+
+} // namespace aliasmith
