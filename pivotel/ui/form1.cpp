@@ -1,0 +1,281 @@
+#include "ui/form1.h"
+
+#include "common/ui/dialogs.h"
+#include "common/ui/text.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace pivotel {
+namespace {
+
+const QString kFilter = QStringLiteral("Sprites (.spr)|*.spr");
+
+// The descriptions keep the pieces they were written in; the fourth repeats
+// "uma" at its joint, as the text has always read.
+const std::array<QString, kOrientations.size()> kDescriptions{
+    QStringLiteral("Esse sprite também fica sempre voltado para o player, mas ")
+        + QStringLiteral("ele trava eixo Z ( vertical )."),
+    QStringLiteral("Esse sprite tem a mesma função do 'Side View', exceto que quando")
+        + QStringLiteral(" o player se aproxima dele, ele rotaciona a sua face para uma ")
+        + QStringLiteral("determinada direção."),
+    QStringLiteral("Sprite comum do Half Life. Sempre com sua face voltada para o player."),
+    QStringLiteral("Trava totalmente o sprite. Sua face sempre fica voltada para uma ")
+        + QStringLiteral("uma mesma direção, que é determinada pelo 'Angle' do env_sprite."),
+};
+
+// Lines end in LF then CR, as the About text was always written.
+const QString kAboutText = QStringLiteral("Tavrin Sprite Axis Editor\n\r"
+                                          "Made by Tavrin\n\r"
+                                          "Built with C++ and Qt 6");
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+Form1::Form1(suite::Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tavrin Sprite Axis Editor"));
+    buildControls();
+
+    connect(cmbPath, &QPushButton::clicked, this, &Form1::cmbPath_Click);
+    connect(cmbGet, &QPushButton::clicked, this, &Form1::cmbGet_Click);
+    connect(cmbSave, &QPushButton::clicked, this, &Form1::cmbSave_Click);
+    connect(cmbSaveAs, &QPushButton::clicked, this, &Form1::cmbSaveAs_Click);
+    connect(cmbAbout, &QPushButton::clicked, this, &Form1::cmbAbout_Click);
+}
+
+void Form1::buildControls()
+{
+    auto named = [](auto* widget, const char* name) {
+        widget->setObjectName(QString::fromLatin1(name));
+        return widget;
+    };
+
+    Frame1 = named(new QGroupBox(QStringLiteral("Sprite Location"), this), "Frame1");
+    txtPath = named(new QLineEdit(Frame1), "txtPath");
+    cmbPath = named(new QPushButton(QStringLiteral("..."), Frame1), "cmbPath");
+    cmbPath->setFixedWidth(cmbPath->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
+    cmbGet = named(new QPushButton(QStringLiteral("Get Sprite Info"), Frame1), "cmbGet");
+    Label2 = named(new QLabel(Frame1), "Label2");
+    auto* locationLayout = new QGridLayout(Frame1);
+    locationLayout->addWidget(txtPath, 0, 0);
+    locationLayout->addWidget(cmbPath, 0, 1);
+    locationLayout->addWidget(Label2, 1, 0);
+    locationLayout->addWidget(cmbGet, 1, 0, 1, 2, Qt::AlignRight);
+
+    Frame2 = named(new QGroupBox(QStringLiteral("Axis Info"), this), "Frame2");
+    Frame2->setMouseTracking(true);
+    Frame2->installEventFilter(this);
+    auto* axisLayout = new QVBoxLayout(Frame2);
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        auto* option = new QRadioButton(fromView(kOrientations[i].caption), Frame2);
+        option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+        option->setEnabled(false);
+        // A move over an option must not reach the frame, which clears the
+        // description.
+        option->setMouseTracking(true);
+        option->setAttribute(Qt::WA_NoMousePropagation);
+        option->installEventFilter(this);
+        axisLayout->addWidget(option);
+        options_[i] = option;
+    }
+    axisLayout->addStretch();
+
+    Frame3 = named(new QGroupBox(QStringLiteral("Description"), this), "Frame3");
+    Label1 = named(new QLabel(Frame3), "Label1");
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setMinimumWidth(220);
+    auto* descriptionLayout = new QVBoxLayout(Frame3);
+    descriptionLayout->addWidget(Label1);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(Frame2);
+    middle->addWidget(Frame3, 1);
+
+    cmbSave = named(new QPushButton(QStringLiteral("Save"), this), "cmbSave");
+    cmbSaveAs = named(new QPushButton(QStringLiteral("Save As..."), this), "cmbSaveAs");
+    cmbAbout = named(new QPushButton(QStringLiteral("?"), this), "cmbAbout");
+    cmbSave->setEnabled(false);
+    cmbSaveAs->setEnabled(false);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(cmbSave);
+    bottom->addWidget(cmbSaveAs);
+    bottom->addStretch();
+    bottom->addWidget(cmbAbout);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addLayout(middle, 1);
+    layout->addLayout(bottom);
+    resize(480, 300);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == Frame2) {
+            Frame2_MouseMove();
+        } else {
+            using Handler = void (Form1::*)();
+            static constexpr std::array<Handler, kOrientations.size()> handlers{
+                &Form1::Option1_MouseMove, &Form1::Option2_MouseMove, &Form1::Option3_MouseMove,
+                &Form1::Option4_MouseMove};
+            for (std::size_t i = 0; i < options_.size(); ++i) {
+                if (watched == options_[i])
+                    (this->*handlers[i])();
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::cmbPath_Click()
+{
+    const QString chosen = dialogs_.openFile(this, kFilter, txtPath->text());
+    if (!chosen.isEmpty())
+        txtPath->setText(chosen);
+}
+
+void Form1::cmbGet_Click()
+{
+    if (txtPath->text().isEmpty()) {
+        dialogs_.message(this, suite::MessageIcon::Information, QStringLiteral("Erro"),
+                         QStringLiteral("No sprite path"));
+        return;
+    }
+    // Switched on before the read, so they stay on when it fails.
+    EnableAll();
+
+    const QString path = txtPath->text();
+    sprite_ = readSprite(suite::toPath(path));
+    if (!sprite_) {
+        spritePath_.clear();
+        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Error"),
+                         QStringLiteral("Invalid sprite file"));
+        return;
+    }
+    spritePath_ = path;
+    showType(sprite_->type());
+}
+
+void Form1::showType(std::uint8_t type)
+{
+    // A type without an option leaves the last one shown in place.
+    const std::optional<Orientation> orientation = orientationOf(type);
+    if (!orientation)
+        return;
+    options_[orientation->value]->setChecked(true);
+    Label2->setText(fromView(orientation->typeText));
+}
+
+void Form1::EnableAll()
+{
+    for (QRadioButton* option : options_)
+        option->setEnabled(true);
+    cmbSave->setEnabled(true);
+    cmbSaveAs->setEnabled(true);
+}
+
+void Form1::CheckSprite()
+{
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        if (options_[i]->isChecked()) {
+            sprite_->setType(kOrientations[i].value);
+            return;
+        }
+    }
+}
+
+QString Form1::saveRefusal(bool toFileRead) const
+{
+    if (!sprite_)
+        return QStringLiteral("No sprite has been read. Use \"Get Sprite Info\" first.");
+    if (toFileRead && txtPath->text() != spritePath_)
+        return QStringLiteral("The path box does not name the sprite that was read. "
+                              "Use \"Get Sprite Info\" first.");
+    return {};
+}
+
+void Form1::cmbSave_Click()
+{
+    if (const QString refusal = saveRefusal(true); !refusal.isEmpty()) {
+        dialogs_.message(this, suite::MessageIcon::Exclamation, QStringLiteral("Error"), refusal);
+        return;
+    }
+    CheckSprite();
+    writeTo(spritePath_);
+}
+
+void Form1::cmbSaveAs_Click()
+{
+    if (const QString refusal = saveRefusal(false); !refusal.isEmpty()) {
+        dialogs_.message(this, suite::MessageIcon::Exclamation, QStringLiteral("Error"), refusal);
+        return;
+    }
+    const QString chosen =
+        dialogs_.saveFile(this, kFilter, saveAsPath_.isEmpty() ? spritePath_ : saveAsPath_);
+    if (chosen.isEmpty())
+        return;
+    saveAsPath_ = chosen;
+    CheckSprite();
+    // The file that was read stays the one "Save" writes.
+    writeTo(saveAsPath_);
+}
+
+void Form1::writeTo(const QString& path)
+{
+    std::string reason;
+    if (!writeSprite(suite::toPath(path), *sprite_, &reason)) {
+        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Error"),
+                         QStringLiteral("Could not save \"%1\": %2")
+                             .arg(path, QString::fromLocal8Bit(reason.c_str())));
+        return;
+    }
+    dialogs_.message(this, suite::MessageIcon::None, QStringLiteral("Sucess"),
+                     QStringLiteral("File Saved"));
+}
+
+void Form1::cmbAbout_Click()
+{
+    dialogs_.message(this, suite::MessageIcon::None, QStringLiteral("About"), kAboutText);
+}
+
+void Form1::Frame2_MouseMove()
+{
+    Label1->clear();
+}
+
+void Form1::Option1_MouseMove()
+{
+    Label1->setText(kDescriptions[0]);
+}
+
+void Form1::Option2_MouseMove()
+{
+    Label1->setText(kDescriptions[1]);
+}
+
+void Form1::Option3_MouseMove()
+{
+    Label1->setText(kDescriptions[2]);
+}
+
+void Form1::Option4_MouseMove()
+{
+    Label1->setText(kDescriptions[3]);
+}
+
+} // namespace pivotel

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "core/sprite.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace suite {
+class Dialogs;
+}
+
+namespace pivotel {
+
+// The one window: pick a sprite, read its orientation type, choose another
+// and write the file back.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(suite::Dialogs& dialogs, QWidget* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+
+    void cmbPath_Click();
+    void cmbGet_Click();
+    void cmbSave_Click();
+    void cmbSaveAs_Click();
+    void cmbAbout_Click();
+    void Frame2_MouseMove();
+    void Option1_MouseMove();
+    void Option2_MouseMove();
+    void Option3_MouseMove();
+    void Option4_MouseMove();
+
+    void EnableAll();
+    void CheckSprite();
+    void showType(std::uint8_t type);
+    // The refusal message when nothing may be saved, or an empty text.
+    QString saveRefusal(bool toFileRead) const;
+    void writeTo(const QString& path);
+
+    suite::Dialogs& dialogs_;
+
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QLineEdit* txtPath = nullptr;
+    QPushButton* cmbPath = nullptr;
+    QPushButton* cmbGet = nullptr;
+    std::array<QRadioButton*, kOrientations.size()> options_{};
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* cmbSave = nullptr;
+    QPushButton* cmbSaveAs = nullptr;
+    QPushButton* cmbAbout = nullptr;
+
+    // The sprite last read whole; empty before the first read and after a
+    // failed one, so that no save can put one file's bytes over another.
+    std::optional<Sprite> sprite_;
+    // The path box's text when `sprite_` was read: the file "Save" writes.
+    QString spritePath_;
+    QString saveAsPath_;
+};
+
+} // namespace pivotel
