@@ -1,0 +1,254 @@
+#include "core/files.h"
+
+#include <cerrno>
+#include <cstring>
+#include <random>
+#include <system_error>
+#include <vector>
+
+namespace tailfetch {
+namespace {
+
+constexpr std::size_t kBlock = 1 << 20;
+
+void setError(std::string* error, std::string reason)
+{
+    if (error)
+        *error = std::move(reason);
+}
+
+std::string systemReason()
+{
+    return errno != 0 ? std::string(std::strerror(errno)) : std::string("I/O error");
+}
+
+std::filesystem::path freeSibling(const std::filesystem::path& destination)
+{
+    std::random_device device;
+    std::error_code ec;
+    for (;;) {
+        std::filesystem::path candidate = destination;
+        candidate += ".tailfetch-" + std::to_string(device() % 1000000u);
+        if (!std::filesystem::exists(candidate, ec))
+            return candidate;
+    }
+}
+
+std::int64_t fileSize(const std::filesystem::path& path, std::error_code& ec)
+{
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        if (!ec)
+            ec = std::make_error_code(std::errc::no_such_file_or_directory);
+        return -1;
+    }
+    return static_cast<std::int64_t>(std::filesystem::file_size(path, ec));
+}
+
+} // namespace
+
+Spool::~Spool() { discard(); }
+
+bool Spool::open(const std::filesystem::path& destination, std::string* error)
+{
+    discard();
+    std::error_code ec;
+    if (std::filesystem::is_directory(destination, ec)) {
+        setError(error, "it is a folder");
+        return false;
+    }
+    path_ = freeSibling(destination);
+    errno = 0;
+    out_.open(path_, std::ios::binary | std::ios::trunc);
+    if (!out_) {
+        setError(error, systemReason());
+        path_.clear();
+        return false;
+    }
+    size_ = 0;
+    return true;
+}
+
+bool Spool::write(std::string_view bytes)
+{
+    if (!out_.is_open())
+        return false;
+    out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out_)
+        return false;
+    size_ += static_cast<std::int64_t>(bytes.size());
+    return true;
+}
+
+void Spool::discard()
+{
+    if (out_.is_open())
+        out_.close();
+    if (!path_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(path_, ignored);
+        path_.clear();
+    }
+    size_ = 0;
+}
+
+bool Spool::finish(std::string* error)
+{
+    if (!out_.is_open()) {
+        setError(error, "nothing was received");
+        return false;
+    }
+    errno = 0;
+    out_.flush();
+    out_.close();
+    if (out_.fail()) {
+        setError(error, systemReason());
+        return false;
+    }
+    return true;
+}
+
+bool Spool::moveOver(const std::filesystem::path& destination, std::string* error)
+{
+    if (!finish(error)) {
+        discard();
+        return false;
+    }
+    std::error_code ec;
+    if (std::filesystem::is_directory(destination, ec)) {
+        setError(error, "it is a folder");
+        discard();
+        return false;
+    }
+    std::filesystem::rename(path_, destination, ec);
+    if (ec) {
+        setError(error, ec.message());
+        discard();
+        return false;
+    }
+    path_.clear();
+    size_ = 0;
+    return true;
+}
+
+bool Spool::writeInto(const std::filesystem::path& target, std::int64_t offset, std::string* error)
+{
+    if (!finish(error)) {
+        discard();
+        return false;
+    }
+    const bool done = WriteFileAt(target, path_, offset, error) == WriteAtResult::Done;
+    discard();
+    return done;
+}
+
+WriteAtResult WriteFileAt(const std::filesystem::path& target, const std::filesystem::path& part,
+                          std::int64_t offset, std::string* error)
+{
+    std::error_code ec;
+    const std::int64_t partSize = fileSize(part, ec);
+    if (ec) {
+        setError(error, ec.message());
+        return WriteAtResult::PartUnreadable;
+    }
+    const std::int64_t oldSize = fileSize(target, ec);
+    if (ec) {
+        setError(error, ec.message());
+        return WriteAtResult::TargetUnopenable;
+    }
+    errno = 0;
+    std::ifstream in(part, std::ios::binary);
+    if (!in) {
+        setError(error, systemReason());
+        return WriteAtResult::PartUnreadable;
+    }
+    std::fstream out(target, std::ios::binary | std::ios::in | std::ios::out);
+    if (!out) {
+        setError(error, systemReason());
+        return WriteAtResult::TargetUnopenable;
+    }
+
+    // The bytes about to be overwritten, to put back if the copy fails.
+    std::string saved;
+    if (offset < oldSize) {
+        saved.resize(static_cast<std::size_t>(std::min(oldSize - offset, partSize)));
+        out.seekg(offset);
+        out.read(saved.data(), static_cast<std::streamsize>(saved.size()));
+        if (!out) {
+            setError(error, systemReason());
+            return WriteAtResult::TargetUnopenable;
+        }
+    }
+
+    std::vector<char> block(kBlock);
+    out.seekp(offset);
+    std::int64_t left = partSize;
+    bool ok = static_cast<bool>(out);
+    while (ok && left > 0) {
+        const auto want = static_cast<std::streamsize>(std::min<std::int64_t>(left, kBlock));
+        in.read(block.data(), want);
+        if (in.gcount() != want) {
+            setError(error, "the part could not be read whole");
+            ok = false;
+            break;
+        }
+        out.write(block.data(), want);
+        if (!out) {
+            setError(error, systemReason());
+            ok = false;
+        }
+        left -= want;
+    }
+    if (ok) {
+        out.flush();
+        out.close();
+        if (out.fail()) {
+            setError(error, systemReason());
+            ok = false;
+        }
+    }
+    if (ok)
+        return WriteAtResult::Done;
+
+    // Repair: old length, old bytes.
+    if (out.is_open())
+        out.close();
+    std::filesystem::resize_file(target, static_cast<std::uintmax_t>(oldSize), ec);
+    if (!saved.empty()) {
+        std::fstream repair(target, std::ios::binary | std::ios::in | std::ios::out);
+        repair.seekp(offset);
+        repair.write(saved.data(), static_cast<std::streamsize>(saved.size()));
+    }
+    return WriteAtResult::WriteFailed;
+}
+
+JoinResult JoinParts(const std::filesystem::path& source, const std::filesystem::path& part,
+                     std::string* error)
+{
+    std::error_code ec;
+    const std::int64_t sourceSize = fileSize(source, ec);
+    if (ec || sourceSize == 0) {
+        setError(error, ec ? ec.message() : "the source file is empty");
+        return JoinResult::Missing;
+    }
+    const std::int64_t partSize = fileSize(part, ec);
+    if (ec || partSize == 0) {
+        setError(error, ec ? ec.message() : "the part is empty");
+        return JoinResult::Missing;
+    }
+    if (std::filesystem::equivalent(source, part, ec)) {
+        setError(error, "both names point to the same file");
+        return JoinResult::SameFile;
+    }
+    switch (WriteFileAt(source, part, sourceSize - 1, error)) {
+    case WriteAtResult::Done:
+        return JoinResult::Done;
+    case WriteAtResult::PartUnreadable:
+        return JoinResult::Missing;
+    case WriteAtResult::TargetUnopenable:
+    case WriteAtResult::WriteFailed:
+        break;
+    }
+    return JoinResult::WriteFailed;
+}
+
+} // namespace tailfetch

@@ -1,0 +1,172 @@
+#include "core/files.h"
+
+#include "common/core/file_io.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <string>
+
+namespace tailfetch {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FilesTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir_;
+    fs::path path(const char* name) const { return fs::path(dir_.path().toStdString()) / name; }
+    void write(const fs::path& file, const std::string& bytes) const
+    {
+        ASSERT_TRUE(fileio::writeAtomically(file, bytes));
+    }
+    std::string read(const fs::path& file) const { return fileio::readAll(file).value_or("<missing>"); }
+    std::size_t entries() const
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_.path().toStdString()),
+                                                      fs::directory_iterator()));
+    }
+};
+
+std::string pattern(std::size_t size, int salt)
+{
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 7 + static_cast<std::size_t>(salt)) % 251);
+    return bytes;
+}
+
+TEST_F(FilesTest, SpoolReplacesTheDestinationWhole)
+{
+    const fs::path destination = path("new.bin");
+    write(destination, std::string(100, 'o')); // a longer old file loses its tail
+    Spool spool;
+    ASSERT_TRUE(spool.open(destination, nullptr));
+    EXPECT_EQ(spool.path().parent_path(), destination.parent_path());
+    EXPECT_EQ(read(destination), std::string(100, 'o')) << "nothing is written before completion";
+    ASSERT_TRUE(spool.write("abc"));
+    ASSERT_TRUE(spool.write("de"));
+    EXPECT_EQ(spool.size(), 5);
+    ASSERT_TRUE(spool.moveOver(destination, nullptr));
+    EXPECT_EQ(read(destination), "abcde");
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(FilesTest, DiscardedSpoolLeavesNothingBehind)
+{
+    const fs::path destination = path("new.bin");
+    {
+        Spool spool;
+        ASSERT_TRUE(spool.open(destination, nullptr));
+        spool.write("abc");
+        EXPECT_EQ(entries(), 1u);
+    }
+    EXPECT_EQ(entries(), 0u);
+    Spool spool;
+    ASSERT_TRUE(spool.open(destination, nullptr));
+    spool.discard();
+    EXPECT_EQ(entries(), 0u);
+    EXPECT_FALSE(spool.write("x"));
+}
+
+TEST_F(FilesTest, SpoolCannotOpenWhereNothingCanBeWritten)
+{
+    Spool spool;
+    std::string why;
+    EXPECT_FALSE(spool.open(path("missing") / "new.bin", &why));
+    EXPECT_FALSE(why.empty());
+    fs::create_directory(path("folder"));
+    EXPECT_FALSE(spool.open(path("folder"), &why));
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(FilesTest, SpoolMovedOntoAFolderFailsAndIsRemoved)
+{
+    Spool spool;
+    ASSERT_TRUE(spool.open(path("target"), nullptr));
+    spool.write("abc");
+    fs::create_directory(path("target"));
+    std::string why;
+    EXPECT_FALSE(spool.moveOver(path("target"), &why));
+    EXPECT_TRUE(fs::is_directory(path("target")));
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(FilesTest, SpoolWrittenIntoTheIncompleteFileCompletesIt)
+{
+    const std::string original = pattern(5000, 3);
+    const fs::path file = path("movie.avi");
+    write(file, original.substr(0, 1000));
+    Spool spool;
+    ASSERT_TRUE(spool.open(file, nullptr));
+    spool.write(original.substr(999)); // from the file's last byte on
+    ASSERT_TRUE(spool.writeInto(file, 999, nullptr));
+    EXPECT_EQ(read(file), original);
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(FilesTest, WriteFileAtOverwritesAndGrows)
+{
+    write(path("target"), "0123456789");
+    write(path("part"), "abc");
+    EXPECT_EQ(WriteFileAt(path("target"), path("part"), 2, nullptr), WriteAtResult::Done);
+    EXPECT_EQ(read(path("target")), "01abc56789");
+    EXPECT_EQ(WriteFileAt(path("target"), path("part"), 9, nullptr), WriteAtResult::Done);
+    EXPECT_EQ(read(path("target")), "01abc5678abc");
+    const std::string big = pattern(3 * (1 << 20) + 17, 5); // several copy blocks
+    write(path("big"), big);
+    EXPECT_EQ(WriteFileAt(path("target"), path("big"), 12, nullptr), WriteAtResult::Done);
+    EXPECT_EQ(read(path("target")), "01abc5678abc" + big);
+}
+
+TEST_F(FilesTest, WriteFileAtReportsMissingFiles)
+{
+    write(path("target"), "0123");
+    EXPECT_EQ(WriteFileAt(path("target"), path("nope"), 0, nullptr), WriteAtResult::PartUnreadable);
+    write(path("part"), "ab");
+    EXPECT_EQ(WriteFileAt(path("nope"), path("part"), 0, nullptr), WriteAtResult::TargetUnopenable);
+    EXPECT_FALSE(fs::exists(path("nope")));
+    EXPECT_EQ(read(path("target")), "0123");
+}
+
+TEST_F(FilesTest, JoinPutsThePartOnTheSourcesLastByte)
+{
+    const std::string source = pattern(1000, 1);
+    const std::string part = pattern(501, 9);
+    write(path("source"), source);
+    write(path("part"), part);
+    EXPECT_EQ(JoinParts(path("source"), path("part"), nullptr), JoinResult::Done);
+    const std::string joined = read(path("source"));
+    ASSERT_EQ(joined.size(), 1500u);
+    EXPECT_EQ(joined, source.substr(0, 999) + part);
+    EXPECT_EQ(read(path("part")), part);
+}
+
+TEST_F(FilesTest, JoinOfOneByteRewritesOnlyTheLastByte)
+{
+    write(path("source"), "abcd");
+    write(path("part"), "Z");
+    EXPECT_EQ(JoinParts(path("source"), path("part"), nullptr), JoinResult::Done);
+    EXPECT_EQ(read(path("source")), "abcZ");
+}
+
+TEST_F(FilesTest, JoinRefusesMissingEmptyOrSameFiles)
+{
+    write(path("source"), "abcd");
+    write(path("empty"), "");
+    write(path("part"), "xy");
+    EXPECT_EQ(JoinParts(path("source"), path("missing"), nullptr), JoinResult::Missing);
+    EXPECT_EQ(JoinParts(path("missing"), path("part"), nullptr), JoinResult::Missing);
+    EXPECT_EQ(JoinParts(path("source"), path("empty"), nullptr), JoinResult::Missing);
+    EXPECT_EQ(JoinParts(path("empty"), path("part"), nullptr), JoinResult::Missing);
+    EXPECT_EQ(JoinParts(path("source"), path("source"), nullptr), JoinResult::SameFile);
+    fs::create_directory(path("folder"));
+    EXPECT_EQ(JoinParts(path("folder"), path("part"), nullptr), JoinResult::Missing);
+    EXPECT_EQ(read(path("source")), "abcd");
+    EXPECT_FALSE(fs::exists(path("missing")));
+}
+
+} // namespace
+} // namespace tailfetch
