@@ -1,0 +1,89 @@
+#pragma once
+
+#include "core/board.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// One game on the board window: shots, marks, each player's counts, the turn
+// and the end of the game. Holds no names and shows nothing.
+namespace probegrid {
+
+// Counts and the clock are 16-bit; they stop at the top instead of wrapping.
+inline constexpr std::int16_t kCountLimit = 32767;
+std::int16_t addClamped(std::int16_t value, int amount);
+
+enum class CellMark { Unmarked, Found, Revealed };
+
+struct PlayerCounts {
+    std::int16_t points = 0; // points lost: fewer is better
+    std::int16_t hits = 0;
+    std::int16_t detours = 0;
+    std::int16_t reflections = 0;
+};
+
+struct Shot {
+    RayResult result = RayResult::Hit;
+    int exitPosition = 0; // detours only
+    int detourNumber = 0; // detours only
+};
+
+enum class Outcome { SinglePlayer, Player1Wins, Player2Wins, Tie };
+
+class Game {
+public:
+    // playerCount 2 makes a two-player game; any other value one player.
+    Game(const Board& board, int itemCount, int playerCount);
+
+    const Board& board() const { return board_; }
+    int itemCount() const { return itemCount_; }
+    bool twoPlayers() const { return twoPlayers_; }
+    int currentPlayer() const { return currentPlayer_; }
+    int detourCount() const { return detourCount_; }
+    bool gameOver() const { return gameOver_; }
+    std::optional<Direction> lastShotDirection() const { return shotDirection_; }
+
+    const PlayerCounts& counts(int player) const;
+    CellMark mark(int cell) const;
+    // "" before a shot, then "H", "R" or the detour number.
+    const std::string& borderText(int position) const;
+
+    // Fires from border position 1..32. Nothing (no points, no turn) when the
+    // game was given up or the position already shows a result.
+    std::optional<Shot> shoot(int position);
+
+    // Marks cell 1..64 as holding an item: true when the mark was taken (it
+    // may still be wrong), false when the game was given up.
+    bool markCell(int cell);
+
+    int foundCount() const;
+    bool allFound() const { return foundCount() == itemCount_; }
+
+    // Shows every item and stops all play.
+    void giveUp();
+
+    // Hands the turn to the other player in a two-player game; true when it
+    // changed.
+    bool switchTurn();
+
+    Outcome outcome() const;
+
+private:
+    PlayerCounts& current();
+
+    Board board_;
+    int itemCount_;
+    bool twoPlayers_;
+    int currentPlayer_ = 1;
+    int detourCount_ = 0;
+    bool gameOver_ = false;
+    std::optional<Direction> shotDirection_;
+    std::array<PlayerCounts, 2> counts_{};
+    std::array<CellMark, kCells> marks_{};
+    std::array<std::string, kBorderPositions> borderTexts_{};
+};
+
+} // namespace probegrid

@@ -1,0 +1,176 @@
+#include "ui/frm_start.h"
+
+#include "core/start_entries.h"
+#include "ui/frm_about.h"
+#include "ui/frm_main.h"
+#include "ui/geometry.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace probegrid {
+namespace {
+
+void setBackground(QLineEdit* box, const QColor& colour)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, colour);
+    box->setPalette(palette);
+}
+
+QColor windowBackground()
+{
+    return QPalette().color(QPalette::Active, QPalette::Base);
+}
+
+} // namespace
+
+QColor activeBorderColour()
+{
+    return QColor(180, 180, 180);
+}
+
+FrmStart::FrmStart(const QString& programDir, suite::Dialogs& dialogs, Session& session,
+                   QWidget* parent)
+    : QWidget(parent), programDir_(programDir), dialogs_(dialogs), session_(session)
+{
+    setObjectName("frmStart");
+    setWindowTitle("Tavrin Probegrid");
+    setFixedSize(twips(3555), twips(3840));
+
+    auto* frame1 = new QGroupBox("Jogadores", this);
+    frame1->setObjectName("Frame1");
+    frame1->setGeometry(8, 4, 221, 132);
+    optOne_ = new QRadioButton("1 Jogador", frame1);
+    optOne_->setObjectName("optOne");
+    optOne_->setGeometry(10, 20, 95, 20);
+    optOne_->setChecked(true);
+    optTwo_ = new QRadioButton("2 Jogadores", frame1);
+    optTwo_->setObjectName("optTwo");
+    optTwo_->setGeometry(110, 20, 105, 20);
+    auto* label1 = new QLabel("Nome do jogador 1:", frame1);
+    label1->setObjectName("Label1");
+    label1->setGeometry(10, 44, 200, 16);
+    txtNome1_ = new QLineEdit(frame1);
+    txtNome1_->setObjectName("txtNome1");
+    txtNome1_->setGeometry(10, 60, 200, 22);
+    label2_ = new QLabel("Nome do jogador 2:", frame1);
+    label2_->setObjectName("Label2");
+    label2_->setGeometry(10, 86, 200, 16);
+    label2_->setEnabled(false);
+    txtNome2_ = new QLineEdit(frame1);
+    txtNome2_->setObjectName("txtNome2");
+    txtNome2_->setGeometry(10, 102, 200, 22);
+    txtNome2_->setEnabled(false);
+    setBackground(txtNome2_, activeBorderColour());
+
+    auto* frame2 = new QGroupBox("Dificuldade", this);
+    frame2->setObjectName("Frame2");
+    frame2->setGeometry(8, 140, 221, 76);
+    label3_ = new QLabel("Items escondidos ( 1 à 12 ):", frame2);
+    label3_->setObjectName("Label3");
+    label3_->setGeometry(10, 24, 160, 16);
+    txtItems_ = new QLineEdit("4", frame2);
+    txtItems_->setObjectName("txtItems");
+    txtItems_->setGeometry(172, 21, 38, 22);
+    chkRandom_ = new QCheckBox("Items randômicos", frame2);
+    chkRandom_->setObjectName("chkRandom");
+    chkRandom_->setGeometry(10, 48, 200, 20);
+
+    auto* cmbSobre = new QPushButton("Sobre", this);
+    cmbSobre->setObjectName("cmbSobre");
+    cmbSobre->setGeometry(8, 224, 70, 25);
+    auto* cmbSair = new QPushButton("Sair", this);
+    cmbSair->setObjectName("cmbSair");
+    cmbSair->setGeometry(83, 224, 70, 25);
+    auto* cmbComecar = new QPushButton("Começar", this);
+    cmbComecar->setObjectName("cmbComecar");
+    cmbComecar->setGeometry(158, 224, 71, 25);
+    cmbComecar->setDefault(true);
+
+    connect(optOne_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optOne_Click();
+    });
+    connect(optTwo_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optTwo_Click();
+    });
+    connect(chkRandom_, &QCheckBox::toggled, this, &FrmStart::chkRandom_Click);
+    connect(cmbComecar, &QPushButton::clicked, this, &FrmStart::cmbComecar_Click);
+    connect(cmbSobre, &QPushButton::clicked, this, &FrmStart::cmbSobre_Click);
+    connect(cmbSair, &QPushButton::clicked, this, &FrmStart::cmbSair_Click);
+}
+
+void FrmStart::fillFromLastGame(const QString& playerName1, qint16 itemCount)
+{
+    txtNome1_->setText(playerName1);
+    txtItems_->setText(QString::number(itemCount));
+}
+
+void FrmStart::optOne_Click()
+{
+    label2_->setEnabled(false);
+    txtNome2_->setEnabled(false);
+    setBackground(txtNome2_, activeBorderColour());
+    session_.playerCount = 1;
+}
+
+void FrmStart::optTwo_Click()
+{
+    label2_->setEnabled(true);
+    txtNome2_->setEnabled(true);
+    setBackground(txtNome2_, windowBackground());
+    session_.playerCount = 2;
+}
+
+void FrmStart::chkRandom_Click()
+{
+    const bool random = chkRandom_->isChecked();
+    label3_->setEnabled(!random);
+    txtItems_->setEnabled(!random);
+    setBackground(txtItems_, random ? activeBorderColour() : windowBackground());
+}
+
+void FrmStart::cmbComecar_Click()
+{
+    // The count is checked even when it is about to be drawn.
+    const std::optional<std::int16_t> typed = acceptStartEntries(
+        txtNome1_->text().toStdString(), txtNome2_->text().toStdString(),
+        session_.playerCount == 2, txtItems_->text().toStdString());
+    if (!typed) {
+        dialogs_.message(this, suite::MessageIcon::Information, "Campos incompletos",
+                         "Preencha todos os dados corretamente");
+        return;
+    }
+
+    session_.playerName1 = txtNome1_->text();
+    session_.playerName2 = txtNome2_->text();
+    session_.random.restartFromClock();
+    session_.itemCount = chkRandom_->isChecked() ? drawItemCount(session_.random) : *typed;
+
+    auto* board = new FrmMain(programDir_, dialogs_, session_);
+    board->setAttribute(Qt::WA_DeleteOnClose);
+    board->show();
+    close();
+}
+
+void FrmStart::cmbSobre_Click()
+{
+    auto* about = new FrmAbout(this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->setWindowModality(Qt::ApplicationModal);
+    about->show();
+}
+
+void FrmStart::cmbSair_Click()
+{
+    if (session_.quit)
+        session_.quit();
+}
+
+} // namespace probegrid

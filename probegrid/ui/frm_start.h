@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ui/session.h"
+
+#include "common/ui/dialogs.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace probegrid {
+
+// The start window: players, their names and the number of hidden items.
+class FrmStart : public QWidget {
+    Q_OBJECT
+public:
+    FrmStart(const QString& programDir, suite::Dialogs& dialogs, Session& session,
+             QWidget* parent = nullptr);
+
+    // The restart's start window: the last first name and item count.
+    void fillFromLastGame(const QString& playerName1, qint16 itemCount);
+
+public slots:
+    void optOne_Click();
+    void optTwo_Click();
+    void chkRandom_Click();
+    void cmbComecar_Click();
+    void cmbSobre_Click();
+    void cmbSair_Click();
+
+private:
+    QString programDir_;
+    suite::Dialogs& dialogs_;
+    Session& session_;
+
+    QRadioButton* optOne_;
+    QRadioButton* optTwo_;
+    QLabel* label2_;
+    QLineEdit* txtNome1_;
+    QLineEdit* txtNome2_;
+    QLabel* label3_;
+    QLineEdit* txtItems_;
+    QCheckBox* chkRandom_;
+};
+
+// The system colour of an active window border, which greys out the boxes
+// that do not apply.
+QColor activeBorderColour();
+
+} // namespace probegrid

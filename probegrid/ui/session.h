@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/board.h"
+#include "core/random_source.h"
+#include "core/records.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+#include <optional>
+
+namespace probegrid {
+
+// What the program keeps between games for its whole run: the players, the
+// item count, the hidden items, the clock of the current game and the copy of
+// the stored record. The windows come and go around it.
+struct Session {
+    explicit Session(RandomSource& randomSource) : random(randomSource) {}
+
+    QString playerName1;
+    QString playerName2;
+    qint16 itemCount = 0;
+    qint16 playerCount = 0; // 2 for two players; anything else is one player
+    qint16 elapsedSeconds = 0;
+    Board board;
+    std::optional<Record> record; // nothing: no record stored yet
+
+    RandomSource& random;
+    // Ends the program at once ("Sair").
+    std::function<void()> quit;
+};
+
+} // namespace probegrid
