@@ -1,1 +1,531 @@
-#include <gtest/gtest.h>
+#include "ui/about_dialog.h"
+#include "ui/main_window.h"
+
+#include "core/language.h"
+
+#include "common/testing/window_test.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace aliasmith {
+namespace {
+
+using suite::MessageIcon;
+using suite::testing::child;
+using suite::testing::click;
+
+QString qs(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+class MainWindowTest : public suite::testing::WindowTest {
+protected:
+    std::unique_ptr<MainWindow> start()
+    {
+        auto window = std::make_unique<MainWindow>(programDir(), dialogs_);
+        window->show();
+        return window;
+    }
+
+    void restart()
+    {
+        window_->close();
+        window_ = start();
+    }
+
+    template <typename T>
+    T* w(const char* name) const
+    {
+        return child<T>(window_.get(), QString::fromLatin1(name));
+    }
+    QPushButton* button(const char* name) const { return w<QPushButton>(name); }
+    QTreeWidget* list() const { return w<QTreeWidget>("lstAlias"); }
+    QComboBox* profiles() const { return w<QComboBox>("cboProfile"); }
+
+    void setLanguage(Language language)
+    {
+        w<QComboBox>("cboLang")->setCurrentIndex(language == Language::English ? 0 : 1);
+    }
+
+    void newProfile(const QString& name)
+    {
+        dialogs_.inputs.push_back(name);
+        click(button("cmbNew"));
+    }
+
+    void addRow(const QString& trueIp)
+    {
+        w<QLineEdit>("txtFriend")->setText(trueIp);
+        click(button("cmbAdd"));
+    }
+
+    QStringList column(int index) const
+    {
+        QStringList texts;
+        for (int i = 0; i < list()->topLevelItemCount(); ++i)
+            texts << list()->topLevelItem(i)->text(index);
+        return texts;
+    }
+
+    QStringList profileNames() const
+    {
+        QStringList names;
+        for (int i = 0; i < profiles()->count(); ++i)
+            names << profiles()->itemText(i);
+        return names;
+    }
+
+    bool fullLayout() const
+    {
+        const bool full = w<QGroupBox>("fraAlias")->isVisible();
+        for (const char* name : {"cmbAdd", "cmbDelSel", "cmbUpdate"})
+            EXPECT_EQ(button(name)->isVisible(), full) << name;
+        const int top = full ? MainWindow::kFullButtonTop : MainWindow::kCompactButtonTop;
+        for (const char* name : {"cmbAbout", "cmbUse", "cmbSave", "cmbUnload"})
+            EXPECT_EQ(button(name)->y(), top) << name;
+        EXPECT_EQ(window_->height(),
+                  full ? MainWindow::kFullHeight : MainWindow::kCompactHeight);
+        return full;
+    }
+
+    // Save, Use profile and Unload profile go together.
+    bool profileButtonsEnabled() const
+    {
+        const bool enabled = button("cmbSave")->isEnabled();
+        EXPECT_EQ(button("cmbUse")->isEnabled(), enabled);
+        EXPECT_EQ(button("cmbUnload")->isEnabled(), enabled);
+        return enabled;
+    }
+
+    void expectCaptions(Language language) const
+    {
+        for (const Caption& caption : captionTable()) {
+            auto* widget = window_->findChild<QWidget*>(qs(caption.control));
+            ASSERT_NE(widget, nullptr) << caption.control;
+            QString shown;
+            if (auto* frame = qobject_cast<QGroupBox*>(widget))
+                shown = frame->title();
+            else if (auto* label = qobject_cast<QLabel*>(widget))
+                shown = label->text();
+            else if (auto* pushButton = qobject_cast<QPushButton*>(widget))
+                shown = pushButton->text();
+            EXPECT_EQ(shown, qs(caption.in(language))) << caption.control;
+        }
+        const auto headings = columnHeadings(language);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(list()->headerItem()->text(i), qs(headings[static_cast<std::size_t>(i)]));
+    }
+
+    void expectLastMessage(MessageIcon icon, const QString& title, const QString& text) const
+    {
+        const auto last = dialogs_.lastMessage();
+        EXPECT_EQ(last.icon, icon);
+        EXPECT_EQ(last.title, title);
+        EXPECT_EQ(last.text, text);
+    }
+
+    void writeProfile(const char* name, const QByteArray& bytes)
+    {
+        QDir(programDir()).mkpath(QStringLiteral("profiles"));
+        writeFile(QStringLiteral("profiles/%1.aprof").arg(QLatin1String(name)), bytes);
+    }
+
+    QString hamachiDir()
+    {
+        QDir(programDir()).mkpath(QStringLiteral("Hamachi"));
+        return pathIn(QStringLiteral("Hamachi"));
+    }
+
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(MainWindowTest, FirstStartWithoutSettings)
+{
+    window_ = start();
+    EXPECT_EQ(window_->objectName(), QStringLiteral("frmMain"));
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Aliasmith Alias Manager"));
+    EXPECT_FALSE(fullLayout());
+    EXPECT_FALSE(profileButtonsEnabled());
+    EXPECT_TRUE(button("cmbNew")->isEnabled());
+    EXPECT_EQ(w<QComboBox>("cboLang")->currentText(), QStringLiteral("English"));
+    EXPECT_EQ(w<QComboBox>("cboLang")->count(), 2);
+    EXPECT_EQ(profiles()->count(), 0);
+    EXPECT_TRUE(w<QLineEdit>("txtPath")->text().isEmpty());
+    expectCaptions(Language::English);
+
+    window_->close();
+    EXPECT_EQ(readFile("am.ini"), QByteArray("\r\nEnglish\r\n"));
+    EXPECT_TRUE(dialogs_.shown.isEmpty());
+}
+
+TEST_F(MainWindowTest, SwitchingLanguagesSetsEveryCaption)
+{
+    window_ = start();
+    setLanguage(Language::Portuguese);
+    expectCaptions(Language::Portuguese);
+    EXPECT_EQ(window_->language(), Language::Portuguese);
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Aliasmith Alias Manager"));
+    setLanguage(Language::English);
+    expectCaptions(Language::English);
+    EXPECT_EQ(window_->language(), Language::English);
+}
+
+TEST_F(MainWindowTest, ClosingInPortugueseStartsInPortuguese)
+{
+    window_ = start();
+    w<QLineEdit>("txtPath")->setText(QStringLiteral("C:\\Hamachi"));
+    setLanguage(Language::Portuguese);
+    restart();
+    EXPECT_EQ(readFile("am.ini"), QByteArray("C:\\Hamachi\r\nPortugu\xEAs\r\n"));
+    EXPECT_EQ(w<QComboBox>("cboLang")->currentText(), QStringLiteral("Português"));
+    EXPECT_EQ(w<QLineEdit>("txtPath")->text(), QStringLiteral("C:\\Hamachi"));
+    expectCaptions(Language::Portuguese);
+}
+
+TEST_F(MainWindowTest, ReadsSettingsWrittenElsewhere)
+{
+    writeFile("am.ini", "D:\\Ham achi\r\n   Portugu\xEAs  \r\n");
+    window_ = start();
+    EXPECT_EQ(w<QLineEdit>("txtPath")->text(), QStringLiteral("D:\\Ham achi"));
+    EXPECT_EQ(window_->language(), Language::Portuguese);
+
+    writeFile("am.ini", "D:\\Hamachi\r\nPortuguês\r\n"); // saved as UTF-8
+    window_ = start();
+    EXPECT_EQ(window_->language(), Language::Portuguese);
+
+    writeFile("am.ini", "D:\\Hamachi\r\nKlingon\r\n");
+    window_ = start();
+    EXPECT_EQ(window_->language(), Language::English);
+    expectCaptions(Language::English);
+
+    writeFile("am.ini", "");
+    window_ = start();
+    EXPECT_EQ(window_->language(), Language::English);
+    EXPECT_TRUE(w<QLineEdit>("txtPath")->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, NewSaveAndDeleteProfile)
+{
+    window_ = start();
+    newProfile(QStringLiteral("home"));
+    EXPECT_EQ(dialogs_.shown.size(), 1);
+    EXPECT_EQ(dialogs_.shown[0].title, QStringLiteral("New profile"));
+    EXPECT_EQ(dialogs_.shown[0].text, QStringLiteral("Type a name for your profile"));
+    EXPECT_EQ(readFile("profiles/home.aprof"), QByteArray("\r\n"));
+    EXPECT_EQ(profiles()->currentText(), QStringLiteral("home"));
+    EXPECT_TRUE(fullLayout());
+    EXPECT_TRUE(profileButtonsEnabled());
+    EXPECT_FALSE(button("cmbDelSel")->isEnabled());
+
+    w<QLineEdit>("txtIP")->setText(QStringLiteral("5.0.0.10"));
+    addRow(QStringLiteral("5.1.1.1"));
+    addRow(QStringLiteral("5.2.2.2"));
+    EXPECT_TRUE(button("cmbDelSel")->isEnabled());
+    list()->topLevelItem(0)->setText(0, QStringLiteral("Ana Maria"));
+    // A profile put in the folder by hand shows once the list is rebuilt.
+    writeProfile("lan", "\r\n");
+    click(button("cmbSave"));
+    EXPECT_EQ(readFile("profiles/home.aprof"),
+              QByteArray("5.0.0.10\r\n5.1.1.1 5.0.0.1 Ana Maria\r\n5.2.2.2 5.0.0.2 FriendName\r\n"));
+    EXPECT_EQ(profileNames(), (QStringList{QStringLiteral("home"), QStringLiteral("lan")}));
+    EXPECT_EQ(profiles()->currentText(), QStringLiteral("home"));
+    EXPECT_EQ(column(0), (QStringList{QStringLiteral("Ana Maria"), QStringLiteral("FriendName")}));
+    EXPECT_TRUE(fullLayout());
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+
+    click(button("cmbDelete"));
+    EXPECT_FALSE(QFile::exists(pathIn("profiles/home.aprof")));
+    EXPECT_EQ(profileNames(), QStringList{QStringLiteral("lan")});
+    EXPECT_EQ(profiles()->currentIndex(), -1);
+    EXPECT_FALSE(fullLayout());
+    EXPECT_FALSE(profileButtonsEnabled());
+    EXPECT_TRUE(w<QLineEdit>("txtIP")->text().isEmpty());
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+}
+
+TEST_F(MainWindowTest, SelectingAProfileLoadsItAndDropsUnsavedEdits)
+{
+    writeProfile("lan", "5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n\r\n");
+    writeProfile("work", "7.0.0.1\r\n");
+    window_ = start();
+    EXPECT_EQ(profiles()->currentIndex(), -1);
+    EXPECT_FALSE(fullLayout());
+
+    profiles()->setCurrentIndex(0);
+    EXPECT_TRUE(fullLayout());
+    EXPECT_TRUE(profileButtonsEnabled());
+    EXPECT_EQ(w<QLineEdit>("txtIP")->text(), QStringLiteral("5.0.0.9"));
+    EXPECT_EQ(column(0), (QStringList{QStringLiteral("Ana"), QString()}));
+    EXPECT_EQ(column(1), (QStringList{QStringLiteral("1.1.1.1"), QString()}));
+    EXPECT_EQ(column(2), (QStringList{QStringLiteral("5.0.0.1"), QString()}));
+    EXPECT_TRUE(button("cmbDelSel")->isEnabled());
+
+    addRow(QStringLiteral("2.2.2.2"));
+    profiles()->setCurrentIndex(1);
+    EXPECT_EQ(w<QLineEdit>("txtIP")->text(), QStringLiteral("7.0.0.1"));
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+    EXPECT_FALSE(button("cmbDelSel")->isEnabled());
+    profiles()->setCurrentIndex(0);
+    EXPECT_EQ(list()->topLevelItemCount(), 2);
+    EXPECT_EQ(readFile("profiles/lan.aprof"), QByteArray("5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n\r\n"));
+}
+
+TEST_F(MainWindowTest, OnlyTheNickCanBeEdited)
+{
+    writeProfile("lan", "5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n");
+    window_ = start();
+    profiles()->setCurrentIndex(0);
+    QTreeWidgetItem* item = list()->topLevelItem(0);
+    EXPECT_TRUE(item->flags() & Qt::ItemIsEditable);
+    auto* delegate = list()->itemDelegate();
+    QStyleOptionViewItem option;
+    for (int columnIndex = 0; columnIndex < 3; ++columnIndex) {
+        const QModelIndex index = list()->model()->index(0, columnIndex);
+        QWidget* editor = delegate->createEditor(list()->viewport(), option, index);
+        EXPECT_EQ(editor != nullptr, columnIndex == 0) << columnIndex;
+        delete editor;
+    }
+}
+
+TEST_F(MainWindowTest, NewProfileNameProblems)
+{
+    window_ = start();
+    click(button("cmbNew")); // cancelled
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+
+    newProfile(QString());
+    expectLastMessage(MessageIcon::Critical, QStringLiteral("No name"),
+                      QStringLiteral("You must enter a name for your profile!"));
+    newProfile(QStringLiteral("a?b"));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Invalid name"));
+
+    setLanguage(Language::Portuguese);
+    dialogs_.clear();
+    newProfile(QStringLiteral("  "));
+    EXPECT_EQ(dialogs_.shown[0].title, QStringLiteral("Novo perfil"));
+    EXPECT_EQ(dialogs_.shown[0].text, QStringLiteral("Digite um nome para o seu perfil"));
+    expectLastMessage(MessageIcon::Critical, QStringLiteral("Sem nome"),
+                      QStringLiteral("Você deve entrar com um nome para o seu perfil!"));
+    newProfile(QStringLiteral("x/y"));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Nome inválido"));
+
+    EXPECT_EQ(profiles()->count(), 0);
+    EXPECT_FALSE(QDir(pathIn("profiles")).exists() &&
+                 !QDir(pathIn("profiles")).entryList(QDir::Files).isEmpty());
+    EXPECT_FALSE(fullLayout());
+}
+
+TEST_F(MainWindowTest, NewProfileAsksBeforeReplacingAnExistingOne)
+{
+    const QByteArray kept("5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n");
+    writeProfile("home", kept);
+    window_ = start();
+
+    dialogs_.answers.push_back(false);
+    newProfile(QStringLiteral("home"));
+    ASSERT_EQ(dialogs_.messages().size(), 1);
+    EXPECT_EQ(dialogs_.lastMessage().kind, suite::testing::FakeDialogs::Kind::Question);
+    EXPECT_EQ(readFile("profiles/home.aprof"), kept);
+    EXPECT_EQ(profileNames(), QStringList{QStringLiteral("home")});
+    EXPECT_FALSE(fullLayout());
+
+    dialogs_.answers.push_back(true);
+    newProfile(QStringLiteral("home"));
+    EXPECT_EQ(readFile("profiles/home.aprof"), QByteArray("\r\n"));
+    EXPECT_EQ(profileNames(), QStringList{QStringLiteral("home")});
+    EXPECT_EQ(profiles()->currentText(), QStringLiteral("home"));
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+    EXPECT_TRUE(fullLayout());
+}
+
+TEST_F(MainWindowTest, AddDeleteAndRenumberRows)
+{
+    window_ = start();
+    newProfile(QStringLiteral("home"));
+    addRow(QStringLiteral("1.1.1.1"));
+    expectLastMessage(MessageIcon::Critical, QStringLiteral("Invalid IP"),
+                      QStringLiteral("Invalid IP!"));
+    w<QLineEdit>("txtIP")->setText(QStringLiteral("1234"));
+    addRow(QStringLiteral("1.1.1.1"));
+    expectLastMessage(MessageIcon::Critical, QStringLiteral("Invalid IP"),
+                      QStringLiteral("Your IP is invalid!"));
+    setLanguage(Language::Portuguese);
+    addRow(QStringLiteral("1.1.1.1"));
+    expectLastMessage(MessageIcon::Critical, QStringLiteral("IP inválido"),
+                      QStringLiteral("Seu IP é inválido!"));
+    w<QLineEdit>("txtIP")->clear();
+    addRow(QStringLiteral("1.1.1.1"));
+    expectLastMessage(MessageIcon::Critical, QStringLiteral("IP inválido"),
+                      QStringLiteral("IP inválido!"));
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+
+    w<QLineEdit>("txtIP")->setText(QStringLiteral("5.10.20.3"));
+    for (const char* ip : {"1.0.0.1", "1.0.0.2", "1.0.0.3", "1.0.0.4"})
+        addRow(QString::fromLatin1(ip));
+    EXPECT_EQ(column(2), (QStringList{"5.10.20.1", "5.10.20.2", "5.10.20.4", "5.10.20.5"}));
+    EXPECT_EQ(column(1), (QStringList{"1.0.0.1", "1.0.0.2", "1.0.0.3", "1.0.0.4"}));
+    EXPECT_EQ(w<QLineEdit>("txtFriend")->text(), QStringLiteral("1.0.0.4"));
+
+    click(button("cmbDelSel")); // nothing selected
+    EXPECT_EQ(list()->topLevelItemCount(), 4);
+    list()->topLevelItem(1)->setSelected(true);
+    click(button("cmbDelSel"));
+    EXPECT_EQ(column(2), (QStringList{"5.10.20.1", "5.10.20.4", "5.10.20.5"}));
+    addRow(QStringLiteral("1.0.0.5"));
+    EXPECT_EQ(column(2).last(), QStringLiteral("5.10.20.6"));
+
+    click(button("cmbUpdate"));
+    EXPECT_EQ(column(2), (QStringList{"5.10.20.1", "5.10.20.2", "5.10.20.3", "5.10.20.4"}));
+    EXPECT_EQ(column(1), (QStringList{"1.0.0.1", "1.0.0.3", "1.0.0.4", "1.0.0.5"}));
+
+    while (list()->topLevelItemCount() > 0) {
+        EXPECT_TRUE(button("cmbDelSel")->isEnabled());
+        list()->topLevelItem(0)->setSelected(true);
+        click(button("cmbDelSel"));
+    }
+    EXPECT_FALSE(button("cmbDelSel")->isEnabled());
+}
+
+TEST_F(MainWindowTest, UseAndUnloadProfileInBothLanguages)
+{
+    writeProfile("home", "5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n2.2.2.2 5.0.0.2 Bob\r\n");
+    window_ = start();
+    profiles()->setCurrentIndex(0);
+
+    click(button("cmbUse")); // no Hamachi directory yet
+    click(button("cmbUnload"));
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+
+    w<QLineEdit>("txtPath")->setText(hamachiDir());
+    click(button("cmbUnload")); // no alias file yet
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+
+    // Rows are written as shown, saved or not, over any earlier file.
+    writeFile("Hamachi/aliases.txt", "old old old old\r\n");
+    list()->topLevelItem(1)->setSelected(true);
+    click(button("cmbDelSel"));
+    click(button("cmbUse"));
+    EXPECT_EQ(readFile("Hamachi/aliases.txt"), QByteArray("1.1.1.1 5.0.0.1\r\n"));
+    expectLastMessage(MessageIcon::Information, QStringLiteral("Alias Updated"),
+                      QStringLiteral("Using home profile. Please restart Hamachi."));
+
+    click(button("cmbUnload"));
+    EXPECT_FALSE(QFile::exists(pathIn("Hamachi/aliases.txt")));
+    expectLastMessage(MessageIcon::Information, QStringLiteral("Unloaded"),
+                      QStringLiteral("Profile unlodaded"));
+
+    setLanguage(Language::Portuguese);
+    list()->clear();
+    click(button("cmbUse"));
+    EXPECT_EQ(readFile("Hamachi/aliases.txt"), QByteArray());
+    EXPECT_TRUE(QFile::exists(pathIn("Hamachi/aliases.txt")));
+    expectLastMessage(MessageIcon::Information, QStringLiteral("Alias atualizado"),
+                      QStringLiteral("Utilizadndo o perfil home. Por favor, reinicie o Hamachi."));
+    click(button("cmbUnload"));
+    expectLastMessage(MessageIcon::Information, QStringLiteral("Descarregado"),
+                      QStringLiteral("Perfil descarregado"));
+    EXPECT_EQ(dialogs_.messages().size(), 4);
+    EXPECT_EQ(readFile("profiles/home.aprof"),
+              QByteArray("5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n2.2.2.2 5.0.0.2 Bob\r\n"));
+}
+
+TEST_F(MainWindowTest, InvalidHamachiDirectory)
+{
+    window_ = start();
+    newProfile(QStringLiteral("home"));
+    w<QLineEdit>("txtPath")->setText(pathIn("NoSuchFolder"));
+    click(button("cmbUse"));
+    expectLastMessage(MessageIcon::Critical, QStringLiteral("Invalid directory"),
+                      QStringLiteral("Invalid Hamachi direcory"));
+    setLanguage(Language::Portuguese);
+    click(button("cmbUse"));
+    expectLastMessage(MessageIcon::Critical, QStringLiteral("Diretório inválido"),
+                      QStringLiteral("Diretório do Hamachi é inválido!"));
+    EXPECT_FALSE(QDir(pathIn("NoSuchFolder")).exists());
+    EXPECT_EQ(dialogs_.messages().size(), 2);
+}
+
+TEST_F(MainWindowTest, FolderChooserKeepsTheDirectoryWhenCancelled)
+{
+    window_ = start();
+    dialogs_.paths.push_back(QStringLiteral("  /opt/hamachi "));
+    click(button("cmbPath"));
+    EXPECT_EQ(dialogs_.shown.last().title, QStringLiteral("Select your Hamachi directory"));
+    EXPECT_EQ(w<QLineEdit>("txtPath")->text(), QDir::toNativeSeparators("/opt/hamachi"));
+
+    setLanguage(Language::Portuguese);
+    click(button("cmbPath")); // cancelled
+    EXPECT_EQ(dialogs_.shown.last().title, QStringLiteral("Selecione o diretório do seu Hamachi"));
+    EXPECT_EQ(w<QLineEdit>("txtPath")->text(), QDir::toNativeSeparators("/opt/hamachi"));
+}
+
+TEST_F(MainWindowTest, FilesThatCannotBeReadOrWrittenAreReported)
+{
+    writeProfile("gone", "\r\n");
+    writeProfile("kept", "\r\n");
+    window_ = start();
+    QFile::remove(pathIn("profiles/gone.aprof"));
+    profiles()->setCurrentIndex(0);
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Profile not loaded"));
+    EXPECT_EQ(profileNames(), QStringList{QStringLiteral("kept")});
+    EXPECT_FALSE(fullLayout());
+    EXPECT_FALSE(profileButtonsEnabled());
+
+    // A failed save keeps the rows on screen instead of reloading the file.
+    profiles()->setCurrentIndex(0);
+    w<QLineEdit>("txtIP")->setText(QStringLiteral("5.0.0.9"));
+    QDir(programDir()).rename(QStringLiteral("profiles"), QStringLiteral("moved"));
+    writeFile("profiles", "not a folder");
+    click(button("cmbSave"));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Profile not saved"));
+    EXPECT_EQ(w<QLineEdit>("txtIP")->text(), QStringLiteral("5.0.0.9"));
+    newProfile(QStringLiteral("other"));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Profile not saved"));
+    EXPECT_EQ(profileNames(), QStringList{QStringLiteral("kept")});
+    EXPECT_EQ(w<QLineEdit>("txtIP")->text(), QStringLiteral("5.0.0.9"));
+
+    // An alias file that cannot be deleted, and an am.ini that cannot be written.
+    w<QLineEdit>("txtPath")->setText(pathIn("moved"));
+    QDir(programDir()).mkpath(QStringLiteral("am.ini/inside"));
+    setLanguage(Language::Portuguese);
+    window_->close();
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Configurações não salvas"));
+    EXPECT_EQ(dialogs_.lastMessage().icon, MessageIcon::Critical);
+}
+
+TEST(AboutDialog, FilledInTheLanguageChosen)
+{
+    AboutDialog english(Language::English);
+    EXPECT_EQ(english.objectName(), QStringLiteral("frmAbout"));
+    EXPECT_EQ(english.windowTitle(), QStringLiteral("About Aliasmith"));
+    EXPECT_EQ(child<QGroupBox>(&english, "fraInfo")->title(), QStringLiteral("Info"));
+    EXPECT_EQ(child<QGroupBox>(&english, "fraHowTo")->title(), QStringLiteral("How to use"));
+    EXPECT_TRUE(child<QLabel>(&english, "lblStep4")->text().contains("\"Use profile\""));
+    EXPECT_TRUE(child<QLabel>(&english, "lblVersion")->text().endsWith("1.0.0"));
+
+    AboutDialog portuguese(Language::Portuguese);
+    EXPECT_EQ(portuguese.windowTitle(), QStringLiteral("Sobre o Aliasmith"));
+    EXPECT_EQ(child<QGroupBox>(&portuguese, "fraInfo")->title(), QStringLiteral("Informações"));
+    EXPECT_EQ(child<QGroupBox>(&portuguese, "fraHowTo")->title(), QStringLiteral("Como usar"));
+    EXPECT_TRUE(child<QLabel>(&portuguese, "lblStep4")->text().contains("\"Usar perfil\""));
+    EXPECT_EQ(child<QLineEdit>(&portuguese, "txtLink")->text(),
+              child<QLineEdit>(&english, "txtLink")->text());
+
+    portuguese.show();
+    click(child<QPushButton>(&portuguese, "cmbOK"));
+    EXPECT_FALSE(portuguese.isVisible());
+    EXPECT_EQ(portuguese.result(), QDialog::Accepted);
+}
+
+} // namespace
+} // namespace aliasmith

@@ -280,8 +280,10 @@ bool MainWindow::loadProfile(const QString& name)
     }
     const Profile profile = parseProfile(*bytes);
     txtIP_->setText(qs(profile.ownAddress));
-    for (const auto& row : profile.rows)
+    for (const auto& row : profile.rows) {
         appendRow(row);
+        cmbDelSel_->setEnabled(true);
+    }
     cmbSave_->setEnabled(true);
     cmbUse_->setEnabled(true);
     cmbUnload_->setEnabled(true);
