@@ -80,6 +80,11 @@ struct RayCase {
     int exit; // detours only
 };
 
+void PrintTo(const RayCase& c, std::ostream* out)
+{
+    *out << "shot " << c.position;
+}
+
 class RayCases : public ::testing::TestWithParam<RayCase> {};
 
 TEST_P(RayCases, EndAsTheRulesSay)
@@ -123,9 +128,9 @@ INSTANTIATE_TEST_SUITE_P(
         RayCase{{27, 31}, 4, RayResult::Detour, 6},
         // an empty board lets every ray straight through
         RayCase{{}, 30, RayResult::Detour, 14}, RayCase{{}, 21, RayResult::Detour, 5}),
-    [](const ::testing::TestParamInfo<RayCase>& info) {
-        std::string name = "From" + std::to_string(info.param.position) + "Items";
-        for (const int cell : info.param.items)
+    [](const ::testing::TestParamInfo<RayCase>& param) {
+        std::string name = "From" + std::to_string(param.param.position) + "Items";
+        for (const int cell : param.param.items)
             name += "_" + std::to_string(cell);
         return name;
     });
