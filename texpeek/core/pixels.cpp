@@ -1,0 +1,250 @@
+#include "core/pixels.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <vector>
+
+namespace texpeek {
+
+namespace {
+
+// Batches of at most one percent, so that a display of whole percentages
+// passes through every value, and at most kProgressBatch pixels, so that the
+// bytes of one batch stay in the cache between reading and reordering.
+std::size_t batchFor(std::size_t total)
+{
+    return std::clamp<std::size_t>(total / 100, 1, static_cast<std::size_t>(kProgressBatch));
+}
+
+// Reads up to `count` bytes; a short file just yields fewer. The stream is
+// left usable so that later reads see the end of the file too.
+std::size_t readUpTo(std::istream& in, void* destination, std::size_t count)
+{
+    if (count == 0)
+        return 0;
+    in.read(static_cast<char*>(destination), static_cast<std::streamsize>(count));
+    const auto got = static_cast<std::size_t>(in.gcount());
+    if (!in)
+        in.clear(in.rdstate() & ~(std::ios::failbit | std::ios::eofbit));
+    return got;
+}
+
+std::uint32_t swapBytes32(std::uint32_t v)
+{
+    return (v >> 24) | ((v >> 8) & 0xFF00u) | ((v << 8) & 0xFF0000u) | (v << 24);
+}
+
+// Four file bytes b0..b3, as loaded from memory, seen as b0 + 256 * b1 + ...
+std::uint32_t littleEndian32(std::uint32_t loaded)
+{
+    if constexpr (std::endian::native == std::endian::big)
+        return swapBytes32(loaded);
+    else
+        return loaded;
+}
+
+std::uint16_t littleEndian16(std::uint16_t loaded)
+{
+    if constexpr (std::endian::native == std::endian::big)
+        return static_cast<std::uint16_t>((loaded >> 8) | (loaded << 8));
+    else
+        return loaded;
+}
+
+// File order blue, green, red, alpha into a cell red, green, blue, alpha:
+// bytes 0 and 2 trade places.
+std::uint32_t cellFromBgra(std::uint32_t v)
+{
+    return (v & 0xFF00FF00u) | ((v >> 16) & 0xFFu) | ((v & 0xFFu) << 16);
+}
+
+struct Channel16Tables {
+    std::array<std::uint32_t, 32> red{};
+    std::array<std::uint32_t, 64> green{};
+    std::array<std::uint32_t, 32> blue{};
+};
+
+const Channel16Tables& channel16Tables()
+{
+    static const Channel16Tables tables = [] {
+        Channel16Tables t;
+        for (unsigned v = 0; v < 32; ++v) {
+            t.red[v] = scale5(v);
+            t.blue[v] = static_cast<std::uint32_t>(scale5(v)) << 16;
+        }
+        for (unsigned v = 0; v < 64; ++v)
+            t.green[v] = static_cast<std::uint32_t>(scale6(v)) << 8;
+        return t;
+    }();
+    return tables;
+}
+
+std::optional<ImageGrid> decode32(std::istream& in, ImageGrid grid, std::size_t total,
+                                  ProgressSink& progress)
+{
+    const std::size_t batch = batchFor(total);
+    progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 32 bits...", formatName(32));
+    std::uint32_t* cells = grid.cells();
+    // The file's bytes go straight into the grid and are reordered in place
+    // while they are still in the cache.
+    for (std::size_t done = 0; done < total;) {
+        const std::size_t count = std::min(batch, total - done);
+        std::uint32_t* chunk = cells + done;
+        readUpTo(in, chunk, count * 4);
+        for (std::size_t i = 0; i < count; ++i)
+            chunk[i] = cellFromBgra(littleEndian32(chunk[i]));
+        done += count;
+        progress.pixelsDone(static_cast<std::int64_t>(count));
+    }
+    progress.stageFinished(Stage::Reading);
+    return grid;
+}
+
+std::optional<ImageGrid> decode24(std::istream& in, ImageGrid grid, std::size_t total,
+                                  ProgressSink& progress)
+{
+    const std::size_t batch = batchFor(total);
+    progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 24 bits...", formatName(24));
+    std::uint32_t* cells = grid.cells();
+    std::vector<unsigned char> buffer(std::min(batch, total) * 3);
+    for (std::size_t done = 0; done < total;) {
+        const std::size_t count = std::min(batch, total - done);
+        const std::size_t got = readUpTo(in, buffer.data(), count * 3);
+        std::fill(buffer.begin() + static_cast<std::ptrdiff_t>(got),
+                  buffer.begin() + static_cast<std::ptrdiff_t>(count * 3), 0);
+        const unsigned char* b = buffer.data();
+        std::uint32_t* chunk = cells + done;
+        for (std::size_t i = 0; i < count; ++i, b += 3)
+            chunk[i] = static_cast<std::uint32_t>(b[2]) | static_cast<std::uint32_t>(b[1]) << 8
+                | static_cast<std::uint32_t>(b[0]) << 16;
+        done += count;
+        progress.pixelsDone(static_cast<std::int64_t>(count));
+    }
+    progress.stageFinished(Stage::Reading);
+    return grid;
+}
+
+std::optional<ImageGrid> decode16(std::istream& in, ImageGrid grid, std::size_t total,
+                                  ProgressSink& progress)
+{
+    const std::size_t batch = batchFor(total);
+    progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 16 bits...", formatName(16));
+    // The raw words are kept apart until every one is read, so that the two
+    // stages each run over the whole image as the progress display tells it.
+    std::unique_ptr<std::uint16_t[]> words(new std::uint16_t[std::max<std::size_t>(total, 1)]);
+    for (std::size_t done = 0; done < total;) {
+        const std::size_t count = std::min(batch, total - done);
+        const std::size_t got = readUpTo(in, words.get() + done, count * 2);
+        if (got < count * 2) {
+            // A half word at the very end keeps its one byte as the low byte.
+            std::memset(reinterpret_cast<unsigned char*>(words.get() + done) + got, 0,
+                        count * 2 - got);
+        }
+        done += count;
+        progress.pixelsDone(static_cast<std::int64_t>(count));
+    }
+    progress.stageFinished(Stage::Reading);
+
+    progress.stageStarted(Stage::Converting, "Transormando dados...", {});
+    const Channel16Tables& t = channel16Tables();
+    std::uint32_t* cells = grid.cells();
+    for (std::size_t done = 0; done < total;) {
+        const std::size_t count = std::min(batch, total - done);
+        for (std::size_t i = done; i < done + count; ++i) {
+            const unsigned v = littleEndian16(words[i]);
+            cells[i] = t.red[v >> 11] | t.green[(v >> 5) & 0x3Fu] | t.blue[v & 0x1Fu];
+        }
+        done += count;
+        progress.pixelsDone(static_cast<std::int64_t>(count));
+    }
+    progress.stageFinished(Stage::Converting);
+    return grid;
+}
+
+} // namespace
+
+void ImageGrid::Free::operator()(std::uint32_t* p) const
+{
+    std::free(p);
+}
+
+ImageGrid ImageGrid::allocate(std::int32_t width, std::int32_t height)
+{
+    if (width < 0 || height < 0)
+        throw DdsError("negative image size");
+    ImageGrid grid;
+    grid.width_ = width;
+    grid.height_ = height;
+    const std::size_t count = std::max<std::size_t>(grid.cellCount(), 1);
+    // calloc rather than a zero-filling loop: large blocks come as fresh zero
+    // pages that are only backed once written.
+    void* block = std::calloc(count, sizeof(std::uint32_t));
+    if (block == nullptr)
+        throw std::bad_alloc();
+    grid.cells_.reset(static_cast<std::uint32_t*>(block));
+    return grid;
+}
+
+std::int32_t pixelTotal(const DdsHeader& header)
+{
+    if (header.width < 0 || header.height < 0)
+        throw DdsError("negative image size");
+    const std::int64_t total = std::int64_t{header.width} * std::int64_t{header.height};
+    if (total > std::int64_t{INT32_MAX})
+        throw DdsError("too many pixels");
+    return static_cast<std::int32_t>(total);
+}
+
+std::uint8_t scale5(unsigned value)
+{
+    return static_cast<std::uint8_t>(std::lround(value * 255.0 / 31.0));
+}
+
+std::uint8_t scale6(unsigned value)
+{
+    return static_cast<std::uint8_t>(std::lround(value * 255.0 / 63.0));
+}
+
+std::optional<ImageGrid> decodePixels(std::istream& in, const DdsHeader& header,
+                                      ProgressSink& progress)
+{
+    const int bitCount = header.pixelFormat.bitCount;
+    if (bitCount != 16 && bitCount != 24 && bitCount != 32)
+        return std::nullopt;
+    const auto total = static_cast<std::size_t>(pixelTotal(header));
+    ImageGrid grid = ImageGrid::allocate(header.width, header.height);
+    switch (bitCount) {
+    case 16: return decode16(in, std::move(grid), total, progress);
+    case 24: return decode24(in, std::move(grid), total, progress);
+    default: return decode32(in, std::move(grid), total, progress);
+    }
+}
+
+void buildView(const ImageGrid& grid, ChannelView view, std::uint32_t* out, ProgressSink* progress)
+{
+    const std::size_t total = grid.cellCount();
+    const std::size_t batch = batchFor(total);
+    const std::uint32_t* cells = grid.cells();
+    for (std::size_t done = 0; done < total;) {
+        const std::size_t count = std::min(batch, total - done);
+        if (view == ChannelView::Colour) {
+            for (std::size_t i = done; i < done + count; ++i) {
+                const std::uint32_t c = cells[i];
+                out[i] = 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+            }
+        } else {
+            for (std::size_t i = done; i < done + count; ++i)
+                out[i] = 0xFF000000u | (cells[i] >> 24) * 0x010101u;
+        }
+        done += count;
+        if (progress != nullptr)
+            progress->pixelsDone(static_cast<std::int64_t>(count));
+    }
+}
+
+} // namespace texpeek
