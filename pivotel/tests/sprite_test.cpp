@@ -53,19 +53,6 @@ protected:
     fs::path dir_;
 };
 
-TEST(Orientation, FourTypesHaveAnOptionAndTheRestNone)
-{
-    for (std::uint8_t type = 0; type < 4; ++type) {
-        const std::optional<Orientation> orientation = orientationOf(type);
-        ASSERT_TRUE(orientation.has_value()) << int(type);
-        EXPECT_EQ(orientation->value, type);
-    }
-    EXPECT_EQ(orientationOf(0)->typeText, "Side View Sprite");
-    EXPECT_EQ(orientationOf(3)->caption, "Fixed Direction");
-    EXPECT_FALSE(orientationOf(4).has_value());
-    EXPECT_FALSE(orientationOf(255).has_value());
-}
-
 TEST(Sprite, TypeIsTheByteAtOffsetEightWhateverItHolds)
 {
     for (int type : {0, 1, 2, 3, 4, 128, 255}) {
@@ -77,24 +64,6 @@ TEST(Sprite, TypeIsTheByteAtOffsetEightWhateverItHolds)
     const auto bare = Sprite::fromBytes(std::string("\0\0\0\0\0\0\0\0\x03", 9));
     ASSERT_TRUE(bare.has_value());
     EXPECT_EQ(bare->type(), 3);
-}
-
-TEST(Sprite, NineBytesAreEnoughAndEightAreNot)
-{
-    EXPECT_TRUE(Sprite::fromBytes(spriteBytes(1, 9)).has_value());
-    EXPECT_FALSE(Sprite::fromBytes(spriteBytes(1, 8)).has_value());
-    EXPECT_FALSE(Sprite::fromBytes({}).has_value());
-}
-
-TEST(Sprite, SettingTheTypeChangesByteEightOnly)
-{
-    const std::string original = spriteBytes(2);
-    auto sprite = Sprite::fromBytes(original);
-    ASSERT_TRUE(sprite.has_value());
-    sprite->setType(1);
-    std::string expected = original;
-    expected[8] = '\x01';
-    EXPECT_EQ(sprite->bytes(), expected);
 }
 
 TEST_F(SpriteFiles, ReadsTheWholeFileByteForByte)
