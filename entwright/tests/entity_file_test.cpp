@@ -1,0 +1,251 @@
+#include "core/entity_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace {
+
+using ent::EntityTable;
+using ent::ReadError;
+
+EntityTable parse(std::string_view text)
+{
+    ReadError error = ReadError::CannotRead;
+    std::optional<EntityTable> table = ent::ParseEntText(text, &error);
+    EXPECT_TRUE(table.has_value()) << "refused: " << static_cast<int>(error);
+    return table.value_or(EntityTable{});
+}
+
+ReadError refusal(std::string_view text)
+{
+    ReadError error = ReadError::None;
+    EXPECT_FALSE(ent::ParseEntText(text, &error).has_value());
+    return error;
+}
+
+class TempDir : public ::testing::Test {
+protected:
+    std::filesystem::path dir_;
+
+    void SetUp() override
+    {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("entwright_test_" + std::to_string(std::random_device{}()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    std::filesystem::path write(const std::string& name, std::string_view bytes) const
+    {
+        const std::filesystem::path path = dir_ / name;
+        std::ofstream out(path, std::ios::binary);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return path;
+    }
+
+    static std::string read(const std::filesystem::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+};
+
+TEST(ClassLine, ComparesCharactersTwoToTenOnly)
+{
+    EXPECT_TRUE(ent::IsClassLine("\"classname\" \"light\""));
+    EXPECT_TRUE(ent::IsClassLine("xclassname"));             // first character not examined
+    EXPECT_TRUE(ent::IsClassLine("\"classnamefoo\" \"bar\"")); // anything may follow
+    EXPECT_FALSE(ent::IsClassLine("\"Classname\" \"light\""));
+    EXPECT_FALSE(ent::IsClassLine("\"CLASSNAME\" \"light\""));
+    EXPECT_FALSE(ent::IsClassLine(" \"classname\" \"light\"")); // shifted by a space
+    EXPECT_FALSE(ent::IsClassLine("\"classnam"));
+    EXPECT_FALSE(ent::IsClassLine(""));
+}
+
+TEST(ListName, TakesTheValueByPosition)
+{
+    EXPECT_EQ(ent::EntityListName("\"classname\" \"info_light\""), "info_light"); // 24 chars
+    EXPECT_EQ(ent::EntityListName("\"classname\" \"\""), "");                     // 14 chars
+    EXPECT_EQ(ent::EntityListName("\"classname\" \"x"), "");  // last char dropped whatever it is
+    EXPECT_FALSE(ent::EntityListName("\"classname\" \"").has_value()); // 13 chars
+    EXPECT_FALSE(ent::EntityListName("").has_value());
+    // By position, not by quotes: a shifted line gives shifted text.
+    EXPECT_EQ(ent::EntityListName("\"classname\"  \"light\""), "\"light");
+}
+
+TEST(ReadEnt, SplitsBlocksAndKeepsEveryLineAsItStands)
+{
+    const EntityTable table = parse("{\n"
+                                    "\"classname\" \"worldspawn\"\n"
+                                    "\t\"wad\" \"a.wad\"\n"
+                                    "\n"
+                                    "  no quotes at all\n"
+                                    "{\n"
+                                    "}\n"
+                                    "\n"
+                                    "{\n"
+                                    "\"classname\" \"light\"\n"
+                                    "}\n");
+    ASSERT_EQ(table.Entities.size(), 2u);
+    EXPECT_EQ(table.LastEntity(), 1);
+    const ent::EntityRecord& world = table.Entities[0];
+    EXPECT_EQ(world.KeyLines,
+              (std::vector<std::string>{"\"classname\" \"worldspawn\"", "\t\"wad\" \"a.wad\"", "",
+                                        "  no quotes at all", "{"}));
+    EXPECT_EQ(world.LastKey(), 4);
+    EXPECT_EQ(world.ClassLine, "\"classname\" \"worldspawn\"");
+    EXPECT_EQ(table.Entities[1].ClassLine, "\"classname\" \"light\"");
+}
+
+TEST(ReadEnt, LaterClassLineNamesTheBlockAndBothStay)
+{
+    const EntityTable table = parse("{\n\"classname\" \"a\"\n\"classname\" \"b\"\n}\n");
+    EXPECT_EQ(table.Entities[0].ClassLine, "\"classname\" \"b\"");
+    EXPECT_EQ(table.Entities[0].KeyLines.size(), 2u);
+}
+
+TEST(ReadEnt, OnlyExactBracesOpenAndCloseBlocks)
+{
+    // " {" and "{ " outside a block are skipped like any other text; inside,
+    // "} " does not close it.
+    const EntityTable table = parse(" {\n{ \nlost\n{\n} \n\"classname\" \"x\"\n}\n");
+    ASSERT_EQ(table.Entities.size(), 1u);
+    EXPECT_EQ(table.Entities[0].KeyLines, (std::vector<std::string>{"} ", "\"classname\" \"x\""}));
+}
+
+TEST(ReadEnt, CrLfAndLfReadTheSame)
+{
+    const EntityTable lf = parse("{\n\"classname\" \"a\"\n\n}\n{\n\"classname\" \"b\"\n}\n");
+    const EntityTable crlf =
+        parse("{\r\n\"classname\" \"a\"\r\n\r\n}\r\n{\r\n\"classname\" \"b\"\r\n}\r\n");
+    ASSERT_EQ(crlf.Entities.size(), 2u);
+    EXPECT_EQ(crlf.Entities[0].KeyLines, lf.Entities[0].KeyLines);
+    EXPECT_EQ(crlf.Entities[1].KeyLines, lf.Entities[1].KeyLines);
+    // A CR that does not end a line is part of it.
+    EXPECT_EQ(parse("{\n\"classname\" \"a\rb\"\n}").Entities[0].KeyLines[0], "\"classname\" \"a\rb\"");
+}
+
+TEST(ReadEnt, RefusesFilesItCannotTakeWhole)
+{
+    EXPECT_EQ(refusal(""), ReadError::NoBlock);
+    EXPECT_EQ(refusal("just text\n\n"), ReadError::NoBlock);
+    EXPECT_EQ(refusal("{\n\"classname\" \"a\"\n"), ReadError::UnclosedBlock);
+    EXPECT_EQ(refusal("{\n\"classname\" \"a\"\n}\n{\n"), ReadError::UnclosedBlock);
+    EXPECT_EQ(refusal("{\n\"classname\" \"a\"\n}\r"), ReadError::UnclosedBlock);
+}
+
+TEST(ReadEnt, KeepsTheWidthLimitsOfOldCountersOut)
+{
+    std::string text;
+    for (int i = 0; i < 33000; ++i)
+        text += "{\n\"classname\" \"e\"\n}\n";
+    text += "{\n";
+    for (int i = 0; i < 33000; ++i)
+        text += "\"classname\" \"x\"\n";
+    text += "}\n";
+    const EntityTable table = parse(text);
+    EXPECT_EQ(table.Entities.size(), 33001u);
+    EXPECT_EQ(table.Entities.back().KeyLines.size(), 33000u);
+}
+
+TEST(ListNames, StopAtABlockWithoutUsableClassLine)
+{
+    EXPECT_EQ(ent::EntityListNames(parse("{\n\"classname\" \"a\"\n}\n{\n\"classname\" \"\"\n}\n")),
+              (std::vector<std::string>{"a", ""}));
+    EXPECT_FALSE(ent::EntityListNames(parse("{\n\"classname\" \"a\"\n}\n{\n}\n")).has_value());
+    EXPECT_FALSE(ent::EntityListNames(parse("{\n\"origin\" \"0 0 0\"\n}\n")).has_value());
+    EXPECT_FALSE(ent::EntityListNames(parse("{\n\"classname\" \"\n}\n")).has_value());
+}
+
+TEST(WriteEnt, WritesBracesAndLinesWithLfOnly)
+{
+    EntityTable table;
+    table.Entities.resize(2);
+    table.Entities[0].KeyLines = {"a"};
+    table.Entities[1].KeyLines = {"b"};
+    EXPECT_EQ(ent::EntText(table), "{\na\n}\n{\nb\n}\n");
+    table.Entities[1].KeyLines.clear();
+    EXPECT_EQ(ent::EntText(table), "{\na\n}\n{\n}\n");
+    EXPECT_EQ(ent::EntText(EntityTable{}), "");
+}
+
+using EntFiles = TempDir;
+
+TEST_F(EntFiles, RoundTripKeepsEveryBlockByteForByte)
+{
+    // Blank lines, tabs, unquoted lines, bytes above 127 (Windows-1252 and
+    // UTF-8 alike), NUL and a lone CR inside blocks; junk around them.
+    const std::string blockLines = "\"classname\" \"info_player_start\"\n"
+                                   "\t\"origin\"\t\"0 0 0\"\n"
+                                   "\n"
+                                   "   unquoted text   \n"
+                                   "\"message\" \"caf\xE9 \x80 \xFF\"\n"
+                                   "\"utf8\" \"\xC3\xA9\"\n"
+                                   "\"nul\" \"a" + std::string(1, '\0') + "b\"\n"
+                                   "\"cr\" \"a\rb\"\n";
+    const std::string kept = "{\n" + blockLines + "}\n{\n\"classname\" \"light\"\n}\n";
+    const std::string original = "junk before\n\n" + std::string("{\n") + blockLines +
+                                 "}\n\n{\n\"classname\" \"light\"\n}\ntext after the last block\n";
+    const auto source = write("map.ent", original);
+    const auto target = dir_ / "out.ent";
+
+    ent::ReadError error = ent::ReadError::None;
+    const std::optional<ent::OpenedFile> opened = ent::OpenEntFile(source, &error);
+    ASSERT_TRUE(opened.has_value()) << static_cast<int>(error);
+    EXPECT_EQ(opened->names, (std::vector<std::string>{"info_player_start", "light"}));
+    ASSERT_TRUE(ent::WriteEntFile(target, opened->table));
+    EXPECT_EQ(read(target), kept);
+
+    // What was written reads back to itself.
+    ASSERT_TRUE(ent::WriteEntFile(target, *ent::ReadEntFile(target)));
+    EXPECT_EQ(read(target), kept);
+}
+
+TEST_F(EntFiles, CrLfFileIsSavedWithLf)
+{
+    const auto source =
+        write("crlf.ent", "{\r\n\"classname\" \"a\"\r\n\t\"k\" \"v\xE9\"\r\n\r\n}\r\ntrailer\r\n");
+    ASSERT_TRUE(ent::WriteEntFile(dir_ / "out.ent", *ent::ReadEntFile(source)));
+    EXPECT_EQ(read(dir_ / "out.ent"), "{\n\"classname\" \"a\"\n\t\"k\" \"v\xE9\"\n\n}\n");
+}
+
+TEST_F(EntFiles, OpenRefusesUnreadableAndUnlistableFiles)
+{
+    ent::ReadError error = ent::ReadError::None;
+    EXPECT_FALSE(ent::OpenEntFile(dir_ / "missing.ent", &error));
+    EXPECT_EQ(error, ReadError::CannotRead);
+    EXPECT_FALSE(ent::OpenEntFile(dir_, &error)); // a folder
+    EXPECT_EQ(error, ReadError::CannotRead);
+    EXPECT_FALSE(ent::OpenEntFile(write("empty.ent", ""), &error));
+    EXPECT_EQ(error, ReadError::NoBlock);
+    EXPECT_FALSE(ent::OpenEntFile(write("open.ent", "{\n\"classname\" \"a\"\n"), &error));
+    EXPECT_EQ(error, ReadError::UnclosedBlock);
+    EXPECT_FALSE(ent::OpenEntFile(write("bare.ent", "{\n\"classname\" \"a\"\n}\n{\n}\n"), &error));
+    EXPECT_EQ(error, ReadError::NoClassName);
+}
+
+TEST_F(EntFiles, FailedWriteLeavesTheTargetAloneAndSaysWhy)
+{
+    const auto target = write("keep.ent", "old bytes");
+    EntityTable table;
+    table.Entities.resize(1);
+    std::string reason;
+    EXPECT_FALSE(ent::WriteEntFile(dir_ / "no such folder" / "x.ent", table, &reason));
+    EXPECT_FALSE(reason.empty());
+    reason.clear();
+    EXPECT_FALSE(ent::WriteEntFile(dir_, table, &reason)); // a folder
+    EXPECT_FALSE(reason.empty());
+    EXPECT_FALSE(ent::WriteEntFile({}, table, &reason));
+    EXPECT_EQ(read(target), "old bytes");
+    // Overwriting an existing file replaces it whole.
+    ASSERT_TRUE(ent::WriteEntFile(target, table));
+    EXPECT_EQ(read(target), "{\n}\n");
+}
+
+} // namespace

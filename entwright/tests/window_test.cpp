@@ -1,0 +1,504 @@
+#include "ui/frm_main.h"
+
+#include "common/testing/window_test.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
+
+// Readable failure output.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+using suite::MessageIcon;
+using suite::testing::child;
+using suite::testing::click;
+using suite::testing::FakeDialogs;
+
+const QByteArray kMap = "{\r\n"
+                        "\"classname\" \"worldspawn\"\r\n"
+                        "\"wad\" \"caf\xE9.wad\"\r\n"
+                        "\r\n"
+                        "}\r\n"
+                        "\r\n"
+                        "{\n"
+                        "\"origin\" \"0 0 0\"\n"
+                        "\"classname\" \"light\"\n"
+                        "\tnot quoted\n"
+                        "}\n"
+                        "{\n"
+                        "\"classname\" \"info_player_start\"\n"
+                        "}\n"
+                        "after the last block\n";
+
+// Runs `act` on the modal window that the next command opens, once it is up.
+void onModal(std::function<void(QWidget*)> act)
+{
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal && ++*tries < 500)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (modal)
+            act(modal);
+    });
+    timer->start(10);
+}
+
+class MainWindow : public suite::testing::WindowTest {
+protected:
+    frmMain window_{programDir(), dialogs_};
+
+    void SetUp() override
+    {
+        window_.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window_));
+    }
+
+    template <typename T>
+    T* get(const char* name)
+    {
+        return child<T>(&window_, QString::fromLatin1(name));
+    }
+    QPushButton* button(const char* name) { return get<QPushButton>(name); }
+    QListWidget* entities() { return get<QListWidget>("listEntity"); }
+    QListWidget* keys() { return get<QListWidget>("listKey"); }
+    QLineEdit* txtKey() { return get<QLineEdit>("txtKey"); }
+    QPlainTextEdit* txtValue() { return get<QPlainTextEdit>("txtValue"); }
+
+    void trigger(const char* action)
+    {
+        QAction* found = get<QAction>(action);
+        ASSERT_NE(found, nullptr);
+        ASSERT_TRUE(found->isEnabled()) << action;
+        found->trigger();
+    }
+
+    void open(const QString& name, const QByteArray& bytes)
+    {
+        writeFile(name, bytes);
+        dialogs_.paths.push_back(pathIn(name));
+        trigger("menOpen");
+    }
+
+    static void clickRow(QListWidget* list, int row)
+    {
+        QListWidgetItem* item = list->item(row);
+        ASSERT_NE(item, nullptr) << "row " << row;
+        list->scrollToItem(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualItemRect(item).center());
+    }
+
+    static QStringList texts(const QListWidget* list)
+    {
+        QStringList result;
+        for (int i = 0; i < list->count(); ++i)
+            result << list->item(i)->text();
+        return result;
+    }
+
+    // "1" for each enabled control, in the order given.
+    QString enabled(std::initializer_list<const char*> names)
+    {
+        QString result;
+        for (const char* name : names) {
+            QWidget* widget = get<QWidget>(name);
+            result += widget && widget->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        }
+        return result;
+    }
+    QString keyButtons() { return enabled({"cmbAdd", "cmbDelEnt", "cmbApply", "cmbDelete", "cmbClear"}); }
+    QString entityControls()
+    {
+        return enabled({"listEntity", "listKey", "txtKey", "txtValue", "cmbAddEnt"});
+    }
+
+    void expectWarning(const QString& title, const QString& text)
+    {
+        const FakeDialogs::Shown shown = dialogs_.lastMessage();
+        EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
+        EXPECT_EQ(shown.title, title);
+        EXPECT_EQ(shown.text, text);
+        dialogs_.clear();
+    }
+};
+
+TEST_F(MainWindow, StartsWithOnlyOpenSaveAsRipentAndAbout)
+{
+    EXPECT_EQ(window_.windowTitle(), "Entwright 2.0");
+    EXPECT_EQ(window_.objectName(), "frmMain");
+    EXPECT_EQ(entityControls(), "00000");
+    EXPECT_EQ(keyButtons(), "00000");
+    EXPECT_FALSE(get<QAction>("menSave")->isEnabled());
+    for (const char* name : {"menOpen", "menSaveAs", "menImport", "menExport", "menAbout", "menExit"})
+        EXPECT_TRUE(get<QAction>(name)->isEnabled()) << name;
+}
+
+TEST_F(MainWindow, EnabledStatesFollowOpenAndClicks)
+{
+    open("map.ent", kMap);
+    EXPECT_EQ(dialogs_.shown.front().filter, "Half Life Entity Files (.ent)|*.ent");
+    EXPECT_EQ(texts(entities()), (QStringList{"worldspawn", "light", "info_player_start"}));
+    EXPECT_EQ(entityControls(), "11111");
+    EXPECT_EQ(keyButtons(), "00000");
+    EXPECT_TRUE(get<QAction>("menSave")->isEnabled());
+    EXPECT_EQ(window_.currentFile(), pathIn("map.ent"));
+
+    clickRow(entities(), 1);
+    EXPECT_EQ(texts(keys()),
+              (QStringList{"\"origin\" \"0 0 0\"", "\"classname\" \"light\"", "\tnot quoted"}));
+    EXPECT_EQ(keyButtons(), "11000");
+
+    clickRow(keys(), 0);
+    EXPECT_EQ(txtKey()->text(), "origin");
+    EXPECT_EQ(txtValue()->toPlainText(), "0 0 0");
+    EXPECT_EQ(keyButtons(), "11111");
+
+    // Clear empties the boxes only; a new entity click resets the key buttons.
+    click(button("cmbClear"));
+    EXPECT_TRUE(txtKey()->text().isEmpty());
+    EXPECT_TRUE(txtValue()->toPlainText().isEmpty());
+    EXPECT_EQ(keyButtons(), "11111");
+    clickRow(entities(), 0);
+    EXPECT_EQ(keyButtons(), "11000");
+    EXPECT_EQ(texts(keys()),
+              (QStringList{"\"classname\" \"worldspawn\"", "\"wad\" \"caf\u00E9.wad\"", ""}));
+
+    // An empty line fills neither box but still enables its commands.
+    txtKey()->setText(QStringLiteral("typed"));
+    clickRow(keys(), 2);
+    EXPECT_EQ(txtKey()->text(), "typed");
+    EXPECT_EQ(keyButtons(), "11111");
+}
+
+TEST_F(MainWindow, FailedOpenChangesNothing)
+{
+    open("map.ent", kMap);
+    clickRow(entities(), 2);
+    const QString before = enabled({"cmbAdd", "cmbDelEnt"});
+    open("bare.ent", "{\n\"classname\" \"a\"\n}\n{\n}\n");
+    open("open.ent", "{\n\"classname\" \"a\"\n");
+    open("none.ent", "nothing here\n");
+    dialogs_.paths.push_back(pathIn("missing.ent"));
+    trigger("menOpen");
+    trigger("menOpen"); // cancelled
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+    EXPECT_EQ(texts(entities()), (QStringList{"worldspawn", "light", "info_player_start"}));
+    EXPECT_EQ(texts(keys()), QStringList{"\"classname\" \"info_player_start\""});
+    EXPECT_EQ(enabled({"cmbAdd", "cmbDelEnt"}), before);
+    EXPECT_EQ(window_.currentFile(), pathIn("map.ent"));
+    EXPECT_EQ(window_.table().Entities.size(), 3u);
+}
+
+TEST_F(MainWindow, FailedFirstOpenKeepsEverythingDisabled)
+{
+    open("bare.ent", "{\n}\n");
+    EXPECT_EQ(entityControls(), "00000");
+    EXPECT_FALSE(get<QAction>("menSave")->isEnabled());
+    EXPECT_TRUE(window_.currentFile().isEmpty());
+}
+
+TEST_F(MainWindow, EditedFileKeepsUntouchedLinesByteForByte)
+{
+    open("map.ent", kMap);
+    clickRow(entities(), 1);
+    clickRow(keys(), 0);
+    txtValue()->setPlainText(QStringLiteral("8 8 \u20AC"));
+    click(button("cmbApply"));
+    EXPECT_EQ(texts(keys()).first(), "\"origin\" \"8 8 \u20AC\"");
+    EXPECT_TRUE(txtKey()->text().isEmpty());
+
+    txtKey()->setText(QStringLiteral("_light"));
+    txtValue()->setPlainText(QStringLiteral("255 255 128 200"));
+    click(button("cmbAdd"));
+    EXPECT_EQ(texts(keys()).last(), "\"_light\" \"255 255 128 200\"");
+
+    trigger("menSave");
+    EXPECT_EQ(readFile("map.ent"), QByteArray("{\n"
+                                              "\"classname\" \"worldspawn\"\n"
+                                              "\"wad\" \"caf\xE9.wad\"\n"
+                                              "\n"
+                                              "}\n"
+                                              "{\n"
+                                              "\"origin\" \"8 8 \x80\"\n"
+                                              "\"classname\" \"light\"\n"
+                                              "\tnot quoted\n"
+                                              "\"_light\" \"255 255 128 200\"\n"
+                                              "}\n"
+                                              "{\n"
+                                              "\"classname\" \"info_player_start\"\n"
+                                              "}\n"));
+    const FakeDialogs::Shown saved = dialogs_.lastMessage();
+    EXPECT_EQ(saved.icon, MessageIcon::Information);
+    EXPECT_EQ(saved.title, "Save");
+    EXPECT_EQ(saved.text, "File saved sucessfully");
+}
+
+TEST_F(MainWindow, AddApplyAndDelWarnWithoutChangingTheTable)
+{
+    open("map.ent", kMap);
+    clickRow(entities(), 1);
+    const std::vector<std::string> before = window_.table().Entities[1].KeyLines;
+
+    txtKey()->setText(QStringLiteral("k"));
+    click(button("cmbAdd"));
+    expectWarning("Add", "All fields must be filled up correctly");
+    txtValue()->setPlainText(QStringLiteral("two\nlines"));
+    click(button("cmbAdd"));
+    expectWarning("Add", "Keys and values can't hold line breaks");
+
+    clickRow(keys(), 1); // the class line
+    txtKey()->clear();
+    click(button("cmbApply"));
+    expectWarning("Apply", "All fields must be filled up correctly");
+    txtKey()->setText(QStringLiteral("a\nb"));
+    click(button("cmbApply"));
+    expectWarning("Apply", "Keys and values can't hold line breaks");
+    click(button("cmbDelete"));
+    expectWarning("Delete", "You can't delete the entity 'classname'");
+
+    EXPECT_EQ(window_.table().Entities[1].KeyLines, before);
+}
+
+TEST_F(MainWindow, DeletedKeyLineNeedsANewClick)
+{
+    open("map.ent", kMap);
+    clickRow(entities(), 1);
+    clickRow(keys(), 2);
+    click(button("cmbDelete"));
+    EXPECT_EQ(texts(keys()), (QStringList{"\"origin\" \"0 0 0\"", "\"classname\" \"light\""}));
+    EXPECT_EQ(keyButtons(), "11001");
+    clickRow(keys(), 0);
+    click(button("cmbDelete"));
+    EXPECT_EQ(texts(keys()), QStringList{"\"classname\" \"light\""});
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+}
+
+TEST_F(MainWindow, DeletingEntitiesMovesTheRestUpAndKeepsTheLastOne)
+{
+    open("map.ent", kMap);
+    clickRow(entities(), 0);
+    click(button("cmbDelEnt"));
+    EXPECT_EQ(texts(entities()), (QStringList{"light", "info_player_start"}));
+    EXPECT_EQ(keys()->count(), 0);
+    EXPECT_EQ(keyButtons(), "00000");
+    EXPECT_EQ(window_.table().Entities[0].KeyLines.front(), "\"origin\" \"0 0 0\"");
+
+    clickRow(entities(), 1);
+    click(button("cmbDelEnt"));
+    clickRow(entities(), 0);
+    click(button("cmbDelEnt"));
+    expectWarning("Delete", "You can't delete the only entity left");
+    EXPECT_EQ(texts(entities()), QStringList{"light"});
+}
+
+TEST_F(MainWindow, AddEntityAppendsAClassLineRecord)
+{
+    open("map.ent", kMap);
+    clickRow(entities(), 1);
+    onModal([](QWidget* modal) {
+        EXPECT_EQ(modal->objectName(), "frmNewEnt");
+        EXPECT_EQ(modal->windowTitle(), "Add Entity");
+        child<QLineEdit>(modal, "txtNome")->setText(QStringLiteral("lamp"));
+        click(child<QPushButton>(modal, "cmbOk"));
+    });
+    click(button("cmbAddEnt"));
+    EXPECT_EQ(texts(entities()).last(), "lamp");
+    EXPECT_EQ(window_.table().Entities.back().KeyLines,
+              std::vector<std::string>{"\"classname\" \"lamp\""});
+    // The key list still shows the entity clicked before.
+    EXPECT_EQ(keys()->count(), 3);
+
+    onModal([](QWidget* modal) {
+        child<QLineEdit>(modal, "txtNome")->setText(QStringLiteral("ignored"));
+        click(child<QPushButton>(modal, "cmbCancel"));
+    });
+    click(button("cmbAddEnt"));
+    EXPECT_EQ(entities()->count(), 4);
+}
+
+TEST_F(MainWindow, SaveAfterSaveAsWritesTheOpenedFile)
+{
+    open("map.ent", kMap);
+    dialogs_.paths.push_back(pathIn("copy"));
+    trigger("menSaveAs");
+    EXPECT_EQ(dialogs_.shown.last().kind, FakeDialogs::Kind::Message);
+    EXPECT_EQ(window_.saveAsFile(), pathIn("copy"));
+    const QByteArray written = readFile("copy"); // no extension added
+    EXPECT_TRUE(written.startsWith("{\n\"classname\" \"worldspawn\"\n"));
+
+    clickRow(entities(), 2);
+    click(button("cmbDelEnt"));
+    trigger("menSave");
+    EXPECT_EQ(readFile("copy"), written);
+    EXPECT_FALSE(readFile("map.ent").contains("info_player_start"));
+    EXPECT_EQ(dialogs_.lastMessage().text, "File saved sucessfully");
+}
+
+TEST_F(MainWindow, CancelledOrEarlySaveAsWritesNothing)
+{
+    trigger("menSaveAs"); // nothing open yet
+    EXPECT_TRUE(dialogs_.shown.isEmpty());
+    open("map.ent", kMap);
+    dialogs_.clear();
+    trigger("menSaveAs");
+    ASSERT_EQ(dialogs_.shown.size(), 1);
+    EXPECT_EQ(dialogs_.shown.front().filter, "Half Life Entity File (.ent)|*.ent");
+    EXPECT_TRUE(window_.saveAsFile().isEmpty());
+}
+
+TEST_F(MainWindow, FailedSaveNamesTheFileAndKeepsTheOldOne)
+{
+    open("map.ent", kMap);
+    const QString target = pathIn("no such folder/out.ent");
+    dialogs_.paths.push_back(target);
+    trigger("menSaveAs");
+    FakeDialogs::Shown shown = dialogs_.lastMessage();
+    EXPECT_EQ(shown.icon, MessageIcon::Critical);
+    EXPECT_EQ(shown.title, "Save As");
+    EXPECT_TRUE(shown.text.contains(target)) << shown.text.toStdString();
+    EXPECT_GT(shown.text.size(), target.size() + 30) << "no reason given";
+    EXPECT_FALSE(QFileInfo::exists(target));
+
+    // The opened file turns into a folder under our feet.
+    QDir(programDir()).remove(QStringLiteral("map.ent"));
+    QDir(programDir()).mkdir(QStringLiteral("map.ent"));
+    dialogs_.clear();
+    trigger("menSave");
+    ASSERT_EQ(dialogs_.messages().size(), 1);
+    shown = dialogs_.lastMessage();
+    EXPECT_EQ(shown.icon, MessageIcon::Critical);
+    EXPECT_EQ(shown.title, "Save");
+    EXPECT_TRUE(shown.text.contains(pathIn("map.ent")));
+}
+
+TEST_F(MainWindow, ExitClosesAndAboutShows)
+{
+    onModal([](QWidget* modal) {
+        EXPECT_EQ(modal->objectName(), "frmAbout");
+        EXPECT_EQ(modal->windowTitle(), "Entwright - About");
+        click(child<QPushButton>(modal, "cmbOK"));
+    });
+    trigger("menAbout");
+    trigger("menExit");
+    EXPECT_FALSE(window_.isVisible());
+}
+
+class Ripent : public MainWindow {
+protected:
+    // A stand-in ripent that writes its arguments, one a line, beside itself.
+    void installRipent(const QString& name)
+    {
+        writeFile(name, "#!/bin/sh\n"
+                        "out=\"$(dirname \"$0\")/args.txt\"\n"
+                        ": > \"$out.tmp\"\n"
+                        "for a in \"$@\"; do printf '%s\\n' \"$a\" >> \"$out.tmp\"; done\n"
+                        "mv \"$out.tmp\" \"$out\"\n");
+        QFile::setPermissions(pathIn(name), QFile::ReadOwner | QFile::WriteOwner |
+                                                QFile::ExeOwner | QFile::ReadGroup |
+                                                QFile::ExeGroup);
+    }
+
+    QByteArray waitForArguments()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!QFileInfo::exists(pathIn("args.txt")) && clock.elapsed() < 20000)
+            QTest::qWait(20);
+        return readFile("args.txt");
+    }
+
+    void run(const char* menu, const QString& path, bool expectClosed = true)
+    {
+        onModal([this, path, expectClosed](QWidget* modal) {
+            child<QLineEdit>(modal, "txtPath")->setText(path);
+            click(child<QPushButton>(modal, "cmbRun"));
+            EXPECT_EQ(modal->isVisible(), !expectClosed);
+            if (modal->isVisible())
+                click(child<QPushButton>(modal, "cmbCancel"));
+        });
+        trigger(menu);
+    }
+};
+
+TEST_F(Ripent, ExportStartsTheToolWithSwitchAndWholePath)
+{
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the stand-in tool is a shell script";
+#endif
+    installRipent(QStringLiteral("ripent"));
+    run("menExport", QStringLiteral("/maps/my map.bsp"));
+    EXPECT_EQ(waitForArguments(), "-export\n/maps/my map.bsp\n");
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+}
+
+TEST_F(Ripent, ImportWithEmptyPathPassesAnEmptyArgument)
+{
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the stand-in tool is a shell script";
+#endif
+    installRipent(QStringLiteral("ripent"));
+    run("menImport", QString());
+    EXPECT_EQ(waitForArguments(), "-import\n\n");
+}
+
+TEST_F(Ripent, MissingToolIsAnErrorAndTheWindowStays)
+{
+    bool stillOpen = false;
+    dialogs_.onShow = [&stillOpen](const FakeDialogs::Shown&) {
+        QWidget* modal = QApplication::activeModalWidget();
+        stillOpen = modal && modal->objectName() == "frmRipent" && modal->isVisible();
+    };
+    run("menExport", QStringLiteral("a.bsp"), false);
+    EXPECT_TRUE(stillOpen);
+    const FakeDialogs::Shown shown = dialogs_.lastMessage();
+    EXPECT_EQ(shown.icon, MessageIcon::Critical);
+    EXPECT_EQ(shown.title, "Error");
+    EXPECT_EQ(shown.text, "There was an error during opearation");
+}
+
+TEST_F(Ripent, TitlesAndMapDialog)
+{
+    dialogs_.paths = {QStringLiteral("/maps/first.bsp"), QString()};
+    onModal([this](QWidget* modal) {
+        EXPECT_EQ(modal->windowTitle(), "Import .ent into BSP");
+        QLineEdit* path = child<QLineEdit>(modal, "txtPath");
+        click(child<QPushButton>(modal, "cmbOpen"));
+        EXPECT_EQ(path->text(), "/maps/first.bsp");
+        path->setText(QStringLiteral("typed.bsp"));
+        click(child<QPushButton>(modal, "cmbOpen")); // cancelled
+        EXPECT_EQ(path->text(), "typed.bsp");
+        click(child<QPushButton>(modal, "cmbCancel"));
+    });
+    trigger("menImport");
+    ASSERT_EQ(dialogs_.shown.size(), 2);
+    EXPECT_EQ(dialogs_.shown[0].filter, "BSP Files (.BSP)|*.bsp");
+    EXPECT_TRUE(dialogs_.shown[0].initial.isEmpty());
+    EXPECT_EQ(dialogs_.shown[1].initial, "/maps/first.bsp");
+
+    onModal([](QWidget* modal) {
+        EXPECT_EQ(modal->windowTitle(), "Export .ent from BSP");
+        EXPECT_TRUE(child<QLineEdit>(modal, "txtPath")->text().isEmpty());
+        click(child<QPushButton>(modal, "cmbCancel"));
+    });
+    trigger("menExport");
+}
+
+} // namespace

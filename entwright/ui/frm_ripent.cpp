@@ -1,0 +1,124 @@
+#include "ui/frm_ripent.h"
+
+#include "common/ui/dialogs.h"
+#include "common/ui/text.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QVBoxLayout>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+QString fromPath(const std::filesystem::path& path)
+{
+    return QString::fromStdU16String(path.u16string());
+}
+
+} // namespace
+
+frmRipent::frmRipent(const QString& programDir, suite::Dialogs& dialogs, ent::RipentMode mode,
+                     QWidget* parent)
+    : QDialog(parent), programDir_(programDir), dialogs_(dialogs), RipentMode_(mode)
+{
+    setObjectName(QStringLiteral("frmRipent"));
+    setWindowTitle(mode == ent::RipentMode::Export ? QStringLiteral("Export .ent from BSP")
+                                                   : QStringLiteral("Import .ent into BSP"));
+    setModal(true);
+
+    auto* Frame1 = new QGroupBox(QStringLiteral("Select BSP file"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    txtPath_ = new QLineEdit(Frame1);
+    txtPath_->setObjectName(QStringLiteral("txtPath"));
+    auto* cmbOpen = new QPushButton(QStringLiteral("..."), Frame1);
+    cmbOpen->setObjectName(QStringLiteral("cmbOpen"));
+    cmbOpen->setFixedWidth(cmbOpen->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
+    auto* frameLayout = new QHBoxLayout(Frame1);
+    frameLayout->addWidget(txtPath_, 1);
+    frameLayout->addWidget(cmbOpen);
+
+    auto* cmbRun = new QPushButton(QStringLiteral("Go!"), this);
+    cmbRun->setObjectName(QStringLiteral("cmbRun"));
+    cmbRun->setDefault(true);
+    auto* cmbCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmbCancel->setObjectName(QStringLiteral("cmbCancel"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmbRun);
+    buttons->addWidget(cmbCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addLayout(buttons);
+    resize(420, sizeHint().height());
+
+    connect(cmbOpen, &QPushButton::clicked, this, &frmRipent::cmbOpen_Click);
+    connect(cmbRun, &QPushButton::clicked, this, &frmRipent::cmbRun_Click);
+    connect(cmbCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmRipent::cmbOpen_Click()
+{
+    const QString chosen =
+        dialogs_.openFile(this, QStringLiteral("BSP Files (.BSP)|*.bsp"), dialogFile_);
+    // A cancelled dialog keeps whatever the box holds, typed text included.
+    if (chosen.isEmpty())
+        return;
+    dialogFile_ = chosen;
+    txtPath_->setText(chosen);
+}
+
+void frmRipent::cmbRun_Click()
+{
+    if (!startRipent()) {
+        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Error"),
+                         QStringLiteral("There was an error during opearation"));
+        return;
+    }
+    accept();
+}
+
+bool frmRipent::startRipent()
+{
+    ent::RipentSetup setup;
+    setup.programDir = suite::toPath(programDir_);
+#ifdef Q_OS_WIN
+    setup.windows = true;
+#else
+    const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
+    if (!wine.isEmpty())
+        setup.wine = suite::toPath(wine);
+#endif
+    const QString map = txtPath_->text();
+    const std::optional<ent::RipentLaunch> launch =
+        ent::PlanRipent(setup, RipentMode_, map.toStdString());
+    if (!launch)
+        return false;
+
+    QProcess process;
+    process.setProgram(fromPath(launch->program));
+#ifdef Q_OS_WIN
+    // ripent has always been given its switch and the quoted map path as one
+    // command line, in a maximised console that takes the focus.
+    process.setNativeArguments(
+        QString::fromStdString(ent::RipentNativeArguments(RipentMode_, map.toStdString())));
+    process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* args) {
+        args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+        args->startupInfo->wShowWindow = SW_SHOWMAXIMIZED;
+    });
+#else
+    QStringList arguments;
+    for (const std::string& argument : launch->arguments)
+        arguments.append(QString::fromStdString(argument));
+    process.setArguments(arguments);
+#endif
+    return process.startDetached();
+}
