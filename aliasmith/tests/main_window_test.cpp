@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <memory>
@@ -370,7 +371,7 @@ TEST_F(MainWindowTest, AddDeleteAndRenumberRows)
     EXPECT_EQ(list()->topLevelItemCount(), 0);
 
     w<QLineEdit>("txtIP")->setText(QStringLiteral("5.10.20.3"));
-    for (const char* ip : {"1.0.0.1", "1.0.0.2", "1.0.0.3", "1.0.0.4"})
+    for (const char* ip : {"1.0.0.1", "1.0.0.2", " 1.0.0.3\t", "1.0.0.4"})
         addRow(QString::fromLatin1(ip));
     EXPECT_EQ(column(2), (QStringList{"5.10.20.1", "5.10.20.2", "5.10.20.4", "5.10.20.5"}));
     EXPECT_EQ(column(1), (QStringList{"1.0.0.1", "1.0.0.2", "1.0.0.3", "1.0.0.4"}));
@@ -501,6 +502,21 @@ TEST_F(MainWindowTest, FilesThatCannotBeReadOrWrittenAreReported)
     window_->close();
     EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Configurações não salvas"));
     EXPECT_EQ(dialogs_.lastMessage().icon, MessageIcon::Critical);
+}
+
+TEST_F(MainWindowTest, AboutBoxOpensInTheCurrentLanguage)
+{
+    window_ = start();
+    setLanguage(Language::Portuguese);
+    QString title;
+    QTimer::singleShot(0, [&title] {
+        if (QWidget* about = QApplication::activeModalWidget()) {
+            title = about->windowTitle();
+            about->close();
+        }
+    });
+    click(button("cmbAbout"));
+    EXPECT_EQ(title, QStringLiteral("Sobre o Aliasmith"));
 }
 
 TEST(AboutDialog, FilledInTheLanguageChosen)

@@ -98,7 +98,9 @@ TEST_F(ProfileFolder, ListsOrdinaryProfileFilesByName)
     touch("ação.aprof");
     touch("notes.txt");
     touch("aprof");
+#ifndef _WIN32
     touch(".hidden.aprof");
+#endif
     fs::create_directory(folder_ / "folder.aprof");
     EXPECT_EQ(listProfiles(folder_), (std::vector<std::string>{"ação", "Home", "work"}));
 }

@@ -1,5 +1,6 @@
 // Puts the main window in its full layout with three rows and saves a picture
 // of it in English and in Portuguese: take_screenshots <output folder>.
+#include "ui/about_dialog.h"
 #include "ui/main_window.h"
 
 #include "common/ui/dialogs.h"
@@ -33,7 +34,7 @@ public:
     QString chooseFolder(QWidget*, const QString&) override { return {}; }
 };
 
-bool save(aliasmith::MainWindow& window, const QString& path)
+bool save(QWidget& window, const QString& path)
 {
     QApplication::processEvents();
     const bool saved = window.grab().save(path);
@@ -70,10 +71,15 @@ int main(int argc, char** argv)
     SilentDialogs dialogs;
     aliasmith::MainWindow window(programDir.path(), dialogs);
     window.show();
+    bool ok = save(window, out.filePath(QStringLiteral("aliasmith-compact.png")));
     window.findChild<QComboBox*>(QStringLiteral("cboProfile"))->setCurrentIndex(0);
     window.findChild<QTreeWidget*>(QStringLiteral("lstAlias"))->topLevelItem(1)->setSelected(true);
-    bool ok = save(window, out.filePath(QStringLiteral("aliasmith-english.png")));
+    ok = save(window, out.filePath(QStringLiteral("aliasmith-english.png"))) && ok;
     window.findChild<QComboBox*>(QStringLiteral("cboLang"))->setCurrentIndex(1);
     ok = save(window, out.filePath(QStringLiteral("aliasmith-portuguese.png"))) && ok;
+
+    aliasmith::AboutDialog about(aliasmith::Language::Portuguese);
+    about.show();
+    ok = save(about, out.filePath(QStringLiteral("aliasmith-about.png"))) && ok;
     return ok ? 0 : 1;
 }

@@ -425,7 +425,9 @@ void MainWindow::cmbAdd_Click()
     case NextAlias::Outcome::Ok:
         break;
     }
-    appendRow({"FriendName", utf8(txtFriend_->text()), next.alias});
+    // Blanks around a pasted address would shift the fields of the row line
+    // in the profile file, so they are dropped.
+    appendRow({"FriendName", utf8(txtFriend_->text().trimmed()), next.alias});
     cmbDelSel_->setEnabled(true);
 }
 

@@ -32,7 +32,9 @@ public:
     Language language() const { return language_; }
 
     // Window heights and the top edge of the bottom buttons in the two
-    // layouts, in pixels of the client area.
+    // layouts, in pixels. The heights 3720 and 7260 twips are those of the
+    // whole window; Qt sizes the inside, so the caption and borders of a
+    // fixed window (about 30 pixels) come off.
     static constexpr int kCompactHeight = 3720 / 15 - 30;
     static constexpr int kFullHeight = 7260 / 15 - 30;
     static constexpr int kCompactButtonTop = 2820 / 15;
