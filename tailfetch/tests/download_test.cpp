@@ -1,0 +1,322 @@
+// The whole exchange, from "Iniciar" to the file on disk, against a real
+// nginx and against a scripted server for replies nginx never gives.
+#include "tests/test_server.h"
+#include "ui/main_window.h"
+
+#include "common/testing/window_test.h"
+#include "common/ui/text.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <memory>
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace tailfetch {
+namespace {
+
+using suite::testing::child;
+using suite::testing::click;
+using testing::Nginx;
+using testing::ScriptedServer;
+using testing::waitUntil;
+
+QByteArray sample(int size)
+{
+    QByteArray bytes(size, '\0');
+    quint32 state = 0x2545F491u;
+    for (int i = 0; i < size; ++i) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        bytes[i] = static_cast<char>(state >> 24);
+    }
+    return bytes;
+}
+
+class DownloadTest : public suite::testing::WindowTest {
+protected:
+    std::unique_ptr<MainWindow> window_;
+
+    void SetUp() override
+    {
+        window_ = std::make_unique<MainWindow>(programDir(), dialogs_);
+        window_->show();
+    }
+
+    QLineEdit* box(const char* name) const { return child<QLineEdit>(window_.get(), name); }
+    QString estado() const { return child<QLabel>(window_.get(), "lblEstado")->text(); }
+    QString recebido() const { return child<QLabel>(window_.get(), "lblRecebido")->text(); }
+
+    // "Adquirir a partir de arquivo" from `source`; into `destino` when given,
+    // else in place.
+    void startFromFile(const QString& url, const QString& source, const QString& destino = {})
+    {
+        box("txtPath")->setText(url);
+        click(child<QRadioButton>(window_.get(), "optFonte"));
+        box("txtFonte")->setText(pathIn(source));
+        auto* separate = child<QCheckBox>(window_.get(), "chkSeparar");
+        if (separate->isChecked() == destino.isEmpty())
+            click(separate);
+        if (!destino.isEmpty())
+            box("txtDestino")->setText(pathIn(destino));
+        click(child<QPushButton>(window_.get(), "cmbGo"));
+    }
+
+    void startFromByte(const QString& url, const QString& start, const QString& destino)
+    {
+        box("txtPath")->setText(url);
+        box("txtStart")->setText(start);
+        box("txtDestino")->setText(pathIn(destino));
+        click(child<QPushButton>(window_.get(), "cmbGo"));
+    }
+
+    bool finished() const { return waitUntil([this] { return !window_->downloading(); }); }
+
+    QStringList files() const { return QDir(programDir()).entryList(QDir::Files, QDir::Name); }
+};
+
+// ---------------------------------------------------------------- nginx
+
+class NginxDownloadTest : public DownloadTest {
+protected:
+    Nginx nginx_;
+    const QByteArray original_ = sample(300'000);
+
+    void SetUp() override
+    {
+        DownloadTest::SetUp();
+        const QString why = nginx_.start();
+        ASSERT_TRUE(why.isEmpty()) << why.toStdString();
+        nginx_.addFile(QStringLiteral("movie.bin"), original_);
+        nginx_.addFile(QStringLiteral("noranges/movie.bin"), original_);
+    }
+};
+
+TEST_F(NginxDownloadTest, CompletesTheIncompleteFileInPlace)
+{
+    writeFile("movie.bin", original_.left(123'457));
+    startFromFile(nginx_.url("movie.bin"), "movie.bin");
+    EXPECT_EQ(estado(), "Conectando...");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "Download terminado e unido");
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+    EXPECT_TRUE(readFile("movie.bin") == original_);
+    EXPECT_EQ(files(), QStringList{"movie.bin"});
+    EXPECT_EQ(recebido(), suite::groupedNumber(300'000 - 123'456));
+}
+
+TEST_F(NginxDownloadTest, FetchesTheRestAsANewFileAndJoinsIt)
+{
+    writeFile("movie.bin", original_.left(200'000));
+    startFromFile(nginx_.url("movie.bin"), "movie.bin", "rest.bin");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "Download terminado");
+    EXPECT_TRUE(readFile("movie.bin") == original_.left(200'000));
+    EXPECT_TRUE(readFile("rest.bin") == original_.mid(199'999));
+
+    click(child<QPushButton>(window_.get(), "cmbJuntar"));
+    box("txtArquivoFonte")->setText(pathIn("movie.bin"));
+    box("txtRestante")->setText(pathIn("rest.bin"));
+    click(child<QPushButton>(window_.get(), "cmbUnir"));
+    EXPECT_EQ(child<QLabel>(window_.get(), "lblUnir")->text(), "Pronto");
+    EXPECT_TRUE(readFile("movie.bin") == original_);
+}
+
+TEST_F(NginxDownloadTest, FetchesFromATypedByte)
+{
+    startFromByte(nginx_.url("movie.bin"), "1001", "tail.bin");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "Download terminado");
+    EXPECT_TRUE(readFile("tail.bin") == original_.mid(1000));
+
+    // Byte 1 is the whole file, from a server that ignores ranges too.
+    startFromByte(nginx_.url("noranges/movie.bin"), "1", "whole.bin");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "Download terminado");
+    EXPECT_TRUE(readFile("whole.bin") == original_);
+}
+
+TEST_F(NginxDownloadTest, AServerIgnoringRangesChangesNoFile)
+{
+    writeFile("movie.bin", original_.left(1000));
+    writeFile("rest.bin", "old part");
+    for (const QString& destino : {QString(), QStringLiteral("rest.bin")}) {
+        dialogs_.clear();
+        startFromFile(nginx_.url("noranges/movie.bin"), "movie.bin", destino);
+        ASSERT_TRUE(finished());
+        EXPECT_EQ(estado(), "O servidor não aceita intervalos");
+        const auto message = dialogs_.lastMessage();
+        EXPECT_EQ(message.icon, suite::MessageIcon::Critical);
+        EXPECT_EQ(message.title, "Erro");
+        EXPECT_TRUE(readFile("movie.bin") == original_.left(1000));
+        EXPECT_EQ(readFile("rest.bin"), "old part");
+        EXPECT_EQ(files(), (QStringList{"movie.bin", "rest.bin"}));
+        EXPECT_TRUE(child<QPushButton>(window_.get(), "cmbGo")->isEnabled());
+    }
+}
+
+TEST_F(NginxDownloadTest, AMissingFileChangesNoFile)
+{
+    writeFile("movie.bin", original_.left(1000));
+    startFromFile(nginx_.url("gone.bin"), "movie.bin");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "Erro do servidor: 404 Not Found");
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains("404"));
+    EXPECT_TRUE(readFile("movie.bin") == original_.left(1000));
+    EXPECT_EQ(files(), QStringList{"movie.bin"});
+}
+
+TEST_F(NginxDownloadTest, AStartPastTheEndAsksNothing)
+{
+    startFromByte(nginx_.url("movie.bin"), "300002", "tail.bin");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "Nada a baixar");
+    EXPECT_TRUE(files().isEmpty());
+}
+
+// ---------------------------------------------------------------- scripted replies
+
+const QByteArray kHead = "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n";
+const QByteArray kRangeHeader = "HTTP/1.0 206 Partial Content\r\nContent-Range: bytes 4-9/10\r\n\r\n";
+
+TEST_F(DownloadTest, SendsExactlyTheTwoRequestsAndTakesRepliesInPieces)
+{
+    ScriptedServer server({
+        {{"HTTP/1.0 200 OK\r\nCon", "tent-Length: 1", "0\r\n\r", "\n"}},
+        {{kRangeHeader.left(30), kRangeHeader.mid(30, kRangeHeader.size() - 32), kRangeHeader.right(2) + "45",
+          "67", "89"}},
+    });
+    writeFile("file.bin", "01234");
+    startFromFile(server.url("file.bin"), "file.bin");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "Download terminado e unido");
+    EXPECT_EQ(readFile("file.bin"), "0123456789");
+    ASSERT_EQ(server.requests.size(), 2);
+    const QByteArray url = server.url("file.bin").toLatin1();
+    EXPECT_EQ(server.requests[0], "HEAD " + url + " HTTP/1.0\r\n\r\n");
+    EXPECT_EQ(server.requests[1], "GET " + url + " HTTP/1.0\r\nRange: bytes=4-9\r\n\r\n");
+}
+
+TEST_F(DownloadTest, ShowsTheExpectedAndReceivedCountsWhileDownloading)
+{
+    ScriptedServer server({{{kHead}}, {{kRangeHeader + "45"}, false}});
+    startFromByte(server.url("f"), "5", "part.bin");
+    ASSERT_TRUE(waitUntil([&] { return recebido() == "2"; }));
+    EXPECT_EQ(estado(), "Baixando arquivo - 6 bytes");
+    EXPECT_TRUE(window_->statusLine().startsWith("E: Baixando arquivo - 6 bytes | R: 2 | V: "));
+    // The speed is the average since the first data, header bytes included.
+    const QString perSecond = suite::groupedNumber(kRangeHeader.size() + 2) + " bytes/seg";
+    ASSERT_TRUE(waitUntil([&] { return child<QLabel>(window_.get(), "lblVelocidade")->text() == perSecond; }));
+    // The body waits beside part.bin under another name.
+    ASSERT_EQ(files().size(), 1);
+    EXPECT_TRUE(files()[0].startsWith("part.bin."));
+}
+
+TEST_F(DownloadTest, StopDropsTheFetchedBytes)
+{
+    ScriptedServer server({{{kHead}}, {{kRangeHeader + "45"}, false}});
+    writeFile("file.bin", "01234");
+    startFromFile(server.url("f"), "file.bin", "part.bin");
+    ASSERT_TRUE(waitUntil([&] { return recebido() == "2"; }));
+    EXPECT_EQ(files().size(), 2) << "the spool";
+    click(child<QPushButton>(window_.get(), "cmbStop"));
+    EXPECT_FALSE(window_->downloading());
+    EXPECT_EQ(estado(), "Download Cancelado");
+    EXPECT_EQ(child<QLabel>(window_.get(), "lblVelocidade")->text(), "Parado");
+    EXPECT_EQ(recebido(), "2");
+    EXPECT_EQ(files(), QStringList{"file.bin"});
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+}
+
+TEST_F(DownloadTest, ClosingTheWindowDropsTheDownload)
+{
+    ScriptedServer server({{{kHead}}, {{kRangeHeader + "45"}, false}});
+    writeFile("file.bin", "01234");
+    startFromFile(server.url("f"), "file.bin");
+    ASSERT_TRUE(waitUntil([&] { return recebido() == "2"; }));
+    window_->close();
+    EXPECT_EQ(files(), (QStringList{"config.ini", "file.bin"}));
+    EXPECT_EQ(readFile("file.bin"), "01234");
+}
+
+struct BadReply {
+    const char* name;
+    QList<ScriptedServer::Reply> script;
+    const char* status;
+};
+
+class BadReplyTest : public DownloadTest, public ::testing::WithParamInterface<BadReply> {};
+
+TEST_P(BadReplyTest, StopsTheJobAndChangesNoFile)
+{
+    ScriptedServer server(GetParam().script);
+    writeFile("file.bin", "01234");
+    writeFile("part.bin", "old");
+    startFromFile(server.url("f"), "file.bin", "part.bin");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), QString::fromUtf8(GetParam().status));
+    EXPECT_EQ(dialogs_.lastMessage().icon, suite::MessageIcon::Critical);
+    EXPECT_EQ(readFile("file.bin"), "01234");
+    EXPECT_EQ(readFile("part.bin"), "old");
+    EXPECT_EQ(files(), (QStringList{"file.bin", "part.bin"}));
+    EXPECT_TRUE(child<QPushButton>(window_.get(), "cmbGo")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(window_.get(), "cmbStop")->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripted, BadReplyTest,
+    ::testing::Values(
+        BadReply{"NoLength", {{{"HTTP/1.0 200 OK\r\nServer: x\r\n\r\n"}}}, "Tamanho do arquivo desconhecido"},
+        BadReply{"LowerCaseLength", {{{"HTTP/1.0 200 OK\r\ncontent-length: 10\r\n\r\n"}}},
+                 "Tamanho do arquivo desconhecido"},
+        BadReply{"HeadClosedEarly", {{{"HTTP/1.0 200 OK\r\nContent-Le"}}}, "Conexão encerrada antes do fim"},
+        BadReply{"BodyClosedEarly", {{{kHead}}, {{kRangeHeader + "45", "67"}}}, "Conexão encerrada antes do fim"},
+        BadReply{"ExtraBytes", {{{kHead}}, {{kRangeHeader + "4567", "89X"}, false}},
+                 "O servidor enviou bytes a mais"},
+        BadReply{"OtherRange", {{{kHead}}, {{"HTTP/1.0 206 P\r\nContent-Range: bytes 0-9/10\r\n\r\n0123456789"}}},
+                 "Intervalo diferente do pedido"},
+        BadReply{"NotHttp", {{{kHead}}, {{"SSH-2.0-OpenSSH\r\n\r\n"}}}, "Resposta inválida do servidor"},
+        BadReply{"Redirect", {{{"HTTP/1.0 302 Found\r\nLocation: /x\r\nContent-Length: 0\r\n\r\n"}}},
+                 "Erro do servidor: 302 Found"}),
+    [](const ::testing::TestParamInfo<BadReply>& param) { return std::string(param.param.name); });
+
+TEST_F(DownloadTest, ARefusedConnectionIsReported)
+{
+    startFromByte(QStringLiteral("http://127.0.0.1:%1/f").arg(testing::freePort()), "1", "part.bin");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "Conexão recusada");
+    EXPECT_EQ(dialogs_.lastMessage().title, "Erro");
+    EXPECT_TRUE(files().isEmpty());
+}
+
+TEST_F(DownloadTest, APortThatIsNoPortIsReported)
+{
+    startFromByte("http://127.0.0.1:http/f", "1", "part.bin");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "Porta inválida");
+    EXPECT_TRUE(files().isEmpty());
+}
+
+TEST_F(DownloadTest, ASecondJobShowsItsOwnSpeed)
+{
+    ScriptedServer server({{{kHead}}, {{kRangeHeader + "45"}, false}, {{kHead}}, {{kRangeHeader}, false}});
+    startFromByte(server.url("f"), "5", "part.bin");
+    auto* speed = child<QLabel>(window_.get(), "lblVelocidade");
+    ASSERT_TRUE(waitUntil([&] { return speed->text().endsWith("bytes/seg"); }));
+    click(child<QPushButton>(window_.get(), "cmbStop"));
+    startFromByte(server.url("f"), "5", "part.bin");
+    const QString perSecond = suite::groupedNumber(kRangeHeader.size()) + " bytes/seg";
+    ASSERT_TRUE(waitUntil([&] { return speed->text() == perSecond; }));
+}
+
+} // namespace
+} // namespace tailfetch
