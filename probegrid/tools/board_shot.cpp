@@ -1,7 +1,9 @@
 // Plays a few moves on a chosen board and saves a picture of the board
-// window: board_shot <output.png>
+// window: board_shot <board.png> [start.png about.png]
 #include "core/random_source.h"
+#include "ui/frm_about.h"
 #include "ui/frm_main.h"
+#include "ui/frm_start.h"
 #include "ui/session.h"
 
 #include "common/ui/dialogs.h"
@@ -16,8 +18,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: board_shot <output.png>\n");
+    if (argc != 2 && argc != 4) {
+        std::fprintf(stderr, "usage: board_shot <board.png> [start.png about.png]\n");
         return 2;
     }
     suite::QtDialogs dialogs;
@@ -39,8 +41,19 @@ int main(int argc, char** argv)
     board.lblBrd_MouseMove(6);
     board.show();
 
+    probegrid::FrmStart start(QDir::tempPath(), dialogs, session);
+    probegrid::FrmAbout about;
+    if (argc == 4) {
+        start.show();
+        about.show();
+    }
+
     QTimer::singleShot(300, &board, [&] {
-        const bool saved = board.grab().save(QString::fromLocal8Bit(argv[1]));
+        bool saved = board.grab().save(QString::fromLocal8Bit(argv[1]));
+        if (argc == 4) {
+            saved = start.grab().save(QString::fromLocal8Bit(argv[2])) && saved;
+            saved = about.grab().save(QString::fromLocal8Bit(argv[3])) && saved;
+        }
         QCoreApplication::exit(saved ? 0 : 1);
     });
     return app.exec();

@@ -39,6 +39,7 @@ QPixmap picture()
 FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
 {
     setObjectName("frmAbout");
+    useDesignFont(this);
     setWindowTitle("Sobre Tavrin Probegrid");
     setFixedSize(twips(4680), twips(3480));
 
@@ -57,13 +58,15 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
 
     auto* info = new QGroupBox("Info", this);
     info->setObjectName("fraInfo");
-    info->setGeometry(8, 76, 296, 116);
+    info->setGeometry(8, 70, 296, 124);
     const char* const lines[] = {"Criado por Tavrin", "Feito em C++ com Qt 6", "Linhas: 656",
                                  "Para maiores informações sobre como jogar, acesse:"};
     for (int i = 0; i < 4; ++i) {
         auto* line = new QLabel(QString::fromUtf8(lines[i]), info);
         line->setObjectName(QString("lblInfo%1").arg(i + 1));
-        line->setGeometry(10, 20 + 18 * i, 280, 17);
+        line->setGeometry(10, 18 + 17 * i, 280, i == 3 ? 32 : 17);
+        line->setWordWrap(true);
+        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     auto* address = new QLineEdit(kRulesAddress, info);
     address->setObjectName("txtSite");
@@ -74,11 +77,11 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
     palette.setColor(QPalette::Text, Qt::blue);
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     address->setPalette(palette);
-    address->setGeometry(10, 92, 280, 18);
+    address->setGeometry(10, 100, 280, 18);
 
     auto* close = new QPushButton("Fechar", this);
     close->setObjectName("cmbFechar");
-    close->setGeometry(212, 200, 92, 25);
+    close->setGeometry(212, 201, 92, 25);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 

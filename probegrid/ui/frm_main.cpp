@@ -75,6 +75,7 @@ FrmMain::FrmMain(const QString& programDir, suite::Dialogs& dialogs, Session& se
       game_(newGame(session))
 {
     setObjectName("frmMain");
+    useDesignFont(this);
     setFixedSize(twips(8535), twips(5880));
     setMouseTracking(true);
 

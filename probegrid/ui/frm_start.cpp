@@ -39,6 +39,7 @@ FrmStart::FrmStart(const QString& programDir, suite::Dialogs& dialogs, Session& 
     : QWidget(parent), programDir_(programDir), dialogs_(dialogs), session_(session)
 {
     setObjectName("frmStart");
+    useDesignFont(this);
     setWindowTitle("Tavrin Probegrid");
     setFixedSize(twips(3555), twips(3840));
 
