@@ -37,6 +37,18 @@ public:
         return true;
     }
 
+    // How many lines follow up to the next line that is exactly `}` (or the
+    // end), so that a block's lines are stored without regrowing.
+    std::size_t linesBeforeClose() const
+    {
+        LineReader ahead = *this;
+        std::size_t count = 0;
+        std::string_view line;
+        while (ahead.next(line) && line != "}")
+            ++count;
+        return count;
+    }
+
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
@@ -65,6 +77,7 @@ std::optional<EntityTable> ParseEntText(std::string_view text, ReadError* error)
         if (line != "{")
             continue;
         EntityRecord record;
+        record.KeyLines.reserve(reader.linesBeforeClose());
         bool closed = false;
         while (reader.next(line)) {
             if (line == "}") {

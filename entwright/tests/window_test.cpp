@@ -30,7 +30,7 @@ using suite::testing::FakeDialogs;
 
 const QByteArray kMap = "{\r\n"
                         "\"classname\" \"worldspawn\"\r\n"
-                        "\"wad\" \"caf\xE9.wad\"\r\n"
+                        "\"wad\" \"caf\xE9\x99.wad\"\r\n"
                         "\r\n"
                         "}\r\n"
                         "\r\n"
@@ -179,7 +179,7 @@ TEST_F(MainWindow, EnabledStatesFollowOpenAndClicks)
     clickRow(entities(), 0);
     EXPECT_EQ(keyButtons(), "11000");
     EXPECT_EQ(texts(keys()),
-              (QStringList{"\"classname\" \"worldspawn\"", "\"wad\" \"caf\u00E9.wad\"", ""}));
+              (QStringList{"\"classname\" \"worldspawn\"", "\"wad\" \"caf\u00E9\u2122.wad\"", ""}));
 
     // An empty line fills neither box but still enables its commands.
     txtKey()->setText(QStringLiteral("typed"));
@@ -233,7 +233,7 @@ TEST_F(MainWindow, EditedFileKeepsUntouchedLinesByteForByte)
     trigger("menSave");
     EXPECT_EQ(readFile("map.ent"), QByteArray("{\n"
                                               "\"classname\" \"worldspawn\"\n"
-                                              "\"wad\" \"caf\xE9.wad\"\n"
+                                              "\"wad\" \"caf\xE9\x99.wad\"\n"
                                               "\n"
                                               "}\n"
                                               "{\n"
