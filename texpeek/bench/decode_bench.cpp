@@ -1,8 +1,15 @@
 // Decoding and view building of large files, read from disk as an open reads
-// them. Run from a Release or RelWithDebInfo build.
+// them, and the whole open in the window. Run from a Release or
+// RelWithDebInfo build.
+#include "common/ui/dialogs.h"
 #include "core/dds_header.h"
 #include "core/pixels.h"
 #include "tests/dds_files.h"
+
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QLabel>
 
 #include <benchmark/benchmark.h>
 
@@ -45,9 +52,9 @@ std::filesystem::path sampleFile(int bitCount)
 void openAndBuildColourView(benchmark::State& state, int bitCount)
 {
     const auto path = sampleFile(bitCount);
-    std::vector<std::uint32_t> view(std::size_t{kSide} * kSide);
     Quiet progress;
     for (auto _ : state) {
+        texpeek::PixelBlock view(std::size_t{kSide} * kSide);
         std::ifstream in(path, std::ios::binary);
         const texpeek::DdsHeader header = texpeek::readDdsHeader(in);
         const auto grid = texpeek::decodePixels(in, header, progress);
@@ -64,15 +71,24 @@ void BM_Open32(benchmark::State& state) { openAndBuildColourView(state, 32); }
 void BM_Open24(benchmark::State& state) { openAndBuildColourView(state, 24); }
 void BM_Open16(benchmark::State& state) { openAndBuildColourView(state, 16); }
 
+// A stream over bytes already in memory, without a copy of them.
+struct MemoryBuffer final : std::streambuf {
+    explicit MemoryBuffer(std::string& bytes)
+    {
+        setg(bytes.data(), bytes.data(), bytes.data() + bytes.size());
+    }
+};
+
 // Decoding alone, from bytes already in memory, to tell the decoder's cost
 // from the file system's.
 void BM_Decode32InMemory(benchmark::State& state)
 {
-    const std::string file = texpeek::testing::ddsFile(
+    std::string file = texpeek::testing::ddsFile(
         kSide, kSide, 32, std::string(std::size_t{kSide} * kSide * 4, '\x5A'));
     Quiet progress;
     for (auto _ : state) {
-        std::istringstream in(file);
+        MemoryBuffer buffer(file);
+        std::istream in(&buffer);
         const texpeek::DdsHeader header = texpeek::readDdsHeader(in);
         auto grid = texpeek::decodePixels(in, header, progress);
         benchmark::DoNotOptimize(grid->cells());
@@ -80,11 +96,67 @@ void BM_Decode32InMemory(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * kSide * kSide * 4);
 }
 
+// Answers every open dialog with one path and keeps quiet otherwise.
+class OnePath final : public suite::Dialogs {
+public:
+    explicit OnePath(QString path) : path_(std::move(path)) {}
+    void message(QWidget*, suite::MessageIcon, const QString&, const QString& text) override
+    {
+        failure = text;
+    }
+    bool question(QWidget*, suite::MessageIcon, const QString&, const QString&) override
+    {
+        return false;
+    }
+    std::optional<QString> input(QWidget*, const QString&, const QString&,
+                                 const QString&) override
+    {
+        return std::nullopt;
+    }
+    QString openFile(QWidget*, const QString&, const QString&) override { return path_; }
+    QString saveFile(QWidget*, const QString&, const QString&) override { return {}; }
+    QString chooseFolder(QWidget*, const QString&) override { return {}; }
+    QString failure;
+
+private:
+    QString path_;
+};
+
+// The whole open as the user sees it: dialog answer to picture shown, with
+// every status text, progress update and repaint of the window.
+void BM_WindowOpen32(benchmark::State& state)
+{
+    const auto path = sampleFile(32);
+    OnePath dialogs(QString::fromStdString(path.string()));
+    texpeek::MainWindow window(QString(), dialogs);
+    window.show();
+    for (auto _ : state) {
+        window.Abrir();
+        if (!dialogs.failure.isEmpty()) {
+            state.SkipWithError("the open failed");
+            break;
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * kSide * kSide * 4);
+}
+
 } // namespace
 
+BENCHMARK(BM_WindowOpen32)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Open32)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Open24)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Open16)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Decode32InMemory)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

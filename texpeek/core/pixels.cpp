@@ -5,9 +5,13 @@
 #include <bit>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <new>
+#include <utility>
 #include <vector>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace texpeek {
 
@@ -33,6 +37,35 @@ std::size_t readUpTo(std::istream& in, void* destination, std::size_t count)
         in.clear(in.rdstate() & ~(std::ios::failbit | std::ios::eofbit));
     return got;
 }
+
+#if defined(__linux__)
+// Large blocks are mapped directly and asked to be backed by 2 MB pages: a
+// 4096 x 4096 image then takes 32 page faults instead of 16384, which
+// otherwise cost more than decoding it. Nothing when the mapping fails.
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+void* mapLarge(std::size_t bytes, std::size_t& mappedBytes)
+{
+    if (bytes < 4 * kHugePage)
+        return nullptr;
+    const std::size_t length = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    void* block = mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE,
+                       MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (block == MAP_FAILED)
+        return nullptr;
+    // Trim the mapping to a stretch that starts on a 2 MB boundary.
+    auto* base = static_cast<unsigned char*>(block);
+    const auto address = reinterpret_cast<std::uintptr_t>(base);
+    const std::size_t head = (kHugePage - address % kHugePage) % kHugePage;
+    if (head != 0)
+        munmap(base, head);
+    if (kHugePage - head != 0)
+        munmap(base + head + length, kHugePage - head);
+    madvise(base + head, length, MADV_HUGEPAGE);
+    mappedBytes = length;
+    return base + head;
+}
+#endif
 
 std::uint32_t swapBytes32(std::uint32_t v)
 {
@@ -136,15 +169,13 @@ std::optional<ImageGrid> decode16(std::istream& in, ImageGrid grid, std::size_t 
     progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 16 bits...", formatName(16));
     // The raw words are kept apart until every one is read, so that the two
     // stages each run over the whole image as the progress display tells it.
-    std::unique_ptr<std::uint16_t[]> words(new std::uint16_t[std::max<std::size_t>(total, 1)]);
+    const PixelBlock block((total + 1) / 2);
+    auto* words = reinterpret_cast<std::uint16_t*>(block.data());
     for (std::size_t done = 0; done < total;) {
         const std::size_t count = std::min(batch, total - done);
-        const std::size_t got = readUpTo(in, words.get() + done, count * 2);
-        if (got < count * 2) {
-            // A half word at the very end keeps its one byte as the low byte.
-            std::memset(reinterpret_cast<unsigned char*>(words.get() + done) + got, 0,
-                        count * 2 - got);
-        }
+        // Words missing at the end stay zero; a half word keeps its one byte
+        // as the low byte.
+        readUpTo(in, words + done, count * 2);
         done += count;
         progress.pixelsDone(static_cast<std::int64_t>(count));
     }
@@ -168,9 +199,55 @@ std::optional<ImageGrid> decode16(std::istream& in, ImageGrid grid, std::size_t 
 
 } // namespace
 
-void ImageGrid::Free::operator()(std::uint32_t* p) const
+PixelBlock::PixelBlock(std::size_t words)
 {
-    std::free(p);
+    const std::size_t bytes = std::max<std::size_t>(words, 1) * sizeof(std::uint32_t);
+#if defined(__linux__)
+    if (void* mapped = mapLarge(bytes, mappedBytes_)) {
+        data_ = static_cast<std::uint32_t*>(mapped); // fresh anonymous pages are zero
+        return;
+    }
+#endif
+    // calloc rather than a zero-filling loop: large blocks come as fresh zero
+    // pages that are only backed once written.
+    data_ = static_cast<std::uint32_t*>(std::calloc(bytes, 1));
+    if (data_ == nullptr)
+        throw std::bad_alloc();
+}
+
+PixelBlock::PixelBlock(PixelBlock&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), mappedBytes_(std::exchange(other.mappedBytes_, 0))
+{
+}
+
+PixelBlock& PixelBlock::operator=(PixelBlock&& other) noexcept
+{
+    if (this != &other) {
+        release();
+        data_ = std::exchange(other.data_, nullptr);
+        mappedBytes_ = std::exchange(other.mappedBytes_, 0);
+    }
+    return *this;
+}
+
+PixelBlock::~PixelBlock()
+{
+    release();
+}
+
+void PixelBlock::release() noexcept
+{
+    if (data_ == nullptr)
+        return;
+#if defined(__linux__)
+    if (mappedBytes_ != 0) {
+        munmap(data_, mappedBytes_);
+        data_ = nullptr;
+        return;
+    }
+#endif
+    std::free(data_);
+    data_ = nullptr;
 }
 
 ImageGrid ImageGrid::allocate(std::int32_t width, std::int32_t height)
@@ -180,13 +257,7 @@ ImageGrid ImageGrid::allocate(std::int32_t width, std::int32_t height)
     ImageGrid grid;
     grid.width_ = width;
     grid.height_ = height;
-    const std::size_t count = std::max<std::size_t>(grid.cellCount(), 1);
-    // calloc rather than a zero-filling loop: large blocks come as fresh zero
-    // pages that are only backed once written.
-    void* block = std::calloc(count, sizeof(std::uint32_t));
-    if (block == nullptr)
-        throw std::bad_alloc();
-    grid.cells_.reset(static_cast<std::uint32_t*>(block));
+    grid.cells_ = PixelBlock(grid.cellCount());
     return grid;
 }
 

@@ -39,6 +39,29 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A zero-filled block of 32-bit words for a grid or a view image. Large
+// blocks are taken so that the first writes to them stay cheap (on Linux,
+// backed by 2 MB pages).
+class PixelBlock {
+public:
+    PixelBlock() = default;
+    // Throws std::bad_alloc when the block cannot be had.
+    explicit PixelBlock(std::size_t words);
+    PixelBlock(PixelBlock&& other) noexcept;
+    PixelBlock& operator=(PixelBlock&& other) noexcept;
+    PixelBlock(const PixelBlock&) = delete;
+    PixelBlock& operator=(const PixelBlock&) = delete;
+    ~PixelBlock();
+
+    std::uint32_t* data() const { return data_; }
+
+private:
+    void release() noexcept;
+
+    std::uint32_t* data_ = nullptr;
+    std::size_t mappedBytes_ = 0; // 0: from calloc
+};
+
 // The decoded image: one 32-bit cell per pixel, row 1 first, column 1 first.
 // A cell's value is red + 256 * green + 65536 * blue + 16777216 * alpha.
 class ImageGrid {
@@ -59,21 +82,17 @@ public:
     // Rows and columns count from 1, as the file's pixels are numbered.
     std::uint32_t cell(std::int32_t row, std::int32_t column) const
     {
-        return cells_.get()[index(row, column)];
+        return cells_.data()[index(row, column)];
     }
     std::uint8_t red(std::int32_t row, std::int32_t column) const { return byteOf(row, column, 0); }
     std::uint8_t green(std::int32_t row, std::int32_t column) const { return byteOf(row, column, 1); }
     std::uint8_t blue(std::int32_t row, std::int32_t column) const { return byteOf(row, column, 2); }
     std::uint8_t alpha(std::int32_t row, std::int32_t column) const { return byteOf(row, column, 3); }
 
-    const std::uint32_t* cells() const { return cells_.get(); }
-    std::uint32_t* cells() { return cells_.get(); }
+    const std::uint32_t* cells() const { return cells_.data(); }
+    std::uint32_t* cells() { return cells_.data(); }
 
 private:
-    struct Free {
-        void operator()(std::uint32_t* p) const;
-    };
-
     std::size_t index(std::int32_t row, std::int32_t column) const
     {
         return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(width_)
@@ -86,7 +105,7 @@ private:
 
     std::int32_t width_ = 0;
     std::int32_t height_ = 0;
-    std::unique_ptr<std::uint32_t[], Free> cells_;
+    PixelBlock cells_;
 };
 
 // width * height as the 32-bit signed count the progress display runs to.

@@ -73,6 +73,27 @@ QString fromStd(const std::string& text)
     return QString::fromStdString(text);
 }
 
+// The view of `grid` as a screen image over a block taken as the grid's is,
+// which the image frees when its last copy goes; a null image when the block
+// cannot be had.
+QImage viewImage(const ImageGrid& grid, ChannelView view, ProgressSink* progress)
+{
+    std::unique_ptr<PixelBlock> block;
+    try {
+        block = std::make_unique<PixelBlock>(grid.cellCount());
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+    buildView(grid, view, block->data(), progress);
+    QImage image(
+        reinterpret_cast<uchar*>(block->data()), grid.width(), grid.height(),
+        static_cast<qsizetype>(grid.width()) * 4, QImage::Format_RGB32,
+        [](void* info) { delete static_cast<PixelBlock*>(info); }, block.get());
+    if (!image.isNull())
+        block.release(); // the image owns it now
+    return image;
+}
+
 // Any fault between reading the header and showing the report ends the open
 // the same way.
 struct OpenFailed {};
@@ -384,16 +405,11 @@ void MainWindow::drawView(ChannelView view, bool reportProgress)
         view_ = QImage();
         viewKind_.reset();
         if (grid_->cellCount() > 0) {
-            QImage image(grid_->width(), grid_->height(), QImage::Format_RGB32);
-            if (image.isNull()) {
+            view_ = viewImage(*grid_, view, reportProgress ? progress_.get() : nullptr);
+            if (view_.isNull()) {
                 Pic_->clear();
                 return;
             }
-            // Format_RGB32 rows are whole 32-bit words, so the rows lie back to
-            // back as the grid's do.
-            buildView(*grid_, view, reinterpret_cast<std::uint32_t*>(image.bits()),
-                      reportProgress ? progress_.get() : nullptr);
-            view_ = image;
         }
         viewKind_ = view;
     }
