@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -21,6 +22,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <fstream>
 #include <new>
 
@@ -208,7 +210,11 @@ void MainWindow::buildBody()
     outer->setSpacing(px(45));
 
     auto* Frame1 = named(new QGroupBox(QStringLiteral("Informações"), central), "Frame1");
-    Frame1->setFixedWidth(px(2415));
+    // Wide enough for a nine-digit file size and the longest report lines in
+    // the platform's font, and never narrower than the original design.
+    const QFontMetrics metrics(Frame1->font());
+    Frame1->setFixedWidth(std::max(
+        px(2415), metrics.horizontalAdvance(QStringLiteral("Magic Value - 542327876")) + px(900)));
     auto* frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(boldLabel(QStringLiteral("Básico"), "Label2", Frame1));
     auto* basics = new QGridLayout;

@@ -1,0 +1,72 @@
+// Takes the screenshots of the docs folder: a 32-bit image in the colour
+// view and in the alpha view. Usage: texpeek_screenshots <output folder>
+#include "common/testing/fake_dialogs.h"
+#include "tests/dds_files.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+// A 256 x 256 colour wheel whose alpha falls off from the middle.
+std::string sampleImage()
+{
+    constexpr int side = 256;
+    std::string pixels;
+    pixels.reserve(side * side * 4);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const double dx = x - 127.5;
+            const double dy = y - 127.5;
+            const double angle = std::atan2(dy, dx);
+            const double distance = std::sqrt(dx * dx + dy * dy) / 181.0;
+            auto channel = [&](double phase) {
+                return static_cast<unsigned char>(
+                    std::lround(127.5 + 127.5 * std::cos(angle + phase) * (1.0 - distance * 0.5)));
+            };
+            const auto alpha =
+                static_cast<unsigned char>(std::lround(255.0 * std::max(0.0, 1.0 - distance)));
+            pixels += static_cast<char>(channel(4.18879)); // blue
+            pixels += static_cast<char>(channel(2.09440)); // green
+            pixels += static_cast<char>(channel(0.0));     // red
+            pixels += static_cast<char>(alpha);
+        }
+    }
+    return texpeek::testing::ddsFile(side, side, 32, pixels);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("wheel.dds"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return 1;
+    const std::string bytes = sampleImage();
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    file.close();
+
+    suite::testing::FakeDialogs dialogs;
+    dialogs.paths.push_back(path);
+    texpeek::MainWindow window(folder.path(), dialogs);
+    window.show();
+    window.Abrir();
+    app.processEvents();
+    if (!window.grab().save(QDir(out).filePath(QStringLiteral("texpeek-colour.png"))))
+        return 1;
+    window.showAlpha();
+    app.processEvents();
+    if (!window.grab().save(QDir(out).filePath(QStringLiteral("texpeek-alpha.png"))))
+        return 1;
+    return 0;
+}
