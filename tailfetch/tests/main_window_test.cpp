@@ -316,6 +316,21 @@ TEST_F(MainWindowTest, JoinWritesThePartAndRestoresTheOptionRules)
     EXPECT_TRUE(w<QCheckBox>("chkSeparar")->isChecked());
 }
 
+TEST_F(MainWindowTest, AfterAJoinAnUncheckedBoxKeepsDestinoOff)
+{
+    click(w<QRadioButton>("optFonte"));
+    click(w<QCheckBox>("chkSeparar"));
+    box("txtArquivoFonte")->setText(pathIn("a"));
+    box("txtRestante")->setText(pathIn("b"));
+    click(w<QPushButton>("cmbUnir"));
+    EXPECT_TRUE(on("txtFonte"));
+    EXPECT_FALSE(on("txtStart"));
+    EXPECT_FALSE(w<QCheckBox>("chkSeparar")->isChecked());
+    EXPECT_FALSE(on("txtDestino"));
+    EXPECT_TRUE(isGrey("txtDestino"));
+    EXPECT_FALSE(on("cmbPath"));
+}
+
 TEST_F(MainWindowTest, JoinLocksTheWindowWhileItRuns)
 {
     writeFile("source.bin", "abc");

@@ -472,6 +472,11 @@ void MainWindow::applySavedOptions()
         optFonte_->setChecked(true);
         optFonte_Click();
     }
+    // HabilitaDown switched "Destino:" on; an unchecked box does not use it.
+    if (!chkSeparar_->isChecked()) {
+        switchBox(txtDestino_, false);
+        cmbPath_->setEnabled(false);
+    }
 }
 
 void MainWindow::refreshStatusLine()
@@ -493,6 +498,9 @@ void MainWindow::connectToServer()
     closeSocket();
     WS_ = new QTcpSocket(this);
     WS_->setObjectName(QStringLiteral("WS"));
+    // A disk slower than the network makes the server wait rather than
+    // piling the body up in memory.
+    WS_->setReadBufferSize(1 << 20);
     connect(WS_, &QTcpSocket::connected, this, &MainWindow::WS_Connect);
     connect(WS_, &QTcpSocket::readyRead, this, &MainWindow::WS_DataArrival);
     connect(WS_, &QTcpSocket::errorOccurred, this, &MainWindow::WS_Error);
