@@ -8,6 +8,7 @@
 #include <fstream>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -35,17 +36,27 @@ std::string block(int i)
     return text;
 }
 
+// Written once per run and removed when the run ends.
+struct SampleFile {
+    std::filesystem::path path;
+    ~SampleFile()
+    {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
+};
+
 const std::filesystem::path& sampleFile()
 {
-    static const std::filesystem::path path = [] {
+    static const SampleFile sample{[] {
         const std::filesystem::path file =
             std::filesystem::temp_directory_path() / "entwright_bench_100k.ent";
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         for (int i = 0; i < kEntities; ++i)
             out << block(i);
         return file;
-    }();
-    return path;
+    }()};
+    return sample.path;
 }
 
 void OpenAndList(benchmark::State& state)

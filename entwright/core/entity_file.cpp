@@ -3,7 +3,7 @@
 #include "common/core/file_io.h"
 
 #include <cstring>
-#include <new>
+#include <exception>
 #include <system_error>
 
 namespace ent {
@@ -28,8 +28,8 @@ public:
         const char* start = text_.data() + pos_;
         const std::size_t left = text_.size() - pos_;
         const void* found = std::memchr(start, '\n', left);
-        std::size_t length = found ? static_cast<std::size_t>(static_cast<const char*>(found) - start)
-                                   : left;
+        std::size_t length =
+            found ? static_cast<std::size_t>(static_cast<const char*>(found) - start) : left;
         pos_ += found ? length + 1 : length;
         if (found && length > 0 && start[length - 1] == '\r')
             --length;
@@ -114,7 +114,8 @@ std::optional<EntityTable> ReadEntFile(const std::filesystem::path& path, ReadEr
     std::optional<std::string> bytes;
     try {
         bytes = fileio::readAll(path);
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) {
+        // Too large to hold: as unreadable as a missing file.
         bytes.reset();
     }
     if (!bytes) {

@@ -106,7 +106,8 @@ TEST(EditKeys, DeleteShiftsLinesUpButKeepsClassLines)
     EXPECT_EQ(ent::DeleteKeyLine(t, 0, 4), EditResult::ClassLineProtected);
     EXPECT_EQ(ent::DeleteKeyLine(t, 0, 2), EditResult::Done); // a blank line goes
     EXPECT_EQ(ent::DeleteKeyLine(t, 0, 0), EditResult::Done);
-    EXPECT_EQ(t.Entities[0].KeyLines, (Lines{"\"classname\" \"light\"", "c", "\"classnameX\" \"y\""}));
+    EXPECT_EQ(t.Entities[0].KeyLines,
+              (Lines{"\"classname\" \"light\"", "c", "\"classnameX\" \"y\""}));
 
     EntityTable only = table({{"\"classname\" \"x\""}});
     EXPECT_EQ(ent::DeleteKeyLine(only, 0, 0), EditResult::ClassLineProtected);

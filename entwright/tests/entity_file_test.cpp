@@ -128,7 +128,8 @@ TEST(ReadEnt, CrLfAndLfReadTheSame)
     EXPECT_EQ(crlf.Entities[0].KeyLines, lf.Entities[0].KeyLines);
     EXPECT_EQ(crlf.Entities[1].KeyLines, lf.Entities[1].KeyLines);
     // A CR that does not end a line is part of it.
-    EXPECT_EQ(parse("{\n\"classname\" \"a\rb\"\n}").Entities[0].KeyLines[0], "\"classname\" \"a\rb\"");
+    EXPECT_EQ(parse("{\n\"classname\" \"a\rb\"\n}").Entities[0].KeyLines[0],
+              "\"classname\" \"a\rb\"");
 }
 
 TEST(ReadEnt, RefusesFilesItCannotTakeWhole)

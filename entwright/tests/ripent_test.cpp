@@ -42,8 +42,8 @@ TEST_F(RipentPlan, NativeToolGetsSwitchAndPathAsSeparateArguments)
 {
     place("ripent");
     place("ripent.exe");
-    const auto exportRun = ent::PlanRipent(setup(false, "/usr/bin/wine"), RipentMode::Export,
-                                           "/maps/my map.bsp");
+    const auto exportRun =
+        ent::PlanRipent(setup(false, "/usr/bin/wine"), RipentMode::Export, "/maps/my map.bsp");
     ASSERT_TRUE(exportRun.has_value());
     EXPECT_EQ(exportRun->program, dir_ / "ripent");
     EXPECT_EQ(exportRun->arguments, (std::vector<std::string>{"-export", "/maps/my map.bsp"}));

@@ -124,7 +124,10 @@ protected:
         }
         return result;
     }
-    QString keyButtons() { return enabled({"cmbAdd", "cmbDelEnt", "cmbApply", "cmbDelete", "cmbClear"}); }
+    QString keyButtons()
+    {
+        return enabled({"cmbAdd", "cmbDelEnt", "cmbApply", "cmbDelete", "cmbClear"});
+    }
     QString entityControls()
     {
         return enabled({"listEntity", "listKey", "txtKey", "txtValue", "cmbAddEnt"});
@@ -147,8 +150,16 @@ TEST_F(MainWindow, StartsWithOnlyOpenSaveAsRipentAndAbout)
     EXPECT_EQ(entityControls(), "00000");
     EXPECT_EQ(keyButtons(), "00000");
     EXPECT_FALSE(get<QAction>("menSave")->isEnabled());
-    for (const char* name : {"menOpen", "menSaveAs", "menImport", "menExport", "menAbout", "menExit"})
+    const std::pair<const char*, const char*> menus[] = {
+        {"menOpen", "Open..."},     {"menSaveAs", "Save As..."}, {"menImport", "Import..."},
+        {"menExport", "Export..."}, {"menAbout", "About"},       {"menExit", "Exit"}};
+    for (const auto& [name, text] : menus) {
         EXPECT_TRUE(get<QAction>(name)->isEnabled()) << name;
+        EXPECT_EQ(get<QAction>(name)->text(), text);
+    }
+    EXPECT_EQ(get<QAction>("menSave")->text(), "Save");
+    EXPECT_EQ(button("cmbDelete")->text(), "Del");
+    EXPECT_EQ(button("cmbDelEnt")->text(), "Delete");
 }
 
 TEST_F(MainWindow, EnabledStatesFollowOpenAndClicks)

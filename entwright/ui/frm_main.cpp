@@ -79,33 +79,33 @@ frmMain::frmMain(const QString& programDir, suite::Dialogs& dialogs, QWidget* pa
     // Form_Load: nothing is open yet, so only Open, Save As, Ripent and
     // About can be used.
     menSave_->setEnabled(false);
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             listEntity_, cmbAddEnt_, cmbDelEnt_, listKey_, txtKey_, txtValue_, cmbAdd_,
-             cmbDelete_, cmbApply_, cmbClear_})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{listEntity_, cmbAddEnt_, cmbDelEnt_, listKey_, txtKey_,
+                                         txtValue_, cmbAdd_, cmbDelete_, cmbApply_, cmbClear_})
         control->setEnabled(false);
 }
 
 void frmMain::buildMenus()
 {
-    QMenu* menFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* menFile = menuBar()->addMenu(QStringLiteral("File"));
     menFile->setObjectName(QStringLiteral("menFile"));
-    menOpen_ = makeAction(QStringLiteral("menOpen"), QStringLiteral("&Open..."), menFile);
+    menOpen_ = makeAction(QStringLiteral("menOpen"), QStringLiteral("Open..."), menFile);
     menOpen_->setShortcut(QKeySequence::Open);
     menFile->addSeparator();
-    menSaveAs_ = makeAction(QStringLiteral("menSaveAs"), QStringLiteral("Save &As..."), menFile);
-    menSave_ = makeAction(QStringLiteral("menSave"), QStringLiteral("&Save"), menFile);
+    menSaveAs_ = makeAction(QStringLiteral("menSaveAs"), QStringLiteral("Save As..."), menFile);
+    menSave_ = makeAction(QStringLiteral("menSave"), QStringLiteral("Save"), menFile);
     menSave_->setShortcut(QKeySequence::Save);
     menFile->addSeparator();
-    menExit_ = makeAction(QStringLiteral("menExit"), QStringLiteral("E&xit"), menFile);
+    menExit_ = makeAction(QStringLiteral("menExit"), QStringLiteral("Exit"), menFile);
 
-    QMenu* menRipent = menuBar()->addMenu(QStringLiteral("&Ripent"));
+    QMenu* menRipent = menuBar()->addMenu(QStringLiteral("Ripent"));
     menRipent->setObjectName(QStringLiteral("menRipent"));
-    menImport_ = makeAction(QStringLiteral("menImport"), QStringLiteral("&Import..."), menRipent);
-    menExport_ = makeAction(QStringLiteral("menExport"), QStringLiteral("&Export..."), menRipent);
+    menImport_ = makeAction(QStringLiteral("menImport"), QStringLiteral("Import..."), menRipent);
+    menExport_ = makeAction(QStringLiteral("menExport"), QStringLiteral("Export..."), menRipent);
 
-    QMenu* menHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* menHelp = menuBar()->addMenu(QStringLiteral("Help"));
     menHelp->setObjectName(QStringLiteral("menHelp"));
-    menAbout_ = makeAction(QStringLiteral("menAbout"), QStringLiteral("&About"), menHelp);
+    menAbout_ = makeAction(QStringLiteral("menAbout"), QStringLiteral("About"), menHelp);
 
     connect(menOpen_, &QAction::triggered, this, &frmMain::menOpen_Click);
     connect(menSaveAs_, &QAction::triggered, this, &frmMain::menSaveAs_Click);
@@ -220,11 +220,11 @@ void frmMain::menOpen_Click()
     Clear();
     fillEntityList(opened->names);
 
-    for (QWidget* control : std::initializer_list<QWidget*>{cmbAdd_, cmbDelete_, cmbApply_,
-                                                            cmbClear_, cmbDelEnt_})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{cmbAdd_, cmbDelete_, cmbApply_, cmbClear_, cmbDelEnt_})
         control->setEnabled(false);
-    for (QWidget* control : std::initializer_list<QWidget*>{cmbAddEnt_, listEntity_, listKey_,
-                                                            txtKey_, txtValue_})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{cmbAddEnt_, listEntity_, listKey_, txtKey_, txtValue_})
         control->setEnabled(true);
     menSave_->setEnabled(true);
 }
@@ -357,9 +357,9 @@ void frmMain::warn(const QString& title, const QString& text)
 
 void frmMain::cmbAdd_Click()
 {
-    const ent::EditResult result =
-        ent::AddKeyLine(Entities_, tableIndex(SelEntity_), suite::toCp1252(txtKey_->text()).toStdString(),
-                        suite::toCp1252(txtValue_->toPlainText()).toStdString());
+    const ent::EditResult result = ent::AddKeyLine(
+        Entities_, tableIndex(SelEntity_), suite::toCp1252(txtKey_->text()).toStdString(),
+        suite::toCp1252(txtValue_->toPlainText()).toStdString());
     if (result == ent::EditResult::EmptyField)
         return warn(QStringLiteral("Add"), kFieldsMissing);
     if (result == ent::EditResult::LineBreak)
@@ -373,10 +373,10 @@ void frmMain::cmbAdd_Click()
 
 void frmMain::cmbApply_Click()
 {
-    const ent::EditResult result = ent::ApplyKeyLine(
-        Entities_, tableIndex(SelEntity_), tableIndex(SelKey_),
-        suite::toCp1252(txtKey_->text()).toStdString(),
-        suite::toCp1252(txtValue_->toPlainText()).toStdString());
+    const ent::EditResult result =
+        ent::ApplyKeyLine(Entities_, tableIndex(SelEntity_), tableIndex(SelKey_),
+                          suite::toCp1252(txtKey_->text()).toStdString(),
+                          suite::toCp1252(txtValue_->toPlainText()).toStdString());
     if (result == ent::EditResult::EmptyField)
         return warn(QStringLiteral("Apply"), kFieldsMissing);
     if (result == ent::EditResult::LineBreak)
@@ -393,7 +393,8 @@ void frmMain::cmbDelete_Click()
     const ent::EditResult result =
         ent::DeleteKeyLine(Entities_, tableIndex(SelEntity_), tableIndex(SelKey_));
     if (result == ent::EditResult::ClassLineProtected)
-        return warn(QStringLiteral("Delete"), QStringLiteral("You can't delete the entity 'classname'"));
+        return warn(QStringLiteral("Delete"),
+                    QStringLiteral("You can't delete the entity 'classname'"));
     if (result != ent::EditResult::Done)
         return;
     // The position now names the next line, or none: wait for a new click.
@@ -424,7 +425,8 @@ void frmMain::cmbDelEnt_Click()
 {
     const ent::EditResult result = ent::DeleteEntity(Entities_, tableIndex(SelEntity_));
     if (result == ent::EditResult::OnlyEntity)
-        return warn(QStringLiteral("Delete"), QStringLiteral("You can't delete the only entity left"));
+        return warn(QStringLiteral("Delete"),
+                    QStringLiteral("You can't delete the only entity left"));
     if (result != ent::EditResult::Done)
         return;
     Clear();
