@@ -179,7 +179,16 @@ bool WriteEntFile(const std::filesystem::path& path, const EntityTable& table, s
             *reason = "no file name";
         return false;
     }
-    return fileio::writeAtomically(path, EntText(table), reason);
+    // The rename would put a plain file in place of a link; the file the
+    // link points at is the one the user opened and means to update.
+    std::filesystem::path target = path;
+    std::error_code ec;
+    if (std::filesystem::is_symlink(path, ec)) {
+        std::filesystem::path resolved = std::filesystem::canonical(path, ec);
+        if (!ec)
+            target = std::move(resolved);
+    }
+    return fileio::writeAtomically(target, EntText(table), reason);
 }
 
 } // namespace ent

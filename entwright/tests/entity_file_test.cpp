@@ -231,6 +231,21 @@ TEST_F(EntFiles, OpenRefusesUnreadableAndUnlistableFiles)
     EXPECT_EQ(error, ReadError::NoClassName);
 }
 
+TEST_F(EntFiles, SavingThroughALinkUpdatesTheFileItPointsAt)
+{
+    const auto real = write("real.ent", "{\n\"classname\" \"a\"\n}\n");
+    const auto link = dir_ / "link.ent";
+    std::error_code ec;
+    std::filesystem::create_symlink(real, link, ec);
+    if (ec)
+        GTEST_SKIP() << "no symbolic links here: " << ec.message();
+    EntityTable table = *ent::ReadEntFile(link);
+    table.Entities[0].KeyLines.push_back("added");
+    ASSERT_TRUE(ent::WriteEntFile(link, table));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(read(real), "{\n\"classname\" \"a\"\nadded\n}\n");
+}
+
 TEST_F(EntFiles, FailedWriteLeavesTheTargetAloneAndSaysWhy)
 {
     const auto target = write("keep.ent", "old bytes");

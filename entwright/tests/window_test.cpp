@@ -68,7 +68,7 @@ protected:
     void SetUp() override
     {
         window_.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window_));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
     }
 
     template <typename T>
