@@ -124,12 +124,14 @@ std::optional<ImageGrid> decode32(std::istream& in, ImageGrid grid, std::size_t 
     progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 32 bits...", formatName(32));
     std::uint32_t* cells = grid.cells();
     // The file's bytes go straight into the grid and are reordered in place
-    // while they are still in the cache.
+    // while they are still in the cache. Cells past the end of a short file
+    // are left as the zero they are, unwritten, so that a header promising far
+    // more than the file holds does not make the whole grid resident.
     for (std::size_t done = 0; done < total;) {
         const std::size_t count = std::min(batch, total - done);
         std::uint32_t* chunk = cells + done;
-        readUpTo(in, chunk, count * 4);
-        for (std::size_t i = 0; i < count; ++i)
+        const std::size_t got = (readUpTo(in, chunk, count * 4) + 3) / 4;
+        for (std::size_t i = 0; i < got; ++i)
             chunk[i] = cellFromBgra(littleEndian32(chunk[i]));
         done += count;
         progress.pixelsDone(static_cast<std::int64_t>(count));
@@ -152,7 +154,7 @@ std::optional<ImageGrid> decode24(std::istream& in, ImageGrid grid, std::size_t 
                   buffer.begin() + static_cast<std::ptrdiff_t>(count * 3), 0);
         const unsigned char* b = buffer.data();
         std::uint32_t* chunk = cells + done;
-        for (std::size_t i = 0; i < count; ++i, b += 3)
+        for (std::size_t i = 0; i < (got + 2) / 3; ++i, b += 3)
             chunk[i] = static_cast<std::uint32_t>(b[2]) | static_cast<std::uint32_t>(b[1]) << 8
                 | static_cast<std::uint32_t>(b[0]) << 16;
         done += count;
@@ -171,11 +173,12 @@ std::optional<ImageGrid> decode16(std::istream& in, ImageGrid grid, std::size_t 
     // stages each run over the whole image as the progress display tells it.
     const PixelBlock block((total + 1) / 2);
     auto* words = reinterpret_cast<std::uint16_t*>(block.data());
+    std::size_t wordsRead = 0;
     for (std::size_t done = 0; done < total;) {
         const std::size_t count = std::min(batch, total - done);
         // Words missing at the end stay zero; a half word keeps its one byte
         // as the low byte.
-        readUpTo(in, words + done, count * 2);
+        wordsRead += (readUpTo(in, words + done, count * 2) + 1) / 2;
         done += count;
         progress.pixelsDone(static_cast<std::int64_t>(count));
     }
@@ -186,7 +189,8 @@ std::optional<ImageGrid> decode16(std::istream& in, ImageGrid grid, std::size_t 
     std::uint32_t* cells = grid.cells();
     for (std::size_t done = 0; done < total;) {
         const std::size_t count = std::min(batch, total - done);
-        for (std::size_t i = done; i < done + count; ++i) {
+        // Words never read are zero and so are their cells.
+        for (std::size_t i = done; i < std::min(done + count, wordsRead); ++i) {
             const unsigned v = littleEndian16(words[i]);
             cells[i] = t.red[v >> 11] | t.green[(v >> 5) & 0x3Fu] | t.blue[v & 0x1Fu];
         }
