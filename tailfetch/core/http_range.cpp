@@ -265,16 +265,16 @@ void RangeReply::checkHeader()
         fail(Failure::RangeMismatch);
         return;
     }
-    const std::string_view spec = range->substr(6);
-    const std::size_t dash = spec.find('-');
-    const std::size_t slash = spec.find('/');
+    const std::string_view rangeText = range->substr(6);
+    const std::size_t dash = rangeText.find('-');
+    const std::size_t slash = rangeText.find('/');
     if (dash == std::string_view::npos || slash == std::string_view::npos || slash < dash) {
         fail(Failure::RangeMismatch);
         return;
     }
-    const auto from = parseCount(spec.substr(0, dash));
-    const auto to = parseCount(spec.substr(dash + 1, slash - dash - 1));
-    const std::string_view totalText = spec.substr(slash + 1);
+    const auto from = parseCount(rangeText.substr(0, dash));
+    const auto to = parseCount(rangeText.substr(dash + 1, slash - dash - 1));
+    const std::string_view totalText = rangeText.substr(slash + 1);
     const auto total = parseCount(totalText);
     if (!from || !to || *from != first || *to != contentLength_ - 1
         || (totalText != "*" && (!total || *total != contentLength_))) {

@@ -206,6 +206,15 @@ TEST_F(DownloadTest, SendsExactlyTheTwoRequestsAndTakesRepliesInPieces)
     EXPECT_EQ(server.requests[1], "GET " + url + " HTTP/1.0\r\nRange: bytes=4-9\r\n\r\n");
 }
 
+TEST_F(DownloadTest, ATypedFractionRoundsHalfToEven)
+{
+    ScriptedServer server({{{"HTTP/1.0 200 OK\r\nContent-Length: 5000\r\n\r\n"}}, {{}, false}});
+    startFromByte(server.url("f"), "1000.5", "part.bin");
+    ASSERT_TRUE(waitUntil([&] { return server.requests.size() == 2; }));
+    EXPECT_TRUE(server.requests[1].endsWith("\r\nRange: bytes=999-4999\r\n\r\n"));
+    EXPECT_EQ(estado(), "Cabeçalho...");
+}
+
 TEST_F(DownloadTest, ShowsTheExpectedAndReceivedCountsWhileDownloading)
 {
     ScriptedServer server({{{kHead}}, {{kRangeHeader + "45"}, false}});
@@ -253,6 +262,8 @@ struct BadReply {
     QList<ScriptedServer::Reply> script;
     const char* status;
 };
+
+void PrintTo(const BadReply& reply, std::ostream* out) { *out << reply.name; }
 
 class BadReplyTest : public DownloadTest, public ::testing::WithParamInterface<BadReply> {};
 
