@@ -33,6 +33,12 @@ std::filesystem::path temporarySibling(const std::filesystem::path& path)
 
 std::optional<std::string> readAll(const std::filesystem::path& path, std::string* error)
 {
+    std::error_code ec;
+    // A folder opens as a stream on some systems and reports a nonsense length.
+    if (std::filesystem::is_directory(path, ec)) {
+        setError(error, "it is a folder");
+        return std::nullopt;
+    }
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -43,7 +49,12 @@ std::optional<std::string> readAll(const std::filesystem::path& path, std::strin
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     if (size > 0) {
-        bytes.resize(static_cast<std::size_t>(size));
+        try {
+            bytes.resize(static_cast<std::size_t>(size));
+        } catch (const std::exception&) { // bad_alloc or length_error
+            setError(error, "the file is too large to read");
+            return std::nullopt;
+        }
         in.seekg(0, std::ios::beg);
         in.read(bytes.data(), size);
     }
@@ -54,12 +65,21 @@ std::optional<std::string> readAll(const std::filesystem::path& path, std::strin
     return bytes;
 }
 
-bool writeAtomically(const std::filesystem::path& path, std::string_view bytes, std::string* error)
+bool writeAtomically(const std::filesystem::path& linkOrPath, std::string_view bytes,
+                     std::string* error)
 {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
+    if (std::filesystem::is_directory(linkOrPath, ec)) {
         setError(error, "it is a folder");
         return false;
+    }
+    // Renaming over a symbolic link would replace the link with a plain file;
+    // the file it points at is the one the user means to update.
+    std::filesystem::path path = linkOrPath;
+    if (std::filesystem::is_symlink(linkOrPath, ec)) {
+        std::filesystem::path resolved = std::filesystem::weakly_canonical(linkOrPath, ec);
+        if (!ec)
+            path = std::move(resolved);
     }
     const std::filesystem::path temp = temporarySibling(path);
     {
@@ -78,6 +98,11 @@ bool writeAtomically(const std::filesystem::path& path, std::string_view bytes, 
             return false;
         }
     }
+    // The new file takes the place of the old one, so it keeps its permissions
+    // (a private file stays private).
+    const auto status = std::filesystem::status(path, ec);
+    if (!ec && std::filesystem::is_regular_file(status))
+        std::filesystem::permissions(temp, status.permissions(), ec);
     std::filesystem::rename(temp, path, ec);
     if (ec) {
         setError(error, ec.message());

@@ -23,12 +23,33 @@ TEST(FileIo, WritesAtomicallyAndReadsBackEveryByte)
     EXPECT_EQ(fileio::readAll(path), "");
 }
 
+TEST(FileIo, SavingKeepsTheFilesPermissionsAndFollowsALink)
+{
+    QTemporaryDir dir;
+    const fs::path folder(dir.path().toStdString());
+    const fs::path target = folder / "private.bin";
+    ASSERT_TRUE(fileio::writeAtomically(target, "old"));
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(fileio::writeAtomically(target, "new"));
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    const fs::path link = folder / "link.bin";
+    fs::create_symlink(target, link);
+    ASSERT_TRUE(fileio::writeAtomically(link, "through the link"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fileio::readAll(target), "through the link");
+}
+
 TEST(FileIo, FailuresSayWhyAndTouchNothing)
 {
     QTemporaryDir dir;
     const fs::path folder(dir.path().toStdString());
     std::string error;
     EXPECT_FALSE(fileio::readAll(folder / "missing.bin", &error).has_value());
+    EXPECT_FALSE(error.empty());
+    error.clear();
+    EXPECT_FALSE(fileio::readAll(folder, &error).has_value());
     EXPECT_FALSE(error.empty());
 
     error.clear();

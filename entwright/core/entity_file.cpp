@@ -104,20 +104,7 @@ std::optional<EntityTable> ParseEntText(std::string_view text, ReadError* error)
 
 std::optional<EntityTable> ReadEntFile(const std::filesystem::path& path, ReadError* error)
 {
-    // A folder opens as a stream on some systems and then reports a
-    // nonsensical length; only plain files are entity lists.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        setError(error, ReadError::CannotRead);
-        return std::nullopt;
-    }
-    std::optional<std::string> bytes;
-    try {
-        bytes = fileio::readAll(path);
-    } catch (const std::exception&) {
-        // Too large to hold: as unreadable as a missing file.
-        bytes.reset();
-    }
+    const std::optional<std::string> bytes = fileio::readAll(path);
     if (!bytes) {
         setError(error, ReadError::CannotRead);
         return std::nullopt;
@@ -179,16 +166,7 @@ bool WriteEntFile(const std::filesystem::path& path, const EntityTable& table, s
             *reason = "no file name";
         return false;
     }
-    // The rename would put a plain file in place of a link; the file the
-    // link points at is the one the user opened and means to update.
-    std::filesystem::path target = path;
-    std::error_code ec;
-    if (std::filesystem::is_symlink(path, ec)) {
-        std::filesystem::path resolved = std::filesystem::canonical(path, ec);
-        if (!ec)
-            target = std::move(resolved);
-    }
-    return fileio::writeAtomically(target, EntText(table), reason);
+    return fileio::writeAtomically(path, EntText(table), reason);
 }
 
 } // namespace ent
