@@ -1,7 +1,6 @@
 #include "core/files.h"
 
 #include <cerrno>
-#include <cstring>
 #include <random>
 #include <system_error>
 #include <vector>
@@ -19,7 +18,7 @@ void setError(std::string* error, std::string reason)
 
 std::string systemReason()
 {
-    return errno != 0 ? std::string(std::strerror(errno)) : std::string("I/O error");
+    return errno != 0 ? std::generic_category().message(errno) : std::string("I/O error");
 }
 
 std::filesystem::path freeSibling(const std::filesystem::path& destination)

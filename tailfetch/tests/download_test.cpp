@@ -175,11 +175,15 @@ TEST_F(NginxDownloadTest, AMissingFileChangesNoFile)
     EXPECT_EQ(files(), QStringList{"movie.bin"});
 }
 
-TEST_F(NginxDownloadTest, AStartPastTheEndAsksNothing)
+TEST_F(NginxDownloadTest, AStartOutsideTheFileAsksNothing)
 {
     startFromByte(nginx_.url("movie.bin"), "300002", "tail.bin");
     ASSERT_TRUE(finished());
     EXPECT_EQ(estado(), "Nada a baixar");
+    startFromByte(nginx_.url("movie.bin"), "0", "tail.bin");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "Byte inicial fora do arquivo");
+    EXPECT_EQ(dialogs_.messages().size(), 2);
     EXPECT_TRUE(files().isEmpty());
 }
 

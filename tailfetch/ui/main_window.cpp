@@ -583,6 +583,13 @@ void MainWindow::headerArrived()
         break;
     }
     ContentLength_ = info.contentLength;
+    // No server can answer a range that starts before the file; the request
+    // would only bring back an error or the whole file.
+    if (StartByte_ < 1)
+        return failJob(QStringLiteral("Byte inicial fora do arquivo"),
+                       QStringLiteral("O byte inicial deve ser 1 ou mais; foi digitado %1.\n%2")
+                           .arg(StartByte_)
+                           .arg(kNothingChanged));
     if (ExpectedBody(StartByte_, ContentLength_) <= 0)
         return failJob(QStringLiteral("Nada a baixar"),
                        QStringLiteral("O arquivo no servidor tem %1 bytes; não há nada a partir do byte %2.\n%3")
