@@ -130,6 +130,8 @@ void BM_WindowOpen32(benchmark::State& state)
     OnePath dialogs(QString::fromStdString(path.string()));
     texpeek::MainWindow window(QString(), dialogs);
     window.show();
+    // Lets the window be exposed, so that its repaints really paint.
+    QApplication::processEvents();
     for (auto _ : state) {
         window.Abrir();
         if (!dialogs.failure.isEmpty()) {
@@ -140,9 +142,49 @@ void BM_WindowOpen32(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * kSide * kSide * 4);
 }
 
+// A zoom step on an open 32-bit file, repainted at once: the picture is the
+// view image scaled on the fly, so the cost follows the window, not the image.
+void BM_WindowZoom32(benchmark::State& state)
+{
+    const auto path = sampleFile(32);
+    OnePath dialogs(QString::fromStdString(path.string()));
+    texpeek::MainWindow window(QString(), dialogs);
+    window.resize(1200, 900);
+    window.show();
+    // Lets the window be exposed, so that its repaints really paint.
+    QApplication::processEvents();
+    window.Abrir();
+    bool in = true;
+    for (auto _ : state) {
+        if (in)
+            window.ZoomIn(4);
+        else
+            window.ZoomOut(4);
+        if (window.cellSize() >= 63 || window.cellSize() <= 3)
+            in = !in;
+        window.repaint();
+    }
+}
+
+// One repaint of the whole window with a 32-bit file on show, as an open does
+// four times.
+void BM_WindowRepaint(benchmark::State& state)
+{
+    const auto path = sampleFile(32);
+    OnePath dialogs(QString::fromStdString(path.string()));
+    texpeek::MainWindow window(QString(), dialogs);
+    window.show();
+    QApplication::processEvents();
+    window.Abrir();
+    for (auto _ : state)
+        window.repaint();
+}
+
 } // namespace
 
+BENCHMARK(BM_WindowRepaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WindowOpen32)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WindowZoom32)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Open32)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Open24)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Open16)->Unit(benchmark::kMillisecond);

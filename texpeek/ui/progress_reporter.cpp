@@ -26,6 +26,7 @@ void ProgressReporter::restart(Stage stage)
     stage_ = stage;
     value_ = 0;
     shownPercent_ = -1;
+    sinceRepaint_.invalidate();
     bar_->setValue(0);
 }
 
@@ -46,19 +47,28 @@ void ProgressReporter::stageStarted(Stage stage, std::string_view status,
 void ProgressReporter::pixelsDone(std::int64_t count)
 {
     value_ += count;
-    bar_->setValue(static_cast<int>(std::min<std::int64_t>(value_, bar_->maximum())));
-    if (stage_ == Stage::Drawing || total_ <= 0)
+    if (total_ <= 0)
         return;
+    // The bar and the label follow the whole percentage, and are repainted
+    // at most once a frame: each repaint costs about as much as decoding a
+    // percent of a large image, and a faster one would not be seen.
     const std::int64_t percent = value_ * 100 / total_;
-    if (percent != shownPercent_) {
-        shownPercent_ = percent;
+    if (percent == shownPercent_)
+        return;
+    shownPercent_ = percent;
+    if (stage_ != Stage::Drawing)
         percent_->setText(QString::number(percent) + QLatin1Char('%'));
+    if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kFrameMs && percent < 100)
+        return;
+    sinceRepaint_.start();
+    bar_->setValue(static_cast<int>(std::min<std::int64_t>(value_, bar_->maximum())));
+    if (stage_ != Stage::Drawing)
         percent_->repaint();
-    }
 }
 
 void ProgressReporter::stageFinished(Stage stage)
 {
+    bar_->setValue(static_cast<int>(std::min<std::int64_t>(value_, bar_->maximum())));
     if (stage != Stage::Drawing)
         percent_->clear();
 }

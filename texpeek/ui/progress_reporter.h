@@ -2,6 +2,7 @@
 
 #include "core/pixels.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <cstdint>
@@ -13,9 +14,8 @@ class QWidget;
 namespace texpeek {
 
 // Shows the progress of an open or a redraw: the bar counts pixels, and the
-// reading and converting stages also show the whole percentage. The label is
-// repainted only when the percentage changes, so at most about a hundred
-// times a stage.
+// reading and converting stages also show the whole percentage. Both move
+// with the whole percentage and are repainted at most once a frame.
 class ProgressReporter final : public ProgressSink {
 public:
     ProgressReporter(QWidget* window, QLabel* status, QLabel* format, QProgressBar* bar,
@@ -40,6 +40,8 @@ private:
     std::int64_t total_ = 0;
     std::int64_t value_ = 0;
     std::int64_t shownPercent_ = -1;
+    QElapsedTimer sinceRepaint_;
+    static constexpr qint64 kFrameMs = 16;
 };
 
 } // namespace texpeek
