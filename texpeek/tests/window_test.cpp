@@ -2,6 +2,7 @@
 #include "tests/dds_files.h"
 #include "ui/main_window.h"
 #include "ui/picture_area.h"
+#include "ui/progress_reporter.h"
 
 #include <QAction>
 #include <QLabel>
@@ -263,6 +264,33 @@ TEST_F(TexpeekWindow, TallAndEmptyImagesOpen)
     EXPECT_TRUE(dialogs_.messages().isEmpty());
     EXPECT_EQ(text("lblArquivo"), "Imagem aberta");
     EXPECT_EQ(report()->count(), 43);
+}
+
+TEST(ProgressReporter, PercentFollowsReadingStagesOnlyAndEndsEmpty)
+{
+    QWidget window;
+    QLabel status(&window), format(&window), percent(&window);
+    QProgressBar bar(&window);
+    ProgressReporter progress(&window, &status, &format, &bar, &percent);
+    progress.setTotal(1000);
+
+    progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 24 bits...", "R8G8B8");
+    EXPECT_EQ(status.text(), "Adquirindo cores da imagem 24 bits...");
+    EXPECT_EQ(format.text(), "R8G8B8");
+    progress.pixelsDone(333);
+    EXPECT_EQ(percent.text(), "33%");
+    progress.pixelsDone(667);
+    EXPECT_EQ(percent.text(), "100%");
+    EXPECT_EQ(bar.value(), 1000);
+    progress.stageFinished(Stage::Reading);
+    EXPECT_EQ(percent.text(), "");
+
+    progress.stageStarted(Stage::Drawing, "Montando imagem...", {});
+    EXPECT_EQ(bar.value(), 0);
+    EXPECT_EQ(format.text(), "R8G8B8");
+    progress.pixelsDone(1000);
+    EXPECT_EQ(bar.value(), 1000);
+    EXPECT_EQ(percent.text(), "");
 }
 
 TEST_F(TexpeekWindow, AboutBoxHasFourLines)
