@@ -181,6 +181,14 @@ TEST(Decode, BytesMissingAtTheEndReadAsZero)
     ASSERT_TRUE(g16);
     EXPECT_EQ(g16->cell(1, 2), 0x00FF0000u); // low byte 0x1F: pure blue
 
+    // Large enough to be taken as a mapped block rather than from the heap.
+    auto large = decode(ddsFile(2048, 1024, 32, std::string("\x01\x02\x03\x04", 4)));
+    ASSERT_TRUE(large);
+    EXPECT_EQ(large->cell(1, 1), 0x04010203u);
+    EXPECT_EQ(large->cell(1024, 2048), 0u);
+    const ImageGrid moved = std::move(*large);
+    EXPECT_EQ(moved.cell(1, 1), 0x04010203u);
+
     const auto none = decode(ddsHeader(4, 4, 32).substr(0, 100));
     ASSERT_TRUE(none); // the bit count survived; the sides did too
     EXPECT_EQ(none->cell(4, 4), 0u);
