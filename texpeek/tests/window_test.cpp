@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <ostream>
 
@@ -250,6 +252,21 @@ TEST_F(TexpeekWindow, AFailedOpenKeepsTheStateOfTheFailingStage)
     dialogs_.clear();
     open("negative.dds", ddsFile(-2, 2, 24, ""));
     EXPECT_EQ(dialogs_.lastMessage().text, "Erro ao abrir arquivo");
+}
+
+TEST_F(TexpeekWindow, ZoomKeepsTheMiddleOfTheVisiblePartInPlace)
+{
+    window_.show();
+    open("big.dds", ddsFile(1000, 1000, 24, ""));
+    auto* bar = child<QScrollArea>(&window_, "PicScroll")->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum() / 2);
+    const double before = (bar->value() + bar->pageStep() / 2.0) / (bar->maximum() + bar->pageStep());
+    window_.ZoomIn(4);
+    window_.ZoomIn(4);
+    const double after = (bar->value() + bar->pageStep() / 2.0) / (bar->maximum() + bar->pageStep());
+    EXPECT_NEAR(after, before, 0.01);
+    EXPECT_GT(bar->value(), bar->maximum() / 3);
 }
 
 TEST_F(TexpeekWindow, TallAndEmptyImagesOpen)

@@ -18,11 +18,13 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <new>
 
@@ -422,6 +424,28 @@ void MainWindow::drawView(ChannelView view, bool reportProgress)
     Pic_->showImage(view_, cellSize_);
 }
 
+// The point of the picture at the middle of the scroll area, as fractions of
+// the picture's sides, so that a redraw at another zoom step keeps it there.
+QPointF MainWindow::visibleCentre() const
+{
+    auto fraction = [](const QScrollBar* bar) {
+        const double span = bar->maximum() + bar->pageStep();
+        return span > 0 ? (bar->value() + bar->pageStep() / 2.0) / span : 0.5;
+    };
+    return {fraction(picScroll_->horizontalScrollBar()),
+            fraction(picScroll_->verticalScrollBar())};
+}
+
+void MainWindow::scrollToCentre(QPointF centre)
+{
+    auto place = [](QScrollBar* bar, double fraction) {
+        const double span = bar->maximum() + bar->pageStep();
+        bar->setValue(static_cast<int>(std::lround(fraction * span - bar->pageStep() / 2.0)));
+    };
+    place(picScroll_->horizontalScrollBar(), centre.x());
+    place(picScroll_->verticalScrollBar(), centre.y());
+}
+
 void MainWindow::Fechar()
 {
     Limpar();
@@ -433,10 +457,12 @@ void MainWindow::showRGB()
     menRGB_->setChecked(true);
     menAlpha_->setChecked(false);
     progress_->restart(Stage::Drawing);
+    const QPointF centre = visibleCentre();
     Pic_->clear();
     lblArquivo_->setText(QStringLiteral("Exibindo cores RGB..."));
     lblArquivo_->repaint();
     drawView(ChannelView::Colour, true);
+    scrollToCentre(centre);
     pb_->setValue(0);
     lblArquivo_->setText(QStringLiteral("Canais RGB"));
 }
@@ -446,10 +472,12 @@ void MainWindow::showAlpha()
     menAlpha_->setChecked(true);
     menRGB_->setChecked(false);
     progress_->restart(Stage::Drawing);
+    const QPointF centre = visibleCentre();
     Pic_->clear();
     lblArquivo_->setText(QStringLiteral("Exibindo canal alpha..."));
     lblArquivo_->repaint();
     drawView(ChannelView::Alpha, true);
+    scrollToCentre(centre);
     pb_->setValue(0);
     lblArquivo_->setText(QStringLiteral("Canal alpha"));
 }
@@ -464,12 +492,14 @@ void MainWindow::ZoomIn(std::int16_t factor)
     }
     cellSize_ = *next;
     progress_->restart(Stage::Drawing);
+    const QPointF centre = visibleCentre();
     Pic_->clear();
     lblArquivo_->setText(QStringLiteral("Aumentando imagem..."));
     lblArquivo_->repaint();
     setCommandEnabled(Command::ZoomOut, true);
     // A zoom step always shows the colour view, whichever view is checked.
     drawView(ChannelView::Colour, true);
+    scrollToCentre(centre);
     pb_->setValue(0);
     lblArquivo_->setText(QStringLiteral("Imagem aumentada"));
 }
@@ -484,11 +514,13 @@ void MainWindow::ZoomOut(std::int16_t factor)
     }
     cellSize_ = *next;
     progress_->restart(Stage::Drawing);
+    const QPointF centre = visibleCentre();
     Pic_->clear();
     lblArquivo_->setText(QStringLiteral("Diminuindo imagem..."));
     lblArquivo_->repaint();
     setCommandEnabled(Command::ZoomIn, true);
     drawView(ChannelView::Colour, true);
+    scrollToCentre(centre);
     pb_->setValue(0);
     lblArquivo_->setText(QStringLiteral("Imagem reduzida"));
 }

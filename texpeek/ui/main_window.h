@@ -5,6 +5,7 @@
 #include "core/pixels.h"
 
 #include <QMainWindow>
+#include <QPointF>
 
 #include <array>
 #include <cstdint>
@@ -61,6 +62,8 @@ private:
     void openSteps(const QString& path);
     void drawView(ChannelView view, bool reportProgress);
     void writeSummary();
+    QPointF visibleCentre() const;
+    void scrollToCentre(QPointF centre);
 
     QString programDir_;
     suite::Dialogs& dialogs_;
