@@ -1,7 +1,6 @@
 #include "file_io.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <random>
 #include <system_error>
@@ -17,7 +16,8 @@ void setError(std::string* error, const std::string& reason)
 
 std::string lastSystemError()
 {
-    return errno != 0 ? std::string(std::strerror(errno)) : std::string("unknown error");
+    // generic_category().message rather than strerror, which MSVC flags as unsafe.
+    return errno != 0 ? std::generic_category().message(errno) : std::string("unknown error");
 }
 
 std::filesystem::path temporarySibling(const std::filesystem::path& path)

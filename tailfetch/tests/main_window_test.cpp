@@ -155,6 +155,20 @@ TEST_F(MainWindowTest, AnOutputThatCannotBeWrittenIsReportedAtStart)
     EXPECT_TRUE(on("cmbGo"));
 }
 
+TEST_F(MainWindowTest, ANewFileCannotBeTheIncompleteFileItself)
+{
+    writeFile("part.bin", "half");
+    box("txtPath")->setText("http://127.0.0.1:9/f");
+    click(w<QRadioButton>("optFonte"));
+    box("txtFonte")->setText(pathIn("part.bin"));
+    w<QCheckBox>("chkSeparar")->setChecked(true);
+    box("txtDestino")->setText(QDir(programDir()).filePath("./part.bin"));
+    click(w<QPushButton>("cmbGo"));
+    EXPECT_EQ(dialogs_.lastMessage().text, "O novo arquivo não pode ser o próprio arquivo incompleto.");
+    EXPECT_FALSE(window_->downloading());
+    EXPECT_EQ(readFile("part.bin"), "half");
+}
+
 TEST_F(MainWindowTest, OptionsSwitchTheirBoxes)
 {
     click(w<QRadioButton>("optFonte"));

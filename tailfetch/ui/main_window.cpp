@@ -315,6 +315,13 @@ void MainWindow::cmbGo_Click()
         return refuse();
     if (chkSeparar_->isChecked() && txtDestino_->text().isEmpty())
         return refuse();
+    // A new file named like the incomplete one would replace it with its own tail.
+    if (chkSeparar_->isChecked() && !txtFonte_->text().isEmpty()
+        && QFileInfo(txtDestino_->text()) == QFileInfo(txtFonte_->text())) {
+        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
+                         QStringLiteral("O novo arquivo não pode ser o próprio arquivo incompleto."));
+        return;
+    }
 
     // The body is collected beside the file it is meant for; a place that
     // cannot take it is found out now, before anything is asked of the server.
