@@ -53,7 +53,7 @@ constexpr int px(int twips)
 // The About text's lines are broken with a carriage return and a new line.
 const QString kAboutText = QStringLiteral("Texpeek Viewer\r\n"
                                           "Feito pelo autor da suíte de programas\r\n"
-                                          "Escrito em C++ 20 com Qt 6, cerca de 1.500 linhas\r\n"
+                                          "Escrito em C++ 20 com Qt 6, cerca de 1.600 linhas\r\n"
                                           "Agradecimentos a quem testou e a quem usa");
 
 template <typename T>
@@ -165,7 +165,7 @@ void MainWindow::buildToolbar()
     img_[QStringLiteral("imgClose")] = picture("window-close", QStyle::SP_DialogCloseButton);
     img_[QStringLiteral("imgPlus")] = picture("zoom-in", QStyle::SP_ArrowUp);
     img_[QStringLiteral("imgMinus")] = picture("zoom-out", QStyle::SP_ArrowDown);
-    img_[QStringLiteral("imgRGB")] = picture("color-select", QStyle::SP_DesktopIcon);
+    img_[QStringLiteral("imgRGB")] = picture("applications-graphics", QStyle::SP_DesktopIcon);
     img_[QStringLiteral("imgAlpha")] = picture("image-x-generic", QStyle::SP_FileDialogDetailedView);
     img_[QStringLiteral("imgHelp")] = picture("help-about", QStyle::SP_MessageBoxQuestion);
 
