@@ -27,6 +27,21 @@ function(suite_core_library name)
   target_link_libraries(${name} PUBLIC suite_warnings)
 endfunction()
 
+# The windows of one program: Qt widgets over its core, included as "ui/...".
+function(suite_ui_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC common_ui Qt6::Widgets suite_warnings)
+endfunction()
+
+# The program itself, main.cpp over its windows; a windowed (not console)
+# program on Windows.
+function(suite_program name ui_library)
+  add_executable(${name} main.cpp)
+  target_link_libraries(${name} PRIVATE ${ui_library} suite_warnings)
+  set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE ON)
+endfunction()
+
 # A GoogleTest executable whose cases CTest lists as <prefix>.<Suite>.<Case>.
 # Window tests link suite_testing, whose main() starts a headless QApplication.
 function(suite_gtest name prefix)
