@@ -2,7 +2,6 @@
 
 #include "common/core/file_io.h"
 
-#include <system_error>
 #include <utility>
 
 namespace pivotel {
@@ -33,14 +32,6 @@ void Sprite::setType(std::uint8_t type)
 
 std::optional<Sprite> readSprite(const std::filesystem::path& path, std::string* error)
 {
-    // A folder can be opened as a stream on some systems and then reports a
-    // meaningless length, so it is turned away before reading.
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        if (error)
-            *error = "it is a folder";
-        return std::nullopt;
-    }
     std::optional<std::string> bytes = fileio::readAll(path, error);
     if (!bytes)
         return std::nullopt;

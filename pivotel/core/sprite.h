@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // A Half-Life sprite held whole in memory, and the one header byte this
 // program edits: the lowest byte of the 32-bit orientation type that follows

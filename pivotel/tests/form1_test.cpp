@@ -124,7 +124,14 @@ TEST_F(Form1Test, StartsWithNothingReadAndTheSavingControlsOff)
 {
     EXPECT_EQ(form_.objectName(), "Form1");
     EXPECT_EQ(form_.windowTitle(), "Tavrin Sprite Axis Editor");
+    EXPECT_EQ(child<QGroupBox>(&form_, "Frame1")->title(), "Sprite Location");
     EXPECT_EQ(child<QGroupBox>(&form_, "Frame2")->title(), "Axis Info");
+    EXPECT_EQ(child<QGroupBox>(&form_, "Frame3")->title(), "Description");
+    EXPECT_EQ(button("cmbPath")->text(), "...");
+    EXPECT_EQ(button("cmbGet")->text(), "Get Sprite Info");
+    EXPECT_EQ(button("cmbSave")->text(), "Save");
+    EXPECT_EQ(button("cmbSaveAs")->text(), "Save As...");
+    EXPECT_EQ(button("cmbAbout")->text(), "?");
     const QStringList captions{"Side View", "Flipper", "Common", "Fixed Direction"};
     for (int n = 1; n <= 4; ++n)
         EXPECT_EQ(option(n)->text(), captions[n - 1]);
