@@ -75,7 +75,7 @@ std::string formatAliasesFile(const std::vector<AliasRow>& rows)
 {
     std::string text;
     for (const auto& row : rows)
-        text += row.trueIp + ' ' + row.alias + "\r\n";
+        text += oneLine(row.trueIp) + ' ' + oneLine(row.alias) + "\r\n";
     return encodeText(text);
 }
 

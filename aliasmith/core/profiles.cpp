@@ -87,9 +87,10 @@ Profile parseProfile(std::string_view bytes)
 
 std::string formatProfile(const Profile& profile)
 {
-    std::string text = profile.ownAddress + "\r\n";
+    std::string text = oneLine(profile.ownAddress) + "\r\n";
     for (const auto& row : profile.rows)
-        text += row.trueIp + ' ' + row.alias + ' ' + row.nick + "\r\n";
+        text += oneLine(row.trueIp) + ' ' + oneLine(row.alias) + ' ' + oneLine(row.nick) +
+                "\r\n";
     return encodeText(text);
 }
 

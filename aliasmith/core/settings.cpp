@@ -19,7 +19,7 @@ Settings parseSettings(std::string_view bytes)
 
 std::string formatSettings(const Settings& settings)
 {
-    std::string text = settings.hamachiDirectory;
+    std::string text = oneLine(settings.hamachiDirectory);
     text += "\r\n";
     text += languageName(settings.language);
     text += "\r\n";

@@ -109,6 +109,16 @@ std::string trimSpaces(std::string_view text)
     return std::string(text.substr(first, last - first + 1));
 }
 
+std::string oneLine(std::string_view text)
+{
+    std::string line(text);
+    for (char& c : line) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return line;
+}
+
 std::vector<std::string> splitAt(std::string_view text, char separator)
 {
     std::vector<std::string> pieces;

@@ -28,6 +28,11 @@ std::vector<std::string> splitLines(std::string_view text);
 // The text with spaces removed at both ends.
 std::string trimSpaces(std::string_view text);
 
+// The text with every CR and LF turned into a space. A field written into a
+// line-based file must not carry a line end of its own (a pasted nick or
+// folder can), or reading the file back would split the line.
+std::string oneLine(std::string_view text);
+
 // Pieces of `text` between each occurrence of `separator`; two separators in
 // a row give an empty piece, and an empty text gives one empty piece.
 std::vector<std::string> splitAt(std::string_view text, char separator);

@@ -74,6 +74,8 @@ TEST(AliasesFile, TrueIpSpaceAliasPerLine)
     EXPECT_EQ(formatAliasesFile({}), "");
     EXPECT_EQ(formatAliasesFile({{"Ana", "5.1.1.1", "5.0.0.1"}, {"Bo b", "", "5.0.0.2"}}),
               "5.1.1.1 5.0.0.1\r\n 5.0.0.2\r\n");
+    EXPECT_EQ(formatAliasesFile({{"", "5.1.1.1\r\n5.2.2.2", "5.0.0.1"}}),
+              "5.1.1.1  5.2.2.2 5.0.0.1\r\n");
 }
 
 } // namespace

@@ -45,6 +45,15 @@ TEST(ProfileFile, NickKeepsItsSpacesAfterTheSecondField)
     EXPECT_EQ(parseProfile(formatProfile(written)), written);
 }
 
+TEST(ProfileFile, PastedLineBreaksDoNotSplitARow)
+{
+    const Profile pasted{"5.0.0.9\r\n", {{"Ana\r\nBob", "1.2.3.4\n", "5.0.0.1"}}};
+    EXPECT_EQ(formatProfile(pasted), "5.0.0.9  \r\n1.2.3.4  5.0.0.1 Ana  Bob\r\n");
+    const Profile back = parseProfile(formatProfile(pasted));
+    EXPECT_EQ(back.ownAddress, "5.0.0.9  ");
+    ASSERT_EQ(back.rows.size(), 1u);
+}
+
 TEST(ProfileFile, EmptyAndNewProfiles)
 {
     EXPECT_EQ(formatProfile({}), "\r\n");

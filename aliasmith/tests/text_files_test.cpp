@@ -62,6 +62,9 @@ TEST(Settings, WritesTwoLinesInWindows1252)
     EXPECT_EQ(formatSettings({"C:\\Hamachi", Language::Portuguese}),
               "C:\\Hamachi\r\nPortugu\xEAs\r\n");
     EXPECT_EQ(formatSettings({"", Language::English}), "\r\nEnglish\r\n");
+    // A pasted folder with a line end must not push the language to line 3.
+    EXPECT_EQ(formatSettings({"C:\\Ham\r\nachi", Language::Portuguese}),
+              "C:\\Ham  achi\r\nPortugu\xEAs\r\n");
     const Settings back = parseSettings(formatSettings({"C:\\Ação", Language::Portuguese}));
     EXPECT_EQ(back.hamachiDirectory, "C:\\Ação");
     EXPECT_EQ(back.language, Language::Portuguese);
