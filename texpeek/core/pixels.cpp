@@ -59,8 +59,7 @@ void* mapLarge(std::size_t bytes, std::size_t& mappedBytes)
     const std::size_t head = (kHugePage - address % kHugePage) % kHugePage;
     if (head != 0)
         munmap(base, head);
-    if (kHugePage - head != 0)
-        munmap(base + head + length, kHugePage - head);
+    munmap(base + head + length, kHugePage - head);
     madvise(base + head, length, MADV_HUGEPAGE);
     mappedBytes = length;
     return base + head;
@@ -117,11 +116,12 @@ const Channel16Tables& channel16Tables()
     return tables;
 }
 
-std::optional<ImageGrid> decode32(std::istream& in, ImageGrid grid, std::size_t total,
-                                  ProgressSink& progress)
+std::optional<ImageGrid> decode32(std::istream& in, const DdsHeader& header,
+                                  std::size_t total, ProgressSink& progress)
 {
     const std::size_t batch = batchFor(total);
     progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 32 bits...", formatName(32));
+    ImageGrid grid = ImageGrid::allocate(header.width, header.height);
     std::uint32_t* cells = grid.cells();
     // The file's bytes go straight into the grid and are reordered in place
     // while they are still in the cache. Cells past the end of a short file
@@ -140,11 +140,12 @@ std::optional<ImageGrid> decode32(std::istream& in, ImageGrid grid, std::size_t 
     return grid;
 }
 
-std::optional<ImageGrid> decode24(std::istream& in, ImageGrid grid, std::size_t total,
-                                  ProgressSink& progress)
+std::optional<ImageGrid> decode24(std::istream& in, const DdsHeader& header,
+                                  std::size_t total, ProgressSink& progress)
 {
     const std::size_t batch = batchFor(total);
     progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 24 bits...", formatName(24));
+    ImageGrid grid = ImageGrid::allocate(header.width, header.height);
     std::uint32_t* cells = grid.cells();
     std::vector<unsigned char> buffer(std::min(batch, total) * 3);
     for (std::size_t done = 0; done < total;) {
@@ -164,11 +165,12 @@ std::optional<ImageGrid> decode24(std::istream& in, ImageGrid grid, std::size_t 
     return grid;
 }
 
-std::optional<ImageGrid> decode16(std::istream& in, ImageGrid grid, std::size_t total,
-                                  ProgressSink& progress)
+std::optional<ImageGrid> decode16(std::istream& in, const DdsHeader& header,
+                                  std::size_t total, ProgressSink& progress)
 {
     const std::size_t batch = batchFor(total);
     progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 16 bits...", formatName(16));
+    ImageGrid grid = ImageGrid::allocate(header.width, header.height);
     // The raw words are kept apart until every one is read, so that the two
     // stages each run over the whole image as the progress display tells it.
     const PixelBlock block((total + 1) / 2);
@@ -205,6 +207,9 @@ std::optional<ImageGrid> decode16(std::istream& in, ImageGrid grid, std::size_t 
 
 PixelBlock::PixelBlock(std::size_t words)
 {
+    // A count whose byte size wraps around would give a block far too small.
+    if (words > SIZE_MAX / sizeof(std::uint32_t))
+        throw std::bad_alloc();
     const std::size_t bytes = std::max<std::size_t>(words, 1) * sizeof(std::uint32_t);
 #if defined(__linux__)
     if (void* mapped = mapLarge(bytes, mappedBytes_)) {
@@ -292,11 +297,12 @@ std::optional<ImageGrid> decodePixels(std::istream& in, const DdsHeader& header,
     if (bitCount != 16 && bitCount != 24 && bitCount != 32)
         return std::nullopt;
     const auto total = static_cast<std::size_t>(pixelTotal(header));
-    ImageGrid grid = ImageGrid::allocate(header.width, header.height);
+    // Each decoder names its stage before taking the grid, so that a grid
+    // that cannot be had leaves that stage on show.
     switch (bitCount) {
-    case 16: return decode16(in, std::move(grid), total, progress);
-    case 24: return decode24(in, std::move(grid), total, progress);
-    default: return decode32(in, std::move(grid), total, progress);
+    case 16: return decode16(in, header, total, progress);
+    case 24: return decode24(in, header, total, progress);
+    default: return decode32(in, header, total, progress);
     }
 }
 

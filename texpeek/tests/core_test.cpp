@@ -217,6 +217,12 @@ TEST(Decode, OtherBitCountsReadNothingAndBadSidesThrow)
     EXPECT_EQ(pixelTotal(h), 0);
 }
 
+TEST(PixelBlock, ACountWhoseByteSizeWrapsAroundIsRefused)
+{
+    // (2^62 + 1) words are 2^64 + 4 bytes, which wraps to 4.
+    EXPECT_THROW(PixelBlock(SIZE_MAX / 4 + 2), std::bad_alloc);
+}
+
 TEST(Decode, ProgressNamesEachStageAndCountsEveryPixelInSmallBatches)
 {
     Recorder sixteen;
