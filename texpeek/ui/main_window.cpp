@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QFontMetrics>
@@ -378,7 +379,9 @@ void MainWindow::openSteps(const QString& path)
     lblPercent_->clear();
     pb_->setValue(0);
     lblArquivo_->setText(QStringLiteral("Imagem aberta"));
-    setWindowTitle(windowTitle() + QStringLiteral(" - ") + path);
+    // Qt's dialogs answer with forward slashes everywhere; the title shows
+    // the path as the platform writes it.
+    setWindowTitle(windowTitle() + QStringLiteral(" - ") + QDir::toNativeSeparators(path));
     repaint();
     file.close();
 
