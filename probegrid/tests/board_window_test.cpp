@@ -339,6 +339,37 @@ TEST_F(BoardWindow, RestartAfterARandomCountCarriesTheDrawnCount)
     EXPECT_EQ(next->game().counts(1).points, 0);
 }
 
+// A double click reaches a label as press, release, double-click, release;
+// only the first pair is a click, so a quick double click on a found item
+// does not cost a wrong mark. The double-click half that lands on another
+// cell is that cell's click.
+TEST_F(BoardWindow, DoubleClickOnACellMarksItOnce)
+{
+    FrmMain* board = openBoard("Ana", {1, 2, 3, 64});
+    const auto send = [&](int cell, std::initializer_list<QEvent::Type> types) {
+        QWidget* label = child<QWidget>(board, QString("lblGrid%1").arg(cell));
+        const QPointF at = QPointF(label->rect().center());
+        const QPointF global = QPointF(label->mapToGlobal(label->rect().center()));
+        for (const QEvent::Type type : types) {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease
+                                              ? Qt::NoButton
+                                              : Qt::MouseButtons(Qt::LeftButton);
+            QMouseEvent event(type, at, global, Qt::LeftButton, held, Qt::NoModifier);
+            QApplication::sendEvent(label, &event);
+        }
+    };
+    send(1, {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+             QEvent::MouseButtonRelease});
+    EXPECT_EQ(background(board, "lblGrid1"), kGreen);
+    expectCounts(board, 1, 0, 0, 0, 0);
+
+    send(2, {QEvent::MouseButtonPress, QEvent::MouseButtonRelease});
+    send(3, {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease});
+    EXPECT_EQ(background(board, "lblGrid3"), kGreen);
+    EXPECT_EQ(board->game().foundCount(), 3);
+    expectCounts(board, 1, 0, 0, 0, 0);
+}
+
 TEST_F(BoardWindow, SairEndsTheProgram)
 {
     FrmMain* board = openBoard("Ana", {1});

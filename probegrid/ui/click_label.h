@@ -10,6 +10,11 @@ class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickLabel(QWidget* parent = nullptr) : QLabel(parent) { setMouseTracking(true); }
+    ~ClickLabel() override
+    {
+        if (lastClicked_ == this)
+            lastClicked_ = nullptr;
+    }
 
 signals:
     void clicked();
@@ -21,13 +26,28 @@ protected:
         pressed_ = event->button() == Qt::LeftButton;
         event->accept();
     }
+    // The second press of a double click on the label just clicked is not a
+    // click of its own: a quick double click on a cell marks it once instead
+    // of adding a wrong mark. A double click that lands on another label is
+    // that label's first press.
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        if (lastClicked_ != this) {
+            mousePressEvent(event);
+            return;
+        }
+        pressed_ = false;
+        event->accept();
+    }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         const bool wasPressed = pressed_;
         pressed_ = false;
         event->accept();
-        if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+            lastClicked_ = this;
             emit clicked();
+        }
     }
     void mouseMoveEvent(QMouseEvent* event) override
     {
@@ -37,6 +57,7 @@ protected:
 
 private:
     bool pressed_ = false;
+    static inline const ClickLabel* lastClicked_ = nullptr;
 };
 
 } // namespace probegrid
