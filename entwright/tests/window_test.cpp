@@ -262,6 +262,26 @@ TEST_F(MainWindow, EditedFileKeepsUntouchedLinesByteForByte)
     EXPECT_EQ(saved.text, "File saved sucessfully");
 }
 
+TEST_F(MainWindow, ApplyGivesBackTheShownTextUnchanged)
+{
+    // A no-break space (byte A0, also the end of the UTF-8 letter a grave)
+    // and a key longer than a line edit holds by default.
+    const QByteArray longKey(40000, 'k');
+    open("map.ent", "{\n\"classname\" \"a\"\n\"message\" \"voil\xC3\xA0\xA0!\"\n\"" + longKey +
+                        "\" \"v\"\n}\n");
+    clickRow(entities(), 0);
+    clickRow(keys(), 1);
+    txtKey()->setText(QStringLiteral("text"));
+    click(button("cmbApply"));
+    clickRow(keys(), 2);
+    txtValue()->setPlainText(QStringLiteral("w"));
+    click(button("cmbApply"));
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+    EXPECT_EQ(window_.table().Entities[0].KeyLines,
+              (std::vector<std::string>{"\"classname\" \"a\"", "\"text\" \"voil\xC3\xA0\xA0!\"",
+                                        "\"" + longKey.toStdString() + "\" \"w\""}));
+}
+
 TEST_F(MainWindow, AddApplyAndDelWarnWithoutChangingTheTable)
 {
     open("map.ent", kMap);

@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -142,6 +143,8 @@ void frmMain::buildControls()
     listKey_->setObjectName(QStringLiteral("listKey"));
     txtKey_ = new QLineEdit(Frame2_);
     txtKey_->setObjectName(QStringLiteral("txtKey"));
+    // A long key shown from a clicked line must come back whole on Apply.
+    txtKey_->setMaxLength(std::numeric_limits<int>::max());
     txtValue_ = new QPlainTextEdit(Frame2_);
     txtValue_->setObjectName(QStringLiteral("txtValue"));
     txtValue_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -350,6 +353,21 @@ void frmMain::listKey_Click(int row)
 
 // --- Key lines ---
 
+QByteArray frmMain::typedKey() const
+{
+    return suite::toCp1252(txtKey_->text());
+}
+
+QByteArray frmMain::typedValue() const
+{
+    // toPlainText would turn no-break spaces (byte A0, also the tail of some
+    // UTF-8 letters) into plain spaces; only the block breaks are line breaks.
+    QString text = txtValue_->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return suite::toCp1252(text);
+}
+
 void frmMain::warn(const QString& title, const QString& text)
 {
     dialogs_.message(this, suite::MessageIcon::Exclamation, title, text);
@@ -357,9 +375,9 @@ void frmMain::warn(const QString& title, const QString& text)
 
 void frmMain::cmbAdd_Click()
 {
-    const ent::EditResult result = ent::AddKeyLine(
-        Entities_, tableIndex(SelEntity_), suite::toCp1252(txtKey_->text()).toStdString(),
-        suite::toCp1252(txtValue_->toPlainText()).toStdString());
+    const ent::EditResult result =
+        ent::AddKeyLine(Entities_, tableIndex(SelEntity_), typedKey().toStdString(),
+                        typedValue().toStdString());
     if (result == ent::EditResult::EmptyField)
         return warn(QStringLiteral("Add"), kFieldsMissing);
     if (result == ent::EditResult::LineBreak)
@@ -375,8 +393,7 @@ void frmMain::cmbApply_Click()
 {
     const ent::EditResult result =
         ent::ApplyKeyLine(Entities_, tableIndex(SelEntity_), tableIndex(SelKey_),
-                          suite::toCp1252(txtKey_->text()).toStdString(),
-                          suite::toCp1252(txtValue_->toPlainText()).toStdString());
+                          typedKey().toStdString(), typedValue().toStdString());
     if (result == ent::EditResult::EmptyField)
         return warn(QStringLiteral("Apply"), kFieldsMissing);
     if (result == ent::EditResult::LineBreak)

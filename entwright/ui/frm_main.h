@@ -55,6 +55,9 @@ private:
     void fillKeyList();
     bool saveTo(const QString& path, const QString& title);
     void warn(const QString& title, const QString& text);
+    // The two boxes as Windows-1252 bytes.
+    QByteArray typedKey() const;
+    QByteArray typedValue() const;
 
     QString programDir_;
     suite::Dialogs& dialogs_;
