@@ -16,13 +16,21 @@ namespace {
 
 char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
-bool endsWithNoCase(std::string_view text, std::string_view ending)
+// Windows matches "*.aprof" in any case and opens "home.aprof" for a file
+// named "home.APROF"; elsewhere only the exact ending can be opened again
+// under the name listed.
+bool hasProfileExtension(std::string_view fileName)
 {
-    if (text.size() < ending.size())
+    const std::string_view ending = kProfileExtension;
+    if (fileName.size() < ending.size())
         return false;
-    const auto tail = text.substr(text.size() - ending.size());
+    const auto tail = fileName.substr(fileName.size() - ending.size());
+#ifdef _WIN32
     return std::equal(tail.begin(), tail.end(), ending.begin(),
                       [](char a, char b) { return lower(a) == lower(b); });
+#else
+    return tail == ending;
+#endif
 }
 
 bool isHidden(const std::filesystem::directory_entry& entry)
@@ -106,7 +114,7 @@ std::vector<std::string> listProfiles(const std::filesystem::path& folder)
         if (!entry.is_regular_file(typeError) || isHidden(entry))
             continue;
         const std::string fileName = utf8FromPath(entry.path().filename());
-        if (!endsWithNoCase(fileName, kProfileExtension))
+        if (!hasProfileExtension(fileName))
             continue;
         names.push_back(fileName.substr(0, fileName.size() - kProfileExtension.size()));
     }

@@ -37,8 +37,8 @@ Profile parseProfile(std::string_view bytes);
 std::string formatProfile(const Profile& profile);
 
 // The profile names in a folder: its ordinary, not hidden files whose names
-// end in ".aprof" (in any case), without that ending, in name order. A
-// missing folder has none.
+// end in ".aprof" (in any case on Windows), without that ending, in name
+// order. A missing folder has none.
 std::vector<std::string> listProfiles(const std::filesystem::path& folder);
 
 enum class NameCheck { Ok, Empty, NotAFileName };

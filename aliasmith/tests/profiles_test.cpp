@@ -103,15 +103,25 @@ protected:
 TEST_F(ProfileFolder, ListsOrdinaryProfileFilesByName)
 {
     touch("work.aprof");
-    touch("Home.APROF");
+    touch("Home.aprof");
     touch("ação.aprof");
     touch("notes.txt");
     touch("aprof");
+    touch("Upper.APROF");
 #ifndef _WIN32
     touch(".hidden.aprof");
 #endif
     fs::create_directory(folder_ / "folder.aprof");
+#ifdef _WIN32
+    EXPECT_EQ(listProfiles(folder_),
+              (std::vector<std::string>{"ação", "Home", "Upper", "work"}));
+#else
+    // A name listed must open again as "<name>.aprof", which on a file system
+    // that tells case apart "Upper.APROF" does not.
     EXPECT_EQ(listProfiles(folder_), (std::vector<std::string>{"ação", "Home", "work"}));
+#endif
+    for (const auto& name : listProfiles(folder_))
+        EXPECT_TRUE(fs::is_regular_file(profilePath(folder_, name))) << name;
 }
 
 TEST_F(ProfileFolder, MissingFolderListsNothing)
