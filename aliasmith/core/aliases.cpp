@@ -25,7 +25,7 @@ std::optional<double> fourthPart(std::string_view address)
 
 } // namespace
 
-std::string aliasPrefix(std::string_view ownAddress)
+std::string AliasPrefix(std::string_view ownAddress)
 {
     if (ownAddress.size() < 2)
         return {};
@@ -37,7 +37,7 @@ std::string aliasPrefix(std::string_view ownAddress)
 
 NextAlias nextAlias(std::string_view ownAddress, const std::vector<std::string>& aliases)
 {
-    const std::string prefix = aliasPrefix(ownAddress);
+    const std::string prefix = AliasPrefix(ownAddress);
     const bool endsInDigit = !ownAddress.empty() && ownAddress.back() >= '0' &&
                              ownAddress.back() <= '9';
     if (prefix.empty() && !endsInDigit)
@@ -63,7 +63,7 @@ NextAlias nextAlias(std::string_view ownAddress, const std::vector<std::string>&
 
 std::vector<std::string> renumberedAliases(std::string_view ownAddress, std::size_t count)
 {
-    const std::string prefix = aliasPrefix(ownAddress);
+    const std::string prefix = AliasPrefix(ownAddress);
     std::vector<std::string> aliases;
     aliases.reserve(count);
     for (std::size_t i = 1; i <= count; ++i)

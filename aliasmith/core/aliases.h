@@ -13,7 +13,7 @@ namespace aliasmith {
 
 // The own address up to and including its last dot, the final character not
 // counting; empty without such a dot. "5.12.34.56" gives "5.12.34.".
-std::string aliasPrefix(std::string_view ownAddress);
+std::string AliasPrefix(std::string_view ownAddress);
 
 struct NextAlias {
     enum class Outcome {

@@ -128,10 +128,10 @@ const Messages& messages(Language language)
 
 MessageText profileInUse(Language language, std::string_view profile)
 {
+    const std::string title(messages(language).aliasUpdatedTitle);
     if (english(language))
-        return {joined("Using ", profile, " profile. Please restart Hamachi."), "Alias Updated"};
-    return {joined("Utilizadndo o perfil ", profile, ". Por favor, reinicie o Hamachi."),
-            "Alias atualizado"};
+        return {joined("Using ", profile, " profile. Please restart Hamachi."), title};
+    return {joined("Utilizadndo o perfil ", profile, ". Por favor, reinicie o Hamachi."), title};
 }
 
 MessageText badProfileName(Language language, std::string_view name)

@@ -9,14 +9,14 @@ using Outcome = NextAlias::Outcome;
 
 TEST(AliasPrefix, UpToTheLastDotBeforeTheFinalCharacter)
 {
-    EXPECT_EQ(aliasPrefix("5.12.34.56"), "5.12.34.");
-    EXPECT_EQ(aliasPrefix("5.1.2"), "5.1.");
-    EXPECT_EQ(aliasPrefix("1234"), "");
-    EXPECT_EQ(aliasPrefix(""), "");
-    EXPECT_EQ(aliasPrefix("."), "");
+    EXPECT_EQ(AliasPrefix("5.12.34.56"), "5.12.34.");
+    EXPECT_EQ(AliasPrefix("5.1.2"), "5.1.");
+    EXPECT_EQ(AliasPrefix("1234"), "");
+    EXPECT_EQ(AliasPrefix(""), "");
+    EXPECT_EQ(AliasPrefix("."), "");
     // The last character is never looked at.
-    EXPECT_EQ(aliasPrefix("5.1.2."), "5.1.");
-    EXPECT_EQ(aliasPrefix("5.."), "5.");
+    EXPECT_EQ(AliasPrefix("5.1.2."), "5.1.");
+    EXPECT_EQ(AliasPrefix("5.."), "5.");
 }
 
 TEST(NextAlias, FollowsTheHighestNumberPresent)

@@ -88,6 +88,8 @@ TEST(Language, ProfileInUseMessageQuotesTheName)
               "Using home profile. Please restart Hamachi.");
     EXPECT_EQ(profileInUse(Language::Portuguese, "home").text,
               "Utilizadndo o perfil home. Por favor, reinicie o Hamachi.");
+    EXPECT_EQ(profileInUse(Language::English, "home").title, "Alias Updated");
+    EXPECT_EQ(profileInUse(Language::Portuguese, "home").title, "Alias atualizado");
 }
 
 } // namespace
