@@ -37,7 +37,6 @@ class Board {
 public:
     bool holds(int cell) const;
     void place(int cell);
-    void clear() { items_.fill(false); }
     int count() const;
     std::vector<int> cells() const;
 

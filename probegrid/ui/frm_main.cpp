@@ -332,16 +332,15 @@ void FrmMain::cmbMostrar_Click()
 
 void FrmMain::cmbRec_Click()
 {
-    const std::filesystem::path path = suite::toPath(recordPath());
-    if (recordFileExists(path))
-        session_.record = readRecord(path);
-    // A file too short to hold a record counts as none.
-    if (!recordFileExists(path) || !session_.record) {
+    // Nothing for a missing file, or one too short to hold a record.
+    const std::optional<Record> stored = readRecord(suite::toPath(recordPath()));
+    if (!stored) {
         dialogs_.message(this, suite::MessageIcon::None, kTitle,
                          "Não há nenhum registro por enquanto");
         return;
     }
-    const Record& record = *session_.record;
+    session_.record = stored;
+    const Record& record = *stored;
     const QString text = "Jogador: " + suite::fromCp1252(QByteArray::fromStdString(record.name)) +
                          "\r\nPontos perdidos: " + QString::number(record.lostPoints) +
                          "\r\nTempo: " + QString::number(record.seconds) +
@@ -360,7 +359,7 @@ void FrmMain::cmbSair_Click()
         session_.quit();
 }
 
-FrmStart* FrmMain::restart()
+void FrmMain::restart()
 {
     tmr_->stop();
     auto* start = new FrmStart(programDir_, dialogs_, session_);
@@ -369,7 +368,6 @@ FrmStart* FrmMain::restart()
     session_.playerCount = 1;
     start->show();
     close();
-    return start;
 }
 
 void FrmMain::tmr_Timer()

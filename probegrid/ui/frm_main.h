@@ -17,7 +17,6 @@ class QTimer;
 namespace probegrid {
 
 class ClickLabel;
-class FrmStart;
 
 // The board window: 64 cells, the 32 border cells around them, the players'
 // scores, the game clock and the buttons. Built for one game and closed at
@@ -63,7 +62,7 @@ private:
     void switchTurn();
     bool checarFinal();
     void testRecord();
-    FrmStart* restart();
+    void restart();
     QString recordPath() const;
 
     QString programDir_;
