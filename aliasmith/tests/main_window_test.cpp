@@ -440,6 +440,19 @@ TEST_F(MainWindowTest, UseAndUnloadProfileInBothLanguages)
               QByteArray("5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n2.2.2.2 5.0.0.2 Bob\r\n"));
 }
 
+TEST_F(MainWindowTest, HamachiDirectoryEndingInASeparator)
+{
+    writeProfile("home", "5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n");
+    window_ = start();
+    profiles()->setCurrentIndex(0);
+    w<QLineEdit>("txtPath")->setText(hamachiDir() + QDir::separator());
+    click(button("cmbUse"));
+    EXPECT_EQ(readFile("Hamachi/aliases.txt"), QByteArray("1.1.1.1 5.0.0.1\r\n"));
+    click(button("cmbUnload"));
+    EXPECT_FALSE(QFile::exists(pathIn("Hamachi/aliases.txt")));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Unloaded"));
+}
+
 TEST_F(MainWindowTest, InvalidHamachiDirectory)
 {
     window_ = start();

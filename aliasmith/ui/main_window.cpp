@@ -52,6 +52,14 @@ public:
     }
 };
 
+// The directory, a separator and the name, as the user would type them: a
+// bare drive "D:" means its root, not the drive's current folder that
+// path concatenation would pick, and a doubled separator is harmless.
+std::filesystem::path aliasesFile(const QString& directory)
+{
+    return suite::toPath(directory + QDir::separator() + QStringLiteral("aliases.txt"));
+}
+
 template <typename T>
 T* named(T* widget, const char* name)
 {
@@ -455,7 +463,7 @@ void MainWindow::cmbUse_Click()
     const QString directory = txtPath_->text();
     if (directory.isEmpty())
         return;
-    const auto path = suite::toPath(directory) / "aliases.txt";
+    const auto path = aliasesFile(directory);
     if (!fileio::writeAtomically(path, formatAliasesFile(profileShown().rows))) {
         const Messages& text = messages(language_);
         dialogs_.message(this, suite::MessageIcon::Critical, qs(text.invalidDirectoryTitle),
@@ -471,7 +479,7 @@ void MainWindow::cmbUnload_Click()
     const QString directory = txtPath_->text();
     if (directory.isEmpty())
         return;
-    const auto path = suite::toPath(directory) / "aliases.txt";
+    const auto path = aliasesFile(directory);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
         return;
