@@ -352,16 +352,25 @@ TEST_F(MainWindowTest, JoinLocksTheWindowWhileItRuns)
     box("txtRestante")->setText(pathIn("missing.bin"));
     bool stopOn = true;
     bool infoOn = true;
+    bool unirOn = true;
+    bool goOn = true;
     dialogs_.onShow = [&](const auto&) {
         stopOn = on("cmbStop");
         infoOn = on("fraInfo");
+        unirOn = on("cmbUnir");
+        goOn = on("cmbGo");
     };
     click(w<QPushButton>("cmbUnir"));
     EXPECT_EQ(dialogs_.lastMessage().text, "Arquivos inexistentes");
     EXPECT_EQ(dialogs_.lastMessage().title, "Erro");
-    // The message comes once the window is usable again.
+    // The message comes while the window is locked; it is unlocked afterwards.
     EXPECT_FALSE(stopOn);
-    EXPECT_TRUE(infoOn);
+    EXPECT_FALSE(infoOn);
+    EXPECT_FALSE(unirOn);
+    EXPECT_FALSE(goOn);
+    EXPECT_TRUE(on("fraInfo"));
+    EXPECT_TRUE(on("cmbGo"));
+    EXPECT_FALSE(on("cmbStop"));
     EXPECT_TRUE(on("cmbUnir"));
     EXPECT_EQ(text("lblUnir"), "Unindo arquivos...");
     EXPECT_EQ(readFile("source.bin"), "abc");
@@ -423,6 +432,17 @@ TEST_F(MainWindowTest, TrayMenuAndTipFollowTheStatus)
     menu->actions()[1]->trigger();
     EXPECT_TRUE(closed);
     EXPECT_TRUE(QFile::exists(pathIn("config.ini")));
+}
+
+TEST_F(MainWindowTest, SairFromTheHiddenWindowSavesTheUrlAndEnds)
+{
+    box("txtPath")->setText("http://example.org/f");
+    window_->hide(); // as behind the tray icon
+    bool closed = false;
+    QObject::connect(window_.get(), &MainWindow::closed, [&] { closed = true; });
+    window_->findChild<QAction*>("mnuExit")->trigger();
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(readFile("config.ini"), "http://example.org/f\r\n");
 }
 
 TEST_F(MainWindowTest, AboutShowsAModalWindow)

@@ -649,9 +649,12 @@ void MainWindow::WS_Closed()
 {
     if (!jobRunning_ || !WS_)
         return;
+    // The last bytes may complete the HEAD reply, which moves the job on to a
+    // new connection; the end of this one then means nothing.
+    const QTcpSocket* closing = WS_;
     if (WS_->bytesAvailable() > 0)
         WS_DataArrival();
-    if (!jobRunning_ || !WS_)
+    if (!jobRunning_ || WS_ != closing)
         return;
     if (RequestKind_ == QStringLiteral("GET") && reply_) {
         reply_->closed();
@@ -777,14 +780,12 @@ void MainWindow::cmbUnir_Click()
     std::string why;
     const JoinResult result =
         JoinParts(suite::toPath(txtArquivoFonte_->text()), suite::toPath(txtRestante_->text()), &why);
-    if (result == JoinResult::Done) {
-        lblUnir_->setText(QStringLiteral("Pronto"));
-        setStatusLine(lblUnir_->text());
-    }
-    HabilitaUnir();
-    applySavedOptions();
+    // The window stays locked while a failure is reported and is unlocked
+    // once the user has read the message.
     switch (result) {
     case JoinResult::Done:
+        lblUnir_->setText(QStringLiteral("Pronto"));
+        setStatusLine(lblUnir_->text());
         break;
     case JoinResult::Missing:
         dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
@@ -800,6 +801,8 @@ void MainWindow::cmbUnir_Click()
                              .arg(quoted(txtArquivoFonte_->text()), QString::fromStdString(why)));
         break;
     }
+    HabilitaUnir();
+    applySavedOptions();
 }
 
 void MainWindow::DesabilitaUnir()
