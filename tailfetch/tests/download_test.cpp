@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTcpSocket>
 
 #include <memory>
 #include <ostream>
@@ -259,6 +260,25 @@ TEST_F(DownloadTest, ClosingTheWindowDropsTheDownload)
     window_->close();
     EXPECT_EQ(files(), (QStringList{"config.ini", "file.bin"}));
     EXPECT_EQ(readFile("file.bin"), "01234");
+}
+
+TEST_F(DownloadTest, AnEndThatBringsTheLastHeadBytesGoesOnToTheRangedRequest)
+{
+    // The HEAD reply is still unread when its connection reports its end.
+    ScriptedServer server({{{QByteArray(), kHead}}, {{kRangeHeader + "456789"}}}, 300);
+    writeFile("file.bin", "01234");
+    startFromFile(server.url("f"), "file.bin");
+    ASSERT_TRUE(waitUntil([&] { return server.requests.size() == 1; }));
+    auto* socket = window_->findChild<QTcpSocket*>("WS");
+    ASSERT_NE(socket, nullptr);
+    socket->blockSignals(true);
+    ASSERT_TRUE(waitUntil([&] { return socket->bytesAvailable() == kHead.size(); }));
+    socket->blockSignals(false);
+    emit socket->disconnected();
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "Download terminado e unido");
+    EXPECT_EQ(readFile("file.bin"), "0123456789");
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
 }
 
 struct BadReply {
