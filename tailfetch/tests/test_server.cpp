@@ -56,6 +56,19 @@ QString Nginx::start()
 {
     if (!QFileInfo(kNginx).isExecutable())
         return QStringLiteral("%1 is missing: install the Debian package nginx (./test.sh does)").arg(kNginx);
+    // The free port may be taken by someone else before nginx binds it; then
+    // nginx stops at once and another port is tried.
+    QString why;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        why = startOnce();
+        if (why.isEmpty() || process_.state() == QProcess::Running)
+            break;
+    }
+    return why;
+}
+
+QString Nginx::startOnce()
+{
     port_ = freePort();
     const QString tmp = dir_.path();
     const QString config = QStringLiteral(R"(pid %1/nginx.pid;

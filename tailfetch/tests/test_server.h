@@ -37,6 +37,8 @@ public:
     void addFile(const QString& file, const QByteArray& bytes) const;
 
 private:
+    QString startOnce();
+
     QTemporaryDir dir_;
     QProcess process_;
     quint16 port_ = 0;
