@@ -376,9 +376,8 @@ TEST_F(MainWindowTest, JoinLocksTheWindowWhileItRuns)
     EXPECT_EQ(readFile("source.bin"), "abc");
 }
 
-TEST_F(MainWindowTest, JoinThatCannotWriteSaysSo)
+TEST_F(MainWindowTest, JoinOfAFileOntoItselfIsRefused)
 {
-    QDir(programDir()).mkdir("folder");
     writeFile("rest.bin", "xyz");
     box("txtArquivoFonte")->setText(pathIn("rest.bin"));
     box("txtRestante")->setText(pathIn("rest.bin"));
