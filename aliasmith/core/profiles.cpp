@@ -33,14 +33,17 @@ bool hasProfileExtension(std::string_view fileName)
 #endif
 }
 
-bool isHidden(const std::filesystem::directory_entry& entry)
+// Windows lists files marked hidden or system only when asked to. Elsewhere a
+// leading dot is just part of the name: "New..." can make ".lan", and it must
+// stay on the list.
+bool isHidden([[maybe_unused]] const std::filesystem::directory_entry& entry)
 {
 #ifdef _WIN32
     const DWORD attributes = GetFileAttributesW(entry.path().c_str());
     return attributes != INVALID_FILE_ATTRIBUTES &&
            (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
 #else
-    return entry.path().filename().native().starts_with('.');
+    return false;
 #endif
 }
 
