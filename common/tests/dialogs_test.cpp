@@ -1,5 +1,9 @@
 #include "common/testing/fake_dialogs.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/text.h"
+
+#include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -31,4 +35,13 @@ TEST(FakeDialogs, RecordsWhatWasShownAndAnswersLikeACancellingUserWhenEmpty)
     EXPECT_EQ(fake.lastMessage().icon, suite::MessageIcon::Critical);
     EXPECT_EQ(fake.messages().size(), 3);
     EXPECT_EQ(fake.shown.size(), 7);
+}
+
+TEST(WindowTitle, ALiteralTitleShowsItsMarkerLikeText)
+{
+    QWidget window;
+    window.setWindowTitle("Game - " + suite::literalTitle("Ana [*] Bia"));
+    window.show();
+    ASSERT_NE(window.windowHandle(), nullptr);
+    EXPECT_EQ(window.windowHandle()->title(), QStringLiteral("Game - Ana [*] Bia"));
 }

@@ -38,6 +38,12 @@ std::optional<double> readRealNumber(const QString& text)
     return numbers::parseReal(text.toStdString());
 }
 
+QString literalTitle(const QString& text)
+{
+    QString escaped = text;
+    return escaped.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
 std::filesystem::path toPath(const QString& path)
 {
     return std::filesystem::path(path.toStdU16String());

@@ -19,6 +19,10 @@ QString groupedNumber(qint64 value);
 // Typed text read as a real number; nothing when it is not one.
 std::optional<double> readRealNumber(const QString& text);
 
+// Text for a window title shown as it stands: Qt reads "[*]" in a title as
+// its "modified" marker and drops it, unless it is doubled.
+QString literalTitle(const QString& text);
+
 // A path as the plain C++ file functions take it.
 std::filesystem::path toPath(const QString& path);
 

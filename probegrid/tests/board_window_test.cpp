@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QWindow>
 
 namespace probegrid {
 namespace {
@@ -87,6 +88,14 @@ TEST_F(BoardWindow, IsLaidOutInTwipsAtFifteenAPixel)
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 1000);
     EXPECT_EQ(text(board, "lblTime"), "");
+}
+
+TEST_F(BoardWindow, ANameIsShownInTheTitleAsTyped)
+{
+    FrmMain* board = startGame(openStart(), "Ana [*]", "2", {19, 55});
+    ASSERT_NE(board, nullptr);
+    ASSERT_NE(board->windowHandle(), nullptr);
+    EXPECT_EQ(board->windowHandle()->title(), "Tavrin Probegrid - Vez do Ana [*]");
 }
 
 TEST_F(BoardWindow, OnePlayerGameFromStartToNewRecord)

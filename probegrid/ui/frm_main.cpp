@@ -234,7 +234,7 @@ void FrmMain::showBoard()
 void FrmMain::showCaption()
 {
     const QString& name = game_.currentPlayer() == 1 ? session_.playerName1 : session_.playerName2;
-    setWindowTitle(kTitle + " - Vez do " + name);
+    setWindowTitle(kTitle + " - Vez do " + suite::literalTitle(name));
 }
 
 void FrmMain::switchTurn()

@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QWindow>
 
 #include <ostream>
 
@@ -89,6 +90,15 @@ TEST_F(TexpeekWindow, StartsEmptyWithOnlyOpenAboutAndExit)
     EXPECT_TRUE(item("menAbrir")->isEnabled() && item("menSobre")->isEnabled());
     EXPECT_TRUE(item("menRGB")->isChecked());
     EXPECT_FALSE(item("menAlpha")->isChecked());
+}
+
+TEST_F(TexpeekWindow, ThePathIsShownInTheTitleAsItStands)
+{
+    window_.show();
+    const QString path = open("odd [*] name.dds", ddsFile(2, 2, 32, repeated("\x01\x02\x03\x04", 4)));
+    ASSERT_TRUE(dialogs_.messages().isEmpty());
+    ASSERT_NE(window_.windowHandle(), nullptr);
+    EXPECT_EQ(window_.windowHandle()->title(), "Texpeek Viewer - " + path);
 }
 
 TEST_F(TexpeekWindow, OpensAThirtyTwoBitFile)

@@ -381,7 +381,8 @@ void MainWindow::openSteps(const QString& path)
     lblArquivo_->setText(QStringLiteral("Imagem aberta"));
     // Qt's dialogs answer with forward slashes everywhere; the title shows
     // the path as the platform writes it.
-    setWindowTitle(windowTitle() + QStringLiteral(" - ") + QDir::toNativeSeparators(path));
+    setWindowTitle(windowTitle() + QStringLiteral(" - ")
+                   + suite::literalTitle(QDir::toNativeSeparators(path)));
     repaint();
     file.close();
 
