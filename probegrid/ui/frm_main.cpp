@@ -245,19 +245,20 @@ void FrmMain::switchTurn()
 
 void FrmMain::lblBrd_Click(int position)
 {
-    if (!game_.shoot(position))
-        return;
-    showBoard();
-    showCounts();
-    if (checarFinal())
-        return;
-    switchTurn();
+    if (game_.shoot(position))
+        finishMove();
 }
 
 void FrmMain::lblGrid_Click(int cell)
 {
-    if (!game_.markCell(cell))
-        return;
+    if (game_.markCell(cell))
+        finishMove();
+}
+
+// A shot and a mark end alike: show them, then either the game ends or the
+// turn passes.
+void FrmMain::finishMove()
+{
     showBoard();
     showCounts();
     if (checarFinal())

@@ -59,6 +59,7 @@ private:
     void showCounts();
     void showBoard();
     void showCaption();
+    void finishMove();
     void switchTurn();
     bool checarFinal();
     void testRecord();
