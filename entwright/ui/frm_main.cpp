@@ -4,6 +4,7 @@
 #include "ui/frm_about.h"
 #include "ui/frm_new_ent.h"
 #include "ui/frm_ripent.h"
+#include "ui/list_clicks.h"
 
 #include "common/ui/dialogs.h"
 #include "common/ui/text.h"
@@ -180,20 +181,14 @@ void frmMain::buildControls()
     layout->addWidget(Frame1_, 2);
     layout->addWidget(Frame2_, 3);
 
-    // A click reselecting the current entry still counts, as does moving the
-    // selection with the keyboard.
-    connect(listEntity_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!filling_ && !listEntity_->selectedItems().isEmpty())
-            listEntity_Click(listEntity_->currentRow());
+    connect(new ListClicks(listEntity_), &ListClicks::clicked, this, [this](int row) {
+        if (!filling_)
+            listEntity_Click(row);
     });
-    connect(listEntity_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { listEntity_Click(listEntity_->row(item)); });
-    connect(listKey_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!filling_ && !listKey_->selectedItems().isEmpty())
-            listKey_Click(listKey_->currentRow());
+    connect(new ListClicks(listKey_), &ListClicks::clicked, this, [this](int row) {
+        if (!filling_)
+            listKey_Click(row);
     });
-    connect(listKey_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { listKey_Click(listKey_->row(item)); });
 
     connect(cmbAdd_, &QPushButton::clicked, this, &frmMain::cmbAdd_Click);
     connect(cmbApply_, &QPushButton::clicked, this, &frmMain::cmbApply_Click);
