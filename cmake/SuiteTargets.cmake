@@ -64,3 +64,20 @@ function(suite_benchmark name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark suite_warnings)
 endfunction()
+
+# A libFuzzer target over one parser: LLVMFuzzerTestOneInput in SOURCES, the
+# parser's core library in LIBS. Built only with -DSUITE_FUZZ=ON (clang); its
+# seed corpus lives in fuzz/corpus/<name>/ beside the program's CMakeLists.
+function(suite_fuzz_target name)
+  if(NOT SUITE_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} suite_warnings)
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  set_property(GLOBAL APPEND PROPERTY SUITE_FUZZ_TARGETS ${name})
+  set_property(GLOBAL APPEND PROPERTY SUITE_FUZZ_CORPORA
+               ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/corpus/${name})
+endfunction()
