@@ -1,5 +1,6 @@
-// Takes the screenshot of the docs folder: an animated alpha-test sprite,
-// read and previewed. Usage: pivotel_screenshot <output folder>
+// Takes the screenshots of the docs folder: an animated alpha-test sprite,
+// read and previewed, then with the keyboard on the "Parallel Oriented"
+// option, which describes it. Usage: pivotel_screenshot <output folder>
 #include "common/testing/fake_dialogs.h"
 #include "tests/sprite_files.h"
 #include "ui/form1.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -73,5 +75,12 @@ int main(int argc, char** argv)
     window.show();
     window.openFile(path);
     app.processEvents();
-    return window.grab().save(QDir(out).filePath(QStringLiteral("pivotel-preview.png"))) ? 0 : 1;
+    if (!window.grab().save(QDir(out).filePath(QStringLiteral("pivotel-preview.png"))))
+        return 1;
+
+    window.activateWindow();
+    if (auto* option = window.findChild<QRadioButton*>(QStringLiteral("Option5")))
+        option->setFocus(Qt::TabFocusReason);
+    app.processEvents();
+    return window.grab().save(QDir(out).filePath(QStringLiteral("pivotel-main.png"))) ? 0 : 1;
 }
