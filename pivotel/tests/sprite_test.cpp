@@ -96,16 +96,6 @@ TEST(Sprite, OnlyTheIdentifierAndVersionOneOrTwoMakeASprite)
     EXPECT_FALSE(Sprite::fromBytes(lowerCase)->isSprite());
 }
 
-TEST(Sprite, TypeFourIsParallelOrientedAndHigherTypesHaveNoOrientation)
-{
-    const auto four = orientationOf(4);
-    ASSERT_TRUE(four.has_value());
-    EXPECT_EQ(four->caption, "Parallel Oriented");
-    EXPECT_EQ(four->typeText, "Parallel Oriented Sprite");
-    for (int type : {5, 16, 255})
-        EXPECT_FALSE(orientationOf(static_cast<std::uint8_t>(type)).has_value()) << type;
-}
-
 TEST_F(SpriteFiles, ReadsTheWholeFileByteForByte)
 {
     const std::string bytes = spriteBytes(3, 5000);
