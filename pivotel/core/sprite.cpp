@@ -2,6 +2,8 @@
 
 #include "common/core/file_io.h"
 
+#include <string>
+#include <string_view>
 #include <utility>
 
 namespace pivotel {
@@ -18,6 +20,24 @@ std::optional<Sprite> Sprite::fromBytes(std::string bytes)
     if (bytes.size() < kMinimumLength)
         return std::nullopt;
     return Sprite(std::move(bytes));
+}
+
+std::int32_t Sprite::version() const
+{
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        value |= std::uint32_t{static_cast<std::uint8_t>(bytes_[4 + i])} << (8 * i);
+    return static_cast<std::int32_t>(value);
+}
+
+std::string Sprite::notSpriteReason() const
+{
+    if (std::string_view(bytes_).substr(0, kSpriteIdentifier.size()) != kSpriteIdentifier)
+        return "it does not start with \"IDSP\"";
+    const std::int32_t found = version();
+    if (found != kQuakeVersion && found != kHalfLifeVersion)
+        return "its version is " + std::to_string(found) + ", not 1 or 2";
+    return {};
 }
 
 std::uint8_t Sprite::type() const

@@ -1,14 +1,22 @@
 #include "ui/form1.h"
+#include "ui/sprite_preview.h"
+
+#include "core/sprite_frames.h"
+#include "tests/sprite_files.h"
 
 #include "common/testing/window_test.h"
 
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUrl>
 
 #include <ostream>
 
@@ -37,6 +45,9 @@ const QString kCommon =
 const QString kFixed =
     QStringLiteral("Trava totalmente o sprite. Sua face sempre fica voltada para uma uma mesma "
                    "direção, que é determinada pelo 'Angle' do env_sprite.");
+const QString kParallelOriented =
+    QStringLiteral("Sempre com sua face voltada para o player, como o 'Common', mas girado em "
+                   "torno do próprio centro pelo 'Roll' do 'Angles' do env_sprite.");
 
 // Bytes 9 to 11 are not zero, so that a save touching more than byte 8 shows.
 QByteArray sprite(char type, int length = 64)
@@ -68,10 +79,10 @@ protected:
     QString label(const char* name) const { return child<QLabel>(&form_, name)->text(); }
     QPushButton* button(const char* name) const { return child<QPushButton>(&form_, name); }
 
-    // The option checked, 1 to 4, or 0 for none.
+    // The option checked, 1 to 5, or 0 for none.
     int checked() const
     {
-        for (int n = 1; n <= 4; ++n) {
+        for (int n = 1; n <= 5; ++n) {
             if (option(n)->isChecked())
                 return n;
         }
@@ -108,12 +119,30 @@ protected:
     void expectSaved() { expectLastMessage(MessageIcon::None, "Sucess", "File Saved"); }
     void expectInvalid()
     {
-        expectLastMessage(MessageIcon::Critical, "Error", "Invalid sprite file");
+        ASSERT_FALSE(dialogs_.messages().isEmpty());
+        const auto shown = dialogs_.lastMessage();
+        EXPECT_EQ(shown.icon, MessageIcon::Critical);
+        EXPECT_EQ(shown.title, "Error");
+        EXPECT_TRUE(shown.text.startsWith("Invalid sprite file\n")) << shown.text.toStdString();
+        EXPECT_TRUE(shown.text.contains("Nothing was read")) << shown.text.toStdString();
+    }
+
+    // Nothing of any earlier sprite is shown.
+    void expectNothingShown()
+    {
+        EXPECT_EQ(checked(), 0);
+        EXPECT_TRUE(label("Label2").isEmpty());
+        EXPECT_TRUE(previewImage().isNull());
+    }
+
+    QImage previewImage() const
+    {
+        return child<QLabel>(&form_, "lblPreview")->pixmap().toImage();
     }
 
     void expectSavesOn(bool on)
     {
-        for (int n = 1; n <= 4; ++n)
+        for (int n = 1; n <= 5; ++n)
             EXPECT_EQ(option(n)->isEnabled(), on) << n;
         EXPECT_EQ(button("cmbSave")->isEnabled(), on);
         EXPECT_EQ(button("cmbSaveAs")->isEnabled(), on);
@@ -132,8 +161,9 @@ TEST_F(Form1Test, StartsWithNothingReadAndTheSavingControlsOff)
     EXPECT_EQ(button("cmbSave")->text(), "Save");
     EXPECT_EQ(button("cmbSaveAs")->text(), "Save As...");
     EXPECT_EQ(button("cmbAbout")->text(), "?");
-    const QStringList captions{"Side View", "Flipper", "Common", "Fixed Direction"};
-    for (int n = 1; n <= 4; ++n)
+    const QStringList captions{"Side View", "Flipper", "Common", "Fixed Direction",
+                               "Parallel Oriented"};
+    for (int n = 1; n <= 5; ++n)
         EXPECT_EQ(option(n)->text(), captions[n - 1]);
     EXPECT_EQ(checked(), 0);
     expectSavesOn(false);
@@ -169,8 +199,8 @@ TEST_F(Form1Test, AnEmptyPathBoxIsRefused)
 TEST_F(Form1Test, EachTypeSelectsItsOptionAndShowsItsText)
 {
     const QStringList texts{"Side View Sprite", "Flipper Sprite", "Common Sprite",
-                            "Fixed Direction Sprite"};
-    for (int type = 0; type < 4; ++type) {
+                            "Fixed Direction Sprite", "Parallel Oriented Sprite"};
+    for (int type = 0; type < 5; ++type) {
         writeFile("a.spr", sprite(static_cast<char>(type)));
         readSprite("a.spr");
         EXPECT_EQ(checked(), type + 1);
@@ -196,13 +226,13 @@ TEST_F(Form1Test, ChoosingAnotherTypeAndSavingChangesOnlyByteEight)
     EXPECT_EQ(readFile("a.spr"), withType(original, 1));
 }
 
-TEST_F(Form1Test, ATypeWithoutAnOptionAtStartSelectsNothingAndSavesUnchanged)
+TEST_F(Form1Test, ATypeWithoutAnOptionShowsItsNumberAndSavesUnchanged)
 {
-    const QByteArray original = sprite(4);
+    const QByteArray original = sprite(9);
     writeFile("a.spr", original);
     readSprite("a.spr");
     EXPECT_EQ(checked(), 0);
-    EXPECT_TRUE(label("Label2").isEmpty());
+    EXPECT_EQ(label("Label2"), "Type 9 Sprite");
     expectSavesOn(true);
 
     click(button("cmbSave"));
@@ -210,18 +240,23 @@ TEST_F(Form1Test, ATypeWithoutAnOptionAtStartSelectsNothingAndSavesUnchanged)
     EXPECT_EQ(readFile("a.spr"), original);
 }
 
-TEST_F(Form1Test, ATypeWithoutAnOptionKeepsTheLastOneAndSavesIt)
+TEST_F(Form1Test, ATypeWithoutAnOptionClearsTheLastOneUntilTheUserPicksOne)
 {
     writeFile("zero.spr", sprite(0));
-    writeFile("four.spr", sprite(4));
+    writeFile("odd.spr", sprite(static_cast<char>(200)));
     readSprite("zero.spr");
-    readSprite("four.spr");
-    EXPECT_EQ(checked(), 1);
-    EXPECT_EQ(label("Label2"), "Side View Sprite");
+    readSprite("odd.spr");
+    EXPECT_EQ(checked(), 0) << "the earlier sprite's option must not be saved over this type";
+    EXPECT_EQ(label("Label2"), "Type 200 Sprite");
 
     click(button("cmbSave"));
     expectSaved();
-    EXPECT_EQ(readFile("four.spr"), sprite(0));
+    EXPECT_EQ(readFile("odd.spr"), sprite(static_cast<char>(200)));
+
+    click(option(5));
+    click(button("cmbSave"));
+    expectSaved();
+    EXPECT_EQ(readFile("odd.spr"), sprite(4));
 }
 
 TEST_F(Form1Test, NineBytesAreASpriteAndEightAreNot)
@@ -234,8 +269,7 @@ TEST_F(Form1Test, NineBytesAreASpriteAndEightAreNot)
     writeFile("eight.spr", sprite(1, 8));
     readSprite("eight.spr");
     expectInvalid();
-    EXPECT_EQ(checked(), 4) << "a failed read leaves the selection";
-    EXPECT_EQ(label("Label2"), "Fixed Direction Sprite");
+    expectNothingShown();
     expectSavesOn(true);
 }
 
@@ -244,7 +278,7 @@ TEST_F(Form1Test, MissingFilesAndFoldersAreInvalidButSwitchTheControlsOn)
     readSprite("missing.spr");
     expectInvalid();
     expectSavesOn(true);
-    EXPECT_EQ(checked(), 0);
+    expectNothingShown();
 
     ASSERT_TRUE(QDir(programDir()).mkdir("folder.spr"));
     readSprite("folder.spr");
@@ -406,6 +440,175 @@ TEST_F(Form1Test, AboutNamesTheProgramOnThreeLines)
     EXPECT_FALSE(lines[2].isEmpty());
 }
 
+QByteArray bytesOf(const std::string& bytes)
+{
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+TEST_F(Form1Test, AFileThatIsNotASpriteIsShownAsSuchAndNeverSaved)
+{
+    const QByteArray text("Shopping list:\r\n- milk\r\n- bread\r\n");
+    QByteArray versionThree = sprite(2);
+    versionThree[4] = 3;
+    writeFile("good.spr", sprite(1));
+    writeFile("list.txt", text);
+    writeFile("three.spr", versionThree);
+
+    for (const QString& name : {QStringLiteral("list.txt"), QStringLiteral("three.spr")}) {
+        readSprite("good.spr");
+        readSprite(name);
+        const auto shown = dialogs_.lastMessage();
+        EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
+        EXPECT_TRUE(shown.text.contains("is not a sprite")) << shown.text.toStdString();
+        EXPECT_TRUE(shown.text.contains(pathIn(name))) << shown.text.toStdString();
+        EXPECT_EQ(checked(), 0) << "the earlier sprite's option must not stay beside this file";
+        EXPECT_EQ(label("Label2"), "Not a sprite");
+
+        click(option(3));
+        dialogs_.clear();
+        click(button("cmbSave"));
+        click(button("cmbSaveAs"));
+        ASSERT_EQ(dialogs_.shown.size(), 2) << "no save dialog is offered";
+        for (const auto& refused : dialogs_.shown) {
+            EXPECT_EQ(refused.icon, MessageIcon::Exclamation);
+            EXPECT_TRUE(refused.text.contains("not a sprite")) << refused.text.toStdString();
+        }
+    }
+    EXPECT_EQ(readFile("list.txt"), text);
+    EXPECT_EQ(readFile("three.spr"), versionThree);
+    EXPECT_EQ(readFile("good.spr"), sprite(1));
+}
+
+TEST_F(Form1Test, TheFramesAreShownWithTheirCountLargestSizeAndFormat)
+{
+    using namespace pivotel::testing;
+    writeFile("glow.spr",
+              bytesOf(halfLifeSprite(2, {singleFrame(3, 3, rampIndices(9)),
+                                         frameGroup({picture(5, 4, rampIndices(20)),
+                                                     picture(2, 2, rampIndices(4))})})));
+    readSprite("glow.spr");
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+    const QString info = label("lblPreviewInfo");
+    EXPECT_TRUE(info.contains("Frames: 3")) << info.toStdString();
+    EXPECT_TRUE(info.contains("Largest frame: 5 x 4")) << info.toStdString();
+    EXPECT_TRUE(info.contains("index-alpha")) << info.toStdString();
+    EXPECT_FALSE(info.contains("Damaged")) << info.toStdString();
+    const QImage before = previewImage();
+    ASSERT_FALSE(before.isNull());
+
+    // The options edit the type only: the pictures stay as read.
+    click(option(1));
+    EXPECT_EQ(previewImage(), before);
+    click(button("cmbSave"));
+    expectSaved();
+    EXPECT_EQ(previewImage(), before);
+    EXPECT_EQ(label("lblPreviewInfo"), info);
+}
+
+TEST_F(Form1Test, DamagedFramesStillShowTheTypeAndSaveWhileThePreviewSaysWhy)
+{
+    using namespace pivotel::testing;
+    std::string bytes = halfLifeSprite(0, {singleFrame(2, 2, rampIndices(4)),
+                                           singleFrame(16, 16, rampIndices(256))}, 3);
+    bytes.resize(bytes.size() - 100);
+    writeFile("cut.spr", bytesOf(bytes));
+    readSprite("cut.spr");
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+    EXPECT_EQ(checked(), 4);
+    const QString info = label("lblPreviewInfo");
+    EXPECT_TRUE(info.contains("Frames: 1")) << info.toStdString();
+    EXPECT_TRUE(info.contains("Damaged: frame 2 is cut short")) << info.toStdString();
+    EXPECT_FALSE(previewImage().isNull()) << "the whole first frame is shown";
+
+    click(option(3));
+    click(button("cmbSave"));
+    expectSaved();
+    bytes[8] = 2;
+    EXPECT_EQ(readFile("cut.spr"), bytesOf(bytes));
+}
+
+TEST_F(Form1Test, AQuakeSpriteSaysItsPaletteIsNotInTheFile)
+{
+    using namespace pivotel::testing;
+    writeFile("q.spr", bytesOf(quakeSprite({singleFrame(4, 4, rampIndices(16))})));
+    readSprite("q.spr");
+    EXPECT_EQ(checked(), 3);
+    EXPECT_TRUE(label("lblPreviewInfo").contains("No palette in file"));
+    EXPECT_FALSE(previewImage().isNull());
+}
+
+TEST_F(Form1Test, AFailedReadClearsThePreviewOfTheSpriteBefore)
+{
+    using namespace pivotel::testing;
+    writeFile("a.spr", bytesOf(halfLifeSprite(0, {singleFrame(4, 4, rampIndices(16))})));
+    readSprite("a.spr");
+    ASSERT_FALSE(previewImage().isNull());
+    readSprite("missing.spr");
+    expectNothingShown();
+    EXPECT_EQ(label("lblPreviewInfo"), "Nothing was read.");
+}
+
+TEST(SpritePreviewImages, SeeThroughPixelsShowTheChequerAndOpaqueOnesTheirColour)
+{
+    using namespace pivotel::testing;
+    // Index 255 is clear in alpha-test; in index-alpha the index is coverage.
+    const std::string indices("\x05\xFF", 2);
+    const SpriteFrames alphaTest = decodeFrames(halfLifeSprite(3, {singleFrame(2, 1, indices)}));
+    ASSERT_EQ(alphaTest.frames.size(), 1u);
+    const QImage frame = frameImage(alphaTest.frames[0]);
+    EXPECT_EQ(frame.size(), QSize(2, 1));
+    EXPECT_EQ(frame.pixelColor(0, 0), QColor(paletteRed(5), paletteGreen(5), paletteBlue(5)));
+    EXPECT_EQ(frame.pixelColor(1, 0).alpha(), 0);
+
+    const QImage sheet = framesSheet(alphaTest);
+    ASSERT_FALSE(sheet.isNull());
+    EXPECT_EQ(sheet.pixelColor(0, 0), QColor(paletteRed(5), paletteGreen(5), paletteBlue(5)));
+    EXPECT_EQ(sheet.pixelColor(1, 0), QColor(0xCC, 0xCC, 0xCC));
+
+    const SpriteFrames indexAlpha = decodeFrames(halfLifeSprite(2, {singleFrame(2, 1, indices)}));
+    ASSERT_EQ(indexAlpha.frames.size(), 1u);
+    const QImage faint = frameImage(indexAlpha.frames[0]);
+    EXPECT_EQ(faint.pixelColor(0, 0).alpha(), 5);
+    EXPECT_EQ(faint.pixelColor(1, 0), QColor(paletteRed(255), paletteGreen(255), paletteBlue(255)));
+}
+
+TEST_F(Form1Test, OpenFileFillsThePathBoxAndReadsIt)
+{
+    writeFile("a.spr", sprite(3));
+    form_.openFile(pathIn("a.spr"));
+    EXPECT_EQ(txtPath()->text(), pathIn("a.spr"));
+    EXPECT_EQ(checked(), 4);
+    click(option(2));
+    click(button("cmbSave"));
+    expectSaved();
+    EXPECT_EQ(readFile("a.spr"), sprite(1));
+
+    form_.openFile(pathIn("missing.spr"));
+    expectInvalid();
+    expectNothingShown();
+}
+
+TEST_F(Form1Test, DroppingAFileReadsItAsGetSpriteInfoDoes)
+{
+    writeFile("dropped.spr", sprite(1));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(pathIn("dropped.spr"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&form_, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&form_, &drop);
+    EXPECT_EQ(txtPath()->text(), pathIn("dropped.spr"));
+    EXPECT_EQ(checked(), 2);
+    expectSavesOn(true);
+
+    QMimeData web;
+    web.setUrls({QUrl(QStringLiteral("https://example.com/a.spr"))});
+    QDragEnterEvent remote(QPoint(10, 10), Qt::CopyAction, &web, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&form_, &remote);
+    EXPECT_FALSE(remote.isAccepted()) << "only local files can be read";
+}
+
 // Hovering goes through the window system, as a real pointer would.
 class Form1HoverTest : public Form1Test {
 protected:
@@ -428,8 +631,8 @@ TEST_F(Form1HoverTest, EachOptionDescribesItselfAndTheFrameClears)
     writeFile("a.spr", sprite(0));
     readSprite("a.spr");
     auto* frame = child<QGroupBox>(&form_, "Frame2");
-    const QStringList descriptions{kSideView, kFlipper, kCommon, kFixed};
-    for (int n = 1; n <= 4; ++n) {
+    const QStringList descriptions{kSideView, kFlipper, kCommon, kFixed, kParallelOriented};
+    for (int n = 1; n <= 5; ++n) {
         hover(option(n));
         EXPECT_EQ(label("Label1"), descriptions[n - 1]) << n;
         hover(option(n), option(n)->rect().center());
@@ -446,6 +649,23 @@ TEST_F(Form1HoverTest, OptionsDescribeThemselvesBeforeASpriteIsRead)
     EXPECT_EQ(label("Label1"), kFixed);
     hover(button("cmbGet"));
     EXPECT_EQ(label("Label1"), kFixed) << "only the frame clears the description";
+}
+
+TEST_F(Form1HoverTest, TheOptionWithTheKeyboardFocusDescribesItself)
+{
+    form_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
+    writeFile("a.spr", sprite(1));
+    readSprite("a.spr");
+    option(2)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(label("Label1"), kFlipper);
+    // The arrow keys move the focus, and the choice, along the options.
+    QTest::keyClick(option(2), Qt::Key_Down);
+    EXPECT_TRUE(option(3)->hasFocus());
+    EXPECT_EQ(label("Label1"), kCommon);
+    QTest::keyClick(option(3), Qt::Key_Down);
+    QTest::keyClick(option(4), Qt::Key_Down);
+    EXPECT_EQ(label("Label1"), kParallelOriented);
 }
 
 } // namespace

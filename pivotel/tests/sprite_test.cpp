@@ -60,10 +60,40 @@ TEST(Sprite, TypeIsTheByteAtOffsetEightWhateverItHolds)
         ASSERT_TRUE(sprite.has_value());
         EXPECT_EQ(sprite->type(), type);
     }
-    // Nothing but the length is looked at: no identifier, no version.
+    // Reading looks at the length only; whether it is a sprite is asked apart.
     const auto bare = Sprite::fromBytes(std::string("\0\0\0\0\0\0\0\0\x03", 9));
     ASSERT_TRUE(bare.has_value());
     EXPECT_EQ(bare->type(), 3);
+    EXPECT_FALSE(bare->isSprite());
+}
+
+TEST(Sprite, OnlyTheIdentifierAndVersionOneOrTwoMakeASprite)
+{
+    for (int version : {1, 2}) {
+        std::string bytes = spriteBytes(2, 9);
+        bytes[4] = static_cast<char>(version);
+        const auto sprite = Sprite::fromBytes(bytes);
+        ASSERT_TRUE(sprite.has_value());
+        EXPECT_EQ(sprite->version(), version);
+        EXPECT_TRUE(sprite->isSprite()) << sprite->notSpriteReason();
+    }
+    const auto textFile = Sprite::fromBytes("Hello, world!\r\n");
+    ASSERT_TRUE(textFile.has_value());
+    EXPECT_NE(textFile->notSpriteReason().find("IDSP"), std::string::npos);
+
+    std::string bytes = spriteBytes(2);
+    for (const char* version : {"\x03\x00\x00\x00", "\x00\x00\x00\x00", "\x02\x00\x00\x01",
+                                "\xFF\xFF\xFF\xFF"}) {
+        bytes.replace(4, 4, version, 4);
+        const auto sprite = Sprite::fromBytes(bytes);
+        ASSERT_TRUE(sprite.has_value());
+        EXPECT_FALSE(sprite->isSprite()) << sprite->version();
+        EXPECT_NE(sprite->notSpriteReason().find(std::to_string(sprite->version())),
+                  std::string::npos);
+    }
+    std::string lowerCase = spriteBytes(2);
+    lowerCase[0] = 'i';
+    EXPECT_FALSE(Sprite::fromBytes(lowerCase)->isSprite());
 }
 
 TEST_F(SpriteFiles, ReadsTheWholeFileByteForByte)

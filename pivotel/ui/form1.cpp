@@ -1,16 +1,23 @@
 #include "ui/form1.h"
 
+#include "core/sprite_frames.h"
+#include "ui/sprite_preview.h"
+
 #include "common/ui/dialogs.h"
 #include "common/ui/text.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace pivotel {
@@ -19,7 +26,8 @@ namespace {
 const QString kFilter = QStringLiteral("Sprites (.spr)|*.spr");
 
 // The descriptions keep the pieces they were written in; the fourth repeats
-// "uma" at its joint, as the text has always read.
+// "uma" at its joint, as the text has always read. The fifth type turns with
+// the viewer like "Common" and is then rolled by the entity's angles.
 const std::array<QString, kOrientations.size()> kDescriptions{
     QStringLiteral("Esse sprite também fica sempre voltado para o player, mas ")
         + QStringLiteral("ele trava eixo Z ( vertical )."),
@@ -29,6 +37,8 @@ const std::array<QString, kOrientations.size()> kDescriptions{
     QStringLiteral("Sprite comum do Half Life. Sempre com sua face voltada para o player."),
     QStringLiteral("Trava totalmente o sprite. Sua face sempre fica voltada para uma ")
         + QStringLiteral("uma mesma direção, que é determinada pelo 'Angle' do env_sprite."),
+    QStringLiteral("Sempre com sua face voltada para o player, como o 'Common', mas ")
+        + QStringLiteral("girado em torno do próprio centro pelo 'Roll' do 'Angles' do env_sprite."),
 };
 
 // Lines end in LF then CR, as the About text was always written.
@@ -47,6 +57,7 @@ Form1::Form1(suite::Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialog
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrin Sprite Axis Editor"));
+    setAcceptDrops(true);
     buildControls();
 
     connect(cmbPath, &QPushButton::clicked, this, &Form1::cmbPath_Click);
@@ -87,6 +98,7 @@ void Form1::buildControls()
         // description.
         option->setMouseTracking(true);
         option->setAttribute(Qt::WA_NoMousePropagation);
+        // Focus describes an option too, for those who move with the keys.
         option->installEventFilter(this);
         axisLayout->addWidget(option);
         options_[i] = option;
@@ -116,30 +128,54 @@ void Form1::buildControls()
     bottom->addStretch();
     bottom->addWidget(cmbAbout);
 
+    preview_ = new SpritePreview(this);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
-    layout->addLayout(middle, 1);
+    layout->addLayout(middle);
+    layout->addWidget(preview_, 1);
     layout->addLayout(bottom);
-    resize(480, 300);
+    resize(520, 560);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseMove) {
-        if (watched == Frame2) {
-            Frame2_MouseMove();
-        } else {
-            using Handler = void (Form1::*)();
-            static constexpr std::array<Handler, kOrientations.size()> handlers{
-                &Form1::Option1_MouseMove, &Form1::Option2_MouseMove, &Form1::Option3_MouseMove,
-                &Form1::Option4_MouseMove};
-            for (std::size_t i = 0; i < options_.size(); ++i) {
-                if (watched == options_[i])
-                    (this->*handlers[i])();
-            }
+    const bool moved = event->type() == QEvent::MouseMove;
+    if (moved && watched == Frame2) {
+        Frame2_MouseMove();
+    } else if (moved || event->type() == QEvent::FocusIn) {
+        using Handler = void (Form1::*)();
+        static constexpr std::array<Handler, kOrientations.size()> handlers{
+            &Form1::Option1_MouseMove, &Form1::Option2_MouseMove, &Form1::Option3_MouseMove,
+            &Form1::Option4_MouseMove, &Form1::Option5_MouseMove};
+        for (std::size_t i = 0; i < options_.size(); ++i) {
+            if (watched == options_[i])
+                (this->*handlers[i])();
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    openFile(urls.first().toLocalFile());
+}
+
+void Form1::openFile(const QString& path)
+{
+    txtPath->setText(path);
+    cmbGet_Click();
 }
 
 void Form1::cmbPath_Click()
@@ -160,25 +196,56 @@ void Form1::cmbGet_Click()
     EnableAll();
 
     const QString path = txtPath->text();
-    sprite_ = readSprite(suite::toPath(path));
+    std::string reason;
+    sprite_ = readSprite(suite::toPath(path), &reason);
     if (!sprite_) {
+        // Nothing of the earlier sprite may stay beside a path that failed.
         spritePath_.clear();
+        clearType();
+        preview_->showNothing(QStringLiteral("Nothing was read."));
         dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Error"),
-                         QStringLiteral("Invalid sprite file"));
+                         QStringLiteral("Invalid sprite file\n\nNothing was read from \"%1\": %2.")
+                             .arg(path, QString::fromLocal8Bit(reason.c_str())));
         return;
     }
     spritePath_ = path;
+    if (const std::string notSprite = sprite_->notSpriteReason(); !notSprite.empty()) {
+        const QString why = QString::fromUtf8(notSprite.c_str());
+        clearType();
+        Label2->setText(QStringLiteral("Not a sprite"));
+        preview_->showNothing(QStringLiteral("Not a sprite: %1.").arg(why));
+        dialogs_.message(this, suite::MessageIcon::Exclamation, QStringLiteral("Error"),
+                         QStringLiteral("\"%1\" is not a sprite: %2. It cannot be saved.")
+                             .arg(path, why));
+        return;
+    }
     showType(sprite_->type());
+    preview_->showFrames(decodeFrames(sprite_->bytes()));
 }
 
 void Form1::showType(std::uint8_t type)
 {
-    // A type without an option leaves the last one shown in place.
     const std::optional<Orientation> orientation = orientationOf(type);
-    if (!orientation)
+    if (!orientation) {
+        // With no option selected, a save keeps the byte as it was read.
+        clearType();
+        Label2->setText(QStringLiteral("Type %1 Sprite").arg(type));
         return;
+    }
     options_[orientation->value]->setChecked(true);
     Label2->setText(fromView(orientation->typeText));
+}
+
+void Form1::clearType()
+{
+    // Exclusive options refuse to be all off; lifting it for a moment lets
+    // the checked one go.
+    for (QRadioButton* option : options_) {
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+    Label2->clear();
 }
 
 void Form1::EnableAll()
@@ -203,6 +270,8 @@ QString Form1::saveRefusal(bool toFileRead) const
 {
     if (!sprite_)
         return QStringLiteral("No sprite has been read. Use \"Get Sprite Info\" first.");
+    if (!sprite_->isSprite())
+        return QStringLiteral("The file read is not a sprite, so it cannot be saved.");
     if (toFileRead && txtPath->text() != spritePath_)
         return QStringLiteral("The path box does not name the sprite that was read. "
                               "Use \"Get Sprite Info\" first.");
@@ -276,6 +345,11 @@ void Form1::Option3_MouseMove()
 void Form1::Option4_MouseMove()
 {
     Label1->setText(kDescriptions[3]);
+}
+
+void Form1::Option5_MouseMove()
+{
+    Label1->setText(kDescriptions[4]);
 }
 
 } // namespace pivotel

@@ -8,6 +8,8 @@
 #include <array>
 #include <optional>
 
+class QDragEnterEvent;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -20,16 +22,23 @@ class Dialogs;
 
 namespace pivotel {
 
+class SpritePreview;
+
 // The one window: pick a sprite, read its orientation type, choose another
-// and write the file back.
+// and write the file back; the sprite's frames are shown beside.
 class Form1 : public QWidget {
     Q_OBJECT
 
 public:
     explicit Form1(suite::Dialogs& dialogs, QWidget* parent = nullptr);
 
+    // Puts `path` in the path box and reads it as "Get Sprite Info" does.
+    void openFile(const QString& path);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildControls();
@@ -44,10 +53,13 @@ private:
     void Option2_MouseMove();
     void Option3_MouseMove();
     void Option4_MouseMove();
+    void Option5_MouseMove();
 
     void EnableAll();
     void CheckSprite();
     void showType(std::uint8_t type);
+    // No option selected and no type text, as before anything was read.
+    void clearType();
     // The refusal message when nothing may be saved, or an empty text.
     QString saveRefusal(bool toFileRead) const;
     void writeTo(const QString& path);
@@ -66,9 +78,12 @@ private:
     QPushButton* cmbSave = nullptr;
     QPushButton* cmbSaveAs = nullptr;
     QPushButton* cmbAbout = nullptr;
+    SpritePreview* preview_ = nullptr;
 
-    // The sprite last read whole; empty before the first read and after a
+    // The file last read whole; empty before the first read and after a
     // failed one, so that no save can put one file's bytes over another.
+    // It may hold a file that is not a sprite, which is shown but never
+    // written.
     std::optional<Sprite> sprite_;
     // The path box's text when `sprite_` was read: the file "Save" writes.
     QString spritePath_;

@@ -1,0 +1,83 @@
+// Feeds arbitrary bytes to the sprite reader and its frame decoder, and checks
+// what they give back against the bytes themselves: frames that lie inside
+// the input, one after another, with as many pixels as their headers say,
+// and see-through pixels exactly where the texture format puts them.
+#include "core/sprite.h"
+#include "core/sprite_frames.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+void checkSprite(const std::string& input)
+{
+    auto sprite = pivotel::Sprite::fromBytes(input);
+    check(sprite.has_value() == (input.size() >= pivotel::kMinimumLength));
+    if (!sprite)
+        return;
+    check(sprite->type() == static_cast<std::uint8_t>(input[pivotel::kTypeOffset]));
+    const auto flipped = static_cast<std::uint8_t>(sprite->type() ^ 0xFF);
+    sprite->setType(flipped);
+    std::string expected = input;
+    expected[pivotel::kTypeOffset] = static_cast<char>(flipped);
+    check(sprite->bytes() == expected);
+}
+
+void checkFrames(const std::string& input)
+{
+    using pivotel::TextureFormat;
+    const pivotel::SpriteFrames decoded = pivotel::decodeFrames(input);
+    const auto sprite = pivotel::Sprite::fromBytes(input);
+    if (!sprite || !sprite->isSprite()) {
+        check(decoded.frames.empty() && !decoded.problem.empty());
+        return;
+    }
+    if (decoded.problem.empty())
+        check(decoded.frames.size() >= static_cast<std::size_t>(decoded.declaredEntries));
+
+    const std::int32_t format =
+        decoded.textureFormat.value_or(static_cast<std::int32_t>(TextureFormat::AlphaTest));
+    std::size_t previousEnd = 0;
+    for (const pivotel::DecodedFrame& frame : decoded.frames) {
+        check(frame.width > 0 && frame.height > 0);
+        const std::size_t pixels =
+            static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
+        check(frame.pixelOffset >= previousEnd);
+        check(frame.pixelOffset <= input.size() && pixels <= input.size() - frame.pixelOffset);
+        check(frame.rgba.size() == pixels * 4);
+        check(frame.entry < static_cast<std::size_t>(decoded.declaredEntries));
+        previousEnd = frame.pixelOffset + pixels;
+        for (std::size_t i = 0; i < pixels; ++i) {
+            const auto index = static_cast<std::uint8_t>(input[frame.pixelOffset + i]);
+            const std::uint8_t alpha = frame.rgba[i * 4 + 3];
+            if (format == static_cast<std::int32_t>(TextureFormat::IndexAlpha))
+                check(alpha == index);
+            else if (format == static_cast<std::int32_t>(TextureFormat::AlphaTest))
+                check((alpha == 0) == (index == pivotel::kClearIndex) && (alpha == 0 || alpha == 255));
+            else
+                check(alpha == 255);
+        }
+    }
+    const pivotel::DecodedFrame* largest = pivotel::largestFrame(decoded);
+    check((largest == nullptr) == decoded.frames.empty());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    checkSprite(input);
+    checkFrames(input);
+    return 0;
+}
