@@ -28,6 +28,48 @@ QString qs(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+// The control each caption belongs on.
+QString controlOf(Captioned what)
+{
+    switch (what) {
+    case Captioned::HamachiDirectoryFrame:
+        return QStringLiteral("Frame1");
+    case Captioned::LanguageFrame:
+        return QStringLiteral("Frame2");
+    case Captioned::ProfileFrame:
+        return QStringLiteral("Frame3");
+    case Captioned::AliasesFrame:
+        return QStringLiteral("fraAlias");
+    case Captioned::LanguagePrompt:
+        return QStringLiteral("Label4");
+    case Captioned::ProfilePrompt:
+        return QStringLiteral("Label2");
+    case Captioned::OwnAddressPrompt:
+        return QStringLiteral("Label1");
+    case Captioned::FriendAddressPrompt:
+        return QStringLiteral("Label3");
+    case Captioned::NewProfileButton:
+        return QStringLiteral("cmbNew");
+    case Captioned::DeleteProfileButton:
+        return QStringLiteral("cmbDelete");
+    case Captioned::DeleteRowButton:
+        return QStringLiteral("cmbDelSel");
+    case Captioned::RenumberButton:
+        return QStringLiteral("cmbUpdate");
+    case Captioned::AddRowButton:
+        return QStringLiteral("cmbAdd");
+    case Captioned::AboutButton:
+        return QStringLiteral("cmbAbout");
+    case Captioned::UnloadButton:
+        return QStringLiteral("cmbUnload");
+    case Captioned::UseButton:
+        return QStringLiteral("cmbUse");
+    case Captioned::SaveButton:
+        return QStringLiteral("cmbSave");
+    }
+    return {};
+}
+
 class MainWindowTest : public suite::testing::WindowTest {
 protected:
     std::unique_ptr<MainWindow> start()
@@ -110,8 +152,9 @@ protected:
     void expectCaptions(Language language) const
     {
         for (const Caption& caption : captionTable()) {
-            auto* widget = window_->findChild<QWidget*>(qs(caption.control));
-            ASSERT_NE(widget, nullptr) << caption.control;
+            const QString control = controlOf(caption.what);
+            auto* widget = window_->findChild<QWidget*>(control);
+            ASSERT_NE(widget, nullptr) << control.toStdString();
             QString shown;
             if (auto* frame = qobject_cast<QGroupBox*>(widget))
                 shown = frame->title();
@@ -119,7 +162,7 @@ protected:
                 shown = label->text();
             else if (auto* pushButton = qobject_cast<QPushButton*>(widget))
                 shown = pushButton->text();
-            EXPECT_EQ(shown, qs(caption.in(language))) << caption.control;
+            EXPECT_EQ(shown, qs(caption.in(language))) << control.toStdString();
         }
         const auto headings = columnHeadings(language);
         for (int i = 0; i < 3; ++i)
@@ -199,9 +242,10 @@ TEST_F(MainWindowTest, ReadsSettingsWrittenElsewhere)
     EXPECT_EQ(w<QLineEdit>("txtPath")->text(), QStringLiteral("D:\\Ham achi"));
     EXPECT_EQ(window_->language(), Language::Portuguese);
 
-    writeFile("am.ini", "D:\\Hamachi\r\nPortuguês\r\n"); // saved as UTF-8
+    writeFile("am.ini", "\xEF\xBB\xBF" "D:\\Игры\r\nPortuguês\r\n"); // saved as UTF-8
     window_ = start();
     EXPECT_EQ(window_->language(), Language::Portuguese);
+    EXPECT_EQ(w<QLineEdit>("txtPath")->text(), QStringLiteral("D:\\Игры"));
 
     writeFile("am.ini", "D:\\Hamachi\r\nKlingon\r\n");
     window_ = start();
@@ -254,7 +298,7 @@ TEST_F(MainWindowTest, NewSaveAndDeleteProfile)
     EXPECT_TRUE(dialogs_.messages().isEmpty());
 }
 
-TEST_F(MainWindowTest, SelectingAProfileLoadsItAndDropsUnsavedEdits)
+TEST_F(MainWindowTest, SelectingAProfileLoadsItAndAsksBeforeDroppingEdits)
 {
     writeProfile("lan", "5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n\r\n");
     writeProfile("work", "7.0.0.1\r\n");
@@ -270,13 +314,26 @@ TEST_F(MainWindowTest, SelectingAProfileLoadsItAndDropsUnsavedEdits)
     EXPECT_EQ(column(1), (QStringList{QStringLiteral("1.1.1.1"), QString()}));
     EXPECT_EQ(column(2), (QStringList{QStringLiteral("5.0.0.1"), QString()}));
     EXPECT_TRUE(button("cmbDelSel")->isEnabled());
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
 
+    // No: the edited rows and the list's selection stay.
     addRow(QStringLiteral("2.2.2.2"));
+    profiles()->setCurrentIndex(1);
+    ASSERT_EQ(dialogs_.messages().size(), 1);
+    EXPECT_EQ(dialogs_.lastMessage().kind, suite::testing::FakeDialogs::Kind::Question);
+    EXPECT_TRUE(dialogs_.lastMessage().defaultNo);
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Unsaved changes"));
+    EXPECT_EQ(profiles()->currentText(), QStringLiteral("lan"));
+    EXPECT_EQ(list()->topLevelItemCount(), 3);
+
+    // Yes: the other profile loads and the edits are gone.
+    dialogs_.answers.push_back(true);
     profiles()->setCurrentIndex(1);
     EXPECT_EQ(w<QLineEdit>("txtIP")->text(), QStringLiteral("7.0.0.1"));
     EXPECT_EQ(list()->topLevelItemCount(), 0);
     EXPECT_FALSE(button("cmbDelSel")->isEnabled());
-    profiles()->setCurrentIndex(0);
+    profiles()->setCurrentIndex(0); // nothing unsaved: no question
+    EXPECT_EQ(dialogs_.messages().size(), 2);
     EXPECT_EQ(list()->topLevelItemCount(), 2);
     EXPECT_EQ(readFile("profiles/lan.aprof"), QByteArray("5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n\r\n"));
 }
@@ -336,6 +393,7 @@ TEST_F(MainWindowTest, NewProfileAsksBeforeReplacingAnExistingOne)
     newProfile(QStringLiteral("home"));
     ASSERT_EQ(dialogs_.messages().size(), 1);
     EXPECT_EQ(dialogs_.lastMessage().kind, suite::testing::FakeDialogs::Kind::Question);
+    EXPECT_TRUE(dialogs_.lastMessage().defaultNo); // Enter must never empty a profile
     EXPECT_EQ(readFile("profiles/home.aprof"), kept);
     EXPECT_EQ(profileNames(), QStringList{QStringLiteral("home")});
     EXPECT_FALSE(fullLayout());
@@ -420,22 +478,26 @@ TEST_F(MainWindowTest, UseAndUnloadProfileInBothLanguages)
     expectLastMessage(MessageIcon::Information, QStringLiteral("Alias Updated"),
                       QStringLiteral("Using home profile. Please restart Hamachi."));
 
+    dialogs_.answers.push_back(true); // unload though the rows are not saved
     click(button("cmbUnload"));
     EXPECT_FALSE(QFile::exists(pathIn("Hamachi/aliases.txt")));
     expectLastMessage(MessageIcon::Information, QStringLiteral("Unloaded"),
                       QStringLiteral("Profile unlodaded"));
 
     setLanguage(Language::Portuguese);
-    list()->clear();
+    list()->topLevelItem(0)->setSelected(true);
+    click(button("cmbDelSel"));
     click(button("cmbUse"));
     EXPECT_EQ(readFile("Hamachi/aliases.txt"), QByteArray());
     EXPECT_TRUE(QFile::exists(pathIn("Hamachi/aliases.txt")));
     expectLastMessage(MessageIcon::Information, QStringLiteral("Alias atualizado"),
                       QStringLiteral("Utilizadndo o perfil home. Por favor, reinicie o Hamachi."));
+    dialogs_.answers.push_back(true);
     click(button("cmbUnload"));
     expectLastMessage(MessageIcon::Information, QStringLiteral("Descarregado"),
                       QStringLiteral("Perfil descarregado"));
-    EXPECT_EQ(dialogs_.messages().size(), 4);
+    // Unloading rows that exist nowhere else asked first.
+    EXPECT_EQ(dialogs_.messages().size(), 6);
     EXPECT_EQ(readFile("profiles/home.aprof"),
               QByteArray("5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n2.2.2.2 5.0.0.2 Bob\r\n"));
 }
@@ -459,12 +521,14 @@ TEST_F(MainWindowTest, InvalidHamachiDirectory)
     newProfile(QStringLiteral("home"));
     w<QLineEdit>("txtPath")->setText(pathIn("NoSuchFolder"));
     click(button("cmbUse"));
+    // The usual words, then why.
     expectLastMessage(MessageIcon::Critical, QStringLiteral("Invalid directory"),
-                      QStringLiteral("Invalid Hamachi direcory"));
+                      QStringLiteral("Invalid Hamachi direcory\n\nthe file or folder does not exist"));
     setLanguage(Language::Portuguese);
     click(button("cmbUse"));
     expectLastMessage(MessageIcon::Critical, QStringLiteral("Diretório inválido"),
-                      QStringLiteral("Diretório do Hamachi é inválido!"));
+                      QStringLiteral("Diretório do Hamachi é inválido!\n\n"
+                                     "o arquivo ou a pasta não existe"));
     EXPECT_FALSE(QDir(pathIn("NoSuchFolder")).exists());
     EXPECT_EQ(dialogs_.messages().size(), 2);
 }
@@ -503,6 +567,10 @@ TEST_F(MainWindowTest, FilesThatCannotBeReadOrWrittenAreReported)
     click(button("cmbSave"));
     EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Profile not saved"));
     EXPECT_EQ(w<QLineEdit>("txtIP")->text(), QStringLiteral("5.0.0.9"));
+    EXPECT_TRUE(dialogs_.lastMessage().text.endsWith(QStringLiteral(": it is a folder."))
+                || dialogs_.lastMessage().text.contains(QStringLiteral("not a folder")))
+        << dialogs_.lastMessage().text.toStdString();
+    dialogs_.answers.push_back(true); // drop the unsaved own address for the new profile
     newProfile(QStringLiteral("other"));
     EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Profile not saved"));
     EXPECT_EQ(profileNames(), QStringList{QStringLiteral("kept")});
@@ -511,6 +579,7 @@ TEST_F(MainWindowTest, FilesThatCannotBeReadOrWrittenAreReported)
     // An am.ini that cannot be written, reported in the language shown.
     QDir(programDir()).mkpath(QStringLiteral("am.ini/inside"));
     setLanguage(Language::Portuguese);
+    dialogs_.answers.push_back(true); // drop the unsaved own address
     window_->close();
     EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Configurações não salvas"));
     EXPECT_EQ(dialogs_.lastMessage().icon, MessageIcon::Critical);
