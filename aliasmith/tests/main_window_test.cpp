@@ -585,6 +585,183 @@ TEST_F(MainWindowTest, FilesThatCannotBeReadOrWrittenAreReported)
     EXPECT_EQ(dialogs_.lastMessage().icon, MessageIcon::Critical);
 }
 
+TEST_F(MainWindowTest, AddressesWithBlanksInsideNeverReachTheFiles)
+{
+    window_ = start();
+    w<QLineEdit>("txtPath")->setText(hamachiDir());
+    newProfile(QStringLiteral("home"));
+    w<QLineEdit>("txtIP")->setText(QStringLiteral(" 5.0.0.9 "));
+    addRow(QStringLiteral("  1.2.3.4\t"));
+    EXPECT_EQ(column(1), QStringList{QStringLiteral("1.2.3.4")});
+
+    addRow(QStringLiteral("1.2.3.4\r\n5.6.7.8"));
+    expectLastMessage(MessageIcon::Critical, QStringLiteral("Invalid IP"),
+                      QStringLiteral("The address \"1.2.3.4\r\n5.6.7.8\" cannot be used: an "
+                                     "address may not hold blanks, tabs or line breaks, nor "
+                                     "letters that Hamachi's alias file cannot store."));
+    setLanguage(Language::Portuguese);
+    addRow(QStringLiteral("7.7.7.7 junk"));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("IP inválido"));
+    EXPECT_TRUE(dialogs_.lastMessage().text.startsWith(QStringLiteral("O endereço \"7.7.7.7 junk\"")));
+    EXPECT_EQ(list()->topLevelItemCount(), 1);
+
+    // The own address is checked wherever it is used or written.
+    w<QLineEdit>("txtIP")->setText(QStringLiteral("7.7.7.7 junk"));
+    const qsizetype before = dialogs_.messages().size();
+    addRow(QStringLiteral("2.2.2.2"));
+    click(button("cmbUpdate"));
+    click(button("cmbSave"));
+    EXPECT_EQ(dialogs_.messages().size(), before + 3);
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("IP inválido"));
+    EXPECT_EQ(readFile("profiles/home.aprof"), QByteArray("\r\n"));
+    EXPECT_EQ(column(2), QStringList{QStringLiteral("5.0.0.1")});
+
+    // Blanks at the ends are dropped on saving; what comes back is what was shown.
+    w<QLineEdit>("txtIP")->setText(QStringLiteral("5.0.0.9\t"));
+    click(button("cmbSave"));
+    EXPECT_EQ(readFile("profiles/home.aprof"), QByteArray("5.0.0.9\r\n1.2.3.4 5.0.0.1 FriendName\r\n"));
+    EXPECT_EQ(w<QLineEdit>("txtIP")->text(), QStringLiteral("5.0.0.9"));
+    click(button("cmbUse"));
+    EXPECT_EQ(readFile("Hamachi/aliases.txt"), QByteArray("1.2.3.4 5.0.0.1\r\n"));
+}
+
+TEST_F(MainWindowTest, NoAliasPast254)
+{
+    writeProfile("full", "5.0.0.1\r\n1.1.1.1 5.0.0.253 Ana\r\n");
+    window_ = start();
+    profiles()->setCurrentIndex(0);
+    addRow(QStringLiteral("2.2.2.2"));
+    EXPECT_EQ(column(2).last(), QStringLiteral("5.0.0.254"));
+    addRow(QStringLiteral("3.3.3.3"));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("No alias left"));
+    EXPECT_EQ(dialogs_.lastMessage().icon, MessageIcon::Critical);
+    EXPECT_EQ(list()->topLevelItemCount(), 2);
+}
+
+TEST_F(MainWindowTest, NicksComeBackAsTyped)
+{
+    writeProfile("home", "5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n");
+    window_ = start();
+    profiles()->setCurrentIndex(0);
+    // A nick the alias file's code page cannot hold is refused when typed.
+    list()->topLevelItem(0)->setText(0, QStringLiteral("Пётр"));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Invalid nick"));
+    EXPECT_EQ(column(0), QStringList{QStringLiteral("Ana")});
+    EXPECT_FALSE(window_->shownProfile().hasUnsavedChanges());
+
+    // Letters that look like UTF-8 are kept as typed, and the file stays Windows-1252.
+    list()->topLevelItem(0)->setText(0, QStringLiteral("Ã© João"));
+    EXPECT_TRUE(window_->shownProfile().hasUnsavedChanges());
+    click(button("cmbSave"));
+    EXPECT_EQ(readFile("profiles/home.aprof"), QByteArray("5.0.0.9\r\n1.1.1.1 5.0.0.1 \xC3\xA9 Jo\xE3o\r\n"));
+    restart();
+    profiles()->setCurrentIndex(0);
+    EXPECT_EQ(column(0), QStringList{QStringLiteral("Ã© João")});
+}
+
+TEST_F(MainWindowTest, UnsavedRowsAreNotDroppedWithoutAsking)
+{
+    writeProfile("home", "5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n");
+    window_ = start();
+    w<QLineEdit>("txtPath")->setText(hamachiDir());
+    profiles()->setCurrentIndex(0);
+    click(button("cmbUse"));
+    addRow(QStringLiteral("2.2.2.2"));
+    dialogs_.clear();
+
+    // Each way of losing the rows asks, and No keeps everything.
+    click(button("cmbDelete"));
+    click(button("cmbUnload"));
+    dialogs_.inputs.push_back(QStringLiteral("other"));
+    click(button("cmbNew"));
+    EXPECT_FALSE(window_->close());
+    ASSERT_EQ(dialogs_.messages().size(), 4);
+    for (const auto& asked : dialogs_.messages()) {
+        EXPECT_EQ(asked.kind, suite::testing::FakeDialogs::Kind::Question);
+        EXPECT_TRUE(asked.defaultNo);
+        EXPECT_TRUE(asked.text.startsWith(QStringLiteral("The profile home has changes")));
+    }
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_TRUE(QFile::exists(pathIn("profiles/home.aprof")));
+    EXPECT_TRUE(QFile::exists(pathIn("Hamachi/aliases.txt")));
+    EXPECT_FALSE(QFile::exists(pathIn("profiles/other.aprof")));
+    EXPECT_FALSE(QFile::exists(pathIn("am.ini")));
+    EXPECT_EQ(list()->topLevelItemCount(), 2);
+
+    // Yes goes ahead.
+    setLanguage(Language::Portuguese);
+    dialogs_.answers.push_back(true);
+    click(button("cmbDelete"));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Alterações não salvas"));
+    EXPECT_FALSE(QFile::exists(pathIn("profiles/home.aprof")));
+    EXPECT_FALSE(fullLayout());
+    EXPECT_TRUE(window_->close());
+    EXPECT_TRUE(QFile::exists(pathIn("am.ini")));
+}
+
+TEST_F(MainWindowTest, ShowsTheProfileShownItsStateAndTheOneInUse)
+{
+    writeProfile("home", "5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n");
+    writeProfile("work", "7.0.0.1\r\n");
+    window_ = start();
+    auto shown = [this] { return w<QLabel>("lblShown")->text(); };
+    auto applied = [this] { return w<QLabel>("lblApplied")->text(); };
+    EXPECT_EQ(shown(), QStringLiteral("No profile shown"));
+    EXPECT_EQ(applied(), QStringLiteral("In use by Hamachi: none"));
+
+    w<QLineEdit>("txtPath")->setText(hamachiDir());
+    profiles()->setCurrentIndex(0);
+    EXPECT_EQ(shown(), QStringLiteral("Shown: home"));
+    w<QLineEdit>("txtIP")->setText(QStringLiteral("5.0.0.8"));
+    EXPECT_EQ(shown(), QStringLiteral("Shown: home (unsaved changes)"));
+    w<QLineEdit>("txtIP")->setText(QStringLiteral("5.0.0.9"));
+    EXPECT_EQ(shown(), QStringLiteral("Shown: home"));
+    click(button("cmbUse"));
+    EXPECT_EQ(applied(), QStringLiteral("In use by Hamachi: home"));
+    profiles()->setCurrentIndex(1);
+    EXPECT_EQ(shown(), QStringLiteral("Shown: work"));
+    EXPECT_EQ(applied(), QStringLiteral("In use by Hamachi: home"));
+
+    // The profile in use is kept beside am.ini, which keeps its two lines.
+    setLanguage(Language::Portuguese);
+    restart();
+    EXPECT_EQ(readFile("am.ini"), (QDir::toNativeSeparators(hamachiDir()).toLatin1() +
+                                   QByteArray("\r\nPortugu\xEAs\r\n")));
+    EXPECT_EQ(readFile("am-applied.ini"), QByteArray("home\r\n"));
+    EXPECT_EQ(applied(), QStringLiteral("Em uso no Hamachi: home"));
+    EXPECT_EQ(shown(), QStringLiteral("Nenhum perfil aberto"));
+
+    profiles()->setCurrentIndex(1);
+    click(button("cmbUnload"));
+    EXPECT_EQ(applied(), QStringLiteral("Em uso no Hamachi: nenhum"));
+    EXPECT_EQ(readFile("am-applied.ini"), QByteArray("\r\n"));
+}
+
+TEST_F(MainWindowTest, NamesThatFitAreTakenAndReservedOnesRefused)
+{
+    window_ = start();
+    for (const QString& reserved : {QStringLiteral("COM¹"), QStringLiteral("lpt².txt")}) {
+        newProfile(reserved);
+        EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Invalid name"))
+            << reserved.toStdString();
+    }
+    const QString longest(static_cast<qsizetype>(kLongestFileName - kProfileExtension.size()),
+                          QLatin1Char('n'));
+    newProfile(longest + QLatin1Char('n'));
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains(QStringLiteral("too long")));
+    EXPECT_EQ(profiles()->count(), 0);
+
+    dialogs_.clear();
+    newProfile(longest);
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+    EXPECT_EQ(profiles()->currentText(), longest);
+    w<QLineEdit>("txtIP")->setText(QStringLiteral("5.0.0.9"));
+    click(button("cmbSave"));
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+    EXPECT_EQ(readFile(QStringLiteral("profiles/") + longest + QStringLiteral(".aprof")),
+              QByteArray("5.0.0.9\r\n"));
+}
+
 TEST_F(MainWindowTest, AboutBoxOpensInTheCurrentLanguage)
 {
     window_ = start();
