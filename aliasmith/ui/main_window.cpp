@@ -689,9 +689,12 @@ void MainWindow::showProfileState()
 {
     if (!lblShown_)
         return;
+    // A long name runs past the label's edge; the tip shows it whole.
     lblShown_->setText(
         qs(shownProfileStatus(language_, shown_.name(), shown_.hasUnsavedChanges())));
+    lblShown_->setToolTip(lblShown_->text());
     lblApplied_->setText(qs(appliedProfileStatus(language_, appliedProfile_)));
+    lblApplied_->setToolTip(lblApplied_->text());
 }
 
 std::filesystem::path MainWindow::profilesFolder() const
