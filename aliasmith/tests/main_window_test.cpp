@@ -801,5 +801,27 @@ TEST(AboutDialog, FilledInTheLanguageChosen)
     EXPECT_EQ(portuguese.result(), QDialog::Accepted);
 }
 
+// Presses Enter on the first modal box that opens.
+void pressEnterOnNextBox()
+{
+    QTimer::singleShot(10, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            QTest::keyClick(box, Qt::Key_Return);
+        else
+            pressEnterOnNextBox();
+    });
+}
+
+TEST(QtQuestion, EnterAnswersNoWhereYesWouldThrowSomethingAway)
+{
+    suite::QtDialogs dialogs;
+    pressEnterOnNextBox();
+    EXPECT_FALSE(dialogs.questionDefaultNo(nullptr, MessageIcon::Question, QStringLiteral("New profile"),
+                                           QStringLiteral("Replace?")));
+    pressEnterOnNextBox();
+    EXPECT_TRUE(dialogs.question(nullptr, MessageIcon::Question, QStringLiteral("Other"),
+                                 QStringLiteral("Go on?")));
+}
+
 } // namespace
 } // namespace aliasmith
