@@ -64,6 +64,11 @@ void failWithCode(FileFailure* failure, std::error_code code)
     fail(failure, std::error_code(), code.message());
 }
 
+std::error_code lastError()
+{
+    return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
+}
+
 bool nameNearTheLimit(const std::filesystem::path& path)
 {
     return fileNameLength(utf8FromPath(path.filename())) + kSharedTemporarySuffix >
@@ -93,13 +98,13 @@ bool writeThroughShortName(const std::filesystem::path& path, std::string_view b
         errno = 0;
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) {
-            failWithCode(failure, std::error_code(errno != 0 ? errno : EIO, std::generic_category()));
+            failWithCode(failure, lastError());
             return false;
         }
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {
-            failWithCode(failure, std::error_code(errno != 0 ? errno : EIO, std::generic_category()));
+            failWithCode(failure, lastError());
             out.close();
             std::filesystem::remove(temp, ec);
             return false;

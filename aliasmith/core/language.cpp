@@ -217,7 +217,8 @@ std::string_view webAddress() { return "https://aliasmith.example.org"; }
 MessageText invalidDirectory(Language language, std::string_view reason)
 {
     const Messages& text = messages(language);
-    return {joined(text.invalidDirectoryText, "\n\n", reason), std::string(text.invalidDirectoryTitle)};
+    return {joined(text.invalidDirectoryText, "\n\n", reason),
+            std::string(text.invalidDirectoryTitle)};
 }
 
 std::string reasonText(Language language, std::error_code code, std::string_view systemText)
@@ -269,11 +270,11 @@ MessageText appliedProfileNotRecorded(Language language, std::string_view path,
                                       std::string_view reason)
 {
     if (english(language))
-        return {joined("The file ", path, " that remembers the profile in use could not be written: ") +
-                    std::string(reason) + ".",
+        return {joined("The file ", path, " that remembers the profile in use could not be ") +
+                    "written: " + because(reason),
                 "Not recorded"};
     return {joined("Não foi possível gravar o arquivo ", path, " que guarda o perfil em uso: ") +
-                std::string(reason) + ".",
+                because(reason),
             "Não registrado"};
 }
 

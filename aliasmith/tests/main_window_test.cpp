@@ -523,7 +523,8 @@ TEST_F(MainWindowTest, InvalidHamachiDirectory)
     click(button("cmbUse"));
     // The usual words, then why.
     expectLastMessage(MessageIcon::Critical, QStringLiteral("Invalid directory"),
-                      QStringLiteral("Invalid Hamachi direcory\n\nthe file or folder does not exist"));
+                      QStringLiteral("Invalid Hamachi direcory\n\n"
+                                     "the file or folder does not exist"));
     setLanguage(Language::Portuguese);
     click(button("cmbUse"));
     expectLastMessage(MessageIcon::Critical, QStringLiteral("Diretório inválido"),
@@ -602,7 +603,8 @@ TEST_F(MainWindowTest, AddressesWithBlanksInsideNeverReachTheFiles)
     setLanguage(Language::Portuguese);
     addRow(QStringLiteral("7.7.7.7 junk"));
     EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("IP inválido"));
-    EXPECT_TRUE(dialogs_.lastMessage().text.startsWith(QStringLiteral("O endereço \"7.7.7.7 junk\"")));
+    EXPECT_TRUE(
+        dialogs_.lastMessage().text.startsWith(QStringLiteral("O endereço \"7.7.7.7 junk\"")));
     EXPECT_EQ(list()->topLevelItemCount(), 1);
 
     // The own address is checked wherever it is used or written.
@@ -619,7 +621,8 @@ TEST_F(MainWindowTest, AddressesWithBlanksInsideNeverReachTheFiles)
     // Blanks at the ends are dropped on saving; what comes back is what was shown.
     w<QLineEdit>("txtIP")->setText(QStringLiteral("5.0.0.9\t"));
     click(button("cmbSave"));
-    EXPECT_EQ(readFile("profiles/home.aprof"), QByteArray("5.0.0.9\r\n1.2.3.4 5.0.0.1 FriendName\r\n"));
+    EXPECT_EQ(readFile("profiles/home.aprof"),
+              QByteArray("5.0.0.9\r\n1.2.3.4 5.0.0.1 FriendName\r\n"));
     EXPECT_EQ(w<QLineEdit>("txtIP")->text(), QStringLiteral("5.0.0.9"));
     click(button("cmbUse"));
     EXPECT_EQ(readFile("Hamachi/aliases.txt"), QByteArray("1.2.3.4 5.0.0.1\r\n"));
@@ -653,7 +656,8 @@ TEST_F(MainWindowTest, NicksComeBackAsTyped)
     list()->topLevelItem(0)->setText(0, QStringLiteral("Ã© João"));
     EXPECT_TRUE(window_->shownProfile().hasUnsavedChanges());
     click(button("cmbSave"));
-    EXPECT_EQ(readFile("profiles/home.aprof"), QByteArray("5.0.0.9\r\n1.1.1.1 5.0.0.1 \xC3\xA9 Jo\xE3o\r\n"));
+    EXPECT_EQ(readFile("profiles/home.aprof"),
+              QByteArray("5.0.0.9\r\n1.1.1.1 5.0.0.1 \xC3\xA9 Jo\xE3o\r\n"));
     restart();
     profiles()->setCurrentIndex(0);
     EXPECT_EQ(column(0), QStringList{QStringLiteral("Ã© João")});
@@ -816,7 +820,8 @@ TEST(QtQuestion, EnterAnswersNoWhereYesWouldThrowSomethingAway)
 {
     suite::QtDialogs dialogs;
     pressEnterOnNextBox();
-    EXPECT_FALSE(dialogs.questionDefaultNo(nullptr, MessageIcon::Question, QStringLiteral("New profile"),
+    EXPECT_FALSE(dialogs.questionDefaultNo(nullptr, MessageIcon::Question,
+                                           QStringLiteral("New profile"),
                                            QStringLiteral("Replace?")));
     pressEnterOnNextBox();
     EXPECT_TRUE(dialogs.question(nullptr, MessageIcon::Question, QStringLiteral("Other"),

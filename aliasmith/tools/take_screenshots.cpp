@@ -87,10 +87,12 @@ int main(int argc, char** argv)
     ok = save(window, out.filePath(QStringLiteral("aliasmith-portuguese.png"))) && ok;
 
     window.findChild<QComboBox*>(QStringLiteral("cboLang"))->setCurrentIndex(0);
-    window.findChild<QLineEdit*>(QStringLiteral("txtFriend"))->setText(QStringLiteral("5.77.201.4"));
+    auto* list = window.findChild<QTreeWidget*>(QStringLiteral("lstAlias"));
+    window.findChild<QLineEdit*>(QStringLiteral("txtFriend"))
+        ->setText(QStringLiteral("5.77.201.4"));
     window.findChild<QPushButton*>(QStringLiteral("cmbAdd"))->click();
-    window.findChild<QTreeWidget*>(QStringLiteral("lstAlias"))->topLevelItem(3)->setText(0, QStringLiteral("Renata"));
-    window.findChild<QTreeWidget*>(QStringLiteral("lstAlias"))->clearSelection();
+    list->topLevelItem(3)->setText(0, QStringLiteral("Renata"));
+    list->clearSelection();
     ok = save(window, out.filePath(QStringLiteral("aliasmith-unsaved.png"))) && ok;
 
     aliasmith::AboutDialog about(aliasmith::Language::Portuguese);
