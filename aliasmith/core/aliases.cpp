@@ -2,6 +2,7 @@
 
 #include "core/text_files.h"
 
+#include "common/core/cp1252.h"
 #include "common/core/numbers.h"
 
 #include <cmath>
@@ -21,6 +22,14 @@ std::optional<double> fourthPart(std::string_view address)
     if (parts.size() < 4)
         return std::nullopt;
     return numbers::parseReal(parts[3]);
+}
+
+// Bytes of UTF-8 text below 0x80 are whole characters, so a byte test finds
+// every ASCII blank and control character and nothing else.
+bool isSeparatorOrControl(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte <= 0x20 || byte == 0x7F;
 }
 
 } // namespace
@@ -58,11 +67,16 @@ NextAlias nextAlias(std::string_view ownAddress, const std::vector<std::string>&
         return {NextAlias::Outcome::YourIpInvalid, {}};
     if (*own == static_cast<double>(number))
         ++number;
+    if (number > kHighestAliasNumber)
+        return {NextAlias::Outcome::NoAliasLeft, {}};
     return {NextAlias::Outcome::Ok, prefix + std::to_string(number)};
 }
 
-std::vector<std::string> renumberedAliases(std::string_view ownAddress, std::size_t count)
+std::optional<std::vector<std::string>> renumberedAliases(std::string_view ownAddress,
+                                                          std::size_t count)
 {
+    if (count > static_cast<std::size_t>(kHighestAliasNumber))
+        return std::nullopt;
     const std::string prefix = AliasPrefix(ownAddress);
     std::vector<std::string> aliases;
     aliases.reserve(count);
@@ -71,12 +85,46 @@ std::vector<std::string> renumberedAliases(std::string_view ownAddress, std::siz
     return aliases;
 }
 
-std::string formatAliasesFile(const std::vector<AliasRow>& rows)
+FieldCheck checkAddress(std::string_view address)
+{
+    for (const char c : address) {
+        if (isSeparatorOrControl(c))
+            return FieldCheck::Separator;
+    }
+    return fitsWindows1252(address) ? FieldCheck::Ok : FieldCheck::NotWindows1252;
+}
+
+FieldCheck checkNick(std::string_view nick)
+{
+    for (const char c : nick) {
+        if (c != ' ' && isSeparatorOrControl(c))
+            return FieldCheck::Separator;
+    }
+    return fitsWindows1252(nick) ? FieldCheck::Ok : FieldCheck::NotWindows1252;
+}
+
+std::optional<std::string> formatAliasesFile(const std::vector<AliasRow>& rows)
 {
     std::string text;
-    for (const auto& row : rows)
-        text += oneLine(row.trueIp) + ' ' + oneLine(row.alias) + "\r\n";
-    return encodeText(text);
+    for (const auto& row : rows) {
+        if (checkAddress(row.trueIp) != FieldCheck::Ok || checkAddress(row.alias) != FieldCheck::Ok)
+            return std::nullopt;
+        text += row.trueIp + ' ' + row.alias + "\r\n";
+    }
+    return encodeWindows1252(text);
+}
+
+std::vector<AliasLine> parseAliasesFile(std::string_view bytes)
+{
+    std::vector<AliasLine> lines;
+    for (const auto& line : splitLines(cp1252::toUtf8(bytes))) {
+        const auto space = line.find(' ');
+        if (space == std::string::npos)
+            lines.push_back({line, {}});
+        else
+            lines.push_back({line.substr(0, space), line.substr(space + 1)});
+    }
+    return lines;
 }
 
 } // namespace aliasmith

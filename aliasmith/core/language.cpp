@@ -7,23 +7,23 @@ constexpr std::string_view kEnglish = "English";
 constexpr std::string_view kPortuguese = "Português";
 
 constexpr std::array<Caption, 17> kCaptions{{
-    {"Frame1", "Hamachi directory", "Diretório do Hamachi"},
-    {"Frame2", "Language", "Idioma"},
-    {"Frame3", "Profile", "Perfil"},
-    {"fraAlias", "Aliases", "Aliases"},
-    {"Label4", "Select Aliasmith's language:", "Selecione o idioma:"},
-    {"Label2", "Select your alias profile:", "Selecione o perfil:"},
-    {"Label1", "Your Hamachi IP address:", "Seu IP do Hamachi:"},
-    {"Label3", "Add IP:", "Adicionar IP:"},
-    {"cmbNew", "New...", "Novo..."},
-    {"cmbDelete", "Delete", "Deletar"},
-    {"cmbDelSel", "Delete selected", "Deletar seleção"},
-    {"cmbUpdate", "Update masks", "Atualizar"},
-    {"cmbAdd", "Add", "Adicionar"},
-    {"cmbAbout", "About...", "Sobre..."},
-    {"cmbUnload", "Unload profile", "Descarregar"},
-    {"cmbUse", "Use profile", "Usar perfil"},
-    {"cmbSave", "Save", "Salvar"},
+    {Captioned::HamachiDirectoryFrame, "Hamachi directory", "Diretório do Hamachi"},
+    {Captioned::LanguageFrame, "Language", "Idioma"},
+    {Captioned::ProfileFrame, "Profile", "Perfil"},
+    {Captioned::AliasesFrame, "Aliases", "Aliases"},
+    {Captioned::LanguagePrompt, "Select Aliasmith's language:", "Selecione o idioma:"},
+    {Captioned::ProfilePrompt, "Select your alias profile:", "Selecione o perfil:"},
+    {Captioned::OwnAddressPrompt, "Your Hamachi IP address:", "Seu IP do Hamachi:"},
+    {Captioned::FriendAddressPrompt, "Add IP:", "Adicionar IP:"},
+    {Captioned::NewProfileButton, "New...", "Novo..."},
+    {Captioned::DeleteProfileButton, "Delete", "Deletar"},
+    {Captioned::DeleteRowButton, "Delete selected", "Deletar seleção"},
+    {Captioned::RenumberButton, "Update masks", "Atualizar"},
+    {Captioned::AddRowButton, "Add", "Adicionar"},
+    {Captioned::AboutButton, "About...", "Sobre..."},
+    {Captioned::UnloadButton, "Unload profile", "Descarregar"},
+    {Captioned::UseButton, "Use profile", "Usar perfil"},
+    {Captioned::SaveButton, "Save", "Salvar"},
 }};
 
 constexpr Messages kEnglishMessages{
@@ -96,6 +96,8 @@ std::string joined(std::string_view a, std::string_view b, std::string_view c = 
 
 bool english(Language language) { return language == Language::English; }
 
+std::string because(std::string_view reason) { return std::string(reason) + "."; }
+
 } // namespace
 
 std::string_view languageName(Language language)
@@ -157,45 +159,49 @@ MessageText replaceProfileQuestion(Language language, std::string_view name)
             "Novo perfil"};
 }
 
-MessageText profileNotRead(Language language, std::string_view path)
+MessageText profileNotRead(Language language, std::string_view path, std::string_view reason)
 {
     if (english(language))
-        return {joined("The profile file ", path, " could not be read."), "Profile not loaded"};
-    return {joined("Não foi possível ler o arquivo de perfil ", path, "."),
+        return {joined("The profile file ", path, " could not be read: ") + because(reason),
+                "Profile not loaded"};
+    return {joined("Não foi possível ler o arquivo de perfil ", path, ": ") + because(reason),
             "Perfil não carregado"};
 }
 
-MessageText profileNotWritten(Language language, std::string_view path)
+MessageText profileNotWritten(Language language, std::string_view path, std::string_view reason)
 {
     if (english(language))
-        return {joined("The profile file ", path, " could not be written."), "Profile not saved"};
-    return {joined("Não foi possível gravar o arquivo de perfil ", path, "."),
+        return {joined("The profile file ", path, " could not be written: ") + because(reason),
+                "Profile not saved"};
+    return {joined("Não foi possível gravar o arquivo de perfil ", path, ": ") + because(reason),
             "Perfil não salvo"};
 }
 
-MessageText profileNotDeleted(Language language, std::string_view path)
+MessageText profileNotDeleted(Language language, std::string_view path, std::string_view reason)
 {
     if (english(language))
-        return {joined("The profile file ", path, " could not be deleted."),
+        return {joined("The profile file ", path, " could not be deleted: ") + because(reason),
                 "Profile not deleted"};
-    return {joined("Não foi possível apagar o arquivo de perfil ", path, "."),
+    return {joined("Não foi possível apagar o arquivo de perfil ", path, ": ") + because(reason),
             "Perfil não apagado"};
 }
 
-MessageText settingsNotWritten(Language language, std::string_view path)
+MessageText settingsNotWritten(Language language, std::string_view path, std::string_view reason)
 {
     if (english(language))
-        return {joined("The settings file ", path, " could not be written."),
+        return {joined("The settings file ", path, " could not be written: ") + because(reason),
                 "Settings not saved"};
-    return {joined("Não foi possível gravar o arquivo de configurações ", path, "."),
+    return {joined("Não foi possível gravar o arquivo de configurações ", path, ": ") +
+                because(reason),
             "Configurações não salvas"};
 }
 
-MessageText aliasesNotDeleted(Language language, std::string_view path)
+MessageText aliasesNotDeleted(Language language, std::string_view path, std::string_view reason)
 {
     if (english(language))
-        return {joined("The alias file ", path, " could not be deleted."), "Not unloaded"};
-    return {joined("Não foi possível apagar o arquivo de aliases ", path, "."),
+        return {joined("The alias file ", path, " could not be deleted: ") + because(reason),
+                "Not unloaded"};
+    return {joined("Não foi possível apagar o arquivo de aliases ", path, ": ") + because(reason),
             "Não descarregado"};
 }
 
@@ -207,5 +213,159 @@ const AboutTexts& aboutTexts(Language language)
 std::string versionText() { return "1.0.0"; }
 
 std::string_view webAddress() { return "https://aliasmith.example.org"; }
+
+MessageText invalidDirectory(Language language, std::string_view reason)
+{
+    const Messages& text = messages(language);
+    return {joined(text.invalidDirectoryText, "\n\n", reason),
+            std::string(text.invalidDirectoryTitle)};
+}
+
+std::string reasonText(Language language, std::error_code code, std::string_view systemText)
+{
+    struct Reason {
+        std::errc code;
+        std::string_view english;
+        std::string_view portuguese;
+    };
+    static constexpr std::array<Reason, 12> kReasons{{
+        {std::errc::no_such_file_or_directory, "the file or folder does not exist",
+         "o arquivo ou a pasta não existe"},
+        {std::errc::permission_denied, "access is denied", "o acesso foi negado"},
+        {std::errc::operation_not_permitted, "access is denied", "o acesso foi negado"},
+        {std::errc::read_only_file_system, "the disk is read-only", "o disco é somente leitura"},
+        {std::errc::no_space_on_device, "the disk is full", "o disco está cheio"},
+        {std::errc::filename_too_long, "the name is too long", "o nome é longo demais"},
+        {std::errc::is_a_directory, "it is a folder", "é uma pasta"},
+        {std::errc::not_a_directory, "a part of the path is not a folder",
+         "uma parte do caminho não é uma pasta"},
+        {std::errc::device_or_resource_busy, "the file is in use", "o arquivo está em uso"},
+        {std::errc::too_many_files_open, "too many files are open",
+         "há arquivos demais abertos"},
+        {std::errc::io_error, "the disk could not be read or written",
+         "o disco não pôde ser lido ou gravado"},
+        {std::errc::file_too_large, "the file is too large", "o arquivo é grande demais"},
+    }};
+    if (code) {
+        for (const Reason& reason : kReasons) {
+            if (code == std::make_error_code(reason.code))
+                return std::string(english(language) ? reason.english : reason.portuguese);
+        }
+    }
+    if (!systemText.empty())
+        return std::string(systemText);
+    return english(language) ? "unknown reason" : "motivo desconhecido";
+}
+
+MessageText profileNameTooLong(Language language, std::string_view name)
+{
+    if (english(language))
+        return {joined("\"", name, "\" is too long to be the name of a profile file."),
+                "Invalid name"};
+    return {joined("\"", name, "\" é longo demais para ser o nome de um arquivo de perfil."),
+            "Nome inválido"};
+}
+
+MessageText appliedProfileNotRecorded(Language language, std::string_view path,
+                                      std::string_view reason)
+{
+    if (english(language))
+        return {joined("The file ", path, " that remembers the profile in use could not be ") +
+                    "written: " + because(reason),
+                "Not recorded"};
+    return {joined("Não foi possível gravar o arquivo ", path, " que guarda o perfil em uso: ") +
+                because(reason),
+            "Não registrado"};
+}
+
+MessageText addressRefused(Language language, std::string_view address)
+{
+    if (english(language))
+        return {joined("The address \"", address,
+                       "\" cannot be used: an address may not hold blanks, tabs or line breaks, "
+                       "nor letters that Hamachi's alias file cannot store."),
+                "Invalid IP"};
+    return {joined("O endereço \"", address,
+                   "\" não pode ser usado: um endereço não pode ter espaços, tabulações ou "
+                   "quebras de linha, nem letras que o arquivo de aliases do Hamachi não guarda."),
+            "IP inválido"};
+}
+
+MessageText nickRefused(Language language, std::string_view nick)
+{
+    if (english(language))
+        return {joined("The nick \"", nick,
+                       "\" cannot be used: a nick may not hold tabs or line breaks, nor letters "
+                       "that Hamachi's alias file cannot store (Cyrillic ones, for instance)."),
+                "Invalid nick"};
+    return {joined("O apelido \"", nick,
+                   "\" não pode ser usado: um apelido não pode ter tabulações ou quebras de "
+                   "linha, nem letras que o arquivo de aliases do Hamachi não guarda (cirílicas, "
+                   "por exemplo)."),
+            "Apelido inválido"};
+}
+
+MessageText noAliasLeft(Language language)
+{
+    if (english(language))
+        return {"No alias address is left: the alias number would pass 254, and such an address "
+                "does not exist.",
+                "No alias left"};
+    return {"Não há mais endereços de alias: o número do alias passaria de 254, e esse endereço "
+            "não existe.",
+            "Sem alias"};
+}
+
+MessageText rowsNotWritable(Language language)
+{
+    if (english(language))
+        return {"A row's address holds blanks or letters that Hamachi's alias file cannot store, "
+                "so the file was not written.",
+                "Invalid IP"};
+    return {"O endereço de uma linha tem espaços ou letras que o arquivo de aliases do Hamachi "
+            "não guarda, por isso o arquivo não foi gravado.",
+            "IP inválido"};
+}
+
+MessageText unsavedChangesQuestion(Language language, UnsavedAction action,
+                                   std::string_view profile)
+{
+    const bool en = english(language);
+    std::string text = en ? joined("The profile ", profile, " has changes that are not saved. ")
+                          : joined("O perfil ", profile, " tem alterações não salvas. ");
+    switch (action) {
+    case UnsavedAction::SwitchProfile:
+    case UnsavedAction::NewProfile:
+    case UnsavedAction::Close:
+        text += en ? "Discard them?" : "Descartá-las?";
+        break;
+    case UnsavedAction::DeleteProfile:
+        text += en ? "Delete it with them?" : "Deletá-lo junto com elas?";
+        break;
+    case UnsavedAction::Unload:
+        text += en ? "Unload the profile anyway?" : "Descarregar mesmo assim?";
+        break;
+    }
+    return {text, en ? "Unsaved changes" : "Alterações não salvas"};
+}
+
+std::string shownProfileStatus(Language language, std::string_view profile, bool unsaved)
+{
+    const bool en = english(language);
+    if (profile.empty())
+        return en ? "No profile shown" : "Nenhum perfil aberto";
+    std::string text = joined(en ? "Shown: " : "Aberto: ", profile);
+    if (unsaved)
+        text += en ? " (unsaved changes)" : " (alterações não salvas)";
+    return text;
+}
+
+std::string appliedProfileStatus(Language language, std::string_view profile)
+{
+    const bool en = english(language);
+    if (profile.empty())
+        return en ? "In use by Hamachi: none" : "Em uso no Hamachi: nenhum";
+    return joined(en ? "In use by Hamachi: " : "Em uso no Hamachi: ", profile);
+}
 
 } // namespace aliasmith

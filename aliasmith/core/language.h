@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 // Every caption and message of the program, in English and Portuguese.
 namespace aliasmith {
@@ -17,9 +18,30 @@ std::string_view languageName(Language language);
 // The language a name stands for, or nothing for an unknown name.
 std::optional<Language> languageFromName(std::string_view name);
 
-// One caption of the main window, by the control's name.
+// What a caption of the main window names.
+enum class Captioned {
+    HamachiDirectoryFrame,
+    LanguageFrame,
+    ProfileFrame,
+    AliasesFrame,
+    LanguagePrompt,
+    ProfilePrompt,
+    OwnAddressPrompt,
+    FriendAddressPrompt,
+    NewProfileButton,
+    DeleteProfileButton,
+    DeleteRowButton,
+    RenumberButton,
+    AddRowButton,
+    AboutButton,
+    UnloadButton,
+    UseButton,
+    SaveButton,
+};
+
+// One caption of the main window, by what it captions.
 struct Caption {
-    std::string_view control;
+    Captioned what;
     std::string_view english;
     std::string_view portuguese;
 
@@ -62,14 +84,41 @@ const Messages& messages(Language language);
 // "Using home profile. Please restart Hamachi." and its Portuguese twin.
 MessageText profileInUse(Language language, std::string_view profile);
 
-// The program's own reports of failures the window can run into.
+// "Use profile" failed: the program's usual words, then the reason why.
+MessageText invalidDirectory(Language language, std::string_view reason);
+
+// Why a file could not be read, written or removed: the program's own words
+// for the reasons it knows, the system's words for any other.
+std::string reasonText(Language language, std::error_code code, std::string_view systemText);
+
+// The program's own reports of failures the window can run into. `reason`
+// is a reasonText.
 MessageText badProfileName(Language language, std::string_view name);
+MessageText profileNameTooLong(Language language, std::string_view name);
 MessageText replaceProfileQuestion(Language language, std::string_view name);
-MessageText profileNotRead(Language language, std::string_view path);
-MessageText profileNotWritten(Language language, std::string_view path);
-MessageText profileNotDeleted(Language language, std::string_view path);
-MessageText settingsNotWritten(Language language, std::string_view path);
-MessageText aliasesNotDeleted(Language language, std::string_view path);
+MessageText profileNotRead(Language language, std::string_view path, std::string_view reason);
+MessageText profileNotWritten(Language language, std::string_view path, std::string_view reason);
+MessageText profileNotDeleted(Language language, std::string_view path, std::string_view reason);
+MessageText settingsNotWritten(Language language, std::string_view path, std::string_view reason);
+MessageText aliasesNotDeleted(Language language, std::string_view path, std::string_view reason);
+MessageText appliedProfileNotRecorded(Language language, std::string_view path,
+                                      std::string_view reason);
+
+// Refused edits of the rows.
+MessageText addressRefused(Language language, std::string_view address);
+MessageText nickRefused(Language language, std::string_view nick);
+MessageText noAliasLeft(Language language);
+MessageText rowsNotWritable(Language language);
+
+// What would be lost if the shown profile's unsaved changes were dropped.
+enum class UnsavedAction { SwitchProfile, NewProfile, DeleteProfile, Close, Unload };
+MessageText unsavedChangesQuestion(Language language, UnsavedAction action,
+                                   std::string_view profile);
+
+// The window's lines about the profile shown (empty name: none) and the one
+// last applied with "Use profile" (empty name: none).
+std::string shownProfileStatus(Language language, std::string_view profile, bool unsaved);
+std::string appliedProfileStatus(Language language, std::string_view profile);
 
 // The About box.
 struct AboutTexts {

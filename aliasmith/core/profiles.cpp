@@ -63,8 +63,16 @@ bool isReservedDeviceName(std::string_view name)
     static constexpr std::array<std::string_view, 4> plain{"CON", "PRN", "AUX", "NUL"};
     if (std::find(plain.begin(), plain.end(), upper) != plain.end())
         return true;
-    return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) &&
-           upper[3] >= '0' && upper[3] <= '9';
+    if (!upper.starts_with("COM") && !upper.starts_with("LPT"))
+        return false;
+    const std::string_view number = std::string_view(upper).substr(3);
+    if (number.size() == 1)
+        return number[0] >= '0' && number[0] <= '9';
+    // Windows also keeps COM and LPT with the superscript digits one, two and
+    // three for devices, spelled here in UTF-8.
+    static constexpr std::array<std::string_view, 3> superscripts{"\xC2\xB9", "\xC2\xB2",
+                                                                  "\xC2\xB3"};
+    return std::find(superscripts.begin(), superscripts.end(), number) != superscripts.end();
 }
 
 } // namespace
@@ -139,7 +147,28 @@ NameCheck checkProfileName(std::string_view name)
     }
     if (isReservedDeviceName(name))
         return NameCheck::NotAFileName;
+    if (fileNameLength(name) + kProfileExtension.size() > kLongestFileName)
+        return NameCheck::TooLong;
     return NameCheck::Ok;
+}
+
+std::size_t fileNameLength(std::string_view utf8Name)
+{
+#ifdef _WIN32
+    // Every lead byte starts one UTF-16 unit, and a four-byte sequence (a
+    // character beyond U+FFFF) needs a surrogate pair.
+    std::size_t units = 0;
+    for (const char c : utf8Name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80)
+            ++units;
+        if ((byte & 0xF8) == 0xF0)
+            ++units;
+    }
+    return units;
+#else
+    return utf8Name.size();
+#endif
 }
 
 std::filesystem::path profilePath(const std::filesystem::path& folder, std::string_view name)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -41,7 +42,15 @@ std::string formatProfile(const Profile& profile);
 // order. A missing folder has none.
 std::vector<std::string> listProfiles(const std::filesystem::path& folder);
 
-enum class NameCheck { Ok, Empty, NotAFileName };
+enum class NameCheck { Ok, Empty, NotAFileName, TooLong };
+
+// The longest file name the usual file systems take: 255 UTF-16 units on
+// Windows, 255 bytes elsewhere.
+inline constexpr std::size_t kLongestFileName = 255;
+
+// How long a file name is where the limit is counted: UTF-16 units on
+// Windows, bytes of UTF-8 elsewhere.
+std::size_t fileNameLength(std::string_view utf8Name);
 
 // Whether a typed name can become a profile file name on Windows and
 // elsewhere.

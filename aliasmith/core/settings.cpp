@@ -26,4 +26,15 @@ std::string formatSettings(const Settings& settings)
     return encodeText(text);
 }
 
+std::string parseAppliedProfile(std::string_view bytes)
+{
+    const auto lines = splitLines(decodeText(bytes));
+    return lines.empty() ? std::string() : lines[0];
+}
+
+std::string formatAppliedProfile(std::string_view name)
+{
+    return encodeText(oneLine(name) + "\r\n");
+}
+
 } // namespace aliasmith

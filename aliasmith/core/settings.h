@@ -20,4 +20,12 @@ Settings parseSettings(std::string_view bytes);
 
 std::string formatSettings(const Settings& settings);
 
+// The profile "Use profile" last wrote into Hamachi's alias file, one line in
+// a file of its own beside am.ini so that am.ini keeps its two lines. Empty
+// when no profile is in use.
+inline constexpr std::string_view kAppliedProfileFile = "am-applied.ini";
+
+std::string parseAppliedProfile(std::string_view bytes);
+std::string formatAppliedProfile(std::string_view name);
+
 } // namespace aliasmith

@@ -28,6 +28,48 @@ QString qs(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+// The control each caption belongs on.
+QString controlOf(Captioned what)
+{
+    switch (what) {
+    case Captioned::HamachiDirectoryFrame:
+        return QStringLiteral("Frame1");
+    case Captioned::LanguageFrame:
+        return QStringLiteral("Frame2");
+    case Captioned::ProfileFrame:
+        return QStringLiteral("Frame3");
+    case Captioned::AliasesFrame:
+        return QStringLiteral("fraAlias");
+    case Captioned::LanguagePrompt:
+        return QStringLiteral("Label4");
+    case Captioned::ProfilePrompt:
+        return QStringLiteral("Label2");
+    case Captioned::OwnAddressPrompt:
+        return QStringLiteral("Label1");
+    case Captioned::FriendAddressPrompt:
+        return QStringLiteral("Label3");
+    case Captioned::NewProfileButton:
+        return QStringLiteral("cmbNew");
+    case Captioned::DeleteProfileButton:
+        return QStringLiteral("cmbDelete");
+    case Captioned::DeleteRowButton:
+        return QStringLiteral("cmbDelSel");
+    case Captioned::RenumberButton:
+        return QStringLiteral("cmbUpdate");
+    case Captioned::AddRowButton:
+        return QStringLiteral("cmbAdd");
+    case Captioned::AboutButton:
+        return QStringLiteral("cmbAbout");
+    case Captioned::UnloadButton:
+        return QStringLiteral("cmbUnload");
+    case Captioned::UseButton:
+        return QStringLiteral("cmbUse");
+    case Captioned::SaveButton:
+        return QStringLiteral("cmbSave");
+    }
+    return {};
+}
+
 class MainWindowTest : public suite::testing::WindowTest {
 protected:
     std::unique_ptr<MainWindow> start()
@@ -110,8 +152,9 @@ protected:
     void expectCaptions(Language language) const
     {
         for (const Caption& caption : captionTable()) {
-            auto* widget = window_->findChild<QWidget*>(qs(caption.control));
-            ASSERT_NE(widget, nullptr) << caption.control;
+            const QString control = controlOf(caption.what);
+            auto* widget = window_->findChild<QWidget*>(control);
+            ASSERT_NE(widget, nullptr) << control.toStdString();
             QString shown;
             if (auto* frame = qobject_cast<QGroupBox*>(widget))
                 shown = frame->title();
@@ -119,7 +162,7 @@ protected:
                 shown = label->text();
             else if (auto* pushButton = qobject_cast<QPushButton*>(widget))
                 shown = pushButton->text();
-            EXPECT_EQ(shown, qs(caption.in(language))) << caption.control;
+            EXPECT_EQ(shown, qs(caption.in(language))) << control.toStdString();
         }
         const auto headings = columnHeadings(language);
         for (int i = 0; i < 3; ++i)
@@ -199,9 +242,10 @@ TEST_F(MainWindowTest, ReadsSettingsWrittenElsewhere)
     EXPECT_EQ(w<QLineEdit>("txtPath")->text(), QStringLiteral("D:\\Ham achi"));
     EXPECT_EQ(window_->language(), Language::Portuguese);
 
-    writeFile("am.ini", "D:\\Hamachi\r\nPortuguês\r\n"); // saved as UTF-8
+    writeFile("am.ini", "\xEF\xBB\xBF" "D:\\Игры\r\nPortuguês\r\n"); // saved as UTF-8
     window_ = start();
     EXPECT_EQ(window_->language(), Language::Portuguese);
+    EXPECT_EQ(w<QLineEdit>("txtPath")->text(), QStringLiteral("D:\\Игры"));
 
     writeFile("am.ini", "D:\\Hamachi\r\nKlingon\r\n");
     window_ = start();
@@ -254,7 +298,7 @@ TEST_F(MainWindowTest, NewSaveAndDeleteProfile)
     EXPECT_TRUE(dialogs_.messages().isEmpty());
 }
 
-TEST_F(MainWindowTest, SelectingAProfileLoadsItAndDropsUnsavedEdits)
+TEST_F(MainWindowTest, SelectingAProfileLoadsItAndAsksBeforeDroppingEdits)
 {
     writeProfile("lan", "5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n\r\n");
     writeProfile("work", "7.0.0.1\r\n");
@@ -270,13 +314,26 @@ TEST_F(MainWindowTest, SelectingAProfileLoadsItAndDropsUnsavedEdits)
     EXPECT_EQ(column(1), (QStringList{QStringLiteral("1.1.1.1"), QString()}));
     EXPECT_EQ(column(2), (QStringList{QStringLiteral("5.0.0.1"), QString()}));
     EXPECT_TRUE(button("cmbDelSel")->isEnabled());
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
 
+    // No: the edited rows and the list's selection stay.
     addRow(QStringLiteral("2.2.2.2"));
+    profiles()->setCurrentIndex(1);
+    ASSERT_EQ(dialogs_.messages().size(), 1);
+    EXPECT_EQ(dialogs_.lastMessage().kind, suite::testing::FakeDialogs::Kind::Question);
+    EXPECT_TRUE(dialogs_.lastMessage().defaultNo);
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Unsaved changes"));
+    EXPECT_EQ(profiles()->currentText(), QStringLiteral("lan"));
+    EXPECT_EQ(list()->topLevelItemCount(), 3);
+
+    // Yes: the other profile loads and the edits are gone.
+    dialogs_.answers.push_back(true);
     profiles()->setCurrentIndex(1);
     EXPECT_EQ(w<QLineEdit>("txtIP")->text(), QStringLiteral("7.0.0.1"));
     EXPECT_EQ(list()->topLevelItemCount(), 0);
     EXPECT_FALSE(button("cmbDelSel")->isEnabled());
-    profiles()->setCurrentIndex(0);
+    profiles()->setCurrentIndex(0); // nothing unsaved: no question
+    EXPECT_EQ(dialogs_.messages().size(), 2);
     EXPECT_EQ(list()->topLevelItemCount(), 2);
     EXPECT_EQ(readFile("profiles/lan.aprof"), QByteArray("5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n\r\n"));
 }
@@ -336,6 +393,7 @@ TEST_F(MainWindowTest, NewProfileAsksBeforeReplacingAnExistingOne)
     newProfile(QStringLiteral("home"));
     ASSERT_EQ(dialogs_.messages().size(), 1);
     EXPECT_EQ(dialogs_.lastMessage().kind, suite::testing::FakeDialogs::Kind::Question);
+    EXPECT_TRUE(dialogs_.lastMessage().defaultNo); // Enter must never empty a profile
     EXPECT_EQ(readFile("profiles/home.aprof"), kept);
     EXPECT_EQ(profileNames(), QStringList{QStringLiteral("home")});
     EXPECT_FALSE(fullLayout());
@@ -420,22 +478,26 @@ TEST_F(MainWindowTest, UseAndUnloadProfileInBothLanguages)
     expectLastMessage(MessageIcon::Information, QStringLiteral("Alias Updated"),
                       QStringLiteral("Using home profile. Please restart Hamachi."));
 
+    dialogs_.answers.push_back(true); // unload though the rows are not saved
     click(button("cmbUnload"));
     EXPECT_FALSE(QFile::exists(pathIn("Hamachi/aliases.txt")));
     expectLastMessage(MessageIcon::Information, QStringLiteral("Unloaded"),
                       QStringLiteral("Profile unlodaded"));
 
     setLanguage(Language::Portuguese);
-    list()->clear();
+    list()->topLevelItem(0)->setSelected(true);
+    click(button("cmbDelSel"));
     click(button("cmbUse"));
     EXPECT_EQ(readFile("Hamachi/aliases.txt"), QByteArray());
     EXPECT_TRUE(QFile::exists(pathIn("Hamachi/aliases.txt")));
     expectLastMessage(MessageIcon::Information, QStringLiteral("Alias atualizado"),
                       QStringLiteral("Utilizadndo o perfil home. Por favor, reinicie o Hamachi."));
+    dialogs_.answers.push_back(true);
     click(button("cmbUnload"));
     expectLastMessage(MessageIcon::Information, QStringLiteral("Descarregado"),
                       QStringLiteral("Perfil descarregado"));
-    EXPECT_EQ(dialogs_.messages().size(), 4);
+    // Unloading rows that exist nowhere else asked first.
+    EXPECT_EQ(dialogs_.messages().size(), 6);
     EXPECT_EQ(readFile("profiles/home.aprof"),
               QByteArray("5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n2.2.2.2 5.0.0.2 Bob\r\n"));
 }
@@ -459,12 +521,15 @@ TEST_F(MainWindowTest, InvalidHamachiDirectory)
     newProfile(QStringLiteral("home"));
     w<QLineEdit>("txtPath")->setText(pathIn("NoSuchFolder"));
     click(button("cmbUse"));
+    // The usual words, then why.
     expectLastMessage(MessageIcon::Critical, QStringLiteral("Invalid directory"),
-                      QStringLiteral("Invalid Hamachi direcory"));
+                      QStringLiteral("Invalid Hamachi direcory\n\n"
+                                     "the file or folder does not exist"));
     setLanguage(Language::Portuguese);
     click(button("cmbUse"));
     expectLastMessage(MessageIcon::Critical, QStringLiteral("Diretório inválido"),
-                      QStringLiteral("Diretório do Hamachi é inválido!"));
+                      QStringLiteral("Diretório do Hamachi é inválido!\n\n"
+                                     "o arquivo ou a pasta não existe"));
     EXPECT_FALSE(QDir(pathIn("NoSuchFolder")).exists());
     EXPECT_EQ(dialogs_.messages().size(), 2);
 }
@@ -503,6 +568,10 @@ TEST_F(MainWindowTest, FilesThatCannotBeReadOrWrittenAreReported)
     click(button("cmbSave"));
     EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Profile not saved"));
     EXPECT_EQ(w<QLineEdit>("txtIP")->text(), QStringLiteral("5.0.0.9"));
+    EXPECT_TRUE(dialogs_.lastMessage().text.endsWith(QStringLiteral(": it is a folder."))
+                || dialogs_.lastMessage().text.contains(QStringLiteral("not a folder")))
+        << dialogs_.lastMessage().text.toStdString();
+    dialogs_.answers.push_back(true); // drop the unsaved own address for the new profile
     newProfile(QStringLiteral("other"));
     EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Profile not saved"));
     EXPECT_EQ(profileNames(), QStringList{QStringLiteral("kept")});
@@ -511,9 +580,190 @@ TEST_F(MainWindowTest, FilesThatCannotBeReadOrWrittenAreReported)
     // An am.ini that cannot be written, reported in the language shown.
     QDir(programDir()).mkpath(QStringLiteral("am.ini/inside"));
     setLanguage(Language::Portuguese);
+    dialogs_.answers.push_back(true); // drop the unsaved own address
     window_->close();
     EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Configurações não salvas"));
     EXPECT_EQ(dialogs_.lastMessage().icon, MessageIcon::Critical);
+}
+
+TEST_F(MainWindowTest, AddressesWithBlanksInsideNeverReachTheFiles)
+{
+    window_ = start();
+    w<QLineEdit>("txtPath")->setText(hamachiDir());
+    newProfile(QStringLiteral("home"));
+    w<QLineEdit>("txtIP")->setText(QStringLiteral(" 5.0.0.9 "));
+    addRow(QStringLiteral("  1.2.3.4\t"));
+    EXPECT_EQ(column(1), QStringList{QStringLiteral("1.2.3.4")});
+
+    addRow(QStringLiteral("1.2.3.4\r\n5.6.7.8"));
+    expectLastMessage(MessageIcon::Critical, QStringLiteral("Invalid IP"),
+                      QStringLiteral("The address \"1.2.3.4\r\n5.6.7.8\" cannot be used: an "
+                                     "address may not hold blanks, tabs or line breaks, nor "
+                                     "letters that Hamachi's alias file cannot store."));
+    setLanguage(Language::Portuguese);
+    addRow(QStringLiteral("7.7.7.7 junk"));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("IP inválido"));
+    EXPECT_TRUE(
+        dialogs_.lastMessage().text.startsWith(QStringLiteral("O endereço \"7.7.7.7 junk\"")));
+    EXPECT_EQ(list()->topLevelItemCount(), 1);
+
+    // The own address is checked wherever it is used or written.
+    w<QLineEdit>("txtIP")->setText(QStringLiteral("7.7.7.7 junk"));
+    const qsizetype before = dialogs_.messages().size();
+    addRow(QStringLiteral("2.2.2.2"));
+    click(button("cmbUpdate"));
+    click(button("cmbSave"));
+    EXPECT_EQ(dialogs_.messages().size(), before + 3);
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("IP inválido"));
+    EXPECT_EQ(readFile("profiles/home.aprof"), QByteArray("\r\n"));
+    EXPECT_EQ(column(2), QStringList{QStringLiteral("5.0.0.1")});
+
+    // Blanks at the ends are dropped on saving; what comes back is what was shown.
+    w<QLineEdit>("txtIP")->setText(QStringLiteral("5.0.0.9\t"));
+    click(button("cmbSave"));
+    EXPECT_EQ(readFile("profiles/home.aprof"),
+              QByteArray("5.0.0.9\r\n1.2.3.4 5.0.0.1 FriendName\r\n"));
+    EXPECT_EQ(w<QLineEdit>("txtIP")->text(), QStringLiteral("5.0.0.9"));
+    click(button("cmbUse"));
+    EXPECT_EQ(readFile("Hamachi/aliases.txt"), QByteArray("1.2.3.4 5.0.0.1\r\n"));
+}
+
+TEST_F(MainWindowTest, NoAliasPast254)
+{
+    writeProfile("full", "5.0.0.1\r\n1.1.1.1 5.0.0.253 Ana\r\n");
+    window_ = start();
+    profiles()->setCurrentIndex(0);
+    addRow(QStringLiteral("2.2.2.2"));
+    EXPECT_EQ(column(2).last(), QStringLiteral("5.0.0.254"));
+    addRow(QStringLiteral("3.3.3.3"));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("No alias left"));
+    EXPECT_EQ(dialogs_.lastMessage().icon, MessageIcon::Critical);
+    EXPECT_EQ(list()->topLevelItemCount(), 2);
+}
+
+TEST_F(MainWindowTest, NicksComeBackAsTyped)
+{
+    writeProfile("home", "5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n");
+    window_ = start();
+    profiles()->setCurrentIndex(0);
+    // A nick the alias file's code page cannot hold is refused when typed.
+    list()->topLevelItem(0)->setText(0, QStringLiteral("Пётр"));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Invalid nick"));
+    EXPECT_EQ(column(0), QStringList{QStringLiteral("Ana")});
+    EXPECT_FALSE(window_->shownProfile().hasUnsavedChanges());
+
+    // Letters that look like UTF-8 are kept as typed, and the file stays Windows-1252.
+    list()->topLevelItem(0)->setText(0, QStringLiteral("Ã© João"));
+    EXPECT_TRUE(window_->shownProfile().hasUnsavedChanges());
+    click(button("cmbSave"));
+    EXPECT_EQ(readFile("profiles/home.aprof"),
+              QByteArray("5.0.0.9\r\n1.1.1.1 5.0.0.1 \xC3\xA9 Jo\xE3o\r\n"));
+    restart();
+    profiles()->setCurrentIndex(0);
+    EXPECT_EQ(column(0), QStringList{QStringLiteral("Ã© João")});
+}
+
+TEST_F(MainWindowTest, UnsavedRowsAreNotDroppedWithoutAsking)
+{
+    writeProfile("home", "5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n");
+    window_ = start();
+    w<QLineEdit>("txtPath")->setText(hamachiDir());
+    profiles()->setCurrentIndex(0);
+    click(button("cmbUse"));
+    addRow(QStringLiteral("2.2.2.2"));
+    dialogs_.clear();
+
+    // Each way of losing the rows asks, and No keeps everything.
+    click(button("cmbDelete"));
+    click(button("cmbUnload"));
+    dialogs_.inputs.push_back(QStringLiteral("other"));
+    click(button("cmbNew"));
+    EXPECT_FALSE(window_->close());
+    ASSERT_EQ(dialogs_.messages().size(), 4);
+    for (const auto& asked : dialogs_.messages()) {
+        EXPECT_EQ(asked.kind, suite::testing::FakeDialogs::Kind::Question);
+        EXPECT_TRUE(asked.defaultNo);
+        EXPECT_TRUE(asked.text.startsWith(QStringLiteral("The profile home has changes")));
+    }
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_TRUE(QFile::exists(pathIn("profiles/home.aprof")));
+    EXPECT_TRUE(QFile::exists(pathIn("Hamachi/aliases.txt")));
+    EXPECT_FALSE(QFile::exists(pathIn("profiles/other.aprof")));
+    EXPECT_FALSE(QFile::exists(pathIn("am.ini")));
+    EXPECT_EQ(list()->topLevelItemCount(), 2);
+
+    // Yes goes ahead.
+    setLanguage(Language::Portuguese);
+    dialogs_.answers.push_back(true);
+    click(button("cmbDelete"));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Alterações não salvas"));
+    EXPECT_FALSE(QFile::exists(pathIn("profiles/home.aprof")));
+    EXPECT_FALSE(fullLayout());
+    EXPECT_TRUE(window_->close());
+    EXPECT_TRUE(QFile::exists(pathIn("am.ini")));
+}
+
+TEST_F(MainWindowTest, ShowsTheProfileShownItsStateAndTheOneInUse)
+{
+    writeProfile("home", "5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n");
+    writeProfile("work", "7.0.0.1\r\n");
+    window_ = start();
+    auto shown = [this] { return w<QLabel>("lblShown")->text(); };
+    auto applied = [this] { return w<QLabel>("lblApplied")->text(); };
+    EXPECT_EQ(shown(), QStringLiteral("No profile shown"));
+    EXPECT_EQ(applied(), QStringLiteral("In use by Hamachi: none"));
+
+    w<QLineEdit>("txtPath")->setText(hamachiDir());
+    profiles()->setCurrentIndex(0);
+    EXPECT_EQ(shown(), QStringLiteral("Shown: home"));
+    w<QLineEdit>("txtIP")->setText(QStringLiteral("5.0.0.8"));
+    EXPECT_EQ(shown(), QStringLiteral("Shown: home (unsaved changes)"));
+    w<QLineEdit>("txtIP")->setText(QStringLiteral("5.0.0.9"));
+    EXPECT_EQ(shown(), QStringLiteral("Shown: home"));
+    click(button("cmbUse"));
+    EXPECT_EQ(applied(), QStringLiteral("In use by Hamachi: home"));
+    profiles()->setCurrentIndex(1);
+    EXPECT_EQ(shown(), QStringLiteral("Shown: work"));
+    EXPECT_EQ(applied(), QStringLiteral("In use by Hamachi: home"));
+
+    // The profile in use is kept beside am.ini, which keeps its two lines.
+    setLanguage(Language::Portuguese);
+    restart();
+    EXPECT_EQ(readFile("am.ini"), (QDir::toNativeSeparators(hamachiDir()).toLatin1() +
+                                   QByteArray("\r\nPortugu\xEAs\r\n")));
+    EXPECT_EQ(readFile("am-applied.ini"), QByteArray("home\r\n"));
+    EXPECT_EQ(applied(), QStringLiteral("Em uso no Hamachi: home"));
+    EXPECT_EQ(shown(), QStringLiteral("Nenhum perfil aberto"));
+
+    profiles()->setCurrentIndex(1);
+    click(button("cmbUnload"));
+    EXPECT_EQ(applied(), QStringLiteral("Em uso no Hamachi: nenhum"));
+    EXPECT_EQ(readFile("am-applied.ini"), QByteArray("\r\n"));
+}
+
+TEST_F(MainWindowTest, NamesThatFitAreTakenAndReservedOnesRefused)
+{
+    window_ = start();
+    for (const QString& reserved : {QStringLiteral("COM¹"), QStringLiteral("lpt².txt")}) {
+        newProfile(reserved);
+        EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Invalid name"))
+            << reserved.toStdString();
+    }
+    const QString longest(static_cast<qsizetype>(kLongestFileName - kProfileExtension.size()),
+                          QLatin1Char('n'));
+    newProfile(longest + QLatin1Char('n'));
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains(QStringLiteral("too long")));
+    EXPECT_EQ(profiles()->count(), 0);
+
+    dialogs_.clear();
+    newProfile(longest);
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+    EXPECT_EQ(profiles()->currentText(), longest);
+    w<QLineEdit>("txtIP")->setText(QStringLiteral("5.0.0.9"));
+    click(button("cmbSave"));
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+    EXPECT_EQ(readFile(QStringLiteral("profiles/") + longest + QStringLiteral(".aprof")),
+              QByteArray("5.0.0.9\r\n"));
 }
 
 TEST_F(MainWindowTest, AboutBoxOpensInTheCurrentLanguage)
@@ -553,6 +803,29 @@ TEST(AboutDialog, FilledInTheLanguageChosen)
     click(child<QPushButton>(&portuguese, "cmbOK"));
     EXPECT_FALSE(portuguese.isVisible());
     EXPECT_EQ(portuguese.result(), QDialog::Accepted);
+}
+
+// Presses Enter on the first modal box that opens.
+void pressEnterOnNextBox()
+{
+    QTimer::singleShot(10, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            QTest::keyClick(box, Qt::Key_Return);
+        else
+            pressEnterOnNextBox();
+    });
+}
+
+TEST(QtQuestion, EnterAnswersNoWhereYesWouldThrowSomethingAway)
+{
+    suite::QtDialogs dialogs;
+    pressEnterOnNextBox();
+    EXPECT_FALSE(dialogs.questionDefaultNo(nullptr, MessageIcon::Question,
+                                           QStringLiteral("New profile"),
+                                           QStringLiteral("Replace?")));
+    pressEnterOnNextBox();
+    EXPECT_TRUE(dialogs.question(nullptr, MessageIcon::Question, QStringLiteral("Other"),
+                                 QStringLiteral("Go on?")));
 }
 
 } // namespace

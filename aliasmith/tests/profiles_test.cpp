@@ -67,7 +67,11 @@ TEST(ProfileFile, WritesWindows1252WithCrLf)
     const Profile profile{"5.0.0.9", {{"João", "1.2.3.4", "5.0.0.1"}, {"", "", ""}}};
     EXPECT_EQ(formatProfile(profile), "5.0.0.9\r\n1.2.3.4 5.0.0.1 Jo\xE3o\r\n  \r\n");
     EXPECT_EQ(parseProfile("x\r\n1 2 Jo\xE3o\r\n").rows[0].nick, "João");
-    EXPECT_EQ(parseProfile("x\r\n1 2 João\r\n").rows[0].nick, "João");
+    // UTF-8 bytes without a mark are Windows-1252 letters, and stay so.
+    EXPECT_EQ(parseProfile("x\r\n1 2 Jo\xC3\xA3o\r\n").rows[0].nick, "JoÃ£o");
+    const Profile typed{"5.0.0.9", {{"Ã©", "1.2.3.4", "5.0.0.1"}}};
+    EXPECT_EQ(formatProfile(typed), "5.0.0.9\r\n1.2.3.4 5.0.0.1 \xC3\xA9\r\n");
+    EXPECT_EQ(parseProfile(formatProfile(typed)), typed);
 }
 
 TEST(ProfileNames, RefusesWhatCannotBeAFileName)
@@ -79,8 +83,18 @@ TEST(ProfileNames, RefusesWhatCannotBeAFileName)
     EXPECT_EQ(checkProfileName(""), NameCheck::Empty);
     EXPECT_EQ(checkProfileName("   "), NameCheck::Empty);
     for (const char* bad : {".", "..", "a/b", "a\\b", "c:", "a*", "a?", "\"q\"", "<a>", "a|b",
-                            "tab\there", "CON", "nul", "com1", "LPT9.x", "aux "})
+                            "tab\there", "CON", "nul", "com1", "LPT9.x", "aux ", "COM¹",
+                            "lpt²", "COM³.txt", "LPT¹.a.b", "com0"})
         EXPECT_EQ(checkProfileName(bad), NameCheck::NotAFileName) << bad;
+    for (const char* fine : {"COM¹0", "COM⁴", "COM10", "LPT", "COMx"})
+        EXPECT_EQ(checkProfileName(fine), NameCheck::Ok) << fine;
+}
+
+TEST(ProfileNames, LongestNameIsTheOneWhoseFileFits)
+{
+    const std::string fits(kLongestFileName - kProfileExtension.size(), 'n');
+    EXPECT_EQ(checkProfileName(fits), NameCheck::Ok);
+    EXPECT_EQ(checkProfileName(fits + "n"), NameCheck::TooLong);
 }
 
 class ProfileFolder : public ::testing::Test {

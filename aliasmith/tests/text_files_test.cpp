@@ -3,26 +3,46 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace aliasmith {
 namespace {
 
-TEST(TextFiles, ReadsWindows1252AndUtf8Alike)
+TEST(TextFiles, OnlyAByteOrderMarkMakesAFileUtf8)
 {
     EXPECT_EQ(decodeText("Portugu\xEAs"), "Português");
-    EXPECT_EQ(decodeText("Português"), "Português");
     EXPECT_EQ(decodeText("\xEF\xBB\xBFPortuguês"), "Português");
-    // A stray high byte in otherwise UTF-8 looking text is Windows-1252.
-    EXPECT_EQ(decodeText("\xC3\xA9\xE9"), "Ã©é");
+    // Bytes that merely look like UTF-8 are Windows-1252: "Ã©" typed stays "Ã©".
+    EXPECT_EQ(decodeText("\xC3\xA9"), "Ã©");
+    EXPECT_EQ(decodeText("Português"), "PortuguÃªs");
     EXPECT_EQ(decodeText("plain"), "plain");
+    // Malformed bytes behind the mark still give valid text.
+    EXPECT_EQ(decodeText("\xEF\xBB\xBF" "a\xE9" "b\xC3"), "a\uFFFDb\uFFFD");
+    EXPECT_EQ(decodeText("\xEF\xBB\xBF"), "");
 }
 
 TEST(TextFiles, WritesWindows1252UnlessALetterWouldBeLost)
 {
     EXPECT_EQ(encodeText("Português"), "Portugu\xEAs");
     EXPECT_EQ(encodeText("€ ?"), "\x80 ?");
-    // No Windows-1252 byte for Cyrillic: keep the text as UTF-8 rather than '?'.
-    EXPECT_EQ(encodeText("C:\\Пользователь"), "C:\\Пользователь");
-    EXPECT_EQ(decodeText(encodeText("C:\\Пользователь")), "C:\\Пользователь");
+    EXPECT_EQ(encodeText("Ã©"), "\xC3\xA9");
+    // No Windows-1252 byte for Cyrillic: UTF-8 behind a mark rather than '?'.
+    EXPECT_EQ(encodeText("C:\\Пользователь"), "\xEF\xBB\xBF" "C:\\Пользователь");
+    EXPECT_EQ(encodeWindows1252("C:\\Пользователь"), std::nullopt);
+    EXPECT_FALSE(fitsWindows1252("Пётр"));
+    EXPECT_TRUE(fitsWindows1252("João €"));
+    // Text whose Windows-1252 bytes would pass for the mark.
+    EXPECT_EQ(encodeText("ï»¿x"), "\xEF\xBB\xBFï»¿x");
+    for (const char* text : {"C:\\Пользователь", "ï»¿x", "Ã©", "Ação", "", "\xC2\x81"})
+        EXPECT_EQ(decodeText(encodeText(text)), text) << text;
+}
+
+TEST(TextFiles, TrimBlanksDropsWhatAPasteBringsAtTheEnds)
+{
+    EXPECT_EQ(trimBlanks(" \t1.2.3.4\r\n"), "1.2.3.4");
+    EXPECT_EQ(trimBlanks("1.2.3.4\r\n5.6.7.8"), "1.2.3.4\r\n5.6.7.8");
+    EXPECT_EQ(trimBlanks(" \r\n "), "");
+    EXPECT_EQ(trimSpaces("\tx "), "\tx");
 }
 
 TEST(TextFiles, SplitsLinesAtEveryKindOfLineEnd)
@@ -42,7 +62,9 @@ TEST(Settings, ReadsDirectoryAndLanguage)
     EXPECT_EQ(settings.language, Language::Portuguese);
 
     EXPECT_EQ(parseSettings("dir\r\n   Portugu\xEAs  \r\n").language, Language::Portuguese);
-    EXPECT_EQ(parseSettings("dir\r\nPortuguês\r\n").language, Language::Portuguese); // UTF-8
+    EXPECT_EQ(parseSettings("\xEF\xBB\xBF" "dir\r\nPortuguês\r\n").language, Language::Portuguese);
+    // UTF-8 without the mark is not guessed at.
+    EXPECT_EQ(parseSettings("dir\r\nPortuguês\r\n").language, Language::English);
     EXPECT_EQ(parseSettings(" dir \r\nEnglish\r\n").hamachiDirectory, " dir ");
 }
 
@@ -68,14 +90,31 @@ TEST(Settings, WritesTwoLinesInWindows1252)
     const Settings back = parseSettings(formatSettings({"C:\\Ação", Language::Portuguese}));
     EXPECT_EQ(back.hamachiDirectory, "C:\\Ação");
     EXPECT_EQ(back.language, Language::Portuguese);
+    // A Cyrillic folder makes the whole file UTF-8, mark first.
+    EXPECT_EQ(formatSettings({"C:\\Игры", Language::Portuguese}),
+              "\xEF\xBB\xBF" "C:\\Игры\r\nPortuguês\r\n");
+    EXPECT_EQ(parseSettings(formatSettings({"C:\\Игры", Language::Portuguese})).hamachiDirectory,
+              "C:\\Игры");
+}
+
+TEST(Settings, AppliedProfileIsOneLineOfItsOwn)
+{
+    EXPECT_EQ(formatAppliedProfile("LAN party"), "LAN party\r\n");
+    EXPECT_EQ(formatAppliedProfile(""), "\r\n");
+    EXPECT_EQ(parseAppliedProfile(formatAppliedProfile("Ação")), "Ação");
+    EXPECT_EQ(parseAppliedProfile(formatAppliedProfile("Друзья")), "Друзья");
+    EXPECT_EQ(parseAppliedProfile(""), "");
+    EXPECT_EQ(parseAppliedProfile("home\r\nextra\r\n"), "home");
 }
 
 TEST(Language, EveryCaptionHasBothLanguages)
 {
     EXPECT_EQ(captionTable().size(), 17u);
+    std::set<Captioned> seen;
     for (const Caption& caption : captionTable()) {
-        EXPECT_FALSE(caption.english.empty()) << caption.control;
-        EXPECT_FALSE(caption.portuguese.empty()) << caption.control;
+        EXPECT_TRUE(seen.insert(caption.what).second) << static_cast<int>(caption.what);
+        EXPECT_FALSE(caption.english.empty()) << static_cast<int>(caption.what);
+        EXPECT_FALSE(caption.portuguese.empty()) << static_cast<int>(caption.what);
     }
     EXPECT_EQ(languageFromName("Português"), Language::Portuguese);
     EXPECT_EQ(languageFromName("English"), Language::English);
@@ -90,6 +129,24 @@ TEST(Language, ProfileInUseMessageQuotesTheName)
               "Utilizadndo o perfil home. Por favor, reinicie o Hamachi.");
     EXPECT_EQ(profileInUse(Language::English, "home").title, "Alias Updated");
     EXPECT_EQ(profileInUse(Language::Portuguese, "home").title, "Alias atualizado");
+}
+
+TEST(Language, FailureReasonsInTheLanguageShown)
+{
+    const auto denied = std::make_error_code(std::errc::permission_denied);
+    EXPECT_EQ(reasonText(Language::English, denied, denied.message()), "access is denied");
+    EXPECT_EQ(reasonText(Language::Portuguese, denied, denied.message()), "o acesso foi negado");
+    // A reason the program has no words for keeps the system's.
+    EXPECT_EQ(reasonText(Language::Portuguese, {}, "Stale file handle"), "Stale file handle");
+    EXPECT_EQ(reasonText(Language::English, {}, ""), "unknown reason");
+
+    const MessageText notSaved = profileNotWritten(Language::Portuguese, "p/home.aprof",
+                                                   "o disco está cheio");
+    EXPECT_EQ(notSaved.text,
+              "Não foi possível gravar o arquivo de perfil p/home.aprof: o disco está cheio.");
+    const MessageText invalid = invalidDirectory(Language::English, "access is denied");
+    EXPECT_EQ(invalid.text, "Invalid Hamachi direcory\n\naccess is denied");
+    EXPECT_EQ(invalid.title, "Invalid directory");
 }
 
 } // namespace

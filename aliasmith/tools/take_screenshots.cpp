@@ -1,5 +1,6 @@
 // Puts the main window in its full layout with three rows and saves a picture
-// of it in English and in Portuguese: take_screenshots <output folder>.
+// of it in English and in Portuguese, and one of a profile with unsaved
+// changes: take_screenshots <output folder>.
 #include "ui/about_dialog.h"
 #include "ui/main_window.h"
 
@@ -9,6 +10,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -67,6 +70,11 @@ int main(int argc, char** argv)
         return 1;
     settings.write("C:\\Program Files\\Hamachi\r\nEnglish\r\n");
     settings.close();
+    QFile applied(programDir.filePath(QStringLiteral("am-applied.ini")));
+    if (!applied.open(QIODevice::WriteOnly))
+        return 1;
+    applied.write("LAN party\r\n");
+    applied.close();
 
     SilentDialogs dialogs;
     aliasmith::MainWindow window(programDir.path(), dialogs);
@@ -77,6 +85,15 @@ int main(int argc, char** argv)
     ok = save(window, out.filePath(QStringLiteral("aliasmith-english.png"))) && ok;
     window.findChild<QComboBox*>(QStringLiteral("cboLang"))->setCurrentIndex(1);
     ok = save(window, out.filePath(QStringLiteral("aliasmith-portuguese.png"))) && ok;
+
+    window.findChild<QComboBox*>(QStringLiteral("cboLang"))->setCurrentIndex(0);
+    auto* list = window.findChild<QTreeWidget*>(QStringLiteral("lstAlias"));
+    window.findChild<QLineEdit*>(QStringLiteral("txtFriend"))
+        ->setText(QStringLiteral("5.77.201.4"));
+    window.findChild<QPushButton*>(QStringLiteral("cmbAdd"))->click();
+    list->topLevelItem(3)->setText(0, QStringLiteral("Renata"));
+    list->clearSelection();
+    ok = save(window, out.filePath(QStringLiteral("aliasmith-unsaved.png"))) && ok;
 
     aliasmith::AboutDialog about(aliasmith::Language::Portuguese);
     about.show();

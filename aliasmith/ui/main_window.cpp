@@ -6,7 +6,6 @@
 #include "core/settings.h"
 #include "core/text_files.h"
 
-#include "common/core/file_io.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/text.h"
 
@@ -104,6 +103,12 @@ void MainWindow::buildControls()
     cmbNew_->setGeometry(300, 43, 94, kButtonHeight);
     cmbDelete_ = named(new QPushButton(QStringLiteral("Delete"), Frame3_), "cmbDelete");
     cmbDelete_->setGeometry(400, 43, 94, kButtonHeight);
+    // Which profile the rows below belong to, whether they are saved, and
+    // which profile Hamachi's alias file holds: none of it shows otherwise.
+    lblShown_ = named(new QLabel(Frame3_), "lblShown");
+    lblShown_->setGeometry(10, 70, 280, 16);
+    lblApplied_ = named(new QLabel(Frame3_), "lblApplied");
+    lblApplied_->setGeometry(300, 70, 194, 16);
 
     fraAlias_ = named(new QGroupBox(QStringLiteral("Aliases"), this), "fraAlias");
     fraAlias_->setGeometry(8, 184, 504, 232);
@@ -153,6 +158,8 @@ void MainWindow::buildControls()
     connect(cboProfile_, &QComboBox::currentIndexChanged, this, &MainWindow::cboProfile_Click);
     connect(cmbNew_, &QPushButton::clicked, this, &MainWindow::cmbNew_Click);
     connect(cmbDelete_, &QPushButton::clicked, this, &MainWindow::cmbDelete_Click);
+    connect(txtIP_, &QLineEdit::textChanged, this, &MainWindow::txtIP_Change);
+    connect(lstAlias_, &QTreeWidget::itemChanged, this, &MainWindow::lstAlias_ItemChanged);
     connect(cmbAdd_, &QPushButton::clicked, this, &MainWindow::cmbAdd_Click);
     connect(cmbDelSel_, &QPushButton::clicked, this, &MainWindow::cmbDelSel_Click);
     connect(cmbUpdate_, &QPushButton::clicked, this, &MainWindow::cmbUpdate_Click);
@@ -188,12 +195,53 @@ void MainWindow::GoDown()
     cmbUpdate_->show();
 }
 
+QWidget* MainWindow::captionedWidget(Captioned what) const
+{
+    switch (what) {
+    case Captioned::HamachiDirectoryFrame:
+        return Frame1_;
+    case Captioned::LanguageFrame:
+        return Frame2_;
+    case Captioned::ProfileFrame:
+        return Frame3_;
+    case Captioned::AliasesFrame:
+        return fraAlias_;
+    case Captioned::LanguagePrompt:
+        return Label4_;
+    case Captioned::ProfilePrompt:
+        return Label2_;
+    case Captioned::OwnAddressPrompt:
+        return Label1_;
+    case Captioned::FriendAddressPrompt:
+        return Label3_;
+    case Captioned::NewProfileButton:
+        return cmbNew_;
+    case Captioned::DeleteProfileButton:
+        return cmbDelete_;
+    case Captioned::DeleteRowButton:
+        return cmbDelSel_;
+    case Captioned::RenumberButton:
+        return cmbUpdate_;
+    case Captioned::AddRowButton:
+        return cmbAdd_;
+    case Captioned::AboutButton:
+        return cmbAbout_;
+    case Captioned::UnloadButton:
+        return cmbUnload_;
+    case Captioned::UseButton:
+        return cmbUse_;
+    case Captioned::SaveButton:
+        return cmbSave_;
+    }
+    return nullptr;
+}
+
 void MainWindow::CarregarIdioma(const QString& languageName)
 {
     const Language shown = languageName == QStringLiteral("English") ? Language::English
                                                                       : Language::Portuguese;
     for (const Caption& caption : captionTable()) {
-        auto* widget = findChild<QWidget*>(qs(caption.control));
+        QWidget* widget = captionedWidget(caption.what);
         if (auto* frame = qobject_cast<QGroupBox*>(widget))
             frame->setTitle(qs(caption.in(shown)));
         else if (auto* label = qobject_cast<QLabel*>(widget))
@@ -205,6 +253,13 @@ void MainWindow::CarregarIdioma(const QString& languageName)
     lstAlias_->setHeaderLabels({qs(headings[0]), qs(headings[1]), qs(headings[2])});
 }
 
+void MainWindow::changeLanguage(Language language)
+{
+    CarregarIdioma(qs(languageName(language)));
+    language_ = language;
+    showProfileState();
+}
+
 void MainWindow::Form_Load()
 {
     GoUp();
@@ -214,19 +269,29 @@ void MainWindow::Form_Load()
     cboLang_Click(0);
     connect(cboLang_, &QComboBox::currentIndexChanged, this, &MainWindow::cboLang_Click);
 
+    // A missing or unreadable am.ini leaves the defaults, as on a first start.
     std::error_code ec;
     if (std::filesystem::is_regular_file(settingsPath(), ec)) {
-        if (const auto bytes = fileio::readAll(settingsPath())) {
+        if (const auto bytes = readFile(settingsPath())) {
             const Settings settings = parseSettings(*bytes);
             txtPath_->setText(qs(settings.hamachiDirectory));
             cboLang_->setCurrentIndex(settings.language == Language::English ? 0 : 1);
         }
     }
+    if (std::filesystem::is_regular_file(appliedProfilePath(), ec)) {
+        if (const auto bytes = readFile(appliedProfilePath()))
+            appliedProfile_ = parseAppliedProfile(*bytes);
+    }
     ListProfiles();
+    showProfileState();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!mayDropUnsavedChanges(UnsavedAction::Close)) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }
@@ -236,8 +301,9 @@ void MainWindow::Form_Unload()
     Settings settings;
     settings.hamachiDirectory = utf8(txtPath_->text());
     settings.language = language_;
-    if (!fileio::writeAtomically(settingsPath(), formatSettings(settings)))
-        report(settingsNotWritten(language_, utf8FromPath(settingsPath())));
+    FileFailure failure;
+    if (!writeFile(settingsPath(), formatSettings(settings), &failure))
+        report(settingsNotWritten(language_, utf8FromPath(settingsPath()), why(failure)));
 }
 
 void MainWindow::cboLang_Click(int index)
@@ -245,8 +311,7 @@ void MainWindow::cboLang_Click(int index)
     if (index < 0)
         return;
     const QString name = cboLang_->itemText(index);
-    CarregarIdioma(name);
-    language_ = languageFromName(utf8(name)).value_or(Language::English);
+    changeLanguage(languageFromName(utf8(name)).value_or(Language::English));
 }
 
 void MainWindow::ListProfiles()
@@ -266,48 +331,60 @@ void MainWindow::cboProfile_Click(int index)
     const QString name = cboProfile_->itemText(index);
     if (name.isEmpty())
         return;
+    if (!mayDropUnsavedChanges(UnsavedAction::SwitchProfile)) {
+        // Keep the list on the profile whose rows are still shown.
+        const QSignalBlocker blocker(cboProfile_);
+        cboProfile_->setCurrentIndex(
+            cboProfile_->findText(qs(shown_.name()), Qt::MatchExactly | Qt::MatchCaseSensitive));
+        return;
+    }
     loadProfile(name);
 }
 
 bool MainWindow::loadProfile(const QString& name)
 {
-    lstAlias_->clear();
-    cmbDelSel_->setEnabled(false);
     const auto path = profilePath(profilesFolder(), utf8(name));
     std::error_code ec;
     std::optional<std::string> bytes;
+    FileFailure failure{std::make_error_code(std::errc::no_such_file_or_directory), {}};
     if (std::filesystem::is_regular_file(path, ec))
-        bytes = fileio::readAll(path);
+        bytes = readFile(path, &failure);
     if (!bytes) {
         // The file went away (or was never a file) since the list was built:
         // show the list as the folder now is, with nothing selected.
-        report(profileNotRead(language_, utf8FromPath(path)));
+        report(profileNotRead(language_, utf8FromPath(path), why(failure)));
         ListProfiles();
         clearProfile();
         return false;
     }
-    const Profile profile = parseProfile(*bytes);
-    txtIP_->setText(qs(profile.ownAddress));
-    for (const auto& row : profile.rows) {
-        appendRow(row);
-        cmbDelSel_->setEnabled(true);
+    shown_.show(utf8(name), path, parseProfile(*bytes));
+    {
+        const QSignalBlocker blocker(txtIP_);
+        txtIP_->setText(qs(shown_.profile().ownAddress));
     }
+    showRows();
     cmbSave_->setEnabled(true);
     cmbUse_->setEnabled(true);
     cmbUnload_->setEnabled(true);
     GoDown();
+    showProfileState();
     return true;
 }
 
 void MainWindow::clearProfile()
 {
-    txtIP_->clear();
-    lstAlias_->clear();
+    shown_.clear();
+    {
+        const QSignalBlocker blocker(txtIP_);
+        txtIP_->clear();
+    }
+    showRows();
     txtFriend_->clear();
     cmbSave_->setEnabled(false);
     cmbUse_->setEnabled(false);
     cmbUnload_->setEnabled(false);
     GoUp();
+    showProfileState();
 }
 
 void MainWindow::selectProfile(const QString& name)
@@ -328,8 +405,19 @@ void MainWindow::selectProfile(const QString& name)
         cboProfile_->setCurrentIndex(index);
 }
 
+bool MainWindow::mayDropUnsavedChanges(UnsavedAction action)
+{
+    if (!shown_.hasUnsavedChanges())
+        return true;
+    const MessageText question = unsavedChangesQuestion(language_, action, shown_.name());
+    return dialogs_.questionDefaultNo(this, suite::MessageIcon::Question, qs(question.title),
+                                      qs(question.text));
+}
+
 void MainWindow::cmbNew_Click()
 {
+    if (!mayDropUnsavedChanges(UnsavedAction::NewProfile))
+        return;
     const Messages& text = messages(language_);
     const auto answer =
         dialogs_.input(this, qs(text.newProfileTitle), qs(text.newProfilePrompt));
@@ -344,6 +432,9 @@ void MainWindow::cmbNew_Click()
     case NameCheck::NotAFileName:
         report(badProfileName(language_, name));
         return;
+    case NameCheck::TooLong:
+        report(profileNameTooLong(language_, name));
+        return;
     case NameCheck::Ok:
         break;
     }
@@ -353,17 +444,18 @@ void MainWindow::cmbNew_Click()
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) {
         const MessageText question = replaceProfileQuestion(language_, name);
-        if (!dialogs_.question(this, suite::MessageIcon::Question, qs(question.title),
-                               qs(question.text)))
+        if (!dialogs_.questionDefaultNo(this, suite::MessageIcon::Question, qs(question.title),
+                                        qs(question.text)))
             return;
     }
     std::filesystem::create_directories(folder, ec);
-    if (!fileio::writeAtomically(path, formatProfile({}))) {
-        report(profileNotWritten(language_, utf8FromPath(path)));
+    FileFailure failure;
+    if (!writeFile(path, formatProfile({}), &failure)) {
+        report(profileNotWritten(language_, utf8FromPath(path), why(failure)));
         return;
     }
-    txtIP_->clear();
-    lstAlias_->clear();
+    // The user agreed to drop what was shown; the new profile loads next.
+    shown_.clear();
     txtFriend_->clear();
     cmbSave_->setEnabled(true);
     cmbUse_->setEnabled(true);
@@ -373,32 +465,40 @@ void MainWindow::cmbNew_Click()
 
 void MainWindow::cmbSave_Click()
 {
-    const QString name = cboProfile_->currentText();
-    if (cboProfile_->currentIndex() < 0 || name.isEmpty())
+    if (!shown_.isShown())
         return;
-    const auto folder = profilesFolder();
-    const auto path = profilePath(folder, utf8(name));
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (!fileio::writeAtomically(path, formatProfile(profileShown()))) {
-        // Keep the rows on screen: reloading now would throw the edits away.
-        report(profileNotWritten(language_, utf8FromPath(path)));
+    const ShownProfile::Refusal refusal = shown_.prepareToSave();
+    if (refusal != ShownProfile::Refusal::None) {
+        refuse(refusal, shown_.ownAddress());
         return;
     }
+    const QString name = qs(shown_.name());
+    const auto folder = profilesFolder();
+    const auto path = profilePath(folder, shown_.name());
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    FileFailure failure;
+    if (!writeFile(path, formatProfile(shown_.profile()), &failure)) {
+        // Keep the rows on screen: reloading now would throw the edits away.
+        report(profileNotWritten(language_, utf8FromPath(path), why(failure)));
+        showProfileState();
+        return;
+    }
+    shown_.markSaved();
     ListProfiles();
     selectProfile(name);
 }
 
 void MainWindow::cmbDelete_Click()
 {
-    const QString name = cboProfile_->currentText();
-    if (cboProfile_->currentIndex() < 0 || name.isEmpty())
+    if (!shown_.isShown())
         return;
-    const auto path = profilePath(profilesFolder(), utf8(name));
-    std::error_code ec;
-    std::filesystem::remove(path, ec);
-    if (ec) {
-        report(profileNotDeleted(language_, utf8FromPath(path)));
+    if (!mayDropUnsavedChanges(UnsavedAction::DeleteProfile))
+        return;
+    const auto path = profilePath(profilesFolder(), shown_.name());
+    FileFailure failure;
+    if (!removeFile(path, &failure)) {
+        report(profileNotDeleted(language_, utf8FromPath(path), why(failure)));
         return;
     }
     ListProfiles();
@@ -414,29 +514,46 @@ void MainWindow::cmbPath_Click()
         txtPath_->setText(QDir::toNativeSeparators(chosen));
 }
 
-void MainWindow::cmbAdd_Click()
+void MainWindow::refuse(ShownProfile::Refusal refusal, const std::string& field)
 {
-    std::vector<std::string> aliases;
-    for (int i = 0; i < lstAlias_->topLevelItemCount(); ++i)
-        aliases.push_back(utf8(lstAlias_->topLevelItem(i)->text(2)));
-    const NextAlias next = nextAlias(utf8(txtIP_->text()), aliases);
     const Messages& text = messages(language_);
-    switch (next.outcome) {
-    case NextAlias::Outcome::InvalidIp:
+    switch (refusal) {
+    case ShownProfile::Refusal::None:
+    case ShownProfile::Refusal::NoSuchRow:
+        return;
+    case ShownProfile::Refusal::InvalidIp:
         dialogs_.message(this, suite::MessageIcon::Critical, qs(text.invalidIpTitle),
                          qs(text.invalidIpText));
         return;
-    case NextAlias::Outcome::YourIpInvalid:
+    case ShownProfile::Refusal::YourIpInvalid:
         dialogs_.message(this, suite::MessageIcon::Critical, qs(text.invalidIpTitle),
                          qs(text.yourIpInvalidText));
         return;
-    case NextAlias::Outcome::Ok:
-        break;
+    case ShownProfile::Refusal::BadOwnAddress:
+    case ShownProfile::Refusal::BadFriendAddress:
+        report(addressRefused(language_, field));
+        return;
+    case ShownProfile::Refusal::NoAliasLeft:
+        report(noAliasLeft(language_));
+        return;
+    case ShownProfile::Refusal::BadNick:
+        report(nickRefused(language_, field));
+        return;
     }
-    // Blanks around a pasted address would shift the fields of the row line
-    // in the profile file, so they are dropped.
-    appendRow({"FriendName", utf8(txtFriend_->text().trimmed()), next.alias});
-    cmbDelSel_->setEnabled(true);
+}
+
+void MainWindow::cmbAdd_Click()
+{
+    const std::string friendAddress = utf8(txtFriend_->text());
+    const ShownProfile::Refusal refusal = shown_.addRow(friendAddress);
+    if (refusal != ShownProfile::Refusal::None) {
+        refuse(refusal, refusal == ShownProfile::Refusal::BadFriendAddress
+                            ? trimBlanks(friendAddress)
+                            : shown_.ownAddress());
+        return;
+    }
+    showRows();
+    showProfileState();
 }
 
 void MainWindow::cmbDelSel_Click()
@@ -444,18 +561,53 @@ void MainWindow::cmbDelSel_Click()
     const auto selected = lstAlias_->selectedItems();
     if (selected.isEmpty())
         return;
-    delete selected.first();
-    if (lstAlias_->topLevelItemCount() == 0)
-        cmbDelSel_->setEnabled(false);
+    const int index = lstAlias_->indexOfTopLevelItem(selected.first());
+    if (index < 0 || shown_.deleteRow(static_cast<std::size_t>(index)) !=
+                         ShownProfile::Refusal::None)
+        return;
+    showRows();
+    showProfileState();
 }
 
 void MainWindow::cmbUpdate_Click()
 {
-    const int count = lstAlias_->topLevelItemCount();
-    const auto aliases =
-        renumberedAliases(utf8(txtIP_->text()), static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i)
-        lstAlias_->topLevelItem(i)->setText(2, qs(aliases[static_cast<std::size_t>(i)]));
+    const ShownProfile::Refusal refusal = shown_.renumber();
+    if (refusal != ShownProfile::Refusal::None) {
+        refuse(refusal, shown_.ownAddress());
+        return;
+    }
+    showRows();
+    showProfileState();
+}
+
+void MainWindow::txtIP_Change(const QString& text)
+{
+    if (!shown_.isShown())
+        return;
+    shown_.setOwnAddress(utf8(text));
+    showProfileState();
+}
+
+void MainWindow::lstAlias_ItemChanged(QTreeWidgetItem* item, int column)
+{
+    if (column != 0)
+        return;
+    const int index = lstAlias_->indexOfTopLevelItem(item);
+    if (index < 0)
+        return;
+    const std::string nick = utf8(item->text(0));
+    if (shown_.setNick(static_cast<std::size_t>(index), nick) != ShownProfile::Refusal::None) {
+        // Put back the nick the row still holds before saying why.
+        {
+            const QSignalBlocker blocker(lstAlias_);
+            const auto& rows = shown_.profile().rows;
+            if (static_cast<std::size_t>(index) < rows.size())
+                item->setText(0, qs(rows[static_cast<std::size_t>(index)].nick));
+        }
+        refuse(ShownProfile::Refusal::BadNick, nick);
+        return;
+    }
+    showProfileState();
 }
 
 void MainWindow::cmbUse_Click()
@@ -463,14 +615,19 @@ void MainWindow::cmbUse_Click()
     const QString directory = txtPath_->text();
     if (directory.isEmpty())
         return;
-    const auto path = aliasesFile(directory);
-    if (!fileio::writeAtomically(path, formatAliasesFile(profileShown().rows))) {
-        const Messages& text = messages(language_);
-        dialogs_.message(this, suite::MessageIcon::Critical, qs(text.invalidDirectoryTitle),
-                         qs(text.invalidDirectoryText));
+    const auto bytes = formatAliasesFile(shown_.profile().rows);
+    if (!bytes) {
+        report(rowsNotWritable(language_));
         return;
     }
-    const MessageText done = profileInUse(language_, utf8(cboProfile_->currentText()));
+    const auto path = aliasesFile(directory);
+    FileFailure failure;
+    if (!writeFile(path, *bytes, &failure)) {
+        report(invalidDirectory(language_, why(failure)));
+        return;
+    }
+    recordAppliedProfile(shown_.name());
+    const MessageText done = profileInUse(language_, shown_.name());
     dialogs_.message(this, suite::MessageIcon::Information, qs(done.title), qs(done.text));
 }
 
@@ -481,13 +638,20 @@ void MainWindow::cmbUnload_Click()
         return;
     const auto path = aliasesFile(directory);
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        return;
-    std::filesystem::remove(path, ec);
-    if (ec) {
-        report(aliasesNotDeleted(language_, utf8FromPath(path)));
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        // Nothing is in use any more, whatever the record says.
+        if (!appliedProfile_.empty())
+            recordAppliedProfile({});
         return;
     }
+    if (!mayDropUnsavedChanges(UnsavedAction::Unload))
+        return;
+    FileFailure failure;
+    if (!removeFile(path, &failure)) {
+        report(aliasesNotDeleted(language_, utf8FromPath(path), why(failure)));
+        return;
+    }
+    recordAppliedProfile({});
     const Messages& text = messages(language_);
     dialogs_.message(this, suite::MessageIcon::Information, qs(text.unloadedTitle),
                      qs(text.unloadedText));
@@ -499,21 +663,38 @@ void MainWindow::cmbAbout_Click()
     about.exec();
 }
 
-Profile MainWindow::profileShown() const
+void MainWindow::recordAppliedProfile(const std::string& name)
 {
-    Profile profile;
-    profile.ownAddress = utf8(txtIP_->text());
-    for (int i = 0; i < lstAlias_->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = lstAlias_->topLevelItem(i);
-        profile.rows.push_back({utf8(item->text(0)), utf8(item->text(1)), utf8(item->text(2))});
-    }
-    return profile;
+    appliedProfile_ = name;
+    showProfileState();
+    FileFailure failure;
+    if (!writeFile(appliedProfilePath(), formatAppliedProfile(name), &failure))
+        report(appliedProfileNotRecorded(language_, utf8FromPath(appliedProfilePath()),
+                                         why(failure)));
 }
 
-void MainWindow::appendRow(const AliasRow& row)
+void MainWindow::showRows()
 {
-    auto* item = new QTreeWidgetItem(lstAlias_, {qs(row.nick), qs(row.trueIp), qs(row.alias)});
-    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    const QSignalBlocker blocker(lstAlias_);
+    lstAlias_->clear();
+    for (const auto& row : shown_.profile().rows) {
+        auto* item =
+            new QTreeWidgetItem(lstAlias_, {qs(row.nick), qs(row.trueIp), qs(row.alias)});
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+    }
+    cmbDelSel_->setEnabled(!shown_.profile().rows.empty());
+}
+
+void MainWindow::showProfileState()
+{
+    if (!lblShown_)
+        return;
+    // A long name runs past the label's edge; the tip shows it whole.
+    lblShown_->setText(
+        qs(shownProfileStatus(language_, shown_.name(), shown_.hasUnsavedChanges())));
+    lblShown_->setToolTip(lblShown_->text());
+    lblApplied_->setText(qs(appliedProfileStatus(language_, appliedProfile_)));
+    lblApplied_->setToolTip(lblApplied_->text());
 }
 
 std::filesystem::path MainWindow::profilesFolder() const
@@ -524,6 +705,16 @@ std::filesystem::path MainWindow::profilesFolder() const
 std::filesystem::path MainWindow::settingsPath() const
 {
     return suite::toPath(programDir_) / "am.ini";
+}
+
+std::filesystem::path MainWindow::appliedProfilePath() const
+{
+    return suite::toPath(programDir_) / kAppliedProfileFile;
+}
+
+std::string MainWindow::why(const FileFailure& failure) const
+{
+    return reasonText(language_, failure.code, failure.systemText);
 }
 
 void MainWindow::report(const MessageText& message)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/file_store.h"
 #include "core/language.h"
 #include "core/profiles.h"
+#include "core/shown_profile.h"
 
 #include <QString>
 #include <QWidget>
@@ -14,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace suite {
 class Dialogs;
@@ -30,6 +33,13 @@ public:
     MainWindow(const QString& programDir, suite::Dialogs& dialogs, QWidget* parent = nullptr);
 
     Language language() const { return language_; }
+
+    // The one place the language changes: the captions, the status lines,
+    // and the value every later message reads.
+    void changeLanguage(Language language);
+
+    // The profile shown, as the window edits it.
+    const ShownProfile& shownProfile() const { return shown_; }
 
     // Window heights and the top edge of the bottom buttons in the two
     // layouts, in pixels. The heights 3720 and 7260 twips are those of the
@@ -48,6 +58,7 @@ private:
     void GoUp();
     void GoDown();
     void CarregarIdioma(const QString& languageName);
+    QWidget* captionedWidget(Captioned what) const;
 
     void Form_Load();
     void Form_Unload();
@@ -64,19 +75,29 @@ private:
     void cmbUnload_Click();
     void cmbAbout_Click();
 
+    void txtIP_Change(const QString& text);
+    void lstAlias_ItemChanged(QTreeWidgetItem* item, int column);
+
     void ListProfiles();
     bool loadProfile(const QString& name);
     void clearProfile();
     void selectProfile(const QString& name);
-    Profile profileShown() const;
-    void appendRow(const AliasRow& row);
+    void showRows();
+    void showProfileState();
+    bool mayDropUnsavedChanges(UnsavedAction action);
+    void recordAppliedProfile(const std::string& name);
+    void refuse(ShownProfile::Refusal refusal, const std::string& field);
     std::filesystem::path profilesFolder() const;
     std::filesystem::path settingsPath() const;
+    std::filesystem::path appliedProfilePath() const;
+    std::string why(const FileFailure& failure) const;
     void report(const MessageText& message);
 
     QString programDir_;
     suite::Dialogs& dialogs_;
     Language language_ = Language::English;
+    ShownProfile shown_;
+    std::string appliedProfile_;
 
     QGroupBox* Frame1_ = nullptr;
     QLineEdit* txtPath_ = nullptr;
@@ -89,6 +110,8 @@ private:
     QComboBox* cboProfile_ = nullptr;
     QPushButton* cmbNew_ = nullptr;
     QPushButton* cmbDelete_ = nullptr;
+    QLabel* lblShown_ = nullptr;
+    QLabel* lblApplied_ = nullptr;
     QGroupBox* fraAlias_ = nullptr;
     QLabel* Label1_ = nullptr;
     QLineEdit* txtIP_ = nullptr;

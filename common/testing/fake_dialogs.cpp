@@ -25,14 +25,26 @@ void FakeDialogs::message(QWidget*, MessageIcon icon, const QString& title, cons
     record({Kind::Message, icon, title, text, {}, {}});
 }
 
-bool FakeDialogs::question(QWidget*, MessageIcon icon, const QString& title, const QString& text)
+bool FakeDialogs::nextAnswer()
 {
-    record({Kind::Question, icon, title, text, {}, {}});
     if (answers.empty())
         return false;
     const bool answer = answers.front();
     answers.pop_front();
     return answer;
+}
+
+bool FakeDialogs::question(QWidget*, MessageIcon icon, const QString& title, const QString& text)
+{
+    record({Kind::Question, icon, title, text, {}, {}});
+    return nextAnswer();
+}
+
+bool FakeDialogs::questionDefaultNo(QWidget*, MessageIcon icon, const QString& title,
+                                    const QString& text)
+{
+    record({Kind::Question, icon, title, text, {}, {}, true});
+    return nextAnswer();
 }
 
 std::optional<QString> FakeDialogs::input(QWidget*, const QString& title, const QString& prompt,

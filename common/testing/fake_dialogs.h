@@ -24,6 +24,7 @@ public:
         QString text;   // message or prompt
         QString filter; // file dialogs
         QString initial;
+        bool defaultNo = false; // a question on which Enter answers No
     };
 
     QList<Shown> shown;
@@ -39,6 +40,8 @@ public:
                  const QString& text) override;
     bool question(QWidget* parent, MessageIcon icon, const QString& title,
                   const QString& text) override;
+    bool questionDefaultNo(QWidget* parent, MessageIcon icon, const QString& title,
+                           const QString& text) override;
     std::optional<QString> input(QWidget* parent, const QString& title, const QString& prompt,
                                  const QString& initial) override;
     QString openFile(QWidget* parent, const QString& filter, const QString& initialPath) override;
@@ -53,6 +56,7 @@ public:
 
 private:
     void record(Shown entry);
+    bool nextAnswer();
     QString nextPath();
 };
 

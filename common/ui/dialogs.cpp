@@ -41,6 +41,15 @@ bool QtDialogs::question(QWidget* parent, MessageIcon icon, const QString& title
     return box.exec() == QMessageBox::Yes;
 }
 
+bool QtDialogs::questionDefaultNo(QWidget* parent, MessageIcon icon, const QString& title,
+                                  const QString& text)
+{
+    QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> QtDialogs::input(QWidget* parent, const QString& title,
                                         const QString& prompt, const QString& initial)
 {

@@ -23,6 +23,14 @@ public:
     // A Yes/No question; true for Yes.
     virtual bool question(QWidget* parent, MessageIcon icon, const QString& title,
                           const QString& text) = 0;
+    // A Yes/No question whose Yes throws something away, so that Enter and
+    // Escape answer No; true for Yes. Dialogs that never wait for a key may
+    // leave it to question().
+    virtual bool questionDefaultNo(QWidget* parent, MessageIcon icon, const QString& title,
+                                   const QString& text)
+    {
+        return question(parent, icon, title, text);
+    }
     // The typed text, or nothing when the user cancels.
     virtual std::optional<QString> input(QWidget* parent, const QString& title,
                                          const QString& prompt, const QString& initial = {}) = 0;
@@ -41,6 +49,8 @@ public:
                  const QString& text) override;
     bool question(QWidget* parent, MessageIcon icon, const QString& title,
                   const QString& text) override;
+    bool questionDefaultNo(QWidget* parent, MessageIcon icon, const QString& title,
+                           const QString& text) override;
     std::optional<QString> input(QWidget* parent, const QString& title, const QString& prompt,
                                  const QString& initial) override;
     QString openFile(QWidget* parent, const QString& filter, const QString& initialPath) override;
