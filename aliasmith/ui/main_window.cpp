@@ -28,6 +28,8 @@ namespace aliasmith {
 namespace {
 
 constexpr int kWindowWidth = 520;
+// am.ini and the profiles are a few lines of text each.
+constexpr std::uint64_t kTextFileLimit = 1u << 20;
 constexpr int kButtonHeight = 26;
 
 QString qs(std::string_view utf8)
@@ -216,7 +218,7 @@ void MainWindow::Form_Load()
 
     std::error_code ec;
     if (std::filesystem::is_regular_file(settingsPath(), ec)) {
-        if (const auto bytes = fileio::readAll(settingsPath())) {
+        if (const auto bytes = fileio::readAll(settingsPath(), kTextFileLimit)) {
             const Settings settings = parseSettings(*bytes);
             txtPath_->setText(qs(settings.hamachiDirectory));
             cboLang_->setCurrentIndex(settings.language == Language::English ? 0 : 1);
@@ -277,7 +279,7 @@ bool MainWindow::loadProfile(const QString& name)
     std::error_code ec;
     std::optional<std::string> bytes;
     if (std::filesystem::is_regular_file(path, ec))
-        bytes = fileio::readAll(path);
+        bytes = fileio::readAll(path, kTextFileLimit);
     if (!bytes) {
         // The file went away (or was never a file) since the list was built:
         // show the list as the folder now is, with nothing selected.
