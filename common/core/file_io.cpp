@@ -226,7 +226,9 @@ std::optional<std::string> readOpened(const fs::path& path, std::uint64_t maxByt
                     ok = false;
                     break;
                 }
-                bytes.resize(std::min<std::uint64_t>(bytes.size() + 65536, maxBytes + 1));
+                const std::uint64_t room = maxBytes < UINT64_MAX ? maxBytes + 1 : maxBytes;
+                const std::uint64_t next = std::min<std::uint64_t>(bytes.size() + 65536, room);
+                bytes.resize(static_cast<std::size_t>(next));
             }
             const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
             if (got < 0 && errno == EINTR)

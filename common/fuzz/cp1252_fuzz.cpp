@@ -64,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (cp1252::fromUtf8(cp1252::toUtf8(typed)) != typed)
         std::abort();
     for (unsigned char byte : bytes) {
-        if (cp1252::toUnicode(byte) > 0xFFFF || cp1252::fromUnicode(cp1252::toUnicode(byte)) != byte)
+        const char32_t point = cp1252::toUnicode(byte);
+        if (point > 0xFFFF || cp1252::fromUnicode(point) != byte)
             std::abort();
     }
     return 0;

@@ -34,7 +34,8 @@ std::string contents(const fs::path& path)
 
 long entries(const fs::path& folder)
 {
-    return static_cast<long>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+    return static_cast<long>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
 const std::string kDenied = std::generic_category().message(EACCES);
@@ -198,6 +199,9 @@ TEST(FileIo, ReadsStopAtTheCallersLimit)
     EXPECT_EQ(error, "the file is too large (100 bytes; at most 99 are read)");
     EXPECT_EQ(fileio::readRefusal(path, 99), error);
     EXPECT_EQ(fileio::readRefusal(path, 100), std::nullopt);
+    EXPECT_EQ(fileio::readAll(path, UINT64_MAX).value_or(""), std::string(100, 'x'));
+    put(path, "");
+    EXPECT_EQ(fileio::readAll(path, std::uint64_t{0}), "");
 
     // A huge sparse file costs nothing to refuse: no memory is taken for it.
     const fs::path huge = dir / "huge.dat";
