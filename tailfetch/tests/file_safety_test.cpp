@@ -57,6 +57,23 @@ TEST_F(TailfetchFileSafetyTest, AJoinOntoAReadOnlyFileAndTheSettingsLeaveThemAsT
     EXPECT_EQ(suite::testing::temporariesIn(file("")), 0);
 }
 
+TEST_F(TailfetchFileSafetyTest, ANewFileThatIsReadOnlyIsRefusedBeforeTheDownload)
+{
+    OrdinaryUser::openToEveryone(file(""));
+    suite::testing::putReadOnly(file("out.bin"), "kept");
+    start();
+    box("txtPath")->setText("http://127.0.0.1:9/f");
+    box("txtDestino")->setText(pathIn("out.bin"));
+
+    OrdinaryUser user;
+    click(child<QPushButton>(window_.get(), "cmbGo"));
+    const QString text = dialogs_.lastMessage().text;
+    EXPECT_TRUE(text.startsWith("Não é possível gravar em")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Permission denied")) << text.toStdString();
+    EXPECT_FALSE(window_->downloading());
+    EXPECT_EQ(readFile("out.bin"), "kept");
+}
+
 TEST_F(TailfetchFileSafetyTest, PipesAreNeitherReadNorJoinedOnto)
 {
     suite::testing::makePipe(file("config.ini"));
