@@ -16,9 +16,11 @@ pattern="${2:-.}"
 build="${SUITE_FUZZ_BUILD:-$SUITE_ROOT/build-fuzz}"
 runs="$build/fuzz-runs"
 
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CC=clang CXX=clang++ cmake -S "$SUITE_ROOT" -B "$build" \
   -DSUITE_FUZZ=ON -DSUITE_SANITIZE=ON -DSUITE_BENCHMARKS=OFF \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target suite_fuzz_targets >/dev/null
 
 failed=0
