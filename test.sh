@@ -5,6 +5,19 @@
 set -euo pipefail
 source "$(dirname "$0")/scripts/common.sh"
 
+# ---- Options of the fuzzing and Windows steps -------------------------------
+#   --no-fuzz      skip the short fuzz runs (they need clang)
+#   --no-windows   skip the Windows cross build and its tests (they need wine)
+suite_run_fuzz=1
+suite_run_windows=1
+for arg in "$@"; do
+  case "$arg" in
+    --no-fuzz) suite_run_fuzz=0 ;;
+    --no-windows) suite_run_windows=0 ;;
+  esac
+done
+# -----------------------------------------------------------------------------
+
 suite_install_missing
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
@@ -20,3 +33,16 @@ suite_build "$SUITE_ROOT/build-asan" -DCMAKE_BUILD_TYPE=Debug -DSUITE_WERROR=ON 
 # nothing about this code.
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir "$SUITE_ROOT/build-asan" --output-on-failure --parallel "$jobs"
+
+# ---- Fuzzing and the Windows cross build -------------------------------------
+if [ "$suite_run_fuzz" -eq 1 ]; then
+  echo "== Fuzz every parser for a few seconds each =="
+  # Short enough for the whole step to stay within three minutes; the long
+  # runs are scripts/fuzz.sh with a longer time.
+  "$SUITE_ROOT/scripts/fuzz.sh" "${SUITE_FUZZ_SECONDS:-6}"
+fi
+if [ "$suite_run_windows" -eq 1 ]; then
+  echo "== Cross-build the core libraries for Windows and test them under wine =="
+  "$SUITE_ROOT/scripts/windows-check.sh"
+fi
+# -----------------------------------------------------------------------------

@@ -65,12 +65,31 @@ function(suite_benchmark name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark suite_warnings)
 endfunction()
 
+# ---- Fuzzing (libFuzzer) ------------------------------------------------
+# With -DSUITE_FUZZ=ON (clang only) every target is built with AddressSanitizer
+# and UndefinedBehaviorSanitizer, and with the coverage feedback libFuzzer
+# steers by, so that the core libraries a target links are explored too, not
+# only the target's own file.
+if(SUITE_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "SUITE_FUZZ needs clang (configure with CC=clang CXX=clang++)")
+  endif()
+  target_compile_options(suite_warnings INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+    -fno-omit-frame-pointer)
+  target_link_options(suite_warnings INTERFACE -fsanitize=address,undefined)
+endif()
+
 # A libFuzzer target over one parser: LLVMFuzzerTestOneInput in SOURCES, the
 # parser's core library in LIBS. Built only with -DSUITE_FUZZ=ON (clang); its
-# seed corpus lives in fuzz/corpus/<name>/ beside the program's CMakeLists.
+# corpus of starting inputs lives in fuzz/corpus/<name>/ beside the program's
+# CMakeLists. scripts/fuzz.sh builds and runs them all.
 function(suite_fuzz_target name)
   if(NOT SUITE_FUZZ)
     return()
+  endif()
+  if(NOT name MATCHES "_fuzz$")
+    message(FATAL_ERROR "fuzz target ${name}: the name must end in _fuzz")
   endif()
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -80,4 +99,22 @@ function(suite_fuzz_target name)
   set_property(GLOBAL APPEND PROPERTY SUITE_FUZZ_TARGETS ${name})
   set_property(GLOBAL APPEND PROPERTY SUITE_FUZZ_CORPORA
                ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/corpus/${name})
+endfunction()
+
+# Called once every program is added: one target that builds all fuzz
+# targets, and a list of "<name> <executable> <corpus folder>" lines for
+# scripts/fuzz.sh.
+function(suite_fuzz_summary)
+  if(NOT SUITE_FUZZ)
+    return()
+  endif()
+  get_property(targets GLOBAL PROPERTY SUITE_FUZZ_TARGETS)
+  get_property(corpora GLOBAL PROPERTY SUITE_FUZZ_CORPORA)
+  add_custom_target(suite_fuzz_targets)
+  set(lines "")
+  foreach(target corpus IN ZIP_LISTS targets corpora)
+    add_dependencies(suite_fuzz_targets ${target})
+    string(APPEND lines "${target} $<TARGET_FILE:${target}> ${corpus}\n")
+  endforeach()
+  file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/fuzz_targets.txt CONTENT "${lines}")
 endfunction()

@@ -8,6 +8,9 @@ SUITE_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   nginx
+  # Fuzzing (clang with libFuzzer) and the Windows cross build run under wine.
+  clang libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 
 suite_install_missing() {

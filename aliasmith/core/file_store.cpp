@@ -126,8 +126,10 @@ bool writeThroughShortName(const std::filesystem::path& path, std::string_view b
 
 std::optional<std::string> readFile(const std::filesystem::path& path, FileFailure* failure)
 {
+    // am.ini and the profiles are a few lines of text each.
+    constexpr std::uint64_t kTextFileLimit = 1u << 20;
     std::string reason;
-    auto bytes = fileio::readAll(path, &reason);
+    auto bytes = fileio::readAll(path, kTextFileLimit, &reason);
     if (!bytes)
         failWithText(failure, reason);
     return bytes;

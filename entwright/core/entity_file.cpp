@@ -104,7 +104,8 @@ std::optional<EntityTable> ParseEntText(std::string_view text, ReadError* error)
 
 std::optional<EntityTable> ReadEntFile(const std::filesystem::path& path, ReadError* error)
 {
-    const std::optional<std::string> bytes = fileio::readAll(path);
+    // Entity lists of real maps are well under a megabyte.
+    const std::optional<std::string> bytes = fileio::readAll(path, 64u << 20);
     if (!bytes) {
         setError(error, ReadError::CannotRead);
         return std::nullopt;

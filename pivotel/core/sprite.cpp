@@ -52,7 +52,8 @@ void Sprite::setType(std::uint8_t type)
 
 std::optional<Sprite> readSprite(const std::filesystem::path& path, std::string* error)
 {
-    std::optional<std::string> bytes = fileio::readAll(path, error);
+    // Far beyond any sprite the engine loads (its frames are at most 256 by 256).
+    std::optional<std::string> bytes = fileio::readAll(path, 64u << 20, error);
     if (!bytes)
         return std::nullopt;
     std::optional<Sprite> sprite = Sprite::fromBytes(std::move(*bytes));

@@ -8,6 +8,8 @@ namespace probegrid {
 namespace {
 
 constexpr unsigned kMask = 0x5A;
+// A record is a few dozen bytes; a file far larger is not one to load whole.
+constexpr std::uint64_t kRecordFileLimit = 64 * 1024;
 
 void putMasked(std::string& bytes, std::int16_t value)
 {
@@ -64,7 +66,7 @@ std::optional<Record> readRecord(const std::filesystem::path& path)
 {
     if (!recordFileExists(path))
         return std::nullopt;
-    const std::optional<std::string> bytes = fileio::readAll(path);
+    const std::optional<std::string> bytes = fileio::readAll(path, kRecordFileLimit);
     if (!bytes)
         return std::nullopt;
     return decodeRecord(*bytes);
@@ -74,7 +76,7 @@ bool writeRecord(const std::filesystem::path& path, const Record& record, std::s
 {
     std::string bytes = encodeRecord(record);
     if (recordFileExists(path)) {
-        const std::optional<std::string> old = fileio::readAll(path, error);
+        const std::optional<std::string> old = fileio::readAll(path, kRecordFileLimit, error);
         if (!old)
             return false;
         if (old->size() > kRecordSize)

@@ -1,5 +1,7 @@
 #include "core/files.h"
 
+#include "common/core/file_io.h"
+
 #include <cerrno>
 #include <random>
 #include <system_error>
@@ -53,6 +55,12 @@ bool Spool::open(const std::filesystem::path& destination, std::string* error)
     std::error_code ec;
     if (std::filesystem::is_directory(destination, ec)) {
         setError(error, "it is a folder");
+        return false;
+    }
+    // The finished body is renamed over the destination, which would get
+    // past a write protection that a plain write would meet.
+    if (auto refusal = fileio::writeRefusal(destination)) {
+        setError(error, *refusal);
         return false;
     }
     path_ = freeSibling(destination);
@@ -115,6 +123,11 @@ bool Spool::moveOver(const std::filesystem::path& destination, std::string* erro
     std::error_code ec;
     if (std::filesystem::is_directory(destination, ec)) {
         setError(error, "it is a folder");
+        discard();
+        return false;
+    }
+    if (auto refusal = fileio::writeRefusal(destination)) {
+        setError(error, *refusal);
         discard();
         return false;
     }

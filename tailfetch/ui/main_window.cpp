@@ -254,7 +254,8 @@ void MainWindow::Form_Load()
     joinPanelOpen_ = false;
     setFixedSize(kWidth, kShortHeight);
 
-    const auto bytes = fileio::readAll(suite::toPath(QDir(programDir_).filePath(QStringLiteral("config.ini"))));
+    const auto bytes = fileio::readAll(suite::toPath(QDir(programDir_).filePath(QStringLiteral("config.ini"))),
+                                       64 * 1024); // one line: a URL
     if (!bytes)
         return;
     std::string_view text = *bytes;

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "common/core/file_io.h"
 #include "common/ui/text.h"
 #include "core/zoom.h"
 #include "ui/picture_area.h"
@@ -354,6 +355,10 @@ void MainWindow::Abrir()
 
 void MainWindow::openSteps(const QString& path)
 {
+    // A pipe or a device would hold the window in open() for good. The size
+    // is no concern: the pixels read are bounded by the header.
+    if (fileio::readRefusal(suite::toPath(path), UINT64_MAX))
+        throw OpenFailed{};
     std::ifstream file(suite::toPath(path), std::ios::binary);
     if (!file)
         throw OpenFailed{};

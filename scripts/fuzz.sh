@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# scripts/fuzz.sh [seconds-per-target] [target-name-pattern]
+#
+# Builds every *_fuzz target with clang, libFuzzer, AddressSanitizer and
+# UndefinedBehaviorSanitizer (in build-fuzz/), then runs each over its corpus
+# in the repository for the given time (default 60 s). What a run finds goes
+# to build-fuzz/fuzz-runs/<target>/, never into the repository: new inputs to
+# new-inputs/, a crashing input to crash-*/leak-*/timeout-* beside them.
+# Prints a table row per target (target, executions, seconds, result) that can
+# be pasted into the README; exits non-zero if any target failed.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+seconds="${1:-60}"
+pattern="${2:-.}"
+build="${SUITE_FUZZ_BUILD:-$SUITE_ROOT/build-fuzz}"
+runs="$build/fuzz-runs"
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+CC=clang CXX=clang++ cmake -S "$SUITE_ROOT" -B "$build" \
+  -DSUITE_FUZZ=ON -DSUITE_SANITIZE=ON -DSUITE_BENCHMARKS=OFF \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+cmake --build "$build" --parallel "$(nproc)" --target suite_fuzz_targets >/dev/null
+
+failed=0
+printf '| Target | Executions | Seconds | Result |\n|---|---:|---:|---|\n'
+while read -r name binary corpus; do
+  [ -n "$name" ] || continue
+  [[ "$name" =~ $pattern ]] || continue
+  work="$runs/$name"
+  rm -rf "$work"
+  mkdir -p "$work/new-inputs"
+  corpora=("$work/new-inputs")
+  [ -d "$corpus" ] && corpora+=("$corpus")
+  start=$(date +%s.%N)
+  rc=0
+  # The first folder takes what the run finds; the repository's is only read.
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$work/" "${corpora[@]}" >"$work/log.txt" 2>&1 || rc=$?
+  elapsed=$(awk -v s="$start" -v e="$(date +%s.%N)" 'BEGIN { printf "%.0f", e - s }')
+  executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log.txt" | tail -1)
+  if [ $rc -eq 0 ]; then
+    result="nothing found"
+  else
+    result="FAILED (exit $rc, see $work/log.txt)"
+    failed=1
+  fi
+  printf '| %s | %s | %s | %s |\n' "$name" "${executions:-?}" "$elapsed" "$result"
+done < "$build/fuzz_targets.txt"
+exit $failed
