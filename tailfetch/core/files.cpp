@@ -43,6 +43,19 @@ std::int64_t fileSize(const std::filesystem::path& path, std::error_code& ec)
     return static_cast<std::int64_t>(std::filesystem::file_size(path, ec));
 }
 
+// Unreadable bytes count as different: nothing is joined on a guess.
+bool sameByteAt(const std::filesystem::path& a, std::int64_t aOffset, const std::filesystem::path& b,
+                std::int64_t bOffset)
+{
+    std::ifstream first(a, std::ios::binary);
+    std::ifstream second(b, std::ios::binary);
+    char x = 0;
+    char y = 1;
+    first.seekg(aOffset);
+    second.seekg(bOffset);
+    return first.get(x) && second.get(y) && x == y;
+}
+
 } // namespace
 
 Spool::~Spool() { discard(); }
@@ -237,6 +250,10 @@ JoinResult JoinParts(const std::filesystem::path& source, const std::filesystem:
     if (std::filesystem::equivalent(source, part, ec)) {
         setError(error, "both names point to the same file");
         return JoinResult::SameFile;
+    }
+    if (!sameByteAt(source, sourceSize - 1, part, 0)) {
+        setError(error, "the part does not begin with the source's last byte");
+        return JoinResult::NotContinuation;
     }
     switch (WriteFileAt(source, part, sourceSize - 1, error)) {
     case WriteAtResult::Done:

@@ -58,7 +58,10 @@ WriteAtResult WriteFileAt(const std::filesystem::path& target, const std::filesy
 
 // Joins a part fetched from the last byte of `source` on: the part's first byte
 // lands on the source's last byte (1-based position L of an L-byte source).
-enum class JoinResult { Done, Missing, SameFile, WriteFailed };
+// A part whose first byte is not the source's last byte was fetched from
+// another position (or from another file) and is refused: joined, it would
+// leave every byte after the cut in the wrong place.
+enum class JoinResult { Done, Missing, SameFile, NotContinuation, WriteFailed };
 JoinResult JoinParts(const std::filesystem::path& source, const std::filesystem::path& part,
                      std::string* error);
 

@@ -134,7 +134,7 @@ TEST_F(FilesTest, WriteFileAtReportsMissingFiles)
 TEST_F(FilesTest, JoinPutsThePartOnTheSourcesLastByte)
 {
     const std::string source = pattern(1000, 1);
-    const std::string part = pattern(501, 9);
+    const std::string part = source.back() + pattern(500, 9);
     write(path("source"), source);
     write(path("part"), part);
     EXPECT_EQ(JoinParts(path("source"), path("part"), nullptr), JoinResult::Done);
@@ -147,9 +147,26 @@ TEST_F(FilesTest, JoinPutsThePartOnTheSourcesLastByte)
 TEST_F(FilesTest, JoinOfOneByteRewritesOnlyTheLastByte)
 {
     write(path("source"), "abcd");
-    write(path("part"), "Z");
+    write(path("part"), "d");
     EXPECT_EQ(JoinParts(path("source"), path("part"), nullptr), JoinResult::Done);
-    EXPECT_EQ(read(path("source")), "abcZ");
+    EXPECT_EQ(read(path("source")), "abcd");
+}
+
+// A part fetched from the first missing byte (length + 1) instead of the last
+// present one would land one byte early and shift everything after the cut.
+TEST_F(FilesTest, JoinRefusesAPartThatDoesNotStartWithTheSourcesLastByte)
+{
+    const std::string whole = pattern(3000, 4);
+    write(path("source"), whole.substr(0, 1000));
+    write(path("part"), whole.substr(1000));
+    std::string why;
+    EXPECT_EQ(JoinParts(path("source"), path("part"), &why), JoinResult::NotContinuation);
+    EXPECT_FALSE(why.empty());
+    EXPECT_EQ(read(path("source")), whole.substr(0, 1000));
+
+    write(path("part"), whole.substr(999));
+    EXPECT_EQ(JoinParts(path("source"), path("part"), nullptr), JoinResult::Done);
+    EXPECT_EQ(read(path("source")), whole);
 }
 
 TEST_F(FilesTest, JoinRefusesMissingEmptyOrSameFiles)
