@@ -107,18 +107,22 @@ void CompletionJob::stop()
 // its name beside the same file and goes before this run makes its own.
 void CompletionJob::removeLeftovers()
 {
-    const QFileInfo target(request_.inPlace ? request_.source : request_.destination);
-    const QString prefix = target.fileName() + QStringLiteral(".tailfetch-");
-    const QDir folder = target.absoluteDir();
-    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
-        if (!name.startsWith(prefix))
+    for (const QString& file : {request_.source, request_.destination}) {
+        if (file.isEmpty())
             continue;
-        const QString tail = name.mid(prefix.size());
-        bool digits = !tail.isEmpty();
-        for (const QChar c : tail)
-            digits = digits && c.isDigit();
-        if (digits || tail == QStringLiteral("part"))
-            QFile::remove(folder.filePath(name));
+        const QFileInfo target(file);
+        const QString prefix = target.fileName() + QStringLiteral(".tailfetch-");
+        const QDir folder = target.absoluteDir();
+        for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
+            if (!name.startsWith(prefix))
+                continue;
+            const QString tail = name.mid(prefix.size());
+            bool digits = !tail.isEmpty();
+            for (const QChar c : tail)
+                digits = digits && c.isDigit();
+            if (digits || tail == QStringLiteral("part"))
+                QFile::remove(folder.filePath(name));
+        }
     }
 }
 
