@@ -538,7 +538,7 @@ bool CompletionJob::takeBody(std::string_view run)
             return false;
         replyChecked_ = true;
     }
-    received_ += static_cast<qint64>(run.size());
+    const auto arrived = static_cast<qint64>(run.size());
     if (!firstByteSeen_) {
         firstByteSeen_ = true;
         if (overlap_ && run.front() != *overlap_) {
@@ -548,6 +548,7 @@ bool CompletionJob::takeBody(std::string_view run)
         if (overlapWritten_)
             run.remove_prefix(1);
     }
+    received_ += arrived;
     if (base_ + output_.pos() + static_cast<qint64>(run.size()) > remoteLength_) {
         pendingFailure_.emplace(QStringLiteral("O servidor enviou bytes a mais"),
                                 QStringLiteral("O servidor enviou mais que os %1 bytes do arquivo.")

@@ -353,6 +353,29 @@ INSTANTIATE_TEST_SUITE_P(
                  "Redirecionamento inválido"}),
     [](const ::testing::TestParamInfo<BadReply>& param) { return std::string(param.param.name); });
 
+TEST_F(DownloadTest, AJobShorterThanATickStillShowsItsSpeed)
+{
+    ScriptedServer server({{{kHead}}, {{kRangeHeader + "456789"}}});
+    writeFile("file.bin", "01234");
+    startFromFile(server.url("f"), "file.bin");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "Download terminado e unido");
+    const QString speed = child<QLabel>(window_.get(), "lblVelocidade")->text();
+    EXPECT_TRUE(speed.endsWith(" bytes/seg") && speed != " bytes/seg") << speed.toStdString();
+    EXPECT_FALSE(window_->statusLine().endsWith("V: "));
+}
+
+TEST_F(DownloadTest, ARefusedBodyIsNotCountedAsReceived)
+{
+    ScriptedServer server({{{kHead}}, {{kRangeHeader + "X56789"}}});
+    writeFile("file.bin", "01234");
+    startFromFile(server.url("f"), "file.bin");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "O arquivo no servidor mudou");
+    EXPECT_EQ(recebido(), "");
+    EXPECT_EQ(readFile("file.bin"), "01234");
+}
+
 TEST_F(DownloadTest, ARefusedConnectionIsReported)
 {
     startFromByte(QStringLiteral("http://127.0.0.1:%1/f").arg(testing::freePort()), "1", "part.bin");

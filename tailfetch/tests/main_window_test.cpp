@@ -408,6 +408,14 @@ TEST_F(MainWindowTest, ConfigHoldsTheUrlOfTheLastClose)
     EXPECT_EQ(readFile("config.ini"), "\r\n");
 }
 
+TEST_F(MainWindowTest, AUrlFromTheCommandLineFillsTheBoxAsTyping)
+{
+    window_->setUrl("http://www.example.org/file.zip");
+    EXPECT_EQ(box("txtPath")->text(), "http://www.example.org/file.zip");
+    EXPECT_EQ(text("lblHost"), "example.org");
+    EXPECT_EQ(text("lblTipo"), "HTTP");
+}
+
 TEST_F(MainWindowTest, NoConfigLeavesTheUrlEmpty)
 {
     EXPECT_EQ(box("txtPath")->text(), "");
