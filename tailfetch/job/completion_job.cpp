@@ -191,6 +191,7 @@ void CompletionJob::connectNow()
         proxy = proxies.first();
     viaHttpProxy_ = proxy.type() == QNetworkProxy::HttpProxy && !address_->secure;
     proxyLogin_.clear();
+    proxyHost_ = proxy.hostName();
     if (viaHttpProxy_) {
         // Plain http goes to the proxy as a request for the absolute URL;
         // only https needs a tunnel through it.
@@ -338,7 +339,8 @@ void CompletionJob::onSocketError()
 {
     if (!running_ || !socket_)
         return;
-    const QString host = quoted(address_->host);
+    // Through a proxy for plain http, the host reached is the proxy.
+    const QString host = viaHttpProxy_ ? QStringLiteral("%1 (proxy)").arg(quoted(proxyHost_)) : quoted(address_->host);
     switch (socket_->error()) {
     case QAbstractSocket::RemoteHostClosedError:
         return; // the disconnected event tells whether the reply was whole

@@ -113,6 +113,7 @@ private:
     QSslSocket* socket_ = nullptr;
     bool viaHttpProxy_ = false; // plain http through a proxy: absolute target to the proxy
     QByteArray proxyLogin_;
+    QString proxyHost_;
     QString sslProblem_;
     QByteArray buffer_;
     // Decisions taken while the parser hands out bytes, acted on once it returns.
