@@ -319,7 +319,7 @@ void CompletionJob::settle()
         return transportFailed(QStringLiteral("Conexão encerrada antes do fim"),
                                step_ == Step::Range && replyChecked_
                                    ? QStringLiteral("A conexão terminou com %1 de %2 bytes recebidos.")
-                                         .arg(count(received_), count(remoteLength_ - base_))
+                                         .arg(count(received_), count(asked_))
                                    : QStringLiteral("O servidor encerrou a conexão antes de responder."));
     case ReplyParser::Failure::UnknownCoding:
         return fail(QStringLiteral("Resposta em codificação desconhecida"),
@@ -440,8 +440,10 @@ void CompletionJob::lengthReplyArrived()
     else if (const auto date = header.field("Last-Modified"))
         validator_ = QByteArray(date->data(), static_cast<qsizetype>(date->size()));
     step_ = Step::Range;
-    if (planRange())
-        connectNow();
+    if (!planRange())
+        return;
+    asked_ = remoteLength_ - from_;
+    connectNow();
 }
 
 // Where the next range starts: one byte before the first missing one, so that

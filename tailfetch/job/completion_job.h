@@ -138,6 +138,7 @@ private:
     qint64 from_ = 0;      // first byte asked in the current range request
     std::optional<char> overlap_; // what the first received byte must be
     bool overlapWritten_ = false; // the overlap byte is already in the output
+    qint64 asked_ = 0; // body bytes the first range request asked for
     qint64 received_ = 0;
     qint64 written_ = 0;
 };

@@ -206,6 +206,18 @@ TEST_F(CompletionJobTest, RetriesEndAndWhatArrivedStays)
     EXPECT_EQ(files(), (QStringList{"file.bin", "part.bin"}));
 }
 
+TEST_F(CompletionJobTest, AfterTheLastRetryTheMessageCountsWhatArrived)
+{
+    const ScriptedServer::Reply empty{{"HTTP/1.1 206 P\r\nContent-Range: bytes 4-9/10\r\nContent-Length: 6\r\n\r\n"}};
+    ScriptedServer server({{{kHead}}, empty, empty, empty, empty});
+    write("file.bin", "01234");
+    const Outcome outcome = run(fromFile(server.url("f"), "file.bin"));
+    EXPECT_EQ(outcome.status, "Conexão encerrada antes do fim");
+    EXPECT_TRUE(outcome.message.startsWith("A conexão terminou com 0 de 6 bytes recebidos.")) << outcome.message.toStdString();
+    EXPECT_EQ(server.requests.size(), 5);
+    EXPECT_EQ(read("file.bin"), "01234");
+}
+
 TEST_F(CompletionJobTest, LoginsAndAddressesAreSentAsBrowsersSendThem)
 {
     ScriptedServer server({{{"HTTP/1.1 401 Unauthorized\r\nContent-Length: 0\r\n\r\n"}}});
