@@ -18,5 +18,5 @@ replies = {
     "badcoding": (12, b"HTTP/1.1 206 P\r\nTransfer-Encoding: gzip\r\n\r\nxx"),
     "notstatus": (14, b"SSH-2.0-OpenSSH\r\n\r\n"),
 }
-for name, (seed, reply) in replies.items():
-    (out / name).write_bytes(bytes([seed]) + reply)
+for name, (pick, reply) in replies.items():
+    (out / name).write_bytes(bytes([pick]) + reply)

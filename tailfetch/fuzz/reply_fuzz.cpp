@@ -62,13 +62,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2)
         return 0;
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const std::uint8_t seed = data[0];
-    const bool toHead = (seed & 1) != 0;
+    const std::uint8_t pick = data[0];
+    const bool toHead = (pick & 1) != 0;
     const std::string_view reply = input.substr(1);
 
     // Cuts at a stride taken from the first byte, growing as it goes.
     std::vector<std::size_t> cuts;
-    std::size_t step = 1 + (seed >> 1) % 13;
+    std::size_t step = 1 + (pick >> 1) % 13;
     for (std::size_t at = step; at < reply.size(); at += step, step = step % 29 + 1)
         cuts.push_back(at);
     check(read(reply, {}, toHead) == read(reply, cuts, toHead));
@@ -76,14 +76,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The same bytes as a chunked body.
     std::string chunked = "HTTP/1.1 206 Partial Content\r\nTransfer-Encoding: chunked\r\n\r\n";
     std::size_t pos = 0;
-    std::size_t chunk = 1 + seed % 7;
+    std::size_t chunk = 1 + pick % 7;
     static const char* hex = "0123456789abcdef";
     while (pos < reply.size()) {
         const std::size_t n = std::min(chunk, reply.size() - pos);
         std::string sizeText;
         for (std::size_t v = n; v > 0; v /= 16)
             sizeText.insert(sizeText.begin(), hex[v % 16]);
-        chunked.append(sizeText).append(seed & 2 ? ";ext=1\r\n" : "\r\n");
+        chunked.append(sizeText).append(pick & 2 ? ";ext=1\r\n" : "\r\n");
         chunked.append(reply.substr(pos, n)).append("\r\n");
         pos += n;
         chunk = chunk * 3 % 257 + 1;

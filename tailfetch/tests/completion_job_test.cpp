@@ -26,10 +26,10 @@ using testing::Nginx;
 using testing::ScriptedServer;
 using testing::waitUntil;
 
-QByteArray sample(int size, quint32 seed)
+QByteArray sample(int size, quint32 salt)
 {
     QByteArray bytes(size, '\0');
-    quint32 state = seed;
+    quint32 state = salt;
     for (int i = 0; i < size; ++i) {
         state ^= state << 13;
         state ^= state >> 17;
