@@ -361,8 +361,6 @@ void MainWindow::cmbGo_Click()
     connect(job_, &CompletionJob::finished, this, &MainWindow::jobFinished);
 
     HostName_ = suite::fromCp1252(QByteArray::fromStdString(*host));
-    RequestUrl_ = requestUrl;
-    StartByte_ = startByte;
     lblRecebido_->clear();
     lblVelocidade_->clear();
     jobRunning_ = true;

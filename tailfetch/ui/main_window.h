@@ -158,8 +158,6 @@ private:
 
     // Job state; it stays after a job ends.
     QString HostName_;
-    QString RequestUrl_;
-    qint64 StartByte_ = 0;
     qint64 TickCount_ = 0;
     bool SavedFonteOption_ = false;
     bool SavedByteOption_ = false;
