@@ -1,69 +1,41 @@
-// Completes one file in place from a URL, as a user would with "Adquirir a
-// partir de arquivo" and "Gerar novo arquivo" unchecked, and exits when the
-// job ends: 0 when the file was completed. Used to time the whole download
-// path against curl (see compare.sh).
-#include "ui/main_window.h"
+// Completes one file in place from a URL with the completion job, as "Iniciar"
+// does with "Adquirir a partir de arquivo" and "Gerar novo arquivo" unchecked,
+// and exits when the job ends: 0 when the file was completed. Used to time the
+// download path against curl (see compare.sh); no window is involved.
+#include "job/completion_job.h"
 
-#include "common/ui/dialogs.h"
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTimer>
+#include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 
-namespace {
-
-// Messages go to the error stream; nothing here asks the user anything.
-class StderrDialogs final : public suite::Dialogs {
-public:
-    void message(QWidget*, suite::MessageIcon, const QString& title, const QString& text) override
-    {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-    }
-    bool question(QWidget*, suite::MessageIcon, const QString&, const QString&) override { return false; }
-    std::optional<QString> input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFile(QWidget*, const QString&, const QString&) override { return {}; }
-    QString chooseFolder(QWidget*, const QString&) override { return {}; }
-};
-
-} // namespace
-
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s <url> <incomplete file>\n", argv[0]);
         return 2;
     }
-    QTemporaryDir programDir;
-    StderrDialogs dialogs;
-    tailfetch::MainWindow window(programDir.path(), dialogs);
-
-    window.findChild<QLineEdit*>("txtPath")->setText(QString::fromLocal8Bit(argv[1]));
-    window.findChild<QRadioButton*>("optFonte")->click();
-    window.findChild<QLineEdit*>("txtFonte")->setText(QString::fromLocal8Bit(argv[2]));
-    window.findChild<QCheckBox*>("chkSeparar")->click();
-    window.findChild<QPushButton*>("cmbGo")->click();
-    if (!window.downloading())
+    tailfetch::JobRequest request;
+    request.url = QString::fromLocal8Bit(argv[1]);
+    request.source = QString::fromLocal8Bit(argv[2]);
+    request.startByte = QFileInfo(request.source).size();
+    request.inPlace = true;
+    tailfetch::CompletionJob job(request);
+    int code = 1;
+    QObject::connect(&job, &tailfetch::CompletionJob::finished,
+                     [&](bool ok, const QString& status, const QString& message) {
+                         std::fprintf(stderr, "%s\n", qPrintable(status));
+                         if (!ok)
+                             std::fprintf(stderr, "%s\n", qPrintable(message));
+                         code = ok ? 0 : 1;
+                         app.quit();
+                     });
+    const QString why = job.start();
+    if (!why.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(why));
         return 1;
-
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &app, [&] {
-        if (!window.downloading())
-            app.quit();
-    });
-    poll.start(10);
+    }
     app.exec();
-    const QString status = window.findChild<QLabel*>("lblEstado")->text();
-    std::fprintf(stderr, "%s\n", qPrintable(status));
-    return status == QStringLiteral("Download terminado e unido") ? 0 : 1;
+    return code;
 }

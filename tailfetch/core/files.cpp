@@ -1,9 +1,6 @@
 #include "core/files.h"
 
-#include "common/core/file_io.h"
-
 #include <cerrno>
-#include <random>
 #include <system_error>
 #include <vector>
 
@@ -23,18 +20,6 @@ std::string systemReason()
     return errno != 0 ? std::generic_category().message(errno) : std::string("I/O error");
 }
 
-std::filesystem::path freeSibling(const std::filesystem::path& destination)
-{
-    std::random_device device;
-    std::error_code ec;
-    for (;;) {
-        std::filesystem::path candidate = destination;
-        candidate += ".tailfetch-" + std::to_string(device() % 1000000u);
-        if (!std::filesystem::exists(candidate, ec))
-            return candidate;
-    }
-}
-
 std::int64_t fileSize(const std::filesystem::path& path, std::error_code& ec)
 {
     if (!std::filesystem::is_regular_file(path, ec)) {
@@ -45,113 +30,20 @@ std::int64_t fileSize(const std::filesystem::path& path, std::error_code& ec)
     return static_cast<std::int64_t>(std::filesystem::file_size(path, ec));
 }
 
+// Unreadable bytes count as different: nothing is joined on a guess.
+bool sameByteAt(const std::filesystem::path& a, std::int64_t aOffset, const std::filesystem::path& b,
+                std::int64_t bOffset)
+{
+    std::ifstream first(a, std::ios::binary);
+    std::ifstream second(b, std::ios::binary);
+    char x = 0;
+    char y = 1;
+    first.seekg(aOffset);
+    second.seekg(bOffset);
+    return first.get(x) && second.get(y) && x == y;
+}
+
 } // namespace
-
-Spool::~Spool() { discard(); }
-
-bool Spool::open(const std::filesystem::path& destination, std::string* error)
-{
-    discard();
-    std::error_code ec;
-    if (std::filesystem::is_directory(destination, ec)) {
-        setError(error, "it is a folder");
-        return false;
-    }
-    // The finished body is renamed over the destination, which would get
-    // past a write protection that a plain write would meet.
-    if (auto refusal = fileio::writeRefusal(destination)) {
-        setError(error, *refusal);
-        return false;
-    }
-    path_ = freeSibling(destination);
-    errno = 0;
-    out_.open(path_, std::ios::binary | std::ios::trunc);
-    if (!out_) {
-        setError(error, systemReason());
-        path_.clear();
-        return false;
-    }
-    size_ = 0;
-    return true;
-}
-
-bool Spool::write(std::string_view bytes)
-{
-    if (!out_.is_open())
-        return false;
-    out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out_)
-        return false;
-    size_ += static_cast<std::int64_t>(bytes.size());
-    return true;
-}
-
-void Spool::discard()
-{
-    if (out_.is_open())
-        out_.close();
-    if (!path_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
-        path_.clear();
-    }
-    size_ = 0;
-}
-
-bool Spool::finish(std::string* error)
-{
-    if (!out_.is_open()) {
-        setError(error, "nothing was received");
-        return false;
-    }
-    errno = 0;
-    out_.flush();
-    out_.close();
-    if (out_.fail()) {
-        setError(error, systemReason());
-        return false;
-    }
-    return true;
-}
-
-bool Spool::moveOver(const std::filesystem::path& destination, std::string* error)
-{
-    if (!finish(error)) {
-        discard();
-        return false;
-    }
-    std::error_code ec;
-    if (std::filesystem::is_directory(destination, ec)) {
-        setError(error, "it is a folder");
-        discard();
-        return false;
-    }
-    if (auto refusal = fileio::writeRefusal(destination)) {
-        setError(error, *refusal);
-        discard();
-        return false;
-    }
-    std::filesystem::rename(path_, destination, ec);
-    if (ec) {
-        setError(error, ec.message());
-        discard();
-        return false;
-    }
-    path_.clear();
-    size_ = 0;
-    return true;
-}
-
-bool Spool::writeInto(const std::filesystem::path& target, std::int64_t offset, std::string* error)
-{
-    if (!finish(error)) {
-        discard();
-        return false;
-    }
-    const bool done = WriteFileAt(target, path_, offset, error) == WriteAtResult::Done;
-    discard();
-    return done;
-}
 
 WriteAtResult WriteFileAt(const std::filesystem::path& target, const std::filesystem::path& part,
                           std::int64_t offset, std::string* error)
@@ -250,6 +142,10 @@ JoinResult JoinParts(const std::filesystem::path& source, const std::filesystem:
     if (std::filesystem::equivalent(source, part, ec)) {
         setError(error, "both names point to the same file");
         return JoinResult::SameFile;
+    }
+    if (!sameByteAt(source, sourceSize - 1, part, 0)) {
+        setError(error, "the part does not begin with the source's last byte");
+        return JoinResult::NotContinuation;
     }
     switch (WriteFileAt(source, part, sourceSize - 1, error)) {
     case WriteAtResult::Done:

@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <memory>
 
@@ -33,6 +34,7 @@ protected:
         box("txtArquivoFonte")->setText(pathIn(source));
         box("txtRestante")->setText(pathIn(part));
         click(child<QPushButton>(window_.get(), "cmbUnir"));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !window_->joining(); }, 10000));
     }
 };
 
@@ -41,7 +43,7 @@ TEST_F(TailfetchFileSafetyTest, AJoinOntoAReadOnlyFileAndTheSettingsLeaveThemAsT
     OrdinaryUser::openToEveryone(file(""));
     suite::testing::putReadOnly(file("source.bin"), std::string(100, 's'));
     suite::testing::putReadOnly(file("config.ini"), "http://example.org/kept\r\n");
-    writeFile("rest.bin", "rtail");
+    writeFile("rest.bin", "stail");
     start();
 
     OrdinaryUser user;

@@ -38,75 +38,6 @@ std::string pattern(std::size_t size, int salt)
     return bytes;
 }
 
-TEST_F(FilesTest, SpoolReplacesTheDestinationWhole)
-{
-    const fs::path destination = path("new.bin");
-    write(destination, std::string(100, 'o')); // a longer old file loses its tail
-    Spool spool;
-    ASSERT_TRUE(spool.open(destination, nullptr));
-    EXPECT_EQ(spool.path().parent_path(), destination.parent_path());
-    EXPECT_EQ(read(destination), std::string(100, 'o')) << "nothing is written before completion";
-    ASSERT_TRUE(spool.write("abc"));
-    ASSERT_TRUE(spool.write("de"));
-    EXPECT_EQ(spool.size(), 5);
-    ASSERT_TRUE(spool.moveOver(destination, nullptr));
-    EXPECT_EQ(read(destination), "abcde");
-    EXPECT_EQ(entries(), 1u);
-}
-
-TEST_F(FilesTest, DiscardedSpoolLeavesNothingBehind)
-{
-    const fs::path destination = path("new.bin");
-    {
-        Spool spool;
-        ASSERT_TRUE(spool.open(destination, nullptr));
-        spool.write("abc");
-        EXPECT_EQ(entries(), 1u);
-    }
-    EXPECT_EQ(entries(), 0u);
-    Spool spool;
-    ASSERT_TRUE(spool.open(destination, nullptr));
-    spool.discard();
-    EXPECT_EQ(entries(), 0u);
-    EXPECT_FALSE(spool.write("x"));
-}
-
-TEST_F(FilesTest, SpoolCannotOpenWhereNothingCanBeWritten)
-{
-    Spool spool;
-    std::string why;
-    EXPECT_FALSE(spool.open(path("missing") / "new.bin", &why));
-    EXPECT_FALSE(why.empty());
-    fs::create_directory(path("folder"));
-    EXPECT_FALSE(spool.open(path("folder"), &why));
-    EXPECT_EQ(entries(), 1u);
-}
-
-TEST_F(FilesTest, SpoolMovedOntoAFolderFailsAndIsRemoved)
-{
-    Spool spool;
-    ASSERT_TRUE(spool.open(path("target"), nullptr));
-    spool.write("abc");
-    fs::create_directory(path("target"));
-    std::string why;
-    EXPECT_FALSE(spool.moveOver(path("target"), &why));
-    EXPECT_TRUE(fs::is_directory(path("target")));
-    EXPECT_EQ(entries(), 1u);
-}
-
-TEST_F(FilesTest, SpoolWrittenIntoTheIncompleteFileCompletesIt)
-{
-    const std::string original = pattern(5000, 3);
-    const fs::path file = path("movie.avi");
-    write(file, original.substr(0, 1000));
-    Spool spool;
-    ASSERT_TRUE(spool.open(file, nullptr));
-    spool.write(original.substr(999)); // from the file's last byte on
-    ASSERT_TRUE(spool.writeInto(file, 999, nullptr));
-    EXPECT_EQ(read(file), original);
-    EXPECT_EQ(entries(), 1u);
-}
-
 TEST_F(FilesTest, WriteFileAtOverwritesAndGrows)
 {
     write(path("target"), "0123456789");
@@ -134,7 +65,7 @@ TEST_F(FilesTest, WriteFileAtReportsMissingFiles)
 TEST_F(FilesTest, JoinPutsThePartOnTheSourcesLastByte)
 {
     const std::string source = pattern(1000, 1);
-    const std::string part = pattern(501, 9);
+    const std::string part = source.back() + pattern(500, 9);
     write(path("source"), source);
     write(path("part"), part);
     EXPECT_EQ(JoinParts(path("source"), path("part"), nullptr), JoinResult::Done);
@@ -147,9 +78,26 @@ TEST_F(FilesTest, JoinPutsThePartOnTheSourcesLastByte)
 TEST_F(FilesTest, JoinOfOneByteRewritesOnlyTheLastByte)
 {
     write(path("source"), "abcd");
-    write(path("part"), "Z");
+    write(path("part"), "d");
     EXPECT_EQ(JoinParts(path("source"), path("part"), nullptr), JoinResult::Done);
-    EXPECT_EQ(read(path("source")), "abcZ");
+    EXPECT_EQ(read(path("source")), "abcd");
+}
+
+// A part fetched from the first missing byte (length + 1) instead of the last
+// present one would land one byte early and shift everything after the cut.
+TEST_F(FilesTest, JoinRefusesAPartThatDoesNotStartWithTheSourcesLastByte)
+{
+    const std::string whole = pattern(3000, 4);
+    write(path("source"), whole.substr(0, 1000));
+    write(path("part"), whole.substr(1000));
+    std::string why;
+    EXPECT_EQ(JoinParts(path("source"), path("part"), &why), JoinResult::NotContinuation);
+    EXPECT_FALSE(why.empty());
+    EXPECT_EQ(read(path("source")), whole.substr(0, 1000));
+
+    write(path("part"), whole.substr(999));
+    EXPECT_EQ(JoinParts(path("source"), path("part"), nullptr), JoinResult::Done);
+    EXPECT_EQ(read(path("source")), whole);
 }
 
 TEST_F(FilesTest, JoinRefusesMissingEmptyOrSameFiles)

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QSystemTrayIcon>
 #include <QTcpServer>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -51,6 +52,12 @@ protected:
     bool isWhite(const char* name) const
     {
         return box(name)->palette().color(QPalette::Base) == MainWindow::whiteColour();
+    }
+    // The join runs beside the window; its end comes through the event loop.
+    void join()
+    {
+        click(w<QPushButton>("cmbUnir"));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !window_->joining(); }, 10000));
     }
     // Enabled by its own flag, whatever its frame says.
     bool on(const char* name) const { return w(name)->isEnabledTo(w(name)->parentWidget()); }
@@ -315,11 +322,11 @@ TEST_F(MainWindowTest, JoinNeedsBothNames)
 TEST_F(MainWindowTest, JoinWritesThePartAndRestoresTheOptionRules)
 {
     writeFile("source.bin", QByteArray(1000, 's'));
-    writeFile("rest.bin", "r" + QByteArray(500, 't'));
+    writeFile("rest.bin", "s" + QByteArray(500, 't'));
     box("txtArquivoFonte")->setText(pathIn("source.bin"));
     box("txtRestante")->setText(pathIn("rest.bin"));
-    click(w<QPushButton>("cmbUnir"));
-    EXPECT_EQ(readFile("source.bin"), QByteArray(999, 's') + "r" + QByteArray(500, 't'));
+    join();
+    EXPECT_EQ(readFile("source.bin"), QByteArray(1000, 's') + QByteArray(500, 't'));
     EXPECT_EQ(text("lblUnir"), "Pronto");
     EXPECT_EQ(window_->statusLine(), "Pronto");
     EXPECT_TRUE(on("cmbGo"));
@@ -336,7 +343,7 @@ TEST_F(MainWindowTest, AfterAJoinAnUncheckedBoxKeepsDestinoOff)
     click(w<QCheckBox>("chkSeparar"));
     box("txtArquivoFonte")->setText(pathIn("a"));
     box("txtRestante")->setText(pathIn("b"));
-    click(w<QPushButton>("cmbUnir"));
+    join();
     EXPECT_TRUE(on("txtFonte"));
     EXPECT_FALSE(on("txtStart"));
     EXPECT_FALSE(w<QCheckBox>("chkSeparar")->isChecked());
@@ -360,7 +367,7 @@ TEST_F(MainWindowTest, JoinLocksTheWindowWhileItRuns)
         unirOn = on("cmbUnir");
         goOn = on("cmbGo");
     };
-    click(w<QPushButton>("cmbUnir"));
+    join();
     EXPECT_EQ(dialogs_.lastMessage().text, "Arquivos inexistentes");
     EXPECT_EQ(dialogs_.lastMessage().title, "Erro");
     // The message comes while the window is locked; it is unlocked afterwards.
@@ -381,7 +388,7 @@ TEST_F(MainWindowTest, JoinOfAFileOntoItselfIsRefused)
     writeFile("rest.bin", "xyz");
     box("txtArquivoFonte")->setText(pathIn("rest.bin"));
     box("txtRestante")->setText(pathIn("rest.bin"));
-    click(w<QPushButton>("cmbUnir"));
+    join();
     EXPECT_TRUE(dialogs_.lastMessage().text.contains("mesmo arquivo"));
     EXPECT_EQ(readFile("rest.bin"), "xyz");
 }
@@ -399,6 +406,14 @@ TEST_F(MainWindowTest, ConfigHoldsTheUrlOfTheLastClose)
     box("txtPath")->clear();
     window_->close();
     EXPECT_EQ(readFile("config.ini"), "\r\n");
+}
+
+TEST_F(MainWindowTest, AUrlFromTheCommandLineFillsTheBoxAsTyping)
+{
+    window_->setUrl("http://www.example.org/file.zip");
+    EXPECT_EQ(box("txtPath")->text(), "http://www.example.org/file.zip");
+    EXPECT_EQ(text("lblHost"), "example.org");
+    EXPECT_EQ(text("lblTipo"), "HTTP");
 }
 
 TEST_F(MainWindowTest, NoConfigLeavesTheUrlEmpty)

@@ -45,6 +45,17 @@ QString Nginx::url(const QString& file) const
     return QStringLiteral("http://127.0.0.1:%1/%2").arg(port_).arg(file);
 }
 
+QString Nginx::tlsUrl(const QString& file) const
+{
+    return QStringLiteral("https://127.0.0.1:%1/%2").arg(tlsPort_).arg(file);
+}
+
+void Nginx::enableTls(const QString& certificate, const QString& key)
+{
+    certificate_ = certificate;
+    key_ = key;
+}
+
 void Nginx::addFile(const QString& file, const QByteArray& bytes) const
 {
     QFile out(QDir(root()).filePath(file));
@@ -70,8 +81,20 @@ QString Nginx::start()
 QString Nginx::startOnce()
 {
     port_ = freePort();
+    tlsPort_ = certificate_.isEmpty() ? 0 : freePort();
     const QString tmp = dir_.path();
-    const QString config = QStringLiteral(R"(pid %1/nginx.pid;
+    const QString locations = QStringLiteral(R"(
+        root %1/www;
+        location /noranges/ { max_ranges 0; }
+        location /moved/ { rewrite ^/moved/(.*)$ /$1 permanent; }
+        location = /loop { return 302 /loop; }
+        location /tohttps/ { rewrite ^/tohttps/(.*)$ https://127.0.0.1:%2/$1 redirect; }
+        location /tohttp/ { rewrite ^/tohttp/(.*)$ http://127.0.0.1:%3/$1 redirect; }
+)")
+                                  .arg(tmp)
+                                  .arg(tlsPort_)
+                                  .arg(port_);
+    QString config = QStringLiteral(R"(pid %1/nginx.pid;
 error_log %1/error.log;
 events { worker_connections 64; }
 http {
@@ -84,13 +107,23 @@ http {
     default_type application/octet-stream;
     server {
         listen 127.0.0.1:%2;
-        root %1/www;
-        location /noranges/ { max_ranges 0; }
+        %3
     }
-}
 )")
-                               .arg(tmp)
-                               .arg(port_);
+                         .arg(tmp)
+                         .arg(port_)
+                         .arg(locations);
+    if (tlsPort_ != 0)
+        config += QStringLiteral(R"(    server {
+        listen 127.0.0.1:%1 ssl;
+        ssl_certificate %2;
+        ssl_certificate_key %3;
+        %4
+    }
+)")
+                      .arg(tlsPort_)
+                      .arg(certificate_, key_, locations);
+    config += QStringLiteral("}\n");
     QFile file(dir_.filePath(QStringLiteral("nginx.conf")));
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("cannot write the nginx configuration");
@@ -178,6 +211,111 @@ void ScriptedServer::sendNext(QTcpSocket* socket, Reply reply, int index)
         if (alive)
             sendNext(alive, reply, index + 1);
     });
+}
+
+QString makeTestAuthority(const QString& folder, TestAuthority* out)
+{
+    const QDir dir(folder);
+    out->authority = dir.filePath(QStringLiteral("ca.pem"));
+    out->certificate = dir.filePath(QStringLiteral("server.pem"));
+    out->key = dir.filePath(QStringLiteral("server.key"));
+    QFile extensions(dir.filePath(QStringLiteral("server.ext")));
+    if (!extensions.open(QIODevice::WriteOnly))
+        return QStringLiteral("cannot write the certificate extensions");
+    extensions.write("subjectAltName = IP:127.0.0.1, DNS:localhost\nbasicConstraints = CA:FALSE\n");
+    extensions.close();
+    const QString caKey = dir.filePath(QStringLiteral("ca.key"));
+    const QString request = dir.filePath(QStringLiteral("server.csr"));
+    const QList<QStringList> steps = {
+        {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", caKey, "-out", out->authority, "-days", "2",
+         "-subj", "/CN=Tailfetch test authority"},
+        {"req", "-newkey", "rsa:2048", "-nodes", "-keyout", out->key, "-out", request, "-subj", "/CN=127.0.0.1"},
+        {"x509", "-req", "-in", request, "-CA", out->authority, "-CAkey", caKey, "-CAcreateserial", "-out",
+         out->certificate, "-days", "2", "-extfile", extensions.fileName()},
+    };
+    for (const QStringList& arguments : steps) {
+        QProcess openssl;
+        openssl.setProcessChannelMode(QProcess::MergedChannels);
+        openssl.start(QStringLiteral("openssl"), arguments);
+        if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0)
+            return QStringLiteral("openssl failed: ") + QString::fromLocal8Bit(openssl.readAll())
+                   + openssl.errorString();
+    }
+    return {};
+}
+
+ServerProcess::~ServerProcess()
+{
+    if (process_.state() == QProcess::NotRunning)
+        return;
+    process_.terminate();
+    if (!process_.waitForFinished(5000)) {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+}
+
+QString ServerProcess::start(const QString& program, const QStringList& arguments, quint16 port)
+{
+    process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.start(program, arguments);
+    if (!process_.waitForStarted(10000))
+        return program + QStringLiteral(" did not start: ") + process_.errorString();
+    QDeadlineTimer deadline(15000);
+    while (!deadline.hasExpired()) {
+        if (process_.state() != QProcess::Running)
+            return program + QStringLiteral(" stopped: ") + QString::fromLocal8Bit(process_.readAll());
+        QTcpSocket probe;
+        probe.connectToHost(QHostAddress::LocalHost, port);
+        if (probe.waitForConnected(200))
+            return {};
+        QTest::qWait(20);
+    }
+    return program + QStringLiteral(" did not accept connections");
+}
+
+CuttingProxy::CuttingProxy(quint16 target, qint64 cutAfter, int cuts)
+    : target_(target), cutAfter_(cutAfter), cuts_(cuts)
+{
+    server_.listen(QHostAddress::LocalHost, 0);
+    connect(&server_, &QTcpServer::newConnection, this, &CuttingProxy::accept);
+}
+
+QString CuttingProxy::url(const QString& file) const
+{
+    return QStringLiteral("http://127.0.0.1:%1/%2").arg(port()).arg(file);
+}
+
+void CuttingProxy::accept()
+{
+    while (QTcpSocket* client = server_.nextPendingConnection()) {
+        auto* upstream = new QTcpSocket(client);
+        auto passed = std::make_shared<qint64>(0);
+        auto cutting = std::make_shared<bool>(false);
+        connect(client, &QTcpSocket::readyRead, upstream, [this, client, upstream, cutting] {
+            const QByteArray bytes = client->readAll();
+            if (bytes.contains("\r\nRange: ") && !bytes.contains("bytes=0-0") && cutsDone < cuts_) {
+                *cutting = true;
+                ++cutsDone;
+            }
+            upstream->write(bytes);
+        });
+        connect(upstream, &QTcpSocket::readyRead, client, [this, client, upstream, passed, cutting] {
+            QByteArray bytes = upstream->readAll();
+            if (*cutting && *passed + bytes.size() >= cutAfter_) {
+                client->write(bytes.left(cutAfter_ - *passed));
+                client->flush();
+                client->abort();
+                client->deleteLater();
+                return;
+            }
+            *passed += bytes.size();
+            client->write(bytes);
+        });
+        connect(upstream, &QTcpSocket::disconnected, client, [client] { client->disconnectFromHost(); });
+        connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
+        upstream->connectToHost(QHostAddress::LocalHost, target_);
+    }
 }
 
 } // namespace tailfetch::testing

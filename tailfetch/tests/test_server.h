@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QProcess>
+#include <QStringList>
 #include <QString>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -27,13 +28,21 @@ public:
     Nginx();
     ~Nginx();
 
-    // Empty when the server runs, else why it does not.
+    // Serves https too, on tlsPort(), with this certificate. Before start().
+    void enableTls(const QString& certificate, const QString& key);
+
+    // Empty when the server runs, else why it does not. Besides the files
+    // it answers "/moved/<file>" with a 301 to "/<file>", "/loop" with a 302
+    // to itself, "/tohttps/<file>" on http with a 302 to the https server and
+    // "/tohttp/<file>" on https with a 302 back to the http one.
     QString start();
     void stop();
 
     quint16 port() const { return port_; }
+    quint16 tlsPort() const { return tlsPort_; }
     QString root() const;
     QString url(const QString& file) const;
+    QString tlsUrl(const QString& file) const;
     void addFile(const QString& file, const QByteArray& bytes) const;
 
 private:
@@ -42,6 +51,51 @@ private:
     QTemporaryDir dir_;
     QProcess process_;
     quint16 port_ = 0;
+    quint16 tlsPort_ = 0;
+    QString certificate_;
+    QString key_;
+};
+
+// A certificate authority made for one test, and a certificate for
+// 127.0.0.1 and localhost signed by it, as PEM files in `folder`. Empty when
+// all went well, else why not.
+struct TestAuthority {
+    QString authority;   // the authority's certificate
+    QString certificate; // the server's
+    QString key;         // the server's key
+};
+QString makeTestAuthority(const QString& folder, TestAuthority* out);
+
+// Another program serving files on loopback, started and stopped by a test.
+class ServerProcess {
+public:
+    ~ServerProcess();
+    // Starts `program` and waits until `port` takes connections; empty when
+    // it does, else why not.
+    QString start(const QString& program, const QStringList& arguments, quint16 port);
+
+private:
+    QProcess process_;
+};
+
+// Passes connections on to a server on loopback and cuts the first `cuts`
+// replies to ranged requests after `cutAfter` bytes, as a broken link would.
+class CuttingProxy : public QObject {
+    Q_OBJECT
+
+public:
+    CuttingProxy(quint16 target, qint64 cutAfter, int cuts);
+    quint16 port() const { return server_.serverPort(); }
+    QString url(const QString& file) const;
+    int cutsDone = 0;
+
+private:
+    void accept();
+
+    QTcpServer server_;
+    quint16 target_;
+    qint64 cutAfter_;
+    int cuts_;
 };
 
 // A scripted HTTP server for replies no real server gives: each connection

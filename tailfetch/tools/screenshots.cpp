@@ -65,9 +65,10 @@ int main(int argc, char** argv)
 
     // A server that tells a 700 MiB length and then sends the body slowly.
     const qint64 length = 734'003'200;
-    const QByteArray range = "HTTP/1.0 206 Partial Content\r\nContent-Range: bytes 300000-"
+    const QByteArray range = "HTTP/1.1 206 Partial Content\r\nContent-Range: bytes 300000-"
                              + QByteArray::number(length - 1) + "/" + QByteArray::number(length) + "\r\n\r\n";
-    tailfetch::testing::ScriptedServer::Reply body{{range}, false};
+    // The body starts with the file's last byte, fetched again.
+    tailfetch::testing::ScriptedServer::Reply body{{range + "a"}, false};
     for (int i = 0; i < 400; ++i)
         body.pieces.append(QByteArray(48 << 10, 'b'));
     tailfetch::testing::ScriptedServer server(
@@ -90,10 +91,14 @@ int main(int argc, char** argv)
     window.findChild<QPushButton*>("cmbStop")->click();
 
     const QString part = folder + QStringLiteral("/ubuntu-12.04-desktop-i386.iso.resto");
-    writeFile(part, QByteArray(1000, 'c'));
+    // "Parar" kept what arrived; the join is shown on the file as it was.
+    writeFile(source, QByteArray(300'001, 'a'));
+    writeFile(part, "a" + QByteArray(999, 'c'));
     window.findChild<QPushButton*>("cmbJuntar")->click();
     window.findChild<QLineEdit*>("txtArquivoFonte")->setText(source);
     window.findChild<QLineEdit*>("txtRestante")->setText(part);
     window.findChild<QPushButton*>("cmbUnir")->click();
+    if (!tailfetch::testing::waitUntil([&] { return !window.joining(); }, 10000))
+        return 1;
     return save(&window, out.filePath(QStringLiteral("tailfetch-join.png"))) ? 0 : 1;
 }

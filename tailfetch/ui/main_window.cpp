@@ -21,11 +21,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSystemTrayIcon>
-#include <QTcpSocket>
+#include <QThread>
 #include <QTimer>
 
 #include <charconv>
 #include <cmath>
+#include <memory>
 
 namespace tailfetch {
 namespace {
@@ -97,14 +98,6 @@ std::optional<qint64> readStartByte(const QString& text)
 
 QString quoted(const QString& text) { return QStringLiteral("\"") + text + QStringLiteral("\""); }
 
-// "HTTP/1.1 404 Not Found" -> "404 Not Found".
-QString statusWithoutVersion(const std::string& status)
-{
-    const QString text = suite::fromCp1252(QByteArray::fromStdString(status));
-    const qsizetype space = text.indexOf(QLatin1Char(' '));
-    return space < 0 ? text : text.mid(space + 1);
-}
-
 } // namespace
 
 QColor MainWindow::greyColour() { return QApplication::palette().color(QPalette::Active, QPalette::Window); }
@@ -123,8 +116,8 @@ MainWindow::MainWindow(const QString& programDir, suite::Dialogs& dialogs, QWidg
 
 MainWindow::~MainWindow()
 {
-    closeSocket();
-    spool_.discard();
+    releaseJob();
+    waitForJoin();
 }
 
 void MainWindow::buildControls()
@@ -270,10 +263,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // file that cannot be written only means the URL is not remembered.
     fileio::writeAtomically(suite::toPath(QDir(programDir_).filePath(QStringLiteral("config.ini"))),
                             (suite::toCp1252(txtPath_->text()) + "\r\n").toStdString());
-    // A running download is dropped; its spool goes with it.
+    // A running download stops; what it wrote so far stays. A join is let
+    // finish: cut short, it would leave the file half written.
     tmr_->stop();
-    closeSocket();
-    spool_.discard();
+    releaseJob();
+    waitForJoin();
     jobRunning_ = false;
     event->accept();
     emit closed();
@@ -308,14 +302,27 @@ void MainWindow::cmbGo_Click()
         const QFileInfo source(txtFonte_->text());
         if (!source.isFile())
             return refuse();
-        startByte = source.size();
+        // An empty file is completed from its first byte; there is no last
+        // byte to fetch again.
+        startByte = std::max<qint64>(source.size(), 1);
     } else {
         return refuse();
     }
-    if (url.isEmpty() || !host || host->empty() || !url.startsWith(QStringLiteral("http")))
+    const auto address = WebAddress::fromText(requestUrl);
+    if (url.isEmpty() || !host || host->empty() || !url.startsWith(QStringLiteral("http")) || !address)
         return refuse();
     if (chkSeparar_->isChecked() && txtDestino_->text().isEmpty())
         return refuse();
+    // No server can answer a range that starts before the file.
+    if (optByte_->isChecked() && startByte < 1) {
+        lblEstado_->setText(QStringLiteral("Byte inicial fora do arquivo"));
+        refreshStatusLine();
+        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
+                         QStringLiteral("O byte inicial deve ser 1 ou mais; foi digitado %1.\n%2")
+                             .arg(startByte)
+                             .arg(kNothingChanged));
+        return;
+    }
     // A new file named like the incomplete one would replace it with its own tail.
     if (chkSeparar_->isChecked() && !txtFonte_->text().isEmpty()
         && QFileInfo(txtDestino_->text()) == QFileInfo(txtFonte_->text())) {
@@ -323,40 +330,55 @@ void MainWindow::cmbGo_Click()
                          QStringLiteral("O novo arquivo não pode ser o próprio arquivo incompleto."));
         return;
     }
-
-    // The body is collected beside the file it is meant for; a place that
-    // cannot take it is found out now, before anything is asked of the server.
-    toNewFile_ = chkSeparar_->isChecked();
-    targetText_ = toNewFile_ ? txtDestino_->text() : txtFonte_->text();
-    target_ = suite::toPath(targetText_);
-    std::string why;
-    if (!spool_.open(target_, &why)) {
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
-                         QStringLiteral("Não é possível gravar em %1 (%2).")
-                             .arg(quoted(targetText_), QString::fromStdString(why)));
-        return;
+    bool plainLogin = false;
+    if (!address->login.isEmpty() && !address->secure) {
+        plainLogin = dialogs_.question(
+            this, suite::MessageIcon::Exclamation, QStringLiteral("Atenção"),
+            QStringLiteral("O endereço traz usuário e senha. Por http:// eles seguem sem criptografia e podem "
+                           "ser lidos no caminho. Enviar assim mesmo?"));
+        if (!plainLogin)
+            return;
     }
 
+    JobRequest request;
+    request.url = requestUrl;
+    request.startByte = startByte;
+    request.inPlace = !chkSeparar_->isChecked();
+    request.source = optFonte_->isChecked() ? txtFonte_->text() : QString();
+    request.destination = txtDestino_->text();
+    request.plainLoginAllowed = plainLogin;
+
+    releaseJob();
+    job_ = new CompletionJob(request, tuning_, this);
+    const QString why = job_->start();
+    if (!why.isEmpty()) {
+        releaseJob();
+        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"), why);
+        return;
+    }
+    connect(job_, &CompletionJob::statusChanged, this, &MainWindow::jobStatusChanged);
+    connect(job_, &CompletionJob::progress, this, &MainWindow::jobProgress);
+    connect(job_, &CompletionJob::hostChanged, lblHost_, &QLabel::setText);
+    connect(job_, &CompletionJob::finished, this, &MainWindow::jobFinished);
+
     HostName_ = suite::fromCp1252(QByteArray::fromStdString(*host));
-    RequestUrl_ = requestUrl;
-    StartByte_ = startByte;
-    ConnectStep_ = 1;
-    lblEstado_->clear();
     lblRecebido_->clear();
     lblVelocidade_->clear();
-    refreshStatusLine();
     jobRunning_ = true;
-    reply_.reset();
-    headBuffer_.clear();
-    connectToServer();
     DesabilitaDown();
+    // The job is connecting already; its next step is reported from the
+    // event loop.
     lblEstado_->setText(QStringLiteral("Conectando..."));
     refreshStatusLine();
     TickCount_ = 0;
+    lastReceived_ = 0;
+    jobClock_.start();
 }
 
 void MainWindow::cmbStop_Click()
 {
+    // What arrived stays where it was written.
+    releaseJob();
     lblEstado_->setText(QStringLiteral("Download Cancelado"));
     lblVelocidade_->setText(QStringLiteral("Parado"));
     refreshStatusLine();
@@ -364,19 +386,17 @@ void MainWindow::cmbStop_Click()
     tmr_->stop();
     TickCount_ = 0;
     applySavedOptions();
-    closeSocket();
-    spool_.discard();
     jobRunning_ = false;
 }
 
 void MainWindow::tmr_Timer()
 {
     ++TickCount_;
-    const qint64 received = reply_ ? reply_->receivedTotal() : 0;
-    const double speed = numbers::roundHalfEven(static_cast<double>(received) / static_cast<double>(TickCount_));
-    lblVelocidade_->setText(suite::groupedNumber(static_cast<qint64>(speed)) + QStringLiteral(" bytes/seg"));
-    refreshStatusLine();
+    const qint64 received = job_ ? job_->received() : lastReceived_;
+    showSpeed(static_cast<double>(received) / static_cast<double>(TickCount_));
 }
+
+void MainWindow::setUrl(const QString& url) { txtPath_->setText(url); }
 
 void MainWindow::txtPath_Change()
 {
@@ -499,233 +519,64 @@ void MainWindow::setStatusLine(const QString& text)
     tray_->setToolTip(statusLine_);
 }
 
-// ---------------------------------------------------------------- the exchange
+// ---------------------------------------------------------------- the job's reports
 
-void MainWindow::connectToServer()
+void MainWindow::jobStatusChanged(const QString& status)
 {
-    closeSocket();
-    WS_ = new QTcpSocket(this);
-    WS_->setObjectName(QStringLiteral("WS"));
-    // A disk slower than the network makes the server wait rather than
-    // piling the body up in memory.
-    WS_->setReadBufferSize(1 << 20);
-    connect(WS_, &QTcpSocket::connected, this, &MainWindow::WS_Connect);
-    connect(WS_, &QTcpSocket::readyRead, this, &MainWindow::WS_DataArrival);
-    connect(WS_, &QTcpSocket::errorOccurred, this, &MainWindow::WS_Error);
-    connect(WS_, &QTcpSocket::disconnected, this, &MainWindow::WS_Closed);
-    const Endpoint endpoint = ConnectEndpoint(suite::toCp1252(HostName_).toStdString());
-    if (endpoint.port == 0) {
-        // Reported from the event loop, as any other failure to connect.
-        QTimer::singleShot(0, this, [this] {
-            if (jobRunning_)
-                failJob(QStringLiteral("Porta inválida"),
-                        QStringLiteral("A porta escrita em %1 não é válida.\n%2")
-                            .arg(quoted(HostName_), kNothingChanged));
-        });
-        return;
-    }
-    WS_->connectToHost(suite::fromCp1252(QByteArray::fromStdString(endpoint.host)), endpoint.port);
-}
-
-// A closed socket reports nothing more: the next connection gets a new one.
-void MainWindow::closeSocket()
-{
-    if (!WS_)
-        return;
-    WS_->disconnect(this);
-    WS_->abort();
-    WS_->deleteLater();
-    WS_ = nullptr;
-}
-
-void MainWindow::WS_Connect()
-{
-    if (ConnectStep_ == 1) {
-        RequestKind_ = QStringLiteral("HEAD");
-        headBuffer_.clear();
-        WS_->write(QByteArray::fromStdString(HeadRequest(suite::toCp1252(RequestUrl_).toStdString())));
-    } else {
-        RequestKind_ = QStringLiteral("GET");
-        reply_.emplace(StartByte_, ContentLength_);
-        WS_->write(QByteArray::fromStdString(
-            GetRequest(suite::toCp1252(RequestUrl_).toStdString(), StartByte_, ContentLength_)));
-    }
-}
-
-void MainWindow::WS_DataArrival()
-{
-    if (!jobRunning_ || !WS_)
-        return;
-    if (RequestKind_ == QStringLiteral("HEAD") && ConnectStep_ == 1)
-        headerArrived();
-    else if (RequestKind_ == QStringLiteral("GET") && reply_)
-        bodyArrived();
-}
-
-void MainWindow::headerArrived()
-{
-    lblEstado_->setText(QStringLiteral("Cabeçalho..."));
+    lblEstado_->setText(status);
     refreshStatusLine();
-    headBuffer_ += WS_->readAll();
-    // The header may come in several pieces; it is read once it is whole.
-    const qint64 length = GetHeaderLength(std::string_view(headBuffer_.constData(), headBuffer_.size()));
-    if (length == 0) {
-        if (static_cast<std::size_t>(headBuffer_.size()) > kMaxHeaderBytes)
-            failJob(QStringLiteral("Resposta inválida do servidor"),
-                    QStringLiteral("A resposta do servidor não é um cabeçalho HTTP.\n") + kNothingChanged);
-        return;
-    }
-    const HeadInfo info = ReadHeadReply(std::string_view(headBuffer_.constData(), static_cast<std::size_t>(length)));
-    switch (info.problem) {
-    case HeadInfo::Problem::BadStatus:
-        return failJob(QStringLiteral("Erro do servidor: ") + statusWithoutVersion(info.status),
-                       QStringLiteral("O servidor respondeu %1 ao pedido do tamanho do arquivo.\n%2")
-                           .arg(quoted(suite::fromCp1252(QByteArray::fromStdString(info.status))),
-                                kNothingChanged));
-    case HeadInfo::Problem::NoLength:
-        return failJob(QStringLiteral("Tamanho do arquivo desconhecido"),
-                       QStringLiteral("O servidor não informou um tamanho válido para o arquivo "
-                                      "(Content-Length).\n")
-                           + kNothingChanged);
-    case HeadInfo::Problem::None:
-        break;
-    }
-    ContentLength_ = info.contentLength;
-    // No server can answer a range that starts before the file; the request
-    // would only bring back an error or the whole file.
-    if (StartByte_ < 1)
-        return failJob(QStringLiteral("Byte inicial fora do arquivo"),
-                       QStringLiteral("O byte inicial deve ser 1 ou mais; foi digitado %1.\n%2")
-                           .arg(StartByte_)
-                           .arg(kNothingChanged));
-    if (ExpectedBody(StartByte_, ContentLength_) <= 0)
-        return failJob(QStringLiteral("Nada a baixar"),
-                       QStringLiteral("O arquivo no servidor tem %1 bytes; não há nada a partir do byte %2.\n%3")
-                           .arg(suite::groupedNumber(ContentLength_), suite::groupedNumber(StartByte_),
-                                kNothingChanged));
-    ConnectStep_ = 2;
-    connectToServer();
 }
 
-void MainWindow::bodyArrived()
+void MainWindow::jobProgress(qint64 received)
 {
     if (!tmr_->isActive())
         tmr_->start();
-    lblEstado_->setText(QStringLiteral("Baixando arquivo - ") + suite::groupedNumber(reply_->expectedBody())
-                        + QStringLiteral(" bytes"));
-    const QByteArray bytes = WS_->readAll();
-    const auto state = reply_->feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                    [this](std::string_view run) { return spool_.write(run); });
-    lblRecebido_->setText(suite::groupedNumber(reply_->shownReceived()));
+    lastReceived_ = received;
+    lblRecebido_->setText(suite::groupedNumber(received));
     refreshStatusLine();
-    if (state == RangeReply::State::Complete) {
-        tmr_->stop();
-        completeDownload();
-    } else if (state == RangeReply::State::Failed) {
-        failReply();
-    }
 }
 
-void MainWindow::WS_Error(QAbstractSocket::SocketError error)
+void MainWindow::jobFinished(bool ok, const QString& status, const QString& message)
 {
-    if (!jobRunning_)
-        return;
-    switch (error) {
-    case QAbstractSocket::RemoteHostClosedError:
-        return; // the disconnected event tells whether the reply was whole
-    case QAbstractSocket::HostNotFoundError:
-        return failJob(QStringLiteral("Host não encontrado"),
-                       QStringLiteral("O host %1 não foi encontrado.\n%2").arg(quoted(HostName_), kNothingChanged));
-    case QAbstractSocket::ConnectionRefusedError:
-        return failJob(QStringLiteral("Conexão recusada"),
-                       QStringLiteral("O host %1 recusou a conexão.\n%2").arg(quoted(HostName_), kNothingChanged));
-    default:
-        return failJob(QStringLiteral("Erro de conexão"),
-                       QStringLiteral("A conexão com %1 falhou: %2.\n%3")
-                           .arg(quoted(HostName_), WS_ ? WS_->errorString() : QString(), kNothingChanged));
+    tmr_->stop();
+    lastReceived_ = job_ ? job_->received() : lastReceived_;
+    // A job shorter than one tick still shows how fast it went.
+    if (TickCount_ == 0 && lastReceived_ > 0) {
+        const double seconds = std::max<qint64>(jobClock_.elapsed(), 1) / 1000.0;
+        showSpeed(static_cast<double>(lastReceived_) / seconds);
     }
-}
-
-void MainWindow::WS_Closed()
-{
-    if (!jobRunning_ || !WS_)
-        return;
-    // The last bytes may complete the HEAD reply, which moves the job on to a
-    // new connection; the end of this one then means nothing.
-    const QTcpSocket* closing = WS_;
-    if (WS_->bytesAvailable() > 0)
-        WS_DataArrival();
-    if (!jobRunning_ || WS_ != closing)
-        return;
-    if (RequestKind_ == QStringLiteral("GET") && reply_) {
-        reply_->closed();
-        return failReply();
-    }
-    failJob(QStringLiteral("Conexão encerrada antes do fim"),
-            QStringLiteral("O servidor encerrou a conexão antes de informar o tamanho do arquivo.\n")
-                + kNothingChanged);
-}
-
-void MainWindow::completeDownload()
-{
-    std::string why;
-    const bool written = toNewFile_ ? spool_.moveOver(target_, &why)
-                                    : spool_.writeInto(target_, StartByte_ - 1, &why);
-    if (!written)
-        return failJob(QStringLiteral("Falha ao gravar"),
-                       QStringLiteral("Não foi possível gravar o arquivo %1 (%2). O que já estava no disco "
-                                      "não foi alterado.")
-                           .arg(quoted(targetText_), QString::fromStdString(why)));
-    lblEstado_->setText(toNewFile_ ? QStringLiteral("Download terminado")
-                                   : QStringLiteral("Download terminado e unido"));
+    releaseJob();
+    if (!ok)
+        return failJob(status, message);
+    lblEstado_->setText(status);
     refreshStatusLine();
     endJob();
 }
 
-void MainWindow::failReply()
+void MainWindow::showSpeed(double bytesPerSecond)
 {
-    if (reply_->sinkFailed())
-        return failJob(QStringLiteral("Falha ao gravar"),
-                       QStringLiteral("Não foi possível guardar os bytes recebidos ao lado de %1.\n%2")
-                           .arg(quoted(targetText_), kNothingChanged));
-    const QString status = suite::fromCp1252(QByteArray::fromStdString(reply_->statusText()));
-    switch (reply_->failure()) {
-    case RangeReply::Failure::BadStatus:
-        if (ParseStatusLine(reply_->statusText())->code == 200)
-            return failJob(QStringLiteral("O servidor não aceita intervalos"),
-                           QStringLiteral("O servidor ignorou o pedido de intervalo (Range) e enviaria o "
-                                          "arquivo inteiro.\n")
-                               + kNothingChanged);
-        return failJob(QStringLiteral("Erro do servidor: ") + statusWithoutVersion(reply_->statusText()),
-                       QStringLiteral("O servidor respondeu %1 ao pedido dos bytes que faltam.\n%2")
-                           .arg(quoted(status), kNothingChanged));
-    case RangeReply::Failure::RangeMismatch:
-        return failJob(QStringLiteral("Intervalo diferente do pedido"),
-                       QStringLiteral("O servidor enviou outro trecho do arquivo que o pedido.\n") + kNothingChanged);
-    case RangeReply::Failure::BadHeader:
-        return failJob(QStringLiteral("Resposta inválida do servidor"),
-                       QStringLiteral("A resposta do servidor não é um cabeçalho HTTP.\n") + kNothingChanged);
-    case RangeReply::Failure::TooMuchBody:
-        return failJob(QStringLiteral("O servidor enviou bytes a mais"),
-                       QStringLiteral("O servidor enviou mais que os %1 bytes pedidos.\n%2")
-                           .arg(suite::groupedNumber(reply_->expectedBody()), kNothingChanged));
-    case RangeReply::Failure::ClosedEarly:
-        return failJob(QStringLiteral("Conexão encerrada antes do fim"),
-                       QStringLiteral("A conexão terminou com %1 de %2 bytes recebidos.\n%3")
-                           .arg(suite::groupedNumber(reply_->bodyReceived()),
-                                suite::groupedNumber(reply_->expectedBody()), kNothingChanged));
-    case RangeReply::Failure::NothingToAsk:
-    case RangeReply::Failure::None:
-        break;
-    }
-    failJob(QStringLiteral("Nada a baixar"), kNothingChanged);
+    const double speed = numbers::roundHalfEven(bytesPerSecond);
+    lblVelocidade_->setText(suite::groupedNumber(static_cast<qint64>(speed)) + QStringLiteral(" bytes/seg"));
+    refreshStatusLine();
+}
+
+// The job may be the one reporting right now; it goes once its signal returns.
+void MainWindow::releaseJob()
+{
+    if (!job_)
+        return;
+    job_->disconnect(this);
+    if (job_->running())
+        job_->stop();
+    job_->deleteLater();
+    job_ = nullptr;
 }
 
 void MainWindow::failJob(const QString& status, const QString& message)
 {
     tmr_->stop();
     TickCount_ = 0;
-    spool_.discard();
+    releaseJob();
     lblEstado_->setText(status);
     lblVelocidade_->setText(QStringLiteral("Parado"));
     refreshStatusLine();
@@ -738,7 +589,6 @@ void MainWindow::endJob()
     jobRunning_ = false;
     HabilitaDown();
     applySavedOptions();
-    closeSocket();
 }
 
 // ---------------------------------------------------------------- the join panel
@@ -776,14 +626,22 @@ void MainWindow::cmbUnir_Click()
     SavedFonteOption_ = optFonte_->isChecked();
     SavedByteOption_ = optByte_->isChecked();
     DesabilitaUnir();
-    lblUnir_->repaint();
 
-    std::string why;
-    const JoinResult result =
-        JoinParts(suite::toPath(txtArquivoFonte_->text()), suite::toPath(txtRestante_->text()), &why);
+    // The join runs beside the window, which stays locked until it ends.
+    auto outcome = std::make_shared<JoinOutcome>();
+    const std::filesystem::path source = suite::toPath(txtArquivoFonte_->text());
+    const std::filesystem::path part = suite::toPath(txtRestante_->text());
+    joinThread_ = QThread::create([outcome, source, part] { outcome->result = JoinParts(source, part, &outcome->why); });
+    connect(joinThread_, &QThread::finished, this, [this, outcome] { joinFinished(*outcome); });
+    joinThread_->start();
+}
+
+void MainWindow::joinFinished(const JoinOutcome& outcome)
+{
+    waitForJoin();
     // The window stays locked while a failure is reported and is unlocked
     // once the user has read the message.
-    switch (result) {
+    switch (outcome.result) {
     case JoinResult::Done:
         lblUnir_->setText(QStringLiteral("Pronto"));
         setStatusLine(lblUnir_->text());
@@ -796,14 +654,30 @@ void MainWindow::cmbUnir_Click()
         dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
                          QStringLiteral("\"Arquivo Fonte:\" e \"Restante:\" são o mesmo arquivo."));
         break;
+    case JoinResult::NotContinuation:
+        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
+                         QStringLiteral("O primeiro byte de \"Restante:\" não é o último byte de \"Arquivo Fonte:\": "
+                                        "a parte não foi baixada a partir do fim deste arquivo (use \"Adquirir a "
+                                        "partir de arquivo\", ou o tamanho do arquivo em \"Iniciar no byte:\"). "
+                                        "O arquivo ficou como estava."));
+        break;
     case JoinResult::WriteFailed:
         dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
                          QStringLiteral("Não foi possível gravar em %1 (%2). O arquivo ficou como estava.")
-                             .arg(quoted(txtArquivoFonte_->text()), QString::fromStdString(why)));
+                             .arg(quoted(txtArquivoFonte_->text()), QString::fromStdString(outcome.why)));
         break;
     }
     HabilitaUnir();
     applySavedOptions();
+}
+
+void MainWindow::waitForJoin()
+{
+    if (!joinThread_)
+        return;
+    joinThread_->wait();
+    joinThread_->deleteLater();
+    joinThread_ = nullptr;
 }
 
 void MainWindow::DesabilitaUnir()

@@ -2,15 +2,14 @@
 
 #include "core/files.h"
 #include "core/http_range.h"
+#include "job/completion_job.h"
 
-#include <QAbstractSocket>
-#include <QByteArray>
 #include <QColor>
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 
-#include <filesystem>
-#include <optional>
+#include <string>
 
 class QAction;
 class QCheckBox;
@@ -21,7 +20,7 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QSystemTrayIcon;
-class QTcpSocket;
+class QThread;
 class QTimer;
 
 namespace suite {
@@ -55,6 +54,11 @@ public:
     QString statusLine() const { return statusLine_; }
     bool joinPanelOpen() const { return joinPanelOpen_; }
     bool downloading() const { return jobRunning_; }
+    bool joining() const { return joinThread_ != nullptr; }
+    // Puts a URL into the box as if typed, for a URL given on the command line.
+    void setUrl(const QString& url);
+    // Timeouts and retry waits of the jobs started from now on.
+    void setJobTuning(const JobTuning& tuning) { tuning_ = tuning; }
     QSystemTrayIcon* trayIcon() const { return tray_; }
 
 signals:
@@ -84,17 +88,12 @@ private:
     void refreshStatusLine();
     void setStatusLine(const QString& text);
 
-    // The exchange.
-    void connectToServer();
-    void closeSocket();
-    void WS_Connect();
-    void WS_DataArrival();
-    void WS_Error(QAbstractSocket::SocketError error);
-    void WS_Closed();
-    void headerArrived();
-    void bodyArrived();
-    void completeDownload();
-    void failReply();
+    // The job's reports.
+    void jobStatusChanged(const QString& status);
+    void jobProgress(qint64 received);
+    void jobFinished(bool ok, const QString& status, const QString& message);
+    void showSpeed(double bytesPerSecond);
+    void releaseJob();
     void failJob(const QString& status, const QString& message);
     void endJob();
 
@@ -103,6 +102,12 @@ private:
     void cmbUnir_Click();
     void cmbArquivoFonte_Click();
     void cmbRestante_Click();
+    struct JoinOutcome {
+        JoinResult result = JoinResult::Missing;
+        std::string why;
+    };
+    void joinFinished(const JoinOutcome& outcome);
+    void waitForJoin();
     void DesabilitaUnir();
     void HabilitaUnir();
 
@@ -150,16 +155,9 @@ private:
     QAction* mnuShow_ = nullptr;
     QAction* mnuExit_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
-    QTcpSocket* WS_ = nullptr;
 
-    // Job state; it stays after a job ends, and ContentLength is only
-    // replaced by the next HEAD reply.
+    // Job state; it stays after a job ends.
     QString HostName_;
-    QString RequestUrl_;
-    QString RequestKind_;
-    int ConnectStep_ = 0;
-    qint64 StartByte_ = 0;
-    qint64 ContentLength_ = 0;
     qint64 TickCount_ = 0;
     bool SavedFonteOption_ = false;
     bool SavedByteOption_ = false;
@@ -167,12 +165,11 @@ private:
     bool joinPanelOpen_ = false;
 
     bool jobRunning_ = false;
-    bool toNewFile_ = true;
-    std::filesystem::path target_;
-    QString targetText_;
-    QByteArray headBuffer_;
-    std::optional<RangeReply> reply_;
-    Spool spool_;
+    CompletionJob* job_ = nullptr;
+    JobTuning tuning_;
+    qint64 lastReceived_ = 0;
+    QElapsedTimer jobClock_;
+    QThread* joinThread_ = nullptr;
 };
 
 } // namespace tailfetch

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "core/http_reply.h"
+#include "job/web_address.h"
+
+#include <QFile>
+#include <QList>
+#include <QObject>
+#include <QSslCertificate>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QSslSocket;
+class QTimer;
+
+namespace tailfetch {
+
+// What one completion is asked to do.
+struct JobRequest {
+    QString url;
+    // 1-based position in the whole file of the first byte to fetch. With an
+    // incomplete file named in `source` and fetching from its length, the
+    // first fetched byte is the file's last byte again.
+    qint64 startByte = 1;
+    // The incomplete file. In place, the bytes go straight after its end;
+    // otherwise it is only read, to check the first fetched byte against it.
+    QString source;
+    bool inPlace = false;
+    QString destination; // the new file, when not in place
+    // A login written in an http:// URL travels readable by anyone between;
+    // it is sent only when the user agreed to that.
+    bool plainLoginAllowed = false;
+};
+
+// Knobs that only tests and the benchmark turn.
+struct JobTuning {
+    int silenceMs = 30000;                    // a connection or reply this long silent has failed
+    QList<int> retryWaitsMs{2000, 5000, 10000}; // one wait per automatic retry
+    int maxRedirects = 10;
+    QList<QSslCertificate> extraAuthorities; // trusted besides the system's store
+};
+
+// One download that completes a file: asks the length, fetches the missing
+// bytes with a ranged request and writes them as they arrive. It owns the
+// connection, the reply checks, redirects, retries and the writes, and only
+// reports through its signals. Bytes written stay written: a broken
+// connection is resumed from the new end, and "stop" keeps them.
+class CompletionJob : public QObject {
+    Q_OBJECT
+
+public:
+    CompletionJob(JobRequest request, JobTuning tuning = {}, QObject* parent = nullptr);
+    ~CompletionJob() override;
+
+    // Starts the exchange; the job reports from the event loop from now on.
+    // A job that cannot begin (an address that is not http or https, an
+    // output that cannot be opened) answers why, and nothing was sent.
+    QString start();
+    // Ends the job at once, keeping the bytes written so far. No signal follows.
+    void stop();
+
+    bool running() const { return running_; }
+    // Body bytes received over all attempts, checked replies only.
+    qint64 received() const { return received_; }
+    qint64 remoteLength() const { return remoteLength_; }
+    // Where the new-file mode collects the bytes until the file is whole.
+    static QString partialName(const QString& destination);
+
+signals:
+    // A new step, worded for the status label.
+    void statusChanged(const QString& status);
+    void hostChanged(const QString& host);
+    void progress(qint64 received);
+    // The job ended on its own: `status` for the status label; `message`
+    // explains a failure.
+    void finished(bool ok, const QString& status, const QString& message);
+
+private:
+    enum class Step { Length, Range };
+
+    void removeLeftovers();
+    bool openOutput(QString* why);
+    void connectNow();
+    void sendRequest();
+    void dropConnection();
+    void onReadyRead();
+    void onSocketError();
+    void onDisconnected();
+    void onSilence();
+    void consume(const QByteArray& bytes);
+    void lengthReplyArrived();
+    void settle();
+    // Whether the header of the range reply lets its body in; else a failure
+    // or a redirect is left pending.
+    bool acceptRangeHeader();
+    bool takeBody(std::string_view run);
+    void bodyComplete();
+    bool followRedirect();
+    bool planRange();
+    void transportFailed(const QString& status, const QString& message);
+    void fail(const QString& status, const QString& message);
+    void succeed();
+    void closeOutput(bool keepPartial);
+    void moveOutputToDestination(std::error_code& ec);
+    QString keptNote() const;
+    QString statusWithoutVersion() const;
+
+    JobRequest request_;
+    JobTuning tuning_;
+    std::optional<WebAddress> address_;
+    bool running_ = false;
+    QSslSocket* socket_ = nullptr;
+    bool viaHttpProxy_ = false; // plain http through a proxy: absolute target to the proxy
+    QByteArray proxyLogin_;
+    QString proxyHost_;
+    QString sslProblem_;
+    QByteArray buffer_;
+    // Decisions taken while the parser hands out bytes, acted on once it returns.
+    std::optional<std::pair<QString, QString>> pendingFailure_;
+    bool pendingRedirect_ = false;
+    bool firstByteSeen_ = false;
+    QTimer* silence_ = nullptr;
+    QTimer* retryTimer_ = nullptr;
+    std::optional<ReplyParser> parser_;
+    Step step_ = Step::Length;
+    bool headRefused_ = false;  // the server answers HEAD with 405 or 501
+    bool replyChecked_ = false; // the reply's header has been accepted
+    int redirects_ = 0;
+    bool movedHost_ = false;
+    int retries_ = 0;
+
+    QFile output_;
+    QString outputName_; // the file the bytes go into now
+    qint64 base_ = 0;    // 0-based offset in the whole file of the output's first byte
+    qint64 remoteLength_ = -1;
+    QByteArray validator_; // ETag or Last-Modified of the first reply
+    qint64 from_ = 0;      // first byte asked in the current range request
+    std::optional<char> overlap_; // what the first received byte must be
+    bool overlapWritten_ = false; // the overlap byte is already in the output
+    qint64 asked_ = 0; // body bytes the first range request asked for
+    qint64 received_ = 0;
+    qint64 written_ = 0;
+};
+
+} // namespace tailfetch
