@@ -319,8 +319,12 @@ void buildView(const ImageGrid& grid, ChannelView view, std::uint32_t* out, Prog
                 out[i] = 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
             }
         } else {
+            const int shift = view == ChannelView::Alpha ? 24
+                : view == ChannelView::Red               ? 0
+                : view == ChannelView::Green             ? 8
+                                                         : 16;
             for (std::size_t i = done; i < done + count; ++i)
-                out[i] = 0xFF000000u | (cells[i] >> 24) * 0x010101u;
+                out[i] = 0xFF000000u | ((cells[i] >> shift) & 0xFFu) * 0x010101u;
         }
         done += count;
         if (progress != nullptr)
