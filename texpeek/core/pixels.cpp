@@ -66,7 +66,7 @@ void* mapLarge(std::size_t bytes, std::size_t& mappedBytes)
 }
 #endif
 
-std::uint32_t swapBytes32(std::uint32_t v)
+[[maybe_unused]] std::uint32_t swapBytes32(std::uint32_t v)
 {
     return (v >> 24) | ((v >> 8) & 0xFF00u) | ((v << 8) & 0xFF0000u) | (v << 24);
 }

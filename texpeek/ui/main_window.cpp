@@ -872,6 +872,9 @@ void MainWindow::showPixel(std::optional<QPoint> pixel)
 
 void MainWindow::rememberRecent(const QString& path)
 {
+    // Without a program folder there is nowhere to keep the list.
+    if (programDir_.isEmpty())
+        return;
     QSettings settings(settingsPath(programDir_), QSettings::IniFormat);
     QStringList recent = settings.value(kRecentKey).toStringList();
     recent.removeAll(path);
@@ -885,6 +888,10 @@ void MainWindow::rememberRecent(const QString& path)
 void MainWindow::fillRecentMenu()
 {
     menRecentes_->clear();
+    if (programDir_.isEmpty()) {
+        menRecentes_->setEnabled(false);
+        return;
+    }
     const QSettings settings(settingsPath(programDir_), QSettings::IniFormat);
     const QStringList recent = settings.value(kRecentKey).toStringList();
     for (int i = 0; i < recent.size(); ++i) {
