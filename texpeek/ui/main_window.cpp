@@ -494,6 +494,9 @@ void MainWindow::openFile(const QString& path)
 void MainWindow::failOpen(const QString& reason)
 {
     lblArquivo_->setText(reason);
+    // Closing the window stopped the open; there is nobody left to tell.
+    if (closeWhenDone_)
+        return;
     dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Abrir"),
                      QStringLiteral("Erro ao abrir arquivo"));
 }
@@ -517,8 +520,7 @@ void MainWindow::openSteps(const QString& path)
         job_->onWindow([this, header] { header_ = header; });
 
         const PixelFormat* format = file->pixelFormat();
-        if (header.width < 0 || header.height < 0 || (format == nullptr && header.width > 0 && header.height > 0
-                                                      && std::int64_t{header.width} * header.height > INT32_MAX))
+        if (header.width < 0 || header.height < 0)
             throw OpenFailed{QStringLiteral("Tamanho inválido: %1 x %2").arg(header.width).arg(header.height)};
         if (std::int64_t{header.width} * header.height > INT32_MAX)
             throw OpenFailed{QStringLiteral("Imagem grande demais: %1 x %2 pixels").arg(header.width).arg(header.height)};
