@@ -1,6 +1,7 @@
 #include "core/surface_decoder.h"
 
 #include "core/block_decoders.h"
+#include "core/parallel.h"
 
 #include <algorithm>
 #include <bit>
@@ -8,7 +9,6 @@
 #include <cstring>
 #include <istream>
 #include <streambuf>
-#include <thread>
 #include <vector>
 
 namespace texpeek {
@@ -49,25 +49,6 @@ private:
     ProgressSink& sink_;
     std::size_t batch_;
 };
-
-// Runs `work(first, last)` over [0, count) split between the machine's
-// cores; small counts stay on the calling thread.
-template <typename Work>
-void splitAcrossCores(std::size_t count, Work work)
-{
-    const std::size_t cores = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
-    if (cores == 1 || count < 2 * cores) {
-        work(std::size_t{0}, count);
-        return;
-    }
-    std::vector<std::thread> helpers;
-    const std::size_t share = (count + cores - 1) / cores;
-    for (std::size_t start = share; start < count; start += share)
-        helpers.emplace_back(work, start, std::min(count, start + share));
-    work(std::size_t{0}, std::min(count, share));
-    for (std::thread& helper : helpers)
-        helper.join();
-}
 
 // Copies what the file has of [offset, offset + count) into `out`, zeros
 // for the rest.
