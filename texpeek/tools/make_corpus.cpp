@@ -18,12 +18,12 @@ void write(const std::filesystem::path& folder, const char* name, const std::str
     std::ofstream(folder / name, std::ios::binary) << bytes;
 }
 
-std::string random(std::size_t count, unsigned seed)
+std::string random(std::size_t count, unsigned state)
 {
     std::string bytes(count, '\0');
     for (char& b : bytes) {
-        seed = seed * 1103515245u + 12345u;
-        b = static_cast<char>(seed >> 16);
+        state = state * 1103515245u + 12345u;
+        b = static_cast<char>(state >> 16);
     }
     return bytes;
 }
