@@ -32,12 +32,12 @@ constexpr int kWeights2[4] = {0, 21, 43, 64};
 constexpr int kWeights3[8] = {0, 9, 18, 27, 37, 46, 55, 64};
 constexpr int kWeights4[16] = {0, 4, 9, 13, 17, 21, 26, 30, 34, 38, 43, 47, 51, 55, 60, 64};
 
-int weight(int bits, unsigned index)
+const int* weightsFor(int bits)
 {
     switch (bits) {
-    case 2: return kWeights2[index];
-    case 3: return kWeights3[index];
-    default: return kWeights4[index];
+    case 2: return kWeights2;
+    case 3: return kWeights3;
+    default: return kWeights4;
     }
 }
 
@@ -108,20 +108,26 @@ void decodeBc7(const unsigned char* block, BlockPixels& out)
         }
     }
 
+    unsigned anchors = 0;
+    for (int i = 0; i < 16; ++i)
+        if (isAnchor(mode.subsets, partition, i))
+            anchors |= 1u << i;
     unsigned primary[16];
     unsigned secondary[16] = {};
     for (int i = 0; i < 16; ++i)
-        primary[i] = bits.read(mode.indexBits - (isAnchor(mode.subsets, partition, i) ? 1 : 0));
+        primary[i] = bits.read(mode.indexBits - static_cast<int>((anchors >> i) & 1u));
     if (mode.secondaryIndexBits != 0)
         for (int i = 0; i < 16; ++i)
             secondary[i] = bits.read(mode.secondaryIndexBits - (i == 0 ? 1 : 0));
 
+    const int* primaryWeights = weightsFor(mode.indexBits);
+    const int* secondaryWeights = weightsFor(mode.secondaryIndexBits);
     for (int i = 0; i < 16; ++i) {
         const int s = subsetOf(mode.subsets, partition, i);
-        int colourWeight = weight(mode.indexBits, primary[i]);
+        int colourWeight = primaryWeights[primary[i]];
         int alphaWeight = colourWeight;
         if (mode.secondaryIndexBits != 0) {
-            const int second = weight(mode.secondaryIndexBits, secondary[i]);
+            const int second = secondaryWeights[secondary[i]];
             if (indexSelection != 0)
                 colourWeight = second;
             else
