@@ -7,6 +7,7 @@
 #include "ui/open_job.h"
 #include "ui/picture_area.h"
 #include "ui/progress_reporter.h"
+#include "ui/recent_files.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -20,7 +21,6 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QSaveFile>
-#include <QSettings>
 #include <QStatusBar>
 #include <QWheelEvent>
 #include <QDir>
@@ -120,14 +120,6 @@ QImage buildViewImage(const ImageGrid& grid, ChannelView view, ProgressSink* pro
 struct OpenFailed {
     QString reason;
 };
-
-constexpr int kRecentCount = 8;
-const QString kRecentKey = QStringLiteral("recentes");
-
-QString settingsPath(const QString& programDir)
-{
-    return QDir(programDir).filePath(QStringLiteral("texpeek.ini"));
-}
 
 // The status texts of the channel views: while drawing and once shown.
 struct ViewTexts {
@@ -874,28 +866,14 @@ void MainWindow::showPixel(std::optional<QPoint> pixel)
 
 void MainWindow::rememberRecent(const QString& path)
 {
-    // Without a program folder there is nowhere to keep the list.
-    if (programDir_.isEmpty())
-        return;
-    QSettings settings(settingsPath(programDir_), QSettings::IniFormat);
-    QStringList recent = settings.value(kRecentKey).toStringList();
-    recent.removeAll(path);
-    recent.prepend(path);
-    while (recent.size() > kRecentCount)
-        recent.removeLast();
-    settings.setValue(kRecentKey, recent);
+    RecentFiles(programDir_).remember(path);
     fillRecentMenu();
 }
 
 void MainWindow::fillRecentMenu()
 {
     menRecentes_->clear();
-    if (programDir_.isEmpty()) {
-        menRecentes_->setEnabled(false);
-        return;
-    }
-    const QSettings settings(settingsPath(programDir_), QSettings::IniFormat);
-    const QStringList recent = settings.value(kRecentKey).toStringList();
+    const QStringList recent = RecentFiles(programDir_).paths();
     for (int i = 0; i < recent.size(); ++i) {
         const QString path = recent[i];
         QAction* action = menRecentes_->addAction(
