@@ -3,6 +3,7 @@
 #include <squish.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -15,6 +16,10 @@ void fromSquish(const unsigned char* block, int flags, BlockPixels& out)
     // squish writes red, green, blue, alpha bytes, which is a cell's order
     // in memory on a little-endian machine; the words are put together
     // explicitly so that a big-endian one gets the same cells.
+    if constexpr (std::endian::native == std::endian::little) {
+        squish::Decompress(reinterpret_cast<squish::u8*>(out.data()), block, flags);
+        return;
+    }
     std::uint8_t rgba[64];
     squish::Decompress(rgba, block, flags);
     for (std::size_t i = 0; i < 16; ++i)
