@@ -112,13 +112,23 @@ void decodeBc7(const unsigned char* block, BlockPixels& out)
     for (int i = 0; i < 16; ++i)
         if (isAnchor(mode.subsets, partition, i))
             anchors |= 1u << i;
+    // Each index list takes at most 63 bits, so each is read out of one
+    // 64-bit window.
     unsigned primary[16];
     unsigned secondary[16] = {};
-    for (int i = 0; i < 16; ++i)
-        primary[i] = bits.read(mode.indexBits - static_cast<int>((anchors >> i) & 1u));
+    auto readIndices = [&](unsigned* indices, int width, unsigned anchorMask) {
+        const std::uint64_t window = bits.peek64();
+        int offset = 0;
+        for (int i = 0; i < 16; ++i) {
+            const int count = width - static_cast<int>((anchorMask >> i) & 1u);
+            indices[i] = static_cast<unsigned>((window >> offset) & ((std::uint64_t{1} << count) - 1));
+            offset += count;
+        }
+        bits.skip(offset);
+    };
+    readIndices(primary, mode.indexBits, anchors);
     if (mode.secondaryIndexBits != 0)
-        for (int i = 0; i < 16; ++i)
-            secondary[i] = bits.read(mode.secondaryIndexBits - (i == 0 ? 1 : 0));
+        readIndices(secondary, mode.secondaryIndexBits, 1u);
 
     const int* primaryWeights = weightsFor(mode.indexBits);
     const int* secondaryWeights = weightsFor(mode.secondaryIndexBits);

@@ -62,6 +62,17 @@ public:
         return static_cast<unsigned>(value & ((std::uint64_t{1} << count) - 1));
     }
 
+    // The next 64 bits (zeros past the end of the block) without moving on.
+    std::uint64_t peek64() const
+    {
+        if (position_ >= 64)
+            return high_ >> (position_ - 64);
+        if (position_ == 0)
+            return low_;
+        return low_ >> position_ | high_ << (64 - position_);
+    }
+    void skip(int count) { position_ += count; }
+
     int position() const { return position_; }
 
 private:
