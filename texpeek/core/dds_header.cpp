@@ -107,6 +107,43 @@ std::vector<std::string> headerReportLines(const DdsHeader& h)
     return lines;
 }
 
+bool hasDx10Header(const DdsHeader& header)
+{
+    return header.pixelFormat.fourCC == fourCC("DX10");
+}
+
+DdsHeaderDx10 parseDx10Header(const std::array<unsigned char, kDx10HeaderSize>& bytes)
+{
+    auto at = [&](std::size_t offset) {
+        return static_cast<std::uint32_t>(bytes[offset]) | static_cast<std::uint32_t>(bytes[offset + 1]) << 8
+            | static_cast<std::uint32_t>(bytes[offset + 2]) << 16
+            | static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
+    };
+    DdsHeaderDx10 h;
+    h.dxgiFormat = at(0);
+    h.resourceDimension = at(4);
+    h.miscFlag = at(8);
+    h.arraySize = at(12);
+    h.miscFlags2 = at(16);
+    return h;
+}
+
+std::vector<std::string> dx10ReportLines(const DdsHeaderDx10& h)
+{
+    // Unsigned, as the extended header's fields are defined; its format
+    // numbers are looked up in tables that print them this way.
+    return {
+        " ",
+        "DDS DX10",
+        " ",
+        "DXGI Format - " + std::to_string(h.dxgiFormat),
+        "Resource Dimension - " + std::to_string(h.resourceDimension),
+        "Misc Flag - " + std::to_string(h.miscFlag),
+        "Array Size - " + std::to_string(h.arraySize),
+        "Misc Flags 2 - " + std::to_string(h.miscFlags2),
+    };
+}
+
 std::string formatName(std::int32_t bitCount)
 {
     switch (bitCount) {

@@ -1,5 +1,7 @@
 #include "core/pixels.h"
 
+#include "core/parallel.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -66,7 +68,7 @@ void* mapLarge(std::size_t bytes, std::size_t& mappedBytes)
 }
 #endif
 
-std::uint32_t swapBytes32(std::uint32_t v)
+[[maybe_unused]] std::uint32_t swapBytes32(std::uint32_t v)
 {
     return (v >> 24) | ((v >> 8) & 0xFF00u) | ((v << 8) & 0xFF0000u) | (v << 24);
 }
@@ -311,20 +313,33 @@ void buildView(const ImageGrid& grid, ChannelView view, std::uint32_t* out, Prog
     const std::size_t total = grid.cellCount();
     const std::size_t batch = batchFor(total);
     const std::uint32_t* cells = grid.cells();
-    for (std::size_t done = 0; done < total;) {
-        const std::size_t count = std::min(batch, total - done);
+    const int shift = view == ChannelView::Alpha ? 24
+        : view == ChannelView::Red               ? 0
+        : view == ChannelView::Green             ? 8
+                                                 : 16;
+    auto convert = [&](std::size_t first, std::size_t last) {
         if (view == ChannelView::Colour) {
-            for (std::size_t i = done; i < done + count; ++i) {
+            for (std::size_t i = first; i < last; ++i) {
                 const std::uint32_t c = cells[i];
                 out[i] = 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
             }
         } else {
-            for (std::size_t i = done; i < done + count; ++i)
-                out[i] = 0xFF000000u | (cells[i] >> 24) * 0x010101u;
+            for (std::size_t i = first; i < last; ++i)
+                out[i] = 0xFF000000u | ((cells[i] >> shift) & 0xFFu) * 0x010101u;
+        }
+    };
+    // Bands of several progress batches are converted on every core, and
+    // their batches reported once a band is done.
+    const std::size_t band = batch * 8;
+    for (std::size_t done = 0; done < total;) {
+        const std::size_t count = std::min(band, total - done);
+        splitAcrossCores(count, [&](std::size_t a, std::size_t b) { convert(done + a, done + b); });
+        for (std::size_t reported = 0; progress != nullptr && reported < count;) {
+            const std::size_t piece = std::min(batch, count - reported);
+            progress->pixelsDone(static_cast<std::int64_t>(piece));
+            reported += piece;
         }
         done += count;
-        if (progress != nullptr)
-            progress->pixelsDone(static_cast<std::int64_t>(count));
     }
 }
 

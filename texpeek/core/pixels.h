@@ -129,8 +129,8 @@ std::uint8_t scale5(unsigned value);
 std::uint8_t scale6(unsigned value);
 
 // What a view paints for each cell: the colour view its red, green and blue,
-// the alpha view its alpha as a grey level (0 black, 255 white).
-enum class ChannelView { Colour, Alpha };
+// the other views one channel as a grey level (0 black, 255 white).
+enum class ChannelView { Colour, Alpha, Red, Green, Blue };
 
 // Fills `out` (room for every cell, row after row) with one opaque screen
 // pixel per cell, as 0xFFRRGGBB, which is what 32-bit display surfaces take.

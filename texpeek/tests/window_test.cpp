@@ -1,11 +1,20 @@
 #include "common/testing/window_test.h"
+#include "tests/block_builders.h"
 #include "tests/dds_files.h"
 #include "ui/main_window.h"
 #include "ui/picture_area.h"
 #include "ui/progress_reporter.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+#include <QWheelEvent>
 #include <QListWidget>
 #include <QLocale>
 #include <QProgressBar>
@@ -27,7 +36,11 @@ namespace texpeek {
 namespace {
 
 using suite::testing::child;
+using testing::bc1Block;
 using testing::ddsFile;
+using testing::dx10Header;
+using testing::fourCCHeader;
+using testing::maskedHeader;
 using testing::repeated;
 
 class TexpeekWindow : public suite::testing::WindowTest {
@@ -233,7 +246,7 @@ TEST_F(TexpeekWindow, CancellingTheDialogChangesNothing)
     EXPECT_FALSE(picture()->image().isNull());
 }
 
-TEST_F(TexpeekWindow, AFailedOpenKeepsTheStateOfTheFailingStage)
+TEST_F(TexpeekWindow, AFailedOpenKeepsTheStateOfTheFailingStageAndSaysWhy)
 {
     open("ok.dds", ddsFile(2, 2, 32, std::string(16, '\x01')));
     open("dxt.dds", ddsFile(2, 2, 0, std::string(8, '\x01')));
@@ -242,7 +255,7 @@ TEST_F(TexpeekWindow, AFailedOpenKeepsTheStateOfTheFailingStage)
     EXPECT_EQ(shown.text, "Erro ao abrir arquivo");
     EXPECT_EQ(shown.title, "Abrir");
     EXPECT_EQ(shown.icon, suite::MessageIcon::Critical);
-    EXPECT_EQ(text("lblArquivo"), "Montando imagem...");
+    EXPECT_EQ(text("lblArquivo"), "0 bits por pixel não suportados");
     EXPECT_EQ(window_.windowTitle(), "Texpeek Viewer");
     EXPECT_EQ(text("lblAltura"), "---");
     EXPECT_EQ(report()->count(), 0);
@@ -253,15 +266,21 @@ TEST_F(TexpeekWindow, AFailedOpenKeepsTheStateOfTheFailingStage)
     dialogs_.paths.push_back(pathIn("missing.dds"));
     window_.Abrir();
     EXPECT_EQ(dialogs_.lastMessage().text, "Erro ao abrir arquivo");
-    EXPECT_EQ(text("lblArquivo"), "Lendo arquivo...");
+    EXPECT_TRUE(text("lblArquivo").startsWith("Não foi possível ler o arquivo (")) << text("lblArquivo").toStdString();
     EXPECT_EQ(text("lblPercent"), "0%");
 
     dialogs_.clear();
     open("huge.dds", ddsFile(65536, 32768, 32, ""));
     EXPECT_EQ(dialogs_.lastMessage().text, "Erro ao abrir arquivo");
+    EXPECT_EQ(text("lblArquivo"), "Imagem grande demais: 65536 x 32768 pixels");
     dialogs_.clear();
     open("negative.dds", ddsFile(-2, 2, 24, ""));
     EXPECT_EQ(dialogs_.lastMessage().text, "Erro ao abrir arquivo");
+    EXPECT_EQ(text("lblArquivo"), "Tamanho inválido: -2 x 2");
+    dialogs_.clear();
+    open("atc.dds", fourCCHeader(4, 4, "ATC ") + std::string(8, '\0'));
+    EXPECT_EQ(dialogs_.lastMessage().text, "Erro ao abrir arquivo");
+    EXPECT_EQ(text("lblArquivo"), "FourCC \"ATC \" não suportado");
 }
 
 TEST_F(TexpeekWindow, ZoomKeepsTheMiddleOfTheVisiblePartInPlace)
@@ -328,6 +347,250 @@ TEST_F(TexpeekWindow, AboutBoxHasFourLines)
     EXPECT_EQ(shown.icon, suite::MessageIcon::Question);
     EXPECT_EQ(shown.text.split("\r\n").size(), 4);
     EXPECT_TRUE(shown.text.startsWith("Texpeek Viewer\r\n"));
+}
+
+} // namespace
+} // namespace texpeek
+
+namespace texpeek {
+namespace {
+
+using suite::testing::child;
+using testing::bc1Block;
+using testing::fourCCHeader;
+using testing::maskedHeader;
+
+class TexpeekSurfaces : public suite::testing::WindowTest {
+protected:
+    MainWindow window_{programDir(), dialogs_};
+
+    QString open(const QString& name, const std::string& file)
+    {
+        writeFile(name, QByteArray(file.data(), static_cast<qsizetype>(file.size())));
+        dialogs_.paths.push_back(pathIn(name));
+        window_.Abrir();
+        return pathIn(name);
+    }
+    QString text(const char* label) const
+    {
+        return child<QLabel>(&window_, QString::fromLatin1(label))->text();
+    }
+    QAction* item(const char* name) const { return child<QAction>(&window_, QString::fromLatin1(name)); }
+    QComboBox* box(const char* name) const { return child<QComboBox>(&window_, QString::fromLatin1(name)); }
+    PictureArea* picture() const { return child<PictureArea>(&window_, "Pic"); }
+    QColor shown(int x, int y) const { return window_.viewImage().pixelColor(x, y); }
+};
+
+// A BC1 cube map of 8 x 8 faces with two levels: face k is one solid
+// colour, its second level another.
+std::string cubeMap()
+{
+    const std::uint16_t faces[6] = {0xF800, 0x07E0, 0x001F, 0xFFE0, 0xF81F, 0x07FF};
+    std::string bytes = fourCCHeader(8, 8, "DXT1", 2, 0x200 | 0xFC00);
+    for (std::uint16_t colour : faces) {
+        for (int block = 0; block < 4; ++block)
+            bytes += bc1Block(colour, colour, 0);
+        bytes += bc1Block(0xFFFF, 0xFFFF, 0);
+    }
+    return bytes;
+}
+
+TEST_F(TexpeekSurfaces, LevelAndFaceChoicesShowThatSurfaceWithTheCurrentViewAndZoom)
+{
+    open("cube.dds", cubeMap());
+    ASSERT_TRUE(dialogs_.messages().isEmpty());
+    EXPECT_EQ(text("lblBits"), "BC1 (DXT1)");
+    EXPECT_EQ(box("cboNivel")->count(), 2);
+    EXPECT_EQ(box("cboNivel")->itemText(1), "1: 4 x 4");
+    ASSERT_EQ(box("cboFace")->count(), 6);
+    EXPECT_EQ(box("cboFace")->itemText(5), "-Z");
+    EXPECT_EQ(text("lblFace"), "Face:");
+    EXPECT_EQ(shown(0, 0), QColor(255, 0, 0)); // the first face first
+
+    window_.ZoomIn(4);
+    emit box("cboFace")->activated(2);
+    EXPECT_EQ(shown(7, 7), QColor(0, 0, 255));
+    EXPECT_EQ(box("cboFace")->currentIndex(), 2);
+    EXPECT_EQ(picture()->cellSize(), 19);
+    EXPECT_EQ(text("lblArquivo"), "Imagem aberta");
+
+    emit box("cboNivel")->activated(1);
+    EXPECT_EQ(window_.viewImage().size(), QSize(4, 4));
+    EXPECT_EQ(shown(0, 0), QColor(255, 255, 255));
+    EXPECT_EQ(box("cboFace")->currentIndex(), 2); // the face stays
+
+    // The alpha view stays the view on show across a surface choice.
+    item("menAlpha")->trigger();
+    window_.showSurface(0, 4);
+    EXPECT_EQ(shown(1, 1), QColor(255, 255, 255)); // BC1 opaque: alpha 255
+    EXPECT_EQ(text("lblArquivo"), "Imagem aberta");
+
+    // A new open starts again at the first level and face.
+    open("cube.dds", cubeMap());
+    EXPECT_EQ(box("cboFace")->currentIndex(), 0);
+    EXPECT_EQ(shown(0, 0), QColor(255, 0, 0));
+}
+
+TEST_F(TexpeekSurfaces, ArraysAndVolumesNameTheirChoicesAndSingleImagesOfferNone)
+{
+    open("array.dds", dx10Header(2, 2, 61, 3) + std::string(12, '\x20'));
+    EXPECT_EQ(text("lblFace"), "Camada:");
+    EXPECT_EQ(box("cboFace")->count(), 3);
+    EXPECT_TRUE(box("cboFace")->isEnabled());
+    EXPECT_FALSE(box("cboNivel")->isEnabled());
+    // The report goes on after its 43 lines with the extended header.
+    auto* list = child<QListWidget>(&window_, "List1");
+    ASSERT_EQ(list->count(), 51);
+    EXPECT_EQ(list->item(46)->text(), "DXGI Format - 61");
+    EXPECT_EQ(text("lblBits"), "R8_UNORM");
+
+    open("plain.dds", ddsFile(2, 2, 24, std::string(12, '\x01')));
+    EXPECT_FALSE(box("cboFace")->isEnabled());
+    EXPECT_FALSE(box("cboNivel")->isEnabled());
+}
+
+TEST_F(TexpeekSurfaces, ChannelViewsShowOneChannelAsGreyAndAlphaFollowsTheFormat)
+{
+    open("c.dds", ddsFile(2, 2, 32, repeated("\x10\x20\x30\x40", 4)));
+    item("menRed")->trigger();
+    EXPECT_EQ(shown(1, 1), QColor(0x30, 0x30, 0x30));
+    EXPECT_EQ(text("lblArquivo"), "Canal vermelho");
+    EXPECT_TRUE(item("menRed")->isChecked());
+    EXPECT_FALSE(item("menRGB")->isChecked());
+    item("menGreen")->trigger();
+    EXPECT_EQ(shown(1, 1), QColor(0x20, 0x20, 0x20));
+    item("menBlue")->trigger();
+    EXPECT_EQ(shown(1, 1), QColor(0x10, 0x10, 0x10));
+    EXPECT_FALSE(item("menRed")->isChecked());
+    item("menRGB")->trigger();
+    EXPECT_EQ(shown(1, 1), QColor(0x30, 0x20, 0x10));
+
+    // A1R5G5B5 has alpha, so its alpha view is on; X1R5G5B5 has none.
+    open("a1.dds", maskedHeader(1, 1, 16, 0x41, 0x7C00, 0x03E0, 0x001F, 0x8000) + std::string("\x00\x80", 2));
+    EXPECT_TRUE(item("menAlpha")->isEnabled());
+    item("menAlpha")->trigger();
+    EXPECT_EQ(shown(0, 0), QColor(255, 255, 255));
+    open("x1.dds", maskedHeader(1, 1, 16, 0x40, 0x7C00, 0x03E0, 0x001F, 0) + std::string("\x00\x80", 2));
+    EXPECT_FALSE(item("menAlpha")->isEnabled());
+    EXPECT_TRUE(item("menRed")->isEnabled());
+
+    item("menFechar")->trigger();
+    EXPECT_FALSE(item("menRed")->isEnabled());
+    EXPECT_FALSE(item("menSalvarImagem")->isEnabled());
+}
+
+TEST_F(TexpeekSurfaces, TheViewOnShowIsSavedAsPngAndCopied)
+{
+    open("p.dds", ddsFile(3, 2, 32, repeated("\x10\x20\x30\x80", 6)));
+    dialogs_.paths.push_back(pathIn("out.png"));
+    item("menSalvarImagem")->trigger();
+    EXPECT_EQ(dialogs_.shown.last().filter, "Imagem PNG (*.png)|*.png");
+    QImage saved(pathIn("out.png"));
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved.size(), QSize(3, 2));
+    EXPECT_EQ(saved.pixelColor(2, 1), QColor(0x30, 0x20, 0x10));
+    EXPECT_EQ(text("lblArquivo"), "Imagem salva");
+
+    item("menAlpha")->trigger();
+    dialogs_.paths.push_back(pathIn("alpha.png"));
+    window_.saveImage();
+    EXPECT_EQ(QImage(pathIn("alpha.png")).pixelColor(0, 0), QColor(0x80, 0x80, 0x80));
+
+    // A folder in the way is refused with a message; nothing is written.
+    QDir(programDir()).mkdir(QStringLiteral("taken.png"));
+    dialogs_.paths.push_back(pathIn("taken.png"));
+    window_.saveImage();
+    EXPECT_EQ(dialogs_.lastMessage().text, "Erro ao salvar imagem");
+
+    item("menCopiar")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().pixelColor(0, 0), QColor(0x80, 0x80, 0x80));
+}
+
+TEST_F(TexpeekSurfaces, EscapeCancelsAnOpenWhichEndsLikeAFailedOne)
+{
+    QObject::connect(&window_, &MainWindow::decodingStarted, &window_,
+            [this] { QTest::keyClick(&window_, Qt::Key_Escape); });
+    open("big.dds", ddsFile(512, 512, 32, std::string(512 * 512 * 4, '\x55')));
+    ASSERT_EQ(dialogs_.messages().size(), 1);
+    EXPECT_EQ(dialogs_.lastMessage().text, "Erro ao abrir arquivo");
+    EXPECT_EQ(text("lblArquivo"), "Abertura cancelada");
+    EXPECT_EQ(window_.windowTitle(), "Texpeek Viewer");
+    EXPECT_EQ(child<QListWidget>(&window_, "List1")->count(), 0);
+    EXPECT_TRUE(picture()->image().isNull());
+    EXPECT_FALSE(item("menFechar")->isEnabled());
+
+    // The next open is not cancelled by the last one's Esc.
+    QObject::disconnect(&window_, &MainWindow::decodingStarted, nullptr, nullptr);
+    dialogs_.clear();
+    open("big.dds", ddsFile(2, 2, 32, std::string(16, '\x55')));
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+    EXPECT_EQ(text("lblArquivo"), "Imagem aberta");
+}
+
+TEST_F(TexpeekSurfaces, AFileFromTheCommandLineADropOrTheRecentListOpensAsFromTheDialog)
+{
+    const std::string file = ddsFile(2, 2, 24, std::string(12, '\x7F'));
+    writeFile("cli.dds", QByteArray(file.data(), static_cast<qsizetype>(file.size())));
+    writeFile("dropped.dds", QByteArray(file.data(), static_cast<qsizetype>(file.size())));
+
+    window_.openFile(pathIn("cli.dds"));
+    EXPECT_TRUE(dialogs_.shown.isEmpty());
+    EXPECT_EQ(window_.windowTitle(), "Texpeek Viewer - " + QDir::toNativeSeparators(pathIn("cli.dds")));
+    EXPECT_EQ(text("lblArquivo"), "Imagem aberta");
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(pathIn("dropped.dds"))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window_, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window_, &drop);
+    EXPECT_EQ(window_.windowTitle(), "Texpeek Viewer - " + QDir::toNativeSeparators(pathIn("dropped.dds")));
+
+    // The last file opened comes first in the list, which outlives the window.
+    auto* recent = child<QMenu>(&window_, "menRecentes");
+    ASSERT_EQ(recent->actions().size(), 2);
+    MainWindow again(programDir(), dialogs_);
+    QAction* first = again.findChild<QAction*>("menRecente1");
+    ASSERT_NE(first, nullptr);
+    first->trigger();
+    EXPECT_EQ(again.windowTitle(), "Texpeek Viewer - " + QDir::toNativeSeparators(pathIn("dropped.dds")));
+}
+
+TEST_F(TexpeekSurfaces, PixelUnderTheMouseCtrlWheelZoomAndFitToWindow)
+{
+    window_.resize(800, 600);
+    window_.show();
+    open("m.dds", ddsFile(4, 4, 32, repeated("\x10\x20\x30\x40", 16)));
+    // At one screen pixel a cell, image pixel (2, 1) starts at (3, 2).
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 2), QPointF(3, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(picture(), &move);
+    EXPECT_EQ(text("lblPixel"), "x 2, y 1    R 48  G 32  B 16  A 64");
+    QMouseEvent away(QEvent::MouseMove, QPointF(0, 0), QPointF(0, 0), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(picture(), &away);
+    EXPECT_EQ(text("lblPixel"), "");
+
+    QWidget* viewport = child<QScrollArea>(&window_, "PicScroll")->viewport();
+    QWheelEvent wheel(QPointF(10, 10), viewport->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+    EXPECT_EQ(window_.cellSize(), 19);
+    QWheelEvent back(QPointF(10, 10), viewport->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &back);
+    EXPECT_EQ(window_.cellSize(), 15);
+
+    item("menAjustar")->trigger();
+    EXPECT_TRUE(picture()->fitsToWindow());
+    EXPECT_EQ(picture()->size(), viewport->size());
+    // The 4 x 4 image fills the shorter side: its last pixel is at the far edge.
+    const int side = std::min(viewport->width(), viewport->height());
+    EXPECT_EQ(picture()->imagePixelAt(QPoint(side - 1, side - 1)), QPoint(3, 3));
+    EXPECT_EQ(picture()->imagePixelAt(QPoint(side / 4 + 1, 0)), QPoint(1, 0));
+    // A zoom step leaves the fitted view.
+    window_.ZoomIn(4);
+    EXPECT_FALSE(picture()->fitsToWindow());
+    EXPECT_FALSE(item("menAjustar")->isChecked());
 }
 
 } // namespace

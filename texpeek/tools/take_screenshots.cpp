@@ -1,10 +1,15 @@
 // Takes the screenshots of the docs folder: a 32-bit image in the colour
-// view and in the alpha view. Usage: texpeek_screenshots <output folder>
+// view, the alpha view and the red channel view, and a BC1 cube map with one
+// of its faces chosen. Usage: texpeek_screenshots <output folder>
 #include "common/testing/fake_dialogs.h"
+#include "tests/block_builders.h"
 #include "tests/dds_files.h"
 #include "ui/main_window.h"
 
+#include <squish.h>
+
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -41,6 +46,38 @@ std::string sampleImage()
     return texpeek::testing::ddsFile(side, side, 32, pixels);
 }
 
+// A 256 x 256 BC1 cube map with two levels: the colour wheel, its channels
+// turned round differently on each face.
+std::string cubeMap()
+{
+    std::string bytes = texpeek::testing::fourCCHeader(256, 256, "DXT1", 2, 0x200 | 0xFC00);
+    for (int face = 0; face < 6; ++face) {
+        for (int side : {256, 128}) {
+            std::vector<unsigned char> rgba = texpeek::testing::colourWheel(side, side);
+            for (std::size_t i = 0; i < rgba.size(); i += 4) {
+                const unsigned char r = rgba[i], g = rgba[i + 1], b = rgba[i + 2];
+                const unsigned char turned[3][3] = {{r, g, b}, {g, b, r}, {b, r, g}};
+                const unsigned char* pick = turned[face % 3];
+                rgba[i] = face >= 3 ? static_cast<unsigned char>(255 - pick[0]) : pick[0];
+                rgba[i + 1] = pick[1];
+                rgba[i + 2] = pick[2];
+                rgba[i + 3] = 255;
+            }
+            bytes += texpeek::testing::squishCompressed(rgba, side, side, squish::kDxt1);
+        }
+    }
+    return bytes;
+}
+
+bool writeBytes(const QString& path, const std::string& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -67,6 +104,20 @@ int main(int argc, char** argv)
     window.showAlpha();
     app.processEvents();
     if (!window.grab().save(QDir(out).filePath(QStringLiteral("texpeek-alpha.png"))))
+        return 1;
+    window.showChannel(texpeek::ChannelView::Red);
+    app.processEvents();
+    if (!window.grab().save(QDir(out).filePath(QStringLiteral("texpeek-red-channel.png"))))
+        return 1;
+
+    const QString cubePath = QDir(folder.path()).filePath(QStringLiteral("sky.dds"));
+    if (!writeBytes(cubePath, cubeMap()))
+        return 1;
+    window.showRGB();
+    window.openFile(cubePath);
+    window.showSurface(0, 4);
+    app.processEvents();
+    if (!window.grab().save(QDir(out).filePath(QStringLiteral("texpeek-cube-face.png"))))
         return 1;
     return 0;
 }

@@ -3,11 +3,26 @@
 #include "common/core/file_io.h"
 #include "common/ui/text.h"
 #include "core/zoom.h"
+#include "core/surface_layout.h"
+#include "ui/open_job.h"
 #include "ui/picture_area.h"
 #include "ui/progress_reporter.h"
+#include "ui/recent_files.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QSaveFile>
+#include <QStatusBar>
+#include <QWheelEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -36,6 +51,9 @@ namespace {
 
 const QString kTitle = QStringLiteral("Texpeek Viewer");
 const QString kNone = QStringLiteral("---");
+// The largest texture a graphics card takes, 16384 x 16384 of 32-bit floats
+// with its mip chain, fits well within this; the whole file is held at once.
+constexpr std::uint64_t kDdsFileLimit = std::uint64_t{6} << 30;
 
 // Positions on the toolbar; 3, 6 and 9 are gaps between groups.
 constexpr int kTbOpen = 1;
@@ -82,7 +100,7 @@ QString fromStd(const std::string& text)
 // The view of `grid` as a screen image over a block taken as the grid's is,
 // which the image frees when its last copy goes; a null image when the block
 // cannot be had.
-QImage viewImage(const ImageGrid& grid, ChannelView view, ProgressSink* progress)
+QImage buildViewImage(const ImageGrid& grid, ChannelView view, ProgressSink* progress)
 {
     std::unique_ptr<PixelBlock> block;
     try {
@@ -101,8 +119,53 @@ QImage viewImage(const ImageGrid& grid, ChannelView view, ProgressSink* progress
 }
 
 // Any fault between reading the header and showing the report ends the open
-// the same way.
-struct OpenFailed {};
+// the same way; `reason` is the short line the status label then shows.
+struct OpenFailed {
+    QString reason;
+};
+
+// The status texts of the channel views: while drawing and once shown.
+struct ViewTexts {
+    QString drawing;
+    QString shown;
+};
+
+ViewTexts viewTexts(ChannelView view)
+{
+    switch (view) {
+    case ChannelView::Colour:
+        return {QStringLiteral("Exibindo cores RGB..."), QStringLiteral("Canais RGB")};
+    case ChannelView::Alpha:
+        return {QStringLiteral("Exibindo canal alpha..."), QStringLiteral("Canal alpha")};
+    case ChannelView::Red:
+        return {QStringLiteral("Exibindo canal vermelho..."), QStringLiteral("Canal vermelho")};
+    case ChannelView::Green:
+        return {QStringLiteral("Exibindo canal verde..."), QStringLiteral("Canal verde")};
+    case ChannelView::Blue:
+        return {QStringLiteral("Exibindo canal azul..."), QStringLiteral("Canal azul")};
+    }
+    return {};
+}
+
+const char* const kCubeFaceNames[6] = {"+X", "-X", "+Y", "-Y", "+Z", "-Z"};
+
+// Why an open or a surface choice ended, in one short line.
+QString reasonFor(std::exception_ptr failure)
+{
+    try {
+        std::rethrow_exception(failure);
+    } catch (const JobCancelled&) {
+        return QStringLiteral("Abertura cancelada");
+    } catch (const OpenFailed& failed) {
+        return failed.reason;
+    } catch (const DdsError& error) {
+        return QString::fromUtf8(error.what());
+    } catch (const std::bad_alloc&) {
+        return QStringLiteral("Memória insuficiente para a imagem");
+    } catch (...) {
+        return QStringLiteral("Erro inesperado ao decodificar");
+    }
+}
 
 } // namespace
 
@@ -111,15 +174,20 @@ MainWindow::MainWindow(const QString& programDir, suite::Dialogs& dialogs, QWidg
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kTitle);
+    setAcceptDrops(true);
     buildMenus();
     buildToolbar();
     buildBody();
     progress_ = std::make_unique<ProgressReporter>(this, lblArquivo_, lblBits_, pb_, lblPercent_);
-    resize(px(9450), px(6765) + menuBar()->sizeHint().height());
+    job_ = new OpenJob(*progress_, this);
+    connect(job_, &OpenJob::started, this, &MainWindow::decodingStarted);
+    resize(px(9450), px(6765) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 
     for (Command command :
          {Command::Colour, Command::Alpha, Command::Close, Command::ZoomIn, Command::ZoomOut})
         setCommandEnabled(command, false);
+    setImageCommandsEnabled(false);
+    fillRecentMenu();
     lblArquivo_->setText(QStringLiteral("Aguardando..."));
 }
 
@@ -130,29 +198,44 @@ void MainWindow::buildMenus()
     menArq_ = named(menuBar()->addMenu(QStringLiteral("Arquivo")), "menArq");
     menAbrir_ = named(menArq_->addAction(QStringLiteral("Abrir...")), "menAbrir");
     menFechar_ = named(menArq_->addAction(QStringLiteral("Fechar")), "menFechar");
+    menSalvarImagem_ = named(menArq_->addAction(QStringLiteral("Salvar imagem como...")), "menSalvarImagem");
+    menCopiar_ = named(menArq_->addAction(QStringLiteral("Copiar imagem")), "menCopiar");
+    menCopiar_->setShortcut(QKeySequence::Copy);
+    menRecentes_ = named(menArq_->addMenu(QStringLiteral("Arquivos recentes")), "menRecentes");
     named(menArq_->addSeparator(), "menDiv2");
     menSair_ = named(menArq_->addAction(QStringLiteral("Sair")), "menSair");
 
     menExibir_ = named(menuBar()->addMenu(QStringLiteral("Exibir")), "menExibir");
     menRGB_ = named(menExibir_->addAction(QStringLiteral("Mostrar em RGB")), "menRGB");
     menAlpha_ = named(menExibir_->addAction(QStringLiteral("Mostrar Alpha")), "menAlpha");
+    menRed_ = named(menExibir_->addAction(QStringLiteral("Mostrar Vermelho")), "menRed");
+    menGreen_ = named(menExibir_->addAction(QStringLiteral("Mostrar Verde")), "menGreen");
+    menBlue_ = named(menExibir_->addAction(QStringLiteral("Mostrar Azul")), "menBlue");
     named(menExibir_->addSeparator(), "menDiv");
     menZoomPlus_ = named(menExibir_->addAction(QStringLiteral("Zoom +")), "menZoomPlus");
     menZoomMinus_ = named(menExibir_->addAction(QStringLiteral("Zoom -")), "menZoomMinus");
-    menRGB_->setCheckable(true);
+    menAjustar_ = named(menExibir_->addAction(QStringLiteral("Ajustar à janela")), "menAjustar");
+    for (QAction* view : {menRGB_, menAlpha_, menRed_, menGreen_, menBlue_})
+        view->setCheckable(true);
     menRGB_->setChecked(true);
-    menAlpha_->setCheckable(true);
+    menAjustar_->setCheckable(true);
 
     menAjuda_ = named(menuBar()->addMenu(QStringLiteral("Ajuda")), "menAjuda");
     menSobre_ = named(menAjuda_->addAction(QStringLiteral("Sobre...")), "menSobre");
 
     connect(menAbrir_, &QAction::triggered, this, [this] { Abrir(); });
     connect(menFechar_, &QAction::triggered, this, [this] { Fechar(); });
+    connect(menSalvarImagem_, &QAction::triggered, this, [this] { saveImage(); });
+    connect(menCopiar_, &QAction::triggered, this, [this] { copyImage(); });
     connect(menSair_, &QAction::triggered, this, [this] { close(); });
     connect(menRGB_, &QAction::triggered, this, [this] { showRGB(); });
     connect(menAlpha_, &QAction::triggered, this, [this] { showAlpha(); });
+    connect(menRed_, &QAction::triggered, this, [this] { showChannel(ChannelView::Red); });
+    connect(menGreen_, &QAction::triggered, this, [this] { showChannel(ChannelView::Green); });
+    connect(menBlue_, &QAction::triggered, this, [this] { showChannel(ChannelView::Blue); });
     connect(menZoomPlus_, &QAction::triggered, this, [this] { ZoomIn(kZoomFactor); });
     connect(menZoomMinus_, &QAction::triggered, this, [this] { ZoomOut(kZoomFactor); });
+    connect(menAjustar_, &QAction::triggered, this, [this](bool on) { setFitToWindow(on); });
     connect(menSobre_, &QAction::triggered, this, [this] { Sobre(); });
 }
 
@@ -260,16 +343,41 @@ void MainWindow::buildBody()
     pb_->setValue(0);
     right->addWidget(pb_);
 
+    auto* surfaceRow = new QHBoxLayout;
+    lblNivel_ = named(new QLabel(QStringLiteral("Nível:"), central), "lblNivel");
+    cboNivel_ = named(new QComboBox(central), "cboNivel");
+    lblFace_ = named(new QLabel(QStringLiteral("Face:"), central), "lblFace");
+    cboFace_ = named(new QComboBox(central), "cboFace");
+    for (QComboBox* box : {cboNivel_, cboFace_})
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    surfaceRow->addWidget(lblNivel_);
+    surfaceRow->addWidget(cboNivel_);
+    surfaceRow->addSpacing(px(240));
+    surfaceRow->addWidget(lblFace_);
+    surfaceRow->addWidget(cboFace_);
+    surfaceRow->addStretch(1);
+    right->addLayout(surfaceRow);
+    connect(cboNivel_, &QComboBox::activated, this,
+            [this](int level) { showSurface(level, choice_); });
+    connect(cboFace_, &QComboBox::activated, this,
+            [this](int choice) { showSurface(level_, choice); });
+
     picScroll_ = named(new QScrollArea(central), "PicScroll");
     picScroll_->setMinimumSize(px(2000), px(1500));
     picScroll_->setBackgroundRole(QPalette::Window);
     Pic_ = named(new PictureArea, "Pic");
     picScroll_->setWidget(Pic_);
     picScroll_->setWidgetResizable(false);
+    picScroll_->viewport()->installEventFilter(this);
+    connect(Pic_, &PictureArea::hovered, this, [this](std::optional<QPoint> pixel) { showPixel(pixel); });
     right->addWidget(picScroll_, 1);
     outer->addLayout(right, 1);
 
     setCentralWidget(central);
+
+    statusBar()->setObjectName(QStringLiteral("sbStatus"));
+    lblPixel_ = named(new QLabel(statusBar()), "lblPixel");
+    statusBar()->addWidget(lblPixel_, 1);
 }
 
 QAction* MainWindow::toolbarButton(int position) const
@@ -316,16 +424,36 @@ void MainWindow::Limpar()
     for (Command command :
          {Command::Colour, Command::Alpha, Command::Close, Command::ZoomIn, Command::ZoomOut})
         setCommandEnabled(command, false);
+    setImageCommandsEnabled(false);
     List1_->clear();
     setWindowTitle(kTitle);
     Pic_->clear();
+    cboNivel_->clear();
+    cboFace_->clear();
+    for (QWidget* control : {static_cast<QWidget*>(cboNivel_), static_cast<QWidget*>(cboFace_)})
+        control->setEnabled(false);
+}
+
+// The commands that need an image on show besides those the original
+// window had: the single-channel views, saving and copying.
+void MainWindow::setImageCommandsEnabled(bool enabled)
+{
+    for (QAction* action : {menRed_, menGreen_, menBlue_, menSalvarImagem_, menCopiar_})
+        action->setEnabled(enabled);
 }
 
 void MainWindow::Abrir()
 {
+    if (busy_)
+        return;
     const QString path =
         dialogs_.openFile(this, QStringLiteral("DirectDraw Surface (DDS)|*.dds"));
-    if (path.isEmpty())
+    openFile(path);
+}
+
+void MainWindow::openFile(const QString& path)
+{
+    if (path.isEmpty() || busy_)
         return;
     openedPath_ = path;
     repaint();
@@ -334,6 +462,7 @@ void MainWindow::Abrir()
     // until this open succeeds), so its memory goes before the new one is
     // taken.
     grid_.reset();
+    file_.reset();
     view_ = QImage();
     viewKind_.reset();
 
@@ -341,45 +470,86 @@ void MainWindow::Abrir()
     pb_->setValue(0);
     lblPercent_->setText(QStringLiteral("0%"));
     cellSize_ = kOpenCellSize;
+    level_ = 0;
+    choice_ = 0;
     lblArquivo_->setText(QStringLiteral("Lendo arquivo..."));
     repaint();
 
     try {
         openSteps(path);
     } catch (...) {
-        // Nothing is undone: the labels show how far the open came.
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Abrir"),
-                         QStringLiteral("Erro ao abrir arquivo"));
+        failOpen(reasonFor(std::current_exception()));
     }
+    if (closeWhenDone_)
+        close();
+}
+
+// Nothing is undone: the labels show how far the open came, and the status
+// label says why it stopped.
+void MainWindow::failOpen(const QString& reason)
+{
+    lblArquivo_->setText(reason);
+    // Closing the window stopped the open; there is nobody left to tell.
+    if (closeWhenDone_)
+        return;
+    dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Abrir"),
+                     QStringLiteral("Erro ao abrir arquivo"));
 }
 
 void MainWindow::openSteps(const QString& path)
 {
-    // A pipe or a device would hold the window in open() for good. The size
-    // is no concern: the pixels read are bounded by the header.
-    if (fileio::readRefusal(suite::toPath(path), UINT64_MAX))
-        throw OpenFailed{};
-    std::ifstream file(suite::toPath(path), std::ios::binary);
-    if (!file)
-        throw OpenFailed{};
-    header_ = readDdsHeader(file);
-    progress_->setTotal(pixelTotal(header_));
+    // Everything from reading the file to building the first view runs off
+    // the window's thread; what it learns midway is handed back here.
+    std::shared_ptr<DdsFile> file;
+    ImageGrid grid;
+    QImage view;
+    busy_ = true;
+    qApp->installEventFilter(this);
+    const std::exception_ptr failure = job_->run([&](ProgressSink& progress) {
+        std::string error;
+        // Refuses pipes and devices before they could hold the thread in open().
+        std::optional<std::string> bytes = fileio::readAll(suite::toPath(path), kDdsFileLimit, &error);
+        if (!bytes)
+            throw OpenFailed{QStringLiteral("Não foi possível ler o arquivo (%1)").arg(QString::fromStdString(error))};
+        file = std::make_shared<DdsFile>(parseDdsFile(std::move(*bytes)));
+        const DdsHeader header = file->header;
+        job_->onWindow([this, header] { header_ = header; });
 
-    std::optional<ImageGrid> grid = decodePixels(file, header_, *progress_);
-    if (grid) {
-        grid_ = std::move(grid);
-        setCommandEnabled(Command::Colour, true);
-        if (header_.pixelFormat.bitCount == 32)
-            setCommandEnabled(Command::Alpha, true);
-    }
+        const PixelFormat* format = file->pixelFormat();
+        if (header.width < 0 || header.height < 0)
+            throw OpenFailed{QStringLiteral("Tamanho inválido: %1 x %2").arg(header.width).arg(header.height)};
+        if (std::int64_t{header.width} * header.height > INT32_MAX)
+            throw OpenFailed{QStringLiteral("Imagem grande demais: %1 x %2 pixels").arg(header.width).arg(header.height)};
+        const std::int32_t total = pixelTotal(header);
+        job_->onWindow([this, total] { progress_->setTotal(total); });
+        if (format == nullptr)
+            throw OpenFailed{QString::fromStdString(std::get<std::string>(file->format))};
 
-    progress_->stageStarted(Stage::Drawing, "Montando imagem...", {});
-    // A bit count that is not decoded leaves no image of this file to show.
-    if (!grid_)
-        throw OpenFailed{};
-    drawView(ChannelView::Colour, true);
-    if (view_.isNull() && grid_->cellCount() > 0)
-        throw std::bad_alloc();
+        grid = decodeFileSurface(*file, 0, 0, progress);
+        const bool hasAlpha = format->hasAlpha;
+        job_->onWindow([this, hasAlpha] {
+            setCommandEnabled(Command::Colour, true);
+            if (hasAlpha)
+                setCommandEnabled(Command::Alpha, true);
+        });
+
+        progress.stageStarted(Stage::Drawing, "Montando imagem...", {});
+        if (grid.cellCount() > 0) {
+            view = buildViewImage(grid, ChannelView::Colour, &progress);
+            if (view.isNull())
+                throw std::bad_alloc();
+        }
+    });
+    qApp->removeEventFilter(this);
+    busy_ = false;
+    if (failure)
+        std::rethrow_exception(failure);
+
+    file_ = std::move(file);
+    grid_ = std::move(grid);
+    view_ = view;
+    viewKind_ = ChannelView::Colour;
+    Pic_->showImage(view_, cellSize_);
 
     lblPercent_->clear();
     pb_->setValue(0);
@@ -389,13 +559,15 @@ void MainWindow::openSteps(const QString& path)
     setWindowTitle(windowTitle() + QStringLiteral(" - ")
                    + suite::literalTitle(QDir::toNativeSeparators(path)));
     repaint();
-    file.close();
 
     writeSummary();
-    for (const std::string& line : headerReportLines(header_))
+    for (const std::string& line : fileReportLines(*file_))
         List1_->addItem(fromStd(line));
     for (Command command : {Command::Close, Command::ZoomIn, Command::ZoomOut})
         setCommandEnabled(command, true);
+    setImageCommandsEnabled(true);
+    fillSurfaceChoices();
+    rememberRecent(path);
 }
 
 void MainWindow::writeSummary()
@@ -406,9 +578,101 @@ void MainWindow::writeSummary()
     lblFormato_->setText(QString::number(bitCount) + QStringLiteral(" bits"));
     lblTamanho_->setText(suite::groupedNumber(QFileInfo(openedPath_).size())
                          + QStringLiteral(" bytes"));
-    const std::string format = formatName(bitCount);
+    const std::string format = file_ ? displayFormatName(*file_) : formatName(bitCount);
     if (!format.empty())
         lblBits_->setText(fromStd(format));
+}
+
+// The level list names each level's sides; the second list holds the cube
+// faces, the array elements or the volume slices of the chosen level.
+void MainWindow::fillSurfaceChoices()
+{
+    cboNivel_->clear();
+    cboFace_->clear();
+    if (!file_)
+        return;
+    const SurfaceLayout& layout = file_->layout;
+    for (std::uint32_t level = 0; level < layout.levels; ++level)
+        cboNivel_->addItem(QStringLiteral("%1: %2 x %3")
+                               .arg(level)
+                               .arg(levelSide(layout.width, level))
+                               .arg(levelSide(layout.height, level)));
+    const std::uint32_t choices = choicesAt(layout, static_cast<std::uint32_t>(level_));
+    for (std::uint32_t choice = 0; choice < choices; ++choice) {
+        QString name = QString::number(choice);
+        if (layout.kind == SurfaceKind::Cube) {
+            name = QString::fromLatin1(kCubeFaceNames[cubeFaceOf(layout, choice)]);
+            if (layout.layers > 6)
+                name = QStringLiteral("%1: %2").arg(choice / 6).arg(name);
+        }
+        cboFace_->addItem(name);
+    }
+    cboNivel_->setCurrentIndex(level_);
+    cboFace_->setCurrentIndex(choice_);
+    cboNivel_->setEnabled(layout.levels > 1);
+    cboFace_->setEnabled(choices > 1);
+    updateChoiceLabel();
+}
+
+void MainWindow::updateChoiceLabel()
+{
+    const SurfaceKind kind = file_ ? file_->layout.kind : SurfaceKind::Plain;
+    lblFace_->setText(kind == SurfaceKind::Array    ? QStringLiteral("Camada:")
+                      : kind == SurfaceKind::Volume ? QStringLiteral("Fatia:")
+                                                    : QStringLiteral("Face:"));
+}
+
+void MainWindow::showSurface(int level, int choice)
+{
+    if (busy_ || !file_ || !file_->pixelFormat())
+        return;
+    const SurfaceLayout& layout = file_->layout;
+    if (level < 0 || static_cast<std::uint32_t>(level) >= layout.levels)
+        return;
+    // A volume texture has fewer slices at each level down.
+    choice = std::clamp(choice, 0, static_cast<int>(choicesAt(layout, static_cast<std::uint32_t>(level))) - 1);
+    const ChannelView view = viewKind_.value_or(ChannelView::Colour);
+    const std::shared_ptr<const DdsFile> file = file_;
+
+    ImageGrid grid;
+    QImage image;
+    busy_ = true;
+    qApp->installEventFilter(this);
+    lblArquivo_->setText(QStringLiteral("Lendo superfície..."));
+    const std::exception_ptr failure = job_->run([&](ProgressSink& progress) {
+        const SurfaceSpan span = surfaceSpan(layout, *file->pixelFormat(), static_cast<std::uint32_t>(level),
+                                             static_cast<std::uint32_t>(choice));
+        const auto total = static_cast<std::int32_t>(std::uint64_t{span.width} * span.height);
+        job_->onWindow([this, total] { progress_->setTotal(total); });
+        grid = decodeFileSurface(*file, static_cast<std::uint32_t>(level), static_cast<std::uint32_t>(choice),
+                                 progress);
+        progress.stageStarted(Stage::Drawing, "Montando imagem...", {});
+        if (grid.cellCount() > 0) {
+            image = buildViewImage(grid, view, &progress);
+            if (image.isNull())
+                throw std::bad_alloc();
+        }
+    });
+    qApp->removeEventFilter(this);
+    busy_ = false;
+    lblPercent_->clear();
+    pb_->setValue(0);
+    if (failure) {
+        // The surface on show stays, and so do the lists.
+        lblArquivo_->setText(reasonFor(failure));
+        fillSurfaceChoices();
+    } else {
+        level_ = level;
+        choice_ = choice;
+        grid_ = std::move(grid);
+        view_ = image;
+        viewKind_ = view;
+        Pic_->showImage(view_, cellSize_);
+        fillSurfaceChoices();
+        lblArquivo_->setText(QStringLiteral("Imagem aberta"));
+    }
+    if (closeWhenDone_)
+        close();
 }
 
 // Builds the view image unless the one on hand already is this view, and
@@ -422,7 +686,7 @@ void MainWindow::drawView(ChannelView view, bool reportProgress)
         view_ = QImage();
         viewKind_.reset();
         if (grid_->cellCount() > 0) {
-            view_ = viewImage(*grid_, view, reportProgress ? progress_.get() : nullptr);
+            view_ = buildViewImage(*grid_, view, reportProgress ? progress_.get() : nullptr);
             if (view_.isNull()) {
                 Pic_->clear();
                 return;
@@ -457,48 +721,56 @@ void MainWindow::scrollToCentre(QPointF centre)
 
 void MainWindow::Fechar()
 {
+    if (busy_)
+        return;
     Limpar();
     setCommandEnabled(Command::Close, false);
 }
 
 void MainWindow::showRGB()
 {
-    menRGB_->setChecked(true);
-    menAlpha_->setChecked(false);
-    progress_->restart(Stage::Drawing);
-    const QPointF centre = visibleCentre();
-    Pic_->clear();
-    lblArquivo_->setText(QStringLiteral("Exibindo cores RGB..."));
-    lblArquivo_->repaint();
-    drawView(ChannelView::Colour, true);
-    scrollToCentre(centre);
-    pb_->setValue(0);
-    lblArquivo_->setText(QStringLiteral("Canais RGB"));
+    showChannel(ChannelView::Colour);
 }
 
 void MainWindow::showAlpha()
 {
-    menAlpha_->setChecked(true);
-    menRGB_->setChecked(false);
+    showChannel(ChannelView::Alpha);
+}
+
+void MainWindow::showChannel(ChannelView view)
+{
+    if (busy_)
+        return;
+    const std::pair<ChannelView, QAction*> items[] = {{ChannelView::Colour, menRGB_},
+                                                      {ChannelView::Alpha, menAlpha_},
+                                                      {ChannelView::Red, menRed_},
+                                                      {ChannelView::Green, menGreen_},
+                                                      {ChannelView::Blue, menBlue_}};
+    for (const auto& [kind, item] : items)
+        item->setChecked(kind == view);
+    const ViewTexts texts = viewTexts(view);
     progress_->restart(Stage::Drawing);
     const QPointF centre = visibleCentre();
     Pic_->clear();
-    lblArquivo_->setText(QStringLiteral("Exibindo canal alpha..."));
+    lblArquivo_->setText(texts.drawing);
     lblArquivo_->repaint();
-    drawView(ChannelView::Alpha, true);
+    drawView(view, true);
     scrollToCentre(centre);
     pb_->setValue(0);
-    lblArquivo_->setText(QStringLiteral("Canal alpha"));
+    lblArquivo_->setText(texts.shown);
 }
 
 void MainWindow::ZoomIn(std::int16_t factor)
 {
+    if (busy_)
+        return;
     const std::optional<std::int16_t> next = zoomedIn(cellSize_, factor);
     if (!next) {
         lblArquivo_->setText(QStringLiteral("Limite de zoom atingido"));
         setCommandEnabled(Command::ZoomIn, false);
         return;
     }
+    setFitToWindow(false);
     cellSize_ = *next;
     progress_->restart(Stage::Drawing);
     const QPointF centre = visibleCentre();
@@ -515,12 +787,15 @@ void MainWindow::ZoomIn(std::int16_t factor)
 
 void MainWindow::ZoomOut(std::int16_t factor)
 {
+    if (busy_)
+        return;
     const std::optional<std::int16_t> next = zoomedOut(cellSize_, factor);
     if (!next) {
         lblArquivo_->setText(QStringLiteral("Limite de zoom atingido"));
         setCommandEnabled(Command::ZoomOut, false);
         return;
     }
+    setFitToWindow(false);
     cellSize_ = *next;
     progress_->restart(Stage::Drawing);
     const QPointF centre = visibleCentre();
@@ -532,6 +807,155 @@ void MainWindow::ZoomOut(std::int16_t factor)
     scrollToCentre(centre);
     pb_->setValue(0);
     lblArquivo_->setText(QStringLiteral("Imagem reduzida"));
+}
+
+void MainWindow::setFitToWindow(bool fit)
+{
+    menAjustar_->setChecked(fit);
+    if (Pic_->fitsToWindow() == fit)
+        return;
+    // Fitted, the picture takes the viewport's size and there is nothing
+    // to scroll.
+    Pic_->setFitToWindow(fit);
+    picScroll_->setWidgetResizable(fit);
+    if (!fit)
+        Pic_->showImage(Pic_->image(), cellSize_);
+}
+
+void MainWindow::saveImage()
+{
+    if (busy_ || view_.isNull())
+        return;
+    QString path = dialogs_.saveFile(this, QStringLiteral("Imagem PNG (*.png)|*.png"),
+                                     QFileInfo(openedPath_).completeBaseName() + QStringLiteral(".png"));
+    if (path.isEmpty())
+        return;
+    // Written whole to a temporary file and renamed into place, so that a
+    // failed save never leaves half a picture where a good one was.
+    QSaveFile out(path);
+    const bool saved = out.open(QIODevice::WriteOnly) && view_.save(&out, "PNG") && out.commit();
+    if (!saved) {
+        dialogs_.message(this, suite::MessageIcon::Exclamation, QStringLiteral("Salvar imagem"),
+                         QStringLiteral("Erro ao salvar imagem"));
+        return;
+    }
+    lblArquivo_->setText(QStringLiteral("Imagem salva"));
+}
+
+void MainWindow::copyImage()
+{
+    if (busy_ || view_.isNull())
+        return;
+    QGuiApplication::clipboard()->setImage(view_);
+    lblArquivo_->setText(QStringLiteral("Imagem copiada"));
+}
+
+// The pixel's own values, whatever view is on show.
+void MainWindow::showPixel(std::optional<QPoint> pixel)
+{
+    if (!pixel || !grid_ || pixel->x() >= grid_->width() || pixel->y() >= grid_->height()) {
+        lblPixel_->clear();
+        return;
+    }
+    const int row = pixel->y() + 1;
+    const int column = pixel->x() + 1;
+    lblPixel_->setText(QStringLiteral("x %1, y %2    R %3  G %4  B %5  A %6")
+                           .arg(pixel->x())
+                           .arg(pixel->y())
+                           .arg(grid_->red(row, column))
+                           .arg(grid_->green(row, column))
+                           .arg(grid_->blue(row, column))
+                           .arg(grid_->alpha(row, column)));
+}
+
+void MainWindow::rememberRecent(const QString& path)
+{
+    RecentFiles(programDir_).remember(path);
+    fillRecentMenu();
+}
+
+void MainWindow::fillRecentMenu()
+{
+    menRecentes_->clear();
+    const QStringList recent = RecentFiles(programDir_).paths();
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        QAction* action = menRecentes_->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        action->setObjectName(QStringLiteral("menRecente%1").arg(i + 1));
+        connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
+    }
+    menRecentes_->setEnabled(!recent.isEmpty());
+}
+
+void MainWindow::cancelOpen()
+{
+    if (busy_)
+        job_->cancel();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // While an open runs, Esc anywhere in the program cancels it.
+    if (busy_ && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        cancelOpen();
+        return true;
+    }
+    if (watched == picScroll_->viewport() && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        if ((wheel->modifiers() & Qt::ControlModifier) != 0 && grid_) {
+            const int delta = wheel->angleDelta().y();
+            if (delta > 0 && menZoomPlus_->isEnabled())
+                ZoomIn(kZoomFactor);
+            else if (delta < 0 && menZoomMinus_->isEnabled())
+                ZoomOut(kZoomFactor);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // The decoding thread works on this window's data: it is stopped first
+    // and the window closes once it has.
+    if (busy_) {
+        closeWhenDone_ = true;
+        job_->cancel();
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+namespace {
+
+QString droppedFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return {};
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!busy_ && !droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openFile(path);
 }
 
 void MainWindow::Sobre()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ui/dialogs.h"
+#include "core/dds_file.h"
 #include "core/dds_header.h"
 #include "core/pixels.h"
 
@@ -14,6 +15,11 @@
 #include <optional>
 
 class QAction;
+class QActionGroup;
+class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
+class QComboBox;
 class QIcon;
 class QLabel;
 class QListWidget;
@@ -24,11 +30,12 @@ class QToolBar;
 
 namespace texpeek {
 
+class OpenJob;
 class PictureArea;
 class ProgressReporter;
 
-// Texpeek's one window: opens a DDS file, reports its header, and shows its
-// image in colour or as its alpha channel at several zoom steps.
+// Texpeek's one window: opens a DDS file, reports its header, and shows any
+// of its surfaces in colour or as one of its channels at several zoom steps.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 
@@ -36,11 +43,22 @@ public:
     MainWindow(const QString& programDir, suite::Dialogs& dialogs, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Opens `path` as if it had been chosen in the open dialog.
+    void openFile(const QString& path);
+
     // The commands, as the menus and the toolbar run them.
     void Abrir();
     void Fechar();
     void showRGB();
     void showAlpha();
+    void showChannel(ChannelView view);
+    // Shows the surface at `level` and `choice` (face, array element or
+    // volume slice) in the view on show.
+    void showSurface(int level, int choice);
+    void setFitToWindow(bool fit);
+    // Writes the picture on show as a PNG file the user names.
+    void saveImage();
+    void copyImage();
     void ZoomIn(std::int16_t factor);
     void ZoomOut(std::int16_t factor);
     void Sobre();
@@ -50,6 +68,19 @@ public:
     QAction* toolbarButton(int position) const;
 
     std::int16_t cellSize() const { return cellSize_; }
+    const QImage& viewImage() const { return view_; }
+    // Asks a running open or surface choice to stop, as Esc does.
+    void cancelOpen();
+
+signals:
+    // A long open or surface choice has started on its own thread.
+    void decodingStarted();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     enum class Command { Close, ZoomIn, ZoomOut, Colour, Alpha };
@@ -60,6 +91,13 @@ private:
     void Limpar();
     void setCommandEnabled(Command command, bool enabled);
     void openSteps(const QString& path);
+    void failOpen(const QString& reason);
+    void fillSurfaceChoices();
+    void updateChoiceLabel();
+    void showPixel(std::optional<QPoint> pixel);
+    void rememberRecent(const QString& path);
+    void fillRecentMenu();
+    void setImageCommandsEnabled(bool enabled);
     void drawView(ChannelView view, bool reportProgress);
     void writeSummary();
     QPointF visibleCentre() const;
@@ -70,7 +108,12 @@ private:
 
     QString openedPath_;
     DdsHeader header_;
+    std::shared_ptr<const DdsFile> file_;
     std::optional<ImageGrid> grid_;
+    int level_ = 0;
+    int choice_ = 0;
+    bool busy_ = false;
+    bool closeWhenDone_ = false;
     std::int16_t cellSize_ = 15;
     // The view image last built and which view it is, so that a zoom step in
     // the view already built only changes the scale.
@@ -90,6 +133,13 @@ private:
     QAction* menAlpha_ = nullptr;
     QAction* menZoomPlus_ = nullptr;
     QAction* menZoomMinus_ = nullptr;
+    QAction* menRed_ = nullptr;
+    QAction* menGreen_ = nullptr;
+    QAction* menBlue_ = nullptr;
+    QAction* menAjustar_ = nullptr;
+    QAction* menSalvarImagem_ = nullptr;
+    QAction* menCopiar_ = nullptr;
+    QMenu* menRecentes_ = nullptr;
     QMenu* menAjuda_ = nullptr;
     QAction* menSobre_ = nullptr;
 
@@ -104,7 +154,13 @@ private:
     QProgressBar* pb_ = nullptr;
     QScrollArea* picScroll_ = nullptr;
     PictureArea* Pic_ = nullptr;
+    QLabel* lblNivel_ = nullptr;
+    QComboBox* cboNivel_ = nullptr;
+    QLabel* lblFace_ = nullptr;
+    QComboBox* cboFace_ = nullptr;
+    QLabel* lblPixel_ = nullptr;
     std::unique_ptr<ProgressReporter> progress_;
+    OpenJob* job_ = nullptr;
 };
 
 } // namespace texpeek

@@ -2,16 +2,19 @@
 
 #include "core/zoom.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace texpeek {
 
 PictureArea::PictureArea(QWidget* parent) : QWidget(parent)
 {
     setAutoFillBackground(true);
+    setMouseTracking(true);
     fitToPicture();
 }
 
@@ -28,10 +31,21 @@ void PictureArea::clear()
     image_ = QImage();
     fitToPicture();
     update();
+    emit hovered(std::nullopt);
+}
+
+void PictureArea::setFitToWindow(bool fit)
+{
+    fit_ = fit;
+    fitToPicture();
+    update();
 }
 
 void PictureArea::fitToPicture()
 {
+    // Fitted, the scroll area sizes the picture to its viewport.
+    if (fit_)
+        return;
     auto side = [this](std::int64_t cells) {
         return static_cast<int>(std::min<std::int64_t>(pictureExtent(cells, cellSize_),
                                                        QWIDGETSIZE_MAX));
@@ -41,6 +55,31 @@ void PictureArea::fitToPicture()
     resize(std::max(width, 1), std::max(height, 1));
 }
 
+QRectF PictureArea::imageRect() const
+{
+    if (image_.isNull())
+        return {};
+    if (fit_) {
+        const double scale = std::min(static_cast<double>(width()) / image_.width(),
+                                      static_cast<double>(height()) / image_.height());
+        return {0.0, 0.0, image_.width() * scale, image_.height() * scale};
+    }
+    const double origin = cellStart(1, cellSize_);
+    return {origin, origin, cellStart(image_.width(), cellSize_), cellStart(image_.height(), cellSize_)};
+}
+
+std::optional<QPoint> PictureArea::imagePixelAt(QPoint position) const
+{
+    const QRectF rect = imageRect();
+    if (rect.isEmpty() || !rect.contains(QPointF(position) + QPointF(0.5, 0.5)))
+        return std::nullopt;
+    const double x = (position.x() + 0.5 - rect.left()) * image_.width() / rect.width();
+    const double y = (position.y() + 0.5 - rect.top()) * image_.height() / rect.height();
+    const int column = std::clamp(static_cast<int>(std::floor(x)), 0, image_.width() - 1);
+    const int row = std::clamp(static_cast<int>(std::floor(y)), 0, image_.height() - 1);
+    return QPoint(column, row);
+}
+
 void PictureArea::paintEvent(QPaintEvent* event)
 {
     if (image_.isNull())
@@ -48,10 +87,19 @@ void PictureArea::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const double origin = cellStart(1, cellSize_);
-    const QRectF target(origin, origin, cellStart(image_.width(), cellSize_),
-                        cellStart(image_.height(), cellSize_));
-    painter.drawImage(target, image_);
+    painter.drawImage(imageRect(), image_);
+}
+
+void PictureArea::mouseMoveEvent(QMouseEvent* event)
+{
+    emit hovered(imagePixelAt(event->position().toPoint()));
+    QWidget::mouseMoveEvent(event);
+}
+
+void PictureArea::leaveEvent(QEvent* event)
+{
+    emit hovered(std::nullopt);
+    QWidget::leaveEvent(event);
 }
 
 } // namespace texpeek

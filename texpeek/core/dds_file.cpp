@@ -1,0 +1,67 @@
+#include "core/dds_file.h"
+
+#include "core/surface_decoder.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace texpeek {
+
+DdsFile parseDdsFile(std::string bytes)
+{
+    DdsFile file;
+    file.bytes = std::move(bytes);
+    std::array<unsigned char, kHeaderSize> head{};
+    std::memcpy(head.data(), file.bytes.data(), std::min(head.size(), file.bytes.size()));
+    file.header = parseDdsHeader(head);
+    if (hasDx10Header(file.header)) {
+        std::array<unsigned char, kDx10HeaderSize> extended{};
+        if (file.bytes.size() > kHeaderSize)
+            std::memcpy(extended.data(), file.bytes.data() + kHeaderSize,
+                        std::min(extended.size(), file.bytes.size() - kHeaderSize));
+        file.dx10 = parseDx10Header(extended);
+        file.pixelOffset = kHeaderSize + kDx10HeaderSize;
+    }
+    file.format = identifyFormat(file.header, file.dx10);
+    file.layout = surfaceLayout(file.header, file.dx10);
+    return file;
+}
+
+std::vector<std::string> fileReportLines(const DdsFile& file)
+{
+    std::vector<std::string> lines = headerReportLines(file.header);
+    if (file.dx10) {
+        const std::vector<std::string> more = dx10ReportLines(*file.dx10);
+        lines.insert(lines.end(), more.begin(), more.end());
+    }
+    return lines;
+}
+
+std::string displayFormatName(const DdsFile& file)
+{
+    if (const PixelFormat* format = file.pixelFormat())
+        return format->name;
+    return {};
+}
+
+ImageGrid decodeFileSurface(const DdsFile& file, std::uint32_t level, std::uint32_t choice,
+                            ProgressSink& progress)
+{
+    const PixelFormat* format = file.pixelFormat();
+    if (format == nullptr)
+        throw DdsError(std::get<std::string>(file.format));
+    // Sides that read negative as the header's signed fields cannot be shown,
+    // whatever the format.
+    if (file.header.width < 0 || file.header.height < 0)
+        throw DdsError("negative image size");
+    const SurfaceSpan span = surfaceSpan(file.layout, *format, level, choice);
+    const std::uint64_t start = file.pixelOffset + span.offset;
+    const auto* base = reinterpret_cast<const unsigned char*>(file.bytes.data());
+    const std::size_t size = file.bytes.size();
+    if (start >= size)
+        return decodeSurface(base, 0, *format, span.width, span.height, progress);
+    return decodeSurface(base + start, size - static_cast<std::size_t>(start), *format, span.width,
+                         span.height, progress);
+}
+
+} // namespace texpeek

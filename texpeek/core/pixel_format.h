@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/dds_header.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+
+namespace texpeek {
+
+// How a surface's bytes are laid out. The three Legacy layouts are the ones
+// the bit count alone chose before masks were read; they keep their own
+// decoders so that such files decode exactly as they always have.
+enum class Encoding {
+    Legacy16,   // R5G6B5, alpha 0
+    Legacy24,   // B, G, R bytes, alpha 0
+    Legacy32,   // B, G, R, A bytes
+    Masked,     // 8, 16, 24 or 32 bits a pixel, channels by bit masks
+    Bc1,
+    Bc2,
+    Bc3,
+    Bc4,
+    Bc4Signed,
+    Bc5,
+    Bc5Signed,
+    Bc6hUnsigned,
+    Bc6hSigned,
+    Bc7,
+    Rgba16Unorm,  // four little-endian 16-bit channels R, G, B, A
+    Rgba16Float,  // four half floats R, G, B, A
+    Rgba32Float,  // four 32-bit floats R, G, B, A
+};
+
+// The channels of a masked pixel. A zero mask is a channel the pixel lacks.
+struct ChannelMasks {
+    std::uint32_t red = 0;
+    std::uint32_t green = 0;
+    std::uint32_t blue = 0;
+    std::uint32_t alpha = 0;
+    // One grey level in `red`, shown in red, green and blue alike.
+    bool luminance = false;
+};
+
+struct PixelFormat {
+    Encoding encoding = Encoding::Legacy32;
+    std::string name;        // as the window shows it: "A1R5G5B5", "BC7", ...
+    int bitsPerPixel = 0;    // uncompressed layouts
+    ChannelMasks masks;      // Masked only
+    bool hasAlpha = false;   // whether the alpha view means anything
+
+    bool isBlockCompressed() const { return blockBytes() != 0; }
+    // Bytes of one 4 x 4 block; 0 for uncompressed layouts.
+    int blockBytes() const;
+    // Bytes a surface of these sides takes in the file.
+    std::uint64_t surfaceBytes(std::uint32_t width, std::uint32_t height) const;
+};
+
+// The format of the file's pixels, or a short reason (in the window's
+// language) why it cannot be decoded.
+using FormatResult = std::variant<PixelFormat, std::string>;
+
+FormatResult identifyFormat(const DdsHeader& header, const std::optional<DdsHeaderDx10>& dx10);
+
+} // namespace texpeek

@@ -1,0 +1,273 @@
+#include "core/surface_decoder.h"
+
+#include "core/block_decoders.h"
+#include "core/parallel.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <istream>
+#include <streambuf>
+#include <vector>
+
+namespace texpeek {
+
+namespace {
+
+// A read-only stream over bytes in memory, so that the legacy decoders read
+// a surface exactly as they read a file.
+class MemoryBuffer final : public std::streambuf {
+public:
+    MemoryBuffer(const unsigned char* data, std::size_t size)
+    {
+        // streambuf takes char pointers it never writes through for input.
+        char* begin = const_cast<char*>(reinterpret_cast<const char*>(data));
+        setg(begin, begin, begin + size);
+    }
+};
+
+// Hands out pixel counts to the progress sink in pieces small enough for
+// its batch rule, however many pixels a band of rows holds.
+class ProgressFeed {
+public:
+    ProgressFeed(ProgressSink& sink, std::size_t total)
+        : sink_(sink), batch_(std::clamp<std::size_t>(total / 100, 1, static_cast<std::size_t>(kProgressBatch)))
+    {
+    }
+    void done(std::size_t count)
+    {
+        while (count > 0) {
+            const std::size_t piece = std::min(count, batch_);
+            sink_.pixelsDone(static_cast<std::int64_t>(piece));
+            count -= piece;
+        }
+    }
+    std::size_t batch() const { return batch_; }
+
+private:
+    ProgressSink& sink_;
+    std::size_t batch_;
+};
+
+// Copies what the file has of [offset, offset + count) into `out`, zeros
+// for the rest.
+void copyAvailable(const unsigned char* data, std::size_t available, std::size_t offset,
+                   std::size_t count, unsigned char* out)
+{
+    const std::size_t have = offset < available ? std::min(count, available - offset) : 0;
+    if (have != 0)
+        std::memcpy(out, data + offset, have);
+    std::memset(out + have, 0, count - have);
+}
+
+// One channel of a masked pixel: where it lies and its 8-bit values.
+struct ChannelReader {
+    std::uint32_t mask = 0;
+    int shift = 0;
+    std::uint32_t max = 0;
+    std::vector<std::uint8_t> table; // for channels of up to 16 bits
+
+    explicit ChannelReader(std::uint32_t m) : mask(m)
+    {
+        if (mask == 0)
+            return;
+        shift = std::countr_zero(mask);
+        max = mask >> shift;
+        if (max <= 0xFFFFu) {
+            table.resize(max + 1);
+            for (std::uint32_t v = 0; v <= max; ++v)
+                table[v] = scaleChannel(v, max);
+        }
+    }
+    std::uint32_t operator()(std::uint32_t pixel) const
+    {
+        if (mask == 0)
+            return 0;
+        const std::uint32_t v = (pixel & mask) >> shift;
+        return table.empty() ? scaleChannel(v, max) : table[v];
+    }
+};
+
+ImageGrid decodeMasked(const unsigned char* data, std::size_t available, const PixelFormat& format,
+                       std::uint32_t width, std::uint32_t height, ProgressSink& progress)
+{
+    const ChannelMasks& m = format.masks;
+    const ChannelReader red(m.red), green(m.green), blue(m.blue), alpha(m.alpha);
+    const auto bytesPerPixel = static_cast<std::size_t>(format.bitsPerPixel / 8);
+    ImageGrid grid = ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
+    const std::size_t total = grid.cellCount();
+    ProgressFeed feed(progress, total);
+    std::vector<unsigned char> buffer(feed.batch() * bytesPerPixel);
+    std::uint32_t* cells = grid.cells();
+    for (std::size_t done = 0; done < total;) {
+        const std::size_t count = std::min(feed.batch(), total - done);
+        copyAvailable(data, available, done * bytesPerPixel, count * bytesPerPixel, buffer.data());
+        const unsigned char* p = buffer.data();
+        for (std::size_t i = 0; i < count; ++i, p += bytesPerPixel) {
+            std::uint32_t pixel = 0;
+            for (std::size_t b = 0; b < bytesPerPixel; ++b)
+                pixel |= static_cast<std::uint32_t>(p[b]) << (8 * b);
+            const std::uint32_t r = red(pixel);
+            const std::uint32_t g = m.luminance ? r : green(pixel);
+            const std::uint32_t bl = m.luminance ? r : blue(pixel);
+            cells[done + i] = r | g << 8 | bl << 16 | alpha(pixel) << 24;
+        }
+        done += count;
+        feed.done(count);
+    }
+    return grid;
+}
+
+std::uint8_t unitToByte(float value)
+{
+    if (!(value > 0.0f))
+        return 0;
+    return static_cast<std::uint8_t>(std::lround(std::min(value, 1.0f) * 255.0f));
+}
+
+// Four channels of 16 or 32 bits: unsigned normalised, half or single
+// floats. Colours of the float layouts are tone-mapped as BC6H's are.
+ImageGrid decodeWide(const unsigned char* data, std::size_t available, const PixelFormat& format,
+                     std::uint32_t width, std::uint32_t height, ProgressSink& progress)
+{
+    const std::size_t channelBytes = format.encoding == Encoding::Rgba32Float ? 4 : 2;
+    const std::size_t bytesPerPixel = 4 * channelBytes;
+    ImageGrid grid = ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
+    const std::size_t total = grid.cellCount();
+    ProgressFeed feed(progress, total);
+    std::vector<unsigned char> buffer(feed.batch() * bytesPerPixel);
+    std::uint32_t* cells = grid.cells();
+    for (std::size_t done = 0; done < total;) {
+        const std::size_t count = std::min(feed.batch(), total - done);
+        copyAvailable(data, available, done * bytesPerPixel, count * bytesPerPixel, buffer.data());
+        for (std::size_t i = 0; i < count; ++i) {
+            const unsigned char* p = buffer.data() + i * bytesPerPixel;
+            std::uint32_t cell = 0;
+            for (int c = 0; c < 4; ++c) {
+                const unsigned char* q = p + static_cast<std::size_t>(c) * channelBytes;
+                std::uint32_t level = 0;
+                if (format.encoding == Encoding::Rgba16Unorm) {
+                    level = scaleChannel(static_cast<std::uint32_t>(q[0] | q[1] << 8), 0xFFFFu);
+                } else {
+                    float value = 0.0f;
+                    if (channelBytes == 2) {
+                        value = halfToFloat(static_cast<std::uint16_t>(q[0] | q[1] << 8));
+                    } else {
+                        const std::uint32_t raw = static_cast<std::uint32_t>(q[0]) | static_cast<std::uint32_t>(q[1]) << 8
+                            | static_cast<std::uint32_t>(q[2]) << 16 | static_cast<std::uint32_t>(q[3]) << 24;
+                        value = std::bit_cast<float>(raw);
+                    }
+                    level = c == 3 ? unitToByte(value) : toneMapped(value);
+                }
+                cell |= level << (8 * c);
+            }
+            cells[done + i] = cell;
+        }
+        done += count;
+        feed.done(count);
+    }
+    return grid;
+}
+
+ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const PixelFormat& format,
+                       std::uint32_t width, std::uint32_t height, ProgressSink& progress)
+{
+    ImageGrid grid = ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
+    const std::size_t total = grid.cellCount();
+    ProgressFeed feed(progress, total);
+    if (total == 0)
+        return grid;
+    const std::size_t across = (std::size_t{width} + 3) / 4;
+    const std::size_t down = (std::size_t{height} + 3) / 4;
+    const auto blockBytes = static_cast<std::size_t>(format.blockBytes());
+    const std::size_t rowBytes = across * blockBytes;
+    std::uint32_t* cells = grid.cells();
+    const Encoding encoding = format.encoding;
+
+    auto decodeRows = [&](std::size_t firstRow, std::size_t lastRow) {
+        std::vector<unsigned char> missing;
+        BlockPixels pixels;
+        for (std::size_t by = firstRow; by < lastRow; ++by) {
+            const std::size_t offset = by * rowBytes;
+            const unsigned char* row = nullptr;
+            if (offset + rowBytes <= available) {
+                row = data + offset;
+            } else {
+                // The file ends within or before this row.
+                missing.resize(rowBytes);
+                copyAvailable(data, available, offset, rowBytes, missing.data());
+                row = missing.data();
+            }
+            const std::size_t rows = std::min<std::size_t>(4, height - by * 4);
+            for (std::size_t bx = 0; bx < across; ++bx) {
+                decodeBlock(encoding, row + bx * blockBytes, pixels);
+                const std::size_t columns = std::min<std::size_t>(4, width - bx * 4);
+                std::uint32_t* target = cells + by * 4 * width + bx * 4;
+                for (std::size_t y = 0; y < rows; ++y)
+                    std::memcpy(target + y * width, pixels.data() + y * 4, columns * sizeof(std::uint32_t));
+            }
+        }
+    };
+
+    // Bands of block rows of about one progress batch each, decoded on every
+    // core; the progress is told between bands, on this thread.
+    const std::size_t pixelsPerRow = std::size_t{width} * 4;
+    const std::size_t band = std::max<std::size_t>(1, feed.batch() / pixelsPerRow) * 8;
+    for (std::size_t first = 0; first < down; first += band) {
+        const std::size_t last = std::min(down, first + band);
+        splitAcrossCores(last - first, [&](std::size_t a, std::size_t b) { decodeRows(first + a, first + b); });
+        const std::size_t pixelRowsDone = std::min<std::size_t>(height, last * 4) - first * 4;
+        feed.done(pixelRowsDone * width);
+    }
+    return grid;
+}
+
+} // namespace
+
+std::uint8_t scaleChannel(std::uint32_t value, std::uint32_t max)
+{
+    if (max == 0)
+        return 0;
+    // Exact rounding to nearest of value * 255 / max; with max odd, as every
+    // full channel's is, no value falls halfway.
+    const std::uint64_t scaled = (std::uint64_t{value} * 510 + max) / (2 * std::uint64_t{max});
+    return static_cast<std::uint8_t>(std::min<std::uint64_t>(scaled, 255));
+}
+
+ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const PixelFormat& format,
+                        std::uint32_t width, std::uint32_t height, ProgressSink& progress)
+{
+    if (width > static_cast<std::uint32_t>(INT32_MAX) || height > static_cast<std::uint32_t>(INT32_MAX)
+        || std::uint64_t{width} * height > static_cast<std::uint64_t>(INT32_MAX))
+        throw DdsError("too many pixels");
+
+    switch (format.encoding) {
+    case Encoding::Legacy16:
+    case Encoding::Legacy24:
+    case Encoding::Legacy32: {
+        DdsHeader header;
+        header.width = static_cast<std::int32_t>(width);
+        header.height = static_cast<std::int32_t>(height);
+        header.pixelFormat.bitCount = format.bitsPerPixel;
+        MemoryBuffer buffer(data, available);
+        std::istream in(&buffer);
+        return std::move(*decodePixels(in, header, progress));
+    }
+    default: break;
+    }
+
+    progress.stageStarted(Stage::Reading, "Decodificando " + format.name + "...", format.name);
+    ImageGrid grid;
+    switch (format.encoding) {
+    case Encoding::Masked: grid = decodeMasked(data, available, format, width, height, progress); break;
+    case Encoding::Rgba16Unorm:
+    case Encoding::Rgba16Float:
+    case Encoding::Rgba32Float: grid = decodeWide(data, available, format, width, height, progress); break;
+    default: grid = decodeBlocks(data, available, format, width, height, progress); break;
+    }
+    progress.stageFinished(Stage::Reading);
+    return grid;
+}
+
+} // namespace texpeek
