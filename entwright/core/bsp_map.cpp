@@ -124,9 +124,14 @@ std::optional<std::string> ReplaceBspEntityLump(std::string_view bytes, std::str
     writeU32(result, 8, static_cast<std::uint32_t>(lump.size()));
     for (std::size_t i = 1; i < kBspLumps; ++i) {
         const BspLump& other = layout->lumps[i];
-        if (other.offset >= regionEnd && other.offset > old.offset)
+        if (other.offset >= regionEnd && other.offset > old.offset) {
             writeU32(result, 4 + i * 8,
                      static_cast<std::uint32_t>(other.offset - oldRegion + newRegion));
+        } else if (other.offset > old.offset) {
+            // An empty lump pointing into the old entity lump: a shorter lump
+            // would leave it pointing past its end, or past the file's.
+            writeU32(result, 4 + i * 8, static_cast<std::uint32_t>(old.offset + lump.size()));
+        }
     }
     return result;
 }

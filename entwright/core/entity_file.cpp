@@ -17,8 +17,8 @@ void fail(ReadReport* report, ReadError error, std::size_t line = 0)
     }
 }
 
-// Walks the text line by line without copying it; a line's LF or CR LF is
-// not part of it, and a last line without an end still counts.
+// Walks the text line by line without copying it; a line's LF and the CRs
+// before it are not part of it, and a last line without an end still counts.
 class LineReader {
 public:
     explicit LineReader(std::string_view text) : text_(text) {}
@@ -33,7 +33,9 @@ public:
         std::size_t length =
             found ? static_cast<std::size_t>(static_cast<const char*>(found) - start) : left;
         pos_ += found ? length + 1 : length;
-        if (found && length > 0 && start[length - 1] == '\r')
+        // Every CR before the end goes, not only the one of a CR LF: a line
+        // kept as "x\r" would be written "x\r\n" and read back as "x".
+        while (length > 0 && start[length - 1] == '\r')
             --length;
         line = std::string_view(start, length);
         ++number_;
@@ -122,14 +124,16 @@ std::optional<EntityTable> ParseEntText(std::string_view text, ReadReport* repor
         EntityRecord record;
         // Text after the brace is the block's first line; dropping it would
         // lose the class line of blocks some tools write on one line.
-        if (!onlyFiller(*opening)) {
+        bool closed = false;
+        if (isCloseLine(*opening)) {
+            closed = true; // "{}" on one line: an empty block
+        } else if (!onlyFiller(*opening)) {
             const std::string_view first = skipBlanks(*opening);
             if (IsClassLine(first))
                 record.ClassLine = std::string(first);
             record.KeyLines.emplace_back(first);
         }
-        bool closed = false;
-        while (reader.next(line)) {
+        while (!closed && reader.next(line)) {
             if (isCloseLine(line)) {
                 closed = true;
                 break;

@@ -128,6 +128,22 @@ TEST(Bsp, EditedEntitiesChangeOnlyTheEntityLumpAndTheDirectory)
     }
 }
 
+TEST(Bsp, EmptyLumpsPointingIntoTheEntityLumpStayInsideTheFile)
+{
+    auto map = buildMap(29, lumpOf(kEntities), {0}, 4);
+    const std::uint32_t inside = map.lumps[0].offset + map.lumps[0].length / 2;
+    ent::testing::putU32(map.bytes, 4 + 1 * 8, inside); // lump 1: empty, mid-text
+    ent::testing::putU32(map.bytes, 4 + 2 * 8, static_cast<std::uint32_t>(map.bytes.size()));
+    auto table = ent::OpenEntText(*ent::BspEntityText(map.bytes))->table;
+    ASSERT_EQ(ent::DeleteEntity(table, 1), ent::EditResult::Done);
+    const auto written = ent::ReplaceBspEntityLump(map.bytes, ent::BspEntityLump(table));
+    ASSERT_TRUE(written.has_value());
+    const auto layout = ent::ReadBspLayout(*written);
+    ASSERT_TRUE(layout.has_value());
+    EXPECT_LE(layout->lumps[1].offset, written->size());
+    EXPECT_EQ(layout->lumps[2].offset, written->size()); // the end moves with the file
+}
+
 TEST(Bsp, SavingWritesTheMapOnDisk)
 {
     const auto dir = std::filesystem::temp_directory_path() /

@@ -56,6 +56,20 @@ TEST(RealFiles, TextAfterTheOpeningBraceIsTheBlocksFirstLine)
               (Lines{"info_player_deathmatch", "info_player_start", "light"}));
 }
 
+TEST(RealFiles, WhatIsWrittenReadsBackTheSame)
+{
+    // "{}" on one line is an empty block, not a block whose first line is
+    // "}"; CRs before a line's end go with it. Either would otherwise come
+    // back different after a save.
+    const EntityTable table = parse("{}\n{ \t} \n{\n\"classname\" \"a\"\r\r\n}\n");
+    ASSERT_EQ(table.Entities.size(), 3u);
+    EXPECT_TRUE(table.Entities[0].KeyLines.empty());
+    EXPECT_TRUE(table.Entities[1].KeyLines.empty());
+    EXPECT_EQ(table.Entities[2].KeyLines, Lines{"\"classname\" \"a\""});
+    const std::string written = ent::EntText(table);
+    EXPECT_EQ(ent::EntText(parse(written)), written);
+}
+
 TEST(RealFiles, ByteOrderMarkIsSkippedOnlyAtTheStart)
 {
     const EntityTable table =

@@ -423,6 +423,9 @@ void frmMain::dropEvent(QDropEvent* event)
 
 QStringList frmMain::recentFiles() const
 {
+    // Without a program directory there is nowhere to keep them.
+    if (programDir_.isEmpty())
+        return {};
     QSettings settings(QDir(programDir_).filePath(QStringLiteral("entwright.ini")),
                        QSettings::IniFormat);
     return settings.value(QStringLiteral("recent")).toStringList();
@@ -436,6 +439,8 @@ void frmMain::rememberRecent(const QString& path)
     recent.prepend(full);
     while (recent.size() > kRecentCount)
         recent.removeLast();
+    if (programDir_.isEmpty())
+        return;
     QSettings settings(QDir(programDir_).filePath(QStringLiteral("entwright.ini")),
                        QSettings::IniFormat);
     settings.setValue(QStringLiteral("recent"), recent);
