@@ -22,11 +22,11 @@ std::string lumpOf(const std::string& text)
     return text + std::string(1, '\0');
 }
 
-std::vector<std::size_t> allLumpsShuffled(unsigned seed)
+std::vector<std::size_t> allLumpsShuffled(unsigned variant)
 {
     std::vector<std::size_t> order(ent::kBspLumps);
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::shuffle(order.begin(), order.end(), std::mt19937(seed));
+    std::shuffle(order.begin(), order.end(), std::mt19937(variant));
     return order;
 }
 
@@ -90,24 +90,24 @@ TEST(Bsp, RefusesWhatIsNotAMapItCanRewrite)
 
 TEST(Bsp, UnchangedEntitiesGiveTheSameBytes)
 {
-    for (unsigned seed = 0; seed < 20; ++seed) {
-        const auto map = buildMap(seed % 2 ? 29 : 30, lumpOf(kEntities), allLumpsShuffled(seed), seed);
+    for (unsigned variant = 0; variant < 20; ++variant) {
+        const auto map = buildMap(variant % 2 ? 29 : 30, lumpOf(kEntities), allLumpsShuffled(variant), variant);
         const auto table = ent::OpenEntText(*ent::BspEntityText(map.bytes));
         ASSERT_TRUE(table.has_value());
         const auto written = ent::ReplaceBspEntityLump(map.bytes, ent::BspEntityLump(table->table));
         ASSERT_TRUE(written.has_value());
-        EXPECT_EQ(*written, map.bytes) << "seed " << seed;
+        EXPECT_EQ(*written, map.bytes) << "variant " << variant;
     }
 }
 
 TEST(Bsp, EditedEntitiesChangeOnlyTheEntityLumpAndTheDirectory)
 {
-    for (unsigned seed = 0; seed < 40; ++seed) {
-        const auto map = buildMap(30, lumpOf(kEntities), allLumpsShuffled(seed), seed);
+    for (unsigned variant = 0; variant < 40; ++variant) {
+        const auto map = buildMap(30, lumpOf(kEntities), allLumpsShuffled(variant), variant);
         auto table = ent::OpenEntText(*ent::BspEntityText(map.bytes))->table;
         // Growing and shrinking by amounts that are not multiples of 4.
-        if (seed % 2)
-            ASSERT_EQ(ent::AddKeyLine(table, 1, "angle", std::string(seed + 1, '9')),
+        if (variant % 2)
+            ASSERT_EQ(ent::AddKeyLine(table, 1, "angle", std::string(variant + 1, '9')),
                       ent::EditResult::Done);
         else
             ASSERT_EQ(ent::DeleteKeyLine(table, 0, 1), ent::EditResult::Done);

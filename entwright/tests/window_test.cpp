@@ -642,6 +642,17 @@ TEST_F(MainWindow, MapOpensFromItsBspAndSavesBackIntoIt)
     trigger("menSaveAs");
     EXPECT_EQ(readFile("c1a0.ent"), QByteArray::fromStdString(ent::EntText(window_.table())));
     EXPECT_EQ(window_.currentFile(), pathIn("c1a0.bsp"));
+
+    // Saved as a map, the list goes into that map's entity lump, never over
+    // its lumps; a map that is not there is not made up.
+    writeFile("copy.bsp", QByteArray::fromStdString(built.bytes));
+    dialogs_.paths.push_back(pathIn("copy.bsp"));
+    trigger("menSaveAs");
+    EXPECT_EQ(readFile("copy.bsp"), readFile("c1a0.bsp"));
+    dialogs_.paths.push_back(pathIn("new.bsp"));
+    trigger("menSaveAs");
+    EXPECT_EQ(dialogs_.lastMessage().icon, MessageIcon::Critical);
+    EXPECT_FALSE(QFileInfo::exists(pathIn("new.bsp")));
 }
 
 TEST_F(MainWindow, RecentFilesAndDropsOpenFiles)

@@ -351,7 +351,9 @@ void frmMain::menSaveAs_Click()
     if (path.isEmpty())
         return;
     SaveAsFile_ = path;
-    if (!saveTo(path, false, QStringLiteral("Save As")))
+    // Text written over a map would destroy it: a map chosen here gets the
+    // entities in its entity lump instead.
+    if (!saveTo(path, ent::IsBspPath(suite::toPath(path)), QStringLiteral("Save As")))
         return;
     if (QFileInfo(path) == QFileInfo(CurrentFile_)) {
         doc_.markSaved();

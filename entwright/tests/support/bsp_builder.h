@@ -26,9 +26,9 @@ inline void putU32(std::string& bytes, std::size_t at, std::uint32_t value)
 
 // `order` lists lump numbers in file order; lumps missing from it are empty.
 inline BuiltMap buildMap(std::int32_t version, const std::string& entityLump,
-                         const std::vector<std::size_t>& order, unsigned seed)
+                         const std::vector<std::size_t>& order, unsigned variant)
 {
-    std::mt19937 random(seed);
+    std::mt19937 random(variant);
     BuiltMap map;
     map.bytes.assign(kBspHeaderSize, '\0');
     putU32(map.bytes, 0, static_cast<std::uint32_t>(version));
