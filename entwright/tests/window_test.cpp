@@ -848,7 +848,8 @@ TEST_F(Ripent, WithoutTheToolEntwrightExportsAndImportsItself)
     shown = dialogs_.lastMessage();
     EXPECT_EQ(shown.title, "Import");
     EXPECT_TRUE(shown.text.contains("2 entities")) << shown.text.toStdString();
-    const auto text2 = ent::BspEntityText(readFile("map.bsp").toStdString());
+    const std::string imported = readFile("map.bsp").toStdString();
+    const auto text2 = ent::BspEntityText(imported);
     ASSERT_TRUE(text2.has_value());
     EXPECT_NE(text2->find("light"), std::string_view::npos);
 
