@@ -1,5 +1,6 @@
-// Takes the screenshot of the docs folder: a map opened straight from its
-// .bsp, its entity list filtered by class, one light selected.
+// Takes the screenshots of the docs folder: an .ent file open with a light
+// selected, and a map opened straight from its .bsp, its entity list
+// filtered by class.
 // Usage: entwright_screenshots <output folder>
 #include "tests/support/bsp_builder.h"
 #include "ui/frm_main.h"
@@ -67,6 +68,33 @@ int main(int argc, char** argv)
     file.close();
 
     suite::testing::FakeDialogs dialogs;
+    {
+        const QString listPath = QDir(folder.path()).filePath(QStringLiteral("c1a0.ent"));
+        QFile list(listPath);
+        if (!list.open(QIODevice::WriteOnly))
+            return 1;
+        const std::string text =
+            entity("worldspawn", "\"wad\" \"\\half-life\\valve\\halflife.wad\"\n") +
+            entity("info_player_start", "\"origin\" \"-1536 -768 36\"\n") +
+            entity("light", "\"origin\" \"-1408 -896 160\"\n\"_light\" \"255 236 200 300\"\n"
+                            "\"style\" \"0\"\n") +
+            entity("func_door", "\"model\" \"*1\"\n\"targetname\" \"lobby_door\"\n") +
+            entity("trigger_once", "\"model\" \"*2\"\n\"target\" \"lobby_door\"\n") +
+            entity("ambient_generic", "\"origin\" \"-1200 -700 64\"\n") +
+            entity("monster_scientist", "\"origin\" \"-1300 -640 36\"\n\"angle\" \"180\"\n");
+        list.write(text.data(), static_cast<qint64>(text.size()));
+        list.close();
+        frmMain window(folder.path(), dialogs);
+        window.show();
+        window.openFile(listPath);
+        auto* entities = window.findChild<QAbstractItemView*>(QStringLiteral("listEntity"));
+        entities->setCurrentIndex(entities->model()->index(2, 0));
+        window.findChild<QListWidget*>(QStringLiteral("listKey"))->setCurrentRow(1);
+        app.processEvents();
+        if (!window.grab().save(QDir(out).filePath(QStringLiteral("entwright-main.png"))))
+            return 1;
+    }
+
     frmMain window(folder.path(), dialogs);
     window.show();
     window.openFile(path);
