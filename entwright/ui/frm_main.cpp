@@ -9,6 +9,7 @@
 #include "ui/frm_new_ent.h"
 #include "ui/frm_ripent.h"
 #include "ui/list_clicks.h"
+#include "ui/recent_files_menu.h"
 
 #include "common/core/cp1252.h"
 #include "common/ui/dialogs.h"
@@ -33,7 +34,6 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QStringList>
 #include <QTextDocument>
 #include <QUrl>
@@ -54,7 +54,6 @@ const QString kNoQuotes =
 const QString kClassLineKept =
     QStringLiteral("The 'classname' line must stay a classname line: its key can't change");
 const QString kProgramTitle = QStringLiteral("Entwright 2.0");
-constexpr int kRecentCount = 8;
 // Lines longer than this show cut in the key list: laying out a megabyte of
 // text in a list row takes most of a second, and nobody reads it there.
 constexpr std::size_t kLongestShownLine = 2000;
@@ -126,8 +125,10 @@ void frmMain::buildMenus()
     menFile->setObjectName(QStringLiteral("menFile"));
     menOpen_ = makeAction(QStringLiteral("menOpen"), QStringLiteral("Open..."), menFile);
     menOpen_->setShortcut(QKeySequence::Open);
-    menRecent_ = menFile->addMenu(QStringLiteral("Recent Files"));
-    menRecent_->setObjectName(QStringLiteral("menRecent"));
+    QMenu* menRecent = menFile->addMenu(QStringLiteral("Recent Files"));
+    menRecent->setObjectName(QStringLiteral("menRecent"));
+    recent_ = new RecentFilesMenu(menRecent, programDir_);
+    connect(recent_, &RecentFilesMenu::chosen, this, &frmMain::openFile);
     menFile->addSeparator();
     menSaveAs_ = makeAction(QStringLiteral("menSaveAs"), QStringLiteral("Save As..."), menFile);
     menSave_ = makeAction(QStringLiteral("menSave"), QStringLiteral("Save"), menFile);
@@ -163,7 +164,6 @@ void frmMain::buildMenus()
     connect(menImport_, &QAction::triggered, this, &frmMain::menImport_Click);
     connect(menExport_, &QAction::triggered, this, &frmMain::menExport_Click);
     connect(menAbout_, &QAction::triggered, this, &frmMain::menAbout_Click);
-    fillRecentMenu();
 }
 
 void frmMain::buildControls()
@@ -316,7 +316,7 @@ bool frmMain::loadFile(const QString& path)
         control->setEnabled(true);
     menSave_->setEnabled(true);
     tableChanged();
-    rememberRecent(path);
+    recent_->remember(path);
 
     const std::string stray = ent::DescribeStrayLines(report);
     if (!stray.empty())
@@ -419,48 +419,6 @@ void frmMain::dropEvent(QDropEvent* event)
         return;
     event->acceptProposedAction();
     openFile(urls.first().toLocalFile());
-}
-
-// --- Recent files, kept beside the program like the suite's other settings ---
-
-QStringList frmMain::recentFiles() const
-{
-    // Without a program directory there is nowhere to keep them.
-    if (programDir_.isEmpty())
-        return {};
-    QSettings settings(QDir(programDir_).filePath(QStringLiteral("entwright.ini")),
-                       QSettings::IniFormat);
-    return settings.value(QStringLiteral("recent")).toStringList();
-}
-
-void frmMain::rememberRecent(const QString& path)
-{
-    const QString full = QFileInfo(path).absoluteFilePath();
-    QStringList recent = recentFiles();
-    recent.removeAll(full);
-    recent.prepend(full);
-    while (recent.size() > kRecentCount)
-        recent.removeLast();
-    if (programDir_.isEmpty())
-        return;
-    QSettings settings(QDir(programDir_).filePath(QStringLiteral("entwright.ini")),
-                       QSettings::IniFormat);
-    settings.setValue(QStringLiteral("recent"), recent);
-    fillRecentMenu();
-}
-
-void frmMain::fillRecentMenu()
-{
-    menRecent_->clear();
-    const QStringList recent = recentFiles();
-    for (int i = 0; i < recent.size(); ++i) {
-        const QString path = recent[i];
-        QAction* action = menRecent_->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
-        action->setObjectName(QStringLiteral("menRecent%1").arg(i + 1));
-        connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
-    }
-    menRecent_->setEnabled(!recent.isEmpty());
 }
 
 // --- Title, undo and the lists ---

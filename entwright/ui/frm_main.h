@@ -19,6 +19,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class EntityListModel;
+class RecentFilesMenu;
 
 namespace suite {
 class Dialogs;
@@ -81,9 +82,6 @@ private:
     void fillKeyList();
     void tableChanged();
     void updateTitle();
-    void rememberRecent(const QString& path);
-    void fillRecentMenu();
-    QStringList recentFiles() const;
     void warn(const QString& title, const QString& text);
     // Shows the refusal or warning an edit result calls for; true when the
     // table took the edit (or it changed nothing).
@@ -117,7 +115,7 @@ private:
     bool filling_ = false;
 
     QAction* menOpen_ = nullptr;
-    QMenu* menRecent_ = nullptr;
+    RecentFilesMenu* recent_ = nullptr;
     QAction* menSaveAs_ = nullptr;
     QAction* menSave_ = nullptr;
     QAction* menExit_ = nullptr;
