@@ -212,12 +212,14 @@ std::string DescribeStrayLines(const ReadReport& report)
 {
     if (report.strayLines == 0)
         return {};
-    const std::string count = std::to_string(report.strayLines);
-    return (report.strayLines == 1 ? std::string("1 line stands") : count + " lines stand") +
-           " outside the entity blocks (the first at line " +
-           std::to_string(report.firstStrayLine) +
-           ") and was skipped. Saving will not keep " +
-           (report.strayLines == 1 ? "it." : "them.");
+    const bool one = report.strayLines == 1;
+    const std::string at = std::to_string(report.firstStrayLine);
+    if (one)
+        return "1 line outside the entity blocks (line " + at +
+               ") was skipped. Saving will not keep it.";
+    return std::to_string(report.strayLines) +
+           " lines outside the entity blocks (the first at line " + at +
+           ") were skipped. Saving will not keep them.";
 }
 
 std::optional<std::vector<std::string>> EntityListNames(const EntityTable& table)
