@@ -209,7 +209,6 @@ void frmMain::buildControls()
     Frame2_->setObjectName(QStringLiteral("Frame2"));
     listKey_ = new QListWidget(Frame2_);
     listKey_->setObjectName(QStringLiteral("listKey"));
-    listKey_->setUniformItemSizes(true);
     txtKey_ = new QLineEdit(Frame2_);
     txtKey_->setObjectName(QStringLiteral("txtKey"));
     // A long key shown from a clicked line must come back whole on Apply.
