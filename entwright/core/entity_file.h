@@ -65,8 +65,9 @@ struct ReadReport {
     std::size_t firstNamelessLine = 0;
 };
 
-// Splits .ent text into records. Lines end at LF or CR LF; a UTF-8
-// byte-order mark in front is skipped. A brace line may carry blanks before
+// Splits .ent text into records. Lines end at LF, and CRs before the LF (as
+// in CR LF) are not part of the line; a UTF-8 byte-order mark in front is
+// skipped. A brace line may carry blanks before
 // the brace and blanks, tabs or NULs after it, as tools and editors leave
 // them. A `{` followed by other text opens a block whose first line is that
 // text. Every line up to the next closing brace line belongs to the block.
