@@ -18,14 +18,25 @@ std::string_view mid(std::string_view text, std::ptrdiff_t start, std::ptrdiff_t
     return text.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(length));
 }
 
+bool holdsQuote(std::string_view text)
+{
+    return text.find('"') != std::string_view::npos;
+}
+
 EditResult checkKeyAndValue(std::string_view key, std::string_view value)
 {
     if (key.empty() || value.empty())
         return EditResult::EmptyField;
     if (holdsLineBreak(key) || holdsLineBreak(value))
         return EditResult::LineBreak;
+    // The game reads a quote as the end of the key or value.
+    if (holdsQuote(key) || holdsQuote(value))
+        return EditResult::QuoteInside;
     return EditResult::Done;
 }
+
+constexpr std::size_t kLongestKey = 31;
+constexpr std::size_t kLongestValue = 1023;
 
 } // namespace
 
@@ -70,9 +81,18 @@ EditResult ApplyKeyLine(EntityTable& table, std::size_t entity, std::size_t line
     EntityRecord& record = table.Entities[entity];
     if (line >= record.KeyLines.size())
         return EditResult::NoSuchLine;
+    if (key.empty() || value.empty())
+        return EditResult::EmptyField;
+    std::string& stored = record.KeyLines[line];
+    const KeyAndValue shown = SplitKeyLine(stored);
+    if (shown.key == key && shown.value == value)
+        return EditResult::Unchanged;
     if (const EditResult check = checkKeyAndValue(key, value); check != EditResult::Done)
         return check;
-    record.KeyLines[line] = MakeKeyLine(key, value);
+    std::string rebuilt = MakeKeyLine(key, value);
+    if (IsClassLine(stored) && !IsClassLine(rebuilt))
+        return EditResult::ClassLineKept;
+    stored = std::move(rebuilt);
     return EditResult::Done;
 }
 
@@ -93,6 +113,8 @@ EditResult AddEntity(EntityTable& table, std::string_view name)
 {
     if (holdsLineBreak(name))
         return EditResult::LineBreak;
+    if (holdsQuote(name))
+        return EditResult::QuoteInside;
     EntityRecord record;
     record.ClassLine = MakeKeyLine("classname", name);
     record.KeyLines.push_back(record.ClassLine);
@@ -108,6 +130,23 @@ EditResult DeleteEntity(EntityTable& table, std::size_t entity)
         return EditResult::OnlyEntity;
     table.Entities.erase(table.Entities.begin() + static_cast<std::ptrdiff_t>(entity));
     return EditResult::Done;
+}
+
+std::string LengthWarning(std::string_view key, std::string_view value)
+{
+    std::string text;
+    if (key.size() > kLongestKey)
+        text += "The key is " + std::to_string(key.size()) +
+                " bytes long; the game keeps only its first " + std::to_string(kLongestKey) +
+                ".";
+    if (value.size() > kLongestValue) {
+        if (!text.empty())
+            text += ' ';
+        text += "The value is " + std::to_string(value.size()) +
+                " bytes long; the game keeps only its first " + std::to_string(kLongestValue) +
+                ".";
+    }
+    return text;
 }
 
 } // namespace ent

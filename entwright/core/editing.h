@@ -30,6 +30,9 @@ enum class EditResult {
     EmptyField,         // key or value (Add, Apply) is empty
     LineBreak,          // key, value or entity name holds CR or LF
     ClassLineProtected, // Del on a class line
+    ClassLineKept,      // Apply would turn the class line into another key
+    QuoteInside,        // a double quote in a key, value or entity name
+    Unchanged,          // Apply with the key and value the line already shows
     OnlyEntity,         // the last remaining entity cannot go
     NoSuchEntity,
     NoSuchLine,
@@ -40,8 +43,11 @@ enum class EditResult {
 EditResult AddKeyLine(EntityTable& table, std::size_t entity, std::string_view key,
                       std::string_view value);
 
-// Replaces a line, the class line included; ClassLine keeps its old text, so
-// the list name changes only when the file is opened again.
+// Replaces a line. When the key and value are exactly what SplitKeyLine shows
+// for it, the line stays as it was (Unchanged): a line the split cannot show
+// faithfully must not be rebuilt just because Apply was pressed. The class
+// line may get a new value but must stay a class line; ClassLine keeps its
+// old text, so the list name changes only when the file is opened again.
 EditResult ApplyKeyLine(EntityTable& table, std::size_t entity, std::size_t line,
                         std::string_view key, std::string_view value);
 
@@ -54,5 +60,10 @@ EditResult AddEntity(EntityTable& table, std::string_view name);
 
 // Removes a record; the records after it move up in order.
 EditResult DeleteEntity(EntityTable& table, std::size_t entity);
+
+// A warning when the game will cut what was typed: keys over 31 bytes and
+// values over 1023 bytes are kept whole here but not by the engine. Empty
+// when both fit.
+std::string LengthWarning(std::string_view key, std::string_view value);
 
 } // namespace ent

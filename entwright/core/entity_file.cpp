@@ -9,14 +9,16 @@
 namespace ent {
 namespace {
 
-void setError(ReadError* error, ReadError value)
+void fail(ReadReport* report, ReadError error, std::size_t line = 0)
 {
-    if (error)
-        *error = value;
+    if (report) {
+        report->error = error;
+        report->line = line;
+    }
 }
 
-// Walks the text line by line without copying it; a line's LF or CR LF is
-// not part of it, and a last line without an end still counts.
+// Walks the text line by line without copying it; a line's LF and the CRs
+// before it are not part of it, and a last line without an end still counts.
 class LineReader {
 public:
     explicit LineReader(std::string_view text) : text_(text) {}
@@ -31,28 +33,60 @@ public:
         std::size_t length =
             found ? static_cast<std::size_t>(static_cast<const char*>(found) - start) : left;
         pos_ += found ? length + 1 : length;
-        if (found && length > 0 && start[length - 1] == '\r')
+        // Every CR before the end goes, not only the one of a CR LF: a line
+        // kept as "x\r" would be written "x\r\n" and read back as "x".
+        while (length > 0 && start[length - 1] == '\r')
             --length;
         line = std::string_view(start, length);
+        ++number_;
         return true;
     }
 
-    // How many lines follow up to the next line that is exactly `}` (or the
-    // end), so that a block's lines are stored without regrowing.
-    std::size_t linesBeforeClose() const
-    {
-        LineReader ahead = *this;
-        std::size_t count = 0;
-        std::string_view line;
-        while (ahead.next(line) && line != "}")
-            ++count;
-        return count;
-    }
+    // The 1-based number of the line `next` gave last.
+    std::size_t number() const { return number_; }
 
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
+    std::size_t number_ = 0;
 };
+
+bool isFiller(char c)
+{
+    return c == ' ' || c == '\t' || c == '\0' || c == '\r';
+}
+
+bool onlyFiller(std::string_view text)
+{
+    for (const char c : text)
+        if (!isFiller(c))
+            return false;
+    return true;
+}
+
+std::string_view skipBlanks(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    return text.substr(i);
+}
+
+// The text after the brace when the line starts with it (blanks before it
+// allowed); nothing when it does not.
+std::optional<std::string_view> afterBrace(std::string_view line, char brace)
+{
+    const std::string_view rest = skipBlanks(line);
+    if (rest.empty() || rest.front() != brace)
+        return std::nullopt;
+    return rest.substr(1);
+}
+
+bool isCloseLine(std::string_view line)
+{
+    const std::optional<std::string_view> rest = afterBrace(line, '}');
+    return rest && onlyFiller(*rest);
+}
 
 } // namespace
 
@@ -68,19 +102,39 @@ std::optional<std::string> EntityListName(std::string_view classLine)
     return std::string(classLine.substr(13, classLine.size() - 14));
 }
 
-std::optional<EntityTable> ParseEntText(std::string_view text, ReadError* error)
+std::optional<EntityTable> ParseEntText(std::string_view text, ReadReport* report)
 {
+    if (report)
+        *report = ReadReport{};
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
     EntityTable table;
     LineReader reader(text);
     std::string_view line;
+    std::size_t stray = 0;
+    std::size_t firstStray = 0;
     while (reader.next(line)) {
-        if (line != "{")
+        const std::optional<std::string_view> opening = afterBrace(line, '{');
+        if (!opening) {
+            if (!onlyFiller(line) && stray++ == 0)
+                firstStray = reader.number();
             continue;
+        }
+        const std::size_t openedAt = reader.number();
         EntityRecord record;
-        record.KeyLines.reserve(reader.linesBeforeClose());
+        // Text after the brace is the block's first line; dropping it would
+        // lose the class line of blocks some tools write on one line.
         bool closed = false;
-        while (reader.next(line)) {
-            if (line == "}") {
+        if (isCloseLine(*opening)) {
+            closed = true; // "{}" on one line: an empty block
+        } else if (!onlyFiller(*opening)) {
+            const std::string_view first = skipBlanks(*opening);
+            if (IsClassLine(first))
+                record.ClassLine = std::string(first);
+            record.KeyLines.emplace_back(first);
+        }
+        while (!closed && reader.next(line)) {
+            if (isCloseLine(line)) {
                 closed = true;
                 break;
             }
@@ -89,28 +143,86 @@ std::optional<EntityTable> ParseEntText(std::string_view text, ReadError* error)
             record.KeyLines.emplace_back(line);
         }
         if (!closed) {
-            setError(error, ReadError::UnclosedBlock);
+            fail(report, ReadError::UnclosedBlock, openedAt);
             return std::nullopt;
         }
+        if (report && report->firstNamelessLine == 0 && record.ClassLine.size() < 14)
+            report->firstNamelessLine = openedAt;
         table.Entities.push_back(std::move(record));
     }
+    if (report) {
+        report->strayLines = stray;
+        report->firstStrayLine = firstStray;
+    }
     if (table.Entities.empty()) {
-        setError(error, ReadError::NoBlock);
+        fail(report, ReadError::NoBlock);
         return std::nullopt;
     }
-    setError(error, ReadError::None);
     return table;
 }
 
-std::optional<EntityTable> ReadEntFile(const std::filesystem::path& path, ReadError* error)
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::string* reason)
 {
-    // Entity lists of real maps are well under a megabyte.
-    const std::optional<std::string> bytes = fileio::readAll(path, 64u << 20);
+    // Entity lists of real maps are well under a megabyte and maps under a
+    // hundred; the limit only keeps a wrong choice from taking all memory.
+    constexpr std::uint64_t kEntityFileLimit = std::uint64_t{512} << 20;
+    return fileio::readAll(path, kEntityFileLimit, reason);
+}
+
+bool WriteFileBytes(const std::filesystem::path& path, std::string_view bytes, std::string* reason)
+{
+    return fileio::writeAtomically(path, bytes, reason);
+}
+
+std::optional<EntityTable> ReadEntFile(const std::filesystem::path& path, ReadReport* report)
+{
+    std::string reason;
+    const std::optional<std::string> bytes = ReadFileBytes(path, &reason);
     if (!bytes) {
-        setError(error, ReadError::CannotRead);
+        if (report) {
+            *report = ReadReport{};
+            report->error = ReadError::CannotRead;
+            report->reason = reason;
+        }
         return std::nullopt;
     }
-    return ParseEntText(*bytes, error);
+    return ParseEntText(*bytes, report);
+}
+
+std::string DescribeReadFailure(const ReadReport& report)
+{
+    const std::string at = std::to_string(report.line);
+    switch (report.error) {
+    case ReadError::None:
+        return {};
+    case ReadError::CannotRead:
+        return "The file could not be read" +
+               (report.reason.empty() ? std::string(".") : ": " + report.reason + ".");
+    case ReadError::NoBlock:
+        return "The file holds no entity: there is no line that opens a block with {.";
+    case ReadError::UnclosedBlock:
+        return "The entity opened at line " + at + " is never closed with }.";
+    case ReadError::NoClassName:
+        return "The entity opened at line " + at + " has no \"classname\" line.";
+    case ReadError::NotAMap:
+        return "The file is not a Half-Life (version 30) or Quake (version 29) map" +
+               (report.reason.empty() ? std::string(".") : ": " + report.reason + ".");
+    }
+    return {};
+}
+
+std::string DescribeStrayLines(const ReadReport& report)
+{
+    if (report.strayLines == 0)
+        return {};
+    const bool one = report.strayLines == 1;
+    const std::string at = std::to_string(report.firstStrayLine);
+    if (one)
+        return "1 line outside the entity blocks (line " + at +
+               ") was skipped. Saving will not keep it.";
+    return std::to_string(report.strayLines) +
+           " lines outside the entity blocks (the first at line " + at +
+           ") were skipped. Saving will not keep them.";
 }
 
 std::optional<std::vector<std::string>> EntityListNames(const EntityTable& table)
@@ -126,17 +238,35 @@ std::optional<std::vector<std::string>> EntityListNames(const EntityTable& table
     return names;
 }
 
-std::optional<OpenedFile> OpenEntFile(const std::filesystem::path& path, ReadError* error)
+namespace {
+
+std::optional<OpenedFile> checkNames(std::optional<EntityTable> table, ReadReport& report)
 {
-    std::optional<EntityTable> table = ReadEntFile(path, error);
     if (!table)
         return std::nullopt;
-    std::optional<std::vector<std::string>> names = EntityListNames(*table);
-    if (!names) {
-        setError(error, ReadError::NoClassName);
+    if (report.firstNamelessLine != 0) {
+        fail(&report, ReadError::NoClassName, report.firstNamelessLine);
         return std::nullopt;
     }
-    return OpenedFile{std::move(*table), std::move(*names)};
+    return OpenedFile{std::move(*table)};
+}
+
+} // namespace
+
+std::optional<OpenedFile> OpenEntFile(const std::filesystem::path& path, ReadReport* report)
+{
+    ReadReport local;
+    ReadReport& used = report ? *report : local;
+    std::optional<EntityTable> table = ReadEntFile(path, &used);
+    return checkNames(std::move(table), used);
+}
+
+std::optional<OpenedFile> OpenEntText(std::string_view text, ReadReport* report)
+{
+    ReadReport local;
+    ReadReport& used = report ? *report : local;
+    std::optional<EntityTable> table = ParseEntText(text, &used);
+    return checkNames(std::move(table), used);
 }
 
 std::string EntText(const EntityTable& table)
@@ -167,7 +297,7 @@ bool WriteEntFile(const std::filesystem::path& path, const EntityTable& table, s
             *reason = "no file name";
         return false;
     }
-    return fileio::writeAtomically(path, EntText(table), reason);
+    return WriteFileBytes(path, EntText(table), reason);
 }
 
 } // namespace ent

@@ -75,13 +75,56 @@ TEST(EditKeys, AddAppendsAndLeavesTheListNameAlone)
     EXPECT_EQ(t.Entities[0].LastKey(), 1);
 }
 
-TEST(EditKeys, ApplyReplacesAnyLineIncludingTheClassLine)
+TEST(EditKeys, ApplyReplacesLinesButTheClassLineStaysOne)
 {
     EntityTable t = table({{"\"classname\" \"light\"", "", "\"style\" \"0\""}});
     EXPECT_EQ(ent::ApplyKeyLine(t, 0, 1, "k", "v"), EditResult::Done);
-    EXPECT_EQ(ent::ApplyKeyLine(t, 0, 0, "other", "x"), EditResult::Done);
-    EXPECT_EQ(t.Entities[0].KeyLines, (Lines{"\"other\" \"x\"", "\"k\" \"v\"", "\"style\" \"0\""}));
+    EXPECT_EQ(ent::ApplyKeyLine(t, 0, 0, "other", "x"), EditResult::ClassLineKept);
+    EXPECT_EQ(ent::ApplyKeyLine(t, 0, 0, " classname", "x"), EditResult::ClassLineKept);
+    EXPECT_EQ(ent::ApplyKeyLine(t, 0, 0, "classname", "light_spot"), EditResult::Done);
+    EXPECT_EQ(t.Entities[0].KeyLines,
+              (Lines{"\"classname\" \"light_spot\"", "\"k\" \"v\"", "\"style\" \"0\""}));
+    // The list name follows the file as it was opened.
     EXPECT_EQ(t.Entities[0].ClassLine, "\"classname\" \"light\"");
+}
+
+TEST(EditKeys, ApplyWithWhatTheSplitShowsLeavesOddLinesAlone)
+{
+    const Lines odd{"\"classname\" \"light\"", "\"my key\" \"v\"", "\t\"origin\" \"1 2 3\"",
+                    "  no quotes", "\"k\" \"a \xE9 \"quoted\" b\"", "\"lonely\""};
+    EntityTable t = table({odd});
+    for (std::size_t i = 0; i < odd.size(); ++i) {
+        const ent::KeyAndValue shown = ent::SplitKeyLine(odd[i]);
+        if (shown.key.empty() || shown.value.empty())
+            continue; // the window refuses empty boxes before Apply gets here
+        EXPECT_EQ(ent::ApplyKeyLine(t, 0, i, shown.key, shown.value), EditResult::Unchanged)
+            << odd[i];
+    }
+    EXPECT_EQ(t.Entities[0].KeyLines, odd);
+    // Retyped, the same odd text is refused rather than rebuilt around quotes.
+    EXPECT_EQ(ent::ApplyKeyLine(t, 0, 1, "m", "ey\" \"v2"), EditResult::QuoteInside);
+    EXPECT_EQ(ent::ApplyKeyLine(t, 0, 1, "my key", "v"), EditResult::Done);
+    EXPECT_EQ(t.Entities[0].KeyLines[1], "\"my key\" \"v\"");
+}
+
+TEST(EditKeys, QuotesAreRefusedAndOverlongTextOnlyWarned)
+{
+    EntityTable t = table({{"\"classname\" \"light\"", "\"a\" \"b\""}});
+    const std::string before = ent::EntText(t);
+    EXPECT_EQ(ent::AddKeyLine(t, 0, "k\"", "v"), EditResult::QuoteInside);
+    EXPECT_EQ(ent::AddKeyLine(t, 0, "k", "say \"hi\""), EditResult::QuoteInside);
+    EXPECT_EQ(ent::ApplyKeyLine(t, 0, 1, "a", "\""), EditResult::QuoteInside);
+    EXPECT_EQ(ent::AddEntity(t, "x\"y"), EditResult::QuoteInside);
+    EXPECT_EQ(ent::EntText(t), before);
+
+    EXPECT_TRUE(ent::LengthWarning(std::string(31, 'k'), std::string(1023, 'v')).empty());
+    const std::string longKey = ent::LengthWarning(std::string(32, 'k'), "v");
+    EXPECT_NE(longKey.find("32 bytes"), std::string::npos) << longKey;
+    EXPECT_NE(longKey.find("31"), std::string::npos) << longKey;
+    const std::string both = ent::LengthWarning(std::string(40, 'k'), std::string(1024, 'v'));
+    EXPECT_NE(both.find("40 bytes"), std::string::npos) << both;
+    EXPECT_NE(both.find("1024 bytes"), std::string::npos) << both;
+    EXPECT_EQ(ent::AddKeyLine(t, 0, std::string(40, 'k'), std::string(2000, 'v')), EditResult::Done);
 }
 
 TEST(EditKeys, AddAndApplyRefuseEmptyFieldsAndLineBreaks)

@@ -1,13 +1,22 @@
 #include "ui/frm_main.h"
 
+#include "core/bsp_map.h"
+#include "tests/support/bsp_builder.h"
+
 #include "common/testing/window_test.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QUrl>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -77,7 +86,7 @@ protected:
         return child<T>(&window_, QString::fromLatin1(name));
     }
     QPushButton* button(const char* name) { return get<QPushButton>(name); }
-    QListWidget* entities() { return get<QListWidget>("listEntity"); }
+    QListView* entities() { return get<QListView>("listEntity"); }
     QListWidget* keys() { return get<QListWidget>("listKey"); }
     QLineEdit* txtKey() { return get<QLineEdit>("txtKey"); }
     QPlainTextEdit* txtValue() { return get<QPlainTextEdit>("txtValue"); }
@@ -97,20 +106,20 @@ protected:
         trigger("menOpen");
     }
 
-    static void clickRow(QListWidget* list, int row)
+    static void clickRow(QAbstractItemView* list, int row)
     {
-        QListWidgetItem* item = list->item(row);
-        ASSERT_NE(item, nullptr) << "row " << row;
-        list->scrollToItem(item);
+        const QModelIndex index = list->model()->index(row, 0);
+        ASSERT_TRUE(index.isValid()) << "row " << row;
+        list->scrollTo(index);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list->visualItemRect(item).center());
+                          list->visualRect(index).center());
     }
 
-    static QStringList texts(const QListWidget* list)
+    static QStringList texts(const QAbstractItemView* list)
     {
         QStringList result;
-        for (int i = 0; i < list->count(); ++i)
-            result << list->item(i)->text();
+        for (int i = 0; i < list->model()->rowCount(); ++i)
+            result << list->model()->index(i, 0).data().toString();
         return result;
     }
 
@@ -165,7 +174,8 @@ TEST_F(MainWindow, StartsWithOnlyOpenSaveAsRipentAndAbout)
 TEST_F(MainWindow, EnabledStatesFollowOpenAndClicks)
 {
     open("map.ent", kMap);
-    EXPECT_EQ(dialogs_.shown.front().filter, "Half Life Entity Files (.ent)|*.ent");
+    EXPECT_EQ(dialogs_.shown.front().filter,
+              "Half Life Entity Files (.ent)|*.ent|BSP Files (.BSP)|*.bsp");
     EXPECT_EQ(texts(entities()), (QStringList{"worldspawn", "light", "info_player_start"}));
     EXPECT_EQ(entityControls(), "11111");
     EXPECT_EQ(keyButtons(), "00000");
@@ -210,7 +220,18 @@ TEST_F(MainWindow, FailedOpenChangesNothing)
     dialogs_.paths.push_back(pathIn("missing.ent"));
     trigger("menOpen");
     trigger("menOpen"); // cancelled
-    EXPECT_TRUE(dialogs_.messages().isEmpty());
+    // Each refusal says why, and where.
+    const QList<FakeDialogs::Shown> shown = dialogs_.messages();
+    ASSERT_EQ(shown.size(), 5); // the stray-line warning of map.ent, then four refusals
+    for (int i = 1; i < shown.size(); ++i) {
+        EXPECT_EQ(shown[i].icon, MessageIcon::Critical);
+        EXPECT_EQ(shown[i].title, "Open");
+    }
+    EXPECT_TRUE(shown[1].text.contains("bare.ent")) << shown[1].text.toStdString();
+    EXPECT_TRUE(shown[1].text.contains("line 4")) << shown[1].text.toStdString();
+    EXPECT_TRUE(shown[2].text.contains("line 1")) << shown[2].text.toStdString();
+    EXPECT_TRUE(shown[3].text.contains("no entity")) << shown[3].text.toStdString();
+    EXPECT_TRUE(shown[4].text.contains("could not be read")) << shown[4].text.toStdString();
     EXPECT_EQ(texts(entities()), (QStringList{"worldspawn", "light", "info_player_start"}));
     EXPECT_EQ(texts(keys()), QStringList{"\"classname\" \"info_player_start\""});
     EXPECT_EQ(enabled({"cmbAdd", "cmbDelEnt"}), before);
@@ -273,10 +294,13 @@ TEST_F(MainWindow, ApplyGivesBackTheShownTextUnchanged)
     clickRow(keys(), 1);
     txtKey()->setText(QStringLiteral("text"));
     click(button("cmbApply"));
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
     clickRow(keys(), 2);
     txtValue()->setPlainText(QStringLiteral("w"));
     click(button("cmbApply"));
-    EXPECT_TRUE(dialogs_.messages().isEmpty());
+    // Kept whole, but the user learns the game will not.
+    ASSERT_EQ(dialogs_.messages().size(), 1);
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains("40000 bytes"));
     EXPECT_EQ(window_.table().Entities[0].KeyLines,
               (std::vector<std::string>{"\"classname\" \"a\"", "\"text\" \"voil\xC3\xA0\xA0!\"",
                                         "\"" + longKey.toStdString() + "\" \"w\""}));
@@ -311,6 +335,7 @@ TEST_F(MainWindow, AddApplyAndDelWarnWithoutChangingTheTable)
 TEST_F(MainWindow, DeletedKeyLineNeedsANewClick)
 {
     open("map.ent", kMap);
+    dialogs_.clear();
     clickRow(entities(), 1);
     clickRow(keys(), 2);
     click(button("cmbDelete"));
@@ -362,7 +387,7 @@ TEST_F(MainWindow, AddEntityAppendsAClassLineRecord)
         click(child<QPushButton>(modal, "cmbCancel"));
     });
     click(button("cmbAddEnt"));
-    EXPECT_EQ(entities()->count(), 4);
+    EXPECT_EQ(entities()->model()->rowCount(), 4);
 }
 
 TEST_F(MainWindow, SaveAfterSaveAsWritesTheOpenedFile)
@@ -432,6 +457,265 @@ TEST_F(MainWindow, ExitClosesAndAboutShows)
     EXPECT_FALSE(window_.isVisible());
 }
 
+// --- Finding entities, undo, unsaved changes, maps ---
+
+const QByteArray kLights = "{\n\"classname\" \"worldspawn\"\n}\n"
+                           "{\n\"classname\" \"light\"\n\"targetname\" \"hall_lamp\"\n}\n"
+                           "{\n\"classname\" \"func_door\"\n\"targetname\" \"hall_door\"\n}\n"
+                           "{\n\"classname\" \"light\"\n\"origin\" \"8 16 32\"\n"
+                           "\"_light\" \"255 128 0 300\"\n}\n";
+
+QMessageBox* unsavedQuestion()
+{
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    EXPECT_NE(box, nullptr);
+    if (box) {
+        EXPECT_EQ(box->objectName(), "msgUnsaved");
+    }
+    return box;
+}
+
+void answerUnsaved(QMessageBox::StandardButton answer, bool* asked)
+{
+    onModal([answer, asked](QWidget*) {
+        if (QMessageBox* box = unsavedQuestion()) {
+            *asked = true;
+            click(box->button(answer));
+        }
+    });
+}
+
+TEST_F(MainWindow, FilterNarrowsTheListAndEditsActOnTheClickedEntity)
+{
+    open("lights.ent", kLights);
+    auto* filter = get<QLineEdit>("txtFilter");
+    auto* field = get<QComboBox>("cboFilter");
+    ASSERT_TRUE(filter && field);
+    // Same-class entities keep their name in the list and show what tells
+    // them apart beside it.
+    const QAbstractItemModel* model = entities()->model();
+    EXPECT_EQ(texts(entities()), (QStringList{"worldspawn", "light", "func_door", "light"}));
+    EXPECT_EQ(model->index(1, 0).data(Qt::UserRole + 1).toString(), "hall_lamp");
+    EXPECT_EQ(model->index(3, 0).data(Qt::UserRole + 1).toString(), "8 16 32");
+
+    filter->setText(QStringLiteral("LIGHT"));
+    EXPECT_EQ(texts(entities()), (QStringList{"light", "light"}));
+    field->setCurrentIndex(1); // targetname
+    EXPECT_EQ(texts(entities()), QStringList());
+    filter->setText(QStringLiteral("hall"));
+    EXPECT_EQ(texts(entities()), (QStringList{"light", "func_door"}));
+    field->setCurrentIndex(2); // any text
+    filter->setText(QStringLiteral("128 0"));
+    EXPECT_EQ(texts(entities()), QStringList{"light"});
+
+    clickRow(entities(), 0);
+    EXPECT_EQ(texts(keys()).last(), "\"_light\" \"255 128 0 300\"");
+    txtKey()->setText(QStringLiteral("style"));
+    txtValue()->setPlainText(QStringLiteral("2"));
+    click(button("cmbAdd"));
+    EXPECT_EQ(window_.table().Entities[3].KeyLines.back(), "\"style\" \"2\"");
+
+    // Deleting from a filtered list takes the entity clicked, not the row's
+    // position in the whole table.
+    filter->clear();
+    EXPECT_EQ(entities()->model()->rowCount(), 4);
+    EXPECT_EQ(entities()->currentIndex().row(), 3);
+    field->setCurrentIndex(0);
+    filter->setText(QStringLiteral("door"));
+    clickRow(entities(), 0);
+    click(button("cmbDelEnt"));
+    EXPECT_EQ(ent::EntityListNames(window_.table()),
+              (std::vector<std::string>{"worldspawn", "light", "light"}));
+    EXPECT_EQ(texts(entities()), QStringList());
+}
+
+TEST_F(MainWindow, UndoAndRedoWalkEveryChangeBackToTheOpen)
+{
+    open("lights.ent", kLights);
+    const std::string opened = ent::EntText(window_.table());
+    QAction* undo = get<QAction>("menUndo");
+    QAction* redo = get<QAction>("menRedo");
+    EXPECT_EQ(undo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    EXPECT_EQ(redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(window_.isWindowModified());
+    EXPECT_EQ(window_.windowTitle(), "Entwright 2.0 - lights.ent[*]");
+
+    clickRow(entities(), 1);
+    clickRow(keys(), 1);
+    txtValue()->setPlainText(QStringLiteral("hall_lamp2"));
+    click(button("cmbApply"));
+    clickRow(keys(), 1);
+    click(button("cmbDelete"));
+    click(button("cmbDelEnt"));
+    onModal([](QWidget* modal) {
+        child<QLineEdit>(modal, "txtNome")->setText(QStringLiteral("lamp"));
+        click(child<QPushButton>(modal, "cmbOk"));
+    });
+    click(button("cmbAddEnt"));
+    const std::string edited = ent::EntText(window_.table());
+    EXPECT_TRUE(window_.isWindowModified());
+
+    for (int i = 0; i < 4; ++i)
+        trigger("menUndo");
+    EXPECT_EQ(ent::EntText(window_.table()), opened);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(window_.isWindowModified());
+    // The entity the last undo touched is shown, ready for the next command.
+    EXPECT_EQ(texts(keys()).at(1), "\"targetname\" \"hall_lamp\"");
+    EXPECT_EQ(texts(entities()), (QStringList{"worldspawn", "light", "func_door", "light"}));
+
+    for (int i = 0; i < 4; ++i)
+        trigger("menRedo");
+    EXPECT_EQ(ent::EntText(window_.table()), edited);
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(texts(entities()), (QStringList{"worldspawn", "func_door", "light", "lamp"}));
+}
+
+TEST_F(MainWindow, UnsavedChangesAreOfferedForSavingOnOpenAndClose)
+{
+    open("lights.ent", kLights);
+    writeFile("other.ent", kMap);
+    clickRow(entities(), 0);
+    txtKey()->setText(QStringLiteral("wad"));
+    txtValue()->setPlainText(QStringLiteral("x.wad"));
+    click(button("cmbAdd"));
+
+    bool asked = false;
+    answerUnsaved(QMessageBox::Cancel, &asked);
+    window_.openFile(pathIn("other.ent"));
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(window_.currentFile(), pathIn("lights.ent"));
+    EXPECT_TRUE(window_.isWindowModified());
+
+    asked = false;
+    answerUnsaved(QMessageBox::Cancel, &asked);
+    trigger("menExit");
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(window_.isVisible());
+
+    asked = false;
+    answerUnsaved(QMessageBox::Discard, &asked);
+    dialogs_.paths.push_back(pathIn("other.ent"));
+    trigger("menOpen");
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(window_.currentFile(), pathIn("other.ent"));
+    EXPECT_EQ(readFile("lights.ent"), kLights);
+
+    clickRow(entities(), 0);
+    clickRow(keys(), 0);
+    txtValue()->setPlainText(QStringLiteral("world"));
+    click(button("cmbApply"));
+    asked = false;
+    answerUnsaved(QMessageBox::Save, &asked);
+    window_.close();
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(window_.isVisible());
+    EXPECT_TRUE(readFile("other.ent").startsWith("{\n\"classname\" \"world\"\n"));
+}
+
+TEST_F(MainWindow, MapOpensFromItsBspAndSavesBackIntoIt)
+{
+    const std::string text = kLights.toStdString();
+    const auto built = ent::testing::buildMap(30, text + std::string(1, '\0'), {2, 9, 0, 4, 1}, 7);
+    writeFile("c1a0.bsp", QByteArray::fromStdString(built.bytes));
+    window_.openFile(pathIn("c1a0.bsp"));
+    EXPECT_EQ(texts(entities()), (QStringList{"worldspawn", "light", "func_door", "light"}));
+    EXPECT_EQ(window_.windowTitle(), "Entwright 2.0 - c1a0.bsp[*]");
+
+    clickRow(entities(), 2);
+    click(button("cmbDelEnt"));
+    trigger("menSave");
+    EXPECT_EQ(dialogs_.lastMessage().text, "File saved sucessfully");
+    EXPECT_FALSE(window_.isWindowModified());
+    const std::string saved = readFile("c1a0.bsp").toStdString();
+    const auto before = ent::ReadBspLayout(built.bytes);
+    const auto after = ent::ReadBspLayout(saved);
+    ASSERT_TRUE(after.has_value());
+    for (std::size_t i = 1; i < ent::kBspLumps; ++i)
+        EXPECT_EQ(saved.substr(after->lumps[i].offset, after->lumps[i].length),
+                  built.bytes.substr(before->lumps[i].offset, before->lumps[i].length));
+    EXPECT_EQ(ent::BspEntityText(saved)->find("func_door"), std::string_view::npos);
+
+    // Save As writes the list out as .ent; the map stays the file Save writes.
+    dialogs_.paths.push_back(pathIn("c1a0.ent"));
+    trigger("menSaveAs");
+    EXPECT_EQ(readFile("c1a0.ent"), QByteArray::fromStdString(ent::EntText(window_.table())));
+    EXPECT_EQ(window_.currentFile(), pathIn("c1a0.bsp"));
+
+    // Saved as a map, the list goes into that map's entity lump, never over
+    // its lumps; a map that is not there is not made up.
+    writeFile("copy.bsp", QByteArray::fromStdString(built.bytes));
+    dialogs_.paths.push_back(pathIn("copy.bsp"));
+    trigger("menSaveAs");
+    EXPECT_EQ(readFile("copy.bsp"), readFile("c1a0.bsp"));
+    dialogs_.paths.push_back(pathIn("new.bsp"));
+    trigger("menSaveAs");
+    EXPECT_EQ(dialogs_.lastMessage().icon, MessageIcon::Critical);
+    EXPECT_FALSE(QFileInfo::exists(pathIn("new.bsp")));
+}
+
+TEST_F(MainWindow, RecentFilesAndDropsOpenFiles)
+{
+    writeFile("a.ent", kLights);
+    writeFile("b.ent", kMap);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(pathIn("a.ent"))});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // QApplication passes on only drops of a real drag, so the window gets
+    // the event straight.
+    static_cast<QObject*>(&window_)->event(&drop);
+    EXPECT_EQ(window_.currentFile(), pathIn("a.ent"));
+    window_.openFile(pathIn("b.ent"));
+    EXPECT_EQ(window_.currentFile(), pathIn("b.ent"));
+
+    // Newest first, and remembered by the next window.
+    frmMain next(programDir(), dialogs_);
+    QAction* first = child<QAction>(&next, QStringLiteral("menRecent1"));
+    QAction* second = child<QAction>(&next, QStringLiteral("menRecent2"));
+    ASSERT_TRUE(first && second);
+    EXPECT_TRUE(first->text().endsWith(QDir::toNativeSeparators(pathIn("b.ent"))));
+    second->trigger();
+    EXPECT_EQ(next.currentFile(), QFileInfo(pathIn("a.ent")).absoluteFilePath());
+}
+
+TEST_F(MainWindow, AHugeValueShowsAtOnce)
+{
+    const QByteArray value(1 << 20, 'v');
+    open("huge.ent", "{\n\"classname\" \"worldspawn\"\n\"message\" \"" + value + "\"\n}\n");
+    clickRow(entities(), 0);
+    QElapsedTimer clock;
+    clock.start();
+    clickRow(keys(), 1);
+    QApplication::processEvents();
+    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_EQ(txtValue()->document()->characterCount(), (1 << 20) + 1);
+    // Applied unchanged, it stays as it was.
+    click(button("cmbApply"));
+    EXPECT_FALSE(window_.isWindowModified());
+}
+
+TEST_F(MainWindow, RefusesQuotesAndCharactersTheCodePageLacks)
+{
+    open("lights.ent", kLights);
+    clickRow(entities(), 1);
+    const std::vector<std::string> before = window_.table().Entities[1].KeyLines;
+    txtKey()->setText(QStringLiteral("message"));
+    txtValue()->setPlainText(QStringLiteral("say \"hi\""));
+    click(button("cmbAdd"));
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains("double quotes"));
+    txtValue()->setPlainText(QStringLiteral("\u4E2D\u6587 \u20AC"));
+    click(button("cmbAdd"));
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains(QStringLiteral("\u4E2D\u6587")));
+    EXPECT_FALSE(dialogs_.lastMessage().text.contains(QStringLiteral("\u20AC")));
+    clickRow(keys(), 0);
+    txtKey()->setText(QStringLiteral("origin"));
+    click(button("cmbApply"));
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains("classname"));
+    EXPECT_EQ(window_.table().Entities[1].KeyLines, before);
+    EXPECT_FALSE(window_.isWindowModified());
+}
+
 class Ripent : public MainWindow {
 protected:
     // A stand-in ripent that writes its arguments, one a line, beside itself.
@@ -490,8 +774,13 @@ TEST_F(Ripent, ImportWithEmptyPathPassesAnEmptyArgument)
     EXPECT_EQ(waitForArguments(), "-import\n\n");
 }
 
-TEST_F(Ripent, MissingToolIsAnErrorAndTheWindowStays)
+TEST_F(Ripent, ToolThatCannotStartIsAnErrorAndTheWindowStays)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the stand-in tool is a shell script";
+#endif
+    installRipent(QStringLiteral("ripent"));
+    QFile::setPermissions(pathIn("ripent"), QFile::ReadOwner | QFile::WriteOwner);
     bool stillOpen = false;
     dialogs_.onShow = [&stillOpen](const FakeDialogs::Shown&) {
         QWidget* modal = QApplication::activeModalWidget();
@@ -503,6 +792,72 @@ TEST_F(Ripent, MissingToolIsAnErrorAndTheWindowStays)
     EXPECT_EQ(shown.icon, MessageIcon::Critical);
     EXPECT_EQ(shown.title, "Error");
     EXPECT_EQ(shown.text, "There was an error during opearation");
+}
+
+TEST_F(Ripent, ToolThatFailsOrCrashesIsReportedWhenItEnds)
+{
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the stand-in tool is a shell script";
+#endif
+    const auto waitForMessage = [this] {
+        QElapsedTimer clock;
+        clock.start();
+        while (dialogs_.messages().isEmpty() && clock.elapsed() < 20000)
+            QTest::qWait(20);
+    };
+    writeFile("ripent", "#!/bin/sh\nexit 3\n");
+    QFile::setPermissions(pathIn("ripent"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    run("menImport", QStringLiteral("/maps/a.bsp"));
+    waitForMessage();
+    ASSERT_EQ(dialogs_.messages().size(), 1);
+    EXPECT_EQ(dialogs_.lastMessage().icon, MessageIcon::Critical);
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains("exit code 3"));
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains("/maps/a.bsp"));
+
+    dialogs_.clear();
+    writeFile("ripent", "#!/bin/sh\nkill -SEGV $$\n");
+    run("menExport", QStringLiteral("b.bsp"));
+    waitForMessage();
+    ASSERT_EQ(dialogs_.messages().size(), 1);
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains("crashed"));
+
+    // A tool that ends well says nothing.
+    dialogs_.clear();
+    installRipent(QStringLiteral("ripent"));
+    run("menExport", QStringLiteral("c.bsp"));
+    EXPECT_EQ(waitForArguments(), "-export\nc.bsp\n");
+    QTest::qWait(200);
+    EXPECT_TRUE(dialogs_.messages().isEmpty());
+}
+
+TEST_F(Ripent, WithoutTheToolEntwrightExportsAndImportsItself)
+{
+    const std::string text = "{\n\"classname\" \"worldspawn\"\n}\n";
+    const auto map = ent::testing::buildMap(30, text + std::string(1, '\0'), {1, 0, 5}, 2);
+    writeFile("map.bsp", QByteArray::fromStdString(map.bytes));
+
+    run("menExport", pathIn("map.bsp"));
+    FakeDialogs::Shown shown = dialogs_.lastMessage();
+    EXPECT_EQ(shown.icon, MessageIcon::Information);
+    EXPECT_EQ(shown.title, "Export");
+    EXPECT_TRUE(shown.text.contains(pathIn("map.ent"))) << shown.text.toStdString();
+    EXPECT_EQ(readFile("map.ent"), QByteArray::fromStdString(text));
+
+    writeFile("map.ent", "{\n\"classname\" \"worldspawn\"\n}\n{\n\"classname\" \"light\"\n}\n");
+    run("menImport", pathIn("map.bsp"));
+    shown = dialogs_.lastMessage();
+    EXPECT_EQ(shown.title, "Import");
+    EXPECT_TRUE(shown.text.contains("2 entities")) << shown.text.toStdString();
+    const std::string imported = readFile("map.bsp").toStdString();
+    const auto text2 = ent::BspEntityText(imported);
+    ASSERT_TRUE(text2.has_value());
+    EXPECT_NE(text2->find("light"), std::string_view::npos);
+
+    // A map that cannot be read keeps the window open with the reason.
+    run("menExport", pathIn("nothing.bsp"), false);
+    shown = dialogs_.lastMessage();
+    EXPECT_EQ(shown.icon, MessageIcon::Critical);
+    EXPECT_TRUE(shown.text.startsWith("There was an error during opearation"));
 }
 
 TEST_F(Ripent, TitlesAndMapDialog)

@@ -1,55 +1,71 @@
 #include "ui/frm_main.h"
 
+#include "core/bsp_map.h"
 #include "core/editing.h"
+#include "core/entity_filter.h"
+#include "ui/entity_item_delegate.h"
+#include "ui/entity_list_model.h"
 #include "ui/frm_about.h"
 #include "ui/frm_new_ent.h"
 #include "ui/frm_ripent.h"
 #include "ui/list_clicks.h"
+#include "ui/recent_files_menu.h"
 
+#include "common/core/cp1252.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/text.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
 #include <QTextDocument>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <limits>
 
 namespace {
 
-const QString kOpenFilter = QStringLiteral("Half Life Entity Files (.ent)|*.ent");
+const QString kOpenFilter =
+    QStringLiteral("Half Life Entity Files (.ent)|*.ent|BSP Files (.BSP)|*.bsp");
 const QString kSaveAsFilter = QStringLiteral("Half Life Entity File (.ent)|*.ent");
 const QString kFieldsMissing = QStringLiteral("All fields must be filled up correctly");
 const QString kNoLineBreaks = QStringLiteral("Keys and values can't hold line breaks");
+const QString kNoQuotes =
+    QStringLiteral("Keys and values can't hold double quotes (\"): the game would read one "
+                   "as the end of the key or value");
+const QString kClassLineKept =
+    QStringLiteral("The 'classname' line must stay a classname line: its key can't change");
+const QString kProgramTitle = QStringLiteral("Entwright 2.0");
+// Lines longer than this show cut in the key list: laying out a megabyte of
+// text in a list row takes most of a second, and nobody reads it there.
+constexpr std::size_t kLongestShownLine = 2000;
+// Values longer than this wrap anywhere: wrapping one long word at word
+// boundaries costs time that grows with the square of its length.
+constexpr qsizetype kLongestWordWrapped = 4096;
 
-// A list position as a table index; -1 (nothing selected) becomes an index
-// no table reaches.
-std::size_t tableIndex(int row)
+// A table index as the core functions take it; -1 (nothing selected)
+// becomes an index no table reaches.
+std::size_t tableIndex(int index)
 {
-    return row < 0 ? std::numeric_limits<std::size_t>::max() : static_cast<std::size_t>(row);
-}
-
-// A stored line or name as the lists show it. Outside 0x80-0x9F the code
-// page agrees with Latin-1, whose conversion is far quicker for the hundred
-// thousand names of a large map.
-QString display(const std::string& bytes)
-{
-    for (const char byte : bytes) {
-        const auto value = static_cast<unsigned char>(byte);
-        if (value >= 0x80 && value <= 0x9F)
-            return suite::fromCp1252(QByteArray::fromStdString(bytes));
-    }
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return index < 0 ? std::numeric_limits<std::size_t>::max() : static_cast<std::size_t>(index);
 }
 
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
@@ -66,14 +82,29 @@ QAction* makeAction(const QString& name, const QString& caption, QMenu* menu)
     return action;
 }
 
+// The characters of `text` that Windows-1252 has no byte for.
+QString charactersOutsideCp1252(const QString& text)
+{
+    QString outside;
+    for (const char32_t codePoint : text.toUcs4()) {
+        if (codePoint != U'?' && cp1252::fromUnicode(codePoint) == '?') {
+            const QString character = QString::fromUcs4(&codePoint, 1);
+            if (!outside.contains(character))
+                outside += character;
+        }
+    }
+    return outside;
+}
+
 } // namespace
 
 frmMain::frmMain(const QString& programDir, suite::Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), programDir_(programDir), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Entwright 2.0"));
+    setWindowTitle(kProgramTitle);
     setWindowIcon(frmAbout::programIcon());
+    setAcceptDrops(true);
     buildMenus();
     buildControls();
     resize(760, 500);
@@ -81,10 +112,11 @@ frmMain::frmMain(const QString& programDir, suite::Dialogs& dialogs, QWidget* pa
     // Form_Load: nothing is open yet, so only Open, Save As, Ripent and
     // About can be used.
     menSave_->setEnabled(false);
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{listEntity_, cmbAddEnt_, cmbDelEnt_, listKey_, txtKey_,
-                                         txtValue_, cmbAdd_, cmbDelete_, cmbApply_, cmbClear_})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             listEntity_, txtFilter_, cboFilter_, cmbAddEnt_, cmbDelEnt_, listKey_, txtKey_,
+             txtValue_, cmbAdd_, cmbDelete_, cmbApply_, cmbClear_})
         control->setEnabled(false);
+    updateTitle();
 }
 
 void frmMain::buildMenus()
@@ -93,12 +125,26 @@ void frmMain::buildMenus()
     menFile->setObjectName(QStringLiteral("menFile"));
     menOpen_ = makeAction(QStringLiteral("menOpen"), QStringLiteral("Open..."), menFile);
     menOpen_->setShortcut(QKeySequence::Open);
+    QMenu* menRecent = menFile->addMenu(QStringLiteral("Recent Files"));
+    menRecent->setObjectName(QStringLiteral("menRecent"));
+    recent_ = new RecentFilesMenu(menRecent, programDir_);
+    connect(recent_, &RecentFilesMenu::chosen, this, &frmMain::openFile);
     menFile->addSeparator();
     menSaveAs_ = makeAction(QStringLiteral("menSaveAs"), QStringLiteral("Save As..."), menFile);
     menSave_ = makeAction(QStringLiteral("menSave"), QStringLiteral("Save"), menFile);
     menSave_->setShortcut(QKeySequence::Save);
     menFile->addSeparator();
     menExit_ = makeAction(QStringLiteral("menExit"), QStringLiteral("Exit"), menFile);
+
+    QMenu* menEdit = menuBar()->addMenu(QStringLiteral("Edit"));
+    menEdit->setObjectName(QStringLiteral("menEdit"));
+    menUndo_ = makeAction(QStringLiteral("menUndo"), QStringLiteral("Undo"), menEdit);
+    menUndo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    menRedo_ = makeAction(QStringLiteral("menRedo"), QStringLiteral("Redo"), menEdit);
+    menRedo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    menUndo_->setEnabled(false);
+    menRedo_->setEnabled(false);
 
     QMenu* menRipent = menuBar()->addMenu(QStringLiteral("Ripent"));
     menRipent->setObjectName(QStringLiteral("menRipent"));
@@ -113,6 +159,8 @@ void frmMain::buildMenus()
     connect(menSaveAs_, &QAction::triggered, this, &frmMain::menSaveAs_Click);
     connect(menSave_, &QAction::triggered, this, &frmMain::menSave_Click);
     connect(menExit_, &QAction::triggered, this, &QWidget::close);
+    connect(menUndo_, &QAction::triggered, this, &frmMain::menUndo_Click);
+    connect(menRedo_, &QAction::triggered, this, &frmMain::menRedo_Click);
     connect(menImport_, &QAction::triggered, this, &frmMain::menImport_Click);
     connect(menExport_, &QAction::triggered, this, &frmMain::menExport_Click);
     connect(menAbout_, &QAction::triggered, this, &frmMain::menAbout_Click);
@@ -125,16 +173,35 @@ void frmMain::buildControls()
 
     Frame1_ = new QGroupBox(QStringLiteral("Entity"), central);
     Frame1_->setObjectName(QStringLiteral("Frame1"));
-    listEntity_ = new QListWidget(Frame1_);
+    txtFilter_ = new QLineEdit(Frame1_);
+    txtFilter_->setObjectName(QStringLiteral("txtFilter"));
+    txtFilter_->setPlaceholderText(QStringLiteral("Filter"));
+    txtFilter_->setClearButtonEnabled(true);
+    cboFilter_ = new QComboBox(Frame1_);
+    cboFilter_->setObjectName(QStringLiteral("cboFilter"));
+    // In the order of ent::FilterField.
+    cboFilter_->addItems({QStringLiteral("Class"), QStringLiteral("Targetname"),
+                          QStringLiteral("Any text")});
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(txtFilter_, 1);
+    filterRow->addWidget(cboFilter_);
+
+    listEntity_ = new QListView(Frame1_);
     listEntity_->setObjectName(QStringLiteral("listEntity"));
-    // Files of a hundred thousand entities must list at once.
+    // Maps of a hundred thousand entities must list at once.
     listEntity_->setUniformItemSizes(true);
+    listEntity_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listEntity_->setSelectionMode(QAbstractItemView::SingleSelection);
+    entityModel_ = new EntityListModel(listEntity_);
+    listEntity_->setModel(entityModel_);
+    listEntity_->setItemDelegate(new EntityItemDelegate(listEntity_));
     cmbAddEnt_ = makeButton(QStringLiteral("cmbAddEnt"), QStringLiteral("Add"), Frame1_);
     cmbDelEnt_ = makeButton(QStringLiteral("cmbDelEnt"), QStringLiteral("Delete"), Frame1_);
     auto* entityButtons = new QHBoxLayout;
     entityButtons->addWidget(cmbAddEnt_);
     entityButtons->addWidget(cmbDelEnt_);
     auto* frame1Layout = new QVBoxLayout(Frame1_);
+    frame1Layout->addLayout(filterRow);
     frame1Layout->addWidget(listEntity_);
     frame1Layout->addLayout(entityButtons);
 
@@ -189,6 +256,8 @@ void frmMain::buildControls()
         if (!filling_)
             listKey_Click(row);
     });
+    connect(txtFilter_, &QLineEdit::textChanged, this, &frmMain::applyFilter);
+    connect(cboFilter_, &QComboBox::currentIndexChanged, this, &frmMain::applyFilter);
 
     connect(cmbAdd_, &QPushButton::clicked, this, &frmMain::cmbAdd_Click);
     connect(cmbApply_, &QPushButton::clicked, this, &frmMain::cmbApply_Click);
@@ -205,35 +274,71 @@ void frmMain::menOpen_Click()
     const QString path = dialogs_.openFile(this, kOpenFilter);
     if (path.isEmpty())
         return;
-    // Read and list into a fresh table first: a file that cannot be read or
-    // listed whole leaves the open one, its lists and its name as they were.
-    std::optional<ent::OpenedFile> opened = ent::OpenEntFile(suite::toPath(path));
-    if (!opened)
+    openFile(path);
+}
+
+void frmMain::openFile(const QString& path)
+{
+    if (path.isEmpty() || !settleUnsaved())
         return;
-    Entities_ = std::move(opened->table);
+    loadFile(path);
+}
+
+bool frmMain::loadFile(const QString& path)
+{
+    // Read into a fresh table first: a file that cannot be read or listed
+    // whole leaves the open one, its lists and its name as they were.
+    ent::ReadReport report;
+    const std::filesystem::path file = suite::toPath(path);
+    std::optional<ent::OpenedFile> opened =
+        ent::IsBspPath(file) ? ent::OpenBspFile(file, &report) : ent::OpenEntFile(file, &report);
+    if (!opened) {
+        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Open"),
+                         QStringLiteral("\"%1\" could not be opened.\n\n%2")
+                             .arg(QDir::toNativeSeparators(path),
+                                  QString::fromStdString(ent::DescribeReadFailure(report))));
+        return false;
+    }
+    doc_.reset(std::move(opened->table));
     CurrentFile_ = path;
     SelEntity_ = -1;
     SelKey_ = -1;
 
     Clear();
-    fillEntityList(opened->names);
+    applyFilter();
 
     for (QWidget* control :
          std::initializer_list<QWidget*>{cmbAdd_, cmbDelete_, cmbApply_, cmbClear_, cmbDelEnt_})
         control->setEnabled(false);
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{cmbAddEnt_, listEntity_, listKey_, txtKey_, txtValue_})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             cmbAddEnt_, listEntity_, txtFilter_, cboFilter_, listKey_, txtKey_, txtValue_})
         control->setEnabled(true);
     menSave_->setEnabled(true);
+    tableChanged();
+    recent_->remember(path);
+
+    const std::string stray = ent::DescribeStrayLines(report);
+    if (!stray.empty())
+        warn(QStringLiteral("Open"), QString::fromStdString(stray));
+    return true;
 }
 
 void frmMain::menSave_Click()
 {
-    if (CurrentFile_.isEmpty())
-        return;
-    if (saveTo(CurrentFile_, QStringLiteral("Save")))
+    if (saveCurrent())
         dialogs_.message(this, suite::MessageIcon::Information, QStringLiteral("Save"),
                          QStringLiteral("File saved sucessfully"));
+}
+
+bool frmMain::saveCurrent()
+{
+    if (CurrentFile_.isEmpty())
+        return false;
+    if (!saveTo(CurrentFile_, ent::IsBspPath(suite::toPath(CurrentFile_)), QStringLiteral("Save")))
+        return false;
+    doc_.markSaved();
+    updateTitle();
+    return true;
 }
 
 void frmMain::menSaveAs_Click()
@@ -245,15 +350,25 @@ void frmMain::menSaveAs_Click()
     if (path.isEmpty())
         return;
     SaveAsFile_ = path;
-    if (saveTo(path, QStringLiteral("Save As")))
-        dialogs_.message(this, suite::MessageIcon::Information, QStringLiteral("Save"),
-                         QStringLiteral("File saved sucessfully"));
+    // Text written over a map would destroy it: a map chosen here gets the
+    // entities in its entity lump instead.
+    if (!saveTo(path, ent::IsBspPath(suite::toPath(path)), QStringLiteral("Save As")))
+        return;
+    if (QFileInfo(path) == QFileInfo(CurrentFile_)) {
+        doc_.markSaved();
+        updateTitle();
+    }
+    dialogs_.message(this, suite::MessageIcon::Information, QStringLiteral("Save"),
+                     QStringLiteral("File saved sucessfully"));
 }
 
-bool frmMain::saveTo(const QString& path, const QString& title)
+bool frmMain::saveTo(const QString& path, bool intoMap, const QString& title)
 {
     std::string reason;
-    if (ent::WriteEntFile(suite::toPath(path), Entities_, &reason))
+    const std::filesystem::path file = suite::toPath(path);
+    const bool saved = intoMap ? ent::WriteBspEntities(file, doc_.table(), &reason)
+                               : ent::WriteEntFile(file, doc_.table(), &reason);
+    if (saved)
         return true;
     dialogs_.message(this, suite::MessageIcon::Critical, title,
                      QStringLiteral("The file \"%1\" could not be saved: %2")
@@ -261,7 +376,90 @@ bool frmMain::saveTo(const QString& path, const QString& title)
     return false;
 }
 
-// --- Lists ---
+bool frmMain::settleUnsaved()
+{
+    if (!doc_.modified())
+        return true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Entwright"),
+                    QStringLiteral("Save the changes to \"%1\"?")
+                        .arg(QFileInfo(CurrentFile_).fileName()),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("msgUnsaved"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return saveCurrent();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (settleUnsaved())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    openFile(urls.first().toLocalFile());
+}
+
+// --- Title, undo and the lists ---
+
+void frmMain::updateTitle()
+{
+    if (CurrentFile_.isEmpty()) {
+        setWindowTitle(kProgramTitle);
+    } else {
+        setWindowTitle(kProgramTitle + QStringLiteral(" - ") +
+                       suite::literalTitle(QFileInfo(CurrentFile_).fileName()) +
+                       QStringLiteral("[*]"));
+    }
+    setWindowModified(doc_.modified());
+}
+
+void frmMain::tableChanged()
+{
+    menUndo_->setEnabled(doc_.canUndo());
+    menRedo_->setEnabled(doc_.canRedo());
+    updateTitle();
+}
+
+void frmMain::menUndo_Click()
+{
+    const std::optional<std::size_t> touched = doc_.undo();
+    if (!touched)
+        return;
+    applyFilter();
+    selectEntity(touched);
+    tableChanged();
+}
+
+void frmMain::menRedo_Click()
+{
+    const std::optional<std::size_t> touched = doc_.redo();
+    if (!touched)
+        return;
+    applyFilter();
+    selectEntity(touched);
+    tableChanged();
+}
 
 void frmMain::Clear()
 {
@@ -273,38 +471,76 @@ void frmMain::Clear()
     txtValue_->clear();
 }
 
-void frmMain::fillEntityList(const std::vector<std::string>& names)
+void frmMain::applyFilter()
 {
-    QStringList entries;
-    entries.reserve(static_cast<qsizetype>(names.size()));
-    for (const std::string& name : names)
-        entries.append(display(name));
+    const std::string needle = suite::toCp1252(txtFilter_->text()).toStdString();
     filling_ = true;
-    listEntity_->clear();
-    listEntity_->addItems(entries);
-    // Show which record the entity commands act on.
-    if (SelEntity_ >= 0 && SelEntity_ < listEntity_->count())
-        listEntity_->setCurrentRow(SelEntity_);
+    if (needle.empty()) {
+        entityModel_->showAll(&doc_.table());
+    } else {
+        const auto field = static_cast<ent::FilterField>(cboFilter_->currentIndex());
+        entityModel_->showOnly(&doc_.table(), ent::MatchingEntities(doc_.table(), field, needle));
+    }
+    // Show which record the entity commands act on, when the filter lets it be seen.
+    if (SelEntity_ >= 0) {
+        const int row = entityModel_->rowOf(tableIndex(SelEntity_));
+        if (row >= 0)
+            listEntity_->setCurrentIndex(entityModel_->index(row));
+    }
     filling_ = false;
 }
 
-void frmMain::refillEntityList()
+std::optional<std::size_t> frmMain::selectedEntity() const
 {
-    std::vector<std::string> names;
-    names.reserve(Entities_.Entities.size());
-    for (const ent::EntityRecord& record : Entities_.Entities)
-        names.push_back(ent::EntityListName(record.ClassLine).value_or(std::string()));
-    fillEntityList(names);
+    if (SelEntity_ < 0 || tableIndex(SelEntity_) >= doc_.table().Entities.size())
+        return std::nullopt;
+    return tableIndex(SelEntity_);
+}
+
+void frmMain::selectEntity(std::optional<std::size_t> record)
+{
+    Clear();
+    SelKey_ = -1;
+    if (!record || *record >= doc_.table().Entities.size()) {
+        SelEntity_ = -1;
+        filling_ = true;
+        listEntity_->clearSelection();
+        filling_ = false;
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{cmbAdd_, cmbDelEnt_, cmbApply_, cmbDelete_, cmbClear_})
+            control->setEnabled(false);
+        return;
+    }
+    SelEntity_ = static_cast<int>(*record);
+    const int row = entityModel_->rowOf(*record);
+    filling_ = true;
+    if (row >= 0)
+        listEntity_->setCurrentIndex(entityModel_->index(row));
+    else
+        listEntity_->clearSelection();
+    filling_ = false;
+    fillKeyList();
+    cmbAdd_->setEnabled(true);
+    cmbDelEnt_->setEnabled(true);
+    cmbApply_->setEnabled(false);
+    cmbDelete_->setEnabled(false);
+    cmbClear_->setEnabled(false);
 }
 
 void frmMain::fillKeyList()
 {
     filling_ = true;
     listKey_->clear();
-    if (SelEntity_ >= 0 && tableIndex(SelEntity_) < Entities_.Entities.size()) {
+    if (const std::optional<std::size_t> entity = selectedEntity()) {
         QStringList entries;
-        for (const std::string& line : Entities_.Entities[tableIndex(SelEntity_)].KeyLines)
-            entries.append(display(line));
+        for (const std::string& line : doc_.table().Entities[*entity].KeyLines) {
+            if (line.size() <= kLongestShownLine) {
+                entries.append(displayText(line));
+                continue;
+            }
+            entries.append(displayText(std::string_view(line).substr(0, kLongestShownLine)) +
+                           QStringLiteral("\u2026 (%1 bytes in all)").arg(line.size()));
+        }
         listKey_->addItems(entries);
         if (SelKey_ >= 0 && SelKey_ < listKey_->count())
             listKey_->setCurrentRow(SelKey_);
@@ -314,33 +550,37 @@ void frmMain::fillKeyList()
 
 void frmMain::listEntity_Click(int row)
 {
-    if (row < 0 || tableIndex(row) >= Entities_.Entities.size())
+    const std::optional<std::size_t> record = entityModel_->recordAt(row);
+    if (!record)
         return;
-    Clear();
-    SelEntity_ = row;
-    SelKey_ = -1;
-    fillKeyList();
-    cmbAdd_->setEnabled(true);
-    cmbDelEnt_->setEnabled(true);
-    cmbApply_->setEnabled(false);
-    cmbDelete_->setEnabled(false);
-    cmbClear_->setEnabled(false);
+    selectEntity(record);
 }
 
 void frmMain::listKey_Click(int row)
 {
-    if (row < 0 || tableIndex(SelEntity_) >= Entities_.Entities.size())
+    const std::optional<std::size_t> entity = selectedEntity();
+    if (row < 0 || !entity)
         return;
-    const ent::EntityRecord& record = Entities_.Entities[tableIndex(SelEntity_)];
+    const ent::EntityRecord& record = doc_.table().Entities[*entity];
     if (tableIndex(row) >= record.KeyLines.size())
         return;
     SelKey_ = row;
     const std::string& line = record.KeyLines[tableIndex(row)];
+    shownKeyBytes_.clear();
+    shownValueBytes_.clear();
     if (!line.empty()) {
-        const ent::KeyAndValue split = ent::SplitKeyLine(line);
-        txtKey_->setText(display(split.key));
-        txtValue_->setPlainText(display(split.value));
+        ent::KeyAndValue split = ent::SplitKeyLine(line);
+        txtKey_->setText(displayText(split.key));
+        const QString value = displayText(split.value);
+        txtValue_->setWordWrapMode(value.size() > kLongestWordWrapped
+                                       ? QTextOption::WrapAnywhere
+                                       : QTextOption::WrapAtWordBoundaryOrAnywhere);
+        txtValue_->setPlainText(value);
+        shownKeyBytes_ = std::move(split.key);
+        shownValueBytes_ = std::move(split.value);
     }
+    shownKey_ = txtKey_->text();
+    shownValue_ = valueBoxText();
     cmbApply_->setEnabled(true);
     cmbClear_->setEnabled(true);
     cmbDelete_->setEnabled(true);
@@ -348,18 +588,39 @@ void frmMain::listKey_Click(int row)
 
 // --- Key lines ---
 
-QByteArray frmMain::typedKey() const
+std::optional<QByteArray> frmMain::typedKey(const QString& title)
 {
-    return suite::toCp1252(txtKey_->text());
+    const QString text = txtKey_->text();
+    const QString outside = charactersOutsideCp1252(text);
+    if (!outside.isEmpty()) {
+        warn(title, QStringLiteral("The key holds characters a map can't store "
+                                   "(Windows-1252 has no place for them): %1")
+                        .arg(outside));
+        return std::nullopt;
+    }
+    return suite::toCp1252(text);
 }
 
-QByteArray frmMain::typedValue() const
+QString frmMain::valueBoxText() const
 {
     // toPlainText would turn no-break spaces (byte A0, also the tail of some
     // UTF-8 letters) into plain spaces; only the block breaks are line breaks.
     QString text = txtValue_->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+std::optional<QByteArray> frmMain::typedValue(const QString& title)
+{
+    const QString text = valueBoxText();
+    const QString outside = charactersOutsideCp1252(text);
+    if (!outside.isEmpty()) {
+        warn(title, QStringLiteral("The value holds characters a map can't store "
+                                   "(Windows-1252 has no place for them): %1")
+                        .arg(outside));
+        return std::nullopt;
+    }
     return suite::toCp1252(text);
 }
 
@@ -368,46 +629,102 @@ void frmMain::warn(const QString& title, const QString& text)
     dialogs_.message(this, suite::MessageIcon::Exclamation, title, text);
 }
 
+bool frmMain::reportEdit(ent::EditResult result, const QString& title)
+{
+    switch (result) {
+    case ent::EditResult::Done:
+    case ent::EditResult::Unchanged:
+        return true;
+    case ent::EditResult::EmptyField:
+        warn(title, kFieldsMissing);
+        return false;
+    case ent::EditResult::LineBreak:
+        warn(title, kNoLineBreaks);
+        return false;
+    case ent::EditResult::QuoteInside:
+        warn(title, kNoQuotes);
+        return false;
+    case ent::EditResult::ClassLineKept:
+        warn(title, kClassLineKept);
+        return false;
+    case ent::EditResult::ClassLineProtected:
+        warn(title, QStringLiteral("You can't delete the entity 'classname'"));
+        return false;
+    case ent::EditResult::OnlyEntity:
+        warn(title, QStringLiteral("You can't delete the only entity left"));
+        return false;
+    case ent::EditResult::NoSuchEntity:
+    case ent::EditResult::NoSuchLine:
+        return false;
+    }
+    return false;
+}
+
 void frmMain::cmbAdd_Click()
 {
-    const ent::EditResult result =
-        ent::AddKeyLine(Entities_, tableIndex(SelEntity_), typedKey().toStdString(),
-                        typedValue().toStdString());
-    if (result == ent::EditResult::EmptyField)
-        return warn(QStringLiteral("Add"), kFieldsMissing);
-    if (result == ent::EditResult::LineBreak)
-        return warn(QStringLiteral("Add"), kNoLineBreaks);
-    if (result != ent::EditResult::Done)
+    const QString title = QStringLiteral("Add");
+    if (txtKey_->text().isEmpty() || valueBoxText().isEmpty())
+        return warn(title, kFieldsMissing);
+    const std::optional<QByteArray> key = typedKey(title);
+    const std::optional<QByteArray> value = key ? typedValue(title) : std::nullopt;
+    if (!value)
+        return;
+    const std::string keyBytes = key->toStdString();
+    const std::string valueBytes = value->toStdString();
+    if (!reportEdit(doc_.addKeyLine(tableIndex(SelEntity_), keyBytes, valueBytes), title))
         return;
     fillKeyList();
     txtValue_->clear();
     txtKey_->clear();
+    entityModel_->refresh();
+    tableChanged();
+    const std::string longer = ent::LengthWarning(keyBytes, valueBytes);
+    if (!longer.empty())
+        warn(title, QString::fromStdString(longer));
 }
 
 void frmMain::cmbApply_Click()
 {
+    const QString title = QStringLiteral("Apply");
+    if (txtKey_->text().isEmpty() || valueBoxText().isEmpty())
+        return warn(title, kFieldsMissing);
+    // What the boxes showed, untouched, stands for the stored bytes: a line
+    // the split shows shifted, or with bytes the boxes cannot show, is then
+    // left exactly as it was.
+    std::string keyBytes;
+    std::string valueBytes;
+    if (txtKey_->text() == shownKey_ && valueBoxText() == shownValue_ && !shownKey_.isEmpty()) {
+        keyBytes = shownKeyBytes_;
+        valueBytes = shownValueBytes_;
+    } else {
+        const std::optional<QByteArray> key = typedKey(title);
+        const std::optional<QByteArray> value = key ? typedValue(title) : std::nullopt;
+        if (!value)
+            return;
+        keyBytes = key->toStdString();
+        valueBytes = value->toStdString();
+    }
     const ent::EditResult result =
-        ent::ApplyKeyLine(Entities_, tableIndex(SelEntity_), tableIndex(SelKey_),
-                          typedKey().toStdString(), typedValue().toStdString());
-    if (result == ent::EditResult::EmptyField)
-        return warn(QStringLiteral("Apply"), kFieldsMissing);
-    if (result == ent::EditResult::LineBreak)
-        return warn(QStringLiteral("Apply"), kNoLineBreaks);
-    if (result != ent::EditResult::Done)
+        doc_.applyKeyLine(tableIndex(SelEntity_), tableIndex(SelKey_), keyBytes, valueBytes);
+    if (!reportEdit(result, title))
         return;
     fillKeyList();
     txtValue_->clear();
     txtKey_->clear();
+    if (result == ent::EditResult::Unchanged)
+        return;
+    entityModel_->refresh();
+    tableChanged();
+    const std::string longer = ent::LengthWarning(keyBytes, valueBytes);
+    if (!longer.empty())
+        warn(title, QString::fromStdString(longer));
 }
 
 void frmMain::cmbDelete_Click()
 {
     const ent::EditResult result =
-        ent::DeleteKeyLine(Entities_, tableIndex(SelEntity_), tableIndex(SelKey_));
-    if (result == ent::EditResult::ClassLineProtected)
-        return warn(QStringLiteral("Delete"),
-                    QStringLiteral("You can't delete the entity 'classname'"));
-    if (result != ent::EditResult::Done)
+        doc_.deleteKeyLine(tableIndex(SelEntity_), tableIndex(SelKey_));
+    if (!reportEdit(result, QStringLiteral("Delete")))
         return;
     // The position now names the next line, or none: wait for a new click.
     SelKey_ = -1;
@@ -416,6 +733,8 @@ void frmMain::cmbDelete_Click()
     txtKey_->clear();
     cmbApply_->setEnabled(false);
     cmbDelete_->setEnabled(false);
+    entityModel_->refresh();
+    tableChanged();
 }
 
 void frmMain::cmbClear_Click()
@@ -428,26 +747,26 @@ void frmMain::cmbClear_Click()
 
 void frmMain::cmbAddEnt_Click()
 {
-    frmNewEnt window(Entities_, dialogs_, this);
-    if (window.exec() == QDialog::Accepted)
-        refillEntityList();
+    frmNewEnt window(doc_, dialogs_, this);
+    if (window.exec() != QDialog::Accepted)
+        return;
+    applyFilter();
+    tableChanged();
 }
 
 void frmMain::cmbDelEnt_Click()
 {
-    const ent::EditResult result = ent::DeleteEntity(Entities_, tableIndex(SelEntity_));
-    if (result == ent::EditResult::OnlyEntity)
-        return warn(QStringLiteral("Delete"),
-                    QStringLiteral("You can't delete the only entity left"));
-    if (result != ent::EditResult::Done)
+    const ent::EditResult result = doc_.deleteEntity(tableIndex(SelEntity_));
+    if (!reportEdit(result, QStringLiteral("Delete")))
         return;
     Clear();
     SelEntity_ = -1;
     SelKey_ = -1;
-    refillEntityList();
+    applyFilter();
     for (QWidget* control :
          std::initializer_list<QWidget*>{cmbAdd_, cmbDelEnt_, cmbApply_, cmbDelete_})
         control->setEnabled(false);
+    tableChanged();
 }
 
 // --- Other windows ---

@@ -1,33 +1,52 @@
 #pragma once
 
+#include "core/entity_document.h"
 #include "core/entity_file.h"
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 class QAction;
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
+class QListView;
 class QListWidget;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class EntityListModel;
+class RecentFilesMenu;
 
 namespace suite {
 class Dialogs;
 }
 
-// Entwright's main window: the File menu that opens and saves .ent files,
-// the entity list, the key lines of the selected entity and their editing,
-// and the Ripent and Help menus.
+// Entwright's main window: the File menu that opens and saves .ent files and
+// maps, the entity list with its filter, the key lines of the selected entity
+// and their editing with undo, and the Ripent and Help menus.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
     frmMain(const QString& programDir, suite::Dialogs& dialogs, QWidget* parent = nullptr);
 
-    const ent::EntityTable& table() const { return Entities_; }
+    const ent::EntityTable& table() const { return doc_.table(); }
     QString currentFile() const { return CurrentFile_; }
     QString saveAsFile() const { return SaveAsFile_; }
+    bool isModified() const { return doc_.modified(); }
+
+    // Opens an .ent file or a map, as File > Open does once a file is
+    // chosen: unsaved changes are offered for saving first.
+    void openFile(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
@@ -39,6 +58,8 @@ private:
     void menAbout_Click();
     void menExport_Click();
     void menImport_Click();
+    void menUndo_Click();
+    void menRedo_Click();
     void listEntity_Click(int row);
     void listKey_Click(int row);
     void cmbAdd_Click();
@@ -50,39 +71,65 @@ private:
 
     // Empties the key list and both text boxes.
     void Clear();
-    void fillEntityList(const std::vector<std::string>& names);
-    void refillEntityList();
+    bool loadFile(const QString& path);
+    // Asks whether to save unsaved changes; false when the user cancels or
+    // the save fails, so the command that asked must stop.
+    bool settleUnsaved();
+    bool saveCurrent();
+    bool saveTo(const QString& path, bool intoMap, const QString& title);
+    void applyFilter();
+    void selectEntity(std::optional<std::size_t> record);
     void fillKeyList();
-    bool saveTo(const QString& path, const QString& title);
+    void tableChanged();
+    void updateTitle();
     void warn(const QString& title, const QString& text);
-    // The two boxes as Windows-1252 bytes.
-    QByteArray typedKey() const;
-    QByteArray typedValue() const;
+    // Shows the refusal or warning an edit result calls for; true when the
+    // table took the edit (or it changed nothing).
+    bool reportEdit(ent::EditResult result, const QString& title);
+    // The two boxes as Windows-1252 bytes; nothing (after a message) when
+    // they hold characters the code page cannot store.
+    std::optional<QByteArray> typedKey(const QString& title);
+    std::optional<QByteArray> typedValue(const QString& title);
+    QString valueBoxText() const;
+    std::optional<std::size_t> selectedEntity() const;
 
     QString programDir_;
     suite::Dialogs& dialogs_;
 
-    ent::EntityTable Entities_;
+    ent::EntityDocument doc_;
     QString CurrentFile_;
     QString SaveAsFile_;
-    // List positions last clicked; -1 while nothing is selected, so that no
-    // command can act on an entity or line that is no longer there.
+    // The record last clicked (a table index, whatever the filter shows) and
+    // the line last clicked; -1 while nothing is selected, so that no command
+    // can act on an entity or line that is no longer there.
     int SelEntity_ = -1;
     int SelKey_ = -1;
+    // What the boxes showed for the clicked line and the bytes it came from,
+    // so that Apply with nothing retyped gives the line back untouched.
+    QString shownKey_;
+    QString shownValue_;
+    std::string shownKeyBytes_;
+    std::string shownValueBytes_;
     // Set while the window itself refills a list, whose selection signals are
     // then no user's click.
     bool filling_ = false;
 
     QAction* menOpen_ = nullptr;
+    RecentFilesMenu* recent_ = nullptr;
     QAction* menSaveAs_ = nullptr;
     QAction* menSave_ = nullptr;
     QAction* menExit_ = nullptr;
+    QAction* menUndo_ = nullptr;
+    QAction* menRedo_ = nullptr;
     QAction* menImport_ = nullptr;
     QAction* menExport_ = nullptr;
     QAction* menAbout_ = nullptr;
 
     QGroupBox* Frame1_ = nullptr;
-    QListWidget* listEntity_ = nullptr;
+    QLineEdit* txtFilter_ = nullptr;
+    QComboBox* cboFilter_ = nullptr;
+    QListView* listEntity_ = nullptr;
+    EntityListModel* entityModel_ = nullptr;
     QPushButton* cmbAddEnt_ = nullptr;
     QPushButton* cmbDelEnt_ = nullptr;
     QGroupBox* Frame2_ = nullptr;

@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmNewEnt::frmNewEnt(ent::EntityTable& table, suite::Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), table_(table), dialogs_(dialogs)
+frmNewEnt::frmNewEnt(ent::EntityDocument& document, suite::Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), document_(document), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmNewEnt"));
     setWindowTitle(QStringLiteral("Add Entity"));
@@ -46,12 +46,23 @@ frmNewEnt::frmNewEnt(ent::EntityTable& table, suite::Dialogs& dialogs, QWidget* 
 
 void frmNewEnt::cmbOk_Click()
 {
-    const ent::EditResult result =
-        ent::AddEntity(table_, suite::toCp1252(txtNome_->text()).toStdString());
-    if (result == ent::EditResult::LineBreak) {
-        dialogs_.message(this, suite::MessageIcon::Exclamation, QStringLiteral("Add Entity"),
-                         QStringLiteral("An entity name can't hold line breaks"));
+    const QString name = txtNome_->text();
+    const QByteArray bytes = suite::toCp1252(name);
+    // A '?' the code page put in place of a character would be stored as is.
+    if (bytes.count('?') != name.count(QLatin1Char('?'))) {
+        refuse(QStringLiteral("An entity name can't hold characters a map can't store "
+                              "(Windows-1252 has no place for them)"));
         return;
     }
+    const ent::EditResult result = document_.addEntity(bytes.toStdString());
+    if (result == ent::EditResult::LineBreak)
+        return refuse(QStringLiteral("An entity name can't hold line breaks"));
+    if (result == ent::EditResult::QuoteInside)
+        return refuse(QStringLiteral("An entity name can't hold double quotes (\")"));
     accept();
+}
+
+void frmNewEnt::refuse(const QString& text)
+{
+    dialogs_.message(this, suite::MessageIcon::Exclamation, QStringLiteral("Add Entity"), text);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/entity_file.h"
+#include "core/entity_document.h"
 
 #include <QDialog>
 
@@ -15,12 +15,13 @@ class frmNewEnt : public QDialog {
     Q_OBJECT
 
 public:
-    frmNewEnt(ent::EntityTable& table, suite::Dialogs& dialogs, QWidget* parent = nullptr);
+    frmNewEnt(ent::EntityDocument& document, suite::Dialogs& dialogs, QWidget* parent = nullptr);
 
 private:
     void cmbOk_Click();
+    void refuse(const QString& text);
 
-    ent::EntityTable& table_;
+    ent::EntityDocument& document_;
     suite::Dialogs& dialogs_;
     QLineEdit* txtNome_ = nullptr;
 };

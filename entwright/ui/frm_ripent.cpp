@@ -1,8 +1,13 @@
 #include "ui/frm_ripent.h"
 
+#include "core/bsp_map.h"
+
+#include "ui/ripent_watch.h"
+
 #include "common/ui/dialogs.h"
 #include "common/ui/text.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -78,18 +83,14 @@ void frmRipent::cmbOpen_Click()
 
 void frmRipent::cmbRun_Click()
 {
-    if (!startRipent()) {
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Error"),
-                         QStringLiteral("There was an error during opearation"));
-        return;
-    }
-    accept();
-}
-
-bool frmRipent::startRipent()
-{
     ent::RipentSetup setup;
     setup.programDir = suite::toPath(programDir_);
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!userData.isEmpty())
+        setup.searchDirs.push_back(suite::toPath(userData));
+    for (const QString& dir :
+         qEnvironmentVariable("PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts))
+        setup.searchDirs.push_back(suite::toPath(dir));
 #ifdef Q_OS_WIN
     setup.windows = true;
 #else
@@ -97,28 +98,78 @@ bool frmRipent::startRipent()
     if (!wine.isEmpty())
         setup.wine = suite::toPath(wine);
 #endif
-    const QString map = txtPath_->text();
     const std::optional<ent::RipentLaunch> launch =
-        ent::PlanRipent(setup, RipentMode_, map.toStdString());
-    if (!launch)
-        return false;
+        ent::PlanRipent(setup, RipentMode_, txtPath_->text().toStdString());
+    if (!launch) {
+        if (runBuiltIn())
+            accept();
+        return;
+    }
+    if (!startRipent(*launch)) {
+        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Error"),
+                         QStringLiteral("There was an error during opearation"));
+        return;
+    }
+    accept();
+}
 
-    QProcess process;
-    process.setProgram(fromPath(launch->program));
+bool frmRipent::runBuiltIn()
+{
+    const QString map = txtPath_->text();
+    const bool exporting = RipentMode_ == ent::RipentMode::Export;
+    const ent::BuiltInRun run =
+        exporting ? ent::BuiltInExport(suite::toPath(map)) : ent::BuiltInImport(suite::toPath(map));
+    if (!run.ok) {
+        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Error"),
+                         QStringLiteral("There was an error during opearation\n\n%1")
+                             .arg(QString::fromStdString(run.reason)));
+        return false;
+    }
+    const QString written = QDir::toNativeSeparators(fromPath(run.written));
+    dialogs_.message(
+        this, suite::MessageIcon::Information,
+        exporting ? QStringLiteral("Export") : QStringLiteral("Import"),
+        exporting ? QStringLiteral("ripent was not found, so Entwright exported the map's "
+                                   "%1 entities itself to \"%2\".")
+                        .arg(run.entities)
+                        .arg(written)
+                  : QStringLiteral("ripent was not found, so Entwright imported %1 entities "
+                                   "itself into \"%2\".")
+                        .arg(run.entities)
+                        .arg(written));
+    return true;
+}
+
+bool frmRipent::startRipent(const ent::RipentLaunch& launch)
+{
+    const QString map = txtPath_->text();
+    auto* process = new QProcess;
+    process->setProgram(fromPath(launch.program));
+    // The tool talks to the terminal Entwright was started from, as it did
+    // when it was started on its own.
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
 #ifdef Q_OS_WIN
     // ripent has always been given its switch and the quoted map path as one
-    // command line, in a maximised console that takes the focus.
-    process.setNativeArguments(
+    // command line, in a maximised console of its own that takes the focus.
+    process->setNativeArguments(
         QString::fromStdString(ent::RipentNativeArguments(RipentMode_, map.toStdString())));
-    process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* args) {
+    process->setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* args) {
+        args->flags |= CREATE_NEW_CONSOLE;
         args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
         args->startupInfo->wShowWindow = SW_SHOWMAXIMIZED;
     });
 #else
     QStringList arguments;
-    for (const std::string& argument : launch->arguments)
+    for (const std::string& argument : launch.arguments)
         arguments.append(QString::fromStdString(argument));
-    process.setArguments(arguments);
+    process->setArguments(arguments);
 #endif
-    return process.startDetached();
+    process->start();
+    if (!process->waitForStarted()) {
+        delete process;
+        return false;
+    }
+    QWidget* owner = parentWidget() ? parentWidget() : this;
+    new RipentWatch(process, map, dialogs_, owner);
+    return true;
 }

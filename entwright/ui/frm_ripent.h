@@ -12,7 +12,9 @@ class Dialogs;
 }
 
 // Picks a .bsp map and starts ripent on it, to export its entity list or
-// import one back. Entwright does not wait for the tool.
+// import one back; the window does not wait for the tool, but its end is
+// watched and a failure reported. Without ripent, Entwright does the export
+// or import itself, with the same .ent file beside the map.
 class frmRipent : public QDialog {
     Q_OBJECT
 
@@ -23,7 +25,10 @@ public:
 private:
     void cmbOpen_Click();
     void cmbRun_Click();
-    bool startRipent();
+    // False when there is a tool and it did not start.
+    bool startRipent(const ent::RipentLaunch& launch);
+    // False when the export or import failed (after saying why).
+    bool runBuiltIn();
 
     QString programDir_;
     suite::Dialogs& dialogs_;

@@ -1,23 +1,24 @@
 #include "ui/list_clicks.h"
 
+#include <QAbstractItemView>
 #include <QEvent>
-#include <QListWidget>
+#include <QItemSelectionModel>
 
-ListClicks::ListClicks(QListWidget* list) : QObject(list), list_(list)
+ListClicks::ListClicks(QAbstractItemView* list) : QObject(list), list_(list)
 {
     // The filter sees a press before the list does, so the flag is reset
     // before the press changes the selection.
     list_->viewport()->installEventFilter(this);
-    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (list_->selectedItems().isEmpty())
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!list_->selectionModel()->hasSelection())
             return;
         if (pressing_)
             pressMovedSelection_ = true;
-        emit clicked(list_->currentRow());
+        emit clicked(list_->currentIndex().row());
     });
-    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    connect(list_, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         if (!pressMovedSelection_)
-            emit clicked(list_->row(item));
+            emit clicked(index.row());
     });
 }
 

@@ -1,0 +1,36 @@
+// The .ent reader and writer: whatever the reader takes, the writer must
+// give text that reads back to the same table, with nothing left outside
+// blocks, and writing that again must give the same bytes.
+#include "core/entity_file.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    ent::ReadReport report;
+    const std::optional<ent::EntityTable> table = ent::ParseEntText(text, &report);
+    if (!table) {
+        if (report.error == ent::ReadError::None)
+            std::abort();
+        return 0;
+    }
+    const std::string written = ent::EntText(*table);
+    ent::ReadReport again;
+    const std::optional<ent::EntityTable> reread = ent::ParseEntText(written, &again);
+    if (!reread || again.strayLines != 0)
+        std::abort();
+    if (reread->Entities.size() != table->Entities.size())
+        std::abort();
+    for (std::size_t i = 0; i < table->Entities.size(); ++i) {
+        if (reread->Entities[i].KeyLines != table->Entities[i].KeyLines ||
+            reread->Entities[i].ClassLine != table->Entities[i].ClassLine)
+            std::abort();
+    }
+    if (ent::EntText(*reread) != written)
+        std::abort();
+    return 0;
+}
