@@ -30,7 +30,7 @@ int main(int argc, char** argv)
 
     probegrid::FrmMain board(QDir::tempPath(), dialogs, session);
     board.setHiddenItems({19, 30, 45, 60});
-    for (const int position : {3, 6, 12, 14, 21, 27, 29, 31, 1, 9})
+    for (const int position : {3, 6, 12, 14, 21, 27, 29, 31, 1, 9, 17, 18, 24, 25, 32})
         board.lblBrd_Click(position);
     board.lblGrid_Click(37); // a wrong mark: the cross stays
     board.lblGrid_RightClick(44);
