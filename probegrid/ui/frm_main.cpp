@@ -155,6 +155,14 @@ FrmMain::FrmMain(const QString& programDir, suite::Dialogs& dialogs, Session& se
     tmr_->start();
 }
 
+// A running analysis holds nothing of the window's, but it must not outlive
+// the program it reports to; it ends within its time limit.
+FrmMain::~FrmMain()
+{
+    if (worker_)
+        worker_->wait();
+}
+
 void FrmMain::buildBoard()
 {
     constexpr int kSide = 555;
@@ -715,6 +723,8 @@ void FrmMain::cmbAnalisar_Click()
             Qt::QueuedConnection);
     });
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    connect(qApp, &QCoreApplication::aboutToQuit, worker, [worker] { worker->wait(); });
+    worker_ = worker;
     worker->start();
 }
 

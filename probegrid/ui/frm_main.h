@@ -7,6 +7,8 @@
 
 #include "common/ui/dialogs.h"
 
+#include <QPointer>
+#include <QThread>
 #include <QWidget>
 
 #include <array>
@@ -33,6 +35,7 @@ public:
     // Hides Session::itemCount items with the session's random source.
     FrmMain(const QString& programDir, suite::Dialogs& dialogs, Session& session,
             QWidget* parent = nullptr);
+    ~FrmMain() override;
 
     // Replaces the hidden items (and the session's count) with these cells,
     // for a board chosen rather than drawn. Only before the first move.
@@ -100,6 +103,7 @@ private:
     CursorSpot cursor_;
     std::optional<Analysis> analysis_;
     bool analysing_ = false;
+    QPointer<QThread> worker_;
     // Moves made so far: an analysis of an older position is dropped.
     int moves_ = 0;
 

@@ -81,10 +81,10 @@ FrmStart::FrmStart(const QString& programDir, suite::Dialogs& dialogs, Session& 
     txtItems_->setGeometry(172, 21, 38, 22);
     chkRandom_ = new QCheckBox("Items randômicos", frame2);
     chkRandom_->setObjectName("chkRandom");
-    chkRandom_->setGeometry(10, 48, 112, 20);
-    chkTreino_ = new QCheckBox("Jogo de treino", frame2);
+    chkRandom_->setGeometry(10, 48, 120, 20);
+    chkTreino_ = new QCheckBox("Treino", frame2);
     chkTreino_->setObjectName("chkTreino");
-    chkTreino_->setGeometry(122, 48, 96, 20);
+    chkTreino_->setGeometry(140, 48, 76, 20);
     chkTreino_->setToolTip("Um jogo para aprender: o botão \"Analisar\" mostra o que se pode "
                            "deduzir, e nenhum recorde é gravado");
     chkTreino_->setChecked(session_.training);
