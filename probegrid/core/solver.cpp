@@ -218,9 +218,12 @@ Analysis analyse(const Evidence& evidence, std::chrono::milliseconds budget)
     Search search(evidence, Clock::now() + budget, leaf);
     Analysis analysis;
     analysis.finished = search.run();
+    analysis.steps = search.nodes();
+    // Half a search proves nothing about any cell.
+    if (!analysis.finished)
+        return analysis;
     const Search::Totals& totals = search.totals();
     analysis.boards = totals.boards;
-    analysis.steps = search.nodes();
     for (std::size_t i = 0; i < analysis.cells.size(); ++i)
         analysis.itemBoards[i] = search.itemWhereFixed()[i] + totals.withOpenItem -
                                  search.openWeightWhereFixed()[i];

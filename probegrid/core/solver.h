@@ -35,7 +35,8 @@ enum class CellVerdict { Open, Item, Empty };
 inline constexpr std::uint64_t kManyBoards = 100000;
 
 struct Analysis {
-    // False when the time ran out: nothing else is then to be trusted.
+    // False when the time ran out; no board is then counted and every cell
+    // stays open.
     bool finished = false;
     std::uint64_t boards = 0; // consistent boards
     std::uint64_t steps = 0;  // branches the search took, for measuring it

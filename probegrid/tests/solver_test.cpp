@@ -198,6 +198,27 @@ TEST(Solver, WithoutEvidenceEveryBoardCountsAndNoCellIsDecided)
     EXPECT_EQ(analyse(evidence).boards, 4211954943768u) << "64 choose 1 + ... + 64 choose 12";
 }
 
+// Out of time the solver says so, and claims nothing about any cell.
+TEST(Solver, AnAnalysisOutOfTimeSaysSoInsteadOfGuessing)
+{
+    std::mt19937 random(5u);
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        const Board real = randomBoard(random, 12);
+        std::vector<int> shots(10);
+        for (int& shot : shots)
+            shot = std::uniform_int_distribution<int>(1, kBorderPositions)(random);
+        const Evidence evidence = playedGame(real, shots).evidence(1, 12);
+        if (analyse(evidence).steps < 100000)
+            continue;
+        const Analysis cut = analyse(evidence, milliseconds(0));
+        EXPECT_FALSE(cut.finished);
+        EXPECT_EQ(cut.boards, 0u);
+        EXPECT_EQ(std::count(cut.cells.begin(), cut.cells.end(), CellVerdict::Open), kCells);
+        return;
+    }
+    FAIL() << "no game long enough to run out of time";
+}
+
 TEST(Solver, MarksAloneDecideTheirCells)
 {
     const Board real = Board::withItems({10, 20});
