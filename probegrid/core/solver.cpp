@@ -79,6 +79,21 @@ public:
         int count = 0;
         for (std::size_t i = 0; i < evidence_.rays.size() && i < pending.size(); ++i)
             pending[static_cast<std::size_t>(count++)] = static_cast<std::uint8_t>(i);
+        // Detours pin down the most cells and hits the fewest; settling the
+        // strict rays first cuts branches off early.
+        const auto strictness = [this](std::uint8_t ray) {
+            switch (evidence_.rays[ray].result) {
+            case RayResult::Detour:
+                return 0;
+            case RayResult::Reflection:
+                return 1;
+            case RayResult::Hit:
+                break;
+            }
+            return 2;
+        };
+        std::stable_sort(pending.begin(), pending.begin() + count,
+                         [&](std::uint8_t a, std::uint8_t b) { return strictness(a) < strictness(b); });
         // More rays than border positions cannot come from one game.
         if (evidence_.rays.size() > pending.size())
             return true;
