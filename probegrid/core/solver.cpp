@@ -93,7 +93,9 @@ public:
             return 2;
         };
         std::stable_sort(pending.begin(), pending.begin() + count,
-                         [&](std::uint8_t a, std::uint8_t b) { return strictness(a) < strictness(b); });
+                         [&](std::uint8_t a, std::uint8_t b) {
+                             return strictness(a) < strictness(b);
+                         });
         // More rays than border positions cannot come from one game.
         if (evidence_.rays.size() > pending.size())
             return true;

@@ -50,7 +50,8 @@ TEST(BoardCursor, WrapsFromBoardToBorderAndRoundAgain)
     EXPECT_EQ(borderPositionAt(moveCursor(spotOfBorder(9), Direction::Cima)), 16);
     // Every spot can be left in every direction and is never a corner.
     for (int position = 1; position <= 32; ++position) {
-        for (const Direction d : {Direction::Cima, Direction::Baixo, Direction::Esq, Direction::Dir}) {
+        for (const Direction d :
+             {Direction::Cima, Direction::Baixo, Direction::Esq, Direction::Dir}) {
             const CursorSpot next = moveCursor(spotOfBorder(position), d);
             EXPECT_TRUE(borderPositionAt(next) != 0 || cellAt(next) != 0);
         }

@@ -38,7 +38,10 @@ void rightClick(QWidget* widget)
 
 class BoardPlay : public testing::ProbegridWindowTest {
 protected:
-    QLabel* cell(FrmMain* board, int n) { return child<QLabel>(board, QString("lblGrid%1").arg(n)); }
+    QLabel* cell(FrmMain* board, int n)
+    {
+        return child<QLabel>(board, QString("lblGrid%1").arg(n));
+    }
     QLabel* border(FrmMain* board, int n)
     {
         return child<QLabel>(board, QString("lblBrd%1").arg(n));
@@ -236,7 +239,8 @@ TEST_F(BoardPlay, AnAmpersandInANameIsShownAsTyped)
 
 TEST_F(BoardPlay, ATrainingGameAnalysesTheEvidenceAndLeavesTheRecordAlone)
 {
-    const QByteArray stored = QByteArray::fromStdString(encodeRecord({storedName("Ana"), 12, 300, 6}));
+    const QByteArray stored =
+        QByteArray::fromStdString(encodeRecord({storedName("Ana"), 12, 300, 6}));
     writeFile(kRecordFileName, stored);
     FrmStart* start = openStart();
     click(child<QWidget>(start, "chkTreino"));

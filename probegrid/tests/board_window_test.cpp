@@ -259,8 +259,9 @@ TEST_F(BoardWindow, RecordFileThatCannotBeWrittenIsReportedOnceInPortuguese)
     const auto messages = dialogs_.messages();
     ASSERT_EQ(messages.size(), 2) << "no announcement of a record that was not kept";
     EXPECT_EQ(messages[1].icon, MessageIcon::Critical);
-    EXPECT_EQ(messages[1].text, "Um novo recorde foi estabelecido, mas não foi possível gravá-lo em " +
-                                    pathIn(kRecordFileName) + ".");
+    EXPECT_EQ(messages[1].text,
+              "Um novo recorde foi estabelecido, mas não foi possível gravá-lo em " +
+                  pathIn(kRecordFileName) + ".");
     EXPECT_NE(shown<FrmStart>("frmStart"), nullptr) << "the game still restarts";
 }
 

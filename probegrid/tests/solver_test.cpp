@@ -105,7 +105,8 @@ TEST(Solver, RandomGamesAreAnalysedSoundly)
         const Board real = randomBoard(random, items);
         std::uniform_int_distribution<int> position(1, kBorderPositions);
         std::uniform_int_distribution<int> cell(1, kCells);
-        std::vector<int> shots(static_cast<std::size_t>(std::uniform_int_distribution<int>(0, 40)(random)));
+        const int shotCount = std::uniform_int_distribution<int>(0, 40)(random);
+        std::vector<int> shots(static_cast<std::size_t>(shotCount));
         for (int& shot : shots)
             shot = position(random);
         std::vector<int> marks(static_cast<std::size_t>(random() % 4));

@@ -408,7 +408,8 @@ void FrmMain::showTurn()
         const bool current = game_.twoPlayers() && game_.currentPlayer() == player;
         frame->setAutoFillBackground(current);
         QPalette palette = frame->palette();
-        palette.setColor(QPalette::Window, current ? kTurnColour : this->palette().color(QPalette::Window));
+        const QColor plain = this->palette().color(QPalette::Window);
+        palette.setColor(QPalette::Window, current ? kTurnColour : plain);
         frame->setPalette(palette);
         QFont font = frame->font();
         font.setBold(current);
