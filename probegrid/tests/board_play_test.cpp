@@ -30,6 +30,23 @@ void press(QWidget* window, Qt::Key key, int times = 1)
     }
 }
 
+// Tabs to the named control, as a player without a mouse would reach it.
+void tabTo(QWidget* window, const QString& name)
+{
+    for (int i = 0; i < 20; ++i) {
+        if (window->focusWidget() && window->focusWidget()->objectName() == name)
+            return;
+        press(window, Qt::Key_Tab);
+    }
+    ADD_FAILURE() << "Tab never reaches " << name.toStdString();
+}
+
+void type(QWidget* window, const QString& text)
+{
+    QTest::keyClick(window->focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(window->focusWidget(), text);
+}
+
 void rightClick(QWidget* widget)
 {
     ASSERT_NE(widget, nullptr);
@@ -58,9 +75,10 @@ protected:
 TEST_F(BoardPlay, AWholeOnePlayerGamePlayedByKeyboardAlone)
 {
     FrmStart* start = openStart();
-    child<QWidget>(start, "txtNome1")->setFocus();
-    QTest::keyClicks(child<QWidget>(start, "txtNome1"), "Ana");
-    child<QLineEdit>(start, "txtItems")->setText("2");
+    tabTo(start, "txtNome1");
+    type(start, "Ana");
+    tabTo(start, "txtItems");
+    type(start, "2");
     random_.queueCells({19, 55});
     press(start, Qt::Key_Return);
     FrmMain* board = shown<FrmMain>("frmMain");
