@@ -1,6 +1,6 @@
 // Time to analyse a game after 8, 16 and 32 shots on boards of 4 and 8
 // items, the item count known. Each benchmark cycles through the same 16
-// games (fixed seeds), so runs compare; "worst_ms" is the slowest single
+// games (fixed random streams), so runs compare; "worst_ms" is the slowest single
 // analysis seen and "unfinished" how many of the 16 ran out of time.
 #include "core/game.h"
 #include "core/solver.h"
@@ -20,9 +20,9 @@ constexpr int kGames = 16;
 
 // A game on a random board after up to `shots` shots at random free border
 // positions (detours use up two positions, so a board may run out first).
-Evidence playedEvidence(int items, int shots, unsigned seed)
+Evidence playedEvidence(int items, int shots, unsigned stream)
 {
-    std::mt19937 random(seed);
+    std::mt19937 random(stream);
     std::vector<int> cells(kCells);
     for (int i = 0; i < kCells; ++i)
         cells[static_cast<std::size_t>(i)] = i + 1;
