@@ -141,6 +141,11 @@ TEST_F(BoardPlay, TheCursorWrapsRoundTheBorderAndTabReachesEveryButton)
     EXPECT_EQ(reached, QStringList({"cmbAnalisar", "cmbReiniciar", "cmbMostrar", "cmbRec",
                                     "cmbSair", "boardArea"}));
 
+    // After a click on the board the keys steer the cursor again.
+    child<QWidget>(board, "cmbRec")->setFocus();
+    clickBorder(board, 3);
+    EXPECT_EQ(board->focusWidget()->objectName(), "boardArea");
+
     // Return on a focused button is that button's, not a shot.
     child<QWidget>(board, "cmbMostrar")->setFocus();
     press(board, Qt::Key_Return);

@@ -181,7 +181,11 @@ void FrmMain::buildBoard()
                    twipsRect(720 + kSide * column, 720 + kSide * row, kSide, kSide),
                    markColour(CellMark::Unmarked));
         label->setFont(cellFont);
-        connect(label, &ClickLabel::clicked, this, [this, cell] { lblGrid_Click(cell); });
+        // A click on the board hands the keys back to the board as well.
+        connect(label, &ClickLabel::clicked, this, [this, cell] {
+            boardArea_->setFocus();
+            lblGrid_Click(cell);
+        });
         connect(label, &ClickLabel::rightClicked, this,
                 [this, cell] { lblGrid_RightClick(cell); });
         connect(label, &ClickLabel::mouseMoved, this, &FrmMain::putOutBorder);
@@ -206,7 +210,10 @@ void FrmMain::buildBoard()
         ClickLabel* label =
             square(boardArea_, QString("lblBrd%1").arg(position), where, kBorderGrey);
         label->setFont(borderFont);
-        connect(label, &ClickLabel::clicked, this, [this, position] { lblBrd_Click(position); });
+        connect(label, &ClickLabel::clicked, this, [this, position] {
+            boardArea_->setFocus();
+            lblBrd_Click(position);
+        });
         connect(label, &ClickLabel::mouseMoved, this,
                 [this, position] { lblBrd_MouseMove(position); });
         lblBrd_[static_cast<std::size_t>(position - 1)] = label;
