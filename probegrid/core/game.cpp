@@ -86,6 +86,7 @@ std::optional<Shot> Game::shoot(int position)
         counts.detours = addClamped(counts.detours, 1);
         break;
     }
+    shots_.push_back({position, shot.result, shot.exitPosition});
     return shot;
 }
 
@@ -94,11 +95,60 @@ bool Game::markCell(int cell)
     CellMark& mark = marks_[cellIndex(cell)];
     if (gameOver_)
         return false;
-    if (mark == CellMark::Unmarked && board_.holds(cell))
+    const std::size_t index = cellIndex(cell);
+    notes_[index] = Note::None;
+    if (mark == CellMark::Unmarked && board_.holds(cell)) {
         mark = CellMark::Found;
-    else
+        found_[index] = true;
+    } else {
         current().points = addClamped(current().points, 5);
+        // A second wrong mark on a found cell teaches nothing about the
+        // cell, so only empty cells keep a cross.
+        if (!board_.holds(cell))
+            crossed_[index] = true;
+    }
     return true;
+}
+
+bool Game::found(int cell) const
+{
+    return found_[cellIndex(cell)];
+}
+
+bool Game::crossed(int cell) const
+{
+    return crossed_[cellIndex(cell)];
+}
+
+Note Game::note(int cell) const
+{
+    return notes_[cellIndex(cell)];
+}
+
+bool Game::cycleNote(int cell)
+{
+    const std::size_t index = cellIndex(cell);
+    if (gameOver_ || found_[index])
+        return false;
+    Note& note = notes_[index];
+    note = note == Note::None ? Note::NoItem : note == Note::NoItem ? Note::MaybeItem : Note::None;
+    return true;
+}
+
+Evidence Game::evidence(int minItems, int maxItems) const
+{
+    Evidence evidence;
+    for (const ShotRecord& shot : shots_)
+        evidence.rays.push_back({shot.position, shot.result, shot.exitPosition});
+    for (int cell = 1; cell <= kCells; ++cell) {
+        if (found(cell))
+            evidence.itemCells.push_back(cell);
+        else if (crossed(cell))
+            evidence.emptyCells.push_back(cell);
+    }
+    evidence.minItems = minItems;
+    evidence.maxItems = maxItems;
+    return evidence;
 }
 
 int Game::foundCount() const

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/board.h"
+#include "core/solver.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // One game on the board window: shots, marks, each player's counts, the turn
 // and the end of the game. Holds no names and shows nothing.
@@ -29,6 +31,16 @@ struct Shot {
     RayResult result = RayResult::Hit;
     int exitPosition = 0; // detours only
     int detourNumber = 0; // detours only
+};
+
+// A player's own reminder on a board cell: costs nothing and is not a mark.
+enum class Note { None, NoItem, MaybeItem };
+
+// A shot as the players saw it: where it went in and what became of it.
+struct ShotRecord {
+    int position = 0;
+    RayResult result = RayResult::Hit;
+    int exitPosition = 0; // detours only
 };
 
 enum class Outcome { SinglePlayer, Player1Wins, Player2Wins, Tie };
@@ -59,6 +71,22 @@ public:
     // may still be wrong), false when the game was given up.
     bool markCell(int cell);
 
+    // Every shot fired so far, in order.
+    const std::vector<ShotRecord>& shots() const { return shots_; }
+    // Whether a mark found the item in this cell (still true once revealed).
+    bool found(int cell) const;
+    // Whether the cell took a wrong mark while holding no item.
+    bool crossed(int cell) const;
+
+    Note note(int cell) const;
+    // Moves the note of a cell on: none, "no item here", "item here?", none.
+    // Ignored (false) after giving up and on a cell already found.
+    bool cycleNote(int cell);
+
+    // What the players have seen: every ray, every found item and every
+    // crossed cell, with the item count as far as they know it.
+    Evidence evidence(int minItems, int maxItems) const;
+
     int foundCount() const;
     bool allFound() const { return foundCount() == itemCount_; }
 
@@ -84,6 +112,10 @@ private:
     std::array<PlayerCounts, 2> counts_{};
     std::array<CellMark, kCells> marks_{};
     std::array<std::string, kBorderPositions> borderTexts_{};
+    std::array<bool, kCells> found_{};
+    std::array<bool, kCells> crossed_{};
+    std::array<Note, kCells> notes_{};
+    std::vector<ShotRecord> shots_;
 };
 
 } // namespace probegrid

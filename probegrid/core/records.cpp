@@ -2,15 +2,13 @@
 
 #include "common/core/file_io.h"
 
+#include <fstream>
 #include <system_error>
 
 namespace probegrid {
 namespace {
 
 constexpr unsigned kMask = 0x5A;
-// A record is a few dozen bytes; a file far larger is not one to load whole.
-constexpr std::uint64_t kRecordFileLimit = 64 * 1024;
-
 void putMasked(std::string& bytes, std::int16_t value)
 {
     const unsigned stored = static_cast<std::uint16_t>(value) ^ kMask;
@@ -23,6 +21,62 @@ std::int16_t getMasked(std::string_view bytes, std::size_t offset)
     const unsigned low = static_cast<unsigned char>(bytes[offset]);
     const unsigned high = static_cast<unsigned char>(bytes[offset + 1]);
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(((high << 8) | low) ^ kMask));
+}
+
+// At most `limit` bytes from the start of a regular file; anything after
+// them is never read, however large (or sparse) the file.
+std::optional<std::string> readPrefix(const std::filesystem::path& path, std::size_t limit,
+                                      std::string* error = nullptr)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        if (error)
+            *error = "not a regular file";
+        return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        if (error)
+            *error = "cannot open the file";
+        return std::nullopt;
+    }
+    std::string bytes(limit, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(limit));
+    if (in.bad()) {
+        if (error)
+            *error = "read error";
+        return std::nullopt;
+    }
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+// Rewrites the first bytes of a large file where they are; copying the file
+// aside would cost time and disk in proportion to its size.
+bool overwritePrefix(const std::filesystem::path& path, std::string_view bytes,
+                     std::string* error)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        if (error)
+            *error = "not a regular file";
+        return false;
+    }
+    std::fstream out(path, std::ios::in | std::ios::out | std::ios::binary);
+    if (!out) {
+        if (error)
+            *error = "cannot open the file for writing";
+        return false;
+    }
+    out.seekp(0);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+        if (error)
+            *error = "write error";
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -66,7 +120,7 @@ std::optional<Record> readRecord(const std::filesystem::path& path)
 {
     if (!recordFileExists(path))
         return std::nullopt;
-    const std::optional<std::string> bytes = fileio::readAll(path, kRecordFileLimit);
+    const std::optional<std::string> bytes = readPrefix(path, kRecordSize);
     if (!bytes)
         return std::nullopt;
     return decodeRecord(*bytes);
@@ -74,15 +128,25 @@ std::optional<Record> readRecord(const std::filesystem::path& path)
 
 bool writeRecord(const std::filesystem::path& path, const Record& record, std::string* error)
 {
-    std::string bytes = encodeRecord(record);
+    const std::string bytes = encodeRecord(record);
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec && size > kSmallRecordFile)
+        return overwritePrefix(path, bytes, error);
+
+    // A small file is rewritten whole through a temporary copy, so that a
+    // failed write cannot leave half a record behind.
+    std::string whole = bytes;
     if (recordFileExists(path)) {
-        const std::optional<std::string> old = fileio::readAll(path, kRecordFileLimit, error);
+        const std::optional<std::string> old = readPrefix(path, kSmallRecordFile + 1, error);
         if (!old)
             return false;
+        if (old->size() > kSmallRecordFile) // grew meanwhile: leave the copy alone
+            return overwritePrefix(path, bytes, error);
         if (old->size() > kRecordSize)
-            bytes += old->substr(kRecordSize);
+            whole += old->substr(kRecordSize);
     }
-    return fileio::writeAtomically(path, bytes, error);
+    return fileio::writeAtomically(path, whole, error);
 }
 
 bool isNewRecord(const std::optional<Record>& stored, int playerCount, std::int16_t points1,

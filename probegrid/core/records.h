@@ -15,6 +15,9 @@ namespace probegrid {
 inline constexpr std::size_t kRecordSize = 38;
 inline constexpr std::size_t kRecordNameSize = 32;
 inline constexpr char kRecordFileName[] = "recorde.dat";
+// Up to this size the records file is rewritten through a temporary copy;
+// a larger one has its first 38 bytes rewritten in place.
+inline constexpr std::size_t kSmallRecordFile = 64 * 1024;
 
 struct Record {
     std::string name; // Windows-1252 bytes, exactly 32 of them
@@ -36,13 +39,14 @@ std::optional<Record> decodeRecord(std::string_view bytes);
 // folder, or one that cannot be reached).
 bool recordFileExists(const std::filesystem::path& path);
 
-// The record in the file; nothing when there is no file, it cannot be read,
-// or it is too short.
+// The record in the file, read from its first 38 bytes alone; nothing when
+// there is no file, it cannot be read, or it is too short.
 std::optional<Record> readRecord(const std::filesystem::path& path);
 
 // Writes the record over the first 38 bytes, keeping any bytes after them,
-// and creating the file when missing. False with `error` set on failure, in
-// which case the file is left as it was.
+// and creating the file when missing. Only the 38 bytes are written, so the
+// cost does not grow with the file. False with `error` set on failure; a
+// small file is then left as it was.
 bool writeRecord(const std::filesystem::path& path, const Record& record,
                  std::string* error = nullptr);
 

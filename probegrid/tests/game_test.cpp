@@ -84,6 +84,56 @@ TEST(GameMarks, GivingUpRevealsEveryItemAndStopsPlay)
     EXPECT_EQ(game.counts(1).points, 0);
 }
 
+// Notes are the player's own: they cost nothing, never count as found, and
+// a mark on the cell clears them.
+TEST(GameNotes, CycleCostNothingAndGoWithAMark)
+{
+    Game game(Board::withItems({5}), 1, 1);
+    EXPECT_EQ(game.note(5), Note::None);
+    EXPECT_TRUE(game.cycleNote(5));
+    EXPECT_EQ(game.note(5), Note::NoItem);
+    game.cycleNote(5);
+    EXPECT_EQ(game.note(5), Note::MaybeItem);
+    EXPECT_EQ(game.foundCount(), 0);
+    EXPECT_FALSE(game.allFound());
+    game.cycleNote(5);
+    EXPECT_EQ(game.note(5), Note::None);
+    game.cycleNote(6);
+    game.cycleNote(5);
+    EXPECT_EQ(game.counts(1).points, 0);
+    EXPECT_EQ(game.currentPlayer(), 1);
+
+    game.markCell(5);
+    game.markCell(6);
+    EXPECT_EQ(game.note(5), Note::None);
+    EXPECT_EQ(game.note(6), Note::None);
+    EXPECT_FALSE(game.cycleNote(5)) << "a found cell takes no note";
+    game.giveUp();
+    EXPECT_FALSE(game.cycleNote(7));
+    EXPECT_EQ(game.note(7), Note::None);
+}
+
+TEST(GameMarks, WrongMarksOnEmptyCellsKeepACrossAndFoundCellsAreRemembered)
+{
+    Game game(Board::withItems({5, 9}), 2, 1);
+    game.markCell(6);
+    game.markCell(5);
+    game.markCell(5); // wrong, but the cell holds an item
+    EXPECT_TRUE(game.crossed(6));
+    EXPECT_FALSE(game.crossed(5));
+    EXPECT_TRUE(game.found(5));
+    game.giveUp();
+    EXPECT_EQ(game.mark(5), CellMark::Revealed);
+    EXPECT_EQ(game.mark(9), CellMark::Revealed);
+    EXPECT_TRUE(game.found(5)) << "found stays told apart after the reveal";
+    EXPECT_FALSE(game.found(9));
+    EXPECT_TRUE(game.crossed(6));
+
+    const Evidence evidence = game.evidence(2, 2);
+    EXPECT_EQ(evidence.itemCells, std::vector<int>{5});
+    EXPECT_EQ(evidence.emptyCells, std::vector<int>{6});
+}
+
 TEST(GameTurns, TwoPlayersAlternateAndKeepTheirOwnCounts)
 {
     Game single(Board::withItems({1}), 1, 1);

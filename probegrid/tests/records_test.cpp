@@ -88,6 +88,36 @@ TEST_F(RecordFile, BytesAfterTheRecordAreKept)
     EXPECT_EQ(readRecord(file_), better);
 }
 
+// A huge sparse file must cost neither memory nor a copy: only its first 38
+// bytes are read and rewritten, and everything after them stays put.
+TEST_F(RecordFile, AHugeFileIsReadAndRewrittenInPlace)
+{
+    put(encodeRecord(kAna));
+    constexpr std::uintmax_t kHuge = std::uintmax_t{64} << 30;
+    std::error_code ec;
+    fs::resize_file(file_, kHuge, ec);
+    if (ec)
+        GTEST_SKIP() << "no sparse file here: " << ec.message();
+    {
+        std::fstream out(file_, std::ios::in | std::ios::out | std::ios::binary);
+        out.seekp(static_cast<std::streamoff>(kHuge - 4));
+        out << "tail";
+    }
+    EXPECT_EQ(readRecord(file_), kAna);
+
+    const Record better{storedName("Bia"), 3, 100, 4};
+    ASSERT_TRUE(writeRecord(file_, better));
+    EXPECT_EQ(readRecord(file_), better);
+    EXPECT_EQ(fs::file_size(file_), kHuge);
+    std::ifstream in(file_, std::ios::binary);
+    in.seekg(static_cast<std::streamoff>(kHuge - 4));
+    std::string tail(4, '\0');
+    in.read(tail.data(), 4);
+    EXPECT_EQ(tail, "tail");
+    for (const auto& entry : fs::directory_iterator(dir_))
+        EXPECT_EQ(entry.path(), file_) << "no copy left beside it";
+}
+
 TEST_F(RecordFile, AShortFileHoldsNoRecordAndIsReplaced)
 {
     put(encodeRecord(kAna).substr(0, 20));

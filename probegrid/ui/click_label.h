@@ -18,12 +18,15 @@ public:
 
 signals:
     void clicked();
+    // A right click: the board uses it for the player's notes.
+    void rightClicked();
     void mouseMoved();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override
     {
         pressed_ = event->button() == Qt::LeftButton;
+        rightPressed_ = event->button() == Qt::RightButton;
         event->accept();
     }
     // The second press of a double click on the label just clicked is not a
@@ -42,8 +45,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         const bool wasPressed = pressed_;
+        const bool wasRightPressed = rightPressed_;
         pressed_ = false;
+        rightPressed_ = false;
         event->accept();
+        if (wasRightPressed && event->button() == Qt::RightButton &&
+            rect().contains(event->position().toPoint()))
+            emit rightClicked();
         if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
             lastClicked_ = this;
             emit clicked();
@@ -57,6 +65,7 @@ protected:
 
 private:
     bool pressed_ = false;
+    bool rightPressed_ = false;
     static inline const ClickLabel* lastClicked_ = nullptr;
 };
 

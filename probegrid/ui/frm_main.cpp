@@ -1,16 +1,21 @@
 #include "ui/frm_main.h"
 
 #include "core/records.h"
+#include "ui/board_area.h"
 #include "ui/click_label.h"
 #include "ui/frm_start.h"
 #include "ui/geometry.h"
 
 #include "common/ui/text.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -22,6 +27,21 @@ const QColor kBorderGrey(240, 240, 240);
 const QColor kBorderFree(192, 255, 192);
 const QColor kBorderUsed(255, 192, 192);
 const QColor kCornerGrey(192, 192, 192);
+const QColor kTurnColour(255, 236, 160);
+
+// The lit border cells differ in the width of their frame as well as in
+// colour, so that free and used cells can be told apart without telling
+// green from red.
+constexpr int kFreeFrame = 1;
+constexpr int kUsedFrame = 3;
+
+// Symbols on the board cells, so that nothing rests on colour alone.
+const QString kFoundSymbol = QStringLiteral("\u2714");     // check mark
+const QString kCrossSymbol = QStringLiteral("\u2717");     // ballot x
+const QString kNoItemSymbol = QStringLiteral("\u2013");    // en dash
+const QString kMaybeItemSymbol = QStringLiteral("?");
+const QString kSureItemSymbol = QStringLiteral("\u25C6");  // black diamond
+const QString kSureEmptySymbol = QStringLiteral("\u25CB"); // white circle
 
 const QString kTitle = QStringLiteral("Tavrin Probegrid");
 
@@ -30,6 +50,32 @@ void setBackground(QLabel* label, const QColor& colour)
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, colour);
     label->setPalette(palette);
+}
+
+void setInk(QLabel* label, const QColor& colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+// A name as a frame title: Qt would take a single "&" for a shortcut marker.
+QString literalMnemonic(QString text)
+{
+    return text.replace('&', QStringLiteral("&&"));
+}
+
+QString borderTip(const std::string& text)
+{
+    if (text == resultLetter(RayResult::Hit))
+        return QStringLiteral("Absorvido: o raio acertou um item");
+    if (text == resultLetter(RayResult::Reflection))
+        return QStringLiteral("Refletido: o raio voltou por onde entrou");
+    if (!text.empty())
+        return QStringLiteral("Desvio %1: o raio entrou por uma das casas com este número e saiu "
+                              "pela outra")
+            .arg(QString::fromStdString(text));
+    return {};
 }
 
 ClickLabel* square(QWidget* parent, const QString& name, const QRect& where, const QColor& colour)
@@ -55,6 +101,19 @@ Game newGame(Session& session)
 }
 
 } // namespace
+
+QColor FrmMain::verdictColour(CellVerdict verdict)
+{
+    switch (verdict) {
+    case CellVerdict::Item:
+        return QColor(255, 214, 120);
+    case CellVerdict::Empty:
+        return QColor(200, 222, 255);
+    case CellVerdict::Open:
+        break;
+    }
+    return markColour(CellMark::Unmarked);
+}
 
 QColor FrmMain::markColour(CellMark mark)
 {
@@ -84,6 +143,9 @@ FrmMain::FrmMain(const QString& programDir, suite::Dialogs& dialogs, Session& se
 
     fraJog2_->setVisible(game_.twoPlayers());
     showCaption();
+    showTurn();
+    showCursor();
+    boardArea_->setFocus();
     session_.record = readRecord(suite::toPath(recordPath()));
 
     tmr_ = new QTimer(this);
@@ -93,17 +155,39 @@ FrmMain::FrmMain(const QString& programDir, suite::Dialogs& dialogs, Session& se
     tmr_->start();
 }
 
+// A running analysis holds nothing of the window's, but it must not outlive
+// the program it reports to; it ends within its time limit.
+FrmMain::~FrmMain()
+{
+    if (worker_)
+        worker_->wait();
+}
+
 void FrmMain::buildBoard()
 {
     constexpr int kSide = 555;
+    // The area starts at the window's corner, so the cells keep their places.
+    boardArea_ = new BoardArea(this);
+    boardArea_->setObjectName("boardArea");
+    boardArea_->setGeometry(0, 0, twips(5880), twips(5880));
+    connect(boardArea_, &BoardArea::mouseMoved, this, &FrmMain::putOutBorder);
+    QFont cellFont = font();
+    cellFont.setPointSize(14);
     for (int cell = 1; cell <= kCells; ++cell) {
         const int row = (cell - 1) / 8;
         const int column = (cell - 1) % 8;
         ClickLabel* label =
-            square(this, QString("lblGrid%1").arg(cell),
+            square(boardArea_, QString("lblGrid%1").arg(cell),
                    twipsRect(720 + kSide * column, 720 + kSide * row, kSide, kSide),
                    markColour(CellMark::Unmarked));
-        connect(label, &ClickLabel::clicked, this, [this, cell] { lblGrid_Click(cell); });
+        label->setFont(cellFont);
+        // A click on the board hands the keys back to the board as well.
+        connect(label, &ClickLabel::clicked, this, [this, cell] {
+            boardArea_->setFocus();
+            lblGrid_Click(cell);
+        });
+        connect(label, &ClickLabel::rightClicked, this,
+                [this, cell] { lblGrid_RightClick(cell); });
         connect(label, &ClickLabel::mouseMoved, this, &FrmMain::putOutBorder);
         lblGrid_[static_cast<std::size_t>(cell - 1)] = label;
     }
@@ -123,9 +207,13 @@ void FrmMain::buildBoard()
             where = twipsRect(offset, 5160, kSide, kSide);
         else
             where = twipsRect(180, offset, kSide, kSide);
-        ClickLabel* label = square(this, QString("lblBrd%1").arg(position), where, kBorderGrey);
+        ClickLabel* label =
+            square(boardArea_, QString("lblBrd%1").arg(position), where, kBorderGrey);
         label->setFont(borderFont);
-        connect(label, &ClickLabel::clicked, this, [this, position] { lblBrd_Click(position); });
+        connect(label, &ClickLabel::clicked, this, [this, position] {
+            boardArea_->setFocus();
+            lblBrd_Click(position);
+        });
         connect(label, &ClickLabel::mouseMoved, this,
                 [this, position] { lblBrd_MouseMove(position); });
         lblBrd_[static_cast<std::size_t>(position - 1)] = label;
@@ -134,15 +222,18 @@ void FrmMain::buildBoard()
     const QPoint corners[] = {{180, 180}, {5160, 180}, {180, 5160}, {5160, 5160}};
     for (int index = 0; index < 4; ++index) {
         const QPoint at = corners[index];
-        ClickLabel* label = square(this, QString("lblNull%1").arg(index),
+        ClickLabel* label = square(boardArea_, QString("lblNull%1").arg(index),
                                    twipsRect(at.x(), at.y(), kSide, kSide), kCornerGrey);
         connect(label, &ClickLabel::mouseMoved, this, &FrmMain::putOutBorder);
     }
+
+    cursorFrame_ = new CursorFrame(boardArea_);
+    cursorFrame_->setObjectName("boardCursor");
 }
 
 QGroupBox* FrmMain::buildScoreFrame(int player, const QString& name, int top)
 {
-    auto* frame = new QGroupBox(name, this);
+    auto* frame = new QGroupBox(literalMnemonic(name), this);
     frame->setObjectName(QString("fraJog%1").arg(player));
     frame->setGeometry(twipsRect(5880, top, 2535, 1695));
 
@@ -160,6 +251,7 @@ QGroupBox* FrmMain::buildScoreFrame(int player, const QString& name, int top)
         value->setGeometry(98, y, 64, 19);
         countLabels_[static_cast<std::size_t>(player - 1)][static_cast<std::size_t>(row)] = value;
     }
+    fraJog_[static_cast<std::size_t>(player - 1)] = frame;
     return frame;
 }
 
@@ -187,13 +279,32 @@ void FrmMain::buildSidePanel()
         {"cmbMostrar", "Mostrar Items", 7260, 5040, &FrmMain::cmbMostrar_Click},
         {"cmbRec", "Recorde", 5940, 5460, &FrmMain::cmbRec_Click},
         {"cmbSair", "Sair", 7260, 5460, &FrmMain::cmbSair_Click},
+        {"cmbAnalisar", "Analisar", 5940, 4380, &FrmMain::cmbAnalisar_Click},
     };
+    QWidget* previous = boardArea_;
     for (const ButtonPlace& place : buttons) {
         auto* button = new QPushButton(place.caption, this);
         button->setObjectName(place.name);
         button->setGeometry(twipsRect(place.left, place.top, 1275, 375));
+        // Return presses the button that has the focus, as Space does,
+        // instead of falling through to the board.
+        button->setAutoDefault(true);
         connect(button, &QPushButton::clicked, this, place.handler);
+        if (place.handler == &FrmMain::cmbAnalisar_Click) {
+            cmbAnalisar_ = button;
+            setTabOrder(boardArea_, button);
+        } else {
+            setTabOrder(previous, button);
+            previous = button;
+        }
     }
+    cmbAnalisar_->setVisible(session_.training);
+
+    lblAnalise_ = new QLabel(this);
+    lblAnalise_->setObjectName("lblAnalise");
+    lblAnalise_->setGeometry(twipsRect(7260, 4290, 1275, 690));
+    lblAnalise_->setWordWrap(true);
+    lblAnalise_->setVisible(session_.training);
 }
 
 void FrmMain::setHiddenItems(const std::vector<int>& cells)
@@ -201,9 +312,11 @@ void FrmMain::setHiddenItems(const std::vector<int>& cells)
     session_.board = Board::withItems(cells);
     session_.itemCount = static_cast<qint16>(session_.board.count());
     game_ = Game(session_.board, session_.itemCount, session_.playerCount);
+    forgetAnalysis();
     showBoard();
     showCounts();
     showCaption();
+    showTurn();
 }
 
 QString FrmMain::recordPath() const
@@ -225,22 +338,98 @@ void FrmMain::showCounts()
 void FrmMain::showBoard()
 {
     for (int cell = 1; cell <= kCells; ++cell)
-        setBackground(lblGrid_[static_cast<std::size_t>(cell - 1)], markColour(game_.mark(cell)));
-    for (int position = 1; position <= kBorderPositions; ++position)
-        lblBrd_[static_cast<std::size_t>(position - 1)]->setText(
-            QString::fromStdString(game_.borderText(position)));
+        showCell(cell);
+    for (int position = 1; position <= kBorderPositions; ++position) {
+        ClickLabel* label = lblBrd_[static_cast<std::size_t>(position - 1)];
+        const std::string& text = game_.borderText(position);
+        label->setText(QString::fromStdString(text));
+        label->setToolTip(borderTip(text));
+    }
+}
+
+// A cell's colour is the rules' own (white, green, black); the symbol says
+// the same again and adds what the colours do not tell: which black cells
+// were found, wrong marks, the player's notes and the solver's findings.
+void FrmMain::showCell(int cell)
+{
+    ClickLabel* label = lblGrid_[static_cast<std::size_t>(cell - 1)];
+    const CellMark mark = game_.mark(cell);
+    QColor back = markColour(mark);
+    QString symbol;
+    QString tip;
+    QColor ink(0, 0, 0);
+    if (game_.found(cell)) {
+        symbol = kFoundSymbol;
+        tip = "Item encontrado";
+        ink = QColor(255, 255, 255);
+    } else if (mark == CellMark::Revealed) {
+        tip = "Item não encontrado";
+    } else if (game_.crossed(cell)) {
+        symbol = kCrossSymbol;
+        tip = "Marcação errada: não há item aqui";
+        ink = QColor(190, 0, 0);
+    } else if (game_.note(cell) == Note::NoItem) {
+        symbol = kNoItemSymbol;
+        tip = "Nota: não há item aqui";
+        ink = QColor(70, 70, 70);
+    } else if (game_.note(cell) == Note::MaybeItem) {
+        symbol = kMaybeItemSymbol;
+        tip = "Nota: item aqui?";
+        ink = QColor(0, 0, 190);
+    }
+    if (analysis_ && mark == CellMark::Unmarked) {
+        const CellVerdict verdict = analysis_->cells[static_cast<std::size_t>(cell - 1)];
+        if (verdict != CellVerdict::Open) {
+            back = verdictColour(verdict);
+            const bool item = verdict == CellVerdict::Item;
+            if (symbol.isEmpty()) {
+                symbol = item ? kSureItemSymbol : kSureEmptySymbol;
+                ink = item ? QColor(110, 55, 0) : QColor(30, 60, 130);
+            }
+            tip += QString(tip.isEmpty() ? "" : "\n") +
+                   (item ? "Análise: há um item aqui em todo tabuleiro possível"
+                         : "Análise: não há item aqui em nenhum tabuleiro possível");
+        }
+    }
+    setBackground(label, back);
+    setInk(label, ink);
+    label->setText(symbol);
+    label->setToolTip(tip);
 }
 
 void FrmMain::showCaption()
 {
     const QString& name = game_.currentPlayer() == 1 ? session_.playerName1 : session_.playerName2;
-    setWindowTitle(kTitle + " - Vez do " + suite::literalTitle(name));
+    QString title = kTitle + " - Vez do " + suite::literalTitle(name);
+    if (session_.training)
+        title += " (jogo de treino, sem recorde)";
+    setWindowTitle(title);
+}
+
+// In a two-player game the frame of the player whose turn it is stands out
+// in colour and in bold type.
+void FrmMain::showTurn()
+{
+    for (int player = 1; player <= 2; ++player) {
+        QGroupBox* frame = fraJog_[static_cast<std::size_t>(player - 1)];
+        const bool current = game_.twoPlayers() && game_.currentPlayer() == player;
+        frame->setAutoFillBackground(current);
+        QPalette palette = frame->palette();
+        const QColor plain = this->palette().color(QPalette::Window);
+        palette.setColor(QPalette::Window, current ? kTurnColour : plain);
+        frame->setPalette(palette);
+        QFont font = frame->font();
+        font.setBold(current);
+        frame->setFont(font);
+    }
 }
 
 void FrmMain::switchTurn()
 {
-    if (game_.switchTurn())
+    if (game_.switchTurn()) {
         showCaption();
+        showTurn();
+    }
 }
 
 void FrmMain::lblBrd_Click(int position)
@@ -255,10 +444,19 @@ void FrmMain::lblGrid_Click(int cell)
         finishMove();
 }
 
+void FrmMain::lblGrid_RightClick(int cell)
+{
+    if (game_.cycleNote(cell))
+        showCell(cell);
+}
+
 // A shot and a mark end alike: show them, then either the game ends or the
 // turn passes.
 void FrmMain::finishMove()
 {
+    // The evidence has changed, so an earlier analysis no longer holds.
+    ++moves_;
+    forgetAnalysis();
     showBoard();
     showCounts();
     if (checarFinal())
@@ -271,7 +469,8 @@ bool FrmMain::checarFinal()
     if (!game_.allFound())
         return false;
 
-    session_.record = readRecord(suite::toPath(recordPath()));
+    if (!session_.training)
+        session_.record = readRecord(suite::toPath(recordPath()));
     const qint16 points1 = game_.counts(1).points;
     const qint16 points2 = game_.counts(2).points;
     QString text;
@@ -295,7 +494,9 @@ bool FrmMain::checarFinal()
     // The clock runs on while the end message is open; the record test reads
     // it only once the message is closed.
     dialogs_.message(this, suite::MessageIcon::Information, "Jogo terminou", text);
-    testRecord();
+    // A training game leaves the records file alone.
+    if (!session_.training)
+        testRecord();
     restart();
     return true;
 }
@@ -308,8 +509,6 @@ void FrmMain::testRecord()
     if (!isNewRecord(session_.record, players, points1, points2, session_.elapsedSeconds))
         return;
 
-    dialogs_.message(this, suite::MessageIcon::Information, "Novo Recorde",
-                     "Um novo recorde foi estabelecido! Verifique a pontuação no botão 'Recorde'");
     const bool first = recordHolder(players, points1, points2) == 1;
     Record record;
     record.name = storedName(
@@ -317,16 +516,30 @@ void FrmMain::testRecord()
     record.lostPoints = first ? points1 : points2;
     record.seconds = session_.elapsedSeconds;
     record.items = session_.itemCount;
-    std::string error;
-    if (!writeRecord(suite::toPath(recordPath()), record, &error))
+    // Written before it is announced, so that a record that cannot be kept
+    // is reported once instead of being announced and then withdrawn.
+    const std::filesystem::path path = suite::toPath(recordPath());
+    if (!writeRecord(path, record)) {
         dialogs_.message(this, suite::MessageIcon::Critical, "Recorde",
-                         "Não foi possível gravar o recorde em " + recordPath() + ": " +
-                             QString::fromStdString(error));
+                         "Um novo recorde foi estabelecido, mas não foi possível gravá-lo em " +
+                             recordPath() + ".");
+        return;
+    }
+    dialogs_.message(this, suite::MessageIcon::Information, "Novo Recorde",
+                     "Um novo recorde foi estabelecido! Verifique a pontuação no botão 'Recorde'");
+    // The record's time is the clock when its message closes. The file was
+    // just written, so this rewrite of the same bytes hardly fails; if it did,
+    // the record stands with the time it was set at.
+    if (session_.elapsedSeconds != record.seconds) {
+        record.seconds = session_.elapsedSeconds;
+        writeRecord(path, record);
+    }
 }
 
 void FrmMain::cmbMostrar_Click()
 {
     game_.giveUp();
+    forgetAnalysis();
     showBoard();
     dialogs_.message(this, suite::MessageIcon::Information, "Fim de jogo", "O jogo foi finalizado");
 }
@@ -380,16 +593,173 @@ void FrmMain::tmr_Timer()
 void FrmMain::lblBrd_MouseMove(int position)
 {
     putOutBorder();
-    const bool used = !game_.borderText(position).empty();
-    setBackground(lblBrd_[static_cast<std::size_t>(position - 1)], used ? kBorderUsed : kBorderFree);
+    const std::string& text = game_.borderText(position);
+    lightBorder(position, !text.empty());
     highlightedBorder_ = position;
+    // A detour's other end carries the same number; lighting it saves the
+    // player a search round the border.
+    if (text.empty() || text == resultLetter(RayResult::Hit) ||
+        text == resultLetter(RayResult::Reflection))
+        return;
+    for (int other = 1; other <= kBorderPositions; ++other) {
+        if (other != position && game_.borderText(other) == text) {
+            lightBorder(other, true);
+            partnerBorder_ = other;
+            return;
+        }
+    }
+}
+
+void FrmMain::lightBorder(int position, bool used)
+{
+    ClickLabel* label = lblBrd_[static_cast<std::size_t>(position - 1)];
+    setBackground(label, used ? kBorderUsed : kBorderFree);
+    label->setLineWidth(used ? kUsedFrame : kFreeFrame);
 }
 
 void FrmMain::putOutBorder()
 {
-    if (highlightedBorder_ != 0)
-        setBackground(lblBrd_[static_cast<std::size_t>(highlightedBorder_ - 1)], kBorderGrey);
+    for (const int position : {highlightedBorder_, partnerBorder_}) {
+        if (position == 0)
+            continue;
+        ClickLabel* label = lblBrd_[static_cast<std::size_t>(position - 1)];
+        setBackground(label, kBorderGrey);
+        label->setLineWidth(kFreeFrame);
+    }
     highlightedBorder_ = 0;
+    partnerBorder_ = 0;
+}
+
+void FrmMain::showCursor()
+{
+    const int position = borderPositionAt(cursor_);
+    const QLabel* under = position != 0
+                              ? lblBrd_[static_cast<std::size_t>(position - 1)]
+                              : lblGrid_[static_cast<std::size_t>(cellAt(cursor_) - 1)];
+    cursorFrame_->setGeometry(under->geometry());
+    cursorFrame_->raise();
+    cursorFrame_->show();
+}
+
+// The cursor lights a border cell as the mouse does.
+void FrmMain::moveCursorTo(CursorSpot spot)
+{
+    cursor_ = spot;
+    showCursor();
+    const int position = borderPositionAt(cursor_);
+    if (position != 0)
+        lblBrd_MouseMove(position);
+    else
+        putOutBorder();
+}
+
+void FrmMain::keyPressEvent(QKeyEvent* event)
+{
+    const int position = borderPositionAt(cursor_);
+    const int cell = cellAt(cursor_);
+    switch (event->key()) {
+    case Qt::Key_Up:
+        moveCursorTo(moveCursor(cursor_, Direction::Cima));
+        break;
+    case Qt::Key_Down:
+        moveCursorTo(moveCursor(cursor_, Direction::Baixo));
+        break;
+    case Qt::Key_Left:
+        moveCursorTo(moveCursor(cursor_, Direction::Esq));
+        break;
+    case Qt::Key_Right:
+        moveCursorTo(moveCursor(cursor_, Direction::Dir));
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        const QPointer<FrmMain> self(this);
+        if (position != 0)
+            lblBrd_Click(position);
+        else
+            lblGrid_Click(cell);
+        // A finished game has already handed over to the start window.
+        if (self && isVisible())
+            moveCursorTo(cursor_);
+        break;
+    }
+    case Qt::Key_N:
+        if (cell != 0)
+            lblGrid_RightClick(cell);
+        break;
+    case Qt::Key_A:
+        if (!session_.training)
+            return QWidget::keyPressEvent(event);
+        cmbAnalisar_Click();
+        break;
+    default:
+        return QWidget::keyPressEvent(event);
+    }
+    event->accept();
+}
+
+void FrmMain::cmbAnalisar_Click()
+{
+    if (!session_.training || analysing_)
+        return;
+    const bool known = !session_.itemCountDrawn;
+    const Evidence evidence =
+        game_.evidence(known ? session_.itemCount : 1, known ? session_.itemCount : 12);
+    analysing_ = true;
+    cmbAnalisar_->setEnabled(false);
+    lblAnalise_->setText("Analisando...");
+
+    // The search may take up to its two seconds; the window stays live
+    // meanwhile, and a result that arrives after the window has gone or the
+    // game has moved on is dropped.
+    const QPointer<FrmMain> self(this);
+    const int moves = moves_;
+    QThread* worker = QThread::create([self, evidence, moves] {
+        const Analysis analysis = analyse(evidence);
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, analysis, moves] {
+                if (!self)
+                    return;
+                self->analysing_ = false;
+                self->cmbAnalisar_->setEnabled(true);
+                if (moves == self->moves_ && !self->game_.gameOver())
+                    self->showAnalysis(analysis);
+                else
+                    self->lblAnalise_->clear();
+            },
+            Qt::QueuedConnection);
+    });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    connect(qApp, &QCoreApplication::aboutToQuit, worker, [worker] { worker->wait(); });
+    worker_ = worker;
+    worker->start();
+}
+
+void FrmMain::showAnalysis(const Analysis& analysis)
+{
+    if (!analysis.finished) {
+        analysis_.reset();
+        lblAnalise_->setText("Análise não concluída em 2 segundos");
+        showBoard();
+        return;
+    }
+    analysis_ = analysis;
+    if (analysis.many())
+        lblAnalise_->setText("Muitos tabuleiros possíveis");
+    else if (analysis.boards == 1)
+        lblAnalise_->setText("1 tabuleiro possível");
+    else
+        lblAnalise_->setText(suite::groupedNumber(static_cast<qint64>(analysis.boards)) +
+                             " tabuleiros possíveis");
+    showBoard();
+}
+
+void FrmMain::forgetAnalysis()
+{
+    analysis_.reset();
+    if (lblAnalise_ && !analysing_)
+        lblAnalise_->clear();
 }
 
 void FrmMain::mouseMoveEvent(QMouseEvent* event)

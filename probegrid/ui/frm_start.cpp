@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -80,7 +81,13 @@ FrmStart::FrmStart(const QString& programDir, suite::Dialogs& dialogs, Session& 
     txtItems_->setGeometry(172, 21, 38, 22);
     chkRandom_ = new QCheckBox("Items randômicos", frame2);
     chkRandom_->setObjectName("chkRandom");
-    chkRandom_->setGeometry(10, 48, 200, 20);
+    chkRandom_->setGeometry(10, 48, 120, 20);
+    chkTreino_ = new QCheckBox("Treino", frame2);
+    chkTreino_->setObjectName("chkTreino");
+    chkTreino_->setGeometry(140, 48, 76, 20);
+    chkTreino_->setToolTip("Um jogo para aprender: o botão \"Analisar\" mostra o que se pode "
+                           "deduzir, e nenhum recorde é gravado");
+    chkTreino_->setChecked(session_.training);
 
     auto* cmbSobre = new QPushButton("Sobre", this);
     cmbSobre->setObjectName("cmbSobre");
@@ -92,6 +99,11 @@ FrmStart::FrmStart(const QString& programDir, suite::Dialogs& dialogs, Session& 
     cmbComecar->setObjectName("cmbComecar");
     cmbComecar->setGeometry(158, 224, 71, 25);
     cmbComecar->setDefault(true);
+    // Return on a focused button presses that button; anywhere else the
+    // window's key handler takes it for "Começar".
+    cmbSobre->setAutoDefault(true);
+    cmbSair->setAutoDefault(true);
+    cmbComecar->setAutoDefault(true);
 
     connect(optOne_, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
@@ -153,11 +165,23 @@ void FrmStart::cmbComecar_Click()
     session_.playerName2 = txtNome2_->text();
     session_.random.restartFromClock();
     session_.itemCount = chkRandom_->isChecked() ? drawItemCount(session_.random) : *typed;
+    session_.itemCountDrawn = chkRandom_->isChecked();
+    session_.training = chkTreino_->isChecked();
 
     auto* board = new FrmMain(programDir_, dialogs_, session_);
     board->setAttribute(Qt::WA_DeleteOnClose);
     board->show();
     close();
+}
+
+void FrmStart::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        cmbComecar_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FrmStart::cmbSobre_Click()

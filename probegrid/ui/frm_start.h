@@ -33,6 +33,9 @@ public slots:
     void cmbSobre_Click();
     void cmbSair_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QString programDir_;
     suite::Dialogs& dialogs_;
@@ -46,6 +49,7 @@ private:
     QLabel* label3_;
     QLineEdit* txtItems_;
     QCheckBox* chkRandom_;
+    QCheckBox* chkTreino_;
 };
 
 // The system colour of an active window border, which greys out the boxes

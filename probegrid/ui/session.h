@@ -25,6 +25,10 @@ struct Session {
     qint16 elapsedSeconds = 0;
     Board board;
     std::optional<Record> record; // nothing: no record stored yet
+    // A training game never sets a record and offers the solver.
+    bool training = false;
+    // The item count was drawn, so the players only know it lies in 1..12.
+    bool itemCountDrawn = false;
 
     RandomSource& random;
     // Ends the program at once ("Sair").
