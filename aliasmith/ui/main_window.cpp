@@ -8,6 +8,7 @@
 
 #include "common/core/file_io.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/qt_translations.h"
 #include "common/ui/text.h"
 
 #include <QCloseEvent>
@@ -192,6 +193,8 @@ void MainWindow::CarregarIdioma(const QString& languageName)
 {
     const Language shown = languageName == QStringLiteral("English") ? Language::English
                                                                       : Language::Portuguese;
+    suite::useQtTranslations(shown == Language::English ? QLocale(QLocale::English)
+                                                        : QLocale(QLocale::Portuguese, QLocale::Brazil));
     for (const Caption& caption : captionTable()) {
         auto* widget = findChild<QWidget*>(qs(caption.control));
         if (auto* frame = qobject_cast<QGroupBox*>(widget))

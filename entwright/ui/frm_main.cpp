@@ -205,6 +205,11 @@ void frmMain::menOpen_Click()
     const QString path = dialogs_.openFile(this, kOpenFilter);
     if (path.isEmpty())
         return;
+    openFile(path);
+}
+
+void frmMain::openFile(const QString& path)
+{
     // Read and list into a fresh table first: a file that cannot be read or
     // listed whole leaves the open one, its lists and its name as they were.
     std::optional<ent::OpenedFile> opened = ent::OpenEntFile(suite::toPath(path));

@@ -29,6 +29,9 @@ public:
     QString currentFile() const { return CurrentFile_; }
     QString saveAsFile() const { return SaveAsFile_; }
 
+    // Opens `path` as if the user had chosen it with "Open".
+    void openFile(const QString& path);
+
 private:
     void buildMenus();
     void buildControls();

@@ -149,6 +149,12 @@ void Form1::cmbPath_Click()
         txtPath->setText(chosen);
 }
 
+void Form1::openFile(const QString& path)
+{
+    txtPath->setText(path);
+    cmbGet_Click();
+}
+
 void Form1::cmbGet_Click()
 {
     if (txtPath->text().isEmpty()) {

@@ -28,6 +28,9 @@ class Form1 : public QWidget {
 public:
     explicit Form1(suite::Dialogs& dialogs, QWidget* parent = nullptr);
 
+    // Reads the sprite at `path` as if the user had chosen it and read it.
+    void openFile(const QString& path);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -248,6 +248,11 @@ void MainWindow::buildControls()
 
 // ---------------------------------------------------------------- opening and closing
 
+void MainWindow::setUrl(const QString& url)
+{
+    txtPath_->setText(url);
+}
+
 void MainWindow::Form_Load()
 {
     refreshStatusLine();

@@ -57,6 +57,9 @@ public:
     bool downloading() const { return jobRunning_; }
     QSystemTrayIcon* trayIcon() const { return tray_; }
 
+    // An address given at start, put in the address box as if typed there.
+    void setUrl(const QString& url);
+
 signals:
     // The window has closed for good; the program ends.
     void closed();

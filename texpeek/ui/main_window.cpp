@@ -326,6 +326,11 @@ void MainWindow::Abrir()
         dialogs_.openFile(this, QStringLiteral("DirectDraw Surface (DDS)|*.dds"));
     if (path.isEmpty())
         return;
+    openFile(path);
+}
+
+void MainWindow::openFile(const QString& path)
+{
     openedPath_ = path;
     repaint();
     Limpar();

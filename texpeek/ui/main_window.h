@@ -38,6 +38,8 @@ public:
 
     // The commands, as the menus and the toolbar run them.
     void Abrir();
+    // Opens `path` as if the user had chosen it with "Abrir".
+    void openFile(const QString& path);
     void Fechar();
     void showRGB();
     void showAlpha();
