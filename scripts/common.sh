@@ -8,6 +8,9 @@ SUITE_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   nginx
+  # Desktop integration: launcher checks, file types, Qt's own translations,
+  # and the Debian package (dpkg-shlibdeps).
+  desktop-file-utils shared-mime-info qt6-translations-l10n dpkg-dev file
 )
 
 suite_install_missing() {
