@@ -11,7 +11,8 @@ int main(int argc, char** argv)
     // The window sets Qt's own texts with its language, once it has read it.
     const suite::StartUp start = suite::startProgram(
         {QStringLiteral("aliasmith"),
-         QStringLiteral("Keeps profiles of friends' addresses and writes one into Hamachi's aliases.txt."),
+         QStringLiteral(
+             "Keeps profiles of friends' addresses and writes one into Hamachi's aliases.txt."),
          suite::ProgramArgument::None, suite::WindowLanguage::English});
     if (start.exitNow)
         return *start.exitNow;

@@ -12,7 +12,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const suite::StartUp start = suite::startProgram(
         {QStringLiteral("probegrid"),
-         QStringLiteral("A deduction game: find the items hidden in the board by firing rays into it."),
+         QStringLiteral(
+             "A deduction game: find the items hidden in the board by firing rays into it."),
          suite::ProgramArgument::None, suite::WindowLanguage::Portuguese});
     if (start.exitNow)
         return *start.exitNow;

@@ -10,7 +10,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const suite::StartUp start = suite::startProgram(
         {QStringLiteral("tailfetch"),
-         QStringLiteral("Completes a file whose download stopped part-way, with an HTTP range request."),
+         QStringLiteral(
+             "Completes a file whose download stopped part-way, with an HTTP range request."),
          suite::ProgramArgument::Url, suite::WindowLanguage::Portuguese});
     if (start.exitNow)
         return *start.exitNow;

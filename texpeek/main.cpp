@@ -11,7 +11,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const suite::StartUp start = suite::startProgram(
         {QStringLiteral("texpeek"),
-         QStringLiteral("Shows 16-, 24- and 32-bit DirectDraw Surface (DDS) images and their headers."),
+         QStringLiteral(
+             "Shows 16-, 24- and 32-bit DirectDraw Surface (DDS) images and their headers."),
          suite::ProgramArgument::File, suite::WindowLanguage::Portuguese});
     if (start.exitNow)
         return *start.exitNow;

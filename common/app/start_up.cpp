@@ -22,8 +22,8 @@ CommandLineOutcome failure(const ProgramInfo& info, const QString& why)
 {
     CommandLineOutcome outcome;
     outcome.exitCode = 2;
-    outcome.err = QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
-                      .arg(info.name, why);
+    outcome.err =
+        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(info.name, why);
     return outcome;
 }
 
@@ -87,7 +87,8 @@ CommandLineOutcome readCommandLine(const ProgramInfo& info, const QStringList& a
             if (!file.exists())
                 return failure(info, QStringLiteral("no such file: %1").arg(command.argument));
             if (file.isDir())
-                return failure(info, QStringLiteral("%1 is a folder, not a file").arg(command.argument));
+                return failure(info,
+                               QStringLiteral("%1 is a folder, not a file").arg(command.argument));
             command.argument = file.absoluteFilePath();
         }
     }

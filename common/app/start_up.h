@@ -14,7 +14,7 @@ enum class ProgramArgument { None, File, Url };
 enum class WindowLanguage { English, Portuguese };
 
 struct ProgramInfo {
-    QString name;        // as typed on the command line, e.g. "texpeek"
+    QString name; // as typed on the command line, e.g. "texpeek"
     QString description; // one line for --help
     ProgramArgument argument = ProgramArgument::None;
     WindowLanguage language = WindowLanguage::English;

@@ -76,7 +76,8 @@ TEST(CommandLine, MistakesEndWithAMessageAndANonZeroCode)
             return line.startsWith(QStringLiteral(PROGRAM_NAME ": "));
         });
         ASSERT_NE(own, lines.end()) << mistake.err.toStdString();
-        EXPECT_TRUE(own->contains(arguments.last().section(QLatin1Char('-'), -1))) << own->toStdString();
+        EXPECT_TRUE(own->contains(arguments.last().section(QLatin1Char('-'), -1)))
+            << own->toStdString();
     }
 }
 

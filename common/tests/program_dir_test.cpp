@@ -13,7 +13,10 @@ class ProgramDirTest : public ::testing::Test {
 protected:
     QTemporaryDir root_;
     QString exeDir() const { return root_.filePath(QStringLiteral("bin")); }
-    QString dataDir() const { return root_.filePath(QStringLiteral("home/.local/share/probegrid")); }
+    QString dataDir() const
+    {
+        return root_.filePath(QStringLiteral("home/.local/share/probegrid"));
+    }
     void SetUp() override { ASSERT_TRUE(QDir().mkpath(exeDir())); }
 };
 
@@ -54,7 +57,8 @@ TEST_F(ProgramDirTest, WithoutAUserDataFolderTheExecutableFolderStays)
 TEST_F(ProgramDirTest, TheWriteProbeCreatesAFileAndLeavesNothingBehind)
 {
     EXPECT_TRUE(suite::canCreateFilesIn(exeDir()));
-    EXPECT_TRUE(QDir(exeDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+    EXPECT_TRUE(
+        QDir(exeDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
     EXPECT_FALSE(suite::canCreateFilesIn(root_.filePath(QStringLiteral("missing"))));
 
     QFile plainFile(root_.filePath(QStringLiteral("file")));

@@ -51,7 +51,9 @@ TEST(CommandLine, MistakesAreNamedOnStandardErrorWithANonZeroCode)
         {kViewer, {missing}, missing},
         {kViewer, {dir.path()}, QStringLiteral("folder")},
         {kGame, {QStringLiteral("extra")}, QStringLiteral("extra")},
-        {kFetcher, {QStringLiteral("http://a/"), QStringLiteral("http://b/")}, QStringLiteral("http://b/")},
+        {kFetcher,
+         {QStringLiteral("http://a/"), QStringLiteral("http://b/")},
+         QStringLiteral("http://b/")},
     };
     for (const auto& c : cases) {
         const auto outcome = read(c.info, c.arguments);
@@ -59,7 +61,8 @@ TEST(CommandLine, MistakesAreNamedOnStandardErrorWithANonZeroCode)
         EXPECT_FALSE(outcome.start.has_value());
         EXPECT_NE(outcome.exitCode, 0);
         EXPECT_TRUE(outcome.out.isEmpty());
-        EXPECT_TRUE(outcome.err.startsWith(c.info.name + QStringLiteral(": "))) << outcome.err.toStdString();
+        EXPECT_TRUE(outcome.err.startsWith(c.info.name + QStringLiteral(": ")))
+            << outcome.err.toStdString();
         EXPECT_TRUE(outcome.err.contains(c.named)) << outcome.err.toStdString();
         EXPECT_TRUE(outcome.err.contains(QStringLiteral("--help")));
     }
