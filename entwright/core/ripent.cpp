@@ -23,17 +23,31 @@ std::optional<RipentLaunch> PlanRipent(const RipentSetup& setup, RipentMode mode
 {
     const std::string switchText = RipentSwitch(mode);
     const std::string map(bspPath);
-    if (!setup.windows) {
-        const std::filesystem::path native = setup.programDir / "ripent";
-        if (isFile(native))
-            return RipentLaunch{native, {switchText, map}};
+    const auto planIn = [&](const std::filesystem::path& folder) -> std::optional<RipentLaunch> {
+        if (!setup.windows) {
+            const std::filesystem::path native = folder / "ripent";
+            if (isFile(native))
+                return RipentLaunch{native, {switchText, map}};
+        }
+        const std::filesystem::path exe = folder / "ripent.exe";
+        if (!isFile(exe))
+            return std::nullopt;
+        if (!setup.windows && setup.wine)
+            return RipentLaunch{*setup.wine, {exe.string(), switchText, map}};
+        return RipentLaunch{exe, {switchText, map}};
+    };
+
+    if (auto launch = planIn(setup.programDir))
+        return launch;
+    for (const std::filesystem::path& folder : setup.moreFolders) {
+        if (folder.empty())
+            continue;
+        if (auto launch = planIn(folder))
+            return launch;
     }
-    const std::filesystem::path exe = setup.programDir / "ripent.exe";
-    if (!isFile(exe))
-        return std::nullopt;
-    if (!setup.windows && setup.wine)
-        return RipentLaunch{*setup.wine, {exe.string(), switchText, map}};
-    return RipentLaunch{exe, {switchText, map}};
+    if (setup.onPath)
+        return RipentLaunch{*setup.onPath, {switchText, map}};
+    return std::nullopt;
 }
 
 std::string RipentNativeArguments(RipentMode mode, std::string_view bspPath)

@@ -21,6 +21,11 @@ struct RipentSetup {
     bool windows = false;
     // wine's full path when it is on the PATH.
     std::optional<std::filesystem::path> wine;
+    // Where else the tool may be, after programDir: the user's data folder
+    // (an installed program's own folder holds no tools the user adds).
+    std::vector<std::filesystem::path> moreFolders = {};
+    // The tool as found on the PATH, the last place looked at.
+    std::optional<std::filesystem::path> onPath = {};
 };
 
 struct RipentLaunch {
@@ -31,8 +36,9 @@ struct RipentLaunch {
 
 // The process to start: `ripent` beside the program, else `ripent.exe` beside
 // it (through wine where wine exists and the platform is not Windows), with
-// the switch and the map path as separate arguments. Nothing when neither
-// file is there. On Windows only ripent.exe is looked for.
+// the switch and the map path as separate arguments; then the same in each
+// of moreFolders, then the tool on the PATH. Nothing when it is nowhere. On
+// Windows only ripent.exe is looked for.
 std::optional<RipentLaunch> PlanRipent(const RipentSetup& setup, RipentMode mode,
                                        std::string_view bspPath);
 

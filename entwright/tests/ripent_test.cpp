@@ -79,6 +79,33 @@ TEST_F(RipentPlan, OnWindowsOnlyTheExeCountsAndNeverThroughWine)
     EXPECT_EQ(run->program, dir_ / "ripent.exe");
 }
 
+TEST_F(RipentPlan, ProgramDirectoryThenDataFolderThenPath)
+{
+    const std::filesystem::path data = dir_ / "data";
+    std::filesystem::create_directories(data);
+    ent::RipentSetup where = setup();
+    where.moreFolders = {std::filesystem::path(), data};
+    where.onPath = "/usr/bin/ripent";
+
+    auto run = ent::PlanRipent(where, RipentMode::Export, "a.bsp");
+    ASSERT_TRUE(run.has_value());
+    EXPECT_EQ(run->program, "/usr/bin/ripent");
+    EXPECT_EQ(run->arguments, (std::vector<std::string>{"-export", "a.bsp"}));
+
+    std::ofstream(data / "ripent") << "tool";
+    run = ent::PlanRipent(where, RipentMode::Export, "a.bsp");
+    ASSERT_TRUE(run.has_value());
+    EXPECT_EQ(run->program, data / "ripent");
+
+    place("ripent.exe");
+    where.wine = "/usr/bin/wine";
+    run = ent::PlanRipent(where, RipentMode::Import, "a.bsp");
+    ASSERT_TRUE(run.has_value());
+    EXPECT_EQ(run->program, "/usr/bin/wine");
+    EXPECT_EQ(run->arguments,
+              (std::vector<std::string>{(dir_ / "ripent.exe").string(), "-import", "a.bsp"}));
+}
+
 TEST(RipentCommandLine, QuotesThePathAfterTheSwitch)
 {
     EXPECT_EQ(ent::RipentNativeArguments(RipentMode::Export, "C:\\Maps\\my map.bsp"),

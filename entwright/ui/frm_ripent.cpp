@@ -90,6 +90,12 @@ bool frmRipent::startRipent()
 {
     ent::RipentSetup setup;
     setup.programDir = suite::toPath(programDir_);
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!dataFolder.isEmpty())
+        setup.moreFolders.push_back(suite::toPath(dataFolder));
+    const QString onPath = QStandardPaths::findExecutable(QStringLiteral("ripent"));
+    if (!onPath.isEmpty())
+        setup.onPath = suite::toPath(onPath);
 #ifdef Q_OS_WIN
     setup.windows = true;
 #else
