@@ -516,4 +516,13 @@ TEST_F(Ripent, TitlesAndMapDialog)
     trigger("menExport");
 }
 
+TEST_F(MainWindow, AFileGivenAtStartOpensWithoutTheDialog)
+{
+    writeFile("given.ent", kMap);
+    window_.openFile(pathIn("given.ent"));
+    EXPECT_TRUE(dialogs_.shown.isEmpty());
+    EXPECT_EQ(texts(entities()), (QStringList{"worldspawn", "light", "info_player_start"}));
+    EXPECT_EQ(window_.currentFile(), pathIn("given.ent"));
+}
+
 } // namespace

@@ -448,5 +448,15 @@ TEST_F(Form1HoverTest, OptionsDescribeThemselvesBeforeASpriteIsRead)
     EXPECT_EQ(label("Label1"), kFixed) << "only the frame clears the description";
 }
 
+TEST_F(Form1Test, AFileGivenAtStartIsReadWithoutTheDialog)
+{
+    writeFile("given.spr", sprite(2));
+    form_.openFile(pathIn("given.spr"));
+    EXPECT_TRUE(dialogs_.shown.isEmpty());
+    EXPECT_EQ(txtPath()->text(), pathIn("given.spr"));
+    EXPECT_EQ(checked(), 3);
+    expectSavesOn(true);
+}
+
 } // namespace
 } // namespace pivotel
