@@ -9,8 +9,8 @@ SUITE_PACKAGES=(
   fonts-dejavu-core
   nginx
   # Desktop integration: launcher checks, file types, Qt's own translations,
-  # and the Debian package (dpkg-shlibdeps).
-  desktop-file-utils shared-mime-info qt6-translations-l10n dpkg-dev file
+  # the Debian package (dpkg-shlibdeps, file) and the format check.
+  desktop-file-utils shared-mime-info qt6-translations-l10n dpkg-dev file clang-format-14
 )
 
 suite_install_missing() {

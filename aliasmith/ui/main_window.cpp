@@ -194,7 +194,7 @@ void MainWindow::CarregarIdioma(const QString& languageName)
     const Language shown = languageName == QStringLiteral("English") ? Language::English
                                                                       : Language::Portuguese;
     suite::useQtTranslations(shown == Language::English ? QLocale(QLocale::English)
-                                                        : QLocale(QLocale::Portuguese, QLocale::Brazil));
+                                                        : QLocale(QLocale::Portuguese));
     for (const Caption& caption : captionTable()) {
         auto* widget = findChild<QWidget*>(qs(caption.control));
         if (auto* frame = qobject_cast<QGroupBox*>(widget))

@@ -38,10 +38,11 @@ QString nginxProgram()
 {
     QString found = QStandardPaths::findExecutable(QStringLiteral("nginx"));
     if (found.isEmpty())
-        found = QStandardPaths::findExecutable(QStringLiteral("nginx"), {QStringLiteral("/usr/sbin")});
+        found =
+            QStandardPaths::findExecutable(QStringLiteral("nginx"), {QStringLiteral("/usr/sbin")});
     return found;
 }
-}
+} // namespace
 
 Nginx::Nginx() { QDir(dir_.path()).mkpath(QStringLiteral("www/noranges")); }
 
