@@ -12,7 +12,7 @@ int main(int argc, char** argv)
     const suite::StartUp start = suite::startProgram(
         {QStringLiteral("pivotel"),
          QStringLiteral("Changes the orientation type of a Half-Life sprite (.spr)."),
-         suite::ProgramArgument::File, suite::WindowLanguage::English});
+         suite::ProgramArgument::File, suite::WindowLanguage::English, false});
     if (start.exitNow)
         return *start.exitNow;
 

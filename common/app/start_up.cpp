@@ -109,7 +109,8 @@ StartUp startProgram(const ProgramInfo& info)
         return startUp;
     }
     startUp.argument = outcome.start->argument;
-    startUp.programDir = programDir();
+    if (info.keepsFiles)
+        startUp.programDir = programDir();
     if (info.language == WindowLanguage::Portuguese)
         useQtTranslations(QLocale(QLocale::Portuguese, QLocale::Brazil));
     return startUp;

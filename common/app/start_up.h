@@ -18,6 +18,9 @@ struct ProgramInfo {
     QString description; // one line for --help
     ProgramArgument argument = ProgramArgument::None;
     WindowLanguage language = WindowLanguage::English;
+    // False for a program that keeps no files of its own: its data folder is
+    // then never made.
+    bool keepsFiles = true;
 };
 
 // What the command line asks of a program that is to start its window.
@@ -44,7 +47,7 @@ CommandLineOutcome readCommandLine(const ProgramInfo& info, const QStringList& a
 // Needs the QApplication already made.
 struct StartUp {
     std::optional<int> exitNow;
-    QString programDir;
+    QString programDir; // empty when the program keeps no files
     QString argument;
 };
 StartUp startProgram(const ProgramInfo& info);
