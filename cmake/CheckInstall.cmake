@@ -11,6 +11,12 @@ macro(fail message)
   math(EXPR failures "${failures} + 1")
 endmacro()
 
+foreach(tool IN ITEMS DESKTOP_FILE_VALIDATE UPDATE_MIME_DATABASE)
+  if(NOT ${tool} OR NOT EXISTS "${${tool}}")
+    message(FATAL_ERROR "${tool} was not found: install desktop-file-utils and shared-mime-info")
+  endif()
+endforeach()
+
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} --config ${CONFIG}
                 RESULT_VARIABLE result OUTPUT_QUIET)
