@@ -26,6 +26,11 @@ echo "== Build and test =="
 suite_build "$SUITE_ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUITE_WERROR=ON
 ctest --test-dir "$SUITE_ROOT/build" --output-on-failure --parallel "$jobs"
 
+# -- Debian package (desktop) --
+echo "== Debian package: build, unpack into a scratch root, start each program =="
+"$SUITE_ROOT/scripts/check_package.sh" "$SUITE_ROOT/build"
+# -- end Debian package --
+
 echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer =="
 suite_build "$SUITE_ROOT/build-asan" -DCMAKE_BUILD_TYPE=Debug -DSUITE_WERROR=ON \
   -DSUITE_SANITIZE=ON -DSUITE_BENCHMARKS=OFF

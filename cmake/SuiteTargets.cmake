@@ -45,6 +45,9 @@ endfunction()
 # A GoogleTest executable whose cases CTest lists as <prefix>.<Suite>.<Case>.
 # Window tests link suite_testing, whose main() starts a headless QApplication.
 function(suite_gtest name prefix)
+  if(NOT BUILD_TESTING)
+    return()
+  endif()
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} suite_warnings)

@@ -2,6 +2,7 @@
 #include "ui/frm_start.h"
 #include "ui/session.h"
 
+#include "common/app/start_up.h"
 #include "common/ui/dialogs.h"
 
 #include <QApplication>
@@ -9,13 +10,21 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    const suite::StartUp start = suite::startProgram(
+        {QStringLiteral("probegrid"),
+         QStringLiteral(
+             "A deduction game: find the items hidden in the board by firing rays into it."),
+         suite::ProgramArgument::None, suite::WindowLanguage::Portuguese});
+    if (start.exitNow)
+        return *start.exitNow;
+
     suite::QtDialogs dialogs;
     probegrid::ClockRandom random;
     probegrid::Session session(random);
     session.quit = [] { QCoreApplication::exit(0); };
 
-    auto* start = new probegrid::FrmStart(QCoreApplication::applicationDirPath(), dialogs, session);
-    start->setAttribute(Qt::WA_DeleteOnClose);
-    start->show();
+    auto* frmStart = new probegrid::FrmStart(start.programDir, dialogs, session);
+    frmStart->setAttribute(Qt::WA_DeleteOnClose);
+    frmStart->show();
     return app.exec();
 }

@@ -8,9 +8,15 @@ SUITE_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   nginx
+  # Texpeek's block decoding; Tailfetch's TLS, no-range and lighttpd tests
+  # (their servers start from the tests, never as system services).
+  libsquish-dev openssl python3 lighttpd
   # Fuzzing (clang with libFuzzer) and the Windows cross build run under wine.
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix googletest wine wine64
+  # Desktop integration: launcher checks, file types, Qt's own translations,
+  # the Debian package (dpkg-shlibdeps, file) and the format check.
+  desktop-file-utils shared-mime-info qt6-translations-l10n dpkg-dev file clang-format-14
 )
 
 suite_install_missing() {

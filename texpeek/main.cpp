@@ -1,14 +1,27 @@
 #include "ui/main_window.h"
 
+#include "common/app/start_up.h"
 #include "common/ui/dialogs.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    const suite::StartUp start = suite::startProgram(
+        {QStringLiteral("texpeek"),
+         QStringLiteral(
+             "Shows 16-, 24- and 32-bit DirectDraw Surface (DDS) images and their headers."),
+         suite::ProgramArgument::File, suite::WindowLanguage::Portuguese});
+    if (start.exitNow)
+        return *start.exitNow;
+
     suite::QtDialogs dialogs;
-    texpeek::MainWindow window(QCoreApplication::applicationDirPath(), dialogs);
+    texpeek::MainWindow window(start.programDir, dialogs);
     window.show();
+    // Once the window is on screen, so a large image shows its progress.
+    if (!start.argument.isEmpty())
+        QTimer::singleShot(0, &window, [&window, path = start.argument] { window.openFile(path); });
     return app.exec();
 }

@@ -771,11 +771,9 @@ TEST_F(MainWindowTest, AboutBoxOpensInTheCurrentLanguage)
     window_ = start();
     setLanguage(Language::Portuguese);
     QString title;
-    QTimer::singleShot(0, [&title] {
-        if (QWidget* about = QApplication::activeModalWidget()) {
-            title = about->windowTitle();
-            about->close();
-        }
+    suite::testing::onModal([&title](QWidget* about) {
+        title = about->windowTitle();
+        about->close();
     });
     click(button("cmbAbout"));
     EXPECT_EQ(title, QStringLiteral("Sobre o Aliasmith"));

@@ -7,6 +7,7 @@
 #include "core/text_files.h"
 
 #include "common/ui/dialogs.h"
+#include "common/ui/qt_translations.h"
 #include "common/ui/text.h"
 
 #include <QCloseEvent>
@@ -240,6 +241,8 @@ void MainWindow::CarregarIdioma(const QString& languageName)
 {
     const Language shown = languageName == QStringLiteral("English") ? Language::English
                                                                       : Language::Portuguese;
+    suite::useQtTranslations(shown == Language::English ? QLocale(QLocale::English)
+                                                        : QLocale(QLocale::Portuguese));
     for (const Caption& caption : captionTable()) {
         QWidget* widget = captionedWidget(caption.what);
         if (auto* frame = qobject_cast<QGroupBox*>(widget))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/testing/fake_dialogs.h"
+#include "common/testing/modal_watch.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace suite::testing {
 
 // Base fixture for window tests: a fresh, empty program directory and a
@@ -21,6 +24,8 @@ class WindowTest : public ::testing::Test {
 protected:
     QTemporaryDir programDir_;
     FakeDialogs dialogs_;
+
+    void TearDown() override { expectEveryModalSeen(); }
 
     QString programDir() const { return programDir_.path(); }
     QString pathIn(const QString& name) const { return QDir(programDir()).filePath(name); }
@@ -41,13 +46,23 @@ protected:
     }
 };
 
-// The child of `root` with this object name; fails the test when missing.
+// The child of `root` with this object name. A missing one fails the test
+// and ends it (GoogleTest reports the exception), rather than handing the
+// test a null pointer to crash on or, worse, to skip checks with.
+struct MissingWidget : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 template <typename T>
 T* child(const QObject* root, const QString& name)
 {
-    T* found = root->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << "no " << T::staticMetaObject.className() << " named "
-                              << name.toStdString();
+    T* found = root ? root->findChild<T*>(name) : nullptr;
+    if (!found) {
+        const std::string what =
+            std::string("no ") + T::staticMetaObject.className() + " named " + name.toStdString();
+        ADD_FAILURE() << what;
+        throw MissingWidget(what);
+    }
     return found;
 }
 

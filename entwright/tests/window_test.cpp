@@ -36,6 +36,7 @@ using suite::MessageIcon;
 using suite::testing::child;
 using suite::testing::click;
 using suite::testing::FakeDialogs;
+using suite::testing::onModal;
 
 const QByteArray kMap = "{\r\n"
                         "\"classname\" \"worldspawn\"\r\n"
@@ -52,23 +53,6 @@ const QByteArray kMap = "{\r\n"
                         "\"classname\" \"info_player_start\"\n"
                         "}\n"
                         "after the last block\n";
-
-// Runs `act` on the modal window that the next command opens, once it is up.
-void onModal(std::function<void(QWidget*)> act)
-{
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal && ++*tries < 500)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (modal)
-            act(modal);
-    });
-    timer->start(10);
-}
 
 class MainWindow : public suite::testing::WindowTest {
 protected:
@@ -885,6 +869,16 @@ TEST_F(Ripent, TitlesAndMapDialog)
         click(child<QPushButton>(modal, "cmbCancel"));
     });
     trigger("menExport");
+}
+
+TEST_F(MainWindow, AFileGivenAtStartOpensWithoutTheDialog)
+{
+    writeFile("given.ent", kMap);
+    window_.openFile(pathIn("given.ent"));
+    for (const auto& shown : dialogs_.shown)
+        EXPECT_NE(shown.kind, suite::testing::FakeDialogs::Kind::OpenFile);
+    EXPECT_EQ(texts(entities()), (QStringList{"worldspawn", "light", "info_player_start"}));
+    EXPECT_EQ(window_.currentFile(), pathIn("given.ent"));
 }
 
 } // namespace

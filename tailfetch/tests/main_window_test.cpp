@@ -476,5 +476,12 @@ TEST_F(MainWindowTest, AboutShowsAModalWindow)
     about->close();
 }
 
+TEST_F(MainWindowTest, AnAddressGivenAtStartFillsTheUrlBox)
+{
+    window_->setUrl(QStringLiteral("http://www.example.org/a.zip"));
+    EXPECT_EQ(box("txtPath")->text(), "http://www.example.org/a.zip");
+    EXPECT_EQ(text("lblHost"), "example.org");
+}
+
 } // namespace
 } // namespace tailfetch

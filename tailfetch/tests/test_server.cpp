@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
@@ -31,8 +32,17 @@ quint16 freePort()
 }
 
 namespace {
-const QString kNginx = QStringLiteral("/usr/sbin/nginx");
+// nginx on the PATH; Debian puts it in /usr/sbin, which an ordinary user's
+// PATH lacks, so that folder is tried after it.
+QString nginxProgram()
+{
+    QString found = QStandardPaths::findExecutable(QStringLiteral("nginx"));
+    if (found.isEmpty())
+        found =
+            QStandardPaths::findExecutable(QStringLiteral("nginx"), {QStringLiteral("/usr/sbin")});
+    return found;
 }
+} // namespace
 
 Nginx::Nginx() { QDir(dir_.path()).mkpath(QStringLiteral("www/noranges")); }
 
@@ -65,8 +75,8 @@ void Nginx::addFile(const QString& file, const QByteArray& bytes) const
 
 QString Nginx::start()
 {
-    if (!QFileInfo(kNginx).isExecutable())
-        return QStringLiteral("%1 is missing: install the Debian package nginx (./test.sh does)").arg(kNginx);
+    if (nginxProgram().isEmpty())
+        return QStringLiteral("nginx is not on the PATH: install the Debian package nginx (./test.sh does)");
     // The free port may be taken by someone else before nginx binds it; then
     // nginx stops at once and another port is tried.
     QString why;
@@ -131,7 +141,7 @@ http {
     file.close();
 
     process_.setProcessChannelMode(QProcess::MergedChannels);
-    process_.start(kNginx, {QStringLiteral("-p"), tmp, QStringLiteral("-e"), tmp + QStringLiteral("/error.log"),
+    process_.start(nginxProgram(), {QStringLiteral("-p"), tmp, QStringLiteral("-e"), tmp + QStringLiteral("/error.log"),
                             QStringLiteral("-c"), file.fileName(), QStringLiteral("-g"),
                             QStringLiteral("daemon off; master_process off;")});
     if (!process_.waitForStarted(10000))

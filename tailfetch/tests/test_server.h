@@ -20,7 +20,7 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs = 20000);
 // A port on loopback that nothing listens on right now.
 quint16 freePort();
 
-// A real nginx on 127.0.0.1, started from /usr/sbin/nginx with everything it
+// A real nginx on 127.0.0.1, found on the PATH with everything it
 // writes inside a temporary folder. It serves the folder root(): files under
 // "noranges/" are served with ranges switched off.
 class Nginx {

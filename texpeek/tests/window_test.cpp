@@ -349,6 +349,15 @@ TEST_F(TexpeekWindow, AboutBoxHasFourLines)
     EXPECT_TRUE(shown.text.startsWith("Texpeek Viewer\r\n"));
 }
 
+TEST_F(TexpeekWindow, AFileGivenAtStartOpensWithoutTheDialog)
+{
+    writeFile("given.dds", bytes(ddsFile(4, 2, 24, repeated("\x01\x02\x03", 8))));
+    window_.openFile(pathIn("given.dds"));
+    EXPECT_TRUE(dialogs_.shown.isEmpty());
+    EXPECT_EQ(window_.windowTitle(), "Texpeek Viewer - " + pathIn("given.dds"));
+    EXPECT_EQ(text("lblLargura"), "4 pixels");
+}
+
 } // namespace
 } // namespace texpeek
 

@@ -1,0 +1,119 @@
+#include "start_up.h"
+
+#include "program_dir.h"
+
+#include "common/ui/qt_translations.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <cstdio>
+
+#ifndef SUITE_VERSION
+#error "SUITE_VERSION must come from the build"
+#endif
+
+namespace suite {
+namespace {
+
+CommandLineOutcome failure(const ProgramInfo& info, const QString& why)
+{
+    CommandLineOutcome outcome;
+    outcome.exitCode = 2;
+    outcome.err =
+        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(info.name, why);
+    return outcome;
+}
+
+void print(std::FILE* stream, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+CommandLineOutcome readCommandLine(const ProgramInfo& info, const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(info.description);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    switch (info.argument) {
+    case ProgramArgument::File:
+        parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The file to open."),
+                                     QStringLiteral("[file]"));
+        break;
+    case ProgramArgument::Url:
+        parser.addPositionalArgument(QStringLiteral("url"),
+                                     QStringLiteral("The address to put in the address box."),
+                                     QStringLiteral("[url]"));
+        break;
+    case ProgramArgument::None:
+        break;
+    }
+
+    if (!parser.parse(arguments))
+        return failure(info, parser.errorText());
+
+    CommandLineOutcome outcome;
+    if (parser.isSet(help)) {
+        outcome.out = parser.helpText();
+        return outcome;
+    }
+    if (parser.isSet(version)) {
+        outcome.out = QStringLiteral("%1 %2\n").arg(info.name, QStringLiteral(SUITE_VERSION));
+        return outcome;
+    }
+
+    const QStringList positional = parser.positionalArguments();
+    const qsizetype allowed = info.argument == ProgramArgument::None ? 0 : 1;
+    if (positional.size() > allowed) {
+        return failure(info, allowed == 0
+                                 ? QStringLiteral("unexpected argument '%1'").arg(positional[0])
+                                 : QStringLiteral("unexpected argument '%1'").arg(positional[1]));
+    }
+
+    CommandLine command;
+    if (!positional.isEmpty()) {
+        command.argument = positional[0];
+        if (info.argument == ProgramArgument::File) {
+            const QFileInfo file(command.argument);
+            if (!file.exists())
+                return failure(info, QStringLiteral("no such file: %1").arg(command.argument));
+            if (file.isDir())
+                return failure(info,
+                               QStringLiteral("%1 is a folder, not a file").arg(command.argument));
+            command.argument = file.absoluteFilePath();
+        }
+    }
+    outcome.start = command;
+    return outcome;
+}
+
+StartUp startProgram(const ProgramInfo& info)
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral(SUITE_VERSION));
+
+    StartUp startUp;
+    const CommandLineOutcome outcome = readCommandLine(info, QCoreApplication::arguments());
+    print(stdout, outcome.out);
+    print(stderr, outcome.err);
+    if (!outcome.start) {
+        startUp.exitNow = outcome.exitCode;
+        return startUp;
+    }
+    startUp.argument = outcome.start->argument;
+    if (info.keepsFiles)
+        startUp.programDir = programDir();
+    if (info.language == WindowLanguage::Portuguese)
+        useQtTranslations(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    return startUp;
+}
+
+} // namespace suite
