@@ -370,5 +370,96 @@ TEST(Bc6h, InterpolationSignsDeltasAndReservedModes)
     EXPECT_EQ(toneMapped(1e30f), 255);
 }
 
+// Every pixel of the chosen surface, the same through both files.
+void expectSamePixels(const std::string& file, const std::string& twin, std::uint32_t level)
+{
+    Quiet quiet;
+    const ImageGrid got = decodeFileSurface(parseDdsFile(file), level, 0, quiet);
+    const ImageGrid want = decodeFileSurface(parseDdsFile(twin), level, 0, quiet);
+    ASSERT_EQ(got.width(), want.width());
+    ASSERT_EQ(got.height(), want.height());
+    for (int row = 1; row <= want.height(); ++row)
+        for (int column = 1; column <= want.width(); ++column)
+            ASSERT_EQ(got.cell(row, column), want.cell(row, column)) << "row " << row << ", column " << column;
+}
+
+TEST(Dx10Blocks, Bc1To3UnormAndSrgbDecodeAsTheirFourCCTwins)
+{
+    // Two levels: an 8 x 8 picture squish compressed, then one hand-built
+    // 4 x 4 block whose pixels are known. The extended header moves the data
+    // 20 bytes on, and each level must still start where it should.
+    struct Case {
+        const char* code;
+        int squishFlags;
+        std::uint32_t unorm, srgb;
+        std::string block;
+        int column;
+        std::uint32_t pixel;
+    };
+    const Case cases[] = {
+        // Three colours: pixel 3 takes the transparent black of index 3.
+        {"DXT1", squish::kDxt1, 71, 72, bc1Block(0x001F, 0xF800, 0xE4E4E4E4u), 4, 0u},
+        {"DXT3", squish::kDxt3, 74, 75,
+         std::string("\x80\xFF\x00\x00\x00\x00\x00\xF0", 8) + bc1Block(0x07E0, 0x07E0, 0), 2,
+         rgba(0, 255, 0, 0x88)},
+        {"DXT5", squish::kDxt5, 77, 78,
+         std::string("\xFF\x00\x08\x82\x20\x08\x82\x20", 8) + bc1Block(0xFFFF, 0xFFFF, 0), 2,
+         rgba(255, 255, 255, 0)},
+    };
+    for (const Case& c : cases) {
+        const std::string data = squishCompressed(colourWheel(8, 8), 8, 8, c.squishFlags) + c.block;
+        const std::string legacy = fourCCHeader(8, 8, c.code, 2) + data;
+        for (std::uint32_t dxgi : {c.unorm, c.srgb}) {
+            SCOPED_TRACE(::testing::Message() << c.code << " as DXGI " << dxgi);
+            const std::string file = dx10Header(8, 8, dxgi, 1, 0, 3, 2) + data;
+            ASSERT_EQ(parseDdsFile(file).layout.levels, 2u);
+            expectSamePixels(file, legacy, 0);
+            expectSamePixels(file, legacy, 1);
+            Quiet quiet;
+            EXPECT_EQ(decodeFileSurface(parseDdsFile(file), 1, 0, quiet).cell(1, c.column), c.pixel);
+        }
+    }
+}
+
+TEST(Dx10Blocks, Bc7SrgbDecodesAsBc7Unorm)
+{
+    // BC7 has no FourCC of its own, so the sRGB form is held to the plain
+    // one and to the block decoder's known values. Four blocks of different
+    // modes make an 8 x 8 picture.
+    Bc7Fields six;
+    six.mode = 6;
+    six.colour[0][0][0] = 64;
+    six.colour[0][1][0] = 127;
+    six.pBits[0][1] = 1;
+    six.alpha[0][0] = six.alpha[0][1] = 127;
+    six.pBits[0][0] = 1;
+    six.primary[1] = 8;
+    Bc7Fields five;
+    five.mode = 5;
+    five.rotation = 1;
+    five.colour[0][1][0] = 127;
+    five.alpha[0][0] = five.alpha[0][1] = 0x40;
+    five.primary[1] = 3;
+    Bc7Fields one;
+    one.mode = 1;
+    one.partition = 13;
+    one.colour[1][1][1] = 63;
+    for (int i = 1; i < 15; ++i)
+        one.primary[i] = 7;
+    const std::string data = bc7Block(six, {0}) + bc7Block(five, {0}) + bc7Block(one, {0, 15})
+        + std::string("\x20\x9A\x51\x0F\xC3\x77\x05\xE8\x3D\x61\xB2\x4E\x90\x1C\xA7\x38", 16);
+
+    const std::string srgb = dx10Header(8, 8, 99) + data;
+    expectSamePixels(srgb, dx10Header(8, 8, 98) + data, 0);
+    const ImageGrid grid = decodeFile(srgb);
+    EXPECT_EQ(grid.cell(1, 1), rgba(129, 1, 1, 255));
+    EXPECT_EQ(grid.cell(1, 2), rgba(196, 1, 1, 255));
+    EXPECT_EQ(grid.cell(1, 5), rgba(0x40, 0, 0, 0));
+    EXPECT_EQ(grid.cell(1, 6), rgba(0x40, 0, 0, 255));
+    // The third block is the lower left one; its lower rows are subset 1.
+    EXPECT_EQ(grid.cell(8, 1), rgba(0, 253, 0, 255));
+    EXPECT_EQ(grid.cell(5, 2), rgba(0, 0, 0, 255));
+}
+
 } // namespace
 } // namespace texpeek

@@ -20,7 +20,6 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QStatusBar>
 #include <QWheelEvent>
 #include <QDir>
@@ -44,6 +43,8 @@
 #include <cmath>
 #include <fstream>
 #include <new>
+#include <string>
+#include <string_view>
 
 namespace texpeek {
 
@@ -830,11 +831,24 @@ void MainWindow::saveImage()
                                      QFileInfo(openedPath_).completeBaseName() + QStringLiteral(".png"));
     if (path.isEmpty())
         return;
-    // Written whole to a temporary file and renamed into place, so that a
-    // failed save never leaves half a picture where a good one was.
-    QSaveFile out(path);
-    const bool saved = out.open(QIODevice::WriteOnly) && view_.save(&out, "PNG") && out.commit();
+    // Encoded in memory first, then handed to the shared atomic write like
+    // every other save: a failed save never leaves half a picture where a
+    // good one was, and a file the user protected is refused, not replaced.
+    QByteArray png;
+    QBuffer buffer(&png);
+    std::string reason;
+    bool saved = buffer.open(QIODevice::WriteOnly) && view_.save(&buffer, "PNG");
+    if (!saved)
+        reason = "the picture could not be encoded as PNG";
+    else
+        saved = fileio::writeAtomically(suite::toPath(path),
+                                        std::string_view(png.constData(), static_cast<std::size_t>(png.size())),
+                                        &reason);
     if (!saved) {
+        // The message keeps its one line; the status label says why, as it
+        // does for a failed open.
+        lblArquivo_->setText(
+            QStringLiteral("Não foi possível salvar a imagem (%1)").arg(QString::fromStdString(reason)));
         dialogs_.message(this, suite::MessageIcon::Exclamation, QStringLiteral("Salvar imagem"),
                          QStringLiteral("Erro ao salvar imagem"));
         return;
