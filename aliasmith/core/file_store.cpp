@@ -1,20 +1,11 @@
 #include "core/file_store.h"
 
-#include "core/profiles.h"
-
 #include "common/core/file_io.h"
 
 #include <array>
-#include <cerrno>
-#include <fstream>
-#include <random>
 
 namespace aliasmith {
 namespace {
-
-// The shared file layer names its temporary file "<name>.tmp" and up to six
-// digits.
-constexpr std::size_t kSharedTemporarySuffix = 10;
 
 // The reasons the window words itself; any other keeps the system's words.
 constexpr std::array<std::errc, 12> kKnownReasons{
@@ -64,64 +55,6 @@ void failWithCode(FileFailure* failure, std::error_code code)
     fail(failure, std::error_code(), code.message());
 }
 
-std::error_code lastError()
-{
-    return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
-}
-
-bool nameNearTheLimit(const std::filesystem::path& path)
-{
-    return fileNameLength(utf8FromPath(path.filename())) + kSharedTemporarySuffix >
-           kLongestFileName;
-}
-
-// The same replace-by-rename as the shared layer, with a short temporary
-// name.
-bool writeThroughShortName(const std::filesystem::path& path, std::string_view bytes,
-                           FileFailure* failure)
-{
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        fail(failure, std::make_error_code(std::errc::is_a_directory), "it is a folder");
-        return false;
-    }
-    const auto status = std::filesystem::status(path, ec);
-    const bool exists = !ec && std::filesystem::is_regular_file(status);
-    if (exists && (status.permissions() & std::filesystem::perms::owner_write) ==
-                      std::filesystem::perms::none) {
-        failWithCode(failure, std::make_error_code(std::errc::permission_denied));
-        return false;
-    }
-    const std::filesystem::path temp =
-        path.parent_path() / ("~am" + std::to_string(std::random_device{}() % 1000000u) + ".tmp");
-    {
-        errno = 0;
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            failWithCode(failure, lastError());
-            return false;
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            failWithCode(failure, lastError());
-            out.close();
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-    }
-    if (exists)
-        std::filesystem::permissions(temp, status.permissions(), ec);
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        failWithCode(failure, ec);
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 std::optional<std::string> readFile(const std::filesystem::path& path, FileFailure* failure)
@@ -137,8 +70,6 @@ std::optional<std::string> readFile(const std::filesystem::path& path, FileFailu
 
 bool writeFile(const std::filesystem::path& path, std::string_view bytes, FileFailure* failure)
 {
-    if (nameNearTheLimit(path))
-        return writeThroughShortName(path, bytes, failure);
     std::string reason;
     if (fileio::writeAtomically(path, bytes, &reason))
         return true;

@@ -21,10 +21,8 @@ struct FileFailure {
 std::optional<std::string> readFile(const std::filesystem::path& path,
                                     FileFailure* failure = nullptr);
 
-// Replaces the file whole, never leaving it half written. A target whose
-// name is near the longest a folder takes is written through a short
-// temporary name, so a name that fits is never refused because of the
-// temporary file's longer one.
+// Replaces the file whole, never leaving it half written; a name that fits
+// is never refused because of the temporary file's longer one.
 bool writeFile(const std::filesystem::path& path, std::string_view bytes,
                FileFailure* failure = nullptr);
 

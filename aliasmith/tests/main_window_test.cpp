@@ -6,6 +6,7 @@
 #include "common/testing/window_test.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -221,6 +222,19 @@ TEST_F(MainWindowTest, SwitchingLanguagesSetsEveryCaption)
     setLanguage(Language::English);
     expectCaptions(Language::English);
     EXPECT_EQ(window_->language(), Language::English);
+}
+
+TEST_F(MainWindowTest, SwitchingLanguagesSwitchesQtsOwnTextsToo)
+{
+    // The standard buttons of every question come from Qt's own translations.
+    const auto yes = [] {
+        return QCoreApplication::translate("QPlatformTheme", "&Yes").remove(QLatin1Char('&'));
+    };
+    window_ = start();
+    setLanguage(Language::Portuguese);
+    EXPECT_EQ(yes(), QStringLiteral("Sim"));
+    setLanguage(Language::English);
+    EXPECT_EQ(yes(), QStringLiteral("Yes"));
 }
 
 TEST_F(MainWindowTest, ClosingInPortugueseStartsInPortuguese)

@@ -1,10 +1,12 @@
 #include "file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <fstream>
 #include <random>
 #include <system_error>
+#include <type_traits>
 
 #ifdef _WIN32
 #ifndef WIN32_LEAN_AND_MEAN
@@ -82,7 +84,92 @@ std::uint32_t randomTag()
     return device() ^ (++counter * 0x9E3779B9u);
 }
 
-enum class TempResult { Written, NameTaken, Failed };
+enum class TempResult { Written, NameTaken, NameTooLong, Failed };
+
+using NativeName = fs::path::string_type;
+using NativeUnit = fs::path::value_type;
+
+// How much of the target's name a short temporary name keeps: enough to
+// tell by eye whose it is, little enough for folders that take far fewer
+// than the usual 255.
+constexpr std::size_t kKeptOfTheName = 100;
+constexpr std::size_t kTagDigits = 8;
+constexpr std::string_view kSaveSuffix = "-save.tmp";
+
+NativeName native(std::string_view ascii)
+{
+    return NativeName(ascii.begin(), ascii.end());
+}
+
+std::uint32_t unitValue(NativeUnit unit)
+{
+    return static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<NativeUnit>>(unit));
+}
+
+NativeName hexDigits(std::uint32_t value)
+{
+    static constexpr std::string_view digits = "0123456789abcdef";
+    NativeName hex(kTagDigits, NativeUnit('0'));
+    for (std::size_t i = kTagDigits; i-- > 0; value >>= 4)
+        hex[i] = static_cast<NativeUnit>(digits[value & 0xFu]);
+    return hex;
+}
+
+// FNV-1a: the same name gives the same digits in every run, which is what
+// lets a later run find a killed save's temporary again.
+std::uint32_t nameHash(const NativeName& name)
+{
+    std::uint32_t hash = 2166136261u;
+    for (const NativeUnit unit : name) {
+        hash ^= unitValue(unit);
+        hash *= 16777619u;
+    }
+    return hash;
+}
+
+// A UTF-8 continuation byte, or the second half of a UTF-16 surrogate pair:
+// a name cut just before one would end in half a character.
+bool continuesACharacter(NativeUnit unit)
+{
+    if constexpr (sizeof(NativeUnit) == 1)
+        return (unitValue(unit) & 0xC0u) == 0x80u;
+    else
+        return unitValue(unit) >= 0xDC00u && unitValue(unit) <= 0xDFFFu;
+}
+
+NativeName startOfName(const NativeName& name)
+{
+    std::size_t end = std::min(name.size(), kKeptOfTheName);
+    while (end > 0 && end < name.size() && continuesACharacter(name[end]))
+        --end;
+    return name.substr(0, end);
+}
+
+// Everything before the tag's digits, in each form.
+NativeName fullPrefix(const NativeName& name)
+{
+    return native(".") + name + native(".");
+}
+
+NativeName shortPrefix(const NativeName& name)
+{
+    return native(".") + startOfName(name) + native("~") + hexDigits(nameHash(name)) + native(".");
+}
+
+bool hasForm(const NativeName& text, const NativeName& prefix)
+{
+    const NativeName suffix = native(kSaveSuffix);
+    if (text.size() != prefix.size() + kTagDigits + suffix.size()
+        || text.compare(0, prefix.size(), prefix) != 0
+        || text.compare(prefix.size() + kTagDigits, suffix.size(), suffix) != 0)
+        return false;
+    for (std::size_t i = prefix.size(); i < prefix.size() + kTagDigits; ++i) {
+        const std::uint32_t c = unitValue(text[i]);
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    }
+    return true;
+}
 
 void removeStaleTemporaries(const fs::path& target)
 {
@@ -138,6 +225,8 @@ TempResult writeTemporary(const fs::path& temp, const fs::path&, std::string_vie
     if (fd < 0) {
         const int code = errno;
         setError(error, systemReason(code));
+        if (code == ENAMETOOLONG)
+            return TempResult::NameTooLong;
         return code == EEXIST ? TempResult::NameTaken : TempResult::Failed;
     }
     bool ok = true;
@@ -263,6 +352,8 @@ TempResult writeTemporary(const fs::path& temp, const fs::path& path, std::strin
     if (fd < 0) {
         const int code = errno;
         setError(error, systemReason(code));
+        if (code == ENAMETOOLONG)
+            return TempResult::NameTooLong;
         return code == EEXIST ? TempResult::NameTaken : TempResult::Failed;
     }
     bool ok = true;
@@ -397,10 +488,16 @@ bool writeAtomically(const fs::path& linkOrPath, std::string_view bytes, std::st
 
     fs::path temp;
     TempResult written = TempResult::NameTaken;
-    // Only a name already taken is worth another try.
-    for (int attempt = 0; attempt < 8 && written == TempResult::NameTaken; ++attempt) {
-        temp = path.parent_path() / temporaryName(path, randomTag());
+    bool shortForm = false;
+    // Only a name already taken, or one longer than this folder takes (some
+    // take fewer than 255), is worth another try.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        temp = path.parent_path() / temporaryName(path, randomTag(), shortForm);
         written = writeTemporary(temp, path, bytes, error);
+        if (written == TempResult::NameTooLong && !shortForm)
+            shortForm = true;
+        else if (written != TempResult::NameTaken)
+            break;
     }
     if (written != TempResult::Written)
         return false;
@@ -411,34 +508,21 @@ bool writeAtomically(const fs::path& linkOrPath, std::string_view bytes, std::st
     return true;
 }
 
-fs::path temporaryName(const fs::path& target, std::uint32_t tag)
+fs::path temporaryName(const fs::path& target, std::uint32_t tag, bool shortForm)
 {
-    static const char digits[] = "0123456789abcdef";
-    std::string hex(8, '0');
-    for (int i = 7; i >= 0; --i, tag >>= 4)
-        hex[static_cast<std::size_t>(i)] = digits[tag & 0xFu];
-    fs::path name(".");
-    name += target.filename();
-    name += "." + hex + "-save.tmp";
-    return name;
+    const NativeName name = target.filename().native();
+    const NativeName tail = hexDigits(tag) + native(kSaveSuffix);
+    NativeName full = fullPrefix(name) + tail;
+    if (!shortForm && full.size() <= kLongestFileName)
+        return full;
+    return shortPrefix(name) + tail;
 }
 
 bool isTemporaryOf(const fs::path& target, const fs::path& name)
 {
-    const auto& text = name.native();
-    const fs::path pattern = temporaryName(target, 0);
-    const auto& prefix = pattern.native();
-    constexpr std::size_t kTail = 8 + 9; // hex digits and "-save.tmp"
-    if (text.size() != prefix.size()
-        || text.compare(0, prefix.size() - kTail, prefix, 0, prefix.size() - kTail) != 0
-        || text.compare(prefix.size() - 9, 9, prefix, prefix.size() - 9, 9) != 0)
-        return false;
-    for (std::size_t i = prefix.size() - kTail; i < prefix.size() - 9; ++i) {
-        const auto c = text[i];
-        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
-            return false;
-    }
-    return true;
+    const NativeName targetName = target.filename().native();
+    const NativeName& text = name.native();
+    return hasForm(text, fullPrefix(targetName)) || hasForm(text, shortPrefix(targetName));
 }
 
 } // namespace fileio

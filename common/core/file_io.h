@@ -10,9 +10,13 @@
 //
 // A save goes through a temporary file beside its target, named
 //     .<target's file name>.<8 hexadecimal digits>-save.tmp
-// (hidden on Linux, recognisable anywhere). A save that was killed leaves
-// such a file behind; the next save of the same target by a program started
-// after it removes it.
+// (hidden on Linux, recognisable anywhere). Where that name would be longer
+// than the folder takes, the short form
+//     .<start of the target's name>~<8 hexadecimal digits>.<8 hexadecimal digits>-save.tmp
+// is used instead, the first digits standing for the whole name, so that a
+// target whose own name fits is never refused because of its temporary's.
+// A save that was killed leaves such a file behind; the next save of the same
+// target by a program started after it removes it, in either form.
 namespace fileio {
 
 // The size a caller that has not chosen its own limit may read whole.
@@ -43,9 +47,17 @@ std::optional<std::string> writeRefusal(const std::filesystem::path& path);
 bool writeAtomically(const std::filesystem::path& path, std::string_view bytes,
                      std::string* error = nullptr);
 
+// The longest file name, in the system's own units (bytes, or UTF-16 units
+// on Windows), that the usual file systems take.
+inline constexpr std::size_t kLongestFileName = 255;
+
 // The name a save of `target` gives its temporary file, with `tag` as the
-// distinguishing part; and whether `name` is one of those for `target`.
-std::filesystem::path temporaryName(const std::filesystem::path& target, std::uint32_t tag);
+// distinguishing part: the full form, or the short form when the full one
+// would not fit (or `shortForm` asks for it, as when a folder takes shorter
+// names than most); and whether `name` is one of those for `target`, in
+// either form.
+std::filesystem::path temporaryName(const std::filesystem::path& target, std::uint32_t tag,
+                                    bool shortForm = false);
 bool isTemporaryOf(const std::filesystem::path& target, const std::filesystem::path& name);
 
 } // namespace fileio

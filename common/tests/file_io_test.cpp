@@ -245,3 +245,73 @@ TEST(FileIo, ASaveRemovesItsTargetsTemporariesLeftByEarlierRuns)
     EXPECT_TRUE(fs::exists(lookalike));
     EXPECT_EQ(contents(target), "saved");
 }
+
+TEST(FileIo, ANameNearTheLongestTakesAShortTemporaryOfItsOwn)
+{
+    const fs::path target = fs::path("folder") / std::string(250, 'n');
+    const fs::path temp = fileio::temporaryName(target, 0x0123abcd);
+    EXPECT_LE(temp.native().size(), fileio::kLongestFileName);
+    EXPECT_EQ(temp.string().substr(0, 102), "." + std::string(100, 'n') + "~");
+    EXPECT_EQ(temp.string().substr(temp.string().size() - 18), ".0123abcd-save.tmp");
+    EXPECT_TRUE(fileio::isTemporaryOf(target, temp));
+
+    // The short form stands for the whole name: a target that starts the same
+    // does not own it, nor does any name that merely looks like one.
+    const fs::path sameStart = fs::path("folder") / (std::string(249, 'n') + "m");
+    EXPECT_NE(fileio::temporaryName(sameStart, 0x0123abcd), temp);
+    EXPECT_FALSE(fileio::isTemporaryOf(sameStart, temp));
+    std::string altered = temp.string();
+    altered[103] = altered[103] == '0' ? '1' : '0';
+    EXPECT_FALSE(fileio::isTemporaryOf(target, altered));
+    EXPECT_FALSE(fileio::isTemporaryOf(target, temp.string() + ".keep"));
+
+    // Asked for, a short name gets the short form too, and both are its own.
+    const fs::path data = fs::path("folder") / "data.bin";
+    const fs::path shortTemp = fileio::temporaryName(data, 7, true);
+    EXPECT_EQ(shortTemp.string().substr(0, 10), ".data.bin~");
+    EXPECT_TRUE(fileio::isTemporaryOf(data, shortTemp));
+    EXPECT_TRUE(fileio::isTemporaryOf(data, fileio::temporaryName(data, 7)));
+
+#ifndef _WIN32
+    // The start is never cut inside a character.
+    std::string accented;
+    for (int i = 0; i < 125; ++i)
+        accented += "\xC3\xA9";
+    const std::string cut = fileio::temporaryName(fs::path(accented), 1).string();
+    EXPECT_EQ(cut.substr(0, 1 + 100 + 1), "." + accented.substr(0, 100) + "~");
+    const std::string odd = fileio::temporaryName(fs::path("x" + accented), 1).string();
+    EXPECT_EQ(odd.substr(0, 1 + 99 + 1), ".x" + accented.substr(0, 98) + "~");
+#endif
+}
+
+TEST(FileIo, ANameThatFitsSavesWhateverItsTemporaryAndCleansUpAfterIt)
+{
+    ScratchFolder dir;
+    for (const std::size_t length : {std::size_t{236}, std::size_t{250}, fileio::kLongestFileName}) {
+        const fs::path target = dir / std::string(length, 'n');
+        ASSERT_TRUE(fileio::writeAtomically(target, "first")) << length;
+        ASSERT_TRUE(fileio::writeAtomically(target, "second")) << length;
+        EXPECT_EQ(contents(target), "second");
+        EXPECT_EQ(entries(dir.path()), 1) << length;
+        fs::remove(target);
+    }
+
+    // A killed save's short temporary is removed by the next save, not one
+    // another running save may still be writing, nor another target's.
+    const fs::path target = dir / std::string(250, 'n');
+    const fs::path other = dir / (std::string(249, 'n') + "m");
+    const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    const fs::path stale = dir / fileio::temporaryName(target, 0xbeef);
+    const fs::path fresh = dir / fileio::temporaryName(target, 0xcafe);
+    const fs::path othersStale = dir / fileio::temporaryName(other, 0xbeef);
+    for (const fs::path& path : {stale, fresh, othersStale})
+        put(path, "partial");
+    for (const fs::path& path : {stale, othersStale})
+        fs::last_write_time(path, anHourAgo);
+
+    ASSERT_TRUE(fileio::writeAtomically(target, "saved"));
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(fresh));
+    EXPECT_TRUE(fs::exists(othersStale));
+    EXPECT_EQ(contents(target), "saved");
+}
