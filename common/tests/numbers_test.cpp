@@ -1,7 +1,4 @@
 #include "common/core/numbers.h"
-#include "common/ui/text.h"
-
-#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -19,17 +16,6 @@ TEST(GroupedNumber, GroupsInThreesWithTheGivenSeparator)
     EXPECT_EQ(numbers::grouped(5000000000LL, "\u00A0"), "5\u00A0000\u00A0000\u00A0000");
     EXPECT_EQ(numbers::grouped(std::numeric_limits<std::int64_t>::min(), ","),
               "-9,223,372,036,854,775,808");
-}
-
-TEST(GroupedNumber, FollowsTheUserLocale)
-{
-    const QLocale saved;
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(suite::groupedNumber(65664), QStringLiteral("65,664"));
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(suite::groupedNumber(65664), QStringLiteral("65.664"));
-    EXPECT_EQ(suite::groupedNumber(0), QString());
-    QLocale::setDefault(saved);
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)

@@ -1,12 +1,12 @@
 #include "core/files.h"
 
 #include "common/core/file_io.h"
+#include "common/testing/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
 #include <filesystem>
+#include <iterator>
 #include <string>
 
 namespace tailfetch {
@@ -16,8 +16,8 @@ namespace fs = std::filesystem;
 
 class FilesTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir_;
-    fs::path path(const char* name) const { return fs::path(dir_.path().toStdString()) / name; }
+    suite::testing::ScratchFolder dir_;
+    fs::path path(const char* name) const { return dir_ / name; }
     void write(const fs::path& file, const std::string& bytes) const
     {
         ASSERT_TRUE(fileio::writeAtomically(file, bytes));
@@ -25,7 +25,7 @@ protected:
     std::string read(const fs::path& file) const { return fileio::readAll(file).value_or("<missing>"); }
     std::size_t entries() const
     {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_.path().toStdString()),
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_.path()),
                                                       fs::directory_iterator()));
     }
 };
