@@ -6,10 +6,32 @@
 #include <ostream>
 
 namespace ent {
+namespace {
+
+// Whether an LF follows `at`, past the CRs a reader drops before it.
+bool endsAtLineEnd(std::string_view source, std::size_t at)
+{
+    const std::size_t lf = source.find_first_not_of('\r', at);
+    return lf != std::string_view::npos && source[lf] == '\n';
+}
+
+} // namespace
 
 LineText::LineText(std::string text)
-    : bytes_(std::make_shared<const std::string>(std::move(text))), view_(*bytes_)
+    : bytes_(std::make_shared<const std::string>(std::move(text))), length_(kWhole)
 {
+}
+
+LineText::LineText(SourceBytes bytes, std::string_view within)
+{
+    const auto offset = static_cast<std::size_t>(within.data() - bytes->data());
+    if (offset < kWhole && within.size() < kWhole - offset) {
+        bytes_ = std::move(bytes);
+        offset_ = static_cast<std::uint32_t>(offset);
+        length_ = static_cast<std::uint32_t>(within.size());
+    } else {
+        *this = LineText(within);
+    }
 }
 
 std::ostream& operator<<(std::ostream& out, const LineText& line)
@@ -51,34 +73,35 @@ LineList::LineList(const std::vector<std::string>& lines)
 LineList::LineList(SourceBytes bytes, std::size_t offset, std::size_t length, std::size_t count)
     : source_(std::move(bytes))
 {
+    const std::string_view source = *source_;
+    const std::size_t end = offset + length;
     constexpr std::size_t kMost = std::numeric_limits<std::uint32_t>::max();
-    if (offset <= kMost && length <= kMost - offset && count <= kMost) {
+    // The compact form finds each line's end by the next LF, so the stretch
+    // must end where a line does.
+    if ((count == 0 || endsAtLineEnd(source, end)) && end < kMost && count <= kMost) {
         offset_ = static_cast<std::uint32_t>(offset);
-        length_ = static_cast<std::uint32_t>(length);
         count_ = static_cast<std::uint32_t>(count);
         return;
     }
-    // Past what the compact form can address: split the stretch here, with
-    // the same rule the untouched form reads it by.
+    // Otherwise split the stretch here, with the same rule.
     lines_ = std::make_unique<std::vector<LineText>>();
     std::vector<LineText>& own = *lines_;
     own.reserve(count);
-    const std::string_view stretch = std::string_view(*source_).substr(offset, length);
+    const std::string_view stretch = source.substr(offset, length);
     std::size_t at = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t end = std::min(stretch.find('\n', at), stretch.size());
-        std::size_t size = end - at;
+        const std::size_t stop = std::min(stretch.find('\n', at), stretch.size());
+        std::size_t size = stop - at;
         while (size > 0 && stretch[at + size - 1] == '\r')
             --size;
         own.emplace_back(source_, stretch.substr(at, size));
-        at = std::min(end + 1, stretch.size());
+        at = std::min(stop + 1, stretch.size());
     }
     source_.reset();
 }
 
 LineList::LineList(const LineList& other)
-    : source_(other.source_), offset_(other.offset_), length_(other.length_),
-      count_(other.count_),
+    : source_(other.source_), offset_(other.offset_), count_(other.count_),
       lines_(other.lines_ ? std::make_unique<std::vector<LineText>>(*other.lines_) : nullptr)
 {
 }
@@ -101,7 +124,7 @@ LineList::operator std::vector<std::string>() const
 
 std::string_view LineList::untouchedLine(std::size_t at, std::size_t* next) const
 {
-    const std::size_t end = std::size_t{offset_} + length_;
+    const std::size_t end = source_->size();
     const char* base = source_->data();
     const void* found = std::memchr(base + at, '\n', end - at);
     const std::size_t stop =
@@ -136,7 +159,7 @@ std::vector<LineText>& LineList::separate()
     lines_ = std::move(lines);
     // Each line now holds the bytes itself.
     source_.reset();
-    offset_ = length_ = count_ = 0;
+    offset_ = count_ = 0;
     return *lines_;
 }
 

@@ -31,24 +31,31 @@ public:
     explicit LineText(std::string_view text) : LineText(std::string(text)) {}
     explicit LineText(const char* text) : LineText(std::string(text)) {}
     // A line inside `bytes`; `within` must point into them.
-    LineText(SourceBytes bytes, std::string_view within)
-        : bytes_(std::move(bytes)), view_(within)
-    {
-    }
+    LineText(SourceBytes bytes, std::string_view within);
 
     LineText& operator=(std::string_view text) { return *this = LineText(text); }
 
-    std::string_view view() const { return view_; }
-    operator std::string_view() const { return view_; }
-    std::size_t size() const { return view_.size(); }
-    bool empty() const { return view_.empty(); }
+    std::string_view view() const
+    {
+        if (length_ == kWhole)
+            return *bytes_;
+        return bytes_ ? std::string_view(bytes_->data() + offset_, length_) : std::string_view();
+    }
+    operator std::string_view() const { return view(); }
+    std::size_t size() const { return view().size(); }
+    bool empty() const { return size() == 0; }
 
-    friend bool operator==(const LineText& a, const LineText& b) { return a.view_ == b.view_; }
-    friend bool operator==(const LineText& a, std::string_view b) { return a.view_ == b; }
+    friend bool operator==(const LineText& a, const LineText& b) { return a.view() == b.view(); }
+    friend bool operator==(const LineText& a, std::string_view b) { return a.view() == b; }
 
 private:
+    // A line of its own is the whole of its bytes, however long.
+    static constexpr std::uint32_t kWhole = 0xFFFFFFFF;
+
     SourceBytes bytes_;
-    std::string_view view_;
+    // Offsets rather than a view: a table holds one class line per record.
+    std::uint32_t offset_ = 0;
+    std::uint32_t length_ = 0;
 };
 
 std::ostream& operator<<(std::ostream& out, const LineText& line);
@@ -131,17 +138,17 @@ public:
     friend bool operator==(const LineList& a, const std::vector<std::string>& b);
 
 private:
-    // The line starting at `at` in the source bytes; `next` is where the one
-    // after it starts.
+    // The line starting at `at` in the source bytes, which ends at the next
+    // LF; `next` is where the one after it starts.
     std::string_view untouchedLine(std::size_t at, std::size_t* next) const;
     // Turns the untouched form into separate lines before a change.
     std::vector<LineText>& separate();
 
     SourceBytes source_;
     // Offsets in 32 bits keep a record small; longer texts are kept as
-    // separate lines from the start.
+    // separate lines from the start. The end of the stretch is not stored:
+    // each of its lines ends at an LF in the source.
     std::uint32_t offset_ = 0;
-    std::uint32_t length_ = 0;
     std::uint32_t count_ = 0;
     // Set once the lines were changed or given one by one.
     std::unique_ptr<std::vector<LineText>> lines_;
