@@ -39,18 +39,29 @@ std::ostream& operator<<(std::ostream& out, const LineText& line)
     return out << line.view();
 }
 
+LineList::const_iterator::const_iterator(const LineList* list, std::size_t index)
+    : list_(list), index_(index), next_(list->offset_)
+{
+    load();
+}
+
+void LineList::const_iterator::load()
+{
+    if (!list_->lines_ && index_ < list_->count_)
+        line_ = list_->untouchedLine(next_, &next_);
+}
+
 std::string_view LineList::const_iterator::operator*() const
 {
     if (list_->lines_)
         return (*list_->lines_)[index_].view();
-    return list_->untouchedLine(at_, nullptr);
+    return line_;
 }
 
 LineList::const_iterator& LineList::const_iterator::operator++()
 {
-    if (!list_->lines_)
-        list_->untouchedLine(at_, &at_);
     ++index_;
+    load();
     return *this;
 }
 

@@ -90,15 +90,15 @@ public:
 
     private:
         friend class LineList;
-        const_iterator(const LineList* list, std::size_t index, std::size_t at)
-            : list_(list), index_(index), at_(at)
-        {
-        }
+        const_iterator(const LineList* list, std::size_t index);
+        // Finds the current line of an untouched list once, not on every read.
+        void load();
 
         const LineList* list_ = nullptr;
         std::size_t index_ = 0;
-        // Where the current line starts in the source bytes (untouched lists).
-        std::size_t at_ = 0;
+        // The current line and where the next one starts (untouched lists).
+        std::string_view line_;
+        std::size_t next_ = 0;
     };
     using iterator = const_iterator;
     using value_type = std::string_view;
@@ -125,8 +125,8 @@ public:
     std::string_view operator[](std::size_t index) const;
     std::string_view front() const { return *begin(); }
     std::string_view back() const { return (*this)[size() - 1]; }
-    const_iterator begin() const { return {this, 0, offset_}; }
-    const_iterator end() const { return {this, size(), 0}; }
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
 
     void push_back(std::string_view text) { push_back(LineText(text)); }
     void push_back(LineText line);
