@@ -1,5 +1,7 @@
 #include "core/editing.h"
 
+#include <utility>
+
 namespace ent {
 namespace {
 
@@ -69,7 +71,7 @@ EditResult AddKeyLine(EntityTable& table, std::size_t entity, std::string_view k
         return EditResult::NoSuchEntity;
     if (const EditResult check = checkKeyAndValue(key, value); check != EditResult::Done)
         return check;
-    table.Entities[entity].KeyLines.push_back(MakeKeyLine(key, value));
+    table.Entities[entity].KeyLines.push_back(LineText(MakeKeyLine(key, value)));
     return EditResult::Done;
 }
 
@@ -83,7 +85,7 @@ EditResult ApplyKeyLine(EntityTable& table, std::size_t entity, std::size_t line
         return EditResult::NoSuchLine;
     if (key.empty() || value.empty())
         return EditResult::EmptyField;
-    std::string& stored = record.KeyLines[line];
+    const std::string_view stored = record.KeyLines[line];
     const KeyAndValue shown = SplitKeyLine(stored);
     if (shown.key == key && shown.value == value)
         return EditResult::Unchanged;
@@ -92,7 +94,7 @@ EditResult ApplyKeyLine(EntityTable& table, std::size_t entity, std::size_t line
     std::string rebuilt = MakeKeyLine(key, value);
     if (IsClassLine(stored) && !IsClassLine(rebuilt))
         return EditResult::ClassLineKept;
-    stored = std::move(rebuilt);
+    record.KeyLines.replace(line, LineText(std::move(rebuilt)));
     return EditResult::Done;
 }
 
@@ -105,7 +107,7 @@ EditResult DeleteKeyLine(EntityTable& table, std::size_t entity, std::size_t lin
         return EditResult::NoSuchLine;
     if (IsClassLine(record.KeyLines[line]))
         return EditResult::ClassLineProtected;
-    record.KeyLines.erase(record.KeyLines.begin() + static_cast<std::ptrdiff_t>(line));
+    record.KeyLines.erase(line);
     return EditResult::Done;
 }
 
@@ -116,7 +118,7 @@ EditResult AddEntity(EntityTable& table, std::string_view name)
     if (holdsQuote(name))
         return EditResult::QuoteInside;
     EntityRecord record;
-    record.ClassLine = MakeKeyLine("classname", name);
+    record.ClassLine = LineText(MakeKeyLine("classname", name));
     record.KeyLines.push_back(record.ClassLine);
     table.Entities.push_back(std::move(record));
     return EditResult::Done;

@@ -4,7 +4,9 @@
 
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <system_error>
+#include <utility>
 
 namespace ent {
 namespace {
@@ -104,8 +106,14 @@ std::optional<std::string> EntityListName(std::string_view classLine)
 
 std::optional<EntityTable> ParseEntText(std::string_view text, ReadReport* report)
 {
+    return ParseEntBytes(std::make_shared<const std::string>(text), report);
+}
+
+std::optional<EntityTable> ParseEntBytes(SourceBytes bytes, ReadReport* report)
+{
     if (report)
         *report = ReadReport{};
+    std::string_view text = *bytes;
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
     EntityTable table;
@@ -122,30 +130,41 @@ std::optional<EntityTable> ParseEntText(std::string_view text, ReadReport* repor
         }
         const std::size_t openedAt = reader.number();
         EntityRecord record;
+        // The block's lines are kept as the stretch of the file from the
+        // start of the first to the end of the last: consecutive lines, so
+        // splitting it at LF gives them back.
+        const char* firstStart = nullptr;
+        const char* lastEnd = nullptr;
+        std::size_t count = 0;
+        const auto keep = [&](std::string_view kept) {
+            if (count++ == 0)
+                firstStart = kept.data();
+            lastEnd = kept.data() + kept.size();
+            if (IsClassLine(kept))
+                record.ClassLine = LineText(bytes, kept);
+        };
         // Text after the brace is the block's first line; dropping it would
         // lose the class line of blocks some tools write on one line.
         bool closed = false;
         if (isCloseLine(*opening)) {
             closed = true; // "{}" on one line: an empty block
         } else if (!onlyFiller(*opening)) {
-            const std::string_view first = skipBlanks(*opening);
-            if (IsClassLine(first))
-                record.ClassLine = std::string(first);
-            record.KeyLines.emplace_back(first);
+            keep(skipBlanks(*opening));
         }
         while (!closed && reader.next(line)) {
             if (isCloseLine(line)) {
                 closed = true;
                 break;
             }
-            if (IsClassLine(line))
-                record.ClassLine = std::string(line);
-            record.KeyLines.emplace_back(line);
+            keep(line);
         }
         if (!closed) {
             fail(report, ReadError::UnclosedBlock, openedAt);
             return std::nullopt;
         }
+        if (count > 0)
+            record.KeyLines = LineList(bytes, static_cast<std::size_t>(firstStart - bytes->data()),
+                                       static_cast<std::size_t>(lastEnd - firstStart), count);
         if (report && report->firstNamelessLine == 0 && record.ClassLine.size() < 14)
             report->firstNamelessLine = openedAt;
         table.Entities.push_back(std::move(record));
@@ -177,7 +196,7 @@ bool WriteFileBytes(const std::filesystem::path& path, std::string_view bytes, s
 std::optional<EntityTable> ReadEntFile(const std::filesystem::path& path, ReadReport* report)
 {
     std::string reason;
-    const std::optional<std::string> bytes = ReadFileBytes(path, &reason);
+    std::optional<std::string> bytes = ReadFileBytes(path, &reason);
     if (!bytes) {
         if (report) {
             *report = ReadReport{};
@@ -186,7 +205,8 @@ std::optional<EntityTable> ReadEntFile(const std::filesystem::path& path, ReadRe
         }
         return std::nullopt;
     }
-    return ParseEntText(*bytes, report);
+    // The table keeps the bytes read instead of a copy of each line.
+    return ParseEntBytes(std::make_shared<const std::string>(std::move(*bytes)), report);
 }
 
 std::string DescribeReadFailure(const ReadReport& report)
@@ -274,14 +294,14 @@ std::string EntText(const EntityTable& table)
     std::size_t size = 0;
     for (const EntityRecord& record : table.Entities) {
         size += 4;
-        for (const std::string& line : record.KeyLines)
+        for (const std::string_view line : record.KeyLines)
             size += line.size() + 1;
     }
     std::string text;
     text.reserve(size);
     for (const EntityRecord& record : table.Entities) {
         text += "{\n";
-        for (const std::string& line : record.KeyLines) {
+        for (const std::string_view line : record.KeyLines) {
             text += line;
             text += '\n';
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/entity_lines.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -15,10 +17,10 @@ namespace ent {
 
 struct EntityRecord {
     // The block's lines in file order, quotes and spacing included.
-    std::vector<std::string> KeyLines;
+    LineList KeyLines;
     // A copy of the block's last class line; empty when it has none. Only the
     // entity list shows it, so later edits of the line do not touch it.
-    std::string ClassLine;
+    LineText ClassLine;
 
     // Index of the last line; -1 for a record without lines.
     std::ptrdiff_t LastKey() const { return static_cast<std::ptrdiff_t>(KeyLines.size()) - 1; }
@@ -73,6 +75,10 @@ struct ReadReport {
 // text. Every line up to the next closing brace line belongs to the block.
 // Whatever else stands outside blocks is dropped and counted in `report`.
 std::optional<EntityTable> ParseEntText(std::string_view text, ReadReport* report = nullptr);
+
+// The same over bytes the table may keep: its lines point into them instead
+// of copying them.
+std::optional<EntityTable> ParseEntBytes(SourceBytes bytes, ReadReport* report = nullptr);
 
 std::optional<EntityTable> ReadEntFile(const std::filesystem::path& path,
                                        ReadReport* report = nullptr);

@@ -37,9 +37,9 @@ std::optional<std::string_view> quoted(std::string_view line, std::size_t& from)
 
 std::optional<std::string_view> KeyValue(const EntityRecord& record, std::string_view key)
 {
-    for (const std::string& line : record.KeyLines) {
+    for (const std::string_view line : record.KeyLines) {
         std::size_t at = line.find_first_not_of(" \t");
-        if (at == std::string::npos || line[at] != '"')
+        if (at == std::string_view::npos || line[at] != '"')
             continue;
         const std::optional<std::string_view> lineKey = quoted(line, at);
         if (!lineKey || *lineKey != key)
@@ -74,7 +74,7 @@ bool EntityMatches(const EntityRecord& record, FilterField field, std::string_vi
     }
     case FilterField::AnyText:
         return std::any_of(record.KeyLines.begin(), record.KeyLines.end(),
-                           [needle](const std::string& line) {
+                           [needle](std::string_view line) {
                                return containsFolded(line, needle);
                            });
     }

@@ -32,5 +32,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (ent::EntText(*reread) != written)
         std::abort();
+    // A record read straight from the file and the same record once it is
+    // edited hold their lines differently; both must give the same lines.
+    ent::EntityTable separated = *table;
+    for (std::size_t i = 0; i < separated.Entities.size(); ++i) {
+        ent::LineList& lines = separated.Entities[i].KeyLines;
+        lines.push_back("");
+        lines.erase(lines.size() - 1);
+        if (lines != table->Entities[i].KeyLines)
+            std::abort();
+    }
+    if (ent::EntText(separated) != written)
+        std::abort();
     return 0;
 }

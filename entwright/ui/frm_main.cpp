@@ -533,12 +533,12 @@ void frmMain::fillKeyList()
     listKey_->clear();
     if (const std::optional<std::size_t> entity = selectedEntity()) {
         QStringList entries;
-        for (const std::string& line : doc_.table().Entities[*entity].KeyLines) {
+        for (const std::string_view line : doc_.table().Entities[*entity].KeyLines) {
             if (line.size() <= kLongestShownLine) {
                 entries.append(displayText(line));
                 continue;
             }
-            entries.append(displayText(std::string_view(line).substr(0, kLongestShownLine)) +
+            entries.append(displayText(line.substr(0, kLongestShownLine)) +
                            QStringLiteral("\u2026 (%1 bytes in all)").arg(line.size()));
         }
         listKey_->addItems(entries);
@@ -565,7 +565,7 @@ void frmMain::listKey_Click(int row)
     if (tableIndex(row) >= record.KeyLines.size())
         return;
     SelKey_ = row;
-    const std::string& line = record.KeyLines[tableIndex(row)];
+    const std::string_view line = record.KeyLines[tableIndex(row)];
     shownKeyBytes_.clear();
     shownValueBytes_.clear();
     if (!line.empty()) {
