@@ -307,17 +307,30 @@ std::optional<std::string> readOpened(const fs::path& path, std::uint64_t maxByt
         std::size_t done = 0;
         bool ok = true;
         for (;;) {
-            // One byte of room past the limit tells a file that grew since
-            // fstat from one that ended.
+            // Once the size fstat saw is in, a small probe tells a file that
+            // grew since from one that ended. Growing the buffer instead would
+            // reallocate it, and hold two copies of the file for a moment.
             if (done == bytes.size()) {
-                if (bytes.size() > maxBytes) {
-                    setError(error, tooLarge(bytes.size(), maxBytes));
+                char probe[4096];
+                const ssize_t more = ::read(fd, probe, sizeof probe);
+                if (more < 0 && errno == EINTR)
+                    continue;
+                if (more < 0) {
+                    setError(error, systemReason(errno));
                     ok = false;
                     break;
                 }
-                const std::uint64_t room = maxBytes < UINT64_MAX ? maxBytes + 1 : maxBytes;
-                const std::uint64_t next = std::min<std::uint64_t>(bytes.size() + 65536, room);
-                bytes.resize(static_cast<std::size_t>(next));
+                if (more == 0)
+                    break;
+                const std::uint64_t grown = done + static_cast<std::uint64_t>(more);
+                if (grown > maxBytes) {
+                    setError(error, tooLarge(grown, maxBytes));
+                    ok = false;
+                    break;
+                }
+                bytes.append(probe, static_cast<std::size_t>(more));
+                done = bytes.size();
+                continue;
             }
             const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
             if (got < 0 && errno == EINTR)
