@@ -78,6 +78,21 @@ QString CompletionJob::partialName(const QString& destination)
     return destination + QStringLiteral(".tailfetch-part");
 }
 
+QNetworkProxy CompletionJob::proxyFor(const QUrl& url)
+{
+    const QList<QNetworkProxy> proxies = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
+    if (proxies.isEmpty() || proxies.first().type() == QNetworkProxy::DefaultProxy)
+        return QNetworkProxy(QNetworkProxy::NoProxy);
+    QNetworkProxy proxy = proxies.first();
+    // A proxy written without a port ("http://proxy.example") comes back with
+    // port 0, where nothing answers; it means the port of its scheme.
+    if (proxy.port() == 0 && proxy.type() == QNetworkProxy::HttpProxy)
+        proxy.setPort(80);
+    else if (proxy.port() == 0 && proxy.type() == QNetworkProxy::Socks5Proxy)
+        proxy.setPort(1080);
+    return proxy;
+}
+
 QString CompletionJob::start()
 {
     address_ = WebAddress::fromText(request_.url);
@@ -193,10 +208,7 @@ void CompletionJob::connectNow()
         sslProblem_ = texts.join(QStringLiteral("; "));
     });
 
-    QNetworkProxy proxy(QNetworkProxy::NoProxy);
-    const QList<QNetworkProxy> proxies = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(address_->url));
-    if (!proxies.isEmpty() && proxies.first().type() != QNetworkProxy::DefaultProxy)
-        proxy = proxies.first();
+    const QNetworkProxy proxy = proxyFor(address_->url);
     viaHttpProxy_ = proxy.type() == QNetworkProxy::HttpProxy && !address_->secure;
     proxyLogin_.clear();
     proxyHost_ = proxy.hostName();
