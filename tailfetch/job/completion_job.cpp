@@ -374,6 +374,12 @@ void CompletionJob::onSocketError()
         return fail(QStringLiteral("Certificado não aceito"),
                     QStringLiteral("A conexão segura com %1 foi recusada: %2. Nada foi enviado.")
                         .arg(host, sslProblem_.isEmpty() ? socket_->errorString() : sslProblem_));
+    case QAbstractSocket::SocketAccessError:
+        // A proxy that forbids the tunnel answers the same to every retry.
+        if (proxyHost_.isEmpty())
+            return fail(QStringLiteral("Erro de conexão"),
+                        QStringLiteral("A conexão com %1 falhou: %2.").arg(host, socket_->errorString()));
+        [[fallthrough]];
     case QAbstractSocket::ProxyAuthenticationRequiredError:
     case QAbstractSocket::ProxyConnectionRefusedError:
     case QAbstractSocket::ProxyNotFoundError:

@@ -280,6 +280,20 @@ TEST_F(CompletionJobTest, PlainHttpGoesThroughTheProxyOfTheEnvironment)
     EXPECT_EQ(read("file.bin"), "0123456789");
 }
 
+TEST_F(CompletionJobTest, AProxyRefusingTheTunnelStopsTheJobWithNothingSentInClear)
+{
+    ScriptedServer proxy({{{"HTTP/1.1 403 Forbidden\r\nContent-Length: 0\r\n\r\n"}}});
+    const ScopedEnvironment exceptions("no_proxy", "");
+    const ScopedEnvironment secure("https_proxy", "http://127.0.0.1:" + QByteArray::number(proxy.port()));
+    write("file.bin", "01234");
+    const Outcome outcome = run(fromFile(QStringLiteral("https://files.tailfetch.invalid/f.bin"), "file.bin"));
+    EXPECT_EQ(outcome.status, "Erro no proxy");
+    ASSERT_EQ(proxy.requests.size(), 1);
+    EXPECT_TRUE(proxy.requests[0].startsWith("CONNECT files.tailfetch.invalid:443 HTTP/1.1\r\n"))
+        << proxy.requests[0].toStdString();
+    EXPECT_EQ(read("file.bin"), "01234");
+}
+
 TEST_F(CompletionJobTest, AProxyWrittenWithoutAPortIsReachedOnThePortOfItsScheme)
 {
     const ScopedEnvironment exceptions("no_proxy", "");
