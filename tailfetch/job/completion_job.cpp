@@ -78,6 +78,21 @@ QString CompletionJob::partialName(const QString& destination)
     return destination + QStringLiteral(".tailfetch-part");
 }
 
+QNetworkProxy CompletionJob::proxyFor(const QUrl& url)
+{
+    const QList<QNetworkProxy> proxies = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
+    if (proxies.isEmpty() || proxies.first().type() == QNetworkProxy::DefaultProxy)
+        return QNetworkProxy(QNetworkProxy::NoProxy);
+    QNetworkProxy proxy = proxies.first();
+    // A proxy written without a port ("http://proxy.example") comes back with
+    // port 0, where nothing answers; it means the port of its scheme.
+    if (proxy.port() == 0 && proxy.type() == QNetworkProxy::HttpProxy)
+        proxy.setPort(80);
+    else if (proxy.port() == 0 && proxy.type() == QNetworkProxy::Socks5Proxy)
+        proxy.setPort(1080);
+    return proxy;
+}
+
 QString CompletionJob::start()
 {
     address_ = WebAddress::fromText(request_.url);
@@ -193,10 +208,7 @@ void CompletionJob::connectNow()
         sslProblem_ = texts.join(QStringLiteral("; "));
     });
 
-    QNetworkProxy proxy(QNetworkProxy::NoProxy);
-    const QList<QNetworkProxy> proxies = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(address_->url));
-    if (!proxies.isEmpty() && proxies.first().type() != QNetworkProxy::DefaultProxy)
-        proxy = proxies.first();
+    const QNetworkProxy proxy = proxyFor(address_->url);
     viaHttpProxy_ = proxy.type() == QNetworkProxy::HttpProxy && !address_->secure;
     proxyLogin_.clear();
     proxyHost_ = proxy.hostName();
@@ -362,6 +374,12 @@ void CompletionJob::onSocketError()
         return fail(QStringLiteral("Certificado não aceito"),
                     QStringLiteral("A conexão segura com %1 foi recusada: %2. Nada foi enviado.")
                         .arg(host, sslProblem_.isEmpty() ? socket_->errorString() : sslProblem_));
+    case QAbstractSocket::SocketAccessError:
+        // A proxy that forbids the tunnel answers the same to every retry.
+        if (proxyHost_.isEmpty())
+            return fail(QStringLiteral("Erro de conexão"),
+                        QStringLiteral("A conexão com %1 falhou: %2.").arg(host, socket_->errorString()));
+        [[fallthrough]];
     case QAbstractSocket::ProxyAuthenticationRequiredError:
     case QAbstractSocket::ProxyConnectionRefusedError:
     case QAbstractSocket::ProxyNotFoundError:

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QList>
+#include <QNetworkProxy>
 #include <QObject>
 #include <QSslCertificate>
 #include <QString>
@@ -67,6 +68,9 @@ public:
     qint64 remoteLength() const { return remoteLength_; }
     // Where the new-file mode collects the bytes until the file is whole.
     static QString partialName(const QString& destination);
+    // The proxy the system names for `url` (the desktop's settings or the
+    // environment's variables), or none.
+    static QNetworkProxy proxyFor(const QUrl& url);
 
 signals:
     // A new step, worded for the status label.

@@ -259,6 +259,26 @@ TEST_F(DownloadTest, ShowsTheExpectedAndReceivedCountsWhileDownloading)
     EXPECT_EQ(readFile("part.bin.tailfetch-part"), "45");
 }
 
+TEST_F(DownloadTest, AfterARedirectToAnotherHostTheWindowNamesThatHost)
+{
+    // Two loopback addresses stand for two hosts.
+    ScriptedServer mirror({{{kHead}}, {{kRangeHeader + "45"}, false}}, 30, QHostAddress(QStringLiteral("127.0.0.2")));
+    ASSERT_NE(mirror.port(), 0) << "127.0.0.2 cannot be listened on";
+    ScriptedServer origin(
+        {{{"HTTP/1.1 302 Found\r\nLocation: " + mirror.url("f").toLatin1() + "\r\nContent-Length: 0\r\n\r\n"}}});
+    QLabel* host = child<QLabel>(window_.get(), "lblHost");
+    startFromByte(origin.url("f"), "5", "part.bin");
+    EXPECT_EQ(host->text(), QStringLiteral("127.0.0.1:%1").arg(origin.port()));
+    ASSERT_TRUE(waitUntil([&] { return recebido() == "2"; }));
+    EXPECT_EQ(host->text(), "127.0.0.2");
+    EXPECT_EQ(estado(), "Baixando arquivo - 6 bytes de 127.0.0.2");
+    EXPECT_TRUE(window_->statusLine().startsWith("E: Baixando arquivo - 6 bytes de 127.0.0.2 | R: 2 | V: "))
+        << window_->statusLine().toStdString();
+    EXPECT_EQ(origin.requests.size(), 1);
+    ASSERT_EQ(mirror.requests.size(), 2);
+    EXPECT_TRUE(mirror.requests[1].contains("\r\nHost: 127.0.0.2:" + QByteArray::number(mirror.port()) + "\r\n"));
+}
+
 TEST_F(DownloadTest, StopKeepsTheFetchedBytes)
 {
     ScriptedServer server({{{kHead}}, {{kRangeHeader + "45"}, false}});

@@ -175,16 +175,16 @@ void Nginx::stop()
     }
 }
 
-ScriptedServer::ScriptedServer(QList<Reply> script, int pauseMs)
+ScriptedServer::ScriptedServer(QList<Reply> script, int pauseMs, const QHostAddress& address)
     : script_(std::move(script)), pauseMs_(pauseMs)
 {
-    server_.listen(QHostAddress::LocalHost, 0);
+    server_.listen(address, 0);
     connect(&server_, &QTcpServer::newConnection, this, &ScriptedServer::accept);
 }
 
 QString ScriptedServer::url(const QString& file) const
 {
-    return QStringLiteral("http://127.0.0.1:%1/%2").arg(port()).arg(file);
+    return QStringLiteral("http://%1:%2/%3").arg(server_.serverAddress().toString()).arg(port()).arg(file);
 }
 
 void ScriptedServer::accept()
@@ -232,7 +232,8 @@ QString makeTestAuthority(const QString& folder, TestAuthority* out)
     QFile extensions(dir.filePath(QStringLiteral("server.ext")));
     if (!extensions.open(QIODevice::WriteOnly))
         return QStringLiteral("cannot write the certificate extensions");
-    extensions.write("subjectAltName = IP:127.0.0.1, DNS:localhost\nbasicConstraints = CA:FALSE\n");
+    extensions.write("subjectAltName = IP:127.0.0.1, DNS:localhost, DNS:files.tailfetch.invalid\n"
+                     "basicConstraints = CA:FALSE\n");
     extensions.close();
     const QString caKey = dir.filePath(QStringLiteral("ca.key"));
     const QString request = dir.filePath(QStringLiteral("server.csr"));
@@ -325,6 +326,52 @@ void CuttingProxy::accept()
         connect(upstream, &QTcpSocket::disconnected, client, [client] { client->disconnectFromHost(); });
         connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
         upstream->connectToHost(QHostAddress::LocalHost, target_);
+    }
+}
+
+TunnelProxy::TunnelProxy(quint16 target) : target_(target)
+{
+    server_.listen(QHostAddress::LocalHost, 0);
+    connect(&server_, &QTcpServer::newConnection, this, &TunnelProxy::accept);
+}
+
+void TunnelProxy::accept()
+{
+    while (QTcpSocket* client = server_.nextPendingConnection()) {
+        auto* upstream = new QTcpSocket(client);
+        auto head = std::make_shared<QByteArray>();
+        auto tunnelled = std::make_shared<bool>(false);
+        connect(client, &QTcpSocket::readyRead, this, [this, client, upstream, head, tunnelled] {
+            if (*tunnelled) {
+                upstream->write(client->readAll());
+                return;
+            }
+            *head += client->readAll();
+            const qsizetype end = head->indexOf("\r\n\r\n");
+            if (end < 0 || upstream->state() != QAbstractSocket::UnconnectedState)
+                return;
+            requests.append(head->left(end + 4));
+            if (!head->startsWith("CONNECT ")) {
+                client->write("HTTP/1.1 405 Method Not Allowed\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+                client->disconnectFromHost();
+                return;
+            }
+            // Whatever followed the head belongs to the tunnel.
+            *head = head->mid(end + 4);
+            upstream->connectToHost(QHostAddress::LocalHost, target_);
+        });
+        connect(upstream, &QTcpSocket::connected, client, [client, upstream, head, tunnelled] {
+            *tunnelled = true;
+            client->write("HTTP/1.1 200 Connection established\r\n\r\n");
+            upstream->write(*head + client->readAll());
+        });
+        connect(upstream, &QTcpSocket::readyRead, client, [client, upstream] { client->write(upstream->readAll()); });
+        connect(upstream, &QTcpSocket::disconnected, client, [client] { client->disconnectFromHost(); });
+        connect(upstream, &QTcpSocket::errorOccurred, client, [client](QAbstractSocket::SocketError error) {
+            if (error != QAbstractSocket::RemoteHostClosedError)
+                client->disconnectFromHost();
+        });
+        connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QList>
 #include <QProcess>
 #include <QStringList>
@@ -57,7 +58,8 @@ private:
 };
 
 // A certificate authority made for one test, and a certificate for
-// 127.0.0.1 and localhost signed by it, as PEM files in `folder`. Empty when
+// 127.0.0.1, localhost and files.tailfetch.invalid (a name that resolves
+// nowhere, for the way through a proxy) signed by it, as PEM files in `folder`. Empty when
 // all went well, else why not.
 struct TestAuthority {
     QString authority;   // the authority's certificate
@@ -111,7 +113,8 @@ public:
         bool closeAfter = true; // else the connection stays open
     };
 
-    explicit ScriptedServer(QList<Reply> script, int pauseMs = 30);
+    explicit ScriptedServer(QList<Reply> script, int pauseMs = 30,
+                            const QHostAddress& address = QHostAddress::LocalHost);
 
     quint16 port() const { return server_.serverPort(); }
     QString url(const QString& file) const;
@@ -126,6 +129,26 @@ private:
     QTcpServer server_;
     QList<Reply> script_;
     int pauseMs_;
+};
+
+// An https proxy on loopback: takes one CONNECT per connection and joins the
+// client to the server on loopback port `target`, whatever host the request
+// names, so that the job never has to look that name up itself. Anything
+// other than CONNECT is refused.
+class TunnelProxy : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TunnelProxy(quint16 target);
+    quint16 port() const { return server_.serverPort(); }
+    // The request heads received, in order, up to their empty line.
+    QList<QByteArray> requests;
+
+private:
+    void accept();
+
+    QTcpServer server_;
+    quint16 target_;
 };
 
 } // namespace tailfetch::testing
