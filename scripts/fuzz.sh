@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # scripts/fuzz.sh [seconds-per-target] [target-name-pattern]
+# SUITE_FUZZ_RUNS=N also stops each target after N executions, whichever
+# comes first (the long runs: SUITE_FUZZ_RUNS=10000000 scripts/fuzz.sh 3600).
 #
 # Builds every *_fuzz target with clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer (in build-fuzz/), then runs each over its corpus
@@ -35,9 +37,11 @@ while read -r name binary corpus; do
   [ -d "$corpus" ] && corpora+=("$corpus")
   start=$(date +%s.%N)
   rc=0
+  limits=(-max_total_time="$seconds")
+  [ -n "${SUITE_FUZZ_RUNS:-}" ] && limits+=(-runs="$SUITE_FUZZ_RUNS")
   # The first folder takes what the run finds; the repository's is only read.
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    "$binary" "${limits[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$work/" "${corpora[@]}" >"$work/log.txt" 2>&1 || rc=$?
   elapsed=$(awk -v s="$start" -v e="$(date +%s.%N)" 'BEGIN { printf "%.0f", e - s }')
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log.txt" | tail -1)
