@@ -170,8 +170,13 @@ ImageGrid decodeWide(const unsigned char* data, std::size_t available, const Pix
     return grid;
 }
 
+// Surfaces smaller than this are decoded on the calling thread alone: a
+// helper thread costs more to start than they take.
+constexpr std::size_t kParallelPixels = std::size_t{1} << 16;
+
 ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const PixelFormat& format,
-                       std::uint32_t width, std::uint32_t height, ProgressSink& progress)
+                       std::uint32_t width, std::uint32_t height, ProgressSink& progress,
+                       std::uint32_t* colourView)
 {
     ImageGrid grid = ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
     const std::size_t total = grid.cellCount();
@@ -182,10 +187,13 @@ ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const P
     const std::size_t down = (std::size_t{height} + 3) / 4;
     const auto blockBytes = static_cast<std::size_t>(format.blockBytes());
     const std::size_t rowBytes = across * blockBytes;
+    // Blocks cut by the right edge are copied column by column.
+    const std::size_t fullAcross = width / 4;
     std::uint32_t* cells = grid.cells();
     const Encoding encoding = format.encoding;
 
-    auto decodeRows = [&](std::size_t firstRow, std::size_t lastRow) {
+    // Decodes block rows [firstRow, lastRow) and returns the pixels done.
+    auto decodeRows = [&](std::size_t firstRow, std::size_t lastRow) -> std::size_t {
         std::vector<unsigned char> missing;
         BlockPixels pixels;
         for (std::size_t by = firstRow; by < lastRow; ++by) {
@@ -200,26 +208,40 @@ ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const P
                 row = missing.data();
             }
             const std::size_t rows = std::min<std::size_t>(4, height - by * 4);
-            for (std::size_t bx = 0; bx < across; ++bx) {
+            std::uint32_t* target = cells + by * 4 * width;
+            if (rows == 4) {
+                // Fixed-size copies the compiler turns into plain stores.
+                for (std::size_t bx = 0; bx < fullAcross; ++bx, target += 4) {
+                    decodeBlock(encoding, row + bx * blockBytes, pixels);
+                    for (std::size_t y = 0; y < 4; ++y)
+                        std::memcpy(target + y * width, pixels.data() + y * 4, 4 * sizeof(std::uint32_t));
+                }
+            } else {
+                target += fullAcross * 4;
+            }
+            for (std::size_t bx = rows == 4 ? fullAcross : 0; bx < across; ++bx) {
                 decodeBlock(encoding, row + bx * blockBytes, pixels);
                 const std::size_t columns = std::min<std::size_t>(4, width - bx * 4);
-                std::uint32_t* target = cells + by * 4 * width + bx * 4;
+                std::uint32_t* cut = cells + by * 4 * width + bx * 4;
                 for (std::size_t y = 0; y < rows; ++y)
-                    std::memcpy(target + y * width, pixels.data() + y * 4, columns * sizeof(std::uint32_t));
+                    std::memcpy(cut + y * width, pixels.data() + y * 4, columns * sizeof(std::uint32_t));
             }
         }
+        const std::size_t firstPixelRow = firstRow * 4;
+        const std::size_t pixelRows = std::min<std::size_t>(height, lastRow * 4) - firstPixelRow;
+        const std::size_t done = pixelRows * width;
+        // The rows just written are still in the cache: their view costs
+        // far less now than in a pass of its own over the whole grid.
+        if (colourView != nullptr)
+            viewPixels(cells + firstPixelRow * width, done, ChannelView::Colour, colourView + firstPixelRow * width);
+        return done;
     };
 
-    // Bands of block rows of about one progress batch each, decoded on every
-    // core; the progress is told between bands, on this thread.
+    // Chunks of about one progress batch, so that a cancel is heard soon.
     const std::size_t pixelsPerRow = std::size_t{width} * 4;
-    const std::size_t band = std::max<std::size_t>(1, feed.batch() / pixelsPerRow) * 8;
-    for (std::size_t first = 0; first < down; first += band) {
-        const std::size_t last = std::min(down, first + band);
-        splitAcrossCores(last - first, [&](std::size_t a, std::size_t b) { decodeRows(first + a, first + b); });
-        const std::size_t pixelRowsDone = std::min<std::size_t>(height, last * 4) - first * 4;
-        feed.done(pixelRowsDone * width);
-    }
+    const std::size_t chunk = std::max<std::size_t>(1, feed.batch() / pixelsPerRow);
+    const std::size_t threads = total < kParallelPixels ? 1 : workerCount();
+    runInChunks(down, chunk, threads, decodeRows, [&](std::size_t done) { feed.done(done); });
     return grid;
 }
 
@@ -236,7 +258,8 @@ std::uint8_t scaleChannel(std::uint32_t value, std::uint32_t max)
 }
 
 ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const PixelFormat& format,
-                        std::uint32_t width, std::uint32_t height, ProgressSink& progress)
+                        std::uint32_t width, std::uint32_t height, ProgressSink& progress,
+                        std::uint32_t* colourView)
 {
     if (width > static_cast<std::uint32_t>(INT32_MAX) || height > static_cast<std::uint32_t>(INT32_MAX)
         || std::uint64_t{width} * height > static_cast<std::uint64_t>(INT32_MAX))
@@ -252,7 +275,10 @@ ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const 
         header.pixelFormat.bitCount = format.bitsPerPixel;
         MemoryBuffer buffer(data, available);
         std::istream in(&buffer);
-        return std::move(*decodePixels(in, header, progress));
+        ImageGrid grid = std::move(*decodePixels(in, header, progress));
+        if (colourView != nullptr)
+            buildView(grid, ChannelView::Colour, colourView);
+        return grid;
     }
     default: break;
     }
@@ -264,9 +290,11 @@ ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const 
     case Encoding::Rgba16Unorm:
     case Encoding::Rgba16Float:
     case Encoding::Rgba32Float: grid = decodeWide(data, available, format, width, height, progress); break;
-    default: grid = decodeBlocks(data, available, format, width, height, progress); break;
+    default: grid = decodeBlocks(data, available, format, width, height, progress, colourView); break;
     }
     progress.stageFinished(Stage::Reading);
+    if (colourView != nullptr && !format.isBlockCompressed())
+        buildView(grid, ChannelView::Colour, colourView);
     return grid;
 }
 
