@@ -226,15 +226,14 @@ ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const P
                 for (std::size_t y = 0; y < rows; ++y)
                     std::memcpy(cut + y * width, pixels.data() + y * 4, columns * sizeof(std::uint32_t));
             }
+            // The rows just written are still in the cache: their view
+            // costs far less now than in a pass of its own over the grid.
+            if (colourView != nullptr) {
+                const std::size_t first = by * 4 * width;
+                viewPixels(cells + first, rows * width, ChannelView::Colour, colourView + first);
+            }
         }
-        const std::size_t firstPixelRow = firstRow * 4;
-        const std::size_t pixelRows = std::min<std::size_t>(height, lastRow * 4) - firstPixelRow;
-        const std::size_t done = pixelRows * width;
-        // The rows just written are still in the cache: their view costs
-        // far less now than in a pass of its own over the whole grid.
-        if (colourView != nullptr)
-            viewPixels(cells + firstPixelRow * width, done, ChannelView::Colour, colourView + firstPixelRow * width);
-        return done;
+        return (std::min<std::size_t>(height, lastRow * 4) - firstRow * 4) * width;
     };
 
     // Chunks of about one progress batch, so that a cancel is heard soon.
