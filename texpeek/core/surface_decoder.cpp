@@ -61,6 +61,25 @@ void copyAvailable(const unsigned char* data, std::size_t available, std::size_t
     std::memset(out + have, 0, count - have);
 }
 
+// Surfaces smaller than this are decoded on the calling thread alone: a
+// helper thread costs more to start than they take.
+std::size_t threadsFor(std::size_t pixels)
+{
+    return pixels < (std::size_t{1} << 16) ? 1 : workerCount();
+}
+
+// The bytes [offset, offset + count) where the file has them all, or else
+// a copy of what it has in `missing` with zeros for the rest.
+const unsigned char* bytesFor(const unsigned char* data, std::size_t available, std::size_t offset,
+                              std::size_t count, std::vector<unsigned char>& missing)
+{
+    if (offset <= available && count <= available - offset)
+        return data + offset;
+    missing.resize(count);
+    copyAvailable(data, available, offset, count, missing.data());
+    return missing.data();
+}
+
 // One channel of a masked pixel: where it lies and its 8-bit values.
 struct ChannelReader {
     std::uint32_t mask = 0;
@@ -98,12 +117,11 @@ ImageGrid decodeMasked(const unsigned char* data, std::size_t available, const P
     ImageGrid grid = ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
     const std::size_t total = grid.cellCount();
     ProgressFeed feed(progress, total);
-    std::vector<unsigned char> buffer(feed.batch() * bytesPerPixel);
     std::uint32_t* cells = grid.cells();
-    for (std::size_t done = 0; done < total;) {
-        const std::size_t count = std::min(feed.batch(), total - done);
-        copyAvailable(data, available, done * bytesPerPixel, count * bytesPerPixel, buffer.data());
-        const unsigned char* p = buffer.data();
+    auto decodeCells = [&](std::size_t first, std::size_t last) -> std::size_t {
+        const std::size_t count = last - first;
+        std::vector<unsigned char> missing;
+        const unsigned char* p = bytesFor(data, available, first * bytesPerPixel, count * bytesPerPixel, missing);
         for (std::size_t i = 0; i < count; ++i, p += bytesPerPixel) {
             std::uint32_t pixel = 0;
             for (std::size_t b = 0; b < bytesPerPixel; ++b)
@@ -111,11 +129,11 @@ ImageGrid decodeMasked(const unsigned char* data, std::size_t available, const P
             const std::uint32_t r = red(pixel);
             const std::uint32_t g = m.luminance ? r : green(pixel);
             const std::uint32_t bl = m.luminance ? r : blue(pixel);
-            cells[done + i] = r | g << 8 | bl << 16 | alpha(pixel) << 24;
+            cells[first + i] = r | g << 8 | bl << 16 | alpha(pixel) << 24;
         }
-        done += count;
-        feed.done(count);
-    }
+        return count;
+    };
+    runInChunks(total, feed.batch(), threadsFor(total), decodeCells, [&](std::size_t done) { feed.done(done); });
     return grid;
 }
 
@@ -136,13 +154,13 @@ ImageGrid decodeWide(const unsigned char* data, std::size_t available, const Pix
     ImageGrid grid = ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
     const std::size_t total = grid.cellCount();
     ProgressFeed feed(progress, total);
-    std::vector<unsigned char> buffer(feed.batch() * bytesPerPixel);
     std::uint32_t* cells = grid.cells();
-    for (std::size_t done = 0; done < total;) {
-        const std::size_t count = std::min(feed.batch(), total - done);
-        copyAvailable(data, available, done * bytesPerPixel, count * bytesPerPixel, buffer.data());
+    auto decodeCells = [&](std::size_t done, std::size_t last) -> std::size_t {
+        const std::size_t count = last - done;
+        std::vector<unsigned char> missing;
+        const unsigned char* bytes = bytesFor(data, available, done * bytesPerPixel, count * bytesPerPixel, missing);
         for (std::size_t i = 0; i < count; ++i) {
-            const unsigned char* p = buffer.data() + i * bytesPerPixel;
+            const unsigned char* p = bytes + i * bytesPerPixel;
             std::uint32_t cell = 0;
             for (int c = 0; c < 4; ++c) {
                 const unsigned char* q = p + static_cast<std::size_t>(c) * channelBytes;
@@ -164,15 +182,11 @@ ImageGrid decodeWide(const unsigned char* data, std::size_t available, const Pix
             }
             cells[done + i] = cell;
         }
-        done += count;
-        feed.done(count);
-    }
+        return count;
+    };
+    runInChunks(total, feed.batch(), threadsFor(total), decodeCells, [&](std::size_t done) { feed.done(done); });
     return grid;
 }
-
-// Surfaces smaller than this are decoded on the calling thread alone: a
-// helper thread costs more to start than they take.
-constexpr std::size_t kParallelPixels = std::size_t{1} << 16;
 
 ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const PixelFormat& format,
                        std::uint32_t width, std::uint32_t height, ProgressSink& progress,
@@ -197,16 +211,7 @@ ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const P
         std::vector<unsigned char> missing;
         BlockPixels pixels;
         for (std::size_t by = firstRow; by < lastRow; ++by) {
-            const std::size_t offset = by * rowBytes;
-            const unsigned char* row = nullptr;
-            if (offset + rowBytes <= available) {
-                row = data + offset;
-            } else {
-                // The file ends within or before this row.
-                missing.resize(rowBytes);
-                copyAvailable(data, available, offset, rowBytes, missing.data());
-                row = missing.data();
-            }
+            const unsigned char* row = bytesFor(data, available, by * rowBytes, rowBytes, missing);
             const std::size_t rows = std::min<std::size_t>(4, height - by * 4);
             std::uint32_t* target = cells + by * 4 * width;
             if (rows == 4) {
@@ -239,8 +244,7 @@ ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const P
     // Chunks of about one progress batch, so that a cancel is heard soon.
     const std::size_t pixelsPerRow = std::size_t{width} * 4;
     const std::size_t chunk = std::max<std::size_t>(1, feed.batch() / pixelsPerRow);
-    const std::size_t threads = total < kParallelPixels ? 1 : workerCount();
-    runInChunks(down, chunk, threads, decodeRows, [&](std::size_t done) { feed.done(done); });
+    runInChunks(down, chunk, threadsFor(total), decodeRows, [&](std::size_t done) { feed.done(done); });
     return grid;
 }
 

@@ -112,6 +112,37 @@ TEST(ParallelDecode, OddSidesAndShortDataMatchABlockByBlockDecode)
     }
 }
 
+TEST(ParallelDecode, UncompressedLayoutsMatchDecodingOneRowAtATime)
+{
+    // A row alone is too small to be split, so row by row is a decode on
+    // one thread.
+    PixelFormat masked;
+    masked.encoding = Encoding::Masked;
+    masked.bitsPerPixel = 16;
+    masked.masks = {0x7C00, 0x03E0, 0x001F, 0x8000, false};
+    PixelFormat halves;
+    halves.encoding = Encoding::Rgba16Float;
+    halves.bitsPerPixel = 64;
+    const std::uint32_t width = 1001;
+    const std::uint32_t height = 131;
+    for (const PixelFormat& format : {masked, halves}) {
+        const std::size_t rowBytes = std::size_t{width} * static_cast<std::size_t>(format.bitsPerPixel / 8);
+        const std::vector<unsigned char> data = randomBytes(rowBytes * height, 11);
+        // Ending in the middle of a pixel of row 100.
+        const std::size_t available = rowBytes * 100 + 333;
+        Counting progress;
+        const ImageGrid grid = decodeSurface(data.data(), available, format, width, height, progress);
+        EXPECT_EQ(progress.pixels, std::int64_t{width} * height);
+        for (std::uint32_t row = 0; row < height; ++row) {
+            const std::size_t offset = row * rowBytes;
+            const std::size_t left = available > offset ? available - offset : 0;
+            const ImageGrid alone = decodeSurface(data.data() + std::min(offset, available), left, format, width,
+                                                  1, progress);
+            ASSERT_TRUE(std::equal(alone.cells(), alone.cells() + width, grid.cells() + row * width)) << row;
+        }
+    }
+}
+
 TEST(ParallelDecode, AStopFromTheProgressSinkEndsTheDecodeOnTheCallingThread)
 {
     const std::uint32_t side = 1024;
