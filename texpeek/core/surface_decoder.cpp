@@ -155,10 +155,10 @@ ImageGrid decodeWide(const unsigned char* data, std::size_t available, const Pix
     const std::size_t total = grid.cellCount();
     ProgressFeed feed(progress, total);
     std::uint32_t* cells = grid.cells();
-    auto decodeCells = [&](std::size_t done, std::size_t last) -> std::size_t {
-        const std::size_t count = last - done;
+    auto decodeCells = [&](std::size_t first, std::size_t last) -> std::size_t {
+        const std::size_t count = last - first;
         std::vector<unsigned char> missing;
-        const unsigned char* bytes = bytesFor(data, available, done * bytesPerPixel, count * bytesPerPixel, missing);
+        const unsigned char* bytes = bytesFor(data, available, first * bytesPerPixel, count * bytesPerPixel, missing);
         for (std::size_t i = 0; i < count; ++i) {
             const unsigned char* p = bytes + i * bytesPerPixel;
             std::uint32_t cell = 0;
@@ -180,7 +180,7 @@ ImageGrid decodeWide(const unsigned char* data, std::size_t available, const Pix
                 }
                 cell |= level << (8 * c);
             }
-            cells[done + i] = cell;
+            cells[first + i] = cell;
         }
         return count;
     };
@@ -213,16 +213,14 @@ ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const P
         for (std::size_t by = firstRow; by < lastRow; ++by) {
             const unsigned char* row = bytesFor(data, available, by * rowBytes, rowBytes, missing);
             const std::size_t rows = std::min<std::size_t>(4, height - by * 4);
-            std::uint32_t* target = cells + by * 4 * width;
             if (rows == 4) {
                 // Fixed-size copies the compiler turns into plain stores.
+                std::uint32_t* target = cells + by * 4 * width;
                 for (std::size_t bx = 0; bx < fullAcross; ++bx, target += 4) {
                     decodeBlock(encoding, row + bx * blockBytes, pixels);
                     for (std::size_t y = 0; y < 4; ++y)
                         std::memcpy(target + y * width, pixels.data() + y * 4, 4 * sizeof(std::uint32_t));
                 }
-            } else {
-                target += fullAcross * 4;
             }
             for (std::size_t bx = rows == 4 ? fullAcross : 0; bx < across; ++bx) {
                 decodeBlock(encoding, row + bx * blockBytes, pixels);
