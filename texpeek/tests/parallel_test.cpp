@@ -40,9 +40,9 @@ PixelFormat blockFormat(Encoding encoding)
     return format;
 }
 
-std::vector<unsigned char> randomBytes(std::size_t count, unsigned seed)
+std::vector<unsigned char> randomBytes(std::size_t count, unsigned salt)
 {
-    std::mt19937 random(seed);
+    std::mt19937 random(salt);
     std::vector<unsigned char> bytes(count);
     for (unsigned char& byte : bytes)
         byte = static_cast<unsigned char>(random() & 0xFF);
