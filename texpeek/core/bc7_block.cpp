@@ -108,10 +108,11 @@ void decodeBc7(const unsigned char* block, BlockPixels& out)
         }
     }
 
-    unsigned anchors = 0;
-    for (int i = 0; i < 16; ++i)
-        if (isAnchor(mode.subsets, partition, i))
-            anchors |= 1u << i;
+    unsigned anchors = 1u;
+    if (mode.subsets == 2)
+        anchors |= 1u << kTwoSubsetAnchor2[partition];
+    else if (mode.subsets == 3)
+        anchors |= 1u << kThreeSubsetAnchor2[partition] | 1u << kThreeSubsetAnchor3[partition];
     // Each index list takes at most 63 bits, so each is read out of one
     // 64-bit window.
     unsigned primary[16];
@@ -131,6 +132,26 @@ void decodeBc7(const unsigned char* block, BlockPixels& out)
         readIndices(secondary, mode.secondaryIndexBits, 1u);
 
     const int* primaryWeights = weightsFor(mode.indexBits);
+    if (mode.secondaryIndexBits == 0) {
+        // One weight for all four channels: each subset's endpoints go in
+        // four 16-bit lanes of one word and are blended in one go. No lane
+        // can carry into the next, as (64 - w) * e0 + w * e1 + 32 stays
+        // below 2^15 for 8-bit endpoints.
+        std::uint64_t lanes[3][2] = {};
+        for (int s = 0; s < mode.subsets; ++s)
+            for (int e = 0; e < 2; ++e)
+                for (int c = 0; c < 4; ++c)
+                    lanes[s][e] |= static_cast<std::uint64_t>(expanded[s][e][c]) << (16 * c);
+        for (int i = 0; i < 16; ++i) {
+            const int s = subsetOf(mode.subsets, partition, i);
+            const auto w = static_cast<std::uint64_t>(primaryWeights[primary[i]]);
+            std::uint64_t v = (64 - w) * lanes[s][0] + w * lanes[s][1] + 0x0020002000200020u;
+            v = (v >> 6) & 0x00FF00FF00FF00FFu;
+            v = (v | v >> 8) & 0x0000FFFF0000FFFFu;
+            out[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(v | v >> 16);
+        }
+        return;
+    }
     const int* secondaryWeights = weightsFor(mode.secondaryIndexBits);
     for (int i = 0; i < 16; ++i) {
         const int s = subsetOf(mode.subsets, partition, i);

@@ -45,7 +45,7 @@ std::string displayFormatName(const DdsFile& file)
 }
 
 ImageGrid decodeFileSurface(const DdsFile& file, std::uint32_t level, std::uint32_t choice,
-                            ProgressSink& progress)
+                            ProgressSink& progress, std::uint32_t* colourView)
 {
     const PixelFormat* format = file.pixelFormat();
     if (format == nullptr)
@@ -59,9 +59,9 @@ ImageGrid decodeFileSurface(const DdsFile& file, std::uint32_t level, std::uint3
     const auto* base = reinterpret_cast<const unsigned char*>(file.bytes.data());
     const std::size_t size = file.bytes.size();
     if (start >= size)
-        return decodeSurface(base, 0, *format, span.width, span.height, progress);
+        return decodeSurface(base, 0, *format, span.width, span.height, progress, colourView);
     return decodeSurface(base + start, size - static_cast<std::size_t>(start), *format, span.width,
-                         span.height, progress);
+                         span.height, progress, colourView);
 }
 
 } // namespace texpeek

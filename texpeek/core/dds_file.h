@@ -40,8 +40,9 @@ std::string displayFormatName(const DdsFile& file);
 
 // Decodes the image at `level` and `choice` (a layer or a volume slice).
 // Throws DdsError when the file's format is not decoded (its reason as the
-// message) or the sides cannot be counted; see decodeSurface for the rest.
+// message) or the sides cannot be counted; see decodeSurface for the rest,
+// `colourView` included.
 ImageGrid decodeFileSurface(const DdsFile& file, std::uint32_t level, std::uint32_t choice,
-                            ProgressSink& progress);
+                            ProgressSink& progress, std::uint32_t* colourView = nullptr);
 
 } // namespace texpeek

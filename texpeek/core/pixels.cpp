@@ -308,39 +308,42 @@ std::optional<ImageGrid> decodePixels(std::istream& in, const DdsHeader& header,
     }
 }
 
+void viewPixels(const std::uint32_t* cells, std::size_t count, ChannelView view, std::uint32_t* out)
+{
+    if (view == ChannelView::Colour) {
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::uint32_t c = cells[i];
+            out[i] = 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+        }
+        return;
+    }
+    const int shift = view == ChannelView::Alpha ? 24
+        : view == ChannelView::Red               ? 0
+        : view == ChannelView::Green             ? 8
+                                                 : 16;
+    for (std::size_t i = 0; i < count; ++i)
+        out[i] = 0xFF000000u | ((cells[i] >> shift) & 0xFFu) * 0x010101u;
+}
+
 void buildView(const ImageGrid& grid, ChannelView view, std::uint32_t* out, ProgressSink* progress)
 {
     const std::size_t total = grid.cellCount();
     const std::size_t batch = batchFor(total);
     const std::uint32_t* cells = grid.cells();
-    const int shift = view == ChannelView::Alpha ? 24
-        : view == ChannelView::Red               ? 0
-        : view == ChannelView::Green             ? 8
-                                                 : 16;
-    auto convert = [&](std::size_t first, std::size_t last) {
-        if (view == ChannelView::Colour) {
-            for (std::size_t i = first; i < last; ++i) {
-                const std::uint32_t c = cells[i];
-                out[i] = 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-            }
-        } else {
-            for (std::size_t i = first; i < last; ++i)
-                out[i] = 0xFF000000u | ((cells[i] >> shift) & 0xFFu) * 0x010101u;
-        }
+    auto convert = [&](std::size_t first, std::size_t last) -> std::size_t {
+        viewPixels(cells + first, last - first, view, out + first);
+        return last - first;
     };
-    // Bands of several progress batches are converted on every core, and
-    // their batches reported once a band is done.
-    const std::size_t band = batch * 8;
-    for (std::size_t done = 0; done < total;) {
-        const std::size_t count = std::min(band, total - done);
-        splitAcrossCores(count, [&](std::size_t a, std::size_t b) { convert(done + a, done + b); });
-        for (std::size_t reported = 0; progress != nullptr && reported < count;) {
-            const std::size_t piece = std::min(batch, count - reported);
+    auto report = [&](std::size_t done) {
+        for (std::size_t reported = 0; progress != nullptr && reported < done;) {
+            const std::size_t piece = std::min(batch, done - reported);
             progress->pixelsDone(static_cast<std::int64_t>(piece));
             reported += piece;
         }
-        done += count;
-    }
+    };
+    // Chunks of one progress batch, taken in turn by every core.
+    const std::size_t threads = total < (std::size_t{1} << 16) ? 1 : workerCount();
+    runInChunks(total, batch, threads, convert, report);
 }
 
 } // namespace texpeek

@@ -138,4 +138,7 @@ enum class ChannelView { Colour, Alpha, Red, Green, Blue };
 void buildView(const ImageGrid& grid, ChannelView view, std::uint32_t* out,
                ProgressSink* progress = nullptr);
 
+// The screen pixels of `count` cells, as buildView makes them.
+void viewPixels(const std::uint32_t* cells, std::size_t count, ChannelView view, std::uint32_t* out);
+
 } // namespace texpeek

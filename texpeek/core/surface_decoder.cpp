@@ -61,6 +61,25 @@ void copyAvailable(const unsigned char* data, std::size_t available, std::size_t
     std::memset(out + have, 0, count - have);
 }
 
+// Surfaces smaller than this are decoded on the calling thread alone: a
+// helper thread costs more to start than they take.
+std::size_t threadsFor(std::size_t pixels)
+{
+    return pixels < (std::size_t{1} << 16) ? 1 : workerCount();
+}
+
+// The bytes [offset, offset + count) where the file has them all, or else
+// a copy of what it has in `missing` with zeros for the rest.
+const unsigned char* bytesFor(const unsigned char* data, std::size_t available, std::size_t offset,
+                              std::size_t count, std::vector<unsigned char>& missing)
+{
+    if (offset <= available && count <= available - offset)
+        return data + offset;
+    missing.resize(count);
+    copyAvailable(data, available, offset, count, missing.data());
+    return missing.data();
+}
+
 // One channel of a masked pixel: where it lies and its 8-bit values.
 struct ChannelReader {
     std::uint32_t mask = 0;
@@ -98,12 +117,11 @@ ImageGrid decodeMasked(const unsigned char* data, std::size_t available, const P
     ImageGrid grid = ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
     const std::size_t total = grid.cellCount();
     ProgressFeed feed(progress, total);
-    std::vector<unsigned char> buffer(feed.batch() * bytesPerPixel);
     std::uint32_t* cells = grid.cells();
-    for (std::size_t done = 0; done < total;) {
-        const std::size_t count = std::min(feed.batch(), total - done);
-        copyAvailable(data, available, done * bytesPerPixel, count * bytesPerPixel, buffer.data());
-        const unsigned char* p = buffer.data();
+    auto decodeCells = [&](std::size_t first, std::size_t last) -> std::size_t {
+        const std::size_t count = last - first;
+        std::vector<unsigned char> missing;
+        const unsigned char* p = bytesFor(data, available, first * bytesPerPixel, count * bytesPerPixel, missing);
         for (std::size_t i = 0; i < count; ++i, p += bytesPerPixel) {
             std::uint32_t pixel = 0;
             for (std::size_t b = 0; b < bytesPerPixel; ++b)
@@ -111,11 +129,11 @@ ImageGrid decodeMasked(const unsigned char* data, std::size_t available, const P
             const std::uint32_t r = red(pixel);
             const std::uint32_t g = m.luminance ? r : green(pixel);
             const std::uint32_t bl = m.luminance ? r : blue(pixel);
-            cells[done + i] = r | g << 8 | bl << 16 | alpha(pixel) << 24;
+            cells[first + i] = r | g << 8 | bl << 16 | alpha(pixel) << 24;
         }
-        done += count;
-        feed.done(count);
-    }
+        return count;
+    };
+    runInChunks(total, feed.batch(), threadsFor(total), decodeCells, [&](std::size_t done) { feed.done(done); });
     return grid;
 }
 
@@ -136,13 +154,13 @@ ImageGrid decodeWide(const unsigned char* data, std::size_t available, const Pix
     ImageGrid grid = ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
     const std::size_t total = grid.cellCount();
     ProgressFeed feed(progress, total);
-    std::vector<unsigned char> buffer(feed.batch() * bytesPerPixel);
     std::uint32_t* cells = grid.cells();
-    for (std::size_t done = 0; done < total;) {
-        const std::size_t count = std::min(feed.batch(), total - done);
-        copyAvailable(data, available, done * bytesPerPixel, count * bytesPerPixel, buffer.data());
+    auto decodeCells = [&](std::size_t first, std::size_t last) -> std::size_t {
+        const std::size_t count = last - first;
+        std::vector<unsigned char> missing;
+        const unsigned char* bytes = bytesFor(data, available, first * bytesPerPixel, count * bytesPerPixel, missing);
         for (std::size_t i = 0; i < count; ++i) {
-            const unsigned char* p = buffer.data() + i * bytesPerPixel;
+            const unsigned char* p = bytes + i * bytesPerPixel;
             std::uint32_t cell = 0;
             for (int c = 0; c < 4; ++c) {
                 const unsigned char* q = p + static_cast<std::size_t>(c) * channelBytes;
@@ -162,16 +180,17 @@ ImageGrid decodeWide(const unsigned char* data, std::size_t available, const Pix
                 }
                 cell |= level << (8 * c);
             }
-            cells[done + i] = cell;
+            cells[first + i] = cell;
         }
-        done += count;
-        feed.done(count);
-    }
+        return count;
+    };
+    runInChunks(total, feed.batch(), threadsFor(total), decodeCells, [&](std::size_t done) { feed.done(done); });
     return grid;
 }
 
 ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const PixelFormat& format,
-                       std::uint32_t width, std::uint32_t height, ProgressSink& progress)
+                       std::uint32_t width, std::uint32_t height, ProgressSink& progress,
+                       std::uint32_t* colourView)
 {
     ImageGrid grid = ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
     const std::size_t total = grid.cellCount();
@@ -182,44 +201,48 @@ ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const P
     const std::size_t down = (std::size_t{height} + 3) / 4;
     const auto blockBytes = static_cast<std::size_t>(format.blockBytes());
     const std::size_t rowBytes = across * blockBytes;
+    // Blocks cut by the right edge are copied column by column.
+    const std::size_t fullAcross = width / 4;
     std::uint32_t* cells = grid.cells();
     const Encoding encoding = format.encoding;
 
-    auto decodeRows = [&](std::size_t firstRow, std::size_t lastRow) {
+    // Decodes block rows [firstRow, lastRow) and returns the pixels done.
+    auto decodeRows = [&](std::size_t firstRow, std::size_t lastRow) -> std::size_t {
         std::vector<unsigned char> missing;
         BlockPixels pixels;
         for (std::size_t by = firstRow; by < lastRow; ++by) {
-            const std::size_t offset = by * rowBytes;
-            const unsigned char* row = nullptr;
-            if (offset + rowBytes <= available) {
-                row = data + offset;
-            } else {
-                // The file ends within or before this row.
-                missing.resize(rowBytes);
-                copyAvailable(data, available, offset, rowBytes, missing.data());
-                row = missing.data();
-            }
+            const unsigned char* row = bytesFor(data, available, by * rowBytes, rowBytes, missing);
             const std::size_t rows = std::min<std::size_t>(4, height - by * 4);
-            for (std::size_t bx = 0; bx < across; ++bx) {
+            if (rows == 4) {
+                // Fixed-size copies the compiler turns into plain stores.
+                std::uint32_t* target = cells + by * 4 * width;
+                for (std::size_t bx = 0; bx < fullAcross; ++bx, target += 4) {
+                    decodeBlock(encoding, row + bx * blockBytes, pixels);
+                    for (std::size_t y = 0; y < 4; ++y)
+                        std::memcpy(target + y * width, pixels.data() + y * 4, 4 * sizeof(std::uint32_t));
+                }
+            }
+            for (std::size_t bx = rows == 4 ? fullAcross : 0; bx < across; ++bx) {
                 decodeBlock(encoding, row + bx * blockBytes, pixels);
                 const std::size_t columns = std::min<std::size_t>(4, width - bx * 4);
-                std::uint32_t* target = cells + by * 4 * width + bx * 4;
+                std::uint32_t* cut = cells + by * 4 * width + bx * 4;
                 for (std::size_t y = 0; y < rows; ++y)
-                    std::memcpy(target + y * width, pixels.data() + y * 4, columns * sizeof(std::uint32_t));
+                    std::memcpy(cut + y * width, pixels.data() + y * 4, columns * sizeof(std::uint32_t));
+            }
+            // The rows just written are still in the cache: their view
+            // costs far less now than in a pass of its own over the grid.
+            if (colourView != nullptr) {
+                const std::size_t first = by * 4 * width;
+                viewPixels(cells + first, rows * width, ChannelView::Colour, colourView + first);
             }
         }
+        return (std::min<std::size_t>(height, lastRow * 4) - firstRow * 4) * width;
     };
 
-    // Bands of block rows of about one progress batch each, decoded on every
-    // core; the progress is told between bands, on this thread.
+    // Chunks of about one progress batch, so that a cancel is heard soon.
     const std::size_t pixelsPerRow = std::size_t{width} * 4;
-    const std::size_t band = std::max<std::size_t>(1, feed.batch() / pixelsPerRow) * 8;
-    for (std::size_t first = 0; first < down; first += band) {
-        const std::size_t last = std::min(down, first + band);
-        splitAcrossCores(last - first, [&](std::size_t a, std::size_t b) { decodeRows(first + a, first + b); });
-        const std::size_t pixelRowsDone = std::min<std::size_t>(height, last * 4) - first * 4;
-        feed.done(pixelRowsDone * width);
-    }
+    const std::size_t chunk = std::max<std::size_t>(1, feed.batch() / pixelsPerRow);
+    runInChunks(down, chunk, threadsFor(total), decodeRows, [&](std::size_t done) { feed.done(done); });
     return grid;
 }
 
@@ -236,7 +259,8 @@ std::uint8_t scaleChannel(std::uint32_t value, std::uint32_t max)
 }
 
 ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const PixelFormat& format,
-                        std::uint32_t width, std::uint32_t height, ProgressSink& progress)
+                        std::uint32_t width, std::uint32_t height, ProgressSink& progress,
+                        std::uint32_t* colourView)
 {
     if (width > static_cast<std::uint32_t>(INT32_MAX) || height > static_cast<std::uint32_t>(INT32_MAX)
         || std::uint64_t{width} * height > static_cast<std::uint64_t>(INT32_MAX))
@@ -252,7 +276,10 @@ ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const 
         header.pixelFormat.bitCount = format.bitsPerPixel;
         MemoryBuffer buffer(data, available);
         std::istream in(&buffer);
-        return std::move(*decodePixels(in, header, progress));
+        ImageGrid grid = std::move(*decodePixels(in, header, progress));
+        if (colourView != nullptr)
+            buildView(grid, ChannelView::Colour, colourView);
+        return grid;
     }
     default: break;
     }
@@ -264,9 +291,11 @@ ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const 
     case Encoding::Rgba16Unorm:
     case Encoding::Rgba16Float:
     case Encoding::Rgba32Float: grid = decodeWide(data, available, format, width, height, progress); break;
-    default: grid = decodeBlocks(data, available, format, width, height, progress); break;
+    default: grid = decodeBlocks(data, available, format, width, height, progress, colourView); break;
     }
     progress.stageFinished(Stage::Reading);
+    if (colourView != nullptr && !format.isBlockCompressed())
+        buildView(grid, ChannelView::Colour, colourView);
     return grid;
 }
 

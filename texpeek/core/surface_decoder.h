@@ -15,8 +15,11 @@ namespace texpeek {
 // Throws DdsError for sides whose pixels cannot be counted and
 // std::bad_alloc when the grid cannot be had. The progress sink may throw
 // to stop the decoding between batches (that is how an open is cancelled).
+// `colourView`, when given (room for every pixel), is also filled with the
+// colour view buildView makes of the grid, in the same pass where it can be.
 ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const PixelFormat& format,
-                        std::uint32_t width, std::uint32_t height, ProgressSink& progress);
+                        std::uint32_t width, std::uint32_t height, ProgressSink& progress,
+                        std::uint32_t* colourView = nullptr);
 
 // The 8-bit value of a channel `value` of a channel whose largest value is
 // `max`, rounded to nearest (max 31: 16 -> 132; max 1023: 512 -> 128).

@@ -1,13 +1,15 @@
 // Any bytes as a DDS file: the headers are read, and the first and last
 // surfaces decoded by whatever format the headers name. Besides not
 // crashing, a decode gives the sides the layout promises, the same cells
-// twice over, and alpha 0 throughout for formats without alpha.
+// twice over, the same colour view whether it is made while decoding or
+// afterwards, and alpha 0 throughout for formats without alpha.
 #include "core/block_decoders.h"
 #include "core/dds_file.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -34,7 +36,12 @@ void decodeAndCheck(const texpeek::DdsFile& file, std::uint32_t level, std::uint
     const texpeek::ImageGrid first = texpeek::decodeFileSurface(file, level, choice, quiet);
     check(static_cast<std::uint32_t>(first.width()) == span.width);
     check(static_cast<std::uint32_t>(first.height()) == span.height);
-    const texpeek::ImageGrid second = texpeek::decodeFileSurface(file, level, choice, quiet);
+    std::vector<std::uint32_t> madeWhileDecoding(first.cellCount());
+    const texpeek::ImageGrid second =
+        texpeek::decodeFileSurface(file, level, choice, quiet, madeWhileDecoding.data());
+    std::vector<std::uint32_t> madeAfter(first.cellCount());
+    texpeek::buildView(first, texpeek::ChannelView::Colour, madeAfter.data());
+    check(madeWhileDecoding == madeAfter);
     for (std::size_t i = 0; i < first.cellCount(); ++i) {
         check(first.cells()[i] == second.cells()[i]);
         if (!format.hasAlpha)

@@ -98,9 +98,20 @@ QString fromStd(const std::string& text)
     return QString::fromStdString(text);
 }
 
-// The view of `grid` as a screen image over a block taken as the grid's is,
-// which the image frees when its last copy goes; a null image when the block
-// cannot be had.
+// A screen image of `width` x `height` over `block`, which the image frees
+// when its last copy goes; a null image when it cannot be made.
+QImage imageOver(std::unique_ptr<PixelBlock> block, std::int32_t width, std::int32_t height)
+{
+    QImage image(
+        reinterpret_cast<uchar*>(block->data()), width, height, static_cast<qsizetype>(width) * 4,
+        QImage::Format_RGB32, [](void* info) { delete static_cast<PixelBlock*>(info); }, block.get());
+    if (!image.isNull())
+        block.release(); // the image owns it now
+    return image;
+}
+
+// The view of `grid` as a screen image over a block taken as the grid's is;
+// a null image when the block cannot be had.
 QImage buildViewImage(const ImageGrid& grid, ChannelView view, ProgressSink* progress)
 {
     std::unique_ptr<PixelBlock> block;
@@ -110,13 +121,30 @@ QImage buildViewImage(const ImageGrid& grid, ChannelView view, ProgressSink* pro
         return {};
     }
     buildView(grid, view, block->data(), progress);
-    QImage image(
-        reinterpret_cast<uchar*>(block->data()), grid.width(), grid.height(),
-        static_cast<qsizetype>(grid.width()) * 4, QImage::Format_RGB32,
-        [](void* info) { delete static_cast<PixelBlock*>(info); }, block.get());
-    if (!image.isNull())
-        block.release(); // the image owns it now
-    return image;
+    return imageOver(std::move(block), grid.width(), grid.height());
+}
+
+// Block-compressed surfaces are decoded a band at a time, and their colour
+// view is best made from each band while it is still in the cache: the
+// block for it is taken before decoding. Nothing for other formats, whose
+// view is built afterwards as it always was. Throws std::bad_alloc.
+std::unique_ptr<PixelBlock> colourBlockFor(const PixelFormat& format, std::uint64_t pixels)
+{
+    if (!format.isBlockCompressed() || pixels == 0)
+        return nullptr;
+    return std::make_unique<PixelBlock>(static_cast<std::size_t>(pixels));
+}
+
+// The drawing stage of a view made while decoding: already done, so its
+// pixels are told at once, in the batches the display expects.
+void reportBuilt(ProgressSink& progress, std::size_t total)
+{
+    const std::size_t batch = std::clamp<std::size_t>(total / 100, 1, static_cast<std::size_t>(kProgressBatch));
+    for (std::size_t done = 0; done < total;) {
+        const std::size_t piece = std::min(batch, total - done);
+        progress.pixelsDone(static_cast<std::int64_t>(piece));
+        done += piece;
+    }
 }
 
 // Any fault between reading the header and showing the report ends the open
@@ -526,7 +554,9 @@ void MainWindow::openSteps(const QString& path)
         if (format == nullptr)
             throw OpenFailed{QString::fromStdString(std::get<std::string>(file->format))};
 
-        grid = decodeFileSurface(*file, 0, 0, progress);
+        const SurfaceSpan first = surfaceSpan(file->layout, *format, 0, 0);
+        std::unique_ptr<PixelBlock> colour = colourBlockFor(*format, std::uint64_t{first.width} * first.height);
+        grid = decodeFileSurface(*file, 0, 0, progress, colour ? colour->data() : nullptr);
         const bool hasAlpha = format->hasAlpha;
         job_->onWindow([this, hasAlpha] {
             setCommandEnabled(Command::Colour, true);
@@ -536,7 +566,12 @@ void MainWindow::openSteps(const QString& path)
 
         progress.stageStarted(Stage::Drawing, "Montando imagem...", {});
         if (grid.cellCount() > 0) {
-            view = buildViewImage(grid, ChannelView::Colour, &progress);
+            if (colour) {
+                view = imageOver(std::move(colour), grid.width(), grid.height());
+                reportBuilt(progress, grid.cellCount());
+            } else {
+                view = buildViewImage(grid, ChannelView::Colour, &progress);
+            }
             if (view.isNull())
                 throw std::bad_alloc();
         }
@@ -645,11 +680,19 @@ void MainWindow::showSurface(int level, int choice)
                                              static_cast<std::uint32_t>(choice));
         const auto total = static_cast<std::int32_t>(std::uint64_t{span.width} * span.height);
         job_->onWindow([this, total] { progress_->setTotal(total); });
+        std::unique_ptr<PixelBlock> colour;
+        if (view == ChannelView::Colour)
+            colour = colourBlockFor(*file->pixelFormat(), std::uint64_t{span.width} * span.height);
         grid = decodeFileSurface(*file, static_cast<std::uint32_t>(level), static_cast<std::uint32_t>(choice),
-                                 progress);
+                                 progress, colour ? colour->data() : nullptr);
         progress.stageStarted(Stage::Drawing, "Montando imagem...", {});
         if (grid.cellCount() > 0) {
-            image = buildViewImage(grid, view, &progress);
+            if (colour) {
+                image = imageOver(std::move(colour), grid.width(), grid.height());
+                reportBuilt(progress, grid.cellCount());
+            } else {
+                image = buildViewImage(grid, view, &progress);
+            }
             if (image.isNull())
                 throw std::bad_alloc();
         }
