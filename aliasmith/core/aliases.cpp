@@ -47,8 +47,8 @@ std::string AliasPrefix(std::string_view ownAddress)
 NextAlias nextAlias(std::string_view ownAddress, const std::vector<std::string>& aliases)
 {
     const std::string prefix = AliasPrefix(ownAddress);
-    const bool endsInDigit = !ownAddress.empty() && ownAddress.back() >= '0' &&
-                             ownAddress.back() <= '9';
+    const bool endsInDigit =
+        !ownAddress.empty() && ownAddress.back() >= '0' && ownAddress.back() <= '9';
     if (prefix.empty() && !endsInDigit)
         return {NextAlias::Outcome::InvalidIp, {}};
 

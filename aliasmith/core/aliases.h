@@ -23,9 +23,9 @@ inline constexpr int kHighestAliasNumber = 254;
 struct NextAlias {
     enum class Outcome {
         Ok,
-        InvalidIp,     // no prefix and the address does not end in a digit
+        InvalidIp, // no prefix and the address does not end in a digit
         YourIpInvalid, // the address has no numeric fourth part
-        NoAliasLeft,   // the next number would pass kHighestAliasNumber
+        NoAliasLeft, // the next number would pass kHighestAliasNumber
     };
     Outcome outcome = Outcome::Ok;
     std::string alias;
@@ -43,7 +43,7 @@ std::optional<std::vector<std::string>> renumberedAliases(std::string_view ownAd
 
 enum class FieldCheck {
     Ok,
-    Separator,      // a blank, tab, line end or other control character inside
+    Separator, // a blank, tab, line end or other control character inside
     NotWindows1252, // a character Hamachi's alias file cannot hold
 };
 

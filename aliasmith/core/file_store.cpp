@@ -9,12 +9,18 @@ namespace {
 
 // The reasons the window words itself; any other keeps the system's words.
 constexpr std::array<std::errc, 12> kKnownReasons{
-    std::errc::no_such_file_or_directory, std::errc::permission_denied,
-    std::errc::operation_not_permitted,   std::errc::read_only_file_system,
-    std::errc::no_space_on_device,        std::errc::filename_too_long,
-    std::errc::is_a_directory,            std::errc::not_a_directory,
-    std::errc::device_or_resource_busy,   std::errc::too_many_files_open,
-    std::errc::io_error,                  std::errc::file_too_large,
+    std::errc::no_such_file_or_directory,
+    std::errc::permission_denied,
+    std::errc::operation_not_permitted,
+    std::errc::read_only_file_system,
+    std::errc::no_space_on_device,
+    std::errc::filename_too_long,
+    std::errc::is_a_directory,
+    std::errc::not_a_directory,
+    std::errc::device_or_resource_busy,
+    std::errc::too_many_files_open,
+    std::errc::io_error,
+    std::errc::file_too_large,
 };
 
 void fail(FileFailure* failure, std::error_code code, std::string text)

@@ -65,8 +65,7 @@ constexpr AboutTexts kEnglishAbout{
     "Hamachi's aliases.",
     "Written by Aliasmith's author, for friends who play over Hamachi.",
     "How to use",
-    {"1. Set your Hamachi directory.",
-     "2. Create a new profile or select one.",
+    {"1. Set your Hamachi directory.", "2. Create a new profile or select one.",
      "3. Type your own Hamachi IP address in its field and add your friends' addresses.",
      "4. Save, then press \"Use profile\" to update Hamachi's aliases."},
     "Version",
@@ -79,8 +78,7 @@ constexpr AboutTexts kPortugueseAbout{
     "deles nos aliases do Hamachi.",
     "Escrito pelo autor do Aliasmith, para amigos que jogam pelo Hamachi.",
     "Como usar",
-    {"1. Defina o diretório do seu Hamachi.",
-     "2. Crie um novo perfil ou selecione um.",
+    {"1. Defina o diretório do seu Hamachi.", "2. Crie um novo perfil ou selecione um.",
      "3. Digite o seu IP do Hamachi no campo dele e adicione os endereços dos seus amigos.",
      "4. Salve e clique em \"Usar perfil\" para atualizar os aliases do Hamachi."},
     "Versão",
@@ -94,9 +92,15 @@ std::string joined(std::string_view a, std::string_view b, std::string_view c = 
     return text;
 }
 
-bool english(Language language) { return language == Language::English; }
+bool english(Language language)
+{
+    return language == Language::English;
+}
 
-std::string because(std::string_view reason) { return std::string(reason) + "."; }
+std::string because(std::string_view reason)
+{
+    return std::string(reason) + ".";
+}
 
 } // namespace
 
@@ -114,7 +118,10 @@ std::optional<Language> languageFromName(std::string_view name)
     return std::nullopt;
 }
 
-std::span<const Caption> captionTable() { return kCaptions; }
+std::span<const Caption> captionTable()
+{
+    return kCaptions;
+}
 
 std::array<std::string_view, 3> columnHeadings(Language language)
 {
@@ -210,9 +217,15 @@ const AboutTexts& aboutTexts(Language language)
     return english(language) ? kEnglishAbout : kPortugueseAbout;
 }
 
-std::string versionText() { return "1.0.0"; }
+std::string versionText()
+{
+    return "1.0.0";
+}
 
-std::string_view webAddress() { return "https://aliasmith.example.org"; }
+std::string_view webAddress()
+{
+    return "https://aliasmith.example.org";
+}
 
 MessageText invalidDirectory(Language language, std::string_view reason)
 {
@@ -240,8 +253,7 @@ std::string reasonText(Language language, std::error_code code, std::string_view
         {std::errc::not_a_directory, "a part of the path is not a folder",
          "uma parte do caminho não é uma pasta"},
         {std::errc::device_or_resource_busy, "the file is in use", "o arquivo está em uso"},
-        {std::errc::too_many_files_open, "too many files are open",
-         "há arquivos demais abertos"},
+        {std::errc::too_many_files_open, "too many files are open", "há arquivos demais abertos"},
         {std::errc::io_error, "the disk could not be read or written",
          "o disco não pôde ser lido ou gravado"},
         {std::errc::file_too_large, "the file is too large", "o arquivo é grande demais"},

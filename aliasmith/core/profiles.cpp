@@ -14,7 +14,10 @@
 namespace aliasmith {
 namespace {
 
-char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char lower(char c)
+{
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 // Windows matches "*.aprof" in any case and opens "home.aprof" for a file
 // named "home.APROF"; elsewhere only the exact ending can be opened again
@@ -108,8 +111,7 @@ std::string formatProfile(const Profile& profile)
 {
     std::string text = oneLine(profile.ownAddress) + "\r\n";
     for (const auto& row : profile.rows)
-        text += oneLine(row.trueIp) + ' ' + oneLine(row.alias) + ' ' + oneLine(row.nick) +
-                "\r\n";
+        text += oneLine(row.trueIp) + ' ' + oneLine(row.alias) + ' ' + oneLine(row.nick) + "\r\n";
     return encodeText(text);
 }
 

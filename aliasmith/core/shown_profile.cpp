@@ -16,11 +16,20 @@ void ShownProfile::show(std::string name, std::filesystem::path file, Profile pr
     saved_ = profile_;
 }
 
-void ShownProfile::clear() { *this = ShownProfile(); }
+void ShownProfile::clear()
+{
+    *this = ShownProfile();
+}
 
-void ShownProfile::setOwnAddress(std::string text) { profile_.ownAddress = std::move(text); }
+void ShownProfile::setOwnAddress(std::string text)
+{
+    profile_.ownAddress = std::move(text);
+}
 
-std::string ShownProfile::ownAddress() const { return trimBlanks(profile_.ownAddress); }
+std::string ShownProfile::ownAddress() const
+{
+    return trimBlanks(profile_.ownAddress);
+}
 
 ShownProfile::Refusal ShownProfile::addRow(std::string_view friendAddress)
 {

@@ -17,11 +17,11 @@ class ShownProfile {
 public:
     enum class Refusal {
         None,
-        InvalidIp,        // the own address has no dot and does not end in a digit
-        YourIpInvalid,    // the own address has no numeric fourth part
-        BadOwnAddress,    // the own address has a blank inside or a letter out of the code page
+        InvalidIp, // the own address has no dot and does not end in a digit
+        YourIpInvalid, // the own address has no numeric fourth part
+        BadOwnAddress, // the own address has a blank inside or a letter out of the code page
         BadFriendAddress, // likewise the friend's
-        NoAliasLeft,      // an alias would pass the highest number an address can end in
+        NoAliasLeft, // an alias would pass the highest number an address can end in
         BadNick,
         NoSuchRow,
     };

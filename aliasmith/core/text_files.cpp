@@ -7,7 +7,10 @@
 namespace aliasmith {
 namespace {
 
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c)
+{
+    return (c & 0xC0) == 0x80;
+}
 
 // The length of the well-formed UTF-8 sequence at `pos` (no overlong forms,
 // no surrogates, nothing above U+10FFFF), or 0 when it is malformed.
@@ -84,7 +87,10 @@ std::optional<std::string> encodeWindows1252(std::string_view utf8)
     return bytes;
 }
 
-bool fitsWindows1252(std::string_view utf8) { return encodeWindows1252(utf8).has_value(); }
+bool fitsWindows1252(std::string_view utf8)
+{
+    return encodeWindows1252(utf8).has_value();
+}
 
 std::string encodeText(std::string_view utf8)
 {

@@ -21,8 +21,7 @@ TEST(AliasPrefix, UpToTheLastDotBeforeTheFinalCharacter)
 
 TEST(NextAlias, FollowsTheHighestNumberPresent)
 {
-    EXPECT_EQ(nextAlias("5.10.20.3", {"5.10.20.1", "5.10.20.2", "5.10.20.4"}).alias,
-              "5.10.20.5");
+    EXPECT_EQ(nextAlias("5.10.20.3", {"5.10.20.1", "5.10.20.2", "5.10.20.4"}).alias, "5.10.20.5");
     EXPECT_EQ(nextAlias("5.10.20.1", {}).alias, "5.10.20.2");
     // A gap left by a deleted row stays; order does not matter.
     EXPECT_EQ(nextAlias("5.0.0.100", {"5.0.0.7", "5.0.0.2"}).alias, "5.0.0.8");
@@ -53,8 +52,7 @@ TEST(NextAlias, NeverPasses254)
 
 TEST(NextAlias, SkipsAliasesWithoutANumericFourthPart)
 {
-    EXPECT_EQ(nextAlias("5.0.0.100", {"1", "2", "5.0.0.x", "5.0.0.", "5.0.0.3"}).alias,
-              "5.0.0.4");
+    EXPECT_EQ(nextAlias("5.0.0.100", {"1", "2", "5.0.0.x", "5.0.0.", "5.0.0.3"}).alias, "5.0.0.4");
     EXPECT_EQ(nextAlias("5.0.0.100", {"", "5.0.0.1e300"}).alias, "5.0.0.1");
 }
 

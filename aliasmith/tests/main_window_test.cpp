@@ -136,8 +136,7 @@ protected:
         const int top = full ? MainWindow::kFullButtonTop : MainWindow::kCompactButtonTop;
         for (const char* name : {"cmbAbout", "cmbUse", "cmbSave", "cmbUnload"})
             EXPECT_EQ(button(name)->y(), top) << name;
-        EXPECT_EQ(window_->height(),
-                  full ? MainWindow::kFullHeight : MainWindow::kCompactHeight);
+        EXPECT_EQ(window_->height(), full ? MainWindow::kFullHeight : MainWindow::kCompactHeight);
         return full;
     }
 
@@ -256,7 +255,8 @@ TEST_F(MainWindowTest, ReadsSettingsWrittenElsewhere)
     EXPECT_EQ(w<QLineEdit>("txtPath")->text(), QStringLiteral("D:\\Ham achi"));
     EXPECT_EQ(window_->language(), Language::Portuguese);
 
-    writeFile("am.ini", "\xEF\xBB\xBF" "D:\\Игры\r\nPortuguês\r\n"); // saved as UTF-8
+    writeFile("am.ini", "\xEF\xBB\xBF"
+                        "D:\\Игры\r\nPortuguês\r\n"); // saved as UTF-8
     window_ = start();
     EXPECT_EQ(window_->language(), Language::Portuguese);
     EXPECT_EQ(w<QLineEdit>("txtPath")->text(), QStringLiteral("D:\\Игры"));
@@ -294,7 +294,8 @@ TEST_F(MainWindowTest, NewSaveAndDeleteProfile)
     writeProfile("lan", "\r\n");
     click(button("cmbSave"));
     EXPECT_EQ(readFile("profiles/home.aprof"),
-              QByteArray("5.0.0.10\r\n5.1.1.1 5.0.0.1 Ana Maria\r\n5.2.2.2 5.0.0.2 FriendName\r\n"));
+              QByteArray(
+                  "5.0.0.10\r\n5.1.1.1 5.0.0.1 Ana Maria\r\n5.2.2.2 5.0.0.2 FriendName\r\n"));
     EXPECT_EQ(profileNames(), (QStringList{QStringLiteral("home"), QStringLiteral("lan")}));
     EXPECT_EQ(profiles()->currentText(), QStringLiteral("home"));
     EXPECT_EQ(column(0), (QStringList{QStringLiteral("Ana Maria"), QStringLiteral("FriendName")}));
@@ -582,8 +583,8 @@ TEST_F(MainWindowTest, FilesThatCannotBeReadOrWrittenAreReported)
     click(button("cmbSave"));
     EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Profile not saved"));
     EXPECT_EQ(w<QLineEdit>("txtIP")->text(), QStringLiteral("5.0.0.9"));
-    EXPECT_TRUE(dialogs_.lastMessage().text.endsWith(QStringLiteral(": it is a folder."))
-                || dialogs_.lastMessage().text.contains(QStringLiteral("not a folder")))
+    EXPECT_TRUE(dialogs_.lastMessage().text.endsWith(QStringLiteral(": it is a folder.")) ||
+                dialogs_.lastMessage().text.contains(QStringLiteral("not a folder")))
         << dialogs_.lastMessage().text.toStdString();
     dialogs_.answers.push_back(true); // drop the unsaved own address for the new profile
     newProfile(QStringLiteral("other"));
@@ -832,9 +833,8 @@ TEST(QtQuestion, EnterAnswersNoWhereYesWouldThrowSomethingAway)
 {
     suite::QtDialogs dialogs;
     pressEnterOnNextBox();
-    EXPECT_FALSE(dialogs.questionDefaultNo(nullptr, MessageIcon::Question,
-                                           QStringLiteral("New profile"),
-                                           QStringLiteral("Replace?")));
+    EXPECT_FALSE(dialogs.questionDefaultNo(
+        nullptr, MessageIcon::Question, QStringLiteral("New profile"), QStringLiteral("Replace?")));
     pressEnterOnNextBox();
     EXPECT_TRUE(dialogs.question(nullptr, MessageIcon::Question, QStringLiteral("Other"),
                                  QStringLiteral("Go on?")));

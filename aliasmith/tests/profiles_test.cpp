@@ -82,9 +82,9 @@ TEST(ProfileNames, RefusesWhatCannotBeAFileName)
     EXPECT_EQ(checkProfileName("console"), NameCheck::Ok);
     EXPECT_EQ(checkProfileName(""), NameCheck::Empty);
     EXPECT_EQ(checkProfileName("   "), NameCheck::Empty);
-    for (const char* bad : {".", "..", "a/b", "a\\b", "c:", "a*", "a?", "\"q\"", "<a>", "a|b",
-                            "tab\there", "CON", "nul", "com1", "LPT9.x", "aux ", "COM¹",
-                            "lpt²", "COM³.txt", "LPT¹.a.b", "com0"})
+    for (const char* bad : {".",      "..",   "a/b",  "a\\b",      "c:",       "a*",       "a?",
+                            "\"q\"",  "<a>",  "a|b",  "tab\there", "CON",      "nul",      "com1",
+                            "LPT9.x", "aux ", "COM¹", "lpt²",      "COM³.txt", "LPT¹.a.b", "com0"})
         EXPECT_EQ(checkProfileName(bad), NameCheck::NotAFileName) << bad;
     for (const char* fine : {"COM¹0", "COM⁴", "COM10", "LPT", "COMx"})
         EXPECT_EQ(checkProfileName(fine), NameCheck::Ok) << fine;
@@ -127,8 +127,7 @@ TEST_F(ProfileFolder, ListsOrdinaryProfileFilesByName)
 #endif
     fs::create_directory(folder_ / "folder.aprof");
 #ifdef _WIN32
-    EXPECT_EQ(listProfiles(folder_),
-              (std::vector<std::string>{"ação", "Home", "Upper", "work"}));
+    EXPECT_EQ(listProfiles(folder_), (std::vector<std::string>{"ação", "Home", "Upper", "work"}));
 #else
     // A name listed must open again as "<name>.aprof", which on a file system
     // that tells case apart "Upper.APROF" does not.

@@ -17,7 +17,10 @@ TEST(TextFiles, OnlyAByteOrderMarkMakesAFileUtf8)
     EXPECT_EQ(decodeText("Português"), "PortuguÃªs");
     EXPECT_EQ(decodeText("plain"), "plain");
     // Malformed bytes behind the mark still give valid text.
-    EXPECT_EQ(decodeText("\xEF\xBB\xBF" "a\xE9" "b\xC3"), "a\uFFFDb\uFFFD");
+    EXPECT_EQ(decodeText("\xEF\xBB\xBF"
+                         "a\xE9"
+                         "b\xC3"),
+              "a\uFFFDb\uFFFD");
     EXPECT_EQ(decodeText("\xEF\xBB\xBF"), "");
 }
 
@@ -27,7 +30,8 @@ TEST(TextFiles, WritesWindows1252UnlessALetterWouldBeLost)
     EXPECT_EQ(encodeText("€ ?"), "\x80 ?");
     EXPECT_EQ(encodeText("Ã©"), "\xC3\xA9");
     // No Windows-1252 byte for Cyrillic: UTF-8 behind a mark rather than '?'.
-    EXPECT_EQ(encodeText("C:\\Пользователь"), "\xEF\xBB\xBF" "C:\\Пользователь");
+    EXPECT_EQ(encodeText("C:\\Пользователь"), "\xEF\xBB\xBF"
+                                              "C:\\Пользователь");
     EXPECT_EQ(encodeWindows1252("C:\\Пользователь"), std::nullopt);
     EXPECT_FALSE(fitsWindows1252("Пётр"));
     EXPECT_TRUE(fitsWindows1252("João €"));
@@ -62,7 +66,10 @@ TEST(Settings, ReadsDirectoryAndLanguage)
     EXPECT_EQ(settings.language, Language::Portuguese);
 
     EXPECT_EQ(parseSettings("dir\r\n   Portugu\xEAs  \r\n").language, Language::Portuguese);
-    EXPECT_EQ(parseSettings("\xEF\xBB\xBF" "dir\r\nPortuguês\r\n").language, Language::Portuguese);
+    EXPECT_EQ(parseSettings("\xEF\xBB\xBF"
+                            "dir\r\nPortuguês\r\n")
+                  .language,
+              Language::Portuguese);
     // UTF-8 without the mark is not guessed at.
     EXPECT_EQ(parseSettings("dir\r\nPortuguês\r\n").language, Language::English);
     EXPECT_EQ(parseSettings(" dir \r\nEnglish\r\n").hamachiDirectory, " dir ");
@@ -91,8 +98,8 @@ TEST(Settings, WritesTwoLinesInWindows1252)
     EXPECT_EQ(back.hamachiDirectory, "C:\\Ação");
     EXPECT_EQ(back.language, Language::Portuguese);
     // A Cyrillic folder makes the whole file UTF-8, mark first.
-    EXPECT_EQ(formatSettings({"C:\\Игры", Language::Portuguese}),
-              "\xEF\xBB\xBF" "C:\\Игры\r\nPortuguês\r\n");
+    EXPECT_EQ(formatSettings({"C:\\Игры", Language::Portuguese}), "\xEF\xBB\xBF"
+                                                                  "C:\\Игры\r\nPortuguês\r\n");
     EXPECT_EQ(parseSettings(formatSettings({"C:\\Игры", Language::Portuguese})).hamachiDirectory,
               "C:\\Игры");
 }
@@ -140,8 +147,8 @@ TEST(Language, FailureReasonsInTheLanguageShown)
     EXPECT_EQ(reasonText(Language::Portuguese, {}, "Stale file handle"), "Stale file handle");
     EXPECT_EQ(reasonText(Language::English, {}, ""), "unknown reason");
 
-    const MessageText notSaved = profileNotWritten(Language::Portuguese, "p/home.aprof",
-                                                   "o disco está cheio");
+    const MessageText notSaved =
+        profileNotWritten(Language::Portuguese, "p/home.aprof", "o disco está cheio");
     EXPECT_EQ(notSaved.text,
               "Não foi possível gravar o arquivo de perfil p/home.aprof: o disco está cheio.");
     const MessageText invalid = invalidDirectory(Language::English, "access is denied");

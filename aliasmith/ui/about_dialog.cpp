@@ -61,15 +61,15 @@ AboutDialog::AboutDialog(Language language, QWidget* parent) : QDialog(parent)
     howTo->setObjectName(QStringLiteral("fraHowTo"));
     auto* howToLayout = new QVBoxLayout(howTo);
     for (std::size_t i = 0; i < text.steps.size(); ++i)
-        howToLayout->addWidget(wrappedLabel(qs(text.steps[i]),
-                                            QStringLiteral("lblStep%1").arg(i + 1), howTo));
+        howToLayout->addWidget(
+            wrappedLabel(qs(text.steps[i]), QStringLiteral("lblStep%1").arg(i + 1), howTo));
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picLogo"));
     picture->setPixmap(logo());
-    auto* version = new QLabel(qs(text.versionLabel) + QLatin1Char(' ') +
-                                   QString::fromStdString(versionText()),
-                               this);
+    auto* version =
+        new QLabel(qs(text.versionLabel) + QLatin1Char(' ') + QString::fromStdString(versionText()),
+                   this);
     version->setObjectName(QStringLiteral("lblVersion"));
     auto* link = new QLineEdit(qs(webAddress()), this);
     link->setObjectName(QStringLiteral("txtLink"));

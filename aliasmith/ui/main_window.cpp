@@ -35,7 +35,10 @@ QString qs(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::string utf8(const QString& text) { return text.toStdString(); }
+std::string utf8(const QString& text)
+{
+    return text.toStdString();
+}
 
 // Only the nick is the user's to edit; addresses come from "Add" and
 // "Update masks".
@@ -239,8 +242,8 @@ QWidget* MainWindow::captionedWidget(Captioned what) const
 
 void MainWindow::CarregarIdioma(const QString& languageName)
 {
-    const Language shown = languageName == QStringLiteral("English") ? Language::English
-                                                                      : Language::Portuguese;
+    const Language shown =
+        languageName == QStringLiteral("English") ? Language::English : Language::Portuguese;
     suite::useQtTranslations(shown == Language::English ? QLocale(QLocale::English)
                                                         : QLocale(QLocale::Portuguese));
     for (const Caption& caption : captionTable()) {
@@ -422,8 +425,7 @@ void MainWindow::cmbNew_Click()
     if (!mayDropUnsavedChanges(UnsavedAction::NewProfile))
         return;
     const Messages& text = messages(language_);
-    const auto answer =
-        dialogs_.input(this, qs(text.newProfileTitle), qs(text.newProfilePrompt));
+    const auto answer = dialogs_.input(this, qs(text.newProfileTitle), qs(text.newProfilePrompt));
     if (!answer)
         return;
     const std::string name = utf8(*answer);
@@ -565,8 +567,8 @@ void MainWindow::cmbDelSel_Click()
     if (selected.isEmpty())
         return;
     const int index = lstAlias_->indexOfTopLevelItem(selected.first());
-    if (index < 0 || shown_.deleteRow(static_cast<std::size_t>(index)) !=
-                         ShownProfile::Refusal::None)
+    if (index < 0 ||
+        shown_.deleteRow(static_cast<std::size_t>(index)) != ShownProfile::Refusal::None)
         return;
     showRows();
     showProfileState();
@@ -672,8 +674,8 @@ void MainWindow::recordAppliedProfile(const std::string& name)
     showProfileState();
     FileFailure failure;
     if (!writeFile(appliedProfilePath(), formatAppliedProfile(name), &failure))
-        report(appliedProfileNotRecorded(language_, utf8FromPath(appliedProfilePath()),
-                                         why(failure)));
+        report(
+            appliedProfileNotRecorded(language_, utf8FromPath(appliedProfilePath()), why(failure)));
 }
 
 void MainWindow::showRows()
@@ -681,8 +683,7 @@ void MainWindow::showRows()
     const QSignalBlocker blocker(lstAlias_);
     lstAlias_->clear();
     for (const auto& row : shown_.profile().rows) {
-        auto* item =
-            new QTreeWidgetItem(lstAlias_, {qs(row.nick), qs(row.trueIp), qs(row.alias)});
+        auto* item = new QTreeWidgetItem(lstAlias_, {qs(row.nick), qs(row.trueIp), qs(row.alias)});
         item->setFlags(item->flags() | Qt::ItemIsEditable);
     }
     cmbDelSel_->setEnabled(!shown_.profile().rows.empty());

@@ -34,8 +34,7 @@ namespace {
 // program's run that is long over); younger ones may belong to a save that
 // another running instance has not finished. File times come from a coarser
 // clock than now() and may lag it, hence the margin.
-const fs::file_time_type kProgramStart =
-    fs::file_time_type::clock::now() - std::chrono::seconds(5);
+const fs::file_time_type kProgramStart = fs::file_time_type::clock::now() - std::chrono::seconds(5);
 
 void setError(std::string* error, const std::string& reason)
 {
@@ -71,8 +70,8 @@ std::optional<std::string> notARegularFile(fs::file_type type)
 
 std::string tooLarge(std::uint64_t size, std::uint64_t maxBytes)
 {
-    return "the file is too large (" + std::to_string(size) + " bytes; at most "
-           + std::to_string(maxBytes) + " are read)";
+    return "the file is too large (" + std::to_string(size) + " bytes; at most " +
+           std::to_string(maxBytes) + " are read)";
 }
 
 std::uint32_t randomTag()
@@ -159,9 +158,9 @@ NativeName shortPrefix(const NativeName& name)
 bool hasForm(const NativeName& text, const NativeName& prefix)
 {
     const NativeName suffix = native(kSaveSuffix);
-    if (text.size() != prefix.size() + kTagDigits + suffix.size()
-        || text.compare(0, prefix.size(), prefix) != 0
-        || text.compare(prefix.size() + kTagDigits, suffix.size(), suffix) != 0)
+    if (text.size() != prefix.size() + kTagDigits + suffix.size() ||
+        text.compare(0, prefix.size(), prefix) != 0 ||
+        text.compare(prefix.size() + kTagDigits, suffix.size(), suffix) != 0)
         return false;
     for (std::size_t i = prefix.size(); i < prefix.size() + kTagDigits; ++i) {
         const std::uint32_t c = unitValue(text[i]);
@@ -220,8 +219,8 @@ std::optional<std::string> readOpened(const fs::path& path, std::uint64_t maxByt
 TempResult writeTemporary(const fs::path& temp, const fs::path&, std::string_view bytes,
                           std::string* error)
 {
-    const int fd = _wopen(temp.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
-                          _S_IREAD | _S_IWRITE);
+    const int fd =
+        _wopen(temp.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
     if (fd < 0) {
         const int code = errno;
         setError(error, systemReason(code));

@@ -12,8 +12,8 @@ std::string grouped(std::int64_t value, std::string_view separator)
     if (value == 0)
         return {};
     // Unsigned magnitude so that the most negative value needs no special case.
-    std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value)
-                                        : static_cast<std::uint64_t>(value);
+    std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     const std::string digits = std::to_string(magnitude);
     std::string out;
     if (value < 0)
@@ -52,12 +52,13 @@ std::optional<double> parseReal(std::string_view text)
     }
     // from_chars would also take "inf" and "nan"; a typed number starts with
     // a digit or a decimal point.
-    if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text.front())) || text.front() == '.'))
+    if (text.empty() ||
+        !(std::isdigit(static_cast<unsigned char>(text.front())) || text.front() == '.'))
         return std::nullopt;
 
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                              std::chars_format::general);
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     if (error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return negative ? -value : value;

@@ -21,7 +21,7 @@ public:
         Kind kind;
         MessageIcon icon = MessageIcon::None;
         QString title;
-        QString text;   // message or prompt
+        QString text; // message or prompt
         QString filter; // file dialogs
         QString initial;
         bool defaultNo = false; // a question on which Enter answers No

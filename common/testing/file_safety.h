@@ -48,8 +48,8 @@ inline std::filesystem::path leaveStaleTemporary(const std::filesystem::path& ta
 {
     const auto temp = target.parent_path() / fileio::temporaryName(target, 0x0ddba11e);
     std::ofstream(temp, std::ios::binary) << "half a save";
-    std::filesystem::last_write_time(temp, std::filesystem::file_time_type::clock::now()
-                                               - std::chrono::hours(1));
+    std::filesystem::last_write_time(temp, std::filesystem::file_time_type::clock::now() -
+                                               std::chrono::hours(1));
     return temp;
 }
 

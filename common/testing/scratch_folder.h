@@ -16,8 +16,8 @@ public:
     {
         std::random_device device;
         for (;;) {
-            path_ = std::filesystem::temp_directory_path()
-                    / ("suite-test-" + std::to_string(device()) + std::to_string(device()));
+            path_ = std::filesystem::temp_directory_path() /
+                    ("suite-test-" + std::to_string(device()) + std::to_string(device()));
             if (std::filesystem::create_directory(path_))
                 break;
         }

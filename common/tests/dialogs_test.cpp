@@ -9,7 +9,8 @@
 
 TEST(FileFilter, BarSeparatedPairsBecomeQtFilters)
 {
-    EXPECT_EQ(suite::toQtFileFilter("Sprites (.spr)|*.spr"), QStringLiteral("Sprites (.spr) (*.spr)"));
+    EXPECT_EQ(suite::toQtFileFilter("Sprites (.spr)|*.spr"),
+              QStringLiteral("Sprites (.spr) (*.spr)"));
     EXPECT_EQ(suite::toQtFileFilter("Text|*.txt|All files|*.*"),
               QStringLiteral("Text (*.txt);;All files (*.*)"));
     EXPECT_EQ(suite::toQtFileFilter("Images|*.png;*.bmp"), QStringLiteral("Images (*.png *.bmp)"));

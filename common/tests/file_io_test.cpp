@@ -230,7 +230,7 @@ TEST(FileIo, ASaveRemovesItsTargetsTemporariesLeftByEarlierRuns)
     const fs::path target = dir / "data.bin";
     const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
     const fs::path stale = dir / ".data.bin.0000beef-save.tmp";
-    const fs::path fresh = dir / ".data.bin.0000cafe-save.tmp";  // another running save's
+    const fs::path fresh = dir / ".data.bin.0000cafe-save.tmp"; // another running save's
     const fs::path otherTarget = dir / ".other.bin.0000beef-save.tmp";
     const fs::path lookalike = dir / ".data.bin.0000beef-save.tmp.mine";
     for (const fs::path& path : {stale, fresh, otherTarget, lookalike})
@@ -287,7 +287,8 @@ TEST(FileIo, ANameNearTheLongestTakesAShortTemporaryOfItsOwn)
 TEST(FileIo, ANameThatFitsSavesWhateverItsTemporaryAndCleansUpAfterIt)
 {
     ScratchFolder dir;
-    for (const std::size_t length : {std::size_t{236}, std::size_t{250}, fileio::kLongestFileName}) {
+    for (const std::size_t length :
+         {std::size_t{236}, std::size_t{250}, fileio::kLongestFileName}) {
         const fs::path target = dir / std::string(length, 'n');
         ASSERT_TRUE(fileio::writeAtomically(target, "first")) << length;
         ASSERT_TRUE(fileio::writeAtomically(target, "second")) << length;

@@ -36,6 +36,7 @@ TEST(ParseReal, ReadsNumbersAndRefusesEverythingElse)
     EXPECT_EQ(numbers::parseReal("+4"), 4.0);
     EXPECT_EQ(numbers::parseReal(".5"), 0.5);
     EXPECT_EQ(numbers::parseReal("1e1"), 10.0);
-    for (const char* text : {"", "   ", "abc", "1a", "1.2.3", "inf", "nan", "-", ".", "1 2", "0x10"})
+    for (const char* text :
+         {"", "   ", "abc", "1a", "1.2.3", "inf", "nan", "-", ".", "1 2", "0x10"})
         EXPECT_FALSE(numbers::parseReal(text).has_value()) << '"' << text << '"';
 }

@@ -13,7 +13,8 @@ TEST(QtCp1252, EveryByteSurvivesARoundTrip)
     std::string all;
     for (int b = 0; b < 256; ++b)
         all += static_cast<char>(b);
-    EXPECT_EQ(suite::toCp1252(suite::fromCp1252(QByteArray::fromStdString(all))).toStdString(), all);
+    EXPECT_EQ(suite::toCp1252(suite::fromCp1252(QByteArray::fromStdString(all))).toStdString(),
+              all);
 }
 
 TEST(QtCp1252, MapsTheHighControlRangeAndMarksWhatItCannotWrite)

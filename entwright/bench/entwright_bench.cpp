@@ -123,8 +123,7 @@ public:
     {
         return false;
     }
-    std::optional<QString> input(QWidget*, const QString&, const QString&,
-                                 const QString&) override
+    std::optional<QString> input(QWidget*, const QString&, const QString&, const QString&) override
     {
         return std::nullopt;
     }

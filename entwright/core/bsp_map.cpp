@@ -175,7 +175,8 @@ bool WriteBspEntities(const std::filesystem::path& path, const EntityTable& tabl
     const std::optional<std::string> bytes = ReadFileBytes(path, reason);
     if (!bytes)
         return false;
-    const std::optional<std::string> map = ReplaceBspEntityLump(*bytes, BspEntityLump(table), reason);
+    const std::optional<std::string> map =
+        ReplaceBspEntityLump(*bytes, BspEntityLump(table), reason);
     if (!map)
         return false;
     return WriteFileBytes(path, *map, reason);

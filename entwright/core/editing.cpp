@@ -139,14 +139,12 @@ std::string LengthWarning(std::string_view key, std::string_view value)
     std::string text;
     if (key.size() > kLongestKey)
         text += "The key is " + std::to_string(key.size()) +
-                " bytes long; the game keeps only its first " + std::to_string(kLongestKey) +
-                ".";
+                " bytes long; the game keeps only its first " + std::to_string(kLongestKey) + ".";
     if (value.size() > kLongestValue) {
         if (!text.empty())
             text += ' ';
         text += "The value is " + std::to_string(value.size()) +
-                " bytes long; the game keeps only its first " + std::to_string(kLongestValue) +
-                ".";
+                " bytes long; the game keeps only its first " + std::to_string(kLongestValue) + ".";
     }
     return text;
 }

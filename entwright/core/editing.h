@@ -27,13 +27,13 @@ KeyAndValue SplitKeyLine(std::string_view line);
 
 enum class EditResult {
     Done,
-    EmptyField,         // key or value (Add, Apply) is empty
-    LineBreak,          // key, value or entity name holds CR or LF
+    EmptyField, // key or value (Add, Apply) is empty
+    LineBreak, // key, value or entity name holds CR or LF
     ClassLineProtected, // Del on a class line
-    ClassLineKept,      // Apply would turn the class line into another key
-    QuoteInside,        // a double quote in a key, value or entity name
-    Unchanged,          // Apply with the key and value the line already shows
-    OnlyEntity,         // the last remaining entity cannot go
+    ClassLineKept, // Apply would turn the class line into another key
+    QuoteInside, // a double quote in a key, value or entity name
+    Unchanged, // Apply with the key and value the line already shows
+    OnlyEntity, // the last remaining entity cannot go
     NoSuchEntity,
     NoSuchLine,
 };

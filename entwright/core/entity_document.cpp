@@ -33,8 +33,8 @@ EditResult EntityDocument::addKeyLine(std::size_t entity, std::string_view key,
     return result;
 }
 
-EditResult EntityDocument::applyKeyLine(std::size_t entity, std::size_t line,
-                                        std::string_view key, std::string_view value)
+EditResult EntityDocument::applyKeyLine(std::size_t entity, std::size_t line, std::string_view key,
+                                        std::string_view value)
 {
     if (entity >= table_.Entities.size())
         return EditResult::NoSuchEntity;

@@ -44,7 +44,7 @@ private:
         Kind kind;
         std::size_t index;
         EntityRecord before; // Replace, Erase
-        EntityRecord after;  // Replace, Insert
+        EntityRecord after; // Replace, Insert
     };
 
     void push(Change change);

@@ -43,11 +43,11 @@ std::optional<std::string> EntityListName(std::string_view classLine);
 
 enum class ReadError {
     None,
-    CannotRead,    // missing, unreadable, or a folder
-    NoBlock,       // not a single `{` ... `}` block
+    CannotRead, // missing, unreadable, or a folder
+    NoBlock, // not a single `{` ... `}` block
     UnclosedBlock, // the file ends inside a block
-    NoClassName,   // a block without a class line of at least 14 characters
-    NotAMap,       // a .bsp that is not a version 29 or 30 map
+    NoClassName, // a block without a class line of at least 14 characters
+    NotAMap, // a .bsp that is not a version 29 or 30 map
 };
 
 // What a read found besides the table. Line numbers count from 1.
@@ -87,8 +87,7 @@ std::optional<EntityTable> ReadEntFile(const std::filesystem::path& path,
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::string* reason);
 
 // The whole-file atomic write every save goes through.
-bool WriteFileBytes(const std::filesystem::path& path, std::string_view bytes,
-                    std::string* reason);
+bool WriteFileBytes(const std::filesystem::path& path, std::string_view bytes, std::string* reason);
 
 // A sentence for the user on why a read failed, naming the line where it has one.
 std::string DescribeReadFailure(const ReadReport& report);

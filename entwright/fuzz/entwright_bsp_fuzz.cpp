@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const ent::BspLump& old = layout->lumps[i];
         const ent::BspLump& now = after->lumps[i];
         if (old.length != now.length ||
-            map.substr(old.offset, old.length) != std::string_view(*written).substr(now.offset, now.length))
+            map.substr(old.offset, old.length) !=
+                std::string_view(*written).substr(now.offset, now.length))
             std::abort();
         if (old.length > 0 && old.offset % 4 != now.offset % 4)
             std::abort();

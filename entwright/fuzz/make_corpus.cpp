@@ -12,8 +12,8 @@ namespace {
 void write(const std::filesystem::path& path, const std::string& bytes)
 {
     std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary).write(bytes.data(),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 const std::vector<std::string> kLists = {
@@ -21,7 +21,8 @@ const std::vector<std::string> kLists = {
     "{\n\"classname\" \"info_player_start\"\n\"origin\" \"0 0 36\"\n}\n",
     "\xEF\xBB\xBF{\r\n\"classname\" \"light\"\r\n\t\"_light\" \"255 255 128 200\"\r\n} \r\n",
     "// header\n  {  \n\"classname\" \"func_door\"\n\n  no quotes\n}\t\n"
-    "{ \"classname\" \"info_player_deathmatch\"\n\"angle\" \"90\"\n}" + std::string(1, '\0'),
+    "{ \"classname\" \"info_player_deathmatch\"\n\"angle\" \"90\"\n}" +
+        std::string(1, '\0'),
     "{}\n{\n\"classname\" \"a\"\r\r\n\"k\" \"caf\xE9 \x80\"\n}\nafter\n",
     "{\n\"classname\" \"never closed\"\n",
 };

@@ -91,7 +91,8 @@ TEST(Bsp, RefusesWhatIsNotAMapItCanRewrite)
 TEST(Bsp, UnchangedEntitiesGiveTheSameBytes)
 {
     for (unsigned variant = 0; variant < 20; ++variant) {
-        const auto map = buildMap(variant % 2 ? 29 : 30, lumpOf(kEntities), allLumpsShuffled(variant), variant);
+        const auto map =
+            buildMap(variant % 2 ? 29 : 30, lumpOf(kEntities), allLumpsShuffled(variant), variant);
         const auto table = ent::OpenEntText(*ent::BspEntityText(map.bytes));
         ASSERT_TRUE(table.has_value());
         const auto written = ent::ReplaceBspEntityLump(map.bytes, ent::BspEntityLump(table->table));
@@ -151,8 +152,8 @@ TEST(Bsp, SavingWritesTheMapOnDisk)
     std::filesystem::create_directories(dir);
     const auto path = dir / "c1a0.BSP";
     const auto map = buildMap(30, lumpOf(kEntities), {3, 0, 7, 1}, 9);
-    std::ofstream(path, std::ios::binary).write(map.bytes.data(),
-                                                static_cast<std::streamsize>(map.bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(map.bytes.data(), static_cast<std::streamsize>(map.bytes.size()));
     EXPECT_TRUE(ent::IsBspPath(path));
     EXPECT_FALSE(ent::IsBspPath(dir / "c1a0.ent"));
 

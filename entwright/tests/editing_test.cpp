@@ -90,8 +90,9 @@ TEST(EditKeys, ApplyReplacesLinesButTheClassLineStaysOne)
 
 TEST(EditKeys, ApplyWithWhatTheSplitShowsLeavesOddLinesAlone)
 {
-    const Lines odd{"\"classname\" \"light\"", "\"my key\" \"v\"", "\t\"origin\" \"1 2 3\"",
-                    "  no quotes", "\"k\" \"a \xE9 \"quoted\" b\"", "\"lonely\""};
+    const Lines odd{"\"classname\" \"light\"",       "\"my key\" \"v\"",
+                    "\t\"origin\" \"1 2 3\"",        "  no quotes",
+                    "\"k\" \"a \xE9 \"quoted\" b\"", "\"lonely\""};
     EntityTable t = table({odd});
     for (std::size_t i = 0; i < odd.size(); ++i) {
         const ent::KeyAndValue shown = ent::SplitKeyLine(odd[i]);
@@ -124,7 +125,8 @@ TEST(EditKeys, QuotesAreRefusedAndOverlongTextOnlyWarned)
     const std::string both = ent::LengthWarning(std::string(40, 'k'), std::string(1024, 'v'));
     EXPECT_NE(both.find("40 bytes"), std::string::npos) << both;
     EXPECT_NE(both.find("1024 bytes"), std::string::npos) << both;
-    EXPECT_EQ(ent::AddKeyLine(t, 0, std::string(40, 'k'), std::string(2000, 'v')), EditResult::Done);
+    EXPECT_EQ(ent::AddKeyLine(t, 0, std::string(40, 'k'), std::string(2000, 'v')),
+              EditResult::Done);
 }
 
 TEST(EditKeys, AddAndApplyRefuseEmptyFieldsAndLineBreaks)

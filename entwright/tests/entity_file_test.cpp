@@ -59,7 +59,7 @@ protected:
 TEST(ClassLine, ComparesCharactersTwoToTenOnly)
 {
     EXPECT_TRUE(ent::IsClassLine("\"classname\" \"light\""));
-    EXPECT_TRUE(ent::IsClassLine("xclassname"));             // first character not examined
+    EXPECT_TRUE(ent::IsClassLine("xclassname")); // first character not examined
     EXPECT_TRUE(ent::IsClassLine("\"classnamefoo\" \"bar\"")); // anything may follow
     EXPECT_FALSE(ent::IsClassLine("\"Classname\" \"light\""));
     EXPECT_FALSE(ent::IsClassLine("\"CLASSNAME\" \"light\""));
@@ -71,8 +71,8 @@ TEST(ClassLine, ComparesCharactersTwoToTenOnly)
 TEST(ListName, TakesTheValueByPosition)
 {
     EXPECT_EQ(ent::EntityListName("\"classname\" \"info_light\""), "info_light"); // 24 chars
-    EXPECT_EQ(ent::EntityListName("\"classname\" \"\""), "");                     // 14 chars
-    EXPECT_EQ(ent::EntityListName("\"classname\" \"x"), "");  // last char dropped whatever it is
+    EXPECT_EQ(ent::EntityListName("\"classname\" \"\""), ""); // 14 chars
+    EXPECT_EQ(ent::EntityListName("\"classname\" \"x"), ""); // last char dropped whatever it is
     EXPECT_FALSE(ent::EntityListName("\"classname\" \"").has_value()); // 13 chars
     EXPECT_FALSE(ent::EntityListName("").has_value());
     // By position, not by quotes: a shifted line gives shifted text.
@@ -109,7 +109,6 @@ TEST(ReadEnt, LaterClassLineNamesTheBlockAndBothStay)
     EXPECT_EQ(table.Entities[0].ClassLine, "\"classname\" \"b\"");
     EXPECT_EQ(table.Entities[0].KeyLines.size(), 2u);
 }
-
 
 TEST(ReadEnt, CrLfAndLfReadTheSame)
 {
@@ -180,7 +179,9 @@ TEST_F(EntFiles, RoundTripKeepsEveryBlockByteForByte)
                                    "   unquoted text   \n"
                                    "\"message\" \"caf\xE9 \x80 \xFF\"\n"
                                    "\"utf8\" \"\xC3\xA9\"\n"
-                                   "\"nul\" \"a" + std::string(1, '\0') + "b\"\n"
+                                   "\"nul\" \"a" +
+                                   std::string(1, '\0') +
+                                   "b\"\n"
                                    "\"cr\" \"a\rb\"\n";
     const std::string kept = "{\n" + blockLines + "}\n{\n\"classname\" \"light\"\n}\n";
     const std::string original = "junk before\n\n" + std::string("{\n") + blockLines +

@@ -56,7 +56,8 @@ TEST(StoredLines, OutliveTheTextAndTheTableTheyCameFrom)
 {
     ent::EntityRecord kept;
     {
-        auto text = std::make_unique<std::string>("{\n\"classname\" \"light\"\n\"style\" \"2\"\n}\n");
+        auto text =
+            std::make_unique<std::string>("{\n\"classname\" \"light\"\n\"style\" \"2\"\n}\n");
         ent::EntityTable table = *ent::ParseEntText(*text);
         text.reset();
         kept = table.Entities[0];
@@ -116,8 +117,8 @@ TEST(StoredLines, AnEditedLineIsWhatASaveWritesAndAReopenReads)
     const auto file = dir / "map.ent";
     // Odd spacing and a Windows-1252 byte that no editor must rewrite.
     const std::string untouched = "{\n\"classname\"  \"worldspawn\"\n\"message\" \"caf\xE9\"\n}\n";
-    std::ofstream(file, std::ios::binary) << untouched
-                                          << "{\n\"classname\" \"light\"\n\"style\" \"0\"\n}\n";
+    std::ofstream(file, std::ios::binary)
+        << untouched << "{\n\"classname\" \"light\"\n\"style\" \"0\"\n}\n";
 
     ent::EntityDocument doc;
     doc.reset(ent::OpenEntFile(file)->table);

@@ -26,15 +26,19 @@ std::string nul(std::size_t count = 1)
 TEST(RealFiles, BraceLinesMayCarryBlanksTabsAndNuls)
 {
     const std::string text = "  {  \t\n\"classname\" \"worldspawn\"\n \t}\t \n"
-                             "{" + nul() + "\n\"classname\" \"light\"\n}" + nul(2) + "\n"
+                             "{" +
+                             nul() + "\n\"classname\" \"light\"\n}" + nul(2) +
+                             "\n"
                              "{\r\n\"classname\" \"info_null\"\r\n} \r\n"
-                             "{\n\"classname\" \"last\"\n}" + nul();
+                             "{\n\"classname\" \"last\"\n}" +
+                             nul();
     const EntityTable table = parse(text);
     ASSERT_EQ(table.Entities.size(), 4u);
     EXPECT_EQ(ent::EntityListNames(table), (Lines{"worldspawn", "light", "info_null", "last"}));
     // Each block's lines are only its key lines; the braces come back plain.
-    EXPECT_EQ(ent::EntText(table), "{\n\"classname\" \"worldspawn\"\n}\n{\n\"classname\" \"light\"\n}\n"
-                                   "{\n\"classname\" \"info_null\"\n}\n{\n\"classname\" \"last\"\n}\n");
+    EXPECT_EQ(ent::EntText(table),
+              "{\n\"classname\" \"worldspawn\"\n}\n{\n\"classname\" \"light\"\n}\n"
+              "{\n\"classname\" \"info_null\"\n}\n{\n\"classname\" \"last\"\n}\n");
 }
 
 TEST(RealFiles, TextAfterTheOpeningBraceIsTheBlocksFirstLine)
@@ -51,7 +55,8 @@ TEST(RealFiles, TextAfterTheOpeningBraceIsTheBlocksFirstLine)
     EXPECT_EQ(table.Entities[0].KeyLines,
               (Lines{"\"classname\" \"info_player_deathmatch\"", "\"origin\" \"1 2 3\""}));
     EXPECT_EQ(table.Entities[1].KeyLines, (Lines{"\"classname\" \"info_player_start\""}));
-    EXPECT_EQ(table.Entities[2].KeyLines, (Lines{"\"origin\" \"4 5 6\"", "\"classname\" \"light\""}));
+    EXPECT_EQ(table.Entities[2].KeyLines,
+              (Lines{"\"origin\" \"4 5 6\"", "\"classname\" \"light\""}));
     EXPECT_EQ(ent::EntityListNames(table),
               (Lines{"info_player_deathmatch", "info_player_start", "light"}));
 }
@@ -84,12 +89,13 @@ TEST(RealFiles, ByteOrderMarkIsSkippedOnlyAtTheStart)
 TEST(RealFiles, StrayLinesAreCountedAndNamedButDoNotStopTheOpen)
 {
     ent::ReadReport report;
-    const EntityTable table = parse("\n  \t\n" + nul(3) + "\n"         // lines 1-3: nothing
-                                    "// exported by a tool\n"            // 4: stray
-                                    "{\n\"classname\" \"a\"\n}\n"        // 5-7
-                                    "}\n"                                // 8: stray
-                                    "\"classname\" \"lost\"\n"           // 9: stray
-                                    "{\n\"classname\" \"b\"\n}\n",
+    const EntityTable table = parse("\n  \t\n" + nul(3) +
+                                        "\n" // lines 1-3: nothing
+                                        "// exported by a tool\n" // 4: stray
+                                        "{\n\"classname\" \"a\"\n}\n" // 5-7
+                                        "}\n" // 8: stray
+                                        "\"classname\" \"lost\"\n" // 9: stray
+                                        "{\n\"classname\" \"b\"\n}\n",
                                     &report);
     EXPECT_EQ(table.Entities.size(), 2u);
     EXPECT_EQ(report.strayLines, 3u);
@@ -108,8 +114,8 @@ TEST(RealFiles, StrayLinesAreCountedAndNamedButDoNotStopTheOpen)
 TEST(RealFiles, ClosingTextOnTheBraceLineDoesNotCloseAndIsReportedAtTheOpening)
 {
     ent::ReadReport report;
-    EXPECT_FALSE(ent::ParseEntText("{\n\"classname\" \"a\"\n}\n\n{\n\"classname\" \"b\"\n} // end\n",
-                                   &report));
+    EXPECT_FALSE(ent::ParseEntText(
+        "{\n\"classname\" \"a\"\n}\n\n{\n\"classname\" \"b\"\n} // end\n", &report));
     EXPECT_EQ(report.error, ent::ReadError::UnclosedBlock);
     EXPECT_EQ(report.line, 5u);
     EXPECT_EQ(ent::DescribeReadFailure(report),

@@ -111,8 +111,8 @@ TEST_F(RipentPlan, BuiltInExportAndImportUseTheEntFileBesideTheMap)
     const std::string text = "{\n\"classname\" \"worldspawn\"\n}\n";
     const auto map = ent::testing::buildMap(30, text + std::string(1, '\0'), {4, 0, 2}, 5);
     const auto bsp = dir_ / "my map.bsp";
-    std::ofstream(bsp, std::ios::binary).write(map.bytes.data(),
-                                               static_cast<std::streamsize>(map.bytes.size()));
+    std::ofstream(bsp, std::ios::binary)
+        .write(map.bytes.data(), static_cast<std::streamsize>(map.bytes.size()));
     EXPECT_EQ(ent::RipentEntPath(bsp), dir_ / "my map.ent");
 
     const ent::BuiltInRun exported = ent::BuiltInExport(bsp);

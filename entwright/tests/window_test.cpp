@@ -710,9 +710,8 @@ protected:
                         ": > \"$out.tmp\"\n"
                         "for a in \"$@\"; do printf '%s\\n' \"$a\" >> \"$out.tmp\"; done\n"
                         "mv \"$out.tmp\" \"$out\"\n");
-        QFile::setPermissions(pathIn(name), QFile::ReadOwner | QFile::WriteOwner |
-                                                QFile::ExeOwner | QFile::ReadGroup |
-                                                QFile::ExeGroup);
+        QFile::setPermissions(pathIn(name), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                QFile::ReadGroup | QFile::ExeGroup);
     }
 
     QByteArray waitForArguments()

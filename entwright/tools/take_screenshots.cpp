@@ -36,8 +36,8 @@ std::string sampleEntities()
                               {"lab_alarm", "512 256 96", "255 32 32 180"},
                               {"", "704 256 96", "255 255 255 120"}};
     for (const auto& lamp : lamps) {
-        std::string lines = "\"origin\" \"" + std::string(lamp[1]) + "\"\n\"_light\" \"" +
-                            lamp[2] + "\"\n\"style\" \"0\"\n";
+        std::string lines = "\"origin\" \"" + std::string(lamp[1]) + "\"\n\"_light\" \"" + lamp[2] +
+                            "\"\n\"style\" \"0\"\n";
         if (*lamp[0])
             lines = "\"targetname\" \"" + std::string(lamp[0]) + "\"\n" + lines;
         text += entity("light", lines);
@@ -47,7 +47,8 @@ std::string sampleEntities()
     text += entity("trigger_once", "\"model\" \"*2\"\n\"target\" \"lab_alarm\"\n");
     text += entity("light_spot", "\"origin\" \"128 0 240\"\n\"pitch\" \"-90\"\n"
                                  "\"_light\" \"255 255 224 300\"\n");
-    text += entity("ambient_generic", "\"origin\" \"512 240 64\"\n\"message\" \"ambience/alarm1.wav\"\n");
+    text += entity("ambient_generic",
+                   "\"origin\" \"512 240 64\"\n\"message\" \"ambience/alarm1.wav\"\n");
     return text;
 }
 
@@ -105,7 +106,6 @@ int main(int argc, char** argv)
     auto* keys = window.findChild<QListWidget*>(QStringLiteral("listKey"));
     keys->setCurrentRow(3);
     app.processEvents();
-    return window.grab().save(QDir(out).filePath(QStringLiteral("entwright-bsp-filtered.png")))
-               ? 0
-               : 1;
+    return window.grab().save(QDir(out).filePath(QStringLiteral("entwright-bsp-filtered.png"))) ? 0
+                                                                                                : 1;
 }

@@ -19,7 +19,9 @@ QString displayText(std::string_view bytes)
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-EntityListModel::EntityListModel(QObject* parent) : QAbstractListModel(parent) {}
+EntityListModel::EntityListModel(QObject* parent) : QAbstractListModel(parent)
+{
+}
 
 void EntityListModel::showAll(const ent::EntityTable* table)
 {
@@ -57,8 +59,8 @@ std::optional<std::size_t> EntityListModel::recordAt(int row) const
 {
     if (!table_ || row < 0 || row >= rowCount())
         return std::nullopt;
-    const std::size_t record = all_ ? static_cast<std::size_t>(row)
-                                    : records_[static_cast<std::size_t>(row)];
+    const std::size_t record =
+        all_ ? static_cast<std::size_t>(row) : records_[static_cast<std::size_t>(row)];
     if (record >= table_->Entities.size())
         return std::nullopt;
     return record;
@@ -71,9 +73,8 @@ int EntityListModel::rowOf(std::size_t record) const
     if (all_)
         return static_cast<int>(record);
     const auto found = std::lower_bound(records_.begin(), records_.end(), record);
-    return found != records_.end() && *found == record
-               ? static_cast<int>(found - records_.begin())
-               : -1;
+    return found != records_.end() && *found == record ? static_cast<int>(found - records_.begin())
+                                                       : -1;
 }
 
 QVariant EntityListModel::data(const QModelIndex& index, int role) const

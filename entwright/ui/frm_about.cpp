@@ -56,16 +56,15 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
     nameFont.setBold(true);
     name->setFont(nameFont);
-    auto* text = new QLabel(
-        QStringLiteral("Half-Life entity list editor\n"
-                       "Written by the Entwright author\n"
-                       "Developed in C++ with Qt %1\n"
-                       "Version 2.0, compilation %2\n"
-                       "%3 lines of code")
-            .arg(QString::fromLatin1(qVersion()))
-            .arg(ENTWRIGHT_COMPILATION)
-            .arg(ENTWRIGHT_SOURCE_LINES),
-        frame);
+    auto* text = new QLabel(QStringLiteral("Half-Life entity list editor\n"
+                                           "Written by the Entwright author\n"
+                                           "Developed in C++ with Qt %1\n"
+                                           "Version 2.0, compilation %2\n"
+                                           "%3 lines of code")
+                                .arg(QString::fromLatin1(qVersion()))
+                                .arg(ENTWRIGHT_COMPILATION)
+                                .arg(ENTWRIGHT_SOURCE_LINES),
+                            frame);
     text->setObjectName(QStringLiteral("lblInfo"));
 
     auto* words = new QVBoxLayout;

@@ -112,9 +112,10 @@ frmMain::frmMain(const QString& programDir, suite::Dialogs& dialogs, QWidget* pa
     // Form_Load: nothing is open yet, so only Open, Save As, Ripent and
     // About can be used.
     menSave_->setEnabled(false);
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             listEntity_, txtFilter_, cboFilter_, cmbAddEnt_, cmbDelEnt_, listKey_, txtKey_,
-             txtValue_, cmbAdd_, cmbDelete_, cmbApply_, cmbClear_})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{listEntity_, txtFilter_, cboFilter_, cmbAddEnt_,
+                                         cmbDelEnt_, listKey_, txtKey_, txtValue_, cmbAdd_,
+                                         cmbDelete_, cmbApply_, cmbClear_})
         control->setEnabled(false);
     updateTitle();
 }
@@ -141,8 +142,8 @@ void frmMain::buildMenus()
     menUndo_ = makeAction(QStringLiteral("menUndo"), QStringLiteral("Undo"), menEdit);
     menUndo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     menRedo_ = makeAction(QStringLiteral("menRedo"), QStringLiteral("Redo"), menEdit);
-    menRedo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
-                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    menRedo_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     menUndo_->setEnabled(false);
     menRedo_->setEnabled(false);
 
@@ -180,8 +181,8 @@ void frmMain::buildControls()
     cboFilter_ = new QComboBox(Frame1_);
     cboFilter_->setObjectName(QStringLiteral("cboFilter"));
     // In the order of ent::FilterField.
-    cboFilter_->addItems({QStringLiteral("Class"), QStringLiteral("Targetname"),
-                          QStringLiteral("Any text")});
+    cboFilter_->addItems(
+        {QStringLiteral("Class"), QStringLiteral("Targetname"), QStringLiteral("Any text")});
     auto* filterRow = new QHBoxLayout;
     filterRow->addWidget(txtFilter_, 1);
     filterRow->addWidget(cboFilter_);
@@ -380,10 +381,10 @@ bool frmMain::settleUnsaved()
 {
     if (!doc_.modified())
         return true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Entwright"),
-                    QStringLiteral("Save the changes to \"%1\"?")
-                        .arg(QFileInfo(CurrentFile_).fileName()),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    QMessageBox box(
+        QMessageBox::Warning, QStringLiteral("Entwright"),
+        QStringLiteral("Save the changes to \"%1\"?").arg(QFileInfo(CurrentFile_).fileName()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("msgUnsaved"));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
@@ -722,8 +723,7 @@ void frmMain::cmbApply_Click()
 
 void frmMain::cmbDelete_Click()
 {
-    const ent::EditResult result =
-        doc_.deleteKeyLine(tableIndex(SelEntity_), tableIndex(SelKey_));
+    const ent::EditResult result = doc_.deleteKeyLine(tableIndex(SelEntity_), tableIndex(SelKey_));
     if (!reportEdit(result, QStringLiteral("Delete")))
         return;
     // The position now names the next line, or none: wait for a new click.

@@ -126,17 +126,17 @@ bool frmRipent::runBuiltIn()
         return false;
     }
     const QString written = QDir::toNativeSeparators(fromPath(run.written));
-    dialogs_.message(
-        this, suite::MessageIcon::Information,
-        exporting ? QStringLiteral("Export") : QStringLiteral("Import"),
-        exporting ? QStringLiteral("ripent was not found, so Entwright exported the map's "
-                                   "%1 entities itself to \"%2\".")
-                        .arg(run.entities)
-                        .arg(written)
-                  : QStringLiteral("ripent was not found, so Entwright imported %1 entities "
-                                   "itself into \"%2\".")
-                        .arg(run.entities)
-                        .arg(written));
+    dialogs_.message(this, suite::MessageIcon::Information,
+                     exporting ? QStringLiteral("Export") : QStringLiteral("Import"),
+                     exporting
+                         ? QStringLiteral("ripent was not found, so Entwright exported the map's "
+                                          "%1 entities itself to \"%2\".")
+                               .arg(run.entities)
+                               .arg(written)
+                         : QStringLiteral("ripent was not found, so Entwright imported %1 entities "
+                                          "itself into \"%2\".")
+                               .arg(run.entities)
+                               .arg(written));
     return true;
 }
 

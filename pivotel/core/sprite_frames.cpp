@@ -100,14 +100,15 @@ public:
             return false;
         }
         if (*count < 1 || static_cast<std::size_t>(*count) > kPaletteColours) {
-            out_.problem = "the palette claims " + std::to_string(*count) + " colours (1 to 256 fit)";
+            out_.problem =
+                "the palette claims " + std::to_string(*count) + " colours (1 to 256 fit)";
             return false;
         }
         const auto colours = static_cast<std::size_t>(*count);
         if (reader.remaining() < colours * 3) {
-            out_.problem = "the palette is cut short: " + std::to_string(colours)
-                           + " colours need " + std::to_string(colours * 3) + " bytes, "
-                           + std::to_string(reader.remaining()) + " remain";
+            out_.problem = "the palette is cut short: " + std::to_string(colours) +
+                           " colours need " + std::to_string(colours * 3) + " bytes, " +
+                           std::to_string(reader.remaining()) + " remain";
             return false;
         }
         // Colours a short palette does not list stay black.
@@ -127,8 +128,8 @@ public:
             const auto index = static_cast<std::size_t>(entry);
             const std::optional<std::int32_t> kind = reader.int32();
             if (!kind) {
-                out_.problem = "the file ends after " + std::to_string(entry) + " of "
-                               + std::to_string(out_.declaredEntries) + " frames";
+                out_.problem = "the file ends after " + std::to_string(entry) + " of " +
+                               std::to_string(out_.declaredEntries) + " frames";
                 return;
             }
             if (*kind == kSingleFrame) {
@@ -155,22 +156,22 @@ private:
             return false;
         }
         if (*count < 1) {
-            out_.problem = "group " + name(entry) + " claims " + std::to_string(*count)
-                           + " pictures";
+            out_.problem =
+                "group " + name(entry) + " claims " + std::to_string(*count) + " pictures";
             return false;
         }
         // Each picture needs at least its interval and its own header.
         const auto pictures = static_cast<std::size_t>(*count);
         if (reader.remaining() / (kIntervalLength + kFrameHeaderLength) < pictures) {
-            out_.problem = "group " + name(entry) + " claims " + std::to_string(pictures)
-                           + " pictures, more than the rest of the file holds";
+            out_.problem = "group " + name(entry) + " claims " + std::to_string(pictures) +
+                           " pictures, more than the rest of the file holds";
             return false;
         }
         // The display intervals matter to the game's animation, not here.
         reader.skip(pictures * kIntervalLength);
         for (std::size_t i = 0; i < pictures; ++i) {
-            const std::string picture = "picture " + std::to_string(i + 1) + " of group "
-                                        + name(entry);
+            const std::string picture =
+                "picture " + std::to_string(i + 1) + " of group " + name(entry);
             if (!readPicture(reader, entry, true, picture))
                 return false;
         }
@@ -191,18 +192,17 @@ private:
         frame.entry = entry;
         frame.inGroup = inGroup;
         if (frame.width < 1 || frame.height < 1) {
-            out_.problem = what + " has a size of " + std::to_string(frame.width) + " x "
-                           + std::to_string(frame.height);
+            out_.problem = what + " has a size of " + std::to_string(frame.width) + " x " +
+                           std::to_string(frame.height);
             return false;
         }
         // Both factors fit in 31 bits, so their product cannot overflow.
-        const std::uint64_t pixels =
-            std::uint64_t{static_cast<std::uint32_t>(frame.width)}
-            * std::uint64_t{static_cast<std::uint32_t>(frame.height)};
+        const std::uint64_t pixels = std::uint64_t{static_cast<std::uint32_t>(frame.width)} *
+                                     std::uint64_t{static_cast<std::uint32_t>(frame.height)};
         if (pixels > reader.remaining()) {
-            out_.problem = what + " is cut short: " + std::to_string(frame.width) + " x "
-                           + std::to_string(frame.height) + " needs " + std::to_string(pixels)
-                           + " bytes, " + std::to_string(reader.remaining()) + " remain";
+            out_.problem = what + " is cut short: " + std::to_string(frame.width) + " x " +
+                           std::to_string(frame.height) + " needs " + std::to_string(pixels) +
+                           " bytes, " + std::to_string(reader.remaining()) + " remain";
             return false;
         }
         frame.pixelOffset = reader.position();
@@ -242,7 +242,8 @@ private:
 SpriteFrames decodeFrames(std::string_view bytes)
 {
     SpriteFrames out;
-    const std::optional<Sprite> sprite = Sprite::fromBytes(std::string(bytes.substr(0, kMinimumLength)));
+    const std::optional<Sprite> sprite =
+        Sprite::fromBytes(std::string(bytes.substr(0, kMinimumLength)));
     if (!sprite) {
         out.problem = "the file is too short for a sprite header";
         return out;
@@ -255,8 +256,8 @@ SpriteFrames decodeFrames(std::string_view bytes)
     const bool quake = out.version == kQuakeVersion;
     const std::size_t headerLength = quake ? kQuakeHeaderLength : kHalfLifeHeaderLength;
     if (bytes.size() < headerLength) {
-        out.problem = "the header is cut short: " + std::to_string(bytes.size()) + " of "
-                      + std::to_string(headerLength) + " bytes";
+        out.problem = "the header is cut short: " + std::to_string(bytes.size()) + " of " +
+                      std::to_string(headerLength) + " bytes";
         return out;
     }
     if (!quake)

@@ -63,7 +63,8 @@ void checkFrames(const std::string& input)
             if (format == static_cast<std::int32_t>(TextureFormat::IndexAlpha))
                 check(alpha == index);
             else if (format == static_cast<std::int32_t>(TextureFormat::AlphaTest))
-                check((alpha == 0) == (index == pivotel::kClearIndex) && (alpha == 0 || alpha == 255));
+                check((alpha == 0) == (index == pivotel::kClearIndex) &&
+                      (alpha == 0 || alpha == 255));
             else
                 check(alpha == 255);
         }

@@ -62,7 +62,8 @@ TEST_F(PivotelFileSafetyTest, APipeOrAHugeFileIsRefusedWithoutFreezingTheWindow)
 {
     suite::testing::makePipe(file("pipe.spr"));
     read("pipe.spr");
-    EXPECT_TRUE(lastText().startsWith("Invalid sprite file\n\nNothing was read")) << lastText().toStdString();
+    EXPECT_TRUE(lastText().startsWith("Invalid sprite file\n\nNothing was read"))
+        << lastText().toStdString();
 
     suite::testing::makeSparse(file("huge.spr"), std::uintmax_t{1} << 31);
     read("huge.spr");

@@ -135,10 +135,7 @@ protected:
         EXPECT_TRUE(previewImage().isNull());
     }
 
-    QImage previewImage() const
-    {
-        return child<QLabel>(&form_, "lblPreview")->pixmap().toImage();
-    }
+    QImage previewImage() const { return child<QLabel>(&form_, "lblPreview")->pixmap().toImage(); }
 
     void expectSavesOn(bool on)
     {
@@ -508,8 +505,8 @@ TEST_F(Form1Test, TheFramesAreShownWithTheirCountLargestSizeAndFormat)
 TEST_F(Form1Test, DamagedFramesStillShowTheTypeAndSaveWhileThePreviewSaysWhy)
 {
     using namespace pivotel::testing;
-    std::string bytes = halfLifeSprite(0, {singleFrame(2, 2, rampIndices(4)),
-                                           singleFrame(16, 16, rampIndices(256))}, 3);
+    std::string bytes = halfLifeSprite(
+        0, {singleFrame(2, 2, rampIndices(4)), singleFrame(16, 16, rampIndices(256))}, 3);
     bytes.resize(bytes.size() - 100);
     writeFile("cut.spr", bytesOf(bytes));
     readSprite("cut.spr");

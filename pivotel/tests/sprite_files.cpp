@@ -20,7 +20,7 @@ std::string header(std::int32_t version, std::int32_t type, std::int32_t format,
     bytes += std::string("\x00\x00\x80\x41", 4); // bounding radius 16.0
     bytes += int32Bytes(maxWidth) + int32Bytes(maxHeight) + int32Bytes(entries);
     bytes += std::string(4, '\0'); // beam length
-    bytes += int32Bytes(0);        // synchronised
+    bytes += int32Bytes(0); // synchronised
     return bytes;
 }
 
@@ -55,8 +55,8 @@ std::string palette(int colours)
 std::string picture(std::int32_t width, std::int32_t height, const std::string& indices,
                     std::int32_t originX, std::int32_t originY)
 {
-    return int32Bytes(originX) + int32Bytes(originY) + int32Bytes(width) + int32Bytes(height)
-           + indices;
+    return int32Bytes(originX) + int32Bytes(originY) + int32Bytes(width) + int32Bytes(height) +
+           indices;
 }
 
 std::string singleFrame(std::int32_t width, std::int32_t height, const std::string& indices)

@@ -17,8 +17,9 @@ constexpr std::size_t kHeaderAndPalette = 40 + 2 + 256 * 3;
 // The RGBA of one pixel of a frame.
 std::array<int, 4> pixel(const DecodedFrame& frame, int x, int y)
 {
-    const std::size_t at = (static_cast<std::size_t>(y) * static_cast<std::size_t>(frame.width)
-                            + static_cast<std::size_t>(x)) * 4;
+    const std::size_t at = (static_cast<std::size_t>(y) * static_cast<std::size_t>(frame.width) +
+                            static_cast<std::size_t>(x)) *
+                           4;
     return {frame.rgba[at], frame.rgba[at + 1], frame.rgba[at + 2], frame.rgba[at + 3]};
 }
 
@@ -73,38 +74,45 @@ TEST(SpriteFrames, EachTextureFormatColoursAndClearsAsTheGameDraws)
     const std::array<int, 4> tint = paletteColour(255, 0);
     auto tinted = [&](int alpha) { return std::array<int, 4>{tint[0], tint[1], tint[2], alpha}; };
     const std::array<Case, 5> cases{{
-        {0, "normal",
+        {0,
+         "normal",
          {paletteColour(0, 255), paletteColour(1, 255), paletteColour(128, 255),
           paletteColour(255, 255)}},
-        {1, "additive",
+        {1,
+         "additive",
          {paletteColour(0, 255), paletteColour(1, 255), paletteColour(128, 255),
           paletteColour(255, 255)}},
         // The index is how much of the last palette colour covers the pixel.
         {2, "index-alpha", {tinted(0), tinted(1), tinted(128), tinted(255)}},
-        {3, "alpha-test",
+        {3,
+         "alpha-test",
          {paletteColour(0, 255), paletteColour(1, 255), paletteColour(128, 255),
           paletteColour(255, 0)}},
-        {9, "unknown (9), shown as normal",
+        {9,
+         "unknown (9), shown as normal",
          {paletteColour(0, 255), paletteColour(1, 255), paletteColour(128, 255),
           paletteColour(255, 255)}},
     }};
     for (const Case& one : cases) {
         SCOPED_TRACE(one.name);
-        const SpriteFrames decoded = decodeFrames(halfLifeSprite(one.format, {singleFrame(2, 2, indices)}));
+        const SpriteFrames decoded =
+            decodeFrames(halfLifeSprite(one.format, {singleFrame(2, 2, indices)}));
         ASSERT_EQ(decoded.frames.size(), 1u);
         EXPECT_EQ(textureFormatName(decoded), one.name);
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(pixel(decoded.frames[0], i % 2, i / 2), one.expected[static_cast<std::size_t>(i)]) << i;
+            EXPECT_EQ(pixel(decoded.frames[0], i % 2, i / 2),
+                      one.expected[static_cast<std::size_t>(i)])
+                << i;
     }
 }
 
 TEST(SpriteFrames, GroupsAndSingleFramesAreDecodedInOrder)
 {
-    const std::string bytes = halfLifeSprite(
-        3, {singleFrame(2, 2, rampIndices(4)),
-            frameGroup({picture(3, 1, rampIndices(3, 50)), picture(5, 4, rampIndices(20, 60)),
-                        picture(1, 1, rampIndices(1, 90))}),
-            singleFrame(1, 2, rampIndices(2, 100))});
+    const std::string bytes = halfLifeSprite(3, {singleFrame(2, 2, rampIndices(4)),
+                                                 frameGroup({picture(3, 1, rampIndices(3, 50)),
+                                                             picture(5, 4, rampIndices(20, 60)),
+                                                             picture(1, 1, rampIndices(1, 90))}),
+                                                 singleFrame(1, 2, rampIndices(2, 100))});
     const SpriteFrames decoded = decodeFrames(bytes);
     EXPECT_TRUE(decoded.problem.empty()) << decoded.problem;
     EXPECT_EQ(decoded.declaredEntries, 3);
@@ -127,9 +135,8 @@ TEST(SpriteFrames, GroupsAndSingleFramesAreDecodedInOrder)
 
 TEST(SpriteFrames, QuakeSpritesHaveNoPaletteAndAreShownInGreys)
 {
-    const SpriteFrames decoded =
-        decodeFrames(quakeSprite({singleFrame(2, 1, std::string("\x40\xFF", 2)),
-                                  frameGroup({picture(1, 1, "\x10")})}));
+    const SpriteFrames decoded = decodeFrames(quakeSprite(
+        {singleFrame(2, 1, std::string("\x40\xFF", 2)), frameGroup({picture(1, 1, "\x10")})}));
     EXPECT_TRUE(decoded.problem.empty()) << decoded.problem;
     EXPECT_EQ(decoded.version, 1);
     EXPECT_FALSE(decoded.paletteInFile);
@@ -145,8 +152,8 @@ TEST(SpriteFrames, QuakeSpritesHaveNoPaletteAndAreShownInGreys)
 TEST(SpriteFrames, ACutFileKeepsTheWholeFramesBeforeTheCutAndSaysWhatIsMissing)
 {
     const std::string whole = halfLifeSprite(
-        0, {singleFrame(3, 3, rampIndices(9)), frameGroup({picture(2, 2, rampIndices(4, 9)),
-                                                           picture(4, 1, rampIndices(4, 13))})});
+        0, {singleFrame(3, 3, rampIndices(9)),
+            frameGroup({picture(2, 2, rampIndices(4, 9)), picture(4, 1, rampIndices(4, 13))})});
     const SpriteFrames full = decodeFrames(whole);
     ASSERT_TRUE(full.problem.empty()) << full.problem;
     ASSERT_EQ(full.frames.size(), 3u);
@@ -178,13 +185,15 @@ TEST(SpriteFrames, CountsAndSizesThatDoNotFitAreDamageNotReads)
         {"no frames", header(2, 2, 0, 0) + palette()},
         {"negative frame count", header(2, 2, 0, -5) + palette()},
         {"empty palette", header(2, 2, 0, 1) + palette(0) + singleFrame(1, 1, "x")},
-        {"oversized palette", header(2, 2, 0, 1) + std::string("\x2C\x01", 2) + std::string(900, 'p')},
+        {"oversized palette",
+         header(2, 2, 0, 1) + std::string("\x2C\x01", 2) + std::string(900, 'p')},
         {"negative width", top + singleFrame(-1, 4, "xxxx")},
         {"zero height", top + singleFrame(4, 0, "")},
         {"huge frame", top + singleFrame(0x7FFFFFFF, 0x7FFFFFFF, "xxxx")},
         {"unknown frame kind", top + int32Bytes(7) + picture(1, 1, "x")},
         {"empty group", top + int32Bytes(1) + int32Bytes(0)},
-        {"group larger than the file", top + int32Bytes(1) + int32Bytes(0x40000000) + std::string(64, 'g')},
+        {"group larger than the file",
+         top + int32Bytes(1) + int32Bytes(0x40000000) + std::string(64, 'g')},
         {"version 2 header cut short", header(2, 2, 0, 1).substr(0, 30)},
     };
     for (const auto& one : cases) {

@@ -82,8 +82,8 @@ TEST(Sprite, OnlyTheIdentifierAndVersionOneOrTwoMakeASprite)
     EXPECT_NE(textFile->notSpriteReason().find("IDSP"), std::string::npos);
 
     std::string bytes = spriteBytes(2);
-    for (const char* version : {"\x03\x00\x00\x00", "\x00\x00\x00\x00", "\x02\x00\x00\x01",
-                                "\xFF\xFF\xFF\xFF"}) {
+    for (const char* version :
+         {"\x03\x00\x00\x00", "\x00\x00\x00\x00", "\x02\x00\x00\x01", "\xFF\xFF\xFF\xFF"}) {
         bytes.replace(4, 4, version, 4);
         const auto sprite = Sprite::fromBytes(bytes);
         ASSERT_TRUE(sprite.has_value());

@@ -59,8 +59,8 @@ int main(int argc, char** argv)
     std::vector<std::string> pictures;
     for (int i = 0; i < 6; ++i)
         pictures.push_back(picture(side, side, ring(side, 8.0 + 3.5 * i), -side / 2, side / 2));
-    const std::string bytes = header(2, 2, 3, 2, side, side) + flamePalette()
-                              + singleFrame(side, side, ring(side, 20.0)) + frameGroup(pictures);
+    const std::string bytes = header(2, 2, 3, 2, side, side) + flamePalette() +
+                              singleFrame(side, side, ring(side, 20.0)) + frameGroup(pictures);
 
     QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath(QStringLiteral("ring.spr"));

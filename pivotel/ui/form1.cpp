@@ -29,16 +29,16 @@ const QString kFilter = QStringLiteral("Sprites (.spr)|*.spr");
 // "uma" at its joint, as the text has always read. The fifth type turns with
 // the viewer like "Common" and is then rolled by the entity's angles.
 const std::array<QString, kOrientations.size()> kDescriptions{
-    QStringLiteral("Esse sprite também fica sempre voltado para o player, mas ")
-        + QStringLiteral("ele trava eixo Z ( vertical )."),
-    QStringLiteral("Esse sprite tem a mesma função do 'Side View', exceto que quando")
-        + QStringLiteral(" o player se aproxima dele, ele rotaciona a sua face para uma ")
-        + QStringLiteral("determinada direção."),
+    QStringLiteral("Esse sprite também fica sempre voltado para o player, mas ") +
+        QStringLiteral("ele trava eixo Z ( vertical )."),
+    QStringLiteral("Esse sprite tem a mesma função do 'Side View', exceto que quando") +
+        QStringLiteral(" o player se aproxima dele, ele rotaciona a sua face para uma ") +
+        QStringLiteral("determinada direção."),
     QStringLiteral("Sprite comum do Half Life. Sempre com sua face voltada para o player."),
-    QStringLiteral("Trava totalmente o sprite. Sua face sempre fica voltada para uma ")
-        + QStringLiteral("uma mesma direção, que é determinada pelo 'Angle' do env_sprite."),
-    QStringLiteral("Sempre com sua face voltada para o player, como o 'Common', mas ")
-        + QStringLiteral("girado em torno do próprio centro pelo 'Roll' do 'Angles' do env_sprite."),
+    QStringLiteral("Trava totalmente o sprite. Sua face sempre fica voltada para uma ") +
+        QStringLiteral("uma mesma direção, que é determinada pelo 'Angle' do env_sprite."),
+    QStringLiteral("Sempre com sua face voltada para o player, como o 'Common', mas ") +
+        QStringLiteral("girado em torno do próprio centro pelo 'Roll' do 'Angles' do env_sprite."),
 };
 
 // Lines end in LF then CR, as the About text was always written.
@@ -214,9 +214,9 @@ void Form1::cmbGet_Click()
         clearType();
         Label2->setText(QStringLiteral("Not a sprite"));
         preview_->showNothing(QStringLiteral("Not a sprite: %1.").arg(why));
-        dialogs_.message(this, suite::MessageIcon::Exclamation, QStringLiteral("Error"),
-                         QStringLiteral("\"%1\" is not a sprite: %2. It cannot be saved.")
-                             .arg(path, why));
+        dialogs_.message(
+            this, suite::MessageIcon::Exclamation, QStringLiteral("Error"),
+            QStringLiteral("\"%1\" is not a sprite: %2. It cannot be saved.").arg(path, why));
         return;
     }
     showType(sprite_->type());

@@ -31,8 +31,8 @@ void paintChequer(QPainter& painter, const QRect& area)
     for (int y = area.top(); y <= area.bottom(); y += kChequer) {
         for (int x = area.left(); x <= area.right(); x += kChequer) {
             const bool dark = ((x - area.left()) / kChequer + (y - area.top()) / kChequer) % 2 != 0;
-            painter.fillRect(x, y, kChequer, kChequer, dark ? QColor(0x99, 0x99, 0x99)
-                                                           : QColor(0xCC, 0xCC, 0xCC));
+            painter.fillRect(x, y, kChequer, kChequer,
+                             dark ? QColor(0x99, 0x99, 0x99) : QColor(0xCC, 0xCC, 0xCC));
         }
     }
     painter.restore();
@@ -43,8 +43,9 @@ void paintChequer(QPainter& painter, const QRect& area)
 QImage frameImage(const DecodedFrame& frame)
 {
     const qsizetype bytesPerLine = qsizetype{frame.width} * 4;
-    if (frame.width < 1 || frame.height < 1
-        || frame.rgba.size() != static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(frame.height))
+    if (frame.width < 1 || frame.height < 1 ||
+        frame.rgba.size() !=
+            static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(frame.height))
         return {};
     // The wrapping image only borrows the bytes; copy() gives it its own.
     const QImage borrowed(frame.rgba.data(), frame.width, frame.height, bytesPerLine,
@@ -54,13 +55,15 @@ QImage frameImage(const DecodedFrame& frame)
 
 QImage framesSheet(const SpriteFrames& frames)
 {
-    const int shown = std::min<int>(static_cast<int>(frames.frames.size()), SpritePreview::kShownFrames);
+    const int shown =
+        std::min<int>(static_cast<int>(frames.frames.size()), SpritePreview::kShownFrames);
     if (shown == 0)
         return {};
     int cell = 1;
     for (int i = 0; i < shown; ++i) {
         const DecodedFrame& frame = frames.frames[static_cast<std::size_t>(i)];
-        cell = std::max({cell, std::min(frame.width, kLargestCell), std::min(frame.height, kLargestCell)});
+        cell = std::max(
+            {cell, std::min(frame.width, kLargestCell), std::min(frame.height, kLargestCell)});
     }
     const int columns = std::max(1, std::min(shown, (kSheetWidth + kGap) / (cell + kGap)));
     const int rows = (shown + columns - 1) / columns;

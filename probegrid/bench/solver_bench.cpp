@@ -50,8 +50,8 @@ void BM_Analyse(benchmark::State& state)
     const int shots = static_cast<int>(state.range(1));
     std::vector<Evidence> games;
     for (int g = 0; g < kGames; ++g)
-        games.push_back(playedEvidence(items, shots, 1000u * static_cast<unsigned>(items) +
-                                                         static_cast<unsigned>(g)));
+        games.push_back(playedEvidence(
+            items, shots, 1000u * static_cast<unsigned>(items) + static_cast<unsigned>(g)));
     double worst = 0;
     int unfinished = 0;
     std::size_t next = 0;

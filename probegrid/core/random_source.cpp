@@ -22,7 +22,9 @@ int scaled(double r, int scale)
 
 } // namespace
 
-ClockRandom::ClockRandom() : generator_(clockValue()) {}
+ClockRandom::ClockRandom() : generator_(clockValue())
+{
+}
 
 void ClockRandom::restartFromClock()
 {

@@ -39,19 +39,47 @@ inline Heading heading(Direction d)
 {
     switch (d) {
     case Direction::Baixo:
-        return {+8, +7, Direction::Esq, Direction::Dir, +9, Direction::Dir, Direction::Esq,
-                Direction::Esq, Direction::Dir};
+        return {+8,
+                +7,
+                Direction::Esq,
+                Direction::Dir,
+                +9,
+                Direction::Dir,
+                Direction::Esq,
+                Direction::Esq,
+                Direction::Dir};
     case Direction::Esq:
-        return {-1, -9, Direction::Cima, Direction::Baixo, +7, Direction::Baixo, Direction::Cima,
-                Direction::Cima, Direction::Baixo};
+        return {-1,
+                -9,
+                Direction::Cima,
+                Direction::Baixo,
+                +7,
+                Direction::Baixo,
+                Direction::Cima,
+                Direction::Cima,
+                Direction::Baixo};
     case Direction::Cima:
-        return {-8, -9, Direction::Esq, Direction::Dir, -7, Direction::Dir, Direction::Esq,
-                Direction::Esq, Direction::Dir};
+        return {-8,
+                -9,
+                Direction::Esq,
+                Direction::Dir,
+                -7,
+                Direction::Dir,
+                Direction::Esq,
+                Direction::Esq,
+                Direction::Dir};
     case Direction::Dir:
         break;
     }
-    return {+1, -7, Direction::Cima, Direction::Baixo, +9, Direction::Baixo, Direction::Cima,
-            Direction::Cima, Direction::Baixo};
+    return {+1,
+            -7,
+            Direction::Cima,
+            Direction::Baixo,
+            +9,
+            Direction::Baixo,
+            Direction::Cima,
+            Direction::Cima,
+            Direction::Baixo};
 }
 
 inline Direction opposite(Direction d)

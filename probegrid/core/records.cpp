@@ -53,8 +53,7 @@ std::optional<std::string> readPrefix(const std::filesystem::path& path, std::si
 
 // Rewrites the first bytes of a large file where they are; copying the file
 // aside would cost time and disk in proportion to its size.
-bool overwritePrefix(const std::filesystem::path& path, std::string_view bytes,
-                     std::string* error)
+bool overwritePrefix(const std::filesystem::path& path, std::string_view bytes, std::string* error)
 {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {

@@ -242,8 +242,8 @@ Analysis analyse(const Evidence& evidence, std::chrono::milliseconds budget)
     const Search::Totals& totals = search.totals();
     analysis.boards = totals.boards;
     for (std::size_t i = 0; i < analysis.cells.size(); ++i)
-        analysis.itemBoards[i] = search.itemWhereFixed()[i] + totals.withOpenItem -
-                                 search.openWeightWhereFixed()[i];
+        analysis.itemBoards[i] =
+            search.itemWhereFixed()[i] + totals.withOpenItem - search.openWeightWhereFixed()[i];
     // Cells the marks decide were never open.
     for (const int cell : evidence.itemCells) {
         if (cell >= 1 && cell <= kCells)

@@ -21,7 +21,7 @@ struct RayEvidence {
 
 struct Evidence {
     std::vector<RayEvidence> rays;
-    std::vector<int> itemCells;  // found by a mark
+    std::vector<int> itemCells; // found by a mark
     std::vector<int> emptyCells; // took a wrong mark
     // The number of hidden items, when the players know it; a drawn count is
     // only known to lie in a range.
@@ -39,7 +39,7 @@ struct Analysis {
     // stays open.
     bool finished = false;
     std::uint64_t boards = 0; // consistent boards
-    std::uint64_t steps = 0;  // branches the search took, for measuring it
+    std::uint64_t steps = 0; // branches the search took, for measuring it
     std::array<CellVerdict, kCells> cells{};
     // How many consistent boards hold an item in each cell.
     std::array<std::uint64_t, kCells> itemBoards{};

@@ -64,8 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (read) {
         check(read->name.size() == kRecordNameSize);
         // Reading loses nothing: the record encodes back to the same bytes.
-        check(encodeRecord(*read) == input.substr(0, kRecordSize) ||
-              input.size() < kRecordSize);
+        check(encodeRecord(*read) == input.substr(0, kRecordSize) || input.size() < kRecordSize);
     }
 
     Record record;

@@ -97,7 +97,7 @@ TEST_F(BoardPlay, AWholeOnePlayerGamePlayedByKeyboardAlone)
     EXPECT_EQ(text(board, "lblJ1Pto"), "2");
 
     press(board, Qt::Key_Down, 3); // cell 20
-    press(board, Qt::Key_Left);    // cell 19
+    press(board, Qt::Key_Left); // cell 19
     EXPECT_EQ(board->highlightedBorder(), 0);
     press(board, Qt::Key_N);
     EXPECT_EQ(text(board, "lblGrid19"), QStringLiteral("\u2013"));
@@ -110,7 +110,7 @@ TEST_F(BoardPlay, AWholeOnePlayerGamePlayedByKeyboardAlone)
     EXPECT_EQ(text(board, "lblGrid18"), kCross);
     EXPECT_EQ(text(board, "lblJ1Pto"), "7");
 
-    press(board, Qt::Key_Down, 4);  // cell 50
+    press(board, Qt::Key_Down, 4); // cell 50
     press(board, Qt::Key_Right, 5); // cell 55
     EXPECT_EQ(board->cursor(), spotOfCell(55));
     press(board, Qt::Key_Space);
@@ -201,8 +201,8 @@ TEST_F(BoardPlay, AWrongMarkKeepsItsCrossAndGivingUpTellsFoundFromMissed)
 TEST_F(BoardPlay, ADetourLightsItsPartnerAndLettersExplainThemselves)
 {
     FrmMain* board = openBoard("Ana", {19, 55});
-    clickBorder(board, 4);  // out at 10
-    clickBorder(board, 3);  // H
+    clickBorder(board, 4); // out at 10
+    clickBorder(board, 3); // H
     QTest::mouseMove(border(board, 10));
     EXPECT_EQ(board->partnerBorder(), 4);
     EXPECT_EQ(background(board, "lblBrd4"), kLitUsed);
@@ -256,8 +256,7 @@ TEST_F(BoardPlay, AnAmpersandInANameIsShownAsTyped)
     EXPECT_EQ(board->windowTitle(), "Tavrin Probegrid - Vez do Ana & Cia");
     click(cell(board, 2));
     click(cell(board, 1));
-    EXPECT_EQ(dialogs_.messages().first().text,
-              "O jogo terminou! B&B ganhou o jogo com 0 pontos");
+    EXPECT_EQ(dialogs_.messages().first().text, "O jogo terminou! B&B ganhou o jogo com 0 pontos");
 }
 
 TEST_F(BoardPlay, ATrainingGameAnalysesTheEvidenceAndLeavesTheRecordAlone)

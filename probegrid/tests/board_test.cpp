@@ -120,8 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         // absorbed on the way down at cell 12
         RayCase{{20}, 4, RayResult::Hit, 0},
         // turned down at cell 64 and out at once
-        RayCase{{55}, 16, RayResult::Detour, 24},
-        RayCase{{63}, 16, RayResult::Hit, 0},
+        RayCase{{55}, 16, RayResult::Detour, 24}, RayCase{{63}, 16, RayResult::Hit, 0},
         // a double deflection deep in the board
         RayCase{{35, 37}, 4, RayResult::Reflection, 0},
         // two turns: right at cell 20 (item at 27), then up at cell 22 (item at 31)

@@ -31,7 +31,8 @@ protected:
         const auto messages = dialogs_.messages();
         ASSERT_EQ(messages.size(), 2);
         EXPECT_EQ(messages[1].icon, MessageIcon::Critical);
-        EXPECT_TRUE(messages[1].text.startsWith("Um novo recorde foi estabelecido, mas não foi possível"))
+        EXPECT_TRUE(
+            messages[1].text.startsWith("Um novo recorde foi estabelecido, mas não foi possível"))
             << messages[1].text.toStdString();
     }
 };

@@ -22,7 +22,10 @@ protected:
     Session session_{random_};
     int quits_ = 0;
 
-    void SetUp() override { session_.quit = [this] { ++quits_; }; }
+    void SetUp() override
+    {
+        session_.quit = [this] { ++quits_; };
+    }
 
     void TearDown() override
     {
@@ -93,12 +96,14 @@ protected:
 
     static void clickBorder(FrmMain* board, int position)
     {
-        suite::testing::click(suite::testing::child<QWidget>(board, QString("lblBrd%1").arg(position)));
+        suite::testing::click(
+            suite::testing::child<QWidget>(board, QString("lblBrd%1").arg(position)));
     }
 
     static void clickCell(FrmMain* board, int cell)
     {
-        suite::testing::click(suite::testing::child<QWidget>(board, QString("lblGrid%1").arg(cell)));
+        suite::testing::click(
+            suite::testing::child<QWidget>(board, QString("lblGrid%1").arg(cell)));
     }
 
     static QColor background(const QObject* root, const QString& name)

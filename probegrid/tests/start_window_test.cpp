@@ -91,7 +91,8 @@ TEST_F(StartWindow, TheCountIsCheckedEvenWhenItWillBeDrawn)
     ASSERT_NE(board, nullptr);
     EXPECT_EQ(session_.itemCount, 9);
     EXPECT_EQ(board->game().board().count(), 9);
-    EXPECT_EQ(random_.restarts - restartsBefore, 2) << "started from the clock for the count and the board";
+    EXPECT_EQ(random_.restarts - restartsBefore, 2)
+        << "started from the clock for the count and the board";
     EXPECT_FALSE(start->isVisible());
 }
 

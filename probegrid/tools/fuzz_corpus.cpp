@@ -43,15 +43,15 @@ int main(int argc, char** argv)
     const std::vector<std::pair<std::string, std::string>> games = {
         {"one_item_every_shot", game(0, {28}, everyShot)},
         {"two_items_few_shots", game(1, {19, 55}, {3, 15, 2})},
-        {"four_items_marks", game(3, {19, 30, 45, 60}, {2, 5, 11, 13, 20, 26, 0x80 | 18, 0x80 | 19})},
+        {"four_items_marks",
+         game(3, {19, 30, 45, 60}, {2, 5, 11, 13, 20, 26, 0x80 | 18, 0x80 | 19})},
         {"eight_items_unknown_count",
          game(0x80 | 7, {2, 10, 21, 34, 41, 48, 56, 64}, {4, 8, 12, 16, 20, 24, 28, 31})},
         {"twelve_items",
          game(11, {4, 9, 14, 19, 24, 29, 34, 39, 44, 49, 54, 59}, {0, 3, 6, 9, 12, 15, 18, 21})},
     };
 
-    for (const auto& [folder, inputs] :
-         {std::pair{argv[1], records}, std::pair{argv[2], games}}) {
+    for (const auto& [folder, inputs] : {std::pair{argv[1], records}, std::pair{argv[2], games}}) {
         for (const auto& [name, bytes] : inputs) {
             std::ofstream out(std::filesystem::path(folder) / name, std::ios::binary);
             out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -52,7 +52,8 @@ protected:
         if (wasRightPressed && event->button() == Qt::RightButton &&
             rect().contains(event->position().toPoint()))
             emit rightClicked();
-        if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        if (wasPressed && event->button() == Qt::LeftButton &&
+            rect().contains(event->position().toPoint())) {
             lastClicked_ = this;
             emit clicked();
         }

@@ -36,11 +36,11 @@ constexpr int kFreeFrame = 1;
 constexpr int kUsedFrame = 3;
 
 // Symbols on the board cells, so that nothing rests on colour alone.
-const QString kFoundSymbol = QStringLiteral("\u2714");     // check mark
-const QString kCrossSymbol = QStringLiteral("\u2717");     // ballot x
-const QString kNoItemSymbol = QStringLiteral("\u2013");    // en dash
+const QString kFoundSymbol = QStringLiteral("\u2714"); // check mark
+const QString kCrossSymbol = QStringLiteral("\u2717"); // ballot x
+const QString kNoItemSymbol = QStringLiteral("\u2013"); // en dash
 const QString kMaybeItemSymbol = QStringLiteral("?");
-const QString kSureItemSymbol = QStringLiteral("\u25C6");  // black diamond
+const QString kSureItemSymbol = QStringLiteral("\u25C6"); // black diamond
 const QString kSureEmptySymbol = QStringLiteral("\u25CB"); // white circle
 
 const QString kTitle = QStringLiteral("Tavrin Probegrid");
@@ -176,18 +176,16 @@ void FrmMain::buildBoard()
     for (int cell = 1; cell <= kCells; ++cell) {
         const int row = (cell - 1) / 8;
         const int column = (cell - 1) % 8;
-        ClickLabel* label =
-            square(boardArea_, QString("lblGrid%1").arg(cell),
-                   twipsRect(720 + kSide * column, 720 + kSide * row, kSide, kSide),
-                   markColour(CellMark::Unmarked));
+        ClickLabel* label = square(boardArea_, QString("lblGrid%1").arg(cell),
+                                   twipsRect(720 + kSide * column, 720 + kSide * row, kSide, kSide),
+                                   markColour(CellMark::Unmarked));
         label->setFont(cellFont);
         // A click on the board hands the keys back to the board as well.
         connect(label, &ClickLabel::clicked, this, [this, cell] {
             boardArea_->setFocus();
             lblGrid_Click(cell);
         });
-        connect(label, &ClickLabel::rightClicked, this,
-                [this, cell] { lblGrid_RightClick(cell); });
+        connect(label, &ClickLabel::rightClicked, this, [this, cell] { lblGrid_RightClick(cell); });
         connect(label, &ClickLabel::mouseMoved, this, &FrmMain::putOutBorder);
         lblGrid_[static_cast<std::size_t>(cell - 1)] = label;
     }
@@ -633,9 +631,8 @@ void FrmMain::putOutBorder()
 void FrmMain::showCursor()
 {
     const int position = borderPositionAt(cursor_);
-    const QLabel* under = position != 0
-                              ? lblBrd_[static_cast<std::size_t>(position - 1)]
-                              : lblGrid_[static_cast<std::size_t>(cellAt(cursor_) - 1)];
+    const QLabel* under = position != 0 ? lblBrd_[static_cast<std::size_t>(position - 1)]
+                                        : lblGrid_[static_cast<std::size_t>(cellAt(cursor_) - 1)];
     cursorFrame_->setGeometry(under->geometry());
     cursorFrame_->raise();
     cursorFrame_->show();

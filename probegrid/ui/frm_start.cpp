@@ -152,9 +152,9 @@ void FrmStart::chkRandom_Click()
 void FrmStart::cmbComecar_Click()
 {
     // The count is checked even when it is about to be drawn.
-    const std::optional<std::int16_t> typed = acceptStartEntries(
-        txtNome1_->text().toStdString(), txtNome2_->text().toStdString(),
-        session_.playerCount == 2, txtItems_->text().toStdString());
+    const std::optional<std::int16_t> typed =
+        acceptStartEntries(txtNome1_->text().toStdString(), txtNome2_->text().toStdString(),
+                           session_.playerCount == 2, txtItems_->text().toStdString());
     if (!typed) {
         dialogs_.message(this, suite::MessageIcon::Information, "Campos incompletos",
                          "Preencha todos os dados corretamente");

@@ -13,9 +13,9 @@ constexpr std::int64_t kBody = 64ll << 20;
 
 std::string lengthReply()
 {
-    std::string reply = "HTTP/1.1 206 Partial Content\r\nServer: nginx\r\nContent-Length: " + std::to_string(kBody)
-                        + "\r\nContent-Range: bytes 0-" + std::to_string(kBody - 1) + "/" + std::to_string(kBody)
-                        + "\r\n\r\n";
+    std::string reply = "HTTP/1.1 206 Partial Content\r\nServer: nginx\r\nContent-Length: " +
+                        std::to_string(kBody) + "\r\nContent-Range: bytes 0-" +
+                        std::to_string(kBody - 1) + "/" + std::to_string(kBody) + "\r\n\r\n";
     reply.append(static_cast<std::size_t>(kBody), 'x');
     return reply;
 }
@@ -61,7 +61,11 @@ void FeedChunkedReply(benchmark::State& state)
     static const std::string reply = chunkedReply();
     Feed(state, reply);
 }
-BENCHMARK(FeedChunkedReply)->Arg(1460)->Arg(64 << 10)->Arg(256 << 10)->Unit(benchmark::kMillisecond);
+BENCHMARK(FeedChunkedReply)
+    ->Arg(1460)
+    ->Arg(64 << 10)
+    ->Arg(256 << 10)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

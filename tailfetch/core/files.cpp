@@ -31,8 +31,8 @@ std::int64_t fileSize(const std::filesystem::path& path, std::error_code& ec)
 }
 
 // Unreadable bytes count as different: nothing is joined on a guess.
-bool sameByteAt(const std::filesystem::path& a, std::int64_t aOffset, const std::filesystem::path& b,
-                std::int64_t bOffset)
+bool sameByteAt(const std::filesystem::path& a, std::int64_t aOffset,
+                const std::filesystem::path& b, std::int64_t bOffset)
 {
     std::ifstream first(a, std::ios::binary);
     std::ifstream second(b, std::ios::binary);

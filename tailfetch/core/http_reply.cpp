@@ -8,7 +8,10 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimBlanks(std::string_view text)
 {
@@ -19,7 +22,10 @@ std::string_view trimBlanks(std::string_view text)
     return text;
 }
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 int hexValue(char c)
 {
@@ -49,8 +55,8 @@ std::optional<int> statusCode(std::string_view line)
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size()
-           && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return lower(x) == lower(y); });
 }
 
 std::optional<std::int64_t> ParseCount(std::string_view text)
@@ -116,7 +122,8 @@ std::string_view ChunkedDecoder::next(std::string_view& bytes)
     };
     while (!bytes.empty()) {
         if (state_ == State::Data) {
-            const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(left_, bytes.size()));
+            const std::size_t n =
+                static_cast<std::size_t>(std::min<std::uint64_t>(left_, bytes.size()));
             const std::string_view run = bytes.substr(0, n);
             bytes.remove_prefix(n);
             left_ -= n;
@@ -198,7 +205,9 @@ std::string_view ChunkedDecoder::next(std::string_view& bytes)
 
 // ---------------------------------------------------------------- the reply
 
-ReplyParser::ReplyParser(bool toHead) : toHead_(toHead) {}
+ReplyParser::ReplyParser(bool toHead) : toHead_(toHead)
+{
+}
 
 std::string_view ReplyParser::next(std::string_view& bytes)
 {
@@ -208,7 +217,8 @@ std::string_view ReplyParser::next(std::string_view& bytes)
     switch (framing_) {
     case Framing::Length: {
         const std::int64_t left = bodyLength_ - bodyReceived_;
-        const auto n = static_cast<std::size_t>(std::min<std::int64_t>(left, static_cast<std::int64_t>(bytes.size())));
+        const auto n = static_cast<std::size_t>(
+            std::min<std::int64_t>(left, static_cast<std::int64_t>(bytes.size())));
         run = bytes.substr(0, n);
         bytes.remove_prefix(n);
         bodyReceived_ += static_cast<std::int64_t>(n);
@@ -241,7 +251,8 @@ std::string_view ReplyParser::takeHeader(std::string_view& bytes)
     // The header ends with the first empty line; lines end in LF, most with a
     // CR before it. Where the bytes so far cannot tell yet, look again there.
     std::size_t end = 0;
-    for (std::size_t i = raw_.find('\n', scanFrom_); i != std::string::npos; i = raw_.find('\n', i + 1)) {
+    for (std::size_t i = raw_.find('\n', scanFrom_); i != std::string::npos;
+         i = raw_.find('\n', i + 1)) {
         if (i + 1 < raw_.size() && raw_[i + 1] == '\n') {
             end = i + 2;
         } else if (i + 2 < raw_.size() && raw_[i + 1] == '\r' && raw_[i + 2] == '\n') {

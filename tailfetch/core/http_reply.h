@@ -41,7 +41,18 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // and trailer lines up to the empty one.
 class ChunkedDecoder {
 public:
-    enum class State { Size, SizeExtension, SizeLf, Data, DataCr, DataLf, Trailer, TrailerLf, Done, Failed };
+    enum class State {
+        Size,
+        SizeExtension,
+        SizeLf,
+        Data,
+        DataCr,
+        DataLf,
+        Trailer,
+        TrailerLf,
+        Done,
+        Failed
+    };
 
     // Decodes from the front of `bytes` and stops after one run of data, at
     // the end of the coding, or when `bytes` is used up; the data run is the
@@ -65,11 +76,11 @@ public:
     enum class State { Header, Body, Complete, Failed };
     enum class Failure {
         None,
-        BadHeader,          // no status line, a field line without a colon, or a header that never ends
-        UnknownCoding,      // a Transfer-Encoding other than chunked
-        BadLength,          // a Content-Length that is not a count
-        BadChunk,           // chunked coding that does not follow its grammar
-        ClosedEarly,        // the connection ended before the body did
+        BadHeader, // no status line, a field line without a colon, or a header that never ends
+        UnknownCoding, // a Transfer-Encoding other than chunked
+        BadLength, // a Content-Length that is not a count
+        BadChunk, // chunked coding that does not follow its grammar
+        ClosedEarly, // the connection ended before the body did
     };
 
     // A reply to HEAD has a header only, whatever its fields say.
@@ -99,7 +110,10 @@ public:
     State state() const { return state_; }
     Failure failure() const { return failure_; }
     bool stoppedBySink() const { return stoppedBySink_; }
-    bool headerComplete() const { return state_ == State::Body || state_ == State::Complete || headerDone_; }
+    bool headerComplete() const
+    {
+        return state_ == State::Body || state_ == State::Complete || headerDone_;
+    }
     const ReplyHeader& header() const { return header_; }
     // The status line as received even when it could not be read, for messages.
     const std::string& firstLine() const { return firstLine_; }

@@ -22,8 +22,8 @@ struct Result {
 
     bool operator==(const Result& other) const
     {
-        return state == other.state && failure == other.failure && status == other.status
-               && fields == other.fields && body == other.body;
+        return state == other.state && failure == other.failure && status == other.status &&
+               fields == other.fields && body == other.body;
     }
 };
 

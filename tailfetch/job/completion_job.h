@@ -37,7 +37,7 @@ struct JobRequest {
 
 // Knobs that only tests and the benchmark turn.
 struct JobTuning {
-    int silenceMs = 30000;                    // a connection or reply this long silent has failed
+    int silenceMs = 30000; // a connection or reply this long silent has failed
     QList<int> retryWaitsMs{2000, 5000, 10000}; // one wait per automatic retry
     int maxRedirects = 10;
     QList<QSslCertificate> extraAuthorities; // trusted besides the system's store
@@ -129,7 +129,7 @@ private:
     QTimer* retryTimer_ = nullptr;
     std::optional<ReplyParser> parser_;
     Step step_ = Step::Length;
-    bool headRefused_ = false;  // the server answers HEAD with 405 or 501
+    bool headRefused_ = false; // the server answers HEAD with 405 or 501
     bool replyChecked_ = false; // the reply's header has been accepted
     int redirects_ = 0;
     bool movedHost_ = false;
@@ -137,10 +137,10 @@ private:
 
     QFile output_;
     QString outputName_; // the file the bytes go into now
-    qint64 base_ = 0;    // 0-based offset in the whole file of the output's first byte
+    qint64 base_ = 0; // 0-based offset in the whole file of the output's first byte
     qint64 remoteLength_ = -1;
     QByteArray validator_; // ETag or Last-Modified of the first reply
-    qint64 from_ = 0;      // first byte asked in the current range request
+    qint64 from_ = 0; // first byte asked in the current range request
     std::optional<char> overlap_; // what the first received byte must be
     bool overlapWritten_ = false; // the overlap byte is already in the output
     qint64 asked_ = 0; // body bytes the first range request asked for

@@ -38,7 +38,8 @@ std::optional<WebAddress> WebAddress::fromUrl(const QUrl& url)
         address.hostField += ':' + QByteArray::number(port);
 
     if (!url.userName().isEmpty() || !url.password().isEmpty())
-        address.login = url.userName(QUrl::FullyDecoded).toUtf8() + ':' + url.password(QUrl::FullyDecoded).toUtf8();
+        address.login = url.userName(QUrl::FullyDecoded).toUtf8() + ':' +
+                        url.password(QUrl::FullyDecoded).toUtf8();
     return address;
 }
 

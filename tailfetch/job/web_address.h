@@ -14,12 +14,12 @@ namespace tailfetch {
 // ASCII form.
 struct WebAddress {
     QUrl url;
-    bool secure = false;     // https
-    QString host;            // to connect to; IPv6 without brackets
+    bool secure = false; // https
+    QString host; // to connect to; IPv6 without brackets
     quint16 port = 80;
-    QByteArray target;       // origin form: path and query, "/" at least
-    QByteArray hostField;    // the Host field: host, and the port when not the scheme's own
-    QByteArray login;        // "user:password" decoded from the URL, empty when none
+    QByteArray target; // origin form: path and query, "/" at least
+    QByteArray hostField; // the Host field: host, and the port when not the scheme's own
+    QByteArray login; // "user:password" decoded from the URL, empty when none
 
     // Only http and https URLs with a host; nothing for any other text.
     static std::optional<WebAddress> fromText(const QString& text);

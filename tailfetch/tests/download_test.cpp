@@ -18,7 +18,10 @@
 #include <ostream>
 
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 QT_END_NAMESPACE
 
 namespace tailfetch {
@@ -85,7 +88,10 @@ protected:
         click(child<QPushButton>(window_.get(), "cmbGo"));
     }
 
-    bool finished() const { return waitUntil([this] { return !window_->downloading(); }); }
+    bool finished() const
+    {
+        return waitUntil([this] { return !window_->downloading(); });
+    }
 
     QStringList files() const { return QDir(programDir()).entryList(QDir::Files, QDir::Name); }
 };
@@ -215,14 +221,15 @@ TEST_F(NginxDownloadTest, AStartOutsideTheFileAsksNothing)
 // ---------------------------------------------------------------- scripted replies
 
 const QByteArray kHead = "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n";
-const QByteArray kRangeHeader = "HTTP/1.0 206 Partial Content\r\nContent-Range: bytes 4-9/10\r\n\r\n";
+const QByteArray kRangeHeader =
+    "HTTP/1.0 206 Partial Content\r\nContent-Range: bytes 4-9/10\r\n\r\n";
 
 TEST_F(DownloadTest, SendsExactlyTheTwoRequestsAndTakesRepliesInPieces)
 {
     ScriptedServer server({
         {{"HTTP/1.0 200 OK\r\nCon", "tent-Length: 1", "0\r\n\r", "\n"}},
-        {{kRangeHeader.left(30), kRangeHeader.mid(30, kRangeHeader.size() - 32), kRangeHeader.right(2) + "45",
-          "67", "89"}},
+        {{kRangeHeader.left(30), kRangeHeader.mid(30, kRangeHeader.size() - 32),
+          kRangeHeader.right(2) + "45", "67", "89"}},
     });
     writeFile("file.bin", "01234");
     startFromFile(server.url("file.bin"), "file.bin");
@@ -232,9 +239,10 @@ TEST_F(DownloadTest, SendsExactlyTheTwoRequestsAndTakesRepliesInPieces)
     ASSERT_EQ(server.requests.size(), 2);
     const QByteArray host = "Host: 127.0.0.1:" + QByteArray::number(server.port()) + "\r\n";
     const QByteArray common = "User-Agent: Tailfetch/2.0\r\nAccept-Encoding: identity\r\n";
-    EXPECT_EQ(server.requests[0], "HEAD /file.bin HTTP/1.1\r\n" + host + common + "Connection: close\r\n\r\n");
-    EXPECT_EQ(server.requests[1], "GET /file.bin HTTP/1.1\r\n" + host + common
-                                      + "Range: bytes=4-9\r\nConnection: close\r\n\r\n");
+    EXPECT_EQ(server.requests[0],
+              "HEAD /file.bin HTTP/1.1\r\n" + host + common + "Connection: close\r\n\r\n");
+    EXPECT_EQ(server.requests[1], "GET /file.bin HTTP/1.1\r\n" + host + common +
+                                      "Range: bytes=4-9\r\nConnection: close\r\n\r\n");
 }
 
 TEST_F(DownloadTest, ATypedFractionRoundsHalfToEven)
@@ -253,7 +261,8 @@ TEST_F(DownloadTest, ShowsTheExpectedAndReceivedCountsWhileDownloading)
     EXPECT_EQ(estado(), "Baixando arquivo - 6 bytes");
     EXPECT_TRUE(window_->statusLine().startsWith("E: Baixando arquivo - 6 bytes | R: 2 | V: "));
     // The speed is the average of the body since its first bytes.
-    ASSERT_TRUE(waitUntil([&] { return child<QLabel>(window_.get(), "lblVelocidade")->text() == "2 bytes/seg"; }));
+    ASSERT_TRUE(waitUntil(
+        [&] { return child<QLabel>(window_.get(), "lblVelocidade")->text() == "2 bytes/seg"; }));
     // The new file grows under another name until it is whole.
     EXPECT_EQ(files(), QStringList{"part.bin.tailfetch-part"});
     EXPECT_EQ(readFile("part.bin.tailfetch-part"), "45");
@@ -262,21 +271,24 @@ TEST_F(DownloadTest, ShowsTheExpectedAndReceivedCountsWhileDownloading)
 TEST_F(DownloadTest, AfterARedirectToAnotherHostTheWindowNamesThatHost)
 {
     // Two loopback addresses stand for two hosts.
-    ScriptedServer mirror({{{kHead}}, {{kRangeHeader + "45"}, false}}, 30, QHostAddress(QStringLiteral("127.0.0.2")));
+    ScriptedServer mirror({{{kHead}}, {{kRangeHeader + "45"}, false}}, 30,
+                          QHostAddress(QStringLiteral("127.0.0.2")));
     ASSERT_NE(mirror.port(), 0) << "127.0.0.2 cannot be listened on";
-    ScriptedServer origin(
-        {{{"HTTP/1.1 302 Found\r\nLocation: " + mirror.url("f").toLatin1() + "\r\nContent-Length: 0\r\n\r\n"}}});
+    ScriptedServer origin({{{"HTTP/1.1 302 Found\r\nLocation: " + mirror.url("f").toLatin1() +
+                             "\r\nContent-Length: 0\r\n\r\n"}}});
     QLabel* host = child<QLabel>(window_.get(), "lblHost");
     startFromByte(origin.url("f"), "5", "part.bin");
     EXPECT_EQ(host->text(), QStringLiteral("127.0.0.1:%1").arg(origin.port()));
     ASSERT_TRUE(waitUntil([&] { return recebido() == "2"; }));
     EXPECT_EQ(host->text(), "127.0.0.2");
     EXPECT_EQ(estado(), "Baixando arquivo - 6 bytes de 127.0.0.2");
-    EXPECT_TRUE(window_->statusLine().startsWith("E: Baixando arquivo - 6 bytes de 127.0.0.2 | R: 2 | V: "))
+    EXPECT_TRUE(
+        window_->statusLine().startsWith("E: Baixando arquivo - 6 bytes de 127.0.0.2 | R: 2 | V: "))
         << window_->statusLine().toStdString();
     EXPECT_EQ(origin.requests.size(), 1);
     ASSERT_EQ(mirror.requests.size(), 2);
-    EXPECT_TRUE(mirror.requests[1].contains("\r\nHost: 127.0.0.2:" + QByteArray::number(mirror.port()) + "\r\n"));
+    EXPECT_TRUE(mirror.requests[1].contains(
+        "\r\nHost: 127.0.0.2:" + QByteArray::number(mirror.port()) + "\r\n"));
 }
 
 TEST_F(DownloadTest, StopKeepsTheFetchedBytes)
@@ -333,7 +345,10 @@ struct BadReply {
     const char* status;
 };
 
-void PrintTo(const BadReply& reply, std::ostream* out) { *out << reply.name; }
+void PrintTo(const BadReply& reply, std::ostream* out)
+{
+    *out << reply.name;
+}
 
 class BadReplyTest : public DownloadTest, public ::testing::WithParamInterface<BadReply> {};
 
@@ -356,20 +371,33 @@ TEST_P(BadReplyTest, StopsTheJobAndChangesNoFile)
 INSTANTIATE_TEST_SUITE_P(
     Scripted, BadReplyTest,
     ::testing::Values(
-        BadReply{"NoLength", {{{"HTTP/1.0 200 OK\r\nServer: x\r\n\r\n"}}}, "Tamanho do arquivo desconhecido"},
-        BadReply{"HeadClosedEarly", {{{"HTTP/1.0 200 OK\r\nContent-Le"}}}, "Conexão encerrada antes do fim"},
-        BadReply{"ExtraBytes", {{{kHead}}, {{kRangeHeader + "456789X"}, false}},
+        BadReply{"NoLength",
+                 {{{"HTTP/1.0 200 OK\r\nServer: x\r\n\r\n"}}},
+                 "Tamanho do arquivo desconhecido"},
+        BadReply{"HeadClosedEarly",
+                 {{{"HTTP/1.0 200 OK\r\nContent-Le"}}},
+                 "Conexão encerrada antes do fim"},
+        BadReply{"ExtraBytes",
+                 {{{kHead}}, {{kRangeHeader + "456789X"}, false}},
                  "O servidor enviou bytes a mais"},
-        BadReply{"ChangedFile", {{{kHead}}, {{kRangeHeader + "X56789"}}}, "O arquivo no servidor mudou"},
+        BadReply{
+            "ChangedFile", {{{kHead}}, {{kRangeHeader + "X56789"}}}, "O arquivo no servidor mudou"},
         BadReply{"UnknownCoding",
-                 {{{kHead}}, {{"HTTP/1.1 206 P\r\nContent-Range: bytes 4-9/10\r\nTransfer-Encoding: gzip\r\n\r\nxx"}}},
+                 {{{kHead}},
+                  {{"HTTP/1.1 206 P\r\nContent-Range: bytes 4-9/10\r\nTransfer-Encoding: "
+                    "gzip\r\n\r\nxx"}}},
                  "Resposta em codificação desconhecida"},
         BadReply{"NoStatusLine", {{{"garbage\r\n\r\n"}}}, "Resposta inválida do servidor"},
-        BadReply{"Login", {{{"HTTP/1.1 401 Unauthorized\r\nContent-Length: 0\r\n\r\n"}}}, "O servidor pede login"},
-        BadReply{"OtherRange", {{{kHead}}, {{"HTTP/1.0 206 P\r\nContent-Range: bytes 0-9/10\r\n\r\n0123456789"}}},
+        BadReply{"Login",
+                 {{{"HTTP/1.1 401 Unauthorized\r\nContent-Length: 0\r\n\r\n"}}},
+                 "O servidor pede login"},
+        BadReply{"OtherRange",
+                 {{{kHead}}, {{"HTTP/1.0 206 P\r\nContent-Range: bytes 0-9/10\r\n\r\n0123456789"}}},
                  "Intervalo diferente do pedido"},
-        BadReply{"NotHttp", {{{kHead}}, {{"SSH-2.0-OpenSSH\r\n\r\n"}}}, "Resposta inválida do servidor"},
-        BadReply{"RedirectToNothing", {{{"HTTP/1.0 302 Found\r\nLocation: ftp://x/y\r\nContent-Length: 0\r\n\r\n"}}},
+        BadReply{
+            "NotHttp", {{{kHead}}, {{"SSH-2.0-OpenSSH\r\n\r\n"}}}, "Resposta inválida do servidor"},
+        BadReply{"RedirectToNothing",
+                 {{{"HTTP/1.0 302 Found\r\nLocation: ftp://x/y\r\nContent-Length: 0\r\n\r\n"}}},
                  "Redirecionamento inválido"}),
     [](const ::testing::TestParamInfo<BadReply>& param) { return std::string(param.param.name); });
 
@@ -398,7 +426,8 @@ TEST_F(DownloadTest, ARefusedBodyIsNotCountedAsReceived)
 
 TEST_F(DownloadTest, ARefusedConnectionIsReported)
 {
-    startFromByte(QStringLiteral("http://127.0.0.1:%1/f").arg(testing::freePort()), "1", "part.bin");
+    startFromByte(QStringLiteral("http://127.0.0.1:%1/f").arg(testing::freePort()), "1",
+                  "part.bin");
     ASSERT_TRUE(finished());
     EXPECT_EQ(estado(), "Conexão recusada");
     EXPECT_EQ(dialogs_.lastMessage().title, "Erro");
@@ -415,7 +444,8 @@ TEST_F(DownloadTest, APortThatIsNoPortIsRefused)
 
 TEST_F(DownloadTest, ASecondJobShowsItsOwnSpeed)
 {
-    ScriptedServer server({{{kHead}}, {{kRangeHeader + "45"}, false}, {{kHead}}, {{kRangeHeader + "4"}, false}});
+    ScriptedServer server(
+        {{{kHead}}, {{kRangeHeader + "45"}, false}, {{kHead}}, {{kRangeHeader + "4"}, false}});
     startFromByte(server.url("f"), "5", "part.bin");
     auto* speed = child<QLabel>(window_.get(), "lblVelocidade");
     ASSERT_TRUE(waitUntil([&] { return speed->text().endsWith("bytes/seg"); }));

@@ -22,11 +22,14 @@ protected:
     {
         ASSERT_TRUE(fileio::writeAtomically(file, bytes));
     }
-    std::string read(const fs::path& file) const { return fileio::readAll(file).value_or("<missing>"); }
+    std::string read(const fs::path& file) const
+    {
+        return fileio::readAll(file).value_or("<missing>");
+    }
     std::size_t entries() const
     {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_.path()),
-                                                      fs::directory_iterator()));
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()));
     }
 };
 

@@ -15,8 +15,8 @@ struct Parsed {
 };
 
 // Feeds `reply` cut at the given offsets, then the end of the connection.
-Parsed parse(const std::string& reply, const std::vector<std::size_t>& cuts = {}, bool toHead = false,
-             bool close = true)
+Parsed parse(const std::string& reply, const std::vector<std::size_t>& cuts = {},
+             bool toHead = false, bool close = true)
 {
     ReplyParser parser(toHead);
     Parsed out;
@@ -81,24 +81,29 @@ TEST(ReplyParserTest, FieldNamesMatchWithoutRegardToCase)
 TEST(ReplyParserTest, BodyFramingByLengthChunksOrClose)
 {
     // Bytes after a Content-Length body are not part of it.
-    const Parsed extra = parse("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nabcdef", {}, false, false);
+    const Parsed extra =
+        parse("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nabcdef", {}, false, false);
     EXPECT_EQ(extra.state, ReplyParser::State::Complete);
     EXPECT_EQ(extra.body, "ab");
     // Without length or coding, the close ends the body; before it, it is open.
-    EXPECT_EQ(parse("HTTP/1.0 200 OK\r\n\r\nrest", {}, false, false).state, ReplyParser::State::Body);
+    EXPECT_EQ(parse("HTTP/1.0 200 OK\r\n\r\nrest", {}, false, false).state,
+              ReplyParser::State::Body);
     EXPECT_EQ(parse("HTTP/1.0 200 OK\r\n\r\nrest").body, "rest");
     // A close before the announced end fails.
     const Parsed early = parse("HTTP/1.1 206 P\r\nContent-Length: 10\r\n\r\nabc");
     EXPECT_EQ(early.failure, ReplyParser::Failure::ClosedEarly);
     EXPECT_EQ(early.body, "abc");
-    EXPECT_EQ(parse(kChunked.substr(0, kChunked.size() - 4)).failure, ReplyParser::Failure::ClosedEarly);
+    EXPECT_EQ(parse(kChunked.substr(0, kChunked.size() - 4)).failure,
+              ReplyParser::Failure::ClosedEarly);
     // A HEAD reply and a 304 have no body whatever they announce.
     EXPECT_EQ(parse("HTTP/1.1 200 OK\r\nContent-Length: 99\r\n\r\n", {}, true, false).state,
               ReplyParser::State::Complete);
-    EXPECT_EQ(parse("HTTP/1.1 304 Not Modified\r\nContent-Length: 99\r\n\r\n", {}, false, false).state,
-              ReplyParser::State::Complete);
+    EXPECT_EQ(
+        parse("HTTP/1.1 304 Not Modified\r\nContent-Length: 99\r\n\r\n", {}, false, false).state,
+        ReplyParser::State::Complete);
     // An interim reply is skipped.
-    const Parsed interim = parse("HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 1\r\n\r\nz");
+    const Parsed interim =
+        parse("HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 1\r\n\r\nz");
     EXPECT_EQ(interim.state, ReplyParser::State::Complete);
     EXPECT_EQ(interim.body, "z");
 }
@@ -106,8 +111,10 @@ TEST(ReplyParserTest, BodyFramingByLengthChunksOrClose)
 TEST(ReplyParserTest, RefusesWhatItCannotRead)
 {
     using F = ReplyParser::Failure;
-    EXPECT_EQ(parse("HTTP/1.1 206 P\r\nTransfer-Encoding: gzip, chunked\r\n\r\n0\r\n\r\n").failure, F::UnknownCoding);
-    EXPECT_EQ(parse("HTTP/1.1 206 P\r\nTransfer-Encoding: identity\r\n\r\nab").failure, F::UnknownCoding);
+    EXPECT_EQ(parse("HTTP/1.1 206 P\r\nTransfer-Encoding: gzip, chunked\r\n\r\n0\r\n\r\n").failure,
+              F::UnknownCoding);
+    EXPECT_EQ(parse("HTTP/1.1 206 P\r\nTransfer-Encoding: identity\r\n\r\nab").failure,
+              F::UnknownCoding);
     EXPECT_EQ(parse("HTTP/1.1 200 OK\r\nContent-Length: -1\r\n\r\n").failure, F::BadLength);
     EXPECT_EQ(parse("HTTP/1.1 200 OK\r\nContent-Length: 1x\r\n\r\n").failure, F::BadLength);
     EXPECT_EQ(parse("SSH-2.0-OpenSSH\r\n\r\n").failure, F::BadHeader);
@@ -116,7 +123,7 @@ TEST(ReplyParserTest, RefusesWhatItCannotRead)
     const std::string head = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
     EXPECT_EQ(parse(head + "zz\r\n").failure, F::BadChunk);
     EXPECT_EQ(parse(head + "\r\n").failure, F::BadChunk);
-    EXPECT_EQ(parse(head + "2\r\nabX\r\n").failure, F::BadChunk);        // data longer than its size
+    EXPECT_EQ(parse(head + "2\r\nabX\r\n").failure, F::BadChunk); // data longer than its size
     EXPECT_EQ(parse(head + "1000000000000000\r\n").failure, F::BadChunk); // size beyond any file
 }
 
@@ -124,10 +131,11 @@ TEST(ReplyParserTest, ASinkThatRefusesStopsTheReply)
 {
     ReplyParser parser;
     std::string got;
-    const auto state = parser.feed("HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nabcd", [&](std::string_view run) {
-        got.append(run);
-        return false;
-    });
+    const auto state =
+        parser.feed("HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nabcd", [&](std::string_view run) {
+            got.append(run);
+            return false;
+        });
     EXPECT_EQ(state, ReplyParser::State::Failed);
     EXPECT_TRUE(parser.stoppedBySink());
     EXPECT_TRUE(parser.headerComplete());
@@ -151,8 +159,10 @@ TEST(ContentRangeTest, ReadsRangesAndRefusesNonsense)
 
 TEST(BuildRequestTest, WritesAnOriginFormHttp11Request)
 {
-    EXPECT_EQ(BuildRequest("GET", "/a%20b?x=1", "[::1]:8080", {{"Range", "bytes=0-0"}, {"Connection", "close"}}),
-              "GET /a%20b?x=1 HTTP/1.1\r\nHost: [::1]:8080\r\nRange: bytes=0-0\r\nConnection: close\r\n\r\n");
+    EXPECT_EQ(BuildRequest("GET", "/a%20b?x=1", "[::1]:8080",
+                           {{"Range", "bytes=0-0"}, {"Connection", "close"}}),
+              "GET /a%20b?x=1 HTTP/1.1\r\nHost: [::1]:8080\r\nRange: bytes=0-0\r\nConnection: "
+              "close\r\n\r\n");
 }
 
 } // namespace

@@ -171,7 +171,8 @@ TEST_F(MainWindowTest, ANewFileCannotBeTheIncompleteFileItself)
     w<QCheckBox>("chkSeparar")->setChecked(true);
     box("txtDestino")->setText(QDir(programDir()).filePath("./part.bin"));
     click(w<QPushButton>("cmbGo"));
-    EXPECT_EQ(dialogs_.lastMessage().text, "O novo arquivo não pode ser o próprio arquivo incompleto.");
+    EXPECT_EQ(dialogs_.lastMessage().text,
+              "O novo arquivo não pode ser o próprio arquivo incompleto.");
     EXPECT_FALSE(window_->downloading());
     EXPECT_EQ(readFile("part.bin"), "half");
 }
@@ -268,8 +269,8 @@ TEST_F(RunningJobTest, LocksTheWindow)
     }
     EXPECT_FALSE(on("cmbGo"));
     EXPECT_TRUE(on("cmbStop"));
-    for (const char* name : {"cmbPath", "cmbFonte", "cmbArquivoFonte", "cmbRestante", "cmbUnir", "optFonte",
-                             "optByte", "chkSeparar"})
+    for (const char* name : {"cmbPath", "cmbFonte", "cmbArquivoFonte", "cmbRestante", "cmbUnir",
+                             "optFonte", "optByte", "chkSeparar"})
         EXPECT_FALSE(on(name)) << name;
 }
 
@@ -470,8 +471,8 @@ TEST_F(MainWindowTest, AboutShowsAModalWindow)
     QStringList texts;
     for (const QLabel* label : about->findChildren<QLabel*>())
         texts << label->text();
-    for (const char* expected : {"Complete arquivos incompletos", "Por:", "Linguagem:", "Linhas:", "765",
-                                 "Agradecimentos:"})
+    for (const char* expected : {"Complete arquivos incompletos",
+                                 "Por:", "Linguagem:", "Linhas:", "765", "Agradecimentos:"})
         EXPECT_TRUE(texts.contains(expected)) << expected;
     about->close();
 }

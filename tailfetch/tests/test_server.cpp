@@ -44,11 +44,20 @@ QString nginxProgram()
 }
 } // namespace
 
-Nginx::Nginx() { QDir(dir_.path()).mkpath(QStringLiteral("www/noranges")); }
+Nginx::Nginx()
+{
+    QDir(dir_.path()).mkpath(QStringLiteral("www/noranges"));
+}
 
-Nginx::~Nginx() { stop(); }
+Nginx::~Nginx()
+{
+    stop();
+}
 
-QString Nginx::root() const { return dir_.filePath(QStringLiteral("www")); }
+QString Nginx::root() const
+{
+    return dir_.filePath(QStringLiteral("www"));
+}
 
 QString Nginx::url(const QString& file) const
 {
@@ -76,7 +85,8 @@ void Nginx::addFile(const QString& file, const QByteArray& bytes) const
 QString Nginx::start()
 {
     if (nginxProgram().isEmpty())
-        return QStringLiteral("nginx is not on the PATH: install the Debian package nginx (./test.sh does)");
+        return QStringLiteral(
+            "nginx is not on the PATH: install the Debian package nginx (./test.sh does)");
     // The free port may be taken by someone else before nginx binds it; then
     // nginx stops at once and another port is tried.
     QString why;
@@ -141,9 +151,10 @@ http {
     file.close();
 
     process_.setProcessChannelMode(QProcess::MergedChannels);
-    process_.start(nginxProgram(), {QStringLiteral("-p"), tmp, QStringLiteral("-e"), tmp + QStringLiteral("/error.log"),
-                            QStringLiteral("-c"), file.fileName(), QStringLiteral("-g"),
-                            QStringLiteral("daemon off; master_process off;")});
+    process_.start(nginxProgram(),
+                   {QStringLiteral("-p"), tmp, QStringLiteral("-e"),
+                    tmp + QStringLiteral("/error.log"), QStringLiteral("-c"), file.fileName(),
+                    QStringLiteral("-g"), QStringLiteral("daemon off; master_process off;")});
     if (!process_.waitForStarted(10000))
         return QStringLiteral("nginx did not start: ") + process_.errorString();
 
@@ -153,7 +164,8 @@ http {
         if (process_.state() != QProcess::Running) {
             QFile log(dir_.filePath(QStringLiteral("error.log")));
             log.open(QIODevice::ReadOnly);
-            return QStringLiteral("nginx stopped: ") + QString::fromLocal8Bit(process_.readAll() + log.readAll());
+            return QStringLiteral("nginx stopped: ") +
+                   QString::fromLocal8Bit(process_.readAll() + log.readAll());
         }
         QTcpSocket probe;
         probe.connectToHost(QHostAddress::LocalHost, port_);
@@ -184,7 +196,10 @@ ScriptedServer::ScriptedServer(QList<Reply> script, int pauseMs, const QHostAddr
 
 QString ScriptedServer::url(const QString& file) const
 {
-    return QStringLiteral("http://%1:%2/%3").arg(server_.serverAddress().toString()).arg(port()).arg(file);
+    return QStringLiteral("http://%1:%2/%3")
+        .arg(server_.serverAddress().toString())
+        .arg(port())
+        .arg(file);
 }
 
 void ScriptedServer::accept()
@@ -238,19 +253,20 @@ QString makeTestAuthority(const QString& folder, TestAuthority* out)
     const QString caKey = dir.filePath(QStringLiteral("ca.key"));
     const QString request = dir.filePath(QStringLiteral("server.csr"));
     const QList<QStringList> steps = {
-        {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", caKey, "-out", out->authority, "-days", "2",
-         "-subj", "/CN=Tailfetch test authority"},
-        {"req", "-newkey", "rsa:2048", "-nodes", "-keyout", out->key, "-out", request, "-subj", "/CN=127.0.0.1"},
-        {"x509", "-req", "-in", request, "-CA", out->authority, "-CAkey", caKey, "-CAcreateserial", "-out",
-         out->certificate, "-days", "2", "-extfile", extensions.fileName()},
+        {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", caKey, "-out", out->authority,
+         "-days", "2", "-subj", "/CN=Tailfetch test authority"},
+        {"req", "-newkey", "rsa:2048", "-nodes", "-keyout", out->key, "-out", request, "-subj",
+         "/CN=127.0.0.1"},
+        {"x509", "-req", "-in", request, "-CA", out->authority, "-CAkey", caKey, "-CAcreateserial",
+         "-out", out->certificate, "-days", "2", "-extfile", extensions.fileName()},
     };
     for (const QStringList& arguments : steps) {
         QProcess openssl;
         openssl.setProcessChannelMode(QProcess::MergedChannels);
         openssl.start(QStringLiteral("openssl"), arguments);
         if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0)
-            return QStringLiteral("openssl failed: ") + QString::fromLocal8Bit(openssl.readAll())
-                   + openssl.errorString();
+            return QStringLiteral("openssl failed: ") + QString::fromLocal8Bit(openssl.readAll()) +
+                   openssl.errorString();
     }
     return {};
 }
@@ -275,7 +291,8 @@ QString ServerProcess::start(const QString& program, const QStringList& argument
     QDeadlineTimer deadline(15000);
     while (!deadline.hasExpired()) {
         if (process_.state() != QProcess::Running)
-            return program + QStringLiteral(" stopped: ") + QString::fromLocal8Bit(process_.readAll());
+            return program + QStringLiteral(" stopped: ") +
+                   QString::fromLocal8Bit(process_.readAll());
         QTcpSocket probe;
         probe.connectToHost(QHostAddress::LocalHost, port);
         if (probe.waitForConnected(200))
@@ -311,19 +328,21 @@ void CuttingProxy::accept()
             }
             upstream->write(bytes);
         });
-        connect(upstream, &QTcpSocket::readyRead, client, [this, client, upstream, passed, cutting] {
-            QByteArray bytes = upstream->readAll();
-            if (*cutting && *passed + bytes.size() >= cutAfter_) {
-                client->write(bytes.left(cutAfter_ - *passed));
-                client->flush();
-                client->abort();
-                client->deleteLater();
-                return;
-            }
-            *passed += bytes.size();
-            client->write(bytes);
-        });
-        connect(upstream, &QTcpSocket::disconnected, client, [client] { client->disconnectFromHost(); });
+        connect(upstream, &QTcpSocket::readyRead, client,
+                [this, client, upstream, passed, cutting] {
+                    QByteArray bytes = upstream->readAll();
+                    if (*cutting && *passed + bytes.size() >= cutAfter_) {
+                        client->write(bytes.left(cutAfter_ - *passed));
+                        client->flush();
+                        client->abort();
+                        client->deleteLater();
+                        return;
+                    }
+                    *passed += bytes.size();
+                    client->write(bytes);
+                });
+        connect(upstream, &QTcpSocket::disconnected, client,
+                [client] { client->disconnectFromHost(); });
         connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
         upstream->connectToHost(QHostAddress::LocalHost, target_);
     }
@@ -352,7 +371,8 @@ void TunnelProxy::accept()
                 return;
             requests.append(head->left(end + 4));
             if (!head->startsWith("CONNECT ")) {
-                client->write("HTTP/1.1 405 Method Not Allowed\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+                client->write("HTTP/1.1 405 Method Not Allowed\r\nContent-Length: 0\r\nConnection: "
+                              "close\r\n\r\n");
                 client->disconnectFromHost();
                 return;
             }
@@ -365,12 +385,15 @@ void TunnelProxy::accept()
             client->write("HTTP/1.1 200 Connection established\r\n\r\n");
             upstream->write(*head + client->readAll());
         });
-        connect(upstream, &QTcpSocket::readyRead, client, [client, upstream] { client->write(upstream->readAll()); });
-        connect(upstream, &QTcpSocket::disconnected, client, [client] { client->disconnectFromHost(); });
-        connect(upstream, &QTcpSocket::errorOccurred, client, [client](QAbstractSocket::SocketError error) {
-            if (error != QAbstractSocket::RemoteHostClosedError)
-                client->disconnectFromHost();
-        });
+        connect(upstream, &QTcpSocket::readyRead, client,
+                [client, upstream] { client->write(upstream->readAll()); });
+        connect(upstream, &QTcpSocket::disconnected, client,
+                [client] { client->disconnectFromHost(); });
+        connect(upstream, &QTcpSocket::errorOccurred, client,
+                [client](QAbstractSocket::SocketError error) {
+                    if (error != QAbstractSocket::RemoteHostClosedError)
+                        client->disconnectFromHost();
+                });
         connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
     }
 }

@@ -62,9 +62,9 @@ private:
 // nowhere, for the way through a proxy) signed by it, as PEM files in `folder`. Empty when
 // all went well, else why not.
 struct TestAuthority {
-    QString authority;   // the authority's certificate
+    QString authority; // the authority's certificate
     QString certificate; // the server's
-    QString key;         // the server's key
+    QString key; // the server's key
 };
 QString makeTestAuthority(const QString& folder, TestAuthority* out);
 

@@ -26,8 +26,14 @@ public:
     {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
-    bool question(QWidget*, suite::MessageIcon, const QString&, const QString&) override { return false; }
-    std::optional<QString> input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    bool question(QWidget*, suite::MessageIcon, const QString&, const QString&) override
+    {
+        return false;
+    }
+    std::optional<QString> input(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return {};
+    }
     QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
     QString saveFile(QWidget*, const QString&, const QString&) override { return {}; }
     QString chooseFolder(QWidget*, const QString&) override { return {}; }
@@ -65,26 +71,30 @@ int main(int argc, char** argv)
 
     // A server that tells a 700 MiB length and then sends the body slowly.
     const qint64 length = 734'003'200;
-    const QByteArray range = "HTTP/1.1 206 Partial Content\r\nContent-Range: bytes 300000-"
-                             + QByteArray::number(length - 1) + "/" + QByteArray::number(length) + "\r\n\r\n";
+    const QByteArray range = "HTTP/1.1 206 Partial Content\r\nContent-Range: bytes 300000-" +
+                             QByteArray::number(length - 1) + "/" + QByteArray::number(length) +
+                             "\r\n\r\n";
     // The body starts with the file's last byte, fetched again.
     tailfetch::testing::ScriptedServer::Reply body{{range + "a"}, false};
     for (int i = 0; i < 400; ++i)
         body.pieces.append(QByteArray(48 << 10, 'b'));
     tailfetch::testing::ScriptedServer server(
-        {{{"HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(length) + "\r\n\r\n"}}, body}, 20);
+        {{{"HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(length) + "\r\n\r\n"}}, body},
+        20);
 
     SilentDialogs dialogs;
     tailfetch::MainWindow window(work.path(), dialogs);
     window.show();
     window.findChild<QLineEdit*>("txtPath")->setText(
-        QStringLiteral("http://localhost:%1/releases/12.04/ubuntu-12.04-desktop-i386.iso").arg(server.port()));
+        QStringLiteral("http://localhost:%1/releases/12.04/ubuntu-12.04-desktop-i386.iso")
+            .arg(server.port()));
     window.findChild<QRadioButton*>("optFonte")->click();
     window.findChild<QLineEdit*>("txtFonte")->setText(source);
     window.findChild<QCheckBox*>("chkSeparar")->click();
     window.findChild<QPushButton*>("cmbGo")->click();
     auto* speed = window.findChild<QLabel*>("lblVelocidade");
-    if (!tailfetch::testing::waitUntil([&] { return speed->text().endsWith(QStringLiteral("bytes/seg")); }, 10000))
+    if (!tailfetch::testing::waitUntil(
+            [&] { return speed->text().endsWith(QStringLiteral("bytes/seg")); }, 10000))
         return 1;
     if (!save(&window, out.filePath(QStringLiteral("tailfetch-download.png"))))
         return 1;

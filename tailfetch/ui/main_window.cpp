@@ -31,8 +31,8 @@
 namespace tailfetch {
 namespace {
 
-const QString kRefused =
-    QStringLiteral("Preencha todos os campos requeridos e verifique se foi tudo digitado corretamente.");
+const QString kRefused = QStringLiteral(
+    "Preencha todos os campos requeridos e verifique se foi tudo digitado corretamente.");
 const QString kNothingChanged = QStringLiteral("Nenhum arquivo foi alterado.");
 constexpr int kStatusLineChars = 128; // the tip field, its closing NUL included
 
@@ -96,13 +96,22 @@ std::optional<qint64> readStartByte(const QString& text)
     return static_cast<qint64>(rounded);
 }
 
-QString quoted(const QString& text) { return QStringLiteral("\"") + text + QStringLiteral("\""); }
+QString quoted(const QString& text)
+{
+    return QStringLiteral("\"") + text + QStringLiteral("\"");
+}
 
 } // namespace
 
-QColor MainWindow::greyColour() { return QApplication::palette().color(QPalette::Active, QPalette::Window); }
+QColor MainWindow::greyColour()
+{
+    return QApplication::palette().color(QPalette::Active, QPalette::Window);
+}
 
-QColor MainWindow::whiteColour() { return QApplication::palette().color(QPalette::Active, QPalette::Base); }
+QColor MainWindow::whiteColour()
+{
+    return QApplication::palette().color(QPalette::Active, QPalette::Base);
+}
 
 MainWindow::MainWindow(const QString& programDir, suite::Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), programDir_(programDir), dialogs_(dialogs)
@@ -132,7 +141,8 @@ void MainWindow::buildControls()
     lblHost_ = addLabel(fraHost_, QStringLiteral("Nenhum arquivo selecionado"), {64, 22, 350, 16},
                         QStringLiteral("lblHost"));
     addLabel(fraHost_, QStringLiteral("Tipo:"), {10, 42, 50, 16});
-    lblTipo_ = addLabel(fraHost_, QStringLiteral("- - -"), {64, 42, 350, 16}, QStringLiteral("lblTipo"));
+    lblTipo_ =
+        addLabel(fraHost_, QStringLiteral("- - -"), {64, 42, 350, 16}, QStringLiteral("lblTipo"));
 
     fraByte_ = addFrame(this, QStringLiteral("fraByte"), QStringLiteral("Byte Inicial e Download"),
                         {8, 138, 424, 184});
@@ -153,13 +163,14 @@ void MainWindow::buildControls()
     cmbPath_ = addControl<QPushButton>(fraByte_, QStringLiteral("cmbPath"), {384, 145, 30, 22},
                                        QStringLiteral("..."));
 
-    fraInfo_ = addFrame(this, QStringLiteral("fraInfo"), QStringLiteral("Informações"), {8, 328, 424, 92});
+    fraInfo_ =
+        addFrame(this, QStringLiteral("fraInfo"), QStringLiteral("Informações"), {8, 328, 424, 92});
     addLabel(fraInfo_, QStringLiteral("Estado:"), {10, 24, 110, 16});
     lblEstado_ = addLabel(fraInfo_, QStringLiteral("Aguardando..."), {124, 24, 290, 16},
                           QStringLiteral("lblEstado"));
     addLabel(fraInfo_, QStringLiteral("Bytes Recebidos:"), {10, 46, 110, 16});
-    lblRecebido_ = addLabel(fraInfo_, QStringLiteral("Nenhum download iniciado"), {124, 46, 290, 16},
-                            QStringLiteral("lblRecebido"));
+    lblRecebido_ = addLabel(fraInfo_, QStringLiteral("Nenhum download iniciado"),
+                            {124, 46, 290, 16}, QStringLiteral("lblRecebido"));
     addLabel(fraInfo_, QStringLiteral("Velocidade:"), {10, 68, 110, 16});
     lblVelocidade_ = addLabel(fraInfo_, QStringLiteral("Parado"), {124, 68, 290, 16},
                               QStringLiteral("lblVelocidade"));
@@ -178,12 +189,13 @@ void MainWindow::buildControls()
     fraArquivos_ = addFrame(this, QStringLiteral("fraArquivos"), QStringLiteral("Arquivos"),
                             {8, kShortHeight, 424, 108});
     addLabel(fraArquivos_, QStringLiteral("Arquivo Fonte:"), {10, 26, 90, 16});
-    txtArquivoFonte_ = addControl<QLineEdit>(fraArquivos_, QStringLiteral("txtArquivoFonte"),
-                                             {104, 23, 276, 22});
+    txtArquivoFonte_ =
+        addControl<QLineEdit>(fraArquivos_, QStringLiteral("txtArquivoFonte"), {104, 23, 276, 22});
     cmbArquivoFonte_ = addControl<QPushButton>(fraArquivos_, QStringLiteral("cmbArquivoFonte"),
                                                {384, 23, 30, 22}, QStringLiteral("..."));
     addLabel(fraArquivos_, QStringLiteral("Restante:"), {10, 54, 90, 16});
-    txtRestante_ = addControl<QLineEdit>(fraArquivos_, QStringLiteral("txtRestante"), {104, 51, 276, 22});
+    txtRestante_ =
+        addControl<QLineEdit>(fraArquivos_, QStringLiteral("txtRestante"), {104, 51, 276, 22});
     cmbRestante_ = addControl<QPushButton>(fraArquivos_, QStringLiteral("cmbRestante"),
                                            {384, 51, 30, 22}, QStringLiteral("..."));
     addLabel(fraArquivos_, QStringLiteral("Estado:"), {10, 84, 50, 16});
@@ -233,10 +245,11 @@ void MainWindow::buildControls()
     connect(cmbAbout_, &QPushButton::clicked, this, &MainWindow::cmbAbout_Click);
     connect(mnuShow_, &QAction::triggered, this, &MainWindow::mnuShow_Click);
     connect(mnuExit_, &QAction::triggered, this, &MainWindow::mnuExit_Click);
-    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason why) {
-        if (why == QSystemTrayIcon::DoubleClick)
-            mnuShow_Click();
-    });
+    connect(tray_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason why) {
+                if (why == QSystemTrayIcon::DoubleClick)
+                    mnuShow_Click();
+            });
 }
 
 // ---------------------------------------------------------------- opening and closing
@@ -247,13 +260,15 @@ void MainWindow::Form_Load()
     joinPanelOpen_ = false;
     setFixedSize(kWidth, kShortHeight);
 
-    const auto bytes = fileio::readAll(suite::toPath(QDir(programDir_).filePath(QStringLiteral("config.ini"))),
-                                       64 * 1024); // one line: a URL
+    const auto bytes =
+        fileio::readAll(suite::toPath(QDir(programDir_).filePath(QStringLiteral("config.ini"))),
+                        64 * 1024); // one line: a URL
     if (!bytes)
         return;
     std::string_view text = *bytes;
     text = text.substr(0, text.find_first_of("\r\n"));
-    txtPath_->setText(suite::fromCp1252(QByteArray(text.data(), static_cast<qsizetype>(text.size()))));
+    txtPath_->setText(
+        suite::fromCp1252(QByteArray(text.data(), static_cast<qsizetype>(text.size()))));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -309,7 +324,8 @@ void MainWindow::cmbGo_Click()
         return refuse();
     }
     const auto address = WebAddress::fromText(requestUrl);
-    if (url.isEmpty() || !host || host->empty() || !url.startsWith(QStringLiteral("http")) || !address)
+    if (url.isEmpty() || !host || host->empty() || !url.startsWith(QStringLiteral("http")) ||
+        !address)
         return refuse();
     if (chkSeparar_->isChecked() && txtDestino_->text().isEmpty())
         return refuse();
@@ -324,18 +340,20 @@ void MainWindow::cmbGo_Click()
         return;
     }
     // A new file named like the incomplete one would replace it with its own tail.
-    if (chkSeparar_->isChecked() && !txtFonte_->text().isEmpty()
-        && QFileInfo(txtDestino_->text()) == QFileInfo(txtFonte_->text())) {
+    if (chkSeparar_->isChecked() && !txtFonte_->text().isEmpty() &&
+        QFileInfo(txtDestino_->text()) == QFileInfo(txtFonte_->text())) {
         dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
-                         QStringLiteral("O novo arquivo não pode ser o próprio arquivo incompleto."));
+                         QStringLiteral(
+                             "O novo arquivo não pode ser o próprio arquivo incompleto."));
         return;
     }
     bool plainLogin = false;
     if (!address->login.isEmpty() && !address->secure) {
         plainLogin = dialogs_.question(
             this, suite::MessageIcon::Exclamation, QStringLiteral("Atenção"),
-            QStringLiteral("O endereço traz usuário e senha. Por http:// eles seguem sem criptografia e podem "
-                           "ser lidos no caminho. Enviar assim mesmo?"));
+            QStringLiteral(
+                "O endereço traz usuário e senha. Por http:// eles seguem sem criptografia e podem "
+                "ser lidos no caminho. Enviar assim mesmo?"));
         if (!plainLogin)
             return;
     }
@@ -396,7 +414,10 @@ void MainWindow::tmr_Timer()
     showSpeed(static_cast<double>(received) / static_cast<double>(TickCount_));
 }
 
-void MainWindow::setUrl(const QString& url) { txtPath_->setText(url); }
+void MainWindow::setUrl(const QString& url)
+{
+    txtPath_->setText(url);
+}
 
 void MainWindow::txtPath_Change()
 {
@@ -433,7 +454,8 @@ void MainWindow::chkSeparar_Click()
         switchBox(txtDestino_, true);
         cmbPath_->setEnabled(true);
         dialogs_.message(this, suite::MessageIcon::Exclamation, QStringLiteral("Atenção"),
-                         QStringLiteral("Você não pode desmarcar esta caixa com o Determinar Byte ativado"));
+                         QStringLiteral(
+                             "Você não pode desmarcar esta caixa com o Determinar Byte ativado"));
         return;
     }
     const bool on = chkSeparar_->isChecked();
@@ -509,8 +531,8 @@ void MainWindow::applySavedOptions()
 
 void MainWindow::refreshStatusLine()
 {
-    setStatusLine(QStringLiteral("E: ") + lblEstado_->text() + QStringLiteral(" | R: ") + lblRecebido_->text()
-                  + QStringLiteral(" | V: ") + lblVelocidade_->text());
+    setStatusLine(QStringLiteral("E: ") + lblEstado_->text() + QStringLiteral(" | R: ") +
+                  lblRecebido_->text() + QStringLiteral(" | V: ") + lblVelocidade_->text());
 }
 
 void MainWindow::setStatusLine(const QString& text)
@@ -556,7 +578,8 @@ void MainWindow::jobFinished(bool ok, const QString& status, const QString& mess
 void MainWindow::showSpeed(double bytesPerSecond)
 {
     const double speed = numbers::roundHalfEven(bytesPerSecond);
-    lblVelocidade_->setText(suite::groupedNumber(static_cast<qint64>(speed)) + QStringLiteral(" bytes/seg"));
+    lblVelocidade_->setText(suite::groupedNumber(static_cast<qint64>(speed)) +
+                            QStringLiteral(" bytes/seg"));
     refreshStatusLine();
 }
 
@@ -597,7 +620,8 @@ void MainWindow::cmbJuntar_Click()
 {
     joinPanelOpen_ = !joinPanelOpen_;
     setFixedSize(kWidth, joinPanelOpen_ ? kTallHeight : kShortHeight);
-    cmbJuntar_->setText(joinPanelOpen_ ? QStringLiteral("Unir Arquivos <") : QStringLiteral("Unir Arquivos >"));
+    cmbJuntar_->setText(joinPanelOpen_ ? QStringLiteral("Unir Arquivos <")
+                                       : QStringLiteral("Unir Arquivos >"));
 }
 
 void MainWindow::cmbArquivoFonte_Click()
@@ -631,7 +655,8 @@ void MainWindow::cmbUnir_Click()
     auto outcome = std::make_shared<JoinOutcome>();
     const std::filesystem::path source = suite::toPath(txtArquivoFonte_->text());
     const std::filesystem::path part = suite::toPath(txtRestante_->text());
-    joinThread_ = QThread::create([outcome, source, part] { outcome->result = JoinParts(source, part, &outcome->why); });
+    joinThread_ = QThread::create(
+        [outcome, source, part] { outcome->result = JoinParts(source, part, &outcome->why); });
     connect(joinThread_, &QThread::finished, this, [this, outcome] { joinFinished(*outcome); });
     joinThread_->start();
 }
@@ -655,16 +680,19 @@ void MainWindow::joinFinished(const JoinOutcome& outcome)
                          QStringLiteral("\"Arquivo Fonte:\" e \"Restante:\" são o mesmo arquivo."));
         break;
     case JoinResult::NotContinuation:
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
-                         QStringLiteral("O primeiro byte de \"Restante:\" não é o último byte de \"Arquivo Fonte:\": "
-                                        "a parte não foi baixada a partir do fim deste arquivo (use \"Adquirir a "
-                                        "partir de arquivo\", ou o tamanho do arquivo em \"Iniciar no byte:\"). "
-                                        "O arquivo ficou como estava."));
+        dialogs_.message(
+            this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
+            QStringLiteral(
+                "O primeiro byte de \"Restante:\" não é o último byte de \"Arquivo Fonte:\": "
+                "a parte não foi baixada a partir do fim deste arquivo (use \"Adquirir a "
+                "partir de arquivo\", ou o tamanho do arquivo em \"Iniciar no byte:\"). "
+                "O arquivo ficou como estava."));
         break;
     case JoinResult::WriteFailed:
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
-                         QStringLiteral("Não foi possível gravar em %1 (%2). O arquivo ficou como estava.")
-                             .arg(quoted(txtArquivoFonte_->text()), QString::fromStdString(outcome.why)));
+        dialogs_.message(
+            this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
+            QStringLiteral("Não foi possível gravar em %1 (%2). O arquivo ficou como estava.")
+                .arg(quoted(txtArquivoFonte_->text()), QString::fromStdString(outcome.why)));
         break;
     }
     HabilitaUnir();
@@ -717,7 +745,10 @@ void MainWindow::mnuShow_Click()
     activateWindow();
 }
 
-void MainWindow::mnuExit_Click() { close(); }
+void MainWindow::mnuExit_Click()
+{
+    close();
+}
 
 void MainWindow::cmbAbout_Click()
 {

@@ -38,9 +38,10 @@ struct Quiet final : texpeek::ProgressSink {
 // written once per run.
 std::filesystem::path sampleFile(int bitCount)
 {
-    const auto path = std::filesystem::temp_directory_path()
-        / ("texpeek_bench_" + std::to_string(bitCount) + ".dds");
-    const std::size_t pixelBytes = std::size_t{kSide} * kSide * static_cast<std::size_t>(bitCount / 8);
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("texpeek_bench_" + std::to_string(bitCount) + ".dds");
+    const std::size_t pixelBytes =
+        std::size_t{kSide} * kSide * static_cast<std::size_t>(bitCount / 8);
     std::error_code ec;
     if (std::filesystem::file_size(path, ec) == 128 + pixelBytes)
         return path;
@@ -48,7 +49,8 @@ std::filesystem::path sampleFile(int bitCount)
     std::mt19937 random(12345);
     for (char& byte : pixels)
         byte = static_cast<char>(random() & 0xFF);
-    std::ofstream(path, std::ios::binary) << texpeek::testing::ddsFile(kSide, kSide, bitCount, pixels);
+    std::ofstream(path, std::ios::binary)
+        << texpeek::testing::ddsFile(kSide, kSide, bitCount, pixels);
     return path;
 }
 
@@ -77,8 +79,8 @@ void openAndBuildColourView(benchmark::State& state, int bitCount)
 // 0, a quarter mode 1, and so on), a harder mix than an encoder's.
 std::filesystem::path compressedSample(const char* code, std::uint32_t dxgi, std::size_t blockBytes)
 {
-    const auto path = std::filesystem::temp_directory_path()
-        / ("texpeek_bench_" + std::string(code) + ".dds");
+    const auto path =
+        std::filesystem::temp_directory_path() / ("texpeek_bench_" + std::string(code) + ".dds");
     const std::size_t dataBytes = std::size_t{kSide / 4} * (kSide / 4) * blockBytes;
     const std::string header = dxgi != 0 ? texpeek::testing::dx10Header(kSide, kSide, dxgi)
                                          : texpeek::testing::fourCCHeader(kSide, kSide, code);
@@ -109,20 +111,30 @@ void openCompressed(benchmark::State& state, const std::filesystem::path& path)
             break;
         }
         const texpeek::DdsFile file = texpeek::parseDdsFile(std::move(*bytes));
-        const texpeek::ImageGrid grid = texpeek::decodeFileSurface(file, 0, 0, progress, view.data());
+        const texpeek::ImageGrid grid =
+            texpeek::decodeFileSurface(file, 0, 0, progress, view.data());
         benchmark::DoNotOptimize(grid.cells());
         benchmark::DoNotOptimize(view.data());
     }
-    state.counters["process_cpu_ms"] = 1000.0 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC
-        / static_cast<double>(state.iterations());
+    state.counters["process_cpu_ms"] = 1000.0 * static_cast<double>(std::clock() - start) /
+                                       CLOCKS_PER_SEC / static_cast<double>(state.iterations());
     state.counters["pixels/s"] =
         benchmark::Counter(static_cast<double>(state.iterations()) * kSide * kSide,
                            benchmark::Counter::kIsRate);
 }
 
-void BM_OpenBc1(benchmark::State& state) { openCompressed(state, compressedSample("DXT1", 0, 8)); }
-void BM_OpenBc3(benchmark::State& state) { openCompressed(state, compressedSample("DXT5", 0, 16)); }
-void BM_OpenBc7(benchmark::State& state) { openCompressed(state, compressedSample("BC7", 98, 16)); }
+void BM_OpenBc1(benchmark::State& state)
+{
+    openCompressed(state, compressedSample("DXT1", 0, 8));
+}
+void BM_OpenBc3(benchmark::State& state)
+{
+    openCompressed(state, compressedSample("DXT5", 0, 16));
+}
+void BM_OpenBc7(benchmark::State& state)
+{
+    openCompressed(state, compressedSample("BC7", 98, 16));
+}
 
 // A general image tool reading the same BC1 file, for comparison: ImageMagick
 // decodes it to raw RGBA thrown away. Includes starting the process.
@@ -138,9 +150,18 @@ void BM_ImageMagickBc1(benchmark::State& state)
     }
 }
 
-void BM_Open32(benchmark::State& state) { openAndBuildColourView(state, 32); }
-void BM_Open24(benchmark::State& state) { openAndBuildColourView(state, 24); }
-void BM_Open16(benchmark::State& state) { openAndBuildColourView(state, 16); }
+void BM_Open32(benchmark::State& state)
+{
+    openAndBuildColourView(state, 32);
+}
+void BM_Open24(benchmark::State& state)
+{
+    openAndBuildColourView(state, 24);
+}
+void BM_Open16(benchmark::State& state)
+{
+    openAndBuildColourView(state, 16);
+}
 
 // A stream over bytes already in memory, without a copy of them.
 struct MemoryBuffer final : std::streambuf {
@@ -154,8 +175,9 @@ struct MemoryBuffer final : std::streambuf {
 // from the file system's.
 void BM_Decode32InMemory(benchmark::State& state)
 {
-    std::string file = texpeek::testing::ddsFile(
-        kSide, kSide, 32, std::string(std::size_t{kSide} * kSide * 4, '\x5A'));
+    std::string file =
+        texpeek::testing::ddsFile(kSide, kSide, 32,
+                                  std::string(std::size_t{kSide} * kSide * 4, '\x5A'));
     Quiet progress;
     for (auto _ : state) {
         MemoryBuffer buffer(file);
@@ -179,8 +201,7 @@ public:
     {
         return false;
     }
-    std::optional<QString> input(QWidget*, const QString&, const QString&,
-                                 const QString&) override
+    std::optional<QString> input(QWidget*, const QString&, const QString&, const QString&) override
     {
         return std::nullopt;
     }

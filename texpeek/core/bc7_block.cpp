@@ -16,15 +16,14 @@ struct Bc7Mode {
     int colourBits;
     int alphaBits;
     int endpointPBits; // one p-bit for each endpoint
-    int sharedPBits;   // one p-bit for both endpoints of a subset
+    int sharedPBits; // one p-bit for both endpoints of a subset
     int indexBits;
     int secondaryIndexBits;
 };
 
 constexpr Bc7Mode kModes[8] = {
-    {3, 4, 0, 0, 4, 0, 1, 0, 3, 0}, {2, 6, 0, 0, 6, 0, 0, 1, 3, 0},
-    {3, 6, 0, 0, 5, 0, 0, 0, 2, 0}, {2, 6, 0, 0, 7, 0, 1, 0, 2, 0},
-    {1, 0, 2, 1, 5, 6, 0, 0, 2, 3}, {1, 0, 2, 0, 7, 8, 0, 0, 2, 2},
+    {3, 4, 0, 0, 4, 0, 1, 0, 3, 0}, {2, 6, 0, 0, 6, 0, 0, 1, 3, 0}, {3, 6, 0, 0, 5, 0, 0, 0, 2, 0},
+    {2, 6, 0, 0, 7, 0, 1, 0, 2, 0}, {1, 0, 2, 1, 5, 6, 0, 0, 2, 3}, {1, 0, 2, 0, 7, 8, 0, 0, 2, 2},
     {1, 0, 0, 0, 7, 7, 1, 0, 4, 0}, {2, 6, 0, 0, 5, 5, 1, 0, 2, 0},
 };
 
@@ -35,9 +34,12 @@ constexpr int kWeights4[16] = {0, 4, 9, 13, 17, 21, 26, 30, 34, 38, 43, 47, 51, 
 const int* weightsFor(int bits)
 {
     switch (bits) {
-    case 2: return kWeights2;
-    case 3: return kWeights3;
-    default: return kWeights4;
+    case 2:
+        return kWeights2;
+    case 3:
+        return kWeights3;
+    default:
+        return kWeights4;
     }
 }
 
@@ -122,7 +124,8 @@ void decodeBc7(const unsigned char* block, BlockPixels& out)
         int offset = 0;
         for (int i = 0; i < 16; ++i) {
             const int count = width - static_cast<int>((anchorMask >> i) & 1u);
-            indices[i] = static_cast<unsigned>((window >> offset) & ((std::uint64_t{1} << count) - 1));
+            indices[i] =
+                static_cast<unsigned>((window >> offset) & ((std::uint64_t{1} << count) - 1));
             offset += count;
         }
         bits.skip(offset);
@@ -170,9 +173,9 @@ void decodeBc7(const unsigned char* block, BlockPixels& out)
         rgba[3] = interpolate(expanded[s][0][3], expanded[s][1][3], alphaWeight);
         if (rotation != 0)
             std::swap(rgba[3], rgba[rotation - 1]);
-        out[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(rgba[0])
-            | static_cast<std::uint32_t>(rgba[1]) << 8 | static_cast<std::uint32_t>(rgba[2]) << 16
-            | static_cast<std::uint32_t>(rgba[3]) << 24;
+        out[static_cast<std::size_t>(i)] =
+            static_cast<std::uint32_t>(rgba[0]) | static_cast<std::uint32_t>(rgba[1]) << 8 |
+            static_cast<std::uint32_t>(rgba[2]) << 16 | static_cast<std::uint32_t>(rgba[3]) << 24;
     }
 }
 

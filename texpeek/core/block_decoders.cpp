@@ -23,9 +23,10 @@ void fromSquish(const unsigned char* block, int flags, BlockPixels& out)
     std::uint8_t rgba[64];
     squish::Decompress(rgba, block, flags);
     for (std::size_t i = 0; i < 16; ++i)
-        out[i] = static_cast<std::uint32_t>(rgba[4 * i]) | static_cast<std::uint32_t>(rgba[4 * i + 1]) << 8
-            | static_cast<std::uint32_t>(rgba[4 * i + 2]) << 16
-            | static_cast<std::uint32_t>(rgba[4 * i + 3]) << 24;
+        out[i] = static_cast<std::uint32_t>(rgba[4 * i]) |
+                 static_cast<std::uint32_t>(rgba[4 * i + 1]) << 8 |
+                 static_cast<std::uint32_t>(rgba[4 * i + 2]) << 16 |
+                 static_cast<std::uint32_t>(rgba[4 * i + 3]) << 24;
 }
 
 std::uint32_t grey(std::uint8_t level)
@@ -82,10 +83,12 @@ void decodeBc4Channel(const unsigned char* block, bool isSigned, std::array<std:
         levels[1] = e1;
         if (e0 > e1) {
             for (int i = 1; i < 7; ++i)
-                levels[i + 1] = (static_cast<float>(7 - i) * e0 + static_cast<float>(i) * e1) / 7.0f;
+                levels[i + 1] =
+                    (static_cast<float>(7 - i) * e0 + static_cast<float>(i) * e1) / 7.0f;
         } else {
             for (int i = 1; i < 5; ++i)
-                levels[i + 1] = (static_cast<float>(5 - i) * e0 + static_cast<float>(i) * e1) / 5.0f;
+                levels[i + 1] =
+                    (static_cast<float>(5 - i) * e0 + static_cast<float>(i) * e1) / 5.0f;
             levels[6] = -127.0f;
             levels[7] = 127.0f;
         }
@@ -98,10 +101,12 @@ void decodeBc4Channel(const unsigned char* block, bool isSigned, std::array<std:
         levels[1] = e1;
         if (block[0] > block[1]) {
             for (int i = 1; i < 7; ++i)
-                levels[i + 1] = (static_cast<float>(7 - i) * e0 + static_cast<float>(i) * e1) / 7.0f;
+                levels[i + 1] =
+                    (static_cast<float>(7 - i) * e0 + static_cast<float>(i) * e1) / 7.0f;
         } else {
             for (int i = 1; i < 5; ++i)
-                levels[i + 1] = (static_cast<float>(5 - i) * e0 + static_cast<float>(i) * e1) / 5.0f;
+                levels[i + 1] =
+                    (static_cast<float>(5 - i) * e0 + static_cast<float>(i) * e1) / 5.0f;
             levels[6] = 0.0f;
             levels[7] = 255.0f;
         }
@@ -122,8 +127,8 @@ std::uint8_t toneMapped(float value)
     if (std::isinf(value))
         return 255;
     const float mapped = value / (1.0f + value);
-    const float encoded = mapped <= 0.0031308f ? 12.92f * mapped
-                                               : 1.055f * std::pow(mapped, 1.0f / 2.4f) - 0.055f;
+    const float encoded =
+        mapped <= 0.0031308f ? 12.92f * mapped : 1.055f * std::pow(mapped, 1.0f / 2.4f) - 0.055f;
     return static_cast<std::uint8_t>(std::clamp(std::lround(encoded * 255.0f), 0L, 255L));
 }
 
@@ -144,9 +149,15 @@ float halfToFloat(std::uint16_t half)
 void decodeBlock(Encoding encoding, const unsigned char* block, BlockPixels& out)
 {
     switch (encoding) {
-    case Encoding::Bc1: decodeBc1(block, out); return;
-    case Encoding::Bc2: decodeBc2(block, out); return;
-    case Encoding::Bc3: decodeBc3(block, out); return;
+    case Encoding::Bc1:
+        decodeBc1(block, out);
+        return;
+    case Encoding::Bc2:
+        decodeBc2(block, out);
+        return;
+    case Encoding::Bc3:
+        decodeBc3(block, out);
+        return;
     case Encoding::Bc4:
     case Encoding::Bc4Signed: {
         std::array<std::uint8_t, 16> values;
@@ -172,13 +183,17 @@ void decodeBlock(Encoding encoding, const unsigned char* block, BlockPixels& out
         decodeBc6h(block, encoding == Encoding::Bc6hSigned, halves);
         const ToneTable& tone = toneTable();
         for (std::size_t i = 0; i < 16; ++i)
-            out[i] = static_cast<std::uint32_t>(tone.levels[halves[3 * i]])
-                | static_cast<std::uint32_t>(tone.levels[halves[3 * i + 1]]) << 8
-                | static_cast<std::uint32_t>(tone.levels[halves[3 * i + 2]]) << 16;
+            out[i] = static_cast<std::uint32_t>(tone.levels[halves[3 * i]]) |
+                     static_cast<std::uint32_t>(tone.levels[halves[3 * i + 1]]) << 8 |
+                     static_cast<std::uint32_t>(tone.levels[halves[3 * i + 2]]) << 16;
         return;
     }
-    case Encoding::Bc7: decodeBc7(block, out); return;
-    default: out.fill(0); return;
+    case Encoding::Bc7:
+        decodeBc7(block, out);
+        return;
+    default:
+        out.fill(0);
+        return;
     }
 }
 

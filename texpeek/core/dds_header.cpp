@@ -6,10 +6,10 @@ namespace {
 
 std::int32_t le32(const std::array<unsigned char, kHeaderSize>& bytes, std::size_t offset)
 {
-    const std::uint32_t value = static_cast<std::uint32_t>(bytes[offset])
-        | static_cast<std::uint32_t>(bytes[offset + 1]) << 8
-        | static_cast<std::uint32_t>(bytes[offset + 2]) << 16
-        | static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
+    const std::uint32_t value = static_cast<std::uint32_t>(bytes[offset]) |
+                                static_cast<std::uint32_t>(bytes[offset + 1]) << 8 |
+                                static_cast<std::uint32_t>(bytes[offset + 2]) << 16 |
+                                static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
     return static_cast<std::int32_t>(value); // two's complement: top bit set reads negative
 }
 
@@ -80,7 +80,8 @@ std::vector<std::string> headerReportLines(const DdsHeader& h)
     lines.push_back(numbered("Depth - ", h.depth));
     lines.push_back(numbered("MipMap - ", h.mipMapCount));
     for (std::size_t k = 0; k < h.reserved1.size(); ++k)
-        lines.push_back("Reserved " + std::to_string(k + 1) + " - " + std::to_string(h.reserved1[k]));
+        lines.push_back("Reserved " + std::to_string(k + 1) + " - " +
+                        std::to_string(h.reserved1[k]));
     lines.emplace_back(" ");
     lines.emplace_back("DDS Pixel Format");
     lines.emplace_back(" ");
@@ -115,9 +116,10 @@ bool hasDx10Header(const DdsHeader& header)
 DdsHeaderDx10 parseDx10Header(const std::array<unsigned char, kDx10HeaderSize>& bytes)
 {
     auto at = [&](std::size_t offset) {
-        return static_cast<std::uint32_t>(bytes[offset]) | static_cast<std::uint32_t>(bytes[offset + 1]) << 8
-            | static_cast<std::uint32_t>(bytes[offset + 2]) << 16
-            | static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
+        return static_cast<std::uint32_t>(bytes[offset]) |
+               static_cast<std::uint32_t>(bytes[offset + 1]) << 8 |
+               static_cast<std::uint32_t>(bytes[offset + 2]) << 16 |
+               static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
     };
     DdsHeaderDx10 h;
     h.dxgiFormat = at(0);
@@ -147,10 +149,14 @@ std::vector<std::string> dx10ReportLines(const DdsHeaderDx10& h)
 std::string formatName(std::int32_t bitCount)
 {
     switch (bitCount) {
-    case 16: return "R5G6B5";
-    case 24: return "R8G8B8";
-    case 32: return "A8R8G8B8";
-    default: return {};
+    case 16:
+        return "R5G6B5";
+    case 24:
+        return "R8G8B8";
+    case 32:
+        return "A8R8G8B8";
+    default:
+        return {};
     }
 }
 

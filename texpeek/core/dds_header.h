@@ -75,10 +75,11 @@ inline constexpr std::size_t kDx10HeaderSize = 20;
 // The FourCC code of four characters as the header's number holds it.
 constexpr std::int32_t fourCC(const char (&code)[5])
 {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<unsigned char>(code[0]))
-                                     | static_cast<std::uint32_t>(static_cast<unsigned char>(code[1])) << 8
-                                     | static_cast<std::uint32_t>(static_cast<unsigned char>(code[2])) << 16
-                                     | static_cast<std::uint32_t>(static_cast<unsigned char>(code[3])) << 24);
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(static_cast<unsigned char>(code[0])) |
+        static_cast<std::uint32_t>(static_cast<unsigned char>(code[1])) << 8 |
+        static_cast<std::uint32_t>(static_cast<unsigned char>(code[2])) << 16 |
+        static_cast<std::uint32_t>(static_cast<unsigned char>(code[3])) << 24);
 }
 
 // True when the header says an extended header follows it.

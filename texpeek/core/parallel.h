@@ -29,7 +29,8 @@ inline std::size_t workerCount()
 // and the exception goes on. An exception from `work` on a helper comes out
 // on the calling thread too.
 template <typename Work, typename Report>
-void runInChunks(std::size_t count, std::size_t chunk, std::size_t threads, Work work, Report report)
+void runInChunks(std::size_t count, std::size_t chunk, std::size_t threads, Work work,
+                 Report report)
 {
     chunk = std::max<std::size_t>(chunk, 1);
     const std::size_t chunks = (count + chunk - 1) / chunk;
@@ -69,8 +70,7 @@ void runInChunks(std::size_t count, std::size_t chunk, std::size_t threads, Work
     for (std::size_t i = 1; i < threads; ++i) {
         helpers.threads.emplace_back([&] {
             try {
-                while (takeChunk()) {
-                }
+                while (takeChunk()) {}
             } catch (...) {
                 // Only the first failure is kept; the flag orders the writes.
                 if (!helperFailed.exchange(true)) {

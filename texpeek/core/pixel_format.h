@@ -13,10 +13,10 @@ namespace texpeek {
 // the bit count alone chose before masks were read; they keep their own
 // decoders so that such files decode exactly as they always have.
 enum class Encoding {
-    Legacy16,   // R5G6B5, alpha 0
-    Legacy24,   // B, G, R bytes, alpha 0
-    Legacy32,   // B, G, R, A bytes
-    Masked,     // 8, 16, 24 or 32 bits a pixel, channels by bit masks
+    Legacy16, // R5G6B5, alpha 0
+    Legacy24, // B, G, R bytes, alpha 0
+    Legacy32, // B, G, R, A bytes
+    Masked, // 8, 16, 24 or 32 bits a pixel, channels by bit masks
     Bc1,
     Bc2,
     Bc3,
@@ -27,9 +27,9 @@ enum class Encoding {
     Bc6hUnsigned,
     Bc6hSigned,
     Bc7,
-    Rgba16Unorm,  // four little-endian 16-bit channels R, G, B, A
-    Rgba16Float,  // four half floats R, G, B, A
-    Rgba32Float,  // four 32-bit floats R, G, B, A
+    Rgba16Unorm, // four little-endian 16-bit channels R, G, B, A
+    Rgba16Float, // four half floats R, G, B, A
+    Rgba32Float, // four 32-bit floats R, G, B, A
 };
 
 // The channels of a masked pixel. A zero mask is a channel the pixel lacks.
@@ -44,10 +44,10 @@ struct ChannelMasks {
 
 struct PixelFormat {
     Encoding encoding = Encoding::Legacy32;
-    std::string name;        // as the window shows it: "A1R5G5B5", "BC7", ...
-    int bitsPerPixel = 0;    // uncompressed layouts
-    ChannelMasks masks;      // Masked only
-    bool hasAlpha = false;   // whether the alpha view means anything
+    std::string name; // as the window shows it: "A1R5G5B5", "BC7", ...
+    int bitsPerPixel = 0; // uncompressed layouts
+    ChannelMasks masks; // Masked only
+    bool hasAlpha = false; // whether the alpha view means anything
 
     bool isBlockCompressed() const { return blockBytes() != 0; }
     // Bytes of one 4 x 4 block; 0 for uncompressed layouts.

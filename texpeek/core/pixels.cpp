@@ -118,8 +118,8 @@ const Channel16Tables& channel16Tables()
     return tables;
 }
 
-std::optional<ImageGrid> decode32(std::istream& in, const DdsHeader& header,
-                                  std::size_t total, ProgressSink& progress)
+std::optional<ImageGrid> decode32(std::istream& in, const DdsHeader& header, std::size_t total,
+                                  ProgressSink& progress)
 {
     const std::size_t batch = batchFor(total);
     progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 32 bits...", formatName(32));
@@ -142,8 +142,8 @@ std::optional<ImageGrid> decode32(std::istream& in, const DdsHeader& header,
     return grid;
 }
 
-std::optional<ImageGrid> decode24(std::istream& in, const DdsHeader& header,
-                                  std::size_t total, ProgressSink& progress)
+std::optional<ImageGrid> decode24(std::istream& in, const DdsHeader& header, std::size_t total,
+                                  ProgressSink& progress)
 {
     const std::size_t batch = batchFor(total);
     progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 24 bits...", formatName(24));
@@ -158,8 +158,8 @@ std::optional<ImageGrid> decode24(std::istream& in, const DdsHeader& header,
         const unsigned char* b = buffer.data();
         std::uint32_t* chunk = cells + done;
         for (std::size_t i = 0; i < (got + 2) / 3; ++i, b += 3)
-            chunk[i] = static_cast<std::uint32_t>(b[2]) | static_cast<std::uint32_t>(b[1]) << 8
-                | static_cast<std::uint32_t>(b[0]) << 16;
+            chunk[i] = static_cast<std::uint32_t>(b[2]) | static_cast<std::uint32_t>(b[1]) << 8 |
+                       static_cast<std::uint32_t>(b[0]) << 16;
         done += count;
         progress.pixelsDone(static_cast<std::int64_t>(count));
     }
@@ -167,8 +167,8 @@ std::optional<ImageGrid> decode24(std::istream& in, const DdsHeader& header,
     return grid;
 }
 
-std::optional<ImageGrid> decode16(std::istream& in, const DdsHeader& header,
-                                  std::size_t total, ProgressSink& progress)
+std::optional<ImageGrid> decode16(std::istream& in, const DdsHeader& header, std::size_t total,
+                                  ProgressSink& progress)
 {
     const std::size_t batch = batchFor(total);
     progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 16 bits...", formatName(16));
@@ -302,9 +302,12 @@ std::optional<ImageGrid> decodePixels(std::istream& in, const DdsHeader& header,
     // Each decoder names its stage before taking the grid, so that a grid
     // that cannot be had leaves that stage on show.
     switch (bitCount) {
-    case 16: return decode16(in, header, total, progress);
-    case 24: return decode24(in, header, total, progress);
-    default: return decode32(in, header, total, progress);
+    case 16:
+        return decode16(in, header, total, progress);
+    case 24:
+        return decode24(in, header, total, progress);
+    default:
+        return decode32(in, header, total, progress);
     }
 }
 
@@ -317,10 +320,10 @@ void viewPixels(const std::uint32_t* cells, std::size_t count, ChannelView view,
         }
         return;
     }
-    const int shift = view == ChannelView::Alpha ? 24
-        : view == ChannelView::Red               ? 0
-        : view == ChannelView::Green             ? 8
-                                                 : 16;
+    const int shift = view == ChannelView::Alpha   ? 24
+                      : view == ChannelView::Red   ? 0
+                      : view == ChannelView::Green ? 8
+                                                   : 16;
     for (std::size_t i = 0; i < count; ++i)
         out[i] = 0xFF000000u | ((cells[i] >> shift) & 0xFFu) * 0x010101u;
 }

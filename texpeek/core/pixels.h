@@ -25,7 +25,8 @@ class ProgressSink {
 public:
     virtual ~ProgressSink() = default;
     // The count goes back to 0. `formatName` is empty when the stage names none.
-    virtual void stageStarted(Stage stage, std::string_view status, std::string_view formatName) = 0;
+    virtual void stageStarted(Stage stage, std::string_view status,
+                              std::string_view formatName) = 0;
     virtual void pixelsDone(std::int64_t count) = 0;
     virtual void stageFinished(Stage stage) = 0;
 };
@@ -85,9 +86,18 @@ public:
         return cells_.data()[index(row, column)];
     }
     std::uint8_t red(std::int32_t row, std::int32_t column) const { return byteOf(row, column, 0); }
-    std::uint8_t green(std::int32_t row, std::int32_t column) const { return byteOf(row, column, 1); }
-    std::uint8_t blue(std::int32_t row, std::int32_t column) const { return byteOf(row, column, 2); }
-    std::uint8_t alpha(std::int32_t row, std::int32_t column) const { return byteOf(row, column, 3); }
+    std::uint8_t green(std::int32_t row, std::int32_t column) const
+    {
+        return byteOf(row, column, 1);
+    }
+    std::uint8_t blue(std::int32_t row, std::int32_t column) const
+    {
+        return byteOf(row, column, 2);
+    }
+    std::uint8_t alpha(std::int32_t row, std::int32_t column) const
+    {
+        return byteOf(row, column, 3);
+    }
 
     const std::uint32_t* cells() const { return cells_.data(); }
     std::uint32_t* cells() { return cells_.data(); }
@@ -95,8 +105,8 @@ public:
 private:
     std::size_t index(std::int32_t row, std::int32_t column) const
     {
-        return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(width_)
-            + static_cast<std::size_t>(column - 1);
+        return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(width_) +
+               static_cast<std::size_t>(column - 1);
     }
     std::uint8_t byteOf(std::int32_t row, std::int32_t column, int byte) const
     {
@@ -139,6 +149,7 @@ void buildView(const ImageGrid& grid, ChannelView view, std::uint32_t* out,
                ProgressSink* progress = nullptr);
 
 // The screen pixels of `count` cells, as buildView makes them.
-void viewPixels(const std::uint32_t* cells, std::size_t count, ChannelView view, std::uint32_t* out);
+void viewPixels(const std::uint32_t* cells, std::size_t count, ChannelView view,
+                std::uint32_t* out);
 
 } // namespace texpeek

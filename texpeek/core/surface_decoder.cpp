@@ -32,7 +32,8 @@ public:
 class ProgressFeed {
 public:
     ProgressFeed(ProgressSink& sink, std::size_t total)
-        : sink_(sink), batch_(std::clamp<std::size_t>(total / 100, 1, static_cast<std::size_t>(kProgressBatch)))
+        : sink_(sink),
+          batch_(std::clamp<std::size_t>(total / 100, 1, static_cast<std::size_t>(kProgressBatch)))
     {
     }
     void done(std::size_t count)
@@ -114,14 +115,16 @@ ImageGrid decodeMasked(const unsigned char* data, std::size_t available, const P
     const ChannelMasks& m = format.masks;
     const ChannelReader red(m.red), green(m.green), blue(m.blue), alpha(m.alpha);
     const auto bytesPerPixel = static_cast<std::size_t>(format.bitsPerPixel / 8);
-    ImageGrid grid = ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
+    ImageGrid grid =
+        ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
     const std::size_t total = grid.cellCount();
     ProgressFeed feed(progress, total);
     std::uint32_t* cells = grid.cells();
     auto decodeCells = [&](std::size_t first, std::size_t last) -> std::size_t {
         const std::size_t count = last - first;
         std::vector<unsigned char> missing;
-        const unsigned char* p = bytesFor(data, available, first * bytesPerPixel, count * bytesPerPixel, missing);
+        const unsigned char* p =
+            bytesFor(data, available, first * bytesPerPixel, count * bytesPerPixel, missing);
         for (std::size_t i = 0; i < count; ++i, p += bytesPerPixel) {
             std::uint32_t pixel = 0;
             for (std::size_t b = 0; b < bytesPerPixel; ++b)
@@ -133,7 +136,8 @@ ImageGrid decodeMasked(const unsigned char* data, std::size_t available, const P
         }
         return count;
     };
-    runInChunks(total, feed.batch(), threadsFor(total), decodeCells, [&](std::size_t done) { feed.done(done); });
+    runInChunks(total, feed.batch(), threadsFor(total), decodeCells,
+                [&](std::size_t done) { feed.done(done); });
     return grid;
 }
 
@@ -151,14 +155,16 @@ ImageGrid decodeWide(const unsigned char* data, std::size_t available, const Pix
 {
     const std::size_t channelBytes = format.encoding == Encoding::Rgba32Float ? 4 : 2;
     const std::size_t bytesPerPixel = 4 * channelBytes;
-    ImageGrid grid = ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
+    ImageGrid grid =
+        ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
     const std::size_t total = grid.cellCount();
     ProgressFeed feed(progress, total);
     std::uint32_t* cells = grid.cells();
     auto decodeCells = [&](std::size_t first, std::size_t last) -> std::size_t {
         const std::size_t count = last - first;
         std::vector<unsigned char> missing;
-        const unsigned char* bytes = bytesFor(data, available, first * bytesPerPixel, count * bytesPerPixel, missing);
+        const unsigned char* bytes =
+            bytesFor(data, available, first * bytesPerPixel, count * bytesPerPixel, missing);
         for (std::size_t i = 0; i < count; ++i) {
             const unsigned char* p = bytes + i * bytesPerPixel;
             std::uint32_t cell = 0;
@@ -172,8 +178,10 @@ ImageGrid decodeWide(const unsigned char* data, std::size_t available, const Pix
                     if (channelBytes == 2) {
                         value = halfToFloat(static_cast<std::uint16_t>(q[0] | q[1] << 8));
                     } else {
-                        const std::uint32_t raw = static_cast<std::uint32_t>(q[0]) | static_cast<std::uint32_t>(q[1]) << 8
-                            | static_cast<std::uint32_t>(q[2]) << 16 | static_cast<std::uint32_t>(q[3]) << 24;
+                        const std::uint32_t raw = static_cast<std::uint32_t>(q[0]) |
+                                                  static_cast<std::uint32_t>(q[1]) << 8 |
+                                                  static_cast<std::uint32_t>(q[2]) << 16 |
+                                                  static_cast<std::uint32_t>(q[3]) << 24;
                         value = std::bit_cast<float>(raw);
                     }
                     level = c == 3 ? unitToByte(value) : toneMapped(value);
@@ -184,7 +192,8 @@ ImageGrid decodeWide(const unsigned char* data, std::size_t available, const Pix
         }
         return count;
     };
-    runInChunks(total, feed.batch(), threadsFor(total), decodeCells, [&](std::size_t done) { feed.done(done); });
+    runInChunks(total, feed.batch(), threadsFor(total), decodeCells,
+                [&](std::size_t done) { feed.done(done); });
     return grid;
 }
 
@@ -192,7 +201,8 @@ ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const P
                        std::uint32_t width, std::uint32_t height, ProgressSink& progress,
                        std::uint32_t* colourView)
 {
-    ImageGrid grid = ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
+    ImageGrid grid =
+        ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
     const std::size_t total = grid.cellCount();
     ProgressFeed feed(progress, total);
     if (total == 0)
@@ -219,7 +229,8 @@ ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const P
                 for (std::size_t bx = 0; bx < fullAcross; ++bx, target += 4) {
                     decodeBlock(encoding, row + bx * blockBytes, pixels);
                     for (std::size_t y = 0; y < 4; ++y)
-                        std::memcpy(target + y * width, pixels.data() + y * 4, 4 * sizeof(std::uint32_t));
+                        std::memcpy(target + y * width, pixels.data() + y * 4,
+                                    4 * sizeof(std::uint32_t));
                 }
             }
             for (std::size_t bx = rows == 4 ? fullAcross : 0; bx < across; ++bx) {
@@ -227,7 +238,8 @@ ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const P
                 const std::size_t columns = std::min<std::size_t>(4, width - bx * 4);
                 std::uint32_t* cut = cells + by * 4 * width + bx * 4;
                 for (std::size_t y = 0; y < rows; ++y)
-                    std::memcpy(cut + y * width, pixels.data() + y * 4, columns * sizeof(std::uint32_t));
+                    std::memcpy(cut + y * width, pixels.data() + y * 4,
+                                columns * sizeof(std::uint32_t));
             }
             // The rows just written are still in the cache: their view
             // costs far less now than in a pass of its own over the grid.
@@ -242,7 +254,8 @@ ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const P
     // Chunks of about one progress batch, so that a cancel is heard soon.
     const std::size_t pixelsPerRow = std::size_t{width} * 4;
     const std::size_t chunk = std::max<std::size_t>(1, feed.batch() / pixelsPerRow);
-    runInChunks(down, chunk, threadsFor(total), decodeRows, [&](std::size_t done) { feed.done(done); });
+    runInChunks(down, chunk, threadsFor(total), decodeRows,
+                [&](std::size_t done) { feed.done(done); });
     return grid;
 }
 
@@ -262,8 +275,9 @@ ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const 
                         std::uint32_t width, std::uint32_t height, ProgressSink& progress,
                         std::uint32_t* colourView)
 {
-    if (width > static_cast<std::uint32_t>(INT32_MAX) || height > static_cast<std::uint32_t>(INT32_MAX)
-        || std::uint64_t{width} * height > static_cast<std::uint64_t>(INT32_MAX))
+    if (width > static_cast<std::uint32_t>(INT32_MAX) ||
+        height > static_cast<std::uint32_t>(INT32_MAX) ||
+        std::uint64_t{width} * height > static_cast<std::uint64_t>(INT32_MAX))
         throw DdsError("too many pixels");
 
     switch (format.encoding) {
@@ -281,17 +295,24 @@ ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const 
             buildView(grid, ChannelView::Colour, colourView);
         return grid;
     }
-    default: break;
+    default:
+        break;
     }
 
     progress.stageStarted(Stage::Reading, "Decodificando " + format.name + "...", format.name);
     ImageGrid grid;
     switch (format.encoding) {
-    case Encoding::Masked: grid = decodeMasked(data, available, format, width, height, progress); break;
+    case Encoding::Masked:
+        grid = decodeMasked(data, available, format, width, height, progress);
+        break;
     case Encoding::Rgba16Unorm:
     case Encoding::Rgba16Float:
-    case Encoding::Rgba32Float: grid = decodeWide(data, available, format, width, height, progress); break;
-    default: grid = decodeBlocks(data, available, format, width, height, progress, colourView); break;
+    case Encoding::Rgba32Float:
+        grid = decodeWide(data, available, format, width, height, progress);
+        break;
+    default:
+        grid = decodeBlocks(data, available, format, width, height, progress, colourView);
+        break;
     }
     progress.stageFinished(Stage::Reading);
     if (colourView != nullptr && !format.isBlockCompressed())

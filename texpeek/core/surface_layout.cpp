@@ -35,7 +35,8 @@ SurfaceLayout surfaceLayout(const DdsHeader& header, const std::optional<DdsHead
 
     // Writers disagree on whether a level count of 0 or 1 goes with the
     // flag; either way there is at least the full-size image.
-    const std::uint32_t possible = static_cast<std::uint32_t>(std::bit_width(std::max(l.width, l.height)));
+    const std::uint32_t possible =
+        static_cast<std::uint32_t>(std::bit_width(std::max(l.width, l.height)));
     l.levels = std::clamp(static_cast<std::uint32_t>(std::max(header.mipMapCount, 1)), 1u,
                           std::max(possible, 1u));
 
@@ -60,8 +61,8 @@ SurfaceLayout surfaceLayout(const DdsHeader& header, const std::optional<DdsHead
         if (l.faceMask == 0)
             l.faceMask = 0x3F;
         l.layers = static_cast<std::uint32_t>(std::popcount(l.faceMask));
-    } else if ((caps2 & kVolume) != 0 && depth > 1
-               && (static_cast<std::uint32_t>(header.flags) & kDepthFlag) != 0) {
+    } else if ((caps2 & kVolume) != 0 && depth > 1 &&
+               (static_cast<std::uint32_t>(header.flags) & kDepthFlag) != 0) {
         l.kind = SurfaceKind::Volume;
         l.depth = depth;
     }

@@ -18,7 +18,7 @@ struct SurfaceLayout {
     SurfaceKind kind = SurfaceKind::Plain;
     std::uint32_t width = 0;
     std::uint32_t height = 0;
-    std::uint32_t depth = 1;    // volume textures
+    std::uint32_t depth = 1; // volume textures
     std::uint32_t levels = 1;
     // Faces of a cube map (6 for each array element), elements of an array;
     // 1 for a plain image and a volume texture.

@@ -59,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(lines == (file.dx10 ? 51u : 43u));
     if (file.pixelFormat() == nullptr || file.header.width < 0 || file.header.height < 0)
         return 0;
-    if (std::uint64_t(std::uint32_t(file.header.width)) * std::uint32_t(file.header.height) > INT32_MAX)
+    if (std::uint64_t(std::uint32_t(file.header.width)) * std::uint32_t(file.header.height) >
+        INT32_MAX)
         return 0;
     try {
         const texpeek::SurfaceLayout& layout = file.layout;

@@ -12,7 +12,8 @@ BitWriter& BitWriter::put(std::uint32_t value, int count)
 {
     for (int i = 0; i < count; ++i, ++position_) {
         if ((value >> i & 1u) != 0)
-            bytes_[static_cast<std::size_t>(position_ / 8)] |= static_cast<unsigned char>(1u << (position_ % 8));
+            bytes_[static_cast<std::size_t>(position_ / 8)] |=
+                static_cast<unsigned char>(1u << (position_ % 8));
     }
     return *this;
 }
@@ -35,8 +36,8 @@ std::string maskedHeader(std::int32_t width, std::int32_t height, std::int32_t b
     return h;
 }
 
-std::string fourCCHeader(std::int32_t width, std::int32_t height, const char* code, std::int32_t mipMaps,
-                         std::uint32_t caps2)
+std::string fourCCHeader(std::int32_t width, std::int32_t height, const char* code,
+                         std::int32_t mipMaps, std::uint32_t caps2)
 {
     std::string h = ddsHeader(width, height, 0);
     putLe32(h, 20, 0);
@@ -75,16 +76,19 @@ std::string bc1Block(std::uint16_t colour0, std::uint16_t colour1, std::uint32_t
     return b;
 }
 
-std::string squishCompressed(const std::vector<unsigned char>& rgba, int width, int height, int flags)
+std::string squishCompressed(const std::vector<unsigned char>& rgba, int width, int height,
+                             int flags)
 {
-    std::string out(static_cast<std::size_t>(squish::GetStorageRequirements(width, height, flags)), '\0');
+    std::string out(static_cast<std::size_t>(squish::GetStorageRequirements(width, height, flags)),
+                    '\0');
     squish::CompressImage(rgba.data(), width, height, out.data(), flags | squish::kColourRangeFit);
     return out;
 }
 
 std::vector<unsigned char> colourWheel(int width, int height)
 {
-    std::vector<unsigned char> rgba(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+    std::vector<unsigned char> rgba(static_cast<std::size_t>(width) *
+                                    static_cast<std::size_t>(height) * 4);
     const double cx = width / 2.0;
     const double cy = height / 2.0;
     const double radius = std::max(1.0, std::min(cx, cy));
@@ -92,8 +96,10 @@ std::vector<unsigned char> colourWheel(int width, int height)
         for (int x = 0; x < width; ++x) {
             const double angle = std::atan2(y - cy, x - cx);
             const double distance = std::hypot(x - cx, y - cy) / radius;
-            unsigned char* p = &rgba[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width)
-                                      + static_cast<std::size_t>(x)) * 4];
+            unsigned char* p =
+                &rgba[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                       static_cast<std::size_t>(x)) *
+                      4];
             for (int c = 0; c < 3; ++c)
                 p[c] = static_cast<unsigned char>(127.5 + 127.5 * std::cos(angle - c * 2.0944));
             p[3] = static_cast<unsigned char>(255.0 * std::max(0.0, 1.0 - distance));

@@ -35,7 +35,8 @@ std::string fourCCHeader(std::int32_t width, std::int32_t height, const char* co
 // A header followed by a DX10 extended header.
 std::string dx10Header(std::int32_t width, std::int32_t height, std::uint32_t dxgiFormat,
                        std::uint32_t arraySize = 1, std::uint32_t miscFlag = 0,
-                       std::uint32_t dimension = 3, std::int32_t mipMaps = 0, std::int32_t depth = 0);
+                       std::uint32_t dimension = 3, std::int32_t mipMaps = 0,
+                       std::int32_t depth = 0);
 
 // A BC1 block: two R5G6B5 end colours and 16 two-bit indices (pixel 0 in
 // the lowest bits).
@@ -43,7 +44,8 @@ std::string bc1Block(std::uint16_t colour0, std::uint16_t colour1, std::uint32_t
 
 // An image of `width` x `height` RGBA pixels compressed by libsquish with
 // its kDxt1, kDxt3 or kDxt5 flag.
-std::string squishCompressed(const std::vector<unsigned char>& rgba, int width, int height, int flags);
+std::string squishCompressed(const std::vector<unsigned char>& rgba, int width, int height,
+                             int flags);
 
 // A smooth, varied RGBA test picture: a colour wheel whose alpha falls off
 // from the middle.

@@ -31,8 +31,8 @@ const unsigned char* bytesOf(const std::string& block)
 
 constexpr std::uint32_t rgba(int r, int g, int b, int a)
 {
-    return static_cast<std::uint32_t>(r) | static_cast<std::uint32_t>(g) << 8
-        | static_cast<std::uint32_t>(b) << 16 | static_cast<std::uint32_t>(a) << 24;
+    return static_cast<std::uint32_t>(r) | static_cast<std::uint32_t>(g) << 8 |
+           static_cast<std::uint32_t>(b) << 16 | static_cast<std::uint32_t>(a) << 24;
 }
 
 TEST(Bc1To3, FourAndThreeColourBlocksAndExplicitAndInterpolatedAlpha)
@@ -50,7 +50,8 @@ TEST(Bc1To3, FourAndThreeColourBlocksAndExplicitAndInterpolatedAlpha)
     EXPECT_EQ(out[3], 0u);
 
     // BC2: four bits of alpha a pixel ahead of a colour block.
-    std::string bc2 = std::string("\x80\xFF\x00\x00\x00\x00\x00\xF0", 8) + bc1Block(0x07E0, 0x07E0, 0);
+    std::string bc2 =
+        std::string("\x80\xFF\x00\x00\x00\x00\x00\xF0", 8) + bc1Block(0x07E0, 0x07E0, 0);
     decodeBc2(bytesOf(bc2), out);
     EXPECT_EQ(out[0], rgba(0, 255, 0, 0));
     EXPECT_EQ(out[1], rgba(0, 255, 0, 0x88));
@@ -58,7 +59,8 @@ TEST(Bc1To3, FourAndThreeColourBlocksAndExplicitAndInterpolatedAlpha)
     EXPECT_EQ(out[15], rgba(0, 255, 0, 255));
 
     // BC3: alpha endpoints 255 and 0 with indices 0 and 1 alternating.
-    std::string bc3 = std::string("\xFF\x00\x08\x82\x20\x08\x82\x20", 8) + bc1Block(0xFFFF, 0xFFFF, 0);
+    std::string bc3 =
+        std::string("\xFF\x00\x08\x82\x20\x08\x82\x20", 8) + bc1Block(0xFFFF, 0xFFFF, 0);
     decodeBc3(bytesOf(bc3), out);
     EXPECT_EQ(out[0], rgba(255, 255, 255, 255));
     EXPECT_EQ(out[1], rgba(255, 255, 255, 0));
@@ -74,9 +76,11 @@ TEST(Bc1To3, WhatSquishCompressesDecodesBack)
                                    static_cast<unsigned char>(left ? 0 : 255),
                                    static_cast<unsigned char>(i < 32 ? 255 : 0)});
     }
-    for (auto [code, flags] : {std::pair{"DXT3", squish::kDxt3}, std::pair{"DXT5", squish::kDxt5}}) {
+    for (auto [code, flags] :
+         {std::pair{"DXT3", squish::kDxt3}, std::pair{"DXT5", squish::kDxt5}}) {
         SCOPED_TRACE(code);
-        const ImageGrid grid = decodeFile(fourCCHeader(8, 8, code) + squishCompressed(image, 8, 8, flags));
+        const ImageGrid grid =
+            decodeFile(fourCCHeader(8, 8, code) + squishCompressed(image, 8, 8, flags));
         EXPECT_EQ(grid.cell(1, 1), rgba(255, 0, 0, 255));
         EXPECT_EQ(grid.cell(4, 8), rgba(0, 0, 255, 255));
         EXPECT_EQ(grid.cell(8, 1), rgba(255, 0, 0, 0));
@@ -86,7 +90,8 @@ TEST(Bc1To3, WhatSquishCompressesDecodesBack)
 TEST(Bc1To3, SidesThatAreNotMultiplesOfFourKeepTheirPixels)
 {
     // 5 x 3: two blocks across, one down; red then blue.
-    const std::string file = fourCCHeader(5, 3, "DXT1") + bc1Block(0xF800, 0xF800, 0) + bc1Block(0x001F, 0x001F, 0);
+    const std::string file =
+        fourCCHeader(5, 3, "DXT1") + bc1Block(0xF800, 0xF800, 0) + bc1Block(0x001F, 0x001F, 0);
     const ImageGrid grid = decodeFile(file);
     ASSERT_EQ(grid.width(), 5);
     ASSERT_EQ(grid.height(), 3);
@@ -120,7 +125,8 @@ TEST(Bc4And5, UnsignedAndSignedChannels)
     // BC5: red from the first half, green from the second; BC4 is grey.
     const std::string red("\xFF\xFF\x00\x00\x00\x00\x00\x00", 8);
     const std::string green("\x40\x40\x00\x00\x00\x00\x00\x00", 8);
-    EXPECT_EQ(decodeFile(fourCCHeader(4, 4, "ATI2") + red + green).cell(2, 2), rgba(255, 0x40, 0, 0));
+    EXPECT_EQ(decodeFile(fourCCHeader(4, 4, "ATI2") + red + green).cell(2, 2),
+              rgba(255, 0x40, 0, 0));
     EXPECT_EQ(decodeFile(fourCCHeader(4, 4, "BC4U") + green).cell(4, 4), rgba(0x40, 0x40, 0x40, 0));
     const std::string minusOne("\x81\x81\x00\x00\x00\x00\x00\x00", 8);
     EXPECT_EQ(decodeFile(dx10Header(4, 4, 84) + minusOne + red).cell(1, 1), rgba(0, 126, 0, 0));
@@ -134,7 +140,7 @@ struct Bc7Fields {
     unsigned indexSelection = 0;
     unsigned colour[3][2][3] = {}; // [subset][end][channel], without p-bits
     unsigned alpha[3][2] = {};
-    unsigned pBits[3][2] = {};     // shared p-bits use [subset][0]
+    unsigned pBits[3][2] = {}; // shared p-bits use [subset][0]
     unsigned primary[16] = {};
     unsigned secondary[16] = {};
 };
@@ -146,7 +152,7 @@ struct Bc7Shape {
 };
 
 constexpr Bc7Shape kShapes[8] = {
-    {3, 4, 0, 0, 4, 0, true, false, 3, 0}, {2, 6, 0, 0, 6, 0, false, true, 3, 0},
+    {3, 4, 0, 0, 4, 0, true, false, 3, 0},  {2, 6, 0, 0, 6, 0, false, true, 3, 0},
     {3, 6, 0, 0, 5, 0, false, false, 2, 0}, {2, 6, 0, 0, 7, 0, true, false, 2, 0},
     {1, 0, 2, 1, 5, 6, false, false, 2, 3}, {1, 0, 2, 0, 7, 8, false, false, 2, 2},
     {1, 0, 0, 0, 7, 7, true, false, 4, 0},  {2, 6, 0, 0, 5, 5, true, false, 2, 0},
@@ -156,7 +162,9 @@ std::string bc7Block(const Bc7Fields& f, const std::vector<int>& anchors)
 {
     const Bc7Shape& s = kShapes[f.mode];
     BitWriter w;
-    w.put(1u << f.mode, f.mode + 1).put(f.partition, s.partitionBits).put(f.rotation, s.rotationBits);
+    w.put(1u << f.mode, f.mode + 1)
+        .put(f.partition, s.partitionBits)
+        .put(f.rotation, s.rotationBits);
     w.put(f.indexSelection, s.selectionBits);
     for (int c = 0; c < 3; ++c)
         for (int sub = 0; sub < s.subsets; ++sub)
@@ -171,7 +179,9 @@ std::string bc7Block(const Bc7Fields& f, const std::vector<int>& anchors)
         for (int e = 0; s.endpointP && e < 2; ++e)
             w.put(f.pBits[sub][e], 1);
     }
-    auto isAnchorPixel = [&](int i) { return std::find(anchors.begin(), anchors.end(), i) != anchors.end(); };
+    auto isAnchorPixel = [&](int i) {
+        return std::find(anchors.begin(), anchors.end(), i) != anchors.end();
+    };
     for (int i = 0; i < 16; ++i)
         w.put(f.primary[i], s.indexBits - (isAnchorPixel(i) ? 1 : 0));
     for (int i = 0; s.secondaryBits != 0 && i < 16; ++i)
@@ -263,8 +273,8 @@ TEST(Bc7, InterpolationRotationAndIndexSelection)
     Bc7Fields five;
     five.mode = 5;
     five.rotation = 1;
-    five.colour[0][1][0] = 127;  // red 0 .. 255
-    five.alpha[0][0] = 0x40;     // alpha 0x40 .. 0x40
+    five.colour[0][1][0] = 127; // red 0 .. 255
+    five.alpha[0][0] = 0x40; // alpha 0x40 .. 0x40
     five.alpha[0][1] = 0x40;
     five.primary[1] = 3;
     decodeBc7(bytesOf(bc7Block(five, {0})), out);
@@ -277,9 +287,9 @@ TEST(Bc7, InterpolationRotationAndIndexSelection)
     four.mode = 4;
     four.indexSelection = 1;
     four.colour[0][1][1] = 31; // green 0 .. 255
-    four.alpha[0][1] = 63;     // alpha 0 .. 255
-    four.primary[1] = 3;       // alpha full
-    four.secondary[2] = 7;     // green full
+    four.alpha[0][1] = 63; // alpha 0 .. 255
+    four.primary[1] = 3; // alpha full
+    four.secondary[2] = 7; // green full
     decodeBc7(bytesOf(bc7Block(four, {0})), out);
     EXPECT_EQ(out[1], rgba(0, 0, 0, 255));
     EXPECT_EQ(out[2], rgba(0, 255, 0, 0));
@@ -301,9 +311,9 @@ TEST(Bc6h, EveryModeReadsItsFirstEndpoint)
         std::uint16_t red;
     };
     const Case cases[] = {
-        {0, 2, 1968},  {1, 2, 15748},  {2, 5, 984},   {6, 5, 984},   {10, 5, 984},
-        {14, 5, 3937}, {18, 5, 7874},  {22, 5, 7874}, {26, 5, 7874}, {30, 5, 31743},
-        {3, 5, 1968},  {7, 5, 984},    {11, 5, 492},  {15, 5, 30},
+        {0, 2, 1968},  {1, 2, 15748}, {2, 5, 984},   {6, 5, 984},   {10, 5, 984},
+        {14, 5, 3937}, {18, 5, 7874}, {22, 5, 7874}, {26, 5, 7874}, {30, 5, 31743},
+        {3, 5, 1968},  {7, 5, 984},   {11, 5, 492},  {15, 5, 30},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);
@@ -380,7 +390,8 @@ void expectSamePixels(const std::string& file, const std::string& twin, std::uin
     ASSERT_EQ(got.height(), want.height());
     for (int row = 1; row <= want.height(); ++row)
         for (int column = 1; column <= want.width(); ++column)
-            ASSERT_EQ(got.cell(row, column), want.cell(row, column)) << "row " << row << ", column " << column;
+            ASSERT_EQ(got.cell(row, column), want.cell(row, column))
+                << "row " << row << ", column " << column;
 }
 
 TEST(Dx10Blocks, Bc1To3UnormAndSrgbDecodeAsTheirFourCCTwins)
@@ -416,7 +427,8 @@ TEST(Dx10Blocks, Bc1To3UnormAndSrgbDecodeAsTheirFourCCTwins)
             expectSamePixels(file, legacy, 0);
             expectSamePixels(file, legacy, 1);
             Quiet quiet;
-            EXPECT_EQ(decodeFileSurface(parseDdsFile(file), 1, 0, quiet).cell(1, c.column), c.pixel);
+            EXPECT_EQ(decodeFileSurface(parseDdsFile(file), 1, 0, quiet).cell(1, c.column),
+                      c.pixel);
         }
     }
 }
@@ -446,8 +458,9 @@ TEST(Dx10Blocks, Bc7SrgbDecodesAsBc7Unorm)
     one.colour[1][1][1] = 63;
     for (int i = 1; i < 15; ++i)
         one.primary[i] = 7;
-    const std::string data = bc7Block(six, {0}) + bc7Block(five, {0}) + bc7Block(one, {0, 15})
-        + std::string("\x20\x9A\x51\x0F\xC3\x77\x05\xE8\x3D\x61\xB2\x4E\x90\x1C\xA7\x38", 16);
+    const std::string data =
+        bc7Block(six, {0}) + bc7Block(five, {0}) + bc7Block(one, {0, 15}) +
+        std::string("\x20\x9A\x51\x0F\xC3\x77\x05\xE8\x3D\x61\xB2\x4E\x90\x1C\xA7\x38", 16);
 
     const std::string srgb = dx10Header(8, 8, 99) + data;
     expectSamePixels(srgb, dx10Header(8, 8, 98) + data, 0);

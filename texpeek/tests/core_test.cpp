@@ -61,16 +61,49 @@ TEST(DdsHeader, EveryFieldReportsInOrderAsSignedDecimal)
     putLe32(bytes, 120, 0xFFFFFFFF);
     putLe32(bytes, 124, 0x80000000);
 
-    const std::vector<std::string> expected = {
-        "DDS Header", " ", "Magic Value - 542327876", "Size - 124", "Flags - 4111",
-        "Height - 64", "Width - 128", "Pitch - 512", "Depth - 1", "MipMap - 8",
-        "Reserved 1 - 100", "Reserved 2 - 101", "Reserved 3 - 102", "Reserved 4 - 103",
-        "Reserved 5 - 104", "Reserved 6 - 105", "Reserved 7 - 106", "Reserved 8 - 107",
-        "Reserved 9 - 108", "Reserved 10 - 109", "Reserved 11 - 110", " ",
-        "DDS Pixel Format", " ", "Size - 32", "Flags - 65", "FourCC - 827611204",
-        "BitCount - 32", "Red Mask - 16711680", "Green Mask - 65280", "Blue Mask - 255",
-        "Alpha Mesk - -16777216", " ", "DDS Caps", " ", "Caps 1 - 4096", "Caps 2 - 512",
-        "Reserved 1 - 7", "Reserved 2 - -1", " ", "DDS End", " ", "Reserved 2 - -2147483648"};
+    const std::vector<std::string> expected = {"DDS Header",
+                                               " ",
+                                               "Magic Value - 542327876",
+                                               "Size - 124",
+                                               "Flags - 4111",
+                                               "Height - 64",
+                                               "Width - 128",
+                                               "Pitch - 512",
+                                               "Depth - 1",
+                                               "MipMap - 8",
+                                               "Reserved 1 - 100",
+                                               "Reserved 2 - 101",
+                                               "Reserved 3 - 102",
+                                               "Reserved 4 - 103",
+                                               "Reserved 5 - 104",
+                                               "Reserved 6 - 105",
+                                               "Reserved 7 - 106",
+                                               "Reserved 8 - 107",
+                                               "Reserved 9 - 108",
+                                               "Reserved 10 - 109",
+                                               "Reserved 11 - 110",
+                                               " ",
+                                               "DDS Pixel Format",
+                                               " ",
+                                               "Size - 32",
+                                               "Flags - 65",
+                                               "FourCC - 827611204",
+                                               "BitCount - 32",
+                                               "Red Mask - 16711680",
+                                               "Green Mask - 65280",
+                                               "Blue Mask - 255",
+                                               "Alpha Mesk - -16777216",
+                                               " ",
+                                               "DDS Caps",
+                                               " ",
+                                               "Caps 1 - 4096",
+                                               "Caps 2 - 512",
+                                               "Reserved 1 - 7",
+                                               "Reserved 2 - -1",
+                                               " ",
+                                               "DDS End",
+                                               " ",
+                                               "Reserved 2 - -2147483648"};
     std::istringstream in(bytes);
     EXPECT_EQ(headerReportLines(readDdsHeader(in)), expected);
 }
@@ -152,8 +185,9 @@ TEST(Decode, TwentyFourBitRowsAreReadPackedSoPaddingShiftsLaterRows)
 
 TEST(Decode, OnlyTheFirstImageOfAMipMappedFileIsRead)
 {
-    std::string file = ddsFile(2, 2, 32, repeated(std::string("\x01\x02\x03\x04", 4), 4)
-                                             + std::string("\x09\x09\x09\x09", 4));
+    std::string file = ddsFile(2, 2, 32,
+                               repeated(std::string("\x01\x02\x03\x04", 4), 4) +
+                                   std::string("\x09\x09\x09\x09", 4));
     putLe32(file, 28, 2);
     std::istringstream in(file);
     const DdsHeader header = readDdsHeader(in);

@@ -27,7 +27,8 @@ protected:
     // A 2 x 1 picture, opened, so that there is a view to save.
     void openPicture()
     {
-        const std::string dds = testing::ddsFile(2, 1, 32, testing::repeated("\x10\x20\x30\x80", 2));
+        const std::string dds =
+            testing::ddsFile(2, 1, 32, testing::repeated("\x10\x20\x30\x80", 2));
         writeFile("p.dds", QByteArray(dds.data(), static_cast<qsizetype>(dds.size())));
         open("p.dds");
         ASSERT_TRUE(dialogs_.messages().isEmpty());

@@ -55,11 +55,14 @@ const MaskCase kMaskCases[] = {
     {"X4R4G4B4", 16, 0x40, 0x0F00, 0x00F0, 0x000F, 0, 0x8F4C, 255, 68, 204, 0, false},
     {"R3G3B2", 8, 0x40, 0xE0, 0x1C, 0x03, 0, 0xB6, 182, 182, 170, 0, false},
     {"A8R3G3B2", 16, 0x41, 0xE0, 0x1C, 0x03, 0xFF00, 0x80E3, 255, 0, 255, 128, true},
-    {"A8B8G8R8", 32, 0x41, 0xFF, 0xFF00, 0xFF0000, 0xFF000000, 0x40302010, 0x10, 0x20, 0x30, 0x40, true},
+    {"A8B8G8R8", 32, 0x41, 0xFF, 0xFF00, 0xFF0000, 0xFF000000, 0x40302010, 0x10, 0x20, 0x30, 0x40,
+     true},
     {"X8B8G8R8", 32, 0x40, 0xFF, 0xFF00, 0xFF0000, 0, 0x40302010, 0x10, 0x20, 0x30, 0, false},
     {"X8R8G8B8", 32, 0x40, 0xFF0000, 0xFF00, 0xFF, 0, 0x40302010, 0x30, 0x20, 0x10, 0, false},
-    {"A2R10G10B10", 32, 0x41, 0x3FF00000, 0xFFC00, 0x3FF, 0xC0000000, 0xBFF80000, 255, 128, 0, 170, true},
-    {"A2B10G10R10", 32, 0x41, 0x3FF, 0xFFC00, 0x3FF00000, 0xC0000000, 0xBFF80000, 0, 128, 255, 170, true},
+    {"A2R10G10B10", 32, 0x41, 0x3FF00000, 0xFFC00, 0x3FF, 0xC0000000, 0xBFF80000, 255, 128, 0, 170,
+     true},
+    {"A2B10G10R10", 32, 0x41, 0x3FF, 0xFFC00, 0x3FF00000, 0xC0000000, 0xBFF80000, 0, 128, 255, 170,
+     true},
     {"G16R16", 32, 0x40, 0xFFFF, 0xFFFF0000, 0, 0, 0x8000FFFF, 255, 128, 0, 0, false},
     {"L8", 8, 0x20000, 0xFF, 0, 0, 0, 0x40, 0x40, 0x40, 0x40, 0, false},
     {"A8L8", 16, 0x20001, 0xFF, 0, 0, 0xFF00, 0x8040, 0x40, 0x40, 0x40, 0x80, true},
@@ -75,8 +78,9 @@ TEST(MaskedLayouts, EveryLayoutDecodesByItsMasks)
     for (const MaskCase& c : kMaskCases) {
         SCOPED_TRACE(c.name);
         const std::string pixel = le(c.pixel, c.bits / 8);
-        const std::string bytes = maskedHeader(3, 1, c.bits, c.flags, c.red, c.green, c.blue, c.alpha)
-            + pixel + pixel + pixel;
+        const std::string bytes =
+            maskedHeader(3, 1, c.bits, c.flags, c.red, c.green, c.blue, c.alpha) + pixel + pixel +
+            pixel;
         const DdsFile file = parseDdsFile(bytes);
         ASSERT_NE(file.pixelFormat(), nullptr);
         EXPECT_EQ(file.pixelFormat()->name, c.name);
@@ -94,7 +98,8 @@ TEST(MaskedLayouts, EveryLayoutDecodesByItsMasks)
 TEST(MaskedLayouts, AlphaMaskCountsOnlyWhenTheFlagsSaySo)
 {
     // Masks of A1R5G5B5 but flags without alpha: the top bit is filler.
-    const std::string bytes = maskedHeader(1, 1, 16, 0x40, 0x7C00, 0x03E0, 0x001F, 0x8000) + le(0xFC00, 2);
+    const std::string bytes =
+        maskedHeader(1, 1, 16, 0x40, 0x7C00, 0x03E0, 0x001F, 0x8000) + le(0xFC00, 2);
     const DdsFile file = parseDdsFile(bytes);
     EXPECT_EQ(file.pixelFormat()->name, "X1R5G5B5");
     EXPECT_EQ(decodeFirst(bytes).alpha(1, 1), 0);
@@ -114,7 +119,8 @@ TEST(MaskedLayouts, TheThreeOriginalLayoutsKeepTheirDecoders)
         {ddsHeader(1, 1, 32), "Adquirindo cores da imagem 32 bits..."},
         {maskedHeader(1, 1, 32, 0x40, 0, 0, 0, 0), "Adquirindo cores da imagem 32 bits..."},
         // A8R8G8B8's masks without the alpha flag still take the alpha byte.
-        {maskedHeader(1, 1, 32, 0x40, 0xFF0000, 0xFF00, 0xFF, 0xFF000000), "Adquirindo cores da imagem 32 bits..."},
+        {maskedHeader(1, 1, 32, 0x40, 0xFF0000, 0xFF00, 0xFF, 0xFF000000),
+         "Adquirindo cores da imagem 32 bits..."},
     };
     for (const Legacy& c : cases) {
         Quiet quiet;
@@ -150,7 +156,8 @@ TEST(Formats, UnknownFormatsGiveAShortReason)
     };
     EXPECT_EQ(reason(fourCCHeader(4, 4, "ATC ")), "FourCC \"ATC \" não suportado");
     EXPECT_EQ(reason(dx10Header(4, 4, 45)), "Formato DXGI 45 não suportado");
-    EXPECT_EQ(reason(maskedHeader(4, 4, 0, 0x40, 0, 0, 0, 0)), "Formato sem FourCC e com 0 bits por pixel");
+    EXPECT_EQ(reason(maskedHeader(4, 4, 0, 0x40, 0, 0, 0, 0)),
+              "Formato sem FourCC e com 0 bits por pixel");
     EXPECT_EQ(reason(ddsHeader(4, 4, 0)), "0 bits por pixel não suportados");
     EXPECT_EQ(reason(ddsHeader(4, 4, 12)), "12 bits por pixel não suportados");
 
@@ -210,8 +217,8 @@ TEST(Formats, DxgiUncompressedFormatsDecode)
         EXPECT_EQ(grid.cell(1, 1), c.cell);
     }
     // Bright float colours approach white without clipping at 1.0.
-    const ImageGrid hdr = decodeFirst(dx10Header(1, 1, 10) + le(0x3C00, 2) + le(0x4900, 2) + le(0x7BFF, 2)
-                                      + le(0x3C00, 2));
+    const ImageGrid hdr = decodeFirst(dx10Header(1, 1, 10) + le(0x3C00, 2) + le(0x4900, 2) +
+                                      le(0x7BFF, 2) + le(0x3C00, 2));
     EXPECT_LT(hdr.red(1, 1), hdr.green(1, 1));
     EXPECT_LT(hdr.green(1, 1), hdr.blue(1, 1));
     EXPECT_EQ(hdr.blue(1, 1), 255);
@@ -230,8 +237,8 @@ std::string surfacesFilledWith(const std::vector<std::pair<std::size_t, char>>& 
 TEST(Surfaces, MipLevelsCubeFacesArraySlicesAndVolumeSlicesAreFound)
 {
     // A 4 x 2 R8 image with three levels: 8, 2 and 1 bytes.
-    const std::string mips = dx10Header(4, 2, 61, 1, 0, 3, 3)
-        + surfacesFilledWith({{8, 'a'}, {2, 'b'}, {1, 'c'}});
+    const std::string mips =
+        dx10Header(4, 2, 61, 1, 0, 3, 3) + surfacesFilledWith({{8, 'a'}, {2, 'b'}, {1, 'c'}});
     const DdsFile mipFile = parseDdsFile(mips);
     EXPECT_EQ(mipFile.layout.levels, 3u);
     EXPECT_EQ(decodeFirst(mips, 1).red(1, 2), 'b');
@@ -242,8 +249,8 @@ TEST(Surfaces, MipLevelsCubeFacesArraySlicesAndVolumeSlicesAreFound)
     // A cube map of BC4 faces with two levels each: face after face.
     std::string cube = fourCCHeader(4, 4, "ATI1", 2, 0x200 | 0xFC00);
     for (char face = 'A'; face < 'G'; ++face)
-        cube += bc1Block(static_cast<std::uint16_t>(face | face << 8), 0, 0)
-            + bc1Block(static_cast<std::uint16_t>((face + 32) | (face + 32) << 8), 0, 0);
+        cube += bc1Block(static_cast<std::uint16_t>(face | face << 8), 0, 0) +
+                bc1Block(static_cast<std::uint16_t>((face + 32) | (face + 32) << 8), 0, 0);
     const DdsFile cubeFile = parseDdsFile(cube);
     EXPECT_EQ(cubeFile.layout.kind, SurfaceKind::Cube);
     EXPECT_EQ(cubeFile.layout.layers, 6u);
@@ -278,14 +285,16 @@ TEST(Surfaces, MipLevelsCubeFacesArraySlicesAndVolumeSlicesAreFound)
 TEST(Surfaces, ShortDataReadsAsZeroAndHugeCountsStayBounded)
 {
     // A cube map whose file ends inside its third face.
-    const std::string cube = fourCCHeader(4, 4, "DXT1", 1, 0x200 | 0xFC00) + bc1Block(0xFFFF, 0xFFFF, 0)
-        + bc1Block(0xFFFF, 0xFFFF, 0) + bc1Block(0xFFFF, 0xFFFF, 0).substr(0, 3);
+    const std::string cube = fourCCHeader(4, 4, "DXT1", 1, 0x200 | 0xFC00) +
+                             bc1Block(0xFFFF, 0xFFFF, 0) + bc1Block(0xFFFF, 0xFFFF, 0) +
+                             bc1Block(0xFFFF, 0xFFFF, 0).substr(0, 3);
     EXPECT_EQ(decodeFirst(cube, 0, 1).cell(4, 4), 0xFFFFFFFFu);
     EXPECT_EQ(decodeFirst(cube, 0, 5).cell(1, 1), 0xFF000000u); // zero block: opaque black
     // An array that claims four billion elements offers a bounded number.
     const DdsFile many = parseDdsFile(dx10Header(2, 2, 61, 0xFFFFFFFFu));
     EXPECT_LE(many.layout.layers, 65536u);
-    EXPECT_EQ(decodeFirst(dx10Header(2, 2, 61, 0xFFFFFFFFu), 0, many.layout.layers - 1).cell(1, 1), 0u);
+    EXPECT_EQ(decodeFirst(dx10Header(2, 2, 61, 0xFFFFFFFFu), 0, many.layout.layers - 1).cell(1, 1),
+              0u);
     // A level count beyond what the sides allow is cut to it.
     EXPECT_EQ(parseDdsFile(fourCCHeader(4, 1, "DXT1", 30)).layout.levels, 3u);
 }

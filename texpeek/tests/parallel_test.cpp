@@ -50,8 +50,9 @@ std::vector<unsigned char> randomBytes(std::size_t count, unsigned salt)
 }
 
 // Block by block on one thread, blocks past `available` bytes read as zero.
-std::vector<std::uint32_t> referenceDecode(const std::vector<unsigned char>& data, std::size_t available,
-                                           Encoding encoding, std::size_t blockBytes, std::uint32_t width,
+std::vector<std::uint32_t> referenceDecode(const std::vector<unsigned char>& data,
+                                           std::size_t available, Encoding encoding,
+                                           std::size_t blockBytes, std::uint32_t width,
                                            std::uint32_t height)
 {
     std::vector<std::uint32_t> cells(std::size_t{width} * height);
@@ -83,20 +84,21 @@ TEST(ParallelDecode, OddSidesAndShortDataMatchABlockByBlockDecode)
     // Sides that are not multiples of 4 nor of a chunk, a single column
     // taller than many chunks, and a single row of blocks cut at the bottom.
     const Case cases[] = {
-        {Encoding::Bc1, 8, 4099, 21},  {Encoding::Bc3, 16, 259, 257}, {Encoding::Bc7, 16, 1, 70001},
-        {Encoding::Bc4, 8, 70003, 3},  {Encoding::Bc5, 16, 301, 303}, {Encoding::Bc2, 16, 520, 130},
+        {Encoding::Bc1, 8, 4099, 21}, {Encoding::Bc3, 16, 259, 257}, {Encoding::Bc7, 16, 1, 70001},
+        {Encoding::Bc4, 8, 70003, 3}, {Encoding::Bc5, 16, 301, 303}, {Encoding::Bc2, 16, 520, 130},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
         const std::size_t blocks = std::size_t{(c.width + 3) / 4} * ((c.height + 3) / 4);
-        const std::vector<unsigned char> data = randomBytes(blocks * c.blockBytes, c.width + c.height);
+        const std::vector<unsigned char> data =
+            randomBytes(blocks * c.blockBytes, c.width + c.height);
         const PixelFormat format = blockFormat(c.encoding);
         // Whole, then ending inside a block two thirds of the way down.
         for (const std::size_t available : {data.size(), data.size() * 2 / 3 + 5}) {
             Counting progress;
             std::vector<std::uint32_t> view(std::size_t{c.width} * c.height, 0xDEADBEEFu);
-            const ImageGrid grid =
-                decodeSurface(data.data(), available, format, c.width, c.height, progress, view.data());
+            const ImageGrid grid = decodeSurface(data.data(), available, format, c.width, c.height,
+                                                 progress, view.data());
             const std::vector<std::uint32_t> expected =
                 referenceDecode(data, available, c.encoding, c.blockBytes, c.width, c.height);
             ASSERT_EQ(grid.cellCount(), expected.size());
@@ -126,19 +128,23 @@ TEST(ParallelDecode, UncompressedLayoutsMatchDecodingOneRowAtATime)
     const std::uint32_t width = 1001;
     const std::uint32_t height = 131;
     for (const PixelFormat& format : {masked, halves}) {
-        const std::size_t rowBytes = std::size_t{width} * static_cast<std::size_t>(format.bitsPerPixel / 8);
+        const std::size_t rowBytes =
+            std::size_t{width} * static_cast<std::size_t>(format.bitsPerPixel / 8);
         const std::vector<unsigned char> data = randomBytes(rowBytes * height, 11);
         // Ending in the middle of a pixel of row 100.
         const std::size_t available = rowBytes * 100 + 333;
         Counting progress;
-        const ImageGrid grid = decodeSurface(data.data(), available, format, width, height, progress);
+        const ImageGrid grid =
+            decodeSurface(data.data(), available, format, width, height, progress);
         EXPECT_EQ(progress.pixels, std::int64_t{width} * height);
         for (std::uint32_t row = 0; row < height; ++row) {
             const std::size_t offset = row * rowBytes;
             const std::size_t left = available > offset ? available - offset : 0;
-            const ImageGrid alone = decodeSurface(data.data() + std::min(offset, available), left, format, width,
-                                                  1, progress);
-            ASSERT_TRUE(std::equal(alone.cells(), alone.cells() + width, grid.cells() + row * width)) << row;
+            const ImageGrid alone = decodeSurface(data.data() + std::min(offset, available), left,
+                                                  format, width, 1, progress);
+            ASSERT_TRUE(
+                std::equal(alone.cells(), alone.cells() + width, grid.cells() + row * width))
+                << row;
         }
     }
 }
@@ -150,7 +156,8 @@ TEST(ParallelDecode, AStopFromTheProgressSinkEndsTheDecodeOnTheCallingThread)
     const PixelFormat format = blockFormat(Encoding::Bc7);
     Counting progress;
     progress.throwAfter = std::int64_t{side} * side / 3;
-    EXPECT_THROW(decodeSurface(data.data(), data.size(), format, side, side, progress), std::runtime_error);
+    EXPECT_THROW(decodeSurface(data.data(), data.size(), format, side, side, progress),
+                 std::runtime_error);
     EXPECT_LT(progress.pixels, std::int64_t{side} * side);
 }
 
@@ -169,9 +176,11 @@ TEST(ParallelViews, EveryViewOfALargeGridWithAnOddCountCoversEveryCell)
         buildView(grid, view, out.data(), &progress);
         for (const std::size_t i : {std::size_t{0}, grid.cellCount() / 2, grid.cellCount() - 1}) {
             const std::uint32_t cell = grid.cells()[i];
-            const std::uint32_t expected = view == ChannelView::Colour
-                ? 0xFF000000u | (cell & 0xFFu) << 16 | (cell & 0xFF00u) | (cell >> 16 & 0xFFu)
-                : 0xFF000000u | (cell >> (view == ChannelView::Alpha ? 24 : 8) & 0xFFu) * 0x010101u;
+            const std::uint32_t expected =
+                view == ChannelView::Colour
+                    ? 0xFF000000u | (cell & 0xFFu) << 16 | (cell & 0xFF00u) | (cell >> 16 & 0xFFu)
+                    : 0xFF000000u |
+                          (cell >> (view == ChannelView::Alpha ? 24 : 8) & 0xFFu) * 0x010101u;
             EXPECT_EQ(out[i], expected) << i;
         }
         EXPECT_EQ(std::count(out.begin(), out.end(), 0u), 0);
@@ -182,7 +191,8 @@ TEST(ParallelViews, EveryViewOfALargeGridWithAnOddCountCoversEveryCell)
 
 TEST(RunInChunks, EveryItemOnceWithMoreThreadsThanCoresAndHelperFailuresComeBack)
 {
-    for (const std::size_t count : {std::size_t{1}, std::size_t{7}, std::size_t{1000}, std::size_t{1001}}) {
+    for (const std::size_t count :
+         {std::size_t{1}, std::size_t{7}, std::size_t{1000}, std::size_t{1001}}) {
         std::vector<std::atomic<int>> seen(count);
         std::size_t reported = 0;
         runInChunks(

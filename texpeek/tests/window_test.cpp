@@ -76,8 +76,10 @@ protected:
     // checked to agree between the menu item and its toolbar button.
     std::vector<bool> enabled() const
     {
-        const std::pair<const char*, int> pairs[] = {{"menFechar", 2},   {"menZoomPlus", 4},
-                                                     {"menZoomMinus", 5}, {"menRGB", 7},
+        const std::pair<const char*, int> pairs[] = {{"menFechar", 2},
+                                                     {"menZoomPlus", 4},
+                                                     {"menZoomMinus", 5},
+                                                     {"menRGB", 7},
                                                      {"menAlpha", 8}};
         std::vector<bool> states;
         for (const auto& [name, position] : pairs) {
@@ -108,7 +110,8 @@ TEST_F(TexpeekWindow, StartsEmptyWithOnlyOpenAboutAndExit)
 TEST_F(TexpeekWindow, ThePathIsShownInTheTitleAsItStands)
 {
     window_.show();
-    const QString path = open("odd [*] name.dds", ddsFile(2, 2, 32, repeated("\x01\x02\x03\x04", 4)));
+    const QString path =
+        open("odd [*] name.dds", ddsFile(2, 2, 32, repeated("\x01\x02\x03\x04", 4)));
     ASSERT_TRUE(dialogs_.messages().isEmpty());
     ASSERT_NE(window_.windowHandle(), nullptr);
     EXPECT_EQ(window_.windowHandle()->title(), "Texpeek Viewer - " + path);
@@ -116,7 +119,8 @@ TEST_F(TexpeekWindow, ThePathIsShownInTheTitleAsItStands)
 
 TEST_F(TexpeekWindow, OpensAThirtyTwoBitFile)
 {
-    const QString path = open("a.dds", ddsFile(128, 64, 32, repeated("\x01\x02\x03\x04", 128 * 64)));
+    const QString path =
+        open("a.dds", ddsFile(128, 64, 32, repeated("\x01\x02\x03\x04", 128 * 64)));
     ASSERT_TRUE(dialogs_.messages().isEmpty());
     EXPECT_EQ(dialogs_.shown.first().filter, "DirectDraw Surface (DDS)|*.dds");
     EXPECT_EQ(window_.windowTitle(), "Texpeek Viewer - " + path);
@@ -266,7 +270,8 @@ TEST_F(TexpeekWindow, AFailedOpenKeepsTheStateOfTheFailingStageAndSaysWhy)
     dialogs_.paths.push_back(pathIn("missing.dds"));
     window_.Abrir();
     EXPECT_EQ(dialogs_.lastMessage().text, "Erro ao abrir arquivo");
-    EXPECT_TRUE(text("lblArquivo").startsWith("Não foi possível ler o arquivo (")) << text("lblArquivo").toStdString();
+    EXPECT_TRUE(text("lblArquivo").startsWith("Não foi possível ler o arquivo ("))
+        << text("lblArquivo").toStdString();
     EXPECT_EQ(text("lblPercent"), "0%");
 
     dialogs_.clear();
@@ -290,10 +295,12 @@ TEST_F(TexpeekWindow, ZoomKeepsTheMiddleOfTheVisiblePartInPlace)
     auto* bar = child<QScrollArea>(&window_, "PicScroll")->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
     bar->setValue(bar->maximum() / 2);
-    const double before = (bar->value() + bar->pageStep() / 2.0) / (bar->maximum() + bar->pageStep());
+    const double before =
+        (bar->value() + bar->pageStep() / 2.0) / (bar->maximum() + bar->pageStep());
     window_.ZoomIn(4);
     window_.ZoomIn(4);
-    const double after = (bar->value() + bar->pageStep() / 2.0) / (bar->maximum() + bar->pageStep());
+    const double after =
+        (bar->value() + bar->pageStep() / 2.0) / (bar->maximum() + bar->pageStep());
     EXPECT_NEAR(after, before, 0.01);
     EXPECT_GT(bar->value(), bar->maximum() / 3);
 }
@@ -384,8 +391,14 @@ protected:
     {
         return child<QLabel>(&window_, QString::fromLatin1(label))->text();
     }
-    QAction* item(const char* name) const { return child<QAction>(&window_, QString::fromLatin1(name)); }
-    QComboBox* box(const char* name) const { return child<QComboBox>(&window_, QString::fromLatin1(name)); }
+    QAction* item(const char* name) const
+    {
+        return child<QAction>(&window_, QString::fromLatin1(name));
+    }
+    QComboBox* box(const char* name) const
+    {
+        return child<QComboBox>(&window_, QString::fromLatin1(name));
+    }
     PictureArea* picture() const { return child<PictureArea>(&window_, "Pic"); }
     QColor shown(int x, int y) const { return window_.viewImage().pixelColor(x, y); }
 };
@@ -475,11 +488,13 @@ TEST_F(TexpeekSurfaces, ChannelViewsShowOneChannelAsGreyAndAlphaFollowsTheFormat
     EXPECT_EQ(shown(1, 1), QColor(0x30, 0x20, 0x10));
 
     // A1R5G5B5 has alpha, so its alpha view is on; X1R5G5B5 has none.
-    open("a1.dds", maskedHeader(1, 1, 16, 0x41, 0x7C00, 0x03E0, 0x001F, 0x8000) + std::string("\x00\x80", 2));
+    open("a1.dds",
+         maskedHeader(1, 1, 16, 0x41, 0x7C00, 0x03E0, 0x001F, 0x8000) + std::string("\x00\x80", 2));
     EXPECT_TRUE(item("menAlpha")->isEnabled());
     item("menAlpha")->trigger();
     EXPECT_EQ(shown(0, 0), QColor(255, 255, 255));
-    open("x1.dds", maskedHeader(1, 1, 16, 0x40, 0x7C00, 0x03E0, 0x001F, 0) + std::string("\x00\x80", 2));
+    open("x1.dds",
+         maskedHeader(1, 1, 16, 0x40, 0x7C00, 0x03E0, 0x001F, 0) + std::string("\x00\x80", 2));
     EXPECT_FALSE(item("menAlpha")->isEnabled());
     EXPECT_TRUE(item("menRed")->isEnabled());
 
@@ -518,7 +533,7 @@ TEST_F(TexpeekSurfaces, TheViewOnShowIsSavedAsPngAndCopied)
 TEST_F(TexpeekSurfaces, EscapeCancelsAnOpenWhichEndsLikeAFailedOne)
 {
     QObject::connect(&window_, &MainWindow::decodingStarted, &window_,
-            [this] { QTest::keyClick(&window_, Qt::Key_Escape); });
+                     [this] { QTest::keyClick(&window_, Qt::Key_Escape); });
     open("big.dds", ddsFile(512, 512, 32, std::string(512 * 512 * 4, '\x55')));
     ASSERT_EQ(dialogs_.messages().size(), 1);
     EXPECT_EQ(dialogs_.lastMessage().text, "Erro ao abrir arquivo");
@@ -544,7 +559,8 @@ TEST_F(TexpeekSurfaces, AFileFromTheCommandLineADropOrTheRecentListOpensAsFromTh
 
     window_.openFile(pathIn("cli.dds"));
     EXPECT_TRUE(dialogs_.shown.isEmpty());
-    EXPECT_EQ(window_.windowTitle(), "Texpeek Viewer - " + QDir::toNativeSeparators(pathIn("cli.dds")));
+    EXPECT_EQ(window_.windowTitle(),
+              "Texpeek Viewer - " + QDir::toNativeSeparators(pathIn("cli.dds")));
     EXPECT_EQ(text("lblArquivo"), "Imagem aberta");
 
     QMimeData data;
@@ -554,7 +570,8 @@ TEST_F(TexpeekSurfaces, AFileFromTheCommandLineADropOrTheRecentListOpensAsFromTh
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window_, &drop);
-    EXPECT_EQ(window_.windowTitle(), "Texpeek Viewer - " + QDir::toNativeSeparators(pathIn("dropped.dds")));
+    EXPECT_EQ(window_.windowTitle(),
+              "Texpeek Viewer - " + QDir::toNativeSeparators(pathIn("dropped.dds")));
 
     // The last file opened comes first in the list, which outlives the window.
     auto* recent = child<QMenu>(&window_, "menRecentes");
@@ -563,7 +580,8 @@ TEST_F(TexpeekSurfaces, AFileFromTheCommandLineADropOrTheRecentListOpensAsFromTh
     QAction* first = again.findChild<QAction*>("menRecente1");
     ASSERT_NE(first, nullptr);
     first->trigger();
-    EXPECT_EQ(again.windowTitle(), "Texpeek Viewer - " + QDir::toNativeSeparators(pathIn("dropped.dds")));
+    EXPECT_EQ(again.windowTitle(),
+              "Texpeek Viewer - " + QDir::toNativeSeparators(pathIn("dropped.dds")));
 }
 
 TEST_F(TexpeekSurfaces, PixelUnderTheMouseCtrlWheelZoomAndFitToWindow)
@@ -572,20 +590,22 @@ TEST_F(TexpeekSurfaces, PixelUnderTheMouseCtrlWheelZoomAndFitToWindow)
     window_.show();
     open("m.dds", ddsFile(4, 4, 32, repeated("\x10\x20\x30\x40", 16)));
     // At one screen pixel a cell, image pixel (2, 1) starts at (3, 2).
-    QMouseEvent move(QEvent::MouseMove, QPointF(3, 2), QPointF(3, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 2), QPointF(3, 2), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(picture(), &move);
     EXPECT_EQ(text("lblPixel"), "x 2, y 1    R 48  G 32  B 16  A 64");
-    QMouseEvent away(QEvent::MouseMove, QPointF(0, 0), QPointF(0, 0), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent away(QEvent::MouseMove, QPointF(0, 0), QPointF(0, 0), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(picture(), &away);
     EXPECT_EQ(text("lblPixel"), "");
 
     QWidget* viewport = child<QScrollArea>(&window_, "PicScroll")->viewport();
-    QWheelEvent wheel(QPointF(10, 10), viewport->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
-                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(QPointF(10, 10), viewport->mapToGlobal(QPointF(10, 10)), QPoint(),
+                      QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &wheel);
     EXPECT_EQ(window_.cellSize(), 19);
-    QWheelEvent back(QPointF(10, 10), viewport->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
-                     Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QWheelEvent back(QPointF(10, 10), viewport->mapToGlobal(QPointF(10, 10)), QPoint(),
+                     QPoint(0, -120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &back);
     EXPECT_EQ(window_.cellSize(), 15);
 

@@ -39,7 +39,7 @@ std::string sampleImage()
                 static_cast<unsigned char>(std::lround(255.0 * std::max(0.0, 1.0 - distance)));
             pixels += static_cast<char>(channel(4.18879)); // blue
             pixels += static_cast<char>(channel(2.09440)); // green
-            pixels += static_cast<char>(channel(0.0));     // red
+            pixels += static_cast<char>(channel(0.0)); // red
             pixels += static_cast<char>(alpha);
         }
     }

@@ -104,7 +104,8 @@ QImage imageOver(std::unique_ptr<PixelBlock> block, std::int32_t width, std::int
 {
     QImage image(
         reinterpret_cast<uchar*>(block->data()), width, height, static_cast<qsizetype>(width) * 4,
-        QImage::Format_RGB32, [](void* info) { delete static_cast<PixelBlock*>(info); }, block.get());
+        QImage::Format_RGB32, [](void* info) { delete static_cast<PixelBlock*>(info); },
+        block.get());
     if (!image.isNull())
         block.release(); // the image owns it now
     return image;
@@ -139,7 +140,8 @@ std::unique_ptr<PixelBlock> colourBlockFor(const PixelFormat& format, std::uint6
 // pixels are told at once, in the batches the display expects.
 void reportBuilt(ProgressSink& progress, std::size_t total)
 {
-    const std::size_t batch = std::clamp<std::size_t>(total / 100, 1, static_cast<std::size_t>(kProgressBatch));
+    const std::size_t batch =
+        std::clamp<std::size_t>(total / 100, 1, static_cast<std::size_t>(kProgressBatch));
     for (std::size_t done = 0; done < total;) {
         const std::size_t piece = std::min(batch, total - done);
         progress.pixelsDone(static_cast<std::int64_t>(piece));
@@ -227,7 +229,8 @@ void MainWindow::buildMenus()
     menArq_ = named(menuBar()->addMenu(QStringLiteral("Arquivo")), "menArq");
     menAbrir_ = named(menArq_->addAction(QStringLiteral("Abrir...")), "menAbrir");
     menFechar_ = named(menArq_->addAction(QStringLiteral("Fechar")), "menFechar");
-    menSalvarImagem_ = named(menArq_->addAction(QStringLiteral("Salvar imagem como...")), "menSalvarImagem");
+    menSalvarImagem_ =
+        named(menArq_->addAction(QStringLiteral("Salvar imagem como...")), "menSalvarImagem");
     menCopiar_ = named(menArq_->addAction(QStringLiteral("Copiar imagem")), "menCopiar");
     menCopiar_->setShortcut(QKeySequence::Copy);
     menRecentes_ = named(menArq_->addMenu(QStringLiteral("Arquivos recentes")), "menRecentes");
@@ -280,7 +283,8 @@ void MainWindow::buildToolbar()
     img_[QStringLiteral("imgPlus")] = picture("zoom-in", QStyle::SP_ArrowUp);
     img_[QStringLiteral("imgMinus")] = picture("zoom-out", QStyle::SP_ArrowDown);
     img_[QStringLiteral("imgRGB")] = picture("applications-graphics", QStyle::SP_DesktopIcon);
-    img_[QStringLiteral("imgAlpha")] = picture("image-x-generic", QStyle::SP_FileDialogDetailedView);
+    img_[QStringLiteral("imgAlpha")] =
+        picture("image-x-generic", QStyle::SP_FileDialogDetailedView);
     img_[QStringLiteral("imgHelp")] = picture("help-about", QStyle::SP_MessageBoxQuestion);
 
     tb_ = named(addToolBar(QStringLiteral("tb")), "tb");
@@ -398,7 +402,8 @@ void MainWindow::buildBody()
     picScroll_->setWidget(Pic_);
     picScroll_->setWidgetResizable(false);
     picScroll_->viewport()->installEventFilter(this);
-    connect(Pic_, &PictureArea::hovered, this, [this](std::optional<QPoint> pixel) { showPixel(pixel); });
+    connect(Pic_, &PictureArea::hovered, this,
+            [this](std::optional<QPoint> pixel) { showPixel(pixel); });
     right->addWidget(picScroll_, 1);
     outer->addLayout(right, 1);
 
@@ -423,25 +428,50 @@ void MainWindow::setCommandEnabled(Command command, bool enabled)
         toolbarButton(position)->setEnabled(enabled);
     };
     switch (command) {
-    case Command::Close: both(menFechar_, kTbClose); break;
-    case Command::ZoomIn: both(menZoomPlus_, kTbZoomIn); break;
-    case Command::ZoomOut: both(menZoomMinus_, kTbZoomOut); break;
-    case Command::Colour: both(menRGB_, kTbColour); break;
-    case Command::Alpha: both(menAlpha_, kTbAlpha); break;
+    case Command::Close:
+        both(menFechar_, kTbClose);
+        break;
+    case Command::ZoomIn:
+        both(menZoomPlus_, kTbZoomIn);
+        break;
+    case Command::ZoomOut:
+        both(menZoomMinus_, kTbZoomOut);
+        break;
+    case Command::Colour:
+        both(menRGB_, kTbColour);
+        break;
+    case Command::Alpha:
+        both(menAlpha_, kTbAlpha);
+        break;
     }
 }
 
 void MainWindow::tb_ButtonClick(int position)
 {
     switch (position) {
-    case kTbOpen: Abrir(); break;
-    case kTbClose: Fechar(); break;
-    case kTbZoomIn: ZoomIn(kZoomFactor); break;
-    case kTbZoomOut: ZoomOut(kZoomFactor); break;
-    case kTbColour: showRGB(); break;
-    case kTbAlpha: showAlpha(); break;
-    case kTbAbout: Sobre(); break;
-    default: break;
+    case kTbOpen:
+        Abrir();
+        break;
+    case kTbClose:
+        Fechar();
+        break;
+    case kTbZoomIn:
+        ZoomIn(kZoomFactor);
+        break;
+    case kTbZoomOut:
+        ZoomOut(kZoomFactor);
+        break;
+    case kTbColour:
+        showRGB();
+        break;
+    case kTbAlpha:
+        showAlpha();
+        break;
+    case kTbAbout:
+        Sobre();
+        break;
+    default:
+        break;
     }
 }
 
@@ -475,8 +505,7 @@ void MainWindow::Abrir()
 {
     if (busy_)
         return;
-    const QString path =
-        dialogs_.openFile(this, QStringLiteral("DirectDraw Surface (DDS)|*.dds"));
+    const QString path = dialogs_.openFile(this, QStringLiteral("DirectDraw Surface (DDS)|*.dds"));
     openFile(path);
 }
 
@@ -537,25 +566,31 @@ void MainWindow::openSteps(const QString& path)
     const std::exception_ptr failure = job_->run([&](ProgressSink& progress) {
         std::string error;
         // Refuses pipes and devices before they could hold the thread in open().
-        std::optional<std::string> bytes = fileio::readAll(suite::toPath(path), kDdsFileLimit, &error);
+        std::optional<std::string> bytes =
+            fileio::readAll(suite::toPath(path), kDdsFileLimit, &error);
         if (!bytes)
-            throw OpenFailed{QStringLiteral("Não foi possível ler o arquivo (%1)").arg(QString::fromStdString(error))};
+            throw OpenFailed{QStringLiteral("Não foi possível ler o arquivo (%1)")
+                                 .arg(QString::fromStdString(error))};
         file = std::make_shared<DdsFile>(parseDdsFile(std::move(*bytes)));
         const DdsHeader header = file->header;
         job_->onWindow([this, header] { header_ = header; });
 
         const PixelFormat* format = file->pixelFormat();
         if (header.width < 0 || header.height < 0)
-            throw OpenFailed{QStringLiteral("Tamanho inválido: %1 x %2").arg(header.width).arg(header.height)};
+            throw OpenFailed{
+                QStringLiteral("Tamanho inválido: %1 x %2").arg(header.width).arg(header.height)};
         if (std::int64_t{header.width} * header.height > INT32_MAX)
-            throw OpenFailed{QStringLiteral("Imagem grande demais: %1 x %2 pixels").arg(header.width).arg(header.height)};
+            throw OpenFailed{QStringLiteral("Imagem grande demais: %1 x %2 pixels")
+                                 .arg(header.width)
+                                 .arg(header.height)};
         const std::int32_t total = pixelTotal(header);
         job_->onWindow([this, total] { progress_->setTotal(total); });
         if (format == nullptr)
             throw OpenFailed{QString::fromStdString(std::get<std::string>(file->format))};
 
         const SurfaceSpan first = surfaceSpan(file->layout, *format, 0, 0);
-        std::unique_ptr<PixelBlock> colour = colourBlockFor(*format, std::uint64_t{first.width} * first.height);
+        std::unique_ptr<PixelBlock> colour =
+            colourBlockFor(*format, std::uint64_t{first.width} * first.height);
         grid = decodeFileSurface(*file, 0, 0, progress, colour ? colour->data() : nullptr);
         const bool hasAlpha = format->hasAlpha;
         job_->onWindow([this, hasAlpha] {
@@ -592,8 +627,8 @@ void MainWindow::openSteps(const QString& path)
     lblArquivo_->setText(QStringLiteral("Imagem aberta"));
     // Qt's dialogs answer with forward slashes everywhere; the title shows
     // the path as the platform writes it.
-    setWindowTitle(windowTitle() + QStringLiteral(" - ")
-                   + suite::literalTitle(QDir::toNativeSeparators(path)));
+    setWindowTitle(windowTitle() + QStringLiteral(" - ") +
+                   suite::literalTitle(QDir::toNativeSeparators(path)));
     repaint();
 
     writeSummary();
@@ -612,8 +647,8 @@ void MainWindow::writeSummary()
     lblAltura_->setText(QString::number(header_.height) + QStringLiteral(" pixels"));
     lblLargura_->setText(QString::number(header_.width) + QStringLiteral(" pixels"));
     lblFormato_->setText(QString::number(bitCount) + QStringLiteral(" bits"));
-    lblTamanho_->setText(suite::groupedNumber(QFileInfo(openedPath_).size())
-                         + QStringLiteral(" bytes"));
+    lblTamanho_->setText(suite::groupedNumber(QFileInfo(openedPath_).size()) +
+                         QStringLiteral(" bytes"));
     const std::string format = file_ ? displayFormatName(*file_) : formatName(bitCount);
     if (!format.empty())
         lblBits_->setText(fromStd(format));
@@ -666,7 +701,8 @@ void MainWindow::showSurface(int level, int choice)
     if (level < 0 || static_cast<std::uint32_t>(level) >= layout.levels)
         return;
     // A volume texture has fewer slices at each level down.
-    choice = std::clamp(choice, 0, static_cast<int>(choicesAt(layout, static_cast<std::uint32_t>(level))) - 1);
+    choice = std::clamp(choice, 0,
+                        static_cast<int>(choicesAt(layout, static_cast<std::uint32_t>(level))) - 1);
     const ChannelView view = viewKind_.value_or(ChannelView::Colour);
     const std::shared_ptr<const DdsFile> file = file_;
 
@@ -676,15 +712,17 @@ void MainWindow::showSurface(int level, int choice)
     qApp->installEventFilter(this);
     lblArquivo_->setText(QStringLiteral("Lendo superfície..."));
     const std::exception_ptr failure = job_->run([&](ProgressSink& progress) {
-        const SurfaceSpan span = surfaceSpan(layout, *file->pixelFormat(), static_cast<std::uint32_t>(level),
-                                             static_cast<std::uint32_t>(choice));
+        const SurfaceSpan span =
+            surfaceSpan(layout, *file->pixelFormat(), static_cast<std::uint32_t>(level),
+                        static_cast<std::uint32_t>(choice));
         const auto total = static_cast<std::int32_t>(std::uint64_t{span.width} * span.height);
         job_->onWindow([this, total] { progress_->setTotal(total); });
         std::unique_ptr<PixelBlock> colour;
         if (view == ChannelView::Colour)
             colour = colourBlockFor(*file->pixelFormat(), std::uint64_t{span.width} * span.height);
-        grid = decodeFileSurface(*file, static_cast<std::uint32_t>(level), static_cast<std::uint32_t>(choice),
-                                 progress, colour ? colour->data() : nullptr);
+        grid = decodeFileSurface(*file, static_cast<std::uint32_t>(level),
+                                 static_cast<std::uint32_t>(choice), progress,
+                                 colour ? colour->data() : nullptr);
         progress.stageStarted(Stage::Drawing, "Montando imagem...", {});
         if (grid.cellCount() > 0) {
             if (colour) {
@@ -749,8 +787,7 @@ QPointF MainWindow::visibleCentre() const
         const double span = bar->maximum() + bar->pageStep();
         return span > 0 ? (bar->value() + bar->pageStep() / 2.0) / span : 0.5;
     };
-    return {fraction(picScroll_->horizontalScrollBar()),
-            fraction(picScroll_->verticalScrollBar())};
+    return {fraction(picScroll_->horizontalScrollBar()), fraction(picScroll_->verticalScrollBar())};
 }
 
 void MainWindow::scrollToCentre(QPointF centre)
@@ -870,8 +907,9 @@ void MainWindow::saveImage()
 {
     if (busy_ || view_.isNull())
         return;
-    QString path = dialogs_.saveFile(this, QStringLiteral("Imagem PNG (*.png)|*.png"),
-                                     QFileInfo(openedPath_).completeBaseName() + QStringLiteral(".png"));
+    QString path =
+        dialogs_.saveFile(this, QStringLiteral("Imagem PNG (*.png)|*.png"),
+                          QFileInfo(openedPath_).completeBaseName() + QStringLiteral(".png"));
     if (path.isEmpty())
         return;
     // Encoded in memory first, then handed to the shared atomic write like
@@ -884,14 +922,14 @@ void MainWindow::saveImage()
     if (!saved)
         reason = "the picture could not be encoded as PNG";
     else
-        saved = fileio::writeAtomically(suite::toPath(path),
-                                        std::string_view(png.constData(), static_cast<std::size_t>(png.size())),
-                                        &reason);
+        saved = fileio::writeAtomically(
+            suite::toPath(path),
+            std::string_view(png.constData(), static_cast<std::size_t>(png.size())), &reason);
     if (!saved) {
         // The message keeps its one line; the status label says why, as it
         // does for a failed open.
-        lblArquivo_->setText(
-            QStringLiteral("Não foi possível salvar a imagem (%1)").arg(QString::fromStdString(reason)));
+        lblArquivo_->setText(QStringLiteral("Não foi possível salvar a imagem (%1)")
+                                 .arg(QString::fromStdString(reason)));
         dialogs_.message(this, suite::MessageIcon::Exclamation, QStringLiteral("Salvar imagem"),
                          QStringLiteral("Erro ao salvar imagem"));
         return;
@@ -954,8 +992,8 @@ void MainWindow::cancelOpen()
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // While an open runs, Esc anywhere in the program cancels it.
-    if (busy_ && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    if (busy_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         cancelOpen();
         return true;
     }

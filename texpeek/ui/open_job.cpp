@@ -73,7 +73,8 @@ std::exception_ptr OpenJob::run(const std::function<void(ProgressSink& progress)
         }
         // Posted after every report of the work, so those are all shown
         // before the loop ends.
-        QMetaObject::invokeMethod(&loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
     });
     emit started();
     loop.exec();

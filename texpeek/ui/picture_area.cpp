@@ -47,8 +47,8 @@ void PictureArea::fitToPicture()
     if (fit_)
         return;
     auto side = [this](std::int64_t cells) {
-        return static_cast<int>(std::min<std::int64_t>(pictureExtent(cells, cellSize_),
-                                                       QWIDGETSIZE_MAX));
+        return static_cast<int>(
+            std::min<std::int64_t>(pictureExtent(cells, cellSize_), QWIDGETSIZE_MAX));
     };
     const int width = image_.isNull() ? 0 : side(image_.width());
     const int height = image_.isNull() ? 0 : side(image_.height());
@@ -65,7 +65,8 @@ QRectF PictureArea::imageRect() const
         return {0.0, 0.0, image_.width() * scale, image_.height() * scale};
     }
     const double origin = cellStart(1, cellSize_);
-    return {origin, origin, cellStart(image_.width(), cellSize_), cellStart(image_.height(), cellSize_)};
+    return {origin, origin, cellStart(image_.width(), cellSize_),
+            cellStart(image_.height(), cellSize_)};
 }
 
 std::optional<QPoint> PictureArea::imagePixelAt(QPoint position) const
