@@ -22,6 +22,9 @@ suite_install_missing
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
 
+echo "== Code layout (.clang-format) =="
+"$SUITE_ROOT/scripts/check_format.sh"
+
 echo "== Build and test =="
 suite_build "$SUITE_ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUITE_WERROR=ON
 ctest --test-dir "$SUITE_ROOT/build" --output-on-failure --parallel "$jobs"
