@@ -348,9 +348,7 @@ MessageText unsavedChangesQuestion(Language language, UnsavedAction action,
     switch (action) {
     case UnsavedAction::SwitchProfile:
     case UnsavedAction::NewProfile:
-    case UnsavedAction::Close:
-        text += en ? "Discard them?" : "Descartá-las?";
-        break;
+    case UnsavedAction::Close: text += en ? "Discard them?" : "Descartá-las?"; break;
     case UnsavedAction::DeleteProfile:
         text += en ? "Delete it with them?" : "Deletá-lo junto com elas?";
         break;

@@ -42,14 +42,10 @@ ShownProfile::Refusal ShownProfile::addRow(std::string_view friendAddress)
         aliases.push_back(row.alias);
     const NextAlias next = nextAlias(own, aliases);
     switch (next.outcome) {
-    case NextAlias::Outcome::InvalidIp:
-        return Refusal::InvalidIp;
-    case NextAlias::Outcome::YourIpInvalid:
-        return Refusal::YourIpInvalid;
-    case NextAlias::Outcome::NoAliasLeft:
-        return Refusal::NoAliasLeft;
-    case NextAlias::Outcome::Ok:
-        break;
+    case NextAlias::Outcome::InvalidIp: return Refusal::InvalidIp;
+    case NextAlias::Outcome::YourIpInvalid: return Refusal::YourIpInvalid;
+    case NextAlias::Outcome::NoAliasLeft: return Refusal::NoAliasLeft;
+    case NextAlias::Outcome::Ok: break;
     }
     std::string trueIp = trimBlanks(friendAddress);
     if (checkAddress(trueIp) != FieldCheck::Ok)

@@ -33,40 +33,23 @@ QString qs(std::string_view utf8)
 QString controlOf(Captioned what)
 {
     switch (what) {
-    case Captioned::HamachiDirectoryFrame:
-        return QStringLiteral("Frame1");
-    case Captioned::LanguageFrame:
-        return QStringLiteral("Frame2");
-    case Captioned::ProfileFrame:
-        return QStringLiteral("Frame3");
-    case Captioned::AliasesFrame:
-        return QStringLiteral("fraAlias");
-    case Captioned::LanguagePrompt:
-        return QStringLiteral("Label4");
-    case Captioned::ProfilePrompt:
-        return QStringLiteral("Label2");
-    case Captioned::OwnAddressPrompt:
-        return QStringLiteral("Label1");
-    case Captioned::FriendAddressPrompt:
-        return QStringLiteral("Label3");
-    case Captioned::NewProfileButton:
-        return QStringLiteral("cmbNew");
-    case Captioned::DeleteProfileButton:
-        return QStringLiteral("cmbDelete");
-    case Captioned::DeleteRowButton:
-        return QStringLiteral("cmbDelSel");
-    case Captioned::RenumberButton:
-        return QStringLiteral("cmbUpdate");
-    case Captioned::AddRowButton:
-        return QStringLiteral("cmbAdd");
-    case Captioned::AboutButton:
-        return QStringLiteral("cmbAbout");
-    case Captioned::UnloadButton:
-        return QStringLiteral("cmbUnload");
-    case Captioned::UseButton:
-        return QStringLiteral("cmbUse");
-    case Captioned::SaveButton:
-        return QStringLiteral("cmbSave");
+    case Captioned::HamachiDirectoryFrame: return QStringLiteral("Frame1");
+    case Captioned::LanguageFrame: return QStringLiteral("Frame2");
+    case Captioned::ProfileFrame: return QStringLiteral("Frame3");
+    case Captioned::AliasesFrame: return QStringLiteral("fraAlias");
+    case Captioned::LanguagePrompt: return QStringLiteral("Label4");
+    case Captioned::ProfilePrompt: return QStringLiteral("Label2");
+    case Captioned::OwnAddressPrompt: return QStringLiteral("Label1");
+    case Captioned::FriendAddressPrompt: return QStringLiteral("Label3");
+    case Captioned::NewProfileButton: return QStringLiteral("cmbNew");
+    case Captioned::DeleteProfileButton: return QStringLiteral("cmbDelete");
+    case Captioned::DeleteRowButton: return QStringLiteral("cmbDelSel");
+    case Captioned::RenumberButton: return QStringLiteral("cmbUpdate");
+    case Captioned::AddRowButton: return QStringLiteral("cmbAdd");
+    case Captioned::AboutButton: return QStringLiteral("cmbAbout");
+    case Captioned::UnloadButton: return QStringLiteral("cmbUnload");
+    case Captioned::UseButton: return QStringLiteral("cmbUse");
+    case Captioned::SaveButton: return QStringLiteral("cmbSave");
     }
     return {};
 }

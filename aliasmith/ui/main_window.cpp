@@ -202,40 +202,23 @@ void MainWindow::GoDown()
 QWidget* MainWindow::captionedWidget(Captioned what) const
 {
     switch (what) {
-    case Captioned::HamachiDirectoryFrame:
-        return Frame1_;
-    case Captioned::LanguageFrame:
-        return Frame2_;
-    case Captioned::ProfileFrame:
-        return Frame3_;
-    case Captioned::AliasesFrame:
-        return fraAlias_;
-    case Captioned::LanguagePrompt:
-        return Label4_;
-    case Captioned::ProfilePrompt:
-        return Label2_;
-    case Captioned::OwnAddressPrompt:
-        return Label1_;
-    case Captioned::FriendAddressPrompt:
-        return Label3_;
-    case Captioned::NewProfileButton:
-        return cmbNew_;
-    case Captioned::DeleteProfileButton:
-        return cmbDelete_;
-    case Captioned::DeleteRowButton:
-        return cmbDelSel_;
-    case Captioned::RenumberButton:
-        return cmbUpdate_;
-    case Captioned::AddRowButton:
-        return cmbAdd_;
-    case Captioned::AboutButton:
-        return cmbAbout_;
-    case Captioned::UnloadButton:
-        return cmbUnload_;
-    case Captioned::UseButton:
-        return cmbUse_;
-    case Captioned::SaveButton:
-        return cmbSave_;
+    case Captioned::HamachiDirectoryFrame: return Frame1_;
+    case Captioned::LanguageFrame: return Frame2_;
+    case Captioned::ProfileFrame: return Frame3_;
+    case Captioned::AliasesFrame: return fraAlias_;
+    case Captioned::LanguagePrompt: return Label4_;
+    case Captioned::ProfilePrompt: return Label2_;
+    case Captioned::OwnAddressPrompt: return Label1_;
+    case Captioned::FriendAddressPrompt: return Label3_;
+    case Captioned::NewProfileButton: return cmbNew_;
+    case Captioned::DeleteProfileButton: return cmbDelete_;
+    case Captioned::DeleteRowButton: return cmbDelSel_;
+    case Captioned::RenumberButton: return cmbUpdate_;
+    case Captioned::AddRowButton: return cmbAdd_;
+    case Captioned::AboutButton: return cmbAbout_;
+    case Captioned::UnloadButton: return cmbUnload_;
+    case Captioned::UseButton: return cmbUse_;
+    case Captioned::SaveButton: return cmbSave_;
     }
     return nullptr;
 }
@@ -434,14 +417,9 @@ void MainWindow::cmbNew_Click()
         dialogs_.message(this, suite::MessageIcon::Critical, qs(text.emptyNameTitle),
                          qs(text.emptyNameText));
         return;
-    case NameCheck::NotAFileName:
-        report(badProfileName(language_, name));
-        return;
-    case NameCheck::TooLong:
-        report(profileNameTooLong(language_, name));
-        return;
-    case NameCheck::Ok:
-        break;
+    case NameCheck::NotAFileName: report(badProfileName(language_, name)); return;
+    case NameCheck::TooLong: report(profileNameTooLong(language_, name)); return;
+    case NameCheck::Ok: break;
     }
 
     const auto folder = profilesFolder();
@@ -524,8 +502,7 @@ void MainWindow::refuse(ShownProfile::Refusal refusal, const std::string& field)
     const Messages& text = messages(language_);
     switch (refusal) {
     case ShownProfile::Refusal::None:
-    case ShownProfile::Refusal::NoSuchRow:
-        return;
+    case ShownProfile::Refusal::NoSuchRow: return;
     case ShownProfile::Refusal::InvalidIp:
         dialogs_.message(this, suite::MessageIcon::Critical, qs(text.invalidIpTitle),
                          qs(text.invalidIpText));
@@ -535,15 +512,9 @@ void MainWindow::refuse(ShownProfile::Refusal refusal, const std::string& field)
                          qs(text.yourIpInvalidText));
         return;
     case ShownProfile::Refusal::BadOwnAddress:
-    case ShownProfile::Refusal::BadFriendAddress:
-        report(addressRefused(language_, field));
-        return;
-    case ShownProfile::Refusal::NoAliasLeft:
-        report(noAliasLeft(language_));
-        return;
-    case ShownProfile::Refusal::BadNick:
-        report(nickRefused(language_, field));
-        return;
+    case ShownProfile::Refusal::BadFriendAddress: report(addressRefused(language_, field)); return;
+    case ShownProfile::Refusal::NoAliasLeft: report(noAliasLeft(language_)); return;
+    case ShownProfile::Refusal::BadNick: report(nickRefused(language_, field)); return;
     }
 }
 

@@ -54,8 +54,7 @@ CommandLineOutcome readCommandLine(const ProgramInfo& info, const QStringList& a
                                      QStringLiteral("The address to put in the address box."),
                                      QStringLiteral("[url]"));
         break;
-    case ProgramArgument::None:
-        break;
+    case ProgramArgument::None: break;
     }
 
     if (!parser.parse(arguments))

@@ -52,19 +52,13 @@ std::string systemReason(int code)
 std::optional<std::string> notARegularFile(fs::file_type type)
 {
     switch (type) {
-    case fs::file_type::regular:
-        return std::nullopt;
-    case fs::file_type::directory:
-        return "it is a folder";
-    case fs::file_type::fifo:
-        return "it is a named pipe, not a file";
+    case fs::file_type::regular: return std::nullopt;
+    case fs::file_type::directory: return "it is a folder";
+    case fs::file_type::fifo: return "it is a named pipe, not a file";
     case fs::file_type::block:
-    case fs::file_type::character:
-        return "it is a device, not a file";
-    case fs::file_type::socket:
-        return "it is a socket, not a file";
-    default:
-        return "it is not a regular file";
+    case fs::file_type::character: return "it is a device, not a file";
+    case fs::file_type::socket: return "it is a socket, not a file";
+    default: return "it is not a regular file";
     }
 }
 

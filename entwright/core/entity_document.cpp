@@ -82,15 +82,9 @@ std::optional<std::size_t> EntityDocument::undo()
     const Change& change = changes_[--done_];
     auto at = table_.Entities.begin() + static_cast<std::ptrdiff_t>(change.index);
     switch (change.kind) {
-    case Kind::Replace:
-        *at = change.before;
-        break;
-    case Kind::Insert:
-        table_.Entities.erase(at);
-        break;
-    case Kind::Erase:
-        table_.Entities.insert(at, change.before);
-        break;
+    case Kind::Replace: *at = change.before; break;
+    case Kind::Insert: table_.Entities.erase(at); break;
+    case Kind::Erase: table_.Entities.insert(at, change.before); break;
     }
     return change.index;
 }
@@ -102,15 +96,9 @@ std::optional<std::size_t> EntityDocument::redo()
     const Change& change = changes_[done_++];
     auto at = table_.Entities.begin() + static_cast<std::ptrdiff_t>(change.index);
     switch (change.kind) {
-    case Kind::Replace:
-        *at = change.after;
-        break;
-    case Kind::Insert:
-        table_.Entities.insert(at, change.after);
-        break;
-    case Kind::Erase:
-        table_.Entities.erase(at);
-        break;
+    case Kind::Replace: *at = change.after; break;
+    case Kind::Insert: table_.Entities.insert(at, change.after); break;
+    case Kind::Erase: table_.Entities.erase(at); break;
     }
     return change.index;
 }

@@ -213,8 +213,7 @@ std::string DescribeReadFailure(const ReadReport& report)
 {
     const std::string at = std::to_string(report.line);
     switch (report.error) {
-    case ReadError::None:
-        return {};
+    case ReadError::None: return {};
     case ReadError::CannotRead:
         return "The file could not be read" +
                (report.reason.empty() ? std::string(".") : ": " + report.reason + ".");

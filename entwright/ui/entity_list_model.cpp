@@ -86,11 +86,8 @@ QVariant EntityListModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return displayText(ent::EntityListName(entity.ClassLine).value_or(std::string()));
-    case DetailRole:
-        return displayText(ent::EntityDetail(entity));
-    case RecordRole:
-        return QVariant::fromValue(static_cast<qulonglong>(*record));
-    default:
-        return {};
+    case DetailRole: return displayText(ent::EntityDetail(entity));
+    case RecordRole: return QVariant::fromValue(static_cast<qulonglong>(*record));
+    default: return {};
     }
 }

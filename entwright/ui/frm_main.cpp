@@ -388,12 +388,9 @@ bool frmMain::settleUnsaved()
     box.setObjectName(QStringLiteral("msgUnsaved"));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
-    case QMessageBox::Save:
-        return saveCurrent();
-    case QMessageBox::Discard:
-        return true;
-    default:
-        return false;
+    case QMessageBox::Save: return saveCurrent();
+    case QMessageBox::Discard: return true;
+    default: return false;
     }
 }
 
@@ -634,20 +631,11 @@ bool frmMain::reportEdit(ent::EditResult result, const QString& title)
 {
     switch (result) {
     case ent::EditResult::Done:
-    case ent::EditResult::Unchanged:
-        return true;
-    case ent::EditResult::EmptyField:
-        warn(title, kFieldsMissing);
-        return false;
-    case ent::EditResult::LineBreak:
-        warn(title, kNoLineBreaks);
-        return false;
-    case ent::EditResult::QuoteInside:
-        warn(title, kNoQuotes);
-        return false;
-    case ent::EditResult::ClassLineKept:
-        warn(title, kClassLineKept);
-        return false;
+    case ent::EditResult::Unchanged: return true;
+    case ent::EditResult::EmptyField: warn(title, kFieldsMissing); return false;
+    case ent::EditResult::LineBreak: warn(title, kNoLineBreaks); return false;
+    case ent::EditResult::QuoteInside: warn(title, kNoQuotes); return false;
+    case ent::EditResult::ClassLineKept: warn(title, kClassLineKept); return false;
     case ent::EditResult::ClassLineProtected:
         warn(title, QStringLiteral("You can't delete the entity 'classname'"));
         return false;
@@ -655,8 +643,7 @@ bool frmMain::reportEdit(ent::EditResult result, const QString& title)
         warn(title, QStringLiteral("You can't delete the only entity left"));
         return false;
     case ent::EditResult::NoSuchEntity:
-    case ent::EditResult::NoSuchLine:
-        return false;
+    case ent::EditResult::NoSuchLine: return false;
     }
     return false;
 }

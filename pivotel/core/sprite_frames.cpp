@@ -286,16 +286,11 @@ std::string textureFormatName(const SpriteFrames& frames)
         return frames.version == kQuakeVersion ? "none in file (Quake: colour 255 see-through)"
                                                : "unknown";
     switch (*frames.textureFormat) {
-    case static_cast<std::int32_t>(TextureFormat::Normal):
-        return "normal";
-    case static_cast<std::int32_t>(TextureFormat::Additive):
-        return "additive";
-    case static_cast<std::int32_t>(TextureFormat::IndexAlpha):
-        return "index-alpha";
-    case static_cast<std::int32_t>(TextureFormat::AlphaTest):
-        return "alpha-test";
-    default:
-        return "unknown (" + std::to_string(*frames.textureFormat) + "), shown as normal";
+    case static_cast<std::int32_t>(TextureFormat::Normal): return "normal";
+    case static_cast<std::int32_t>(TextureFormat::Additive): return "additive";
+    case static_cast<std::int32_t>(TextureFormat::IndexAlpha): return "index-alpha";
+    case static_cast<std::int32_t>(TextureFormat::AlphaTest): return "alpha-test";
+    default: return "unknown (" + std::to_string(*frames.textureFormat) + "), shown as normal";
     }
 }
 

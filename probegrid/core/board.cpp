@@ -18,14 +18,10 @@ void requireCell(int cell)
 std::string_view directionName(Direction direction)
 {
     switch (direction) {
-    case Direction::Cima:
-        return "CIMA";
-    case Direction::Baixo:
-        return "BAIXO";
-    case Direction::Esq:
-        return "ESQ";
-    case Direction::Dir:
-        break;
+    case Direction::Cima: return "CIMA";
+    case Direction::Baixo: return "BAIXO";
+    case Direction::Esq: return "ESQ";
+    case Direction::Dir: break;
     }
     return "DIR";
 }
@@ -62,14 +58,10 @@ int exitPosition(int cell, Direction edge)
     if (!onBorder(cell, edge))
         throw std::invalid_argument("cell is not on that edge");
     switch (edge) {
-    case Direction::Cima:
-        return cell;
-    case Direction::Dir:
-        return (cell + 64) / 8;
-    case Direction::Baixo:
-        return cell - 40;
-    case Direction::Esq:
-        break;
+    case Direction::Cima: return cell;
+    case Direction::Dir: return (cell + 64) / 8;
+    case Direction::Baixo: return cell - 40;
+    case Direction::Esq: break;
     }
     return (cell + 199) / 8;
 }
@@ -77,14 +69,10 @@ int exitPosition(int cell, Direction edge)
 bool onBorder(int cell, Direction direction)
 {
     switch (direction) {
-    case Direction::Cima:
-        return cell >= 1 && cell <= 8;
-    case Direction::Dir:
-        return cell % 8 == 0;
-    case Direction::Baixo:
-        return cell >= 57 && cell <= 64;
-    case Direction::Esq:
-        break;
+    case Direction::Cima: return cell >= 1 && cell <= 8;
+    case Direction::Dir: return cell % 8 == 0;
+    case Direction::Baixo: return cell >= 57 && cell <= 64;
+    case Direction::Esq: break;
     }
     return cell % 8 == 1;
 }
@@ -130,12 +118,9 @@ Board Board::withItems(const std::vector<int>& cells)
 std::string_view resultLetter(RayResult result)
 {
     switch (result) {
-    case RayResult::Hit:
-        return "H";
-    case RayResult::Reflection:
-        return "R";
-    case RayResult::Detour:
-        break;
+    case RayResult::Hit: return "H";
+    case RayResult::Reflection: return "R";
+    case RayResult::Detour: break;
     }
     return "M";
 }

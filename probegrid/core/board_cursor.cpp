@@ -19,18 +19,10 @@ CursorSpot moveCursor(CursorSpot spot, Direction direction)
     int rowStep = 0;
     int columnStep = 0;
     switch (direction) {
-    case Direction::Cima:
-        rowStep = -1;
-        break;
-    case Direction::Baixo:
-        rowStep = 1;
-        break;
-    case Direction::Esq:
-        columnStep = -1;
-        break;
-    case Direction::Dir:
-        columnStep = 1;
-        break;
+    case Direction::Cima: rowStep = -1; break;
+    case Direction::Baixo: rowStep = 1; break;
+    case Direction::Esq: columnStep = -1; break;
+    case Direction::Dir: columnStep = 1; break;
     }
     do {
         spot.row = (spot.row + rowStep + kSide) % kSide;

@@ -68,8 +68,7 @@ inline Heading heading(Direction d)
                 Direction::Esq,
                 Direction::Esq,
                 Direction::Dir};
-    case Direction::Dir:
-        break;
+    case Direction::Dir: break;
     }
     return {+1,
             -7,
@@ -85,14 +84,10 @@ inline Heading heading(Direction d)
 inline Direction opposite(Direction d)
 {
     switch (d) {
-    case Direction::Baixo:
-        return Direction::Cima;
-    case Direction::Cima:
-        return Direction::Baixo;
-    case Direction::Esq:
-        return Direction::Dir;
-    case Direction::Dir:
-        break;
+    case Direction::Baixo: return Direction::Cima;
+    case Direction::Cima: return Direction::Baixo;
+    case Direction::Esq: return Direction::Dir;
+    case Direction::Dir: break;
     }
     return Direction::Esq;
 }

@@ -83,12 +83,9 @@ public:
         // strict rays first cuts branches off early.
         const auto strictness = [this](std::uint8_t ray) {
             switch (evidence_.rays[ray].result) {
-            case RayResult::Detour:
-                return 0;
-            case RayResult::Reflection:
-                return 1;
-            case RayResult::Hit:
-                break;
+            case RayResult::Detour: return 0;
+            case RayResult::Reflection: return 1;
+            case RayResult::Hit: break;
             }
             return 2;
         };

@@ -34,14 +34,10 @@ TEST(BorderTable, ExitPositionIsTheInverseOfTheEntryTable)
 {
     const auto opposite = [](Direction d) {
         switch (d) {
-        case Direction::Baixo:
-            return Direction::Cima;
-        case Direction::Cima:
-            return Direction::Baixo;
-        case Direction::Esq:
-            return Direction::Dir;
-        case Direction::Dir:
-            break;
+        case Direction::Baixo: return Direction::Cima;
+        case Direction::Cima: return Direction::Baixo;
+        case Direction::Esq: return Direction::Dir;
+        case Direction::Dir: break;
         }
         return Direction::Esq;
     };

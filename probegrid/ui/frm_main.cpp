@@ -105,12 +105,9 @@ Game newGame(Session& session)
 QColor FrmMain::verdictColour(CellVerdict verdict)
 {
     switch (verdict) {
-    case CellVerdict::Item:
-        return QColor(255, 214, 120);
-    case CellVerdict::Empty:
-        return QColor(200, 222, 255);
-    case CellVerdict::Open:
-        break;
+    case CellVerdict::Item: return QColor(255, 214, 120);
+    case CellVerdict::Empty: return QColor(200, 222, 255);
+    case CellVerdict::Open: break;
     }
     return markColour(CellMark::Unmarked);
 }
@@ -118,12 +115,9 @@ QColor FrmMain::verdictColour(CellVerdict verdict)
 QColor FrmMain::markColour(CellMark mark)
 {
     switch (mark) {
-    case CellMark::Unmarked:
-        return QColor(255, 255, 255);
-    case CellMark::Found:
-        return QColor(0, 128, 0);
-    case CellMark::Revealed:
-        break;
+    case CellMark::Unmarked: return QColor(255, 255, 255);
+    case CellMark::Found: return QColor(0, 128, 0);
+    case CellMark::Revealed: break;
     }
     return QColor(0, 0, 0);
 }
@@ -485,9 +479,7 @@ bool FrmMain::checarFinal()
         text = "O jogo terminou! " + session_.playerName2 + " ganhou o jogo com " +
                QString::number(points2) + " pontos";
         break;
-    case Outcome::Tie:
-        text = "O jogo terminou! Houve um empate!";
-        break;
+    case Outcome::Tie: text = "O jogo terminou! Houve um empate!"; break;
     }
     // The clock runs on while the end message is open; the record test reads
     // it only once the message is closed.
@@ -655,18 +647,10 @@ void FrmMain::keyPressEvent(QKeyEvent* event)
     const int position = borderPositionAt(cursor_);
     const int cell = cellAt(cursor_);
     switch (event->key()) {
-    case Qt::Key_Up:
-        moveCursorTo(moveCursor(cursor_, Direction::Cima));
-        break;
-    case Qt::Key_Down:
-        moveCursorTo(moveCursor(cursor_, Direction::Baixo));
-        break;
-    case Qt::Key_Left:
-        moveCursorTo(moveCursor(cursor_, Direction::Esq));
-        break;
-    case Qt::Key_Right:
-        moveCursorTo(moveCursor(cursor_, Direction::Dir));
-        break;
+    case Qt::Key_Up: moveCursorTo(moveCursor(cursor_, Direction::Cima)); break;
+    case Qt::Key_Down: moveCursorTo(moveCursor(cursor_, Direction::Baixo)); break;
+    case Qt::Key_Left: moveCursorTo(moveCursor(cursor_, Direction::Esq)); break;
+    case Qt::Key_Right: moveCursorTo(moveCursor(cursor_, Direction::Dir)); break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter: {
@@ -689,8 +673,7 @@ void FrmMain::keyPressEvent(QKeyEvent* event)
             return QWidget::keyPressEvent(event);
         cmbAnalisar_Click();
         break;
-    default:
-        return QWidget::keyPressEvent(event);
+    default: return QWidget::keyPressEvent(event);
     }
     event->accept();
 }

@@ -148,13 +148,10 @@ JoinResult JoinParts(const std::filesystem::path& source, const std::filesystem:
         return JoinResult::NotContinuation;
     }
     switch (WriteFileAt(source, part, sourceSize - 1, error)) {
-    case WriteAtResult::Done:
-        return JoinResult::Done;
-    case WriteAtResult::PartUnreadable:
-        return JoinResult::Missing;
+    case WriteAtResult::Done: return JoinResult::Done;
+    case WriteAtResult::PartUnreadable: return JoinResult::Missing;
     case WriteAtResult::TargetUnopenable:
-    case WriteAtResult::WriteFailed:
-        break;
+    case WriteAtResult::WriteFailed: break;
     }
     return JoinResult::WriteFailed;
 }

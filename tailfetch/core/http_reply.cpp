@@ -196,8 +196,7 @@ std::string_view ChunkedDecoder::next(std::string_view& bytes)
             break;
         case State::Data:
         case State::Done:
-        case State::Failed:
-            break;
+        case State::Failed: break;
         }
     }
     return {};

@@ -340,12 +340,9 @@ void CompletionJob::settle()
     }
     switch (parser_->state()) {
     case ReplyParser::State::Header:
-    case ReplyParser::State::Body:
-        return;
-    case ReplyParser::State::Complete:
-        return bodyComplete();
-    case ReplyParser::State::Failed:
-        break;
+    case ReplyParser::State::Body: return;
+    case ReplyParser::State::Complete: return bodyComplete();
+    case ReplyParser::State::Failed: break;
     }
     switch (parser_->failure()) {
     case ReplyParser::Failure::ClosedEarly:
@@ -364,8 +361,7 @@ void CompletionJob::settle()
     case ReplyParser::Failure::BadLength:
     case ReplyParser::Failure::BadChunk:
     case ReplyParser::Failure::BadHeader:
-    case ReplyParser::Failure::None:
-        break;
+    case ReplyParser::Failure::None: break;
     }
     fail(QStringLiteral("Resposta inválida do servidor"),
          QStringLiteral("A resposta do servidor não segue o protocolo HTTP."));

@@ -34,12 +34,9 @@ constexpr int kWeights4[16] = {0, 4, 9, 13, 17, 21, 26, 30, 34, 38, 43, 47, 51, 
 const int* weightsFor(int bits)
 {
     switch (bits) {
-    case 2:
-        return kWeights2;
-    case 3:
-        return kWeights3;
-    default:
-        return kWeights4;
+    case 2: return kWeights2;
+    case 3: return kWeights3;
+    default: return kWeights4;
     }
 }
 

@@ -149,15 +149,9 @@ float halfToFloat(std::uint16_t half)
 void decodeBlock(Encoding encoding, const unsigned char* block, BlockPixels& out)
 {
     switch (encoding) {
-    case Encoding::Bc1:
-        decodeBc1(block, out);
-        return;
-    case Encoding::Bc2:
-        decodeBc2(block, out);
-        return;
-    case Encoding::Bc3:
-        decodeBc3(block, out);
-        return;
+    case Encoding::Bc1: decodeBc1(block, out); return;
+    case Encoding::Bc2: decodeBc2(block, out); return;
+    case Encoding::Bc3: decodeBc3(block, out); return;
     case Encoding::Bc4:
     case Encoding::Bc4Signed: {
         std::array<std::uint8_t, 16> values;
@@ -188,12 +182,8 @@ void decodeBlock(Encoding encoding, const unsigned char* block, BlockPixels& out
                      static_cast<std::uint32_t>(tone.levels[halves[3 * i + 2]]) << 16;
         return;
     }
-    case Encoding::Bc7:
-        decodeBc7(block, out);
-        return;
-    default:
-        out.fill(0);
-        return;
+    case Encoding::Bc7: decodeBc7(block, out); return;
+    default: out.fill(0); return;
     }
 }
 

@@ -149,14 +149,10 @@ std::vector<std::string> dx10ReportLines(const DdsHeaderDx10& h)
 std::string formatName(std::int32_t bitCount)
 {
     switch (bitCount) {
-    case 16:
-        return "R5G6B5";
-    case 24:
-        return "R8G8B8";
-    case 32:
-        return "A8R8G8B8";
-    default:
-        return {};
+    case 16: return "R5G6B5";
+    case 24: return "R8G8B8";
+    case 32: return "A8R8G8B8";
+    default: return {};
     }
 }
 

@@ -102,14 +102,10 @@ FormatResult fromFourCC(std::int32_t code)
             return make(k.encoding, k.name, k.hasAlpha);
     }
     switch (code) {
-    case kD3dA16B16G16R16:
-        return make(Encoding::Rgba16Unorm, "A16B16G16R16", true, 64);
-    case kD3dA16B16G16R16F:
-        return make(Encoding::Rgba16Float, "A16B16G16R16F", true, 64);
-    case kD3dA32B32G32R32F:
-        return make(Encoding::Rgba32Float, "A32B32G32R32F", true, 128);
-    default:
-        break;
+    case kD3dA16B16G16R16: return make(Encoding::Rgba16Unorm, "A16B16G16R16", true, 64);
+    case kD3dA16B16G16R16F: return make(Encoding::Rgba16Float, "A16B16G16R16F", true, 64);
+    case kD3dA32B32G32R32F: return make(Encoding::Rgba32Float, "A32B32G32R32F", true, 128);
+    default: break;
     }
     if (code > 0 && code < 256)
         return "Formato " + std::to_string(code) + " não suportado";
@@ -120,82 +116,51 @@ FormatResult fromDxgi(std::uint32_t dxgi)
 {
     switch (dxgi) {
     case 1: // typeless variants are shown as their unsigned normalised twin
-    case 2:
-        return make(Encoding::Rgba32Float, "R32G32B32A32_FLOAT", true, 128);
-    case 10:
-        return make(Encoding::Rgba16Float, "R16G16B16A16_FLOAT", true, 64);
+    case 2: return make(Encoding::Rgba32Float, "R32G32B32A32_FLOAT", true, 128);
+    case 10: return make(Encoding::Rgba16Float, "R16G16B16A16_FLOAT", true, 64);
     case 9:
-    case 11:
-        return make(Encoding::Rgba16Unorm, "R16G16B16A16_UNORM", true, 64);
+    case 11: return make(Encoding::Rgba16Unorm, "R16G16B16A16_UNORM", true, 64);
     case 23:
-    case 24:
-        return masked("R10G10B10A2_UNORM", 32, {0x3FFu, 0xFFC00u, 0x3FF00000u, 0xC0000000u});
+    case 24: return masked("R10G10B10A2_UNORM", 32, {0x3FFu, 0xFFC00u, 0x3FF00000u, 0xC0000000u});
     case 27:
-    case 28:
-        return masked("R8G8B8A8_UNORM", 32, {0xFFu, 0xFF00u, 0xFF0000u, 0xFF000000u});
-    case 29:
-        return masked("R8G8B8A8_UNORM_SRGB", 32, {0xFFu, 0xFF00u, 0xFF0000u, 0xFF000000u});
+    case 28: return masked("R8G8B8A8_UNORM", 32, {0xFFu, 0xFF00u, 0xFF0000u, 0xFF000000u});
+    case 29: return masked("R8G8B8A8_UNORM_SRGB", 32, {0xFFu, 0xFF00u, 0xFF0000u, 0xFF000000u});
     case 48:
-    case 49:
-        return masked("R8G8_UNORM", 16, {0xFFu, 0xFF00u, 0, 0});
+    case 49: return masked("R8G8_UNORM", 16, {0xFFu, 0xFF00u, 0, 0});
     case 60:
-    case 61:
-        return masked("R8_UNORM", 8, {0xFFu, 0, 0, 0});
-    case 65:
-        return masked("A8_UNORM", 8, {0, 0, 0, 0xFFu});
+    case 61: return masked("R8_UNORM", 8, {0xFFu, 0, 0, 0});
+    case 65: return masked("A8_UNORM", 8, {0, 0, 0, 0xFFu});
     case 70:
-    case 71:
-        return make(Encoding::Bc1, "BC1_UNORM", true);
-    case 72:
-        return make(Encoding::Bc1, "BC1_UNORM_SRGB", true);
+    case 71: return make(Encoding::Bc1, "BC1_UNORM", true);
+    case 72: return make(Encoding::Bc1, "BC1_UNORM_SRGB", true);
     case 73:
-    case 74:
-        return make(Encoding::Bc2, "BC2_UNORM", true);
-    case 75:
-        return make(Encoding::Bc2, "BC2_UNORM_SRGB", true);
+    case 74: return make(Encoding::Bc2, "BC2_UNORM", true);
+    case 75: return make(Encoding::Bc2, "BC2_UNORM_SRGB", true);
     case 76:
-    case 77:
-        return make(Encoding::Bc3, "BC3_UNORM", true);
-    case 78:
-        return make(Encoding::Bc3, "BC3_UNORM_SRGB", true);
+    case 77: return make(Encoding::Bc3, "BC3_UNORM", true);
+    case 78: return make(Encoding::Bc3, "BC3_UNORM_SRGB", true);
     case 79:
-    case 80:
-        return make(Encoding::Bc4, "BC4_UNORM", false);
-    case 81:
-        return make(Encoding::Bc4Signed, "BC4_SNORM", false);
+    case 80: return make(Encoding::Bc4, "BC4_UNORM", false);
+    case 81: return make(Encoding::Bc4Signed, "BC4_SNORM", false);
     case 82:
-    case 83:
-        return make(Encoding::Bc5, "BC5_UNORM", false);
-    case 84:
-        return make(Encoding::Bc5Signed, "BC5_SNORM", false);
-    case 85:
-        return masked("B5G6R5_UNORM", 16, {0xF800u, 0x07E0u, 0x001Fu, 0});
-    case 86:
-        return masked("B5G5R5A1_UNORM", 16, {0x7C00u, 0x03E0u, 0x001Fu, 0x8000u});
+    case 83: return make(Encoding::Bc5, "BC5_UNORM", false);
+    case 84: return make(Encoding::Bc5Signed, "BC5_SNORM", false);
+    case 85: return masked("B5G6R5_UNORM", 16, {0xF800u, 0x07E0u, 0x001Fu, 0});
+    case 86: return masked("B5G5R5A1_UNORM", 16, {0x7C00u, 0x03E0u, 0x001Fu, 0x8000u});
     case 90:
-    case 87:
-        return masked("B8G8R8A8_UNORM", 32, {0xFF0000u, 0xFF00u, 0xFFu, 0xFF000000u});
+    case 87: return masked("B8G8R8A8_UNORM", 32, {0xFF0000u, 0xFF00u, 0xFFu, 0xFF000000u});
     case 92:
-    case 88:
-        return masked("B8G8R8X8_UNORM", 32, {0xFF0000u, 0xFF00u, 0xFFu, 0});
-    case 91:
-        return masked("B8G8R8A8_UNORM_SRGB", 32, {0xFF0000u, 0xFF00u, 0xFFu, 0xFF000000u});
-    case 93:
-        return masked("B8G8R8X8_UNORM_SRGB", 32, {0xFF0000u, 0xFF00u, 0xFFu, 0});
+    case 88: return masked("B8G8R8X8_UNORM", 32, {0xFF0000u, 0xFF00u, 0xFFu, 0});
+    case 91: return masked("B8G8R8A8_UNORM_SRGB", 32, {0xFF0000u, 0xFF00u, 0xFFu, 0xFF000000u});
+    case 93: return masked("B8G8R8X8_UNORM_SRGB", 32, {0xFF0000u, 0xFF00u, 0xFFu, 0});
     case 94:
-    case 95:
-        return make(Encoding::Bc6hUnsigned, "BC6H_UF16", false);
-    case 96:
-        return make(Encoding::Bc6hSigned, "BC6H_SF16", false);
+    case 95: return make(Encoding::Bc6hUnsigned, "BC6H_UF16", false);
+    case 96: return make(Encoding::Bc6hSigned, "BC6H_SF16", false);
     case 97:
-    case 98:
-        return make(Encoding::Bc7, "BC7_UNORM", true);
-    case 99:
-        return make(Encoding::Bc7, "BC7_UNORM_SRGB", true);
-    case 115:
-        return masked("B4G4R4A4_UNORM", 16, {0x0F00u, 0x00F0u, 0x000Fu, 0xF000u});
-    default:
-        return "Formato DXGI " + std::to_string(dxgi) + " não suportado";
+    case 98: return make(Encoding::Bc7, "BC7_UNORM", true);
+    case 99: return make(Encoding::Bc7, "BC7_UNORM_SRGB", true);
+    case 115: return masked("B4G4R4A4_UNORM", 16, {0x0F00u, 0x00F0u, 0x000Fu, 0xF000u});
+    default: return "Formato DXGI " + std::to_string(dxgi) + " não suportado";
     }
 }
 
@@ -212,12 +177,9 @@ bool isLegacyLayout(int bits, const ChannelMasks& m)
 PixelFormat legacy(int bits)
 {
     switch (bits) {
-    case 16:
-        return make(Encoding::Legacy16, "R5G6B5", false, 16);
-    case 24:
-        return make(Encoding::Legacy24, "R8G8B8", false, 24);
-    default:
-        return make(Encoding::Legacy32, "A8R8G8B8", true, 32);
+    case 16: return make(Encoding::Legacy16, "R5G6B5", false, 16);
+    case 24: return make(Encoding::Legacy24, "R8G8B8", false, 24);
+    default: return make(Encoding::Legacy32, "A8R8G8B8", true, 32);
     }
 }
 
@@ -228,18 +190,15 @@ int PixelFormat::blockBytes() const
     switch (encoding) {
     case Encoding::Bc1:
     case Encoding::Bc4:
-    case Encoding::Bc4Signed:
-        return 8;
+    case Encoding::Bc4Signed: return 8;
     case Encoding::Bc2:
     case Encoding::Bc3:
     case Encoding::Bc5:
     case Encoding::Bc5Signed:
     case Encoding::Bc6hUnsigned:
     case Encoding::Bc6hSigned:
-    case Encoding::Bc7:
-        return 16;
-    default:
-        return 0;
+    case Encoding::Bc7: return 16;
+    default: return 0;
     }
 }
 

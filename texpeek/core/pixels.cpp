@@ -302,12 +302,9 @@ std::optional<ImageGrid> decodePixels(std::istream& in, const DdsHeader& header,
     // Each decoder names its stage before taking the grid, so that a grid
     // that cannot be had leaves that stage on show.
     switch (bitCount) {
-    case 16:
-        return decode16(in, header, total, progress);
-    case 24:
-        return decode24(in, header, total, progress);
-    default:
-        return decode32(in, header, total, progress);
+    case 16: return decode16(in, header, total, progress);
+    case 24: return decode24(in, header, total, progress);
+    default: return decode32(in, header, total, progress);
     }
 }
 

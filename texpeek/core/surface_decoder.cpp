@@ -295,8 +295,7 @@ ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const 
             buildView(grid, ChannelView::Colour, colourView);
         return grid;
     }
-    default:
-        break;
+    default: break;
     }
 
     progress.stageStarted(Stage::Reading, "Decodificando " + format.name + "...", format.name);

@@ -428,50 +428,25 @@ void MainWindow::setCommandEnabled(Command command, bool enabled)
         toolbarButton(position)->setEnabled(enabled);
     };
     switch (command) {
-    case Command::Close:
-        both(menFechar_, kTbClose);
-        break;
-    case Command::ZoomIn:
-        both(menZoomPlus_, kTbZoomIn);
-        break;
-    case Command::ZoomOut:
-        both(menZoomMinus_, kTbZoomOut);
-        break;
-    case Command::Colour:
-        both(menRGB_, kTbColour);
-        break;
-    case Command::Alpha:
-        both(menAlpha_, kTbAlpha);
-        break;
+    case Command::Close: both(menFechar_, kTbClose); break;
+    case Command::ZoomIn: both(menZoomPlus_, kTbZoomIn); break;
+    case Command::ZoomOut: both(menZoomMinus_, kTbZoomOut); break;
+    case Command::Colour: both(menRGB_, kTbColour); break;
+    case Command::Alpha: both(menAlpha_, kTbAlpha); break;
     }
 }
 
 void MainWindow::tb_ButtonClick(int position)
 {
     switch (position) {
-    case kTbOpen:
-        Abrir();
-        break;
-    case kTbClose:
-        Fechar();
-        break;
-    case kTbZoomIn:
-        ZoomIn(kZoomFactor);
-        break;
-    case kTbZoomOut:
-        ZoomOut(kZoomFactor);
-        break;
-    case kTbColour:
-        showRGB();
-        break;
-    case kTbAlpha:
-        showAlpha();
-        break;
-    case kTbAbout:
-        Sobre();
-        break;
-    default:
-        break;
+    case kTbOpen: Abrir(); break;
+    case kTbClose: Fechar(); break;
+    case kTbZoomIn: ZoomIn(kZoomFactor); break;
+    case kTbZoomOut: ZoomOut(kZoomFactor); break;
+    case kTbColour: showRGB(); break;
+    case kTbAlpha: showAlpha(); break;
+    case kTbAbout: Sobre(); break;
+    default: break;
     }
 }
 
