@@ -8,13 +8,17 @@
 
 int main(int argc, char** argv)
 {
+    const suite::ProgramInfo info{
+        QStringLiteral("entwright"),
+        QStringLiteral(
+            "Edits the entities of a Half-Life map, in an .ent file or in the .bsp itself."),
+        suite::ProgramArgument::File, suite::WindowLanguage::English};
+    if (const auto answered = suite::answerWithoutWindows(info, argc, argv))
+        return *answered;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Entwright"));
-    const suite::StartUp start = suite::startProgram(
-        {QStringLiteral("entwright"),
-         QStringLiteral("Edits the entity list (.ent) of a Half-Life map; exports and imports it "
-                        "through ripent."),
-         suite::ProgramArgument::File, suite::WindowLanguage::English});
+    const suite::StartUp start = suite::startProgram(info);
     if (start.exitNow)
         return *start.exitNow;
 

@@ -8,11 +8,15 @@
 
 int main(int argc, char** argv)
 {
+    const suite::ProgramInfo info{
+        QStringLiteral("pivotel"),
+        QStringLiteral("Shows a Half-Life sprite (.spr) and changes its orientation type."),
+        suite::ProgramArgument::File, suite::WindowLanguage::English, false};
+    if (const auto answered = suite::answerWithoutWindows(info, argc, argv))
+        return *answered;
+
     QApplication app(argc, argv);
-    const suite::StartUp start = suite::startProgram(
-        {QStringLiteral("pivotel"),
-         QStringLiteral("Changes the orientation type of a Half-Life sprite (.spr)."),
-         suite::ProgramArgument::File, suite::WindowLanguage::English, false});
+    const suite::StartUp start = suite::startProgram(info);
     if (start.exitNow)
         return *start.exitNow;
 

@@ -9,12 +9,16 @@
 
 int main(int argc, char** argv)
 {
+    const suite::ProgramInfo info{
+        QStringLiteral("probegrid"),
+        QStringLiteral(
+            "A deduction game: find the items hidden in the board by firing rays into it."),
+        suite::ProgramArgument::None, suite::WindowLanguage::Portuguese};
+    if (const auto answered = suite::answerWithoutWindows(info, argc, argv))
+        return *answered;
+
     QApplication app(argc, argv);
-    const suite::StartUp start = suite::startProgram(
-        {QStringLiteral("probegrid"),
-         QStringLiteral(
-             "A deduction game: find the items hidden in the board by firing rays into it."),
-         suite::ProgramArgument::None, suite::WindowLanguage::Portuguese});
+    const suite::StartUp start = suite::startProgram(info);
     if (start.exitNow)
         return *start.exitNow;
 

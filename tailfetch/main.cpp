@@ -7,12 +7,16 @@
 
 int main(int argc, char** argv)
 {
+    const suite::ProgramInfo info{
+        QStringLiteral("tailfetch"),
+        QStringLiteral(
+            "Completes a file whose download stopped part-way, with an HTTP range request."),
+        suite::ProgramArgument::Url, suite::WindowLanguage::Portuguese};
+    if (const auto answered = suite::answerWithoutWindows(info, argc, argv))
+        return *answered;
+
     QApplication app(argc, argv);
-    const suite::StartUp start = suite::startProgram(
-        {QStringLiteral("tailfetch"),
-         QStringLiteral(
-             "Completes a file whose download stopped part-way, with an HTTP range request."),
-         suite::ProgramArgument::Url, suite::WindowLanguage::Portuguese});
+    const suite::StartUp start = suite::startProgram(info);
     if (start.exitNow)
         return *start.exitNow;
 

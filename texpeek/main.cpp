@@ -8,12 +8,16 @@
 
 int main(int argc, char** argv)
 {
+    const suite::ProgramInfo info{
+        QStringLiteral("texpeek"),
+        QStringLiteral(
+            "Shows DirectDraw Surface (DDS) images: every surface, its channels and its header."),
+        suite::ProgramArgument::File, suite::WindowLanguage::Portuguese};
+    if (const auto answered = suite::answerWithoutWindows(info, argc, argv))
+        return *answered;
+
     QApplication app(argc, argv);
-    const suite::StartUp start = suite::startProgram(
-        {QStringLiteral("texpeek"),
-         QStringLiteral(
-             "Shows 16-, 24- and 32-bit DirectDraw Surface (DDS) images and their headers."),
-         suite::ProgramArgument::File, suite::WindowLanguage::Portuguese});
+    const suite::StartUp start = suite::startProgram(info);
     if (start.exitNow)
         return *start.exitNow;
 

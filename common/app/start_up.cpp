@@ -115,4 +115,18 @@ StartUp startProgram(const ProgramInfo& info)
     return startUp;
 }
 
+std::optional<int> answerWithoutWindows(const ProgramInfo& info, int& argc, char** argv)
+{
+    static const QStringList kAnswered{QStringLiteral("-h"), QStringLiteral("-?"),
+                                       QStringLiteral("--help"), QStringLiteral("-v"),
+                                       QStringLiteral("--version")};
+    bool asked = false;
+    for (int i = 1; i < argc; ++i)
+        asked = asked || kAnswered.contains(QString::fromLocal8Bit(argv[i]));
+    if (!asked)
+        return std::nullopt;
+    const QCoreApplication app(argc, argv);
+    return startProgram(info).exitNow.value_or(0);
+}
+
 } // namespace suite

@@ -52,4 +52,10 @@ struct StartUp {
 };
 StartUp startProgram(const ProgramInfo& info);
 
+// Answers --help and --version before any QApplication exists, so that they
+// work where no window system can be reached (a terminal over ssh, a build
+// machine). Nothing when the command line asks for neither: the program then
+// makes its QApplication and calls startProgram.
+std::optional<int> answerWithoutWindows(const ProgramInfo& info, int& argc, char** argv);
+
 } // namespace suite

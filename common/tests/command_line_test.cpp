@@ -16,11 +16,20 @@ struct Finished {
     QString err;
 };
 
-Finished run(const QStringList& arguments)
+enum class Display { Offscreen, None };
+
+Finished run(const QStringList& arguments, Display display = Display::Offscreen)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (display == Display::Offscreen) {
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    } else {
+        // As in a terminal with no window system to reach: Qt's default
+        // platform would fail to start.
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(QString::fromLatin1(name));
+    }
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(PROGRAM_PATH), arguments);
     Finished result;
@@ -51,6 +60,17 @@ TEST(CommandLine, VersionAndHelpAnswerAndEnd)
 #elif defined(PROGRAM_ARGUMENT_Url)
     EXPECT_TRUE(help.out.contains(QStringLiteral("[url]"))) << help.out.toStdString();
 #endif
+}
+
+TEST(CommandLine, VersionAndHelpNeedNoWindowSystem)
+{
+    const Finished version = run({QStringLiteral("--version")}, Display::None);
+    EXPECT_EQ(version.exitCode, 0) << version.err.toStdString();
+    EXPECT_EQ(version.out, QStringLiteral(PROGRAM_NAME " " SUITE_VERSION "\n"));
+
+    const Finished help = run({QStringLiteral("-h")}, Display::None);
+    EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--help"))) << help.out.toStdString();
 }
 
 TEST(CommandLine, MistakesEndWithAMessageAndANonZeroCode)
