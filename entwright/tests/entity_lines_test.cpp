@@ -2,6 +2,8 @@
 #include "core/entity_file.h"
 #include "core/entity_lines.h"
 
+#include "common/testing/scratch_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -112,8 +114,7 @@ TEST(StoredLines, EditsAndUndoKeepEveryOtherLineAsRead)
 
 TEST(StoredLines, AnEditedLineIsWhatASaveWritesAndAReopenReads)
 {
-    const auto dir = std::filesystem::temp_directory_path() / "entwright_lines_test";
-    std::filesystem::create_directories(dir);
+    const suite::testing::ScratchFolder dir;
     const auto file = dir / "map.ent";
     // Odd spacing and a Windows-1252 byte that no editor must rewrite.
     const std::string untouched = "{\n\"classname\"  \"worldspawn\"\n\"message\" \"caf\xE9\"\n}\n";
@@ -125,16 +126,15 @@ TEST(StoredLines, AnEditedLineIsWhatASaveWritesAndAReopenReads)
     ASSERT_EQ(doc.applyKeyLine(1, 1, "style", "5"), ent::EditResult::Done);
     ASSERT_TRUE(ent::WriteEntFile(file, doc.table()));
 
-    std::ifstream in(file, std::ios::binary);
+    // Closed before the folder goes: Windows keeps an open file's folder.
     std::ostringstream saved;
-    saved << in.rdbuf();
+    saved << std::ifstream(file, std::ios::binary).rdbuf();
     EXPECT_EQ(saved.str(), untouched + "{\n\"classname\" \"light\"\n\"style\" \"5\"\n}\n");
 
     // The reopened table holds the new bytes, not the ones the first open kept.
     const ent::EntityTable reopened = ent::OpenEntFile(file)->table;
     EXPECT_EQ(reopened.Entities[1].KeyLines.back(), "\"style\" \"5\"");
     EXPECT_EQ(reopened.Entities[0].KeyLines[1], "\"message\" \"caf\xE9\"");
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace
