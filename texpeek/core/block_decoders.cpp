@@ -89,8 +89,8 @@ void decodeBc3(const unsigned char* block, BlockPixels& out)
     for (int i = 7; i >= 2; --i)
         indices = indices << 8 | block[i];
     for (std::size_t i = 0; i < 16; ++i, indices >>= 3)
-        out[i] = (out[i] & 0x00FFFFFFu) |
-                 static_cast<std::uint32_t>(levels >> (8 * (indices & 7u))) << 24;
+        out[i] = (out[i] & 0x00FFFFFFu) | static_cast<std::uint32_t>(levels >> (8 * (indices & 7u)))
+                                              << 24;
 }
 
 void decodeBc3Alpha(const unsigned char* block, std::array<std::uint8_t, 16>& out)

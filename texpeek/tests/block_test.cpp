@@ -108,8 +108,8 @@ TEST(Bc1To3, Bc3DecodesEveryBlockExactlyAsSquishDoes)
         std::array<std::uint8_t, 16> alpha;
         decodeBc3Alpha(block.data(), alpha);
         for (std::size_t i = 0; i < 16; ++i) {
-            ASSERT_EQ(ours[i], squishs[i]) << "pixel " << i << " endpoints " << int(block[0])
-                                           << ", " << int(block[1]);
+            ASSERT_EQ(ours[i], squishs[i])
+                << "pixel " << i << " endpoints " << int(block[0]) << ", " << int(block[1]);
             ASSERT_EQ(alpha[i], squishs[i] >> 24);
         }
     };
