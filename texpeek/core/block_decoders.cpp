@@ -81,16 +81,13 @@ void decodeBc3(const unsigned char* block, BlockPixels& out)
 {
     // BC3's colour half is BC2's, at the same place in the block, so squish
     // decodes it as BC2 and the alpha it makes of the first eight bytes is
-    // then replaced. squish's own BC3 alpha costs half as much again as the
-    // whole colour block, which a 4096 x 4096 file cannot afford.
+    // then replaced: squish's own BC3 alpha is slow enough to show on a
+    // 4096 x 4096 file, and the levels are worked out here just as it does.
     fromSquish(block, squish::kDxt3, out);
-    const std::uint64_t levels = bc3AlphaLevels(block[0], block[1]);
-    std::uint64_t indices = 0;
-    for (int i = 7; i >= 2; --i)
-        indices = indices << 8 | block[i];
-    for (std::size_t i = 0; i < 16; ++i, indices >>= 3)
-        out[i] = (out[i] & 0x00FFFFFFu) | static_cast<std::uint32_t>(levels >> (8 * (indices & 7u)))
-                                              << 24;
+    std::array<std::uint8_t, 16> alpha;
+    decodeBc3Alpha(block, alpha);
+    for (std::size_t i = 0; i < 16; ++i)
+        out[i] = (out[i] & 0x00FFFFFFu) | std::uint32_t{alpha[i]} << 24;
 }
 
 void decodeBc3Alpha(const unsigned char* block, std::array<std::uint8_t, 16>& out)
