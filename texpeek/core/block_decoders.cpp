@@ -1,5 +1,7 @@
 #include "core/block_decoders.h"
 
+#include "core/bc3_alpha.h"
+
 #include <squish.h>
 
 #include <algorithm>
@@ -49,22 +51,6 @@ const ToneTable& toneTable()
     return table;
 }
 
-// BC3's eight alpha levels, level i in byte i: seven steps between the
-// endpoints, or five and the two extremes when the first is not the larger.
-// Steps are rounded down, as squish rounds them, so that files keep the
-// levels they have always shown. Both sets are worked out and one kept,
-// since which one a block uses is a coin toss the processor cannot guess.
-std::uint64_t bc3AlphaLevels(unsigned a0, unsigned a1)
-{
-    std::uint64_t sevenSteps = a0 | a1 << 8;
-    std::uint64_t fiveSteps = sevenSteps | std::uint64_t{0xFF} << 56;
-    for (unsigned i = 1; i < 7; ++i)
-        sevenSteps |= std::uint64_t{((7 - i) * a0 + i * a1) / 7} << (8 * (i + 1));
-    for (unsigned i = 1; i < 5; ++i)
-        fiveSteps |= std::uint64_t{((5 - i) * a0 + i * a1) / 5} << (8 * (i + 1));
-    return a0 > a1 ? sevenSteps : fiveSteps;
-}
-
 } // namespace
 
 void decodeBc1(const unsigned char* block, BlockPixels& out)
@@ -82,22 +68,12 @@ void decodeBc3(const unsigned char* block, BlockPixels& out)
     // BC3's colour half is BC2's, at the same place in the block, so squish
     // decodes it as BC2 and the alpha it makes of the first eight bytes is
     // then replaced: squish's own BC3 alpha is slow enough to show on a
-    // 4096 x 4096 file, and the levels are worked out here just as it does.
+    // 4096 x 4096 file (core/bc3_alpha.cpp).
     fromSquish(block, squish::kDxt3, out);
     std::array<std::uint8_t, 16> alpha;
     decodeBc3Alpha(block, alpha);
     for (std::size_t i = 0; i < 16; ++i)
         out[i] = (out[i] & 0x00FFFFFFu) | std::uint32_t{alpha[i]} << 24;
-}
-
-void decodeBc3Alpha(const unsigned char* block, std::array<std::uint8_t, 16>& out)
-{
-    const std::uint64_t levels = bc3AlphaLevels(block[0], block[1]);
-    std::uint64_t indices = 0;
-    for (int i = 7; i >= 2; --i)
-        indices = indices << 8 | block[i];
-    for (std::size_t i = 0; i < 16; ++i, indices >>= 3)
-        out[i] = static_cast<std::uint8_t>(levels >> (8 * (indices & 7u)));
 }
 
 void decodeBc4Channel(const unsigned char* block, bool isSigned, std::array<std::uint8_t, 16>& out)

@@ -20,8 +20,6 @@ void decodeBlock(Encoding encoding, const unsigned char* block, BlockPixels& out
 void decodeBc1(const unsigned char* block, BlockPixels& out);
 void decodeBc2(const unsigned char* block, BlockPixels& out);
 void decodeBc3(const unsigned char* block, BlockPixels& out);
-// BC3's alpha half: 16 levels 0..255 from its first eight bytes.
-void decodeBc3Alpha(const unsigned char* block, std::array<std::uint8_t, 16>& out);
 // One BC4 channel: 16 values 0..255 (signed blocks map -1..1 onto 0..255).
 void decodeBc4Channel(const unsigned char* block, bool isSigned, std::array<std::uint8_t, 16>& out);
 void decodeBc7(const unsigned char* block, BlockPixels& out);
