@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # scripts/fuzz.sh [seconds-per-target] [target-name-pattern]
 # SUITE_FUZZ_RUNS=N also stops each target after N executions, whichever
-# comes first (the long runs: SUITE_FUZZ_RUNS=10000000 scripts/fuzz.sh 3600).
+# comes first; SUITE_FUZZ_TOGETHER=1 runs the targets all at once instead of
+# one after another (the long runs: SUITE_FUZZ_RUNS=10000000
+# SUITE_FUZZ_TOGETHER=1 scripts/fuzz.sh 3600).
 #
 # Builds every *_fuzz target with clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer (in build-fuzz/), then runs each over its corpus
 # in the repository for the given time (default 60 s). What a run finds goes
 # to build-fuzz/fuzz-runs/<target>/, never into the repository: new inputs to
 # new-inputs/, a crashing input to crash-*/leak-*/timeout-* beside them.
-# Prints a table row per target (target, executions, seconds, result) that can
-# be pasted into the README; exits non-zero if any target failed.
+# Prints a table row per target (target, executions, seconds, CPU seconds,
+# result) that can be pasted into the README; exits non-zero if any target
+# failed.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -25,32 +28,59 @@ CC=clang CXX=clang++ cmake -S "$SUITE_ROOT" -B "$build" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target suite_fuzz_targets >/dev/null
 
-failed=0
-printf '| Target | Executions | Seconds | Result |\n|---|---:|---:|---|\n'
-while read -r name binary corpus; do
-  [ -n "$name" ] || continue
-  [[ "$name" =~ $pattern ]] || continue
-  work="$runs/$name"
+# One target's run; its table row goes to <work>/row.txt, and the exit status
+# says whether it found anything.
+run_target() {
+  local name="$1" binary="$2" corpus="$3"
+  local work="$runs/$name"
   rm -rf "$work"
   mkdir -p "$work/new-inputs"
-  corpora=("$work/new-inputs")
+  local corpora=("$work/new-inputs")
   [ -d "$corpus" ] && corpora+=("$corpus")
-  start=$(date +%s.%N)
-  rc=0
-  limits=(-max_total_time="$seconds")
+  local limits=(-max_total_time="$seconds")
   [ -n "${SUITE_FUZZ_RUNS:-}" ] && limits+=(-runs="$SUITE_FUZZ_RUNS")
+  local rc=0 TIMEFORMAT='%R %U %S'
   # The first folder takes what the run finds; the repository's is only read.
-  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    "$binary" "${limits[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-    -artifact_prefix="$work/" "${corpora[@]}" >"$work/log.txt" 2>&1 || rc=$?
-  elapsed=$(awk -v s="$start" -v e="$(date +%s.%N)" 'BEGIN { printf "%.0f", e - s }')
+  { time ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+      UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      "$binary" "${limits[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+      -artifact_prefix="$work/" "${corpora[@]}" >"$work/log.txt" 2>&1 || rc=$?; } \
+    2>"$work/time.txt"
+  local executions elapsed cpu result
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log.txt" | tail -1)
+  read -r elapsed cpu < <(awk '{ printf "%.0f %.0f\n", $1, $2 + $3 }' "$work/time.txt")
   if [ $rc -eq 0 ]; then
     result="nothing found"
   else
     result="FAILED (exit $rc, see $work/log.txt)"
-    failed=1
   fi
-  printf '| %s | %s | %s | %s |\n' "$name" "${executions:-?}" "$elapsed" "$result"
+  printf '| %s | %s | %s | %s | %s |\n' "$name" "${executions:-?}" "$elapsed" "$cpu" "$result" \
+    >"$work/row.txt"
+  return $rc
+}
+
+printf '| Target | Executions | Seconds | CPU seconds | Result |\n|---|---:|---:|---:|---|\n'
+names=()
+pids=()
+failed=0
+while read -r name binary corpus; do
+  [ -n "$name" ] || continue
+  [[ "$name" =~ $pattern ]] || continue
+  names+=("$name")
+  if [ -n "${SUITE_FUZZ_TOGETHER:-}" ]; then
+    run_target "$name" "$binary" "$corpus" &
+    pids+=($!)
+  else
+    run_target "$name" "$binary" "$corpus" || failed=1
+    cat "$runs/$name/row.txt"
+  fi
 done < "$build/fuzz_targets.txt"
+if [ ${#pids[@]} -gt 0 ]; then
+  for pid in "${pids[@]}"; do
+    wait "$pid" || failed=1
+  done
+  for name in "${names[@]}"; do
+    cat "$runs/$name/row.txt"
+  done
+fi
 exit $failed
