@@ -51,6 +51,23 @@ const ToneTable& toneTable()
     return table;
 }
 
+// A BC4 block's eight levels: seven steps between the endpoints when the
+// first is the larger, else five steps and the two extremes.
+void bc4Levels(float e0, float e1, float lowest, float highest, float (&levels)[8])
+{
+    levels[0] = e0;
+    levels[1] = e1;
+    if (e0 > e1) {
+        for (int i = 1; i < 7; ++i)
+            levels[i + 1] = (static_cast<float>(7 - i) * e0 + static_cast<float>(i) * e1) / 7.0f;
+    } else {
+        for (int i = 1; i < 5; ++i)
+            levels[i + 1] = (static_cast<float>(5 - i) * e0 + static_cast<float>(i) * e1) / 5.0f;
+        levels[6] = lowest;
+        levels[7] = highest;
+    }
+}
+
 } // namespace
 
 void decodeBc1(const unsigned char* block, BlockPixels& out)
@@ -78,48 +95,19 @@ void decodeBc3(const unsigned char* block, BlockPixels& out)
 
 void decodeBc4Channel(const unsigned char* block, bool isSigned, std::array<std::uint8_t, 16>& out)
 {
-    // Eight levels between the two endpoints, or six and the two extremes
-    // when the first endpoint is not the larger; signed blocks compare and
-    // interpolate as signed numbers, -128 standing for -127.
+    // Signed blocks compare and interpolate as signed numbers, -128 standing
+    // for -127, and their levels are then mapped onto 0..255.
     float levels[8];
     if (isSigned) {
         const auto signedEnd = [](unsigned char byte) {
             const int v = static_cast<signed char>(byte);
             return static_cast<float>(std::max(v, -127));
         };
-        const float e0 = signedEnd(block[0]);
-        const float e1 = signedEnd(block[1]);
-        levels[0] = e0;
-        levels[1] = e1;
-        if (e0 > e1) {
-            for (int i = 1; i < 7; ++i)
-                levels[i + 1] =
-                    (static_cast<float>(7 - i) * e0 + static_cast<float>(i) * e1) / 7.0f;
-        } else {
-            for (int i = 1; i < 5; ++i)
-                levels[i + 1] =
-                    (static_cast<float>(5 - i) * e0 + static_cast<float>(i) * e1) / 5.0f;
-            levels[6] = -127.0f;
-            levels[7] = 127.0f;
-        }
+        bc4Levels(signedEnd(block[0]), signedEnd(block[1]), -127.0f, 127.0f, levels);
         for (float& level : levels)
             level = (level + 127.0f) * 255.0f / 254.0f;
     } else {
-        const float e0 = block[0];
-        const float e1 = block[1];
-        levels[0] = e0;
-        levels[1] = e1;
-        if (block[0] > block[1]) {
-            for (int i = 1; i < 7; ++i)
-                levels[i + 1] =
-                    (static_cast<float>(7 - i) * e0 + static_cast<float>(i) * e1) / 7.0f;
-        } else {
-            for (int i = 1; i < 5; ++i)
-                levels[i + 1] =
-                    (static_cast<float>(5 - i) * e0 + static_cast<float>(i) * e1) / 5.0f;
-            levels[6] = 0.0f;
-            levels[7] = 255.0f;
-        }
+        bc4Levels(block[0], block[1], 0.0f, 255.0f, levels);
     }
     std::uint64_t indices = 0;
     for (int i = 7; i >= 2; --i)

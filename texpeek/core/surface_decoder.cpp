@@ -109,12 +109,13 @@ struct ChannelReader {
     }
 };
 
-ImageGrid decodeMasked(const unsigned char* data, std::size_t available, const PixelFormat& format,
-                       std::uint32_t width, std::uint32_t height, ProgressSink& progress)
+// Decodes a surface of `bytesPerPixel`-byte pixels, `toCell` turning each
+// pixel's bytes into its cell, in chunks shared by every core.
+template <typename ToCell>
+ImageGrid decodeEachPixel(const unsigned char* data, std::size_t available,
+                          std::size_t bytesPerPixel, std::uint32_t width, std::uint32_t height,
+                          ProgressSink& progress, ToCell toCell)
 {
-    const ChannelMasks& m = format.masks;
-    const ChannelReader red(m.red), green(m.green), blue(m.blue), alpha(m.alpha);
-    const auto bytesPerPixel = static_cast<std::size_t>(format.bitsPerPixel / 8);
     ImageGrid grid =
         ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
     const std::size_t total = grid.cellCount();
@@ -125,20 +126,31 @@ ImageGrid decodeMasked(const unsigned char* data, std::size_t available, const P
         std::vector<unsigned char> missing;
         const unsigned char* p =
             bytesFor(data, available, first * bytesPerPixel, count * bytesPerPixel, missing);
-        for (std::size_t i = 0; i < count; ++i, p += bytesPerPixel) {
-            std::uint32_t pixel = 0;
-            for (std::size_t b = 0; b < bytesPerPixel; ++b)
-                pixel |= static_cast<std::uint32_t>(p[b]) << (8 * b);
-            const std::uint32_t r = red(pixel);
-            const std::uint32_t g = m.luminance ? r : green(pixel);
-            const std::uint32_t bl = m.luminance ? r : blue(pixel);
-            cells[first + i] = r | g << 8 | bl << 16 | alpha(pixel) << 24;
-        }
+        for (std::size_t i = 0; i < count; ++i, p += bytesPerPixel)
+            cells[first + i] = toCell(p);
         return count;
     };
     runInChunks(total, feed.batch(), threadsFor(total), decodeCells,
                 [&](std::size_t done) { feed.done(done); });
     return grid;
+}
+
+ImageGrid decodeMasked(const unsigned char* data, std::size_t available, const PixelFormat& format,
+                       std::uint32_t width, std::uint32_t height, ProgressSink& progress)
+{
+    const ChannelMasks& m = format.masks;
+    const ChannelReader red(m.red), green(m.green), blue(m.blue), alpha(m.alpha);
+    const auto bytesPerPixel = static_cast<std::size_t>(format.bitsPerPixel / 8);
+    return decodeEachPixel(data, available, bytesPerPixel, width, height, progress,
+                           [&](const unsigned char* p) {
+                               std::uint32_t pixel = 0;
+                               for (std::size_t b = 0; b < bytesPerPixel; ++b)
+                                   pixel |= static_cast<std::uint32_t>(p[b]) << (8 * b);
+                               const std::uint32_t r = red(pixel);
+                               const std::uint32_t g = m.luminance ? r : green(pixel);
+                               const std::uint32_t bl = m.luminance ? r : blue(pixel);
+                               return r | g << 8 | bl << 16 | alpha(pixel) << 24;
+                           });
 }
 
 std::uint8_t unitToByte(float value)
@@ -154,19 +166,8 @@ ImageGrid decodeWide(const unsigned char* data, std::size_t available, const Pix
                      std::uint32_t width, std::uint32_t height, ProgressSink& progress)
 {
     const std::size_t channelBytes = format.encoding == Encoding::Rgba32Float ? 4 : 2;
-    const std::size_t bytesPerPixel = 4 * channelBytes;
-    ImageGrid grid =
-        ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
-    const std::size_t total = grid.cellCount();
-    ProgressFeed feed(progress, total);
-    std::uint32_t* cells = grid.cells();
-    auto decodeCells = [&](std::size_t first, std::size_t last) -> std::size_t {
-        const std::size_t count = last - first;
-        std::vector<unsigned char> missing;
-        const unsigned char* bytes =
-            bytesFor(data, available, first * bytesPerPixel, count * bytesPerPixel, missing);
-        for (std::size_t i = 0; i < count; ++i) {
-            const unsigned char* p = bytes + i * bytesPerPixel;
+    return decodeEachPixel(
+        data, available, 4 * channelBytes, width, height, progress, [&](const unsigned char* p) {
             std::uint32_t cell = 0;
             for (int c = 0; c < 4; ++c) {
                 const unsigned char* q = p + static_cast<std::size_t>(c) * channelBytes;
@@ -188,13 +189,8 @@ ImageGrid decodeWide(const unsigned char* data, std::size_t available, const Pix
                 }
                 cell |= level << (8 * c);
             }
-            cells[first + i] = cell;
-        }
-        return count;
-    };
-    runInChunks(total, feed.batch(), threadsFor(total), decodeCells,
-                [&](std::size_t done) { feed.done(done); });
-    return grid;
+            return cell;
+        });
 }
 
 ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const PixelFormat& format,
