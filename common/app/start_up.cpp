@@ -63,6 +63,8 @@ CommandLineOutcome readCommandLine(const ProgramInfo& info, const QStringList& a
     CommandLineOutcome outcome;
     if (parser.isSet(help)) {
         outcome.out = parser.helpText();
+        if (!info.commandsHelp.isEmpty())
+            outcome.out += QLatin1Char('\n') + info.commandsHelp;
         return outcome;
     }
     if (parser.isSet(version)) {

@@ -21,6 +21,10 @@ struct ProgramInfo {
     // False for a program that keeps no files of its own: its data folder is
     // then never made.
     bool keepsFiles = true;
+    // Appended to --help: the modes a program runs without a window
+    // ("texpeek --info FILE..."), which its own command-line runner reads
+    // before main() makes any window.
+    QString commandsHelp;
 };
 
 // What the command line asks of a program that is to start its window.
