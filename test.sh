@@ -18,25 +18,53 @@ for arg in "$@"; do
 done
 # -----------------------------------------------------------------------------
 
-suite_install_missing
+# Each step's heading, and at the end how long each took.
+step_names=()
+step_times=()
+step_started=$SECONDS
+step() {
+  if [ ${#step_names[@]} -gt 0 ]; then step_times+=($((SECONDS - step_started))); fi
+  step_names+=("$1")
+  step_started=$SECONDS
+  echo "== $1 =="
+}
+report_steps() {
+  step_times+=($((SECONDS - step_started)))
+  echo "== Time per step =="
+  local i
+  for i in "${!step_names[@]}"; do
+    printf '%5d s  %s\n' "${step_times[$i]}" "${step_names[$i]}"
+  done
+  printf '%5d s  in all\n' "$SECONDS"
+}
+
+step "Packages"
+# shellcheck disable=SC2046 # one package a word
+suite_install_missing $(suite_all_packages)
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
 
-echo "== Code layout (.clang-format) =="
+step "Code layout (.clang-format)"
 "$SUITE_ROOT/scripts/check_format.sh"
 
-echo "== Build and test =="
-suite_build "$SUITE_ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUITE_WERROR=ON
+step "A user's build needs nothing the tests need"
+"$SUITE_ROOT/scripts/check_user_build.sh"
+
+step "Build and test"
+# Release, because the Debian package below is made from this tree.
+suite_build "$SUITE_ROOT/build" -DCMAKE_BUILD_TYPE=Release -DSUITE_WERROR=ON \
+  -DBUILD_TESTING=ON -DSUITE_TOOLS=ON -DSUITE_BENCHMARKS=ON -DSUITE_PROGRAMS="${SUITE_ALL_PROGRAMS// /;}"
 ctest --test-dir "$SUITE_ROOT/build" --output-on-failure --parallel "$jobs"
 
-# -- Debian package (desktop) --
-echo "== Debian package: build, unpack into a scratch root, start each program =="
+step "Debian package: build, unpack into a scratch root, start each program"
 "$SUITE_ROOT/scripts/check_package.sh" "$SUITE_ROOT/build"
-# -- end Debian package --
 
-echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer =="
-suite_build "$SUITE_ROOT/build-asan" -DCMAKE_BUILD_TYPE=Debug -DSUITE_WERROR=ON \
-  -DSUITE_SANITIZE=ON -DSUITE_BENCHMARKS=OFF
+step "Build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
+# Only the test programs: the sanitizers have nothing to say about a build
+# that no test runs. Line tables are all a sanitizer report needs.
+suite_configure "$SUITE_ROOT/build-asan" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
+  -DSUITE_WERROR=ON -DSUITE_SANITIZE=ON -DSUITE_BENCHMARKS=OFF -DSUITE_TOOLS=OFF
+cmake --build "$SUITE_ROOT/build-asan" --parallel "$jobs" --target suite_tests
 # Qt's own libraries are not instrumented; leak reports from their caches say
 # nothing about this code.
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
@@ -44,13 +72,14 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 
 # ---- Fuzzing and the Windows cross build -------------------------------------
 if [ "$suite_run_fuzz" -eq 1 ]; then
-  echo "== Fuzz every parser for a few seconds each =="
+  step "Fuzz every parser for a few seconds each"
   # Short enough for the whole step to stay within three minutes; the long
   # runs are scripts/fuzz.sh with a longer time.
   "$SUITE_ROOT/scripts/fuzz.sh" "${SUITE_FUZZ_SECONDS:-6}"
 fi
 if [ "$suite_run_windows" -eq 1 ]; then
-  echo "== Cross-build the core libraries for Windows and test them under wine =="
+  step "Cross-build the core libraries for Windows and test them under wine"
   "$SUITE_ROOT/scripts/windows-check.sh"
 fi
 # -----------------------------------------------------------------------------
+report_steps

@@ -51,6 +51,7 @@ function(suite_gtest name prefix)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} suite_warnings)
+  add_dependencies(suite_tests ${name})
   gtest_discover_tests(${name}
     TEST_PREFIX "${prefix}."
     DISCOVERY_MODE PRE_TEST
@@ -66,6 +67,17 @@ function(suite_benchmark name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark suite_warnings)
+endfunction()
+
+# A program for developers (screenshots for docs/, fuzz corpora): built only
+# with SUITE_TOOLS, never installed, never a test.
+function(suite_tool name)
+  if(NOT SUITE_TOOLS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} suite_warnings)
 endfunction()
 
 # ---- Fuzzing (libFuzzer) ------------------------------------------------

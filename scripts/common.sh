@@ -2,26 +2,50 @@
 # and configures/builds one build tree.
 
 SUITE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-SUITE_PACKAGES=(
+# What building and running any program needs.
+SUITE_RUN_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
-  nginx
-  # Texpeek's block decoding; Tailfetch's TLS, no-range and lighttpd tests
-  # (their servers start from the tests, never as system services).
-  libsquish-dev openssl python3 lighttpd
+  # Qt's own texts (dialog buttons, file dialogs) in the windows' language.
+  qt6-translations-l10n
+)
+
+# What one program needs on top of SUITE_RUN_PACKAGES.
+suite_program_packages() {
+  case "$1" in
+    # Texpeek's block decoding.
+    texpeek) echo libsquish-dev ;;
+  esac
+}
+
+# What only the tests, benchmarks and checks need; never installed by run.sh.
+SUITE_TEST_PACKAGES=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # Tailfetch's servers start from the tests, never as system services:
+  # nginx, lighttpd, TLS with a test CA, Python's no-range server.
+  nginx lighttpd openssl python3
   # Fuzzing (clang with libFuzzer) and the Windows cross build run under wine.
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix googletest wine wine64
-  # Desktop integration: launcher checks, file types, Qt's own translations,
-  # the Debian package (dpkg-shlibdeps, file) and the format check.
-  desktop-file-utils shared-mime-info qt6-translations-l10n dpkg-dev file clang-format-14
+  # Desktop integration: launcher checks, file types, the Debian package
+  # (dpkg-shlibdeps, file) and the format check.
+  desktop-file-utils shared-mime-info dpkg-dev file clang-format-14
 )
 
+# Everything ./test.sh needs: every program's packages and the test ones.
+suite_all_packages() {
+  local program
+  echo "${SUITE_RUN_PACKAGES[@]}" "${SUITE_TEST_PACKAGES[@]}"
+  for program in $SUITE_ALL_PROGRAMS; do suite_program_packages "$program"; done
+}
+
+SUITE_ALL_PROGRAMS="probegrid aliasmith tailfetch texpeek entwright pivotel"
+
+# suite_install_missing <package>...: installs those of them not installed.
 suite_install_missing() {
   local missing=()
-  for pkg in "${SUITE_PACKAGES[@]}"; do
+  for pkg in "$@"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -45,9 +69,15 @@ suite_install_missing() {
   return $rc
 }
 
-# suite_build <build-dir> [extra cmake args...]
+# suite_configure <build-dir> [extra cmake args...]
+suite_configure() {
+  local dir="$1"; shift
+  cmake -S "$SUITE_ROOT" -B "$dir" "$@" >/dev/null
+}
+
+# suite_build <build-dir> [extra cmake args...]: configures and builds all.
 suite_build() {
   local dir="$1"; shift
-  cmake -S "$SUITE_ROOT" -B "$dir" "$@" >/dev/null || return 1
+  suite_configure "$dir" "$@" || return 1
   cmake --build "$dir" --parallel "$(nproc)"
 }
