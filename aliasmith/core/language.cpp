@@ -290,6 +290,29 @@ MessageText appliedProfileNotRecorded(Language language, std::string_view path,
             "Não registrado"};
 }
 
+MessageText aliasesNotOurs(Language language, std::string_view path)
+{
+    if (english(language))
+        return {joined("The alias file ", path,
+                       " was not written by Aliasmith, or was changed since, so it was left in "
+                       "place."),
+                "Not unloaded"};
+    return {joined("O arquivo de aliases ", path,
+                   " não foi gravado pelo Aliasmith, ou foi alterado depois, por isso não foi "
+                   "apagado."),
+            "Não descarregado"};
+}
+
+MessageText saveBeforeUseQuestion(Language language, std::string_view profile)
+{
+    if (english(language))
+        return {joined("The profile ", profile,
+                       " has changes that are not saved. Save them and use the profile?"),
+                "Unsaved changes"};
+    return {joined("O perfil ", profile, " tem alterações não salvas. Salvá-las e usar o perfil?"),
+            "Alterações não salvas"};
+}
+
 MessageText addressRefused(Language language, std::string_view address)
 {
     if (english(language))

@@ -101,6 +101,8 @@ MessageText profileNotWritten(Language language, std::string_view path, std::str
 MessageText profileNotDeleted(Language language, std::string_view path, std::string_view reason);
 MessageText settingsNotWritten(Language language, std::string_view path, std::string_view reason);
 MessageText aliasesNotDeleted(Language language, std::string_view path, std::string_view reason);
+MessageText aliasesNotOurs(Language language, std::string_view path);
+MessageText saveBeforeUseQuestion(Language language, std::string_view profile);
 MessageText appliedProfileNotRecorded(Language language, std::string_view path,
                                       std::string_view reason);
 

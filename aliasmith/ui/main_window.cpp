@@ -22,8 +22,6 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
-#include <system_error>
-
 namespace aliasmith {
 namespace {
 
@@ -55,14 +53,6 @@ public:
     }
 };
 
-// The directory, a separator and the name, as the user would type them: a
-// bare drive "D:" means its root, not the drive's current folder that
-// path concatenation would pick, and a doubled separator is harmless.
-std::filesystem::path aliasesFile(const QString& directory)
-{
-    return suite::toPath(directory + QDir::separator() + QStringLiteral("aliases.txt"));
-}
-
 template <typename T>
 T* named(T* widget, const char* name)
 {
@@ -73,7 +63,7 @@ T* named(T* widget, const char* name)
 } // namespace
 
 MainWindow::MainWindow(const QString& programDir, suite::Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), programDir_(programDir), dialogs_(dialogs)
+    : QWidget(parent), dialogs_(dialogs), store_(suite::toPath(programDir))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Aliasmith Alias Manager"));
@@ -259,18 +249,11 @@ void MainWindow::Form_Load()
     connect(cboLang_, &QComboBox::currentIndexChanged, this, &MainWindow::cboLang_Click);
 
     // A missing or unreadable am.ini leaves the defaults, as on a first start.
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(settingsPath(), ec)) {
-        if (const auto bytes = readFile(settingsPath())) {
-            const Settings settings = parseSettings(*bytes);
-            txtPath_->setText(qs(settings.hamachiDirectory));
-            cboLang_->setCurrentIndex(settings.language == Language::English ? 0 : 1);
-        }
+    if (const auto settings = store_.readSettings()) {
+        txtPath_->setText(qs(settings->hamachiDirectory));
+        cboLang_->setCurrentIndex(settings->language == Language::English ? 0 : 1);
     }
-    if (std::filesystem::is_regular_file(appliedProfilePath(), ec)) {
-        if (const auto bytes = readFile(appliedProfilePath()))
-            appliedProfile_ = parseAppliedProfile(*bytes);
-    }
+    appliedProfile_ = store_.readAppliedProfile().name;
     ListProfiles();
     showProfileState();
 }
@@ -291,8 +274,8 @@ void MainWindow::Form_Unload()
     settings.hamachiDirectory = utf8(txtPath_->text());
     settings.language = language_;
     FileFailure failure;
-    if (!writeFile(settingsPath(), formatSettings(settings), &failure))
-        report(settingsNotWritten(language_, utf8FromPath(settingsPath()), why(failure)));
+    if (!store_.writeSettings(settings, &failure))
+        report(settingsNotWritten(language_, utf8FromPath(store_.settingsPath()), why(failure)));
 }
 
 void MainWindow::cboLang_Click(int index)
@@ -307,7 +290,7 @@ void MainWindow::ListProfiles()
 {
     const QSignalBlocker blocker(cboProfile_);
     cboProfile_->clear();
-    for (const auto& name : listProfiles(profilesFolder()))
+    for (const auto& name : store_.list())
         cboProfile_->addItem(qs(name));
     // Refilling leaves no profile selected, like a fresh list.
     cboProfile_->setCurrentIndex(-1);
@@ -332,13 +315,10 @@ void MainWindow::cboProfile_Click(int index)
 
 bool MainWindow::loadProfile(const QString& name)
 {
-    const auto path = profilePath(profilesFolder(), utf8(name));
-    std::error_code ec;
-    std::optional<std::string> bytes;
-    FileFailure failure{std::make_error_code(std::errc::no_such_file_or_directory), {}};
-    if (std::filesystem::is_regular_file(path, ec))
-        bytes = readFile(path, &failure);
-    if (!bytes) {
+    const auto path = store_.pathOf(utf8(name));
+    FileFailure failure;
+    const auto profile = store_.read(utf8(name), &failure);
+    if (!profile) {
         // The file went away (or was never a file) since the list was built:
         // show the list as the folder now is, with nothing selected.
         report(profileNotRead(language_, utf8FromPath(path), why(failure)));
@@ -346,7 +326,7 @@ bool MainWindow::loadProfile(const QString& name)
         clearProfile();
         return false;
     }
-    shown_.show(utf8(name), path, parseProfile(*bytes));
+    shown_.show(utf8(name), path, *profile);
     {
         const QSignalBlocker blocker(txtIP_);
         txtIP_->setText(qs(shown_.profile().ownAddress));
@@ -405,8 +385,6 @@ bool MainWindow::mayDropUnsavedChanges(UnsavedAction action)
 
 void MainWindow::cmbNew_Click()
 {
-    if (!mayDropUnsavedChanges(UnsavedAction::NewProfile))
-        return;
     const Messages& text = messages(language_);
     const auto answer = dialogs_.input(this, qs(text.newProfileTitle), qs(text.newProfilePrompt));
     if (!answer)
@@ -422,19 +400,19 @@ void MainWindow::cmbNew_Click()
     case NameCheck::Ok: break;
     }
 
-    const auto folder = profilesFolder();
-    const auto path = profilePath(folder, name);
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
+    if (store_.exists(name)) {
         const MessageText question = replaceProfileQuestion(language_, name);
         if (!dialogs_.questionDefaultNo(this, suite::MessageIcon::Question, qs(question.title),
                                         qs(question.text)))
             return;
     }
-    std::filesystem::create_directories(folder, ec);
+    // Asked only once the new profile can be made, so that a refused name
+    // leaves no answer behind that the close would have to ask again.
+    if (!mayDropUnsavedChanges(UnsavedAction::NewProfile))
+        return;
     FileFailure failure;
-    if (!writeFile(path, formatProfile({}), &failure)) {
-        report(profileNotWritten(language_, utf8FromPath(path), why(failure)));
+    if (!store_.write(name, {}, &failure)) {
+        report(profileNotWritten(language_, utf8FromPath(store_.pathOf(name)), why(failure)));
         return;
     }
     // The user agreed to drop what was shown; the new profile loads next.
@@ -448,28 +426,31 @@ void MainWindow::cmbNew_Click()
 
 void MainWindow::cmbSave_Click()
 {
+    saveShownProfile();
+}
+
+bool MainWindow::saveShownProfile()
+{
     if (!shown_.isShown())
-        return;
+        return false;
     const ShownProfile::Refusal refusal = shown_.prepareToSave();
     if (refusal != ShownProfile::Refusal::None) {
         refuse(refusal, shown_.ownAddress());
-        return;
+        return false;
     }
     const QString name = qs(shown_.name());
-    const auto folder = profilesFolder();
-    const auto path = profilePath(folder, shown_.name());
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
     FileFailure failure;
-    if (!writeFile(path, formatProfile(shown_.profile()), &failure)) {
+    if (!store_.write(shown_.name(), shown_.profile(), &failure)) {
         // Keep the rows on screen: reloading now would throw the edits away.
-        report(profileNotWritten(language_, utf8FromPath(path), why(failure)));
+        report(
+            profileNotWritten(language_, utf8FromPath(store_.pathOf(shown_.name())), why(failure)));
         showProfileState();
-        return;
+        return false;
     }
     shown_.markSaved();
     ListProfiles();
     selectProfile(name);
+    return true;
 }
 
 void MainWindow::cmbDelete_Click()
@@ -478,10 +459,10 @@ void MainWindow::cmbDelete_Click()
         return;
     if (!mayDropUnsavedChanges(UnsavedAction::DeleteProfile))
         return;
-    const auto path = profilePath(profilesFolder(), shown_.name());
     FileFailure failure;
-    if (!removeFile(path, &failure)) {
-        report(profileNotDeleted(language_, utf8FromPath(path), why(failure)));
+    if (!store_.remove(shown_.name(), &failure)) {
+        report(
+            profileNotDeleted(language_, utf8FromPath(store_.pathOf(shown_.name())), why(failure)));
         return;
     }
     ListProfiles();
@@ -588,46 +569,65 @@ void MainWindow::lstAlias_ItemChanged(QTreeWidgetItem* item, int column)
 
 void MainWindow::cmbUse_Click()
 {
-    const QString directory = txtPath_->text();
-    if (directory.isEmpty())
+    const std::string directory = utf8(txtPath_->text());
+    if (directory.empty() || !shown_.isShown())
         return;
-    const auto bytes = formatAliasesFile(shown_.profile().rows);
-    if (!bytes) {
-        report(rowsNotWritable(language_));
-        return;
+    // Hamachi gets the profile as saved, after the checks "Save" makes.
+    if (shown_.hasUnsavedChanges()) {
+        const MessageText question = saveBeforeUseQuestion(language_, shown_.name());
+        if (!dialogs_.questionDefaultNo(this, suite::MessageIcon::Question, qs(question.title),
+                                        qs(question.text)) ||
+            !saveShownProfile())
+            return;
     }
-    const auto path = aliasesFile(directory);
+    const std::string name = shown_.name();
     FileFailure failure;
-    if (!writeFile(path, *bytes, &failure)) {
-        report(invalidDirectory(language_, why(failure)));
+    const auto saved = store_.read(name, &failure);
+    if (!saved) {
+        report(profileNotRead(language_, utf8FromPath(store_.pathOf(name)), why(failure)));
         return;
     }
-    recordAppliedProfile(shown_.name());
-    const MessageText done = profileInUse(language_, shown_.name());
+    FileFailure recordFailure;
+    switch (applyProfile(store_, directory, name, saved->rows, &failure, &recordFailure)) {
+    case ApplyOutcome::RowsNotWritable: report(rowsNotWritable(language_)); return;
+    case ApplyOutcome::NotWritten: report(invalidDirectory(language_, why(failure))); return;
+    case ApplyOutcome::Written: break;
+    }
+    appliedProfile_ = name;
+    showProfileState();
+    if (recordFailure.code || !recordFailure.systemText.empty())
+        reportRecordFailure(recordFailure);
+    const MessageText done = profileInUse(language_, name);
     dialogs_.message(this, suite::MessageIcon::Information, qs(done.title), qs(done.text));
 }
 
 void MainWindow::cmbUnload_Click()
 {
-    const QString directory = txtPath_->text();
-    if (directory.isEmpty())
+    const std::string directory = utf8(txtPath_->text());
+    if (directory.empty())
         return;
-    const auto path = aliasesFile(directory);
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        // Nothing is in use any more, whatever the record says.
-        if (!appliedProfile_.empty())
-            recordAppliedProfile({});
-        return;
-    }
-    if (!mayDropUnsavedChanges(UnsavedAction::Unload))
+    const auto path = aliasesFilePath(directory);
+    if (aliasesFileExists(directory) && !mayDropUnsavedChanges(UnsavedAction::Unload))
         return;
     FileFailure failure;
-    if (!removeFile(path, &failure)) {
+    FileFailure recordFailure;
+    const UnloadOutcome outcome = unloadProfile(store_, directory, &failure, &recordFailure);
+    appliedProfile_ = store_.readAppliedProfile().name;
+    showProfileState();
+    if (recordFailure.code || !recordFailure.systemText.empty())
+        reportRecordFailure(recordFailure);
+    switch (outcome) {
+    case UnloadOutcome::NoFile: return;
+    case UnloadOutcome::NotRemoved:
         report(aliasesNotDeleted(language_, utf8FromPath(path), why(failure)));
         return;
+    case UnloadOutcome::NotOurs: {
+        const MessageText kept = aliasesNotOurs(language_, utf8FromPath(path));
+        dialogs_.message(this, suite::MessageIcon::Information, qs(kept.title), qs(kept.text));
+        return;
     }
-    recordAppliedProfile({});
+    case UnloadOutcome::Removed: break;
+    }
     const Messages& text = messages(language_);
     dialogs_.message(this, suite::MessageIcon::Information, qs(text.unloadedTitle),
                      qs(text.unloadedText));
@@ -639,14 +639,10 @@ void MainWindow::cmbAbout_Click()
     about.exec();
 }
 
-void MainWindow::recordAppliedProfile(const std::string& name)
+void MainWindow::reportRecordFailure(const FileFailure& failure)
 {
-    appliedProfile_ = name;
-    showProfileState();
-    FileFailure failure;
-    if (!writeFile(appliedProfilePath(), formatAppliedProfile(name), &failure))
-        report(
-            appliedProfileNotRecorded(language_, utf8FromPath(appliedProfilePath()), why(failure)));
+    report(appliedProfileNotRecorded(language_, utf8FromPath(store_.appliedProfilePath()),
+                                     why(failure)));
 }
 
 void MainWindow::showRows()
@@ -670,21 +666,6 @@ void MainWindow::showProfileState()
     lblShown_->setToolTip(lblShown_->text());
     lblApplied_->setText(qs(appliedProfileStatus(language_, appliedProfile_)));
     lblApplied_->setToolTip(lblApplied_->text());
-}
-
-std::filesystem::path MainWindow::profilesFolder() const
-{
-    return suite::toPath(programDir_) / kProfilesFolder;
-}
-
-std::filesystem::path MainWindow::settingsPath() const
-{
-    return suite::toPath(programDir_) / "am.ini";
-}
-
-std::filesystem::path MainWindow::appliedProfilePath() const
-{
-    return suite::toPath(programDir_) / kAppliedProfileFile;
 }
 
 std::string MainWindow::why(const FileFailure& failure) const

@@ -2,13 +2,11 @@
 
 #include "core/file_store.h"
 #include "core/language.h"
-#include "core/profiles.h"
+#include "core/profile_store.h"
 #include "core/shown_profile.h"
 
 #include <QString>
 #include <QWidget>
-
-#include <filesystem>
 
 class QComboBox;
 class QGroupBox;
@@ -85,16 +83,14 @@ private:
     void showRows();
     void showProfileState();
     bool mayDropUnsavedChanges(UnsavedAction action);
-    void recordAppliedProfile(const std::string& name);
+    bool saveShownProfile();
+    void reportRecordFailure(const FileFailure& failure);
     void refuse(ShownProfile::Refusal refusal, const std::string& field);
-    std::filesystem::path profilesFolder() const;
-    std::filesystem::path settingsPath() const;
-    std::filesystem::path appliedProfilePath() const;
     std::string why(const FileFailure& failure) const;
     void report(const MessageText& message);
 
-    QString programDir_;
     suite::Dialogs& dialogs_;
+    ProfileStore store_;
     Language language_ = Language::English;
     ShownProfile shown_;
     std::string appliedProfile_;
