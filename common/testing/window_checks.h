@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Checks every program's window tests share: a screen reader finds a name
+// for every control that takes focus, and no text is cut off, in either
+// language.
+namespace suite::testing {
+
+// Walks every widget under `root` (itself included) that can take focus,
+// shown or hidden, through Qt's accessibility interface and fails the test,
+// naming the widget, for each whose accessible name is empty.
+void expectAccessibleNames(QWidget* root);
+
+// Fails for each label, button, check box, option button and frame title
+// under `root` shown now whose text (first line, mnemonic left out) is
+// wider than the room its widget gives it. Word-wrapped labels may wrap.
+void expectTextsFit(QWidget* root);
+
+// Switches the program's texts and Qt's own to `code` ("en", "pt_BR"; empty
+// for the source language) and delivers the language change to every
+// window before returning.
+void useLanguage(const QString& code);
+
+} // namespace suite::testing
