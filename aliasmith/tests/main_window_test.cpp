@@ -3,7 +3,9 @@
 
 #include "core/language.h"
 
+#include "common/testing/window_checks.h"
 #include "common/testing/window_test.h"
+#include "common/ui/language.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -20,42 +22,47 @@
 namespace aliasmith {
 namespace {
 
+// Every test starts as the program does on a desktop of neither language.
+void useSourceLanguage()
+{
+    suite::setUpLanguages({QStringLiteral("aliasmith"), suite::kEnglish, QString()});
+    suite::testing::useLanguage(QString());
+}
+
 using suite::MessageIcon;
 using suite::testing::child;
 using suite::testing::click;
 
-QString qs(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-// The control each caption belongs on.
-QString controlOf(Captioned what)
-{
-    switch (what) {
-    case Captioned::HamachiDirectoryFrame: return QStringLiteral("Frame1");
-    case Captioned::LanguageFrame: return QStringLiteral("Frame2");
-    case Captioned::ProfileFrame: return QStringLiteral("Frame3");
-    case Captioned::AliasesFrame: return QStringLiteral("fraAlias");
-    case Captioned::LanguagePrompt: return QStringLiteral("Label4");
-    case Captioned::ProfilePrompt: return QStringLiteral("Label2");
-    case Captioned::OwnAddressPrompt: return QStringLiteral("Label1");
-    case Captioned::FriendAddressPrompt: return QStringLiteral("Label3");
-    case Captioned::NewProfileButton: return QStringLiteral("cmbNew");
-    case Captioned::DeleteProfileButton: return QStringLiteral("cmbDelete");
-    case Captioned::DeleteRowButton: return QStringLiteral("cmbDelSel");
-    case Captioned::RenumberButton: return QStringLiteral("cmbUpdate");
-    case Captioned::AddRowButton: return QStringLiteral("cmbAdd");
-    case Captioned::AboutButton: return QStringLiteral("cmbAbout");
-    case Captioned::UnloadButton: return QStringLiteral("cmbUnload");
-    case Captioned::UseButton: return QStringLiteral("cmbUse");
-    case Captioned::SaveButton: return QStringLiteral("cmbSave");
-    }
-    return {};
-}
+// Each caption of the main window as the two languages read, by control.
+struct ExpectedCaption {
+    const char* control;
+    const char* english;
+    const char* portuguese;
+};
+const ExpectedCaption kCaptions[] = {
+    {"Frame1", "Hamachi directory", "Diretório do Hamachi"},
+    {"Frame2", "Language", "Idioma"},
+    {"Frame3", "Profile", "Perfil"},
+    {"fraAlias", "Aliases", "Aliases"},
+    {"Label4", "Select Aliasmith's language:", "Selecione o idioma:"},
+    {"Label2", "Select your alias profile:", "Selecione o perfil:"},
+    {"Label1", "Your Hamachi IP address:", "Seu IP do Hamachi:"},
+    {"Label3", "Add IP:", "Adicionar IP:"},
+    {"cmbNew", "New...", "Novo..."},
+    {"cmbDelete", "Delete", "Deletar"},
+    {"cmbDelSel", "Delete selected", "Deletar seleção"},
+    {"cmbUpdate", "Update masks", "Atualizar"},
+    {"cmbAdd", "Add", "Adicionar"},
+    {"cmbAbout", "About...", "Sobre..."},
+    {"cmbUnload", "Unload profile", "Descarregar"},
+    {"cmbUse", "Use profile", "Usar perfil"},
+    {"cmbSave", "Save", "Salvar"},
+};
 
 class MainWindowTest : public suite::testing::WindowTest {
 protected:
+    void SetUp() override { useSourceLanguage(); }
+
     std::unique_ptr<MainWindow> start()
     {
         auto window = std::make_unique<MainWindow>(programDir(), dialogs_);
@@ -134,8 +141,9 @@ protected:
 
     void expectCaptions(Language language) const
     {
-        for (const Caption& caption : captionTable()) {
-            const QString control = controlOf(caption.what);
+        const bool english = language == Language::English;
+        for (const ExpectedCaption& caption : kCaptions) {
+            const QString control = QString::fromLatin1(caption.control);
             auto* widget = window_->findChild<QWidget*>(control);
             ASSERT_NE(widget, nullptr) << control.toStdString();
             QString shown;
@@ -145,11 +153,13 @@ protected:
                 shown = label->text();
             else if (auto* pushButton = qobject_cast<QPushButton*>(widget))
                 shown = pushButton->text();
-            EXPECT_EQ(shown, qs(caption.in(language))) << control.toStdString();
+            EXPECT_EQ(shown, QString::fromUtf8(english ? caption.english : caption.portuguese))
+                << control.toStdString();
         }
-        const auto headings = columnHeadings(language);
+        const QStringList headings = english ? QStringList{"Nick", "True IP", "Alias"}
+                                             : QStringList{"Apelido", "IP verdadeiro", "Alias"};
         for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(list()->headerItem()->text(i), qs(headings[static_cast<std::size_t>(i)]));
+            EXPECT_EQ(list()->headerItem()->text(i), headings[i]);
     }
 
     void expectLastMessage(MessageIcon icon, const QString& title, const QString& text) const
@@ -217,6 +227,50 @@ TEST_F(MainWindowTest, SwitchingLanguagesSwitchesQtsOwnTextsToo)
     EXPECT_EQ(yes(), QStringLiteral("Sim"));
     setLanguage(Language::English);
     EXPECT_EQ(yes(), QStringLiteral("Yes"));
+}
+
+TEST_F(MainWindowTest, AFirstStartSpeaksTheDesktopsLanguageAndAmIniOverridesIt)
+{
+    suite::testing::useLanguage(suite::kPortuguese); // as start-up does for a Brazilian desktop
+    window_ = start();
+    EXPECT_EQ(w<QComboBox>("cboLang")->currentText(), QStringLiteral("Português"));
+    expectCaptions(Language::Portuguese);
+
+    window_->close();
+    writeFile("am.ini", "\r\nEnglish\r\n");
+    suite::testing::useLanguage(suite::kPortuguese);
+    window_ = start();
+    EXPECT_EQ(window_->language(), Language::English);
+    expectCaptions(Language::English);
+}
+
+TEST_F(MainWindowTest, EveryControlIsNamedEveryTextFitsAndTabFollowsReadingOrder)
+{
+    writeProfile("home", "5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n");
+    window_ = start();
+    profiles()->setCurrentIndex(0);
+    for (const Language language : {Language::English, Language::Portuguese}) {
+        setLanguage(language);
+        SCOPED_TRACE(language == Language::English ? "English" : "Portuguese");
+        suite::testing::expectAccessibleNames(window_.get());
+        suite::testing::expectTextsFit(window_.get());
+        AboutDialog about(window_.get());
+        about.show();
+        suite::testing::expectAccessibleNames(&about);
+        suite::testing::expectTextsFit(&about);
+    }
+
+    QStringList order;
+    QWidget* widget = w<QLineEdit>("txtPath");
+    do {
+        if (widget->isVisibleTo(window_.get()) && widget->focusPolicy() & Qt::TabFocus)
+            order << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != w<QLineEdit>("txtPath"));
+    EXPECT_EQ(order,
+              QStringList({"txtPath", "cmbPath", "cboLang", "cboProfile", "cmbNew", "cmbDelete",
+                           "txtIP", "txtFriend", "cmbAdd", "lstAlias", "cmbDelSel", "cmbUpdate",
+                           "cmbAbout", "cmbSave", "cmbUse", "cmbUnload"}));
 }
 
 TEST_F(MainWindowTest, ClosingInPortugueseStartsInPortuguese)
@@ -794,9 +848,29 @@ TEST_F(MainWindowTest, AboutBoxOpensInTheCurrentLanguage)
     EXPECT_EQ(title, QStringLiteral("Sobre o Aliasmith"));
 }
 
+TEST(Texts, FailureReasonsInTheLanguageShown)
+{
+    useSourceLanguage();
+    const auto denied = std::make_error_code(std::errc::permission_denied);
+    EXPECT_EQ(reasonText(denied, denied.message()), QStringLiteral("access is denied"));
+    // A reason the program has no words for keeps the system's.
+    EXPECT_EQ(reasonText({}, ""), QStringLiteral("unknown reason"));
+    EXPECT_EQ(invalidDirectory(QStringLiteral("access is denied")).text,
+              QStringLiteral("Invalid Hamachi direcory\n\naccess is denied"));
+
+    suite::testing::useLanguage(suite::kPortuguese);
+    EXPECT_EQ(reasonText(denied, denied.message()), QStringLiteral("o acesso foi negado"));
+    EXPECT_EQ(reasonText({}, "Stale file handle"), QStringLiteral("Stale file handle"));
+    EXPECT_EQ(profileNotWritten("p/home.aprof", QStringLiteral("o disco está cheio")).text,
+              QStringLiteral(
+                  "Não foi possível gravar o arquivo de perfil p/home.aprof: o disco está cheio."));
+    useSourceLanguage();
+}
+
 TEST(AboutDialog, FilledInTheLanguageChosen)
 {
-    AboutDialog english(Language::English);
+    useSourceLanguage();
+    AboutDialog english;
     EXPECT_EQ(english.objectName(), QStringLiteral("frmAbout"));
     EXPECT_EQ(english.windowTitle(), QStringLiteral("About Aliasmith"));
     EXPECT_EQ(child<QGroupBox>(&english, "fraInfo")->title(), QStringLiteral("Info"));
@@ -804,7 +878,8 @@ TEST(AboutDialog, FilledInTheLanguageChosen)
     EXPECT_TRUE(child<QLabel>(&english, "lblStep4")->text().contains("\"Use profile\""));
     EXPECT_TRUE(child<QLabel>(&english, "lblVersion")->text().endsWith("1.0.0"));
 
-    AboutDialog portuguese(Language::Portuguese);
+    suite::testing::useLanguage(suite::kPortuguese);
+    AboutDialog portuguese;
     EXPECT_EQ(portuguese.windowTitle(), QStringLiteral("Sobre o Aliasmith"));
     EXPECT_EQ(child<QGroupBox>(&portuguese, "fraInfo")->title(), QStringLiteral("Informações"));
     EXPECT_EQ(child<QGroupBox>(&portuguese, "fraHowTo")->title(), QStringLiteral("Como usar"));

@@ -121,33 +121,5 @@ TEST(Language, NamesAsTheListAndAmIniSpellThem)
     EXPECT_EQ(languageFromName("english"), std::nullopt);
 }
 
-TEST(Language, ProfileInUseMessageQuotesTheName)
-{
-    EXPECT_EQ(profileInUse(Language::English, "home").text,
-              "Using home profile. Please restart Hamachi.");
-    EXPECT_EQ(profileInUse(Language::Portuguese, "home").text,
-              "Utilizadndo o perfil home. Por favor, reinicie o Hamachi.");
-    EXPECT_EQ(profileInUse(Language::English, "home").title, "Alias Updated");
-    EXPECT_EQ(profileInUse(Language::Portuguese, "home").title, "Alias atualizado");
-}
-
-TEST(Language, FailureReasonsInTheLanguageShown)
-{
-    const auto denied = std::make_error_code(std::errc::permission_denied);
-    EXPECT_EQ(reasonText(Language::English, denied, denied.message()), "access is denied");
-    EXPECT_EQ(reasonText(Language::Portuguese, denied, denied.message()), "o acesso foi negado");
-    // A reason the program has no words for keeps the system's.
-    EXPECT_EQ(reasonText(Language::Portuguese, {}, "Stale file handle"), "Stale file handle");
-    EXPECT_EQ(reasonText(Language::English, {}, ""), "unknown reason");
-
-    const MessageText notSaved =
-        profileNotWritten(Language::Portuguese, "p/home.aprof", "o disco está cheio");
-    EXPECT_EQ(notSaved.text,
-              "Não foi possível gravar o arquivo de perfil p/home.aprof: o disco está cheio.");
-    const MessageText invalid = invalidDirectory(Language::English, "access is denied");
-    EXPECT_EQ(invalid.text, "Invalid Hamachi direcory\n\naccess is denied");
-    EXPECT_EQ(invalid.title, "Invalid directory");
-}
-
 } // namespace
 } // namespace aliasmith

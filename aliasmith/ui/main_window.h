@@ -4,6 +4,7 @@
 #include "core/language.h"
 #include "core/profile_store.h"
 #include "core/shown_profile.h"
+#include "ui/texts.h"
 
 #include <QString>
 #include <QWidget>
@@ -35,6 +36,8 @@ public:
     // The one place the language changes: the captions, the status lines,
     // and the value every later message reads.
     void changeLanguage(Language language);
+    // As if the user picked it in the language box (--lang).
+    void chooseLanguage(Language language);
 
     // The profile shown, as the window edits it.
     const ShownProfile& shownProfile() const { return shown_; }
@@ -50,13 +53,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildControls();
     void GoUp();
     void GoDown();
     void CarregarIdioma(const QString& languageName);
-    QWidget* captionedWidget(Captioned what) const;
+    void retranslate();
+    void describeControls();
 
     void Form_Load();
     void Form_Unload();
@@ -86,7 +91,7 @@ private:
     bool saveShownProfile();
     void reportRecordFailure(const FileFailure& failure);
     void refuse(ShownProfile::Refusal refusal, const std::string& field);
-    std::string why(const FileFailure& failure) const;
+    QString why(const FileFailure& failure) const;
     void report(const MessageText& message);
 
     suite::Dialogs& dialogs_;
