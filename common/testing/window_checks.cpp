@@ -1,9 +1,13 @@
 #include "window_checks.h"
 
+#include "common/ui/dialogs.h"
 #include "common/ui/language.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -94,6 +98,28 @@ void expectTextsFit(QWidget* root)
                        frame->width());
         }
     }
+}
+
+QStringList buttonsOfAQuestion(QWidget* parent)
+{
+    QStringList texts;
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = true;
+        for (QAbstractButton* button : box->buttons())
+            texts << shownLine(button->text());
+        box->button(QMessageBox::No)->click();
+    });
+    QtDialogs dialogs;
+    const bool answer =
+        dialogs.question(parent, MessageIcon::Question, QStringLiteral("?"), QStringLiteral("?"));
+    EXPECT_TRUE(seen) << "no question box appeared";
+    EXPECT_FALSE(answer);
+    texts.sort();
+    return texts;
 }
 
 void useLanguage(const QString& code)

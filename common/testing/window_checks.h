@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -18,6 +19,11 @@ void expectAccessibleNames(QWidget* root);
 // under `root` shown now whose text (first line, mnemonic left out) is
 // wider than the room its widget gives it. Word-wrapped labels may wrap.
 void expectTextsFit(QWidget* root);
+
+// Opens a real question box (suite::QtDialogs) over `parent`, reads its
+// buttons' texts (mnemonics left out, sorted) and answers No: Qt's own
+// texts in the language shown, e.g. {"Não", "Sim"}.
+QStringList buttonsOfAQuestion(QWidget* parent = nullptr);
 
 // Switches the program's texts and Qt's own to `code` ("en", "pt_BR"; empty
 // for the source language) and delivers the language change to every
