@@ -890,6 +890,7 @@ TEST(AboutDialog, FilledInTheLanguageChosen)
     click(child<QPushButton>(&portuguese, "cmbOK"));
     EXPECT_FALSE(portuguese.isVisible());
     EXPECT_EQ(portuguese.result(), QDialog::Accepted);
+    useSourceLanguage();
 }
 
 // Presses Enter on the first modal box that opens.
