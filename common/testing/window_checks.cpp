@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -90,6 +91,17 @@ void expectTextsFit(QWidget* root)
                        push->width());
         } else if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget)) {
             expectFits(widget, widget->sizeHint().width(), widget->width());
+        } else if (auto* bar = qobject_cast<QMenuBar*>(widget)) {
+            // A menu bar too narrow for its menus hides the last ones
+            // behind an arrow, with no room of their own.
+            for (QAction* action : bar->actions()) {
+                if (action->isVisible() && !action->isSeparator()) {
+                    const QRect room = bar->actionGeometry(action);
+                    EXPECT_TRUE(!room.isEmpty() && bar->rect().contains(room))
+                        << nameOf(bar) << ": the menu \"" << shownLine(action->text()).toStdString()
+                        << "\" does not fit";
+                }
+            }
         } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
             if (frame->title().isEmpty())
                 continue;

@@ -17,7 +17,8 @@ void expectAccessibleNames(QWidget* root);
 
 // Fails for each label, button, check box, option button and frame title
 // under `root` shown now whose text (first line, mnemonic left out) is
-// wider than the room its widget gives it. Word-wrapped labels may wrap.
+// wider than the room its widget gives it, and for each menu a menu bar has
+// no room to show. Word-wrapped labels may wrap; menus size themselves.
 void expectTextsFit(QWidget* root);
 
 // Opens a real question box (suite::QtDialogs) over `parent`, reads its
