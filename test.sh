@@ -47,6 +47,9 @@ jobs="$(nproc)"
 step "Code layout (.clang-format)"
 "$SUITE_ROOT/scripts/check_format.sh"
 
+step "Every text translated (Qt Linguist)"
+"$SUITE_ROOT/scripts/check_translations.sh"
+
 step "A user's build needs nothing the tests need"
 "$SUITE_ROOT/scripts/check_user_build.sh"
 

@@ -6,6 +6,9 @@ SUITE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 SUITE_RUN_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # Every build: lrelease and qt_add_translations turn the Qt Linguist files
+  # into the embedded catalogues; lupdate checks them (check_translations.sh).
+  qt6-l10n-tools qt6-tools-dev
   fonts-dejavu-core
   # Qt's own texts (dialog buttons, file dialogs) in the windows' language.
   qt6-translations-l10n

@@ -2,6 +2,8 @@
 
 #include "core/text_files.h"
 
+#include <cstdint>
+
 namespace aliasmith {
 
 Settings parseSettings(std::string_view bytes)
@@ -26,15 +28,34 @@ std::string formatSettings(const Settings& settings)
     return encodeText(text);
 }
 
-std::string parseAppliedProfile(std::string_view bytes)
+AppliedProfile parseAppliedProfile(std::string_view bytes)
 {
     const auto lines = splitLines(decodeText(bytes));
-    return lines.empty() ? std::string() : lines[0];
+    AppliedProfile applied;
+    if (!lines.empty())
+        applied.name = lines[0];
+    if (lines.size() >= 2)
+        applied.fingerprint = lines[1];
+    return applied;
 }
 
-std::string formatAppliedProfile(std::string_view name)
+std::string formatAppliedProfile(const AppliedProfile& applied)
 {
-    return encodeText(oneLine(name) + "\r\n");
+    return encodeText(oneLine(applied.name) + "\r\n" + oneLine(applied.fingerprint) + "\r\n");
+}
+
+std::string fingerprintOf(std::string_view bytes)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string text(16, '0');
+    for (int i = 15; i >= 0; --i, hash >>= 4)
+        text[static_cast<std::size_t>(i)] = kDigits[hash & 0xF];
+    return text;
 }
 
 } // namespace aliasmith

@@ -20,12 +20,25 @@ Settings parseSettings(std::string_view bytes);
 
 std::string formatSettings(const Settings& settings);
 
-// The profile "Use profile" last wrote into Hamachi's alias file, one line in
-// a file of its own beside am.ini so that am.ini keeps its two lines. Empty
-// when no profile is in use.
+// The profile "Use profile" last wrote into Hamachi's alias file, in a file
+// of its own beside am.ini so that am.ini keeps its two lines: line 1 the
+// profile's name (empty when none is in use), line 2 a fingerprint of the
+// bytes written, so that "Unload profile" removes only a file the program
+// wrote and nobody changed since.
 inline constexpr std::string_view kAppliedProfileFile = "am-applied.ini";
 
-std::string parseAppliedProfile(std::string_view bytes);
-std::string formatAppliedProfile(std::string_view name);
+struct AppliedProfile {
+    std::string name;
+    std::string fingerprint;
+
+    bool operator==(const AppliedProfile&) const = default;
+};
+
+AppliedProfile parseAppliedProfile(std::string_view bytes);
+std::string formatAppliedProfile(const AppliedProfile& applied);
+
+// 64-bit FNV-1a of the bytes, in hexadecimal: enough to tell a file the
+// program wrote from one written or edited by anybody else.
+std::string fingerprintOf(std::string_view bytes);
 
 } // namespace aliasmith

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         !first.hamachiDirectory.starts_with("\xC3\xAF\xC2\xBB\xC2\xBF"))
         std::abort();
 
-    const std::string applied = aliasmith::parseAppliedProfile(bytes);
+    const aliasmith::AppliedProfile applied = aliasmith::parseAppliedProfile(bytes);
     if (aliasmith::parseAppliedProfile(aliasmith::formatAppliedProfile(applied)) != applied)
         std::abort();
     return 0;

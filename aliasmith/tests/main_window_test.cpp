@@ -3,7 +3,9 @@
 
 #include "core/language.h"
 
+#include "common/testing/window_checks.h"
 #include "common/testing/window_test.h"
+#include "common/ui/language.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -20,42 +22,47 @@
 namespace aliasmith {
 namespace {
 
+// Every test starts as the program does on a desktop of neither language.
+void useSourceLanguage()
+{
+    suite::setUpLanguages({QStringLiteral("aliasmith"), suite::kEnglish, QString()});
+    suite::testing::useLanguage(QString());
+}
+
 using suite::MessageIcon;
 using suite::testing::child;
 using suite::testing::click;
 
-QString qs(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-// The control each caption belongs on.
-QString controlOf(Captioned what)
-{
-    switch (what) {
-    case Captioned::HamachiDirectoryFrame: return QStringLiteral("Frame1");
-    case Captioned::LanguageFrame: return QStringLiteral("Frame2");
-    case Captioned::ProfileFrame: return QStringLiteral("Frame3");
-    case Captioned::AliasesFrame: return QStringLiteral("fraAlias");
-    case Captioned::LanguagePrompt: return QStringLiteral("Label4");
-    case Captioned::ProfilePrompt: return QStringLiteral("Label2");
-    case Captioned::OwnAddressPrompt: return QStringLiteral("Label1");
-    case Captioned::FriendAddressPrompt: return QStringLiteral("Label3");
-    case Captioned::NewProfileButton: return QStringLiteral("cmbNew");
-    case Captioned::DeleteProfileButton: return QStringLiteral("cmbDelete");
-    case Captioned::DeleteRowButton: return QStringLiteral("cmbDelSel");
-    case Captioned::RenumberButton: return QStringLiteral("cmbUpdate");
-    case Captioned::AddRowButton: return QStringLiteral("cmbAdd");
-    case Captioned::AboutButton: return QStringLiteral("cmbAbout");
-    case Captioned::UnloadButton: return QStringLiteral("cmbUnload");
-    case Captioned::UseButton: return QStringLiteral("cmbUse");
-    case Captioned::SaveButton: return QStringLiteral("cmbSave");
-    }
-    return {};
-}
+// Each caption of the main window as the two languages read, by control.
+struct ExpectedCaption {
+    const char* control;
+    const char* english;
+    const char* portuguese;
+};
+const ExpectedCaption kCaptions[] = {
+    {"Frame1", "Hamachi directory", "Diretório do Hamachi"},
+    {"Frame2", "Language", "Idioma"},
+    {"Frame3", "Profile", "Perfil"},
+    {"fraAlias", "Aliases", "Aliases"},
+    {"Label4", "Select Aliasmith's language:", "Selecione o idioma:"},
+    {"Label2", "Select your alias profile:", "Selecione o perfil:"},
+    {"Label1", "Your Hamachi IP address:", "Seu IP do Hamachi:"},
+    {"Label3", "Add IP:", "Adicionar IP:"},
+    {"cmbNew", "New...", "Novo..."},
+    {"cmbDelete", "Delete", "Deletar"},
+    {"cmbDelSel", "Delete selected", "Deletar seleção"},
+    {"cmbUpdate", "Update masks", "Atualizar"},
+    {"cmbAdd", "Add", "Adicionar"},
+    {"cmbAbout", "About...", "Sobre..."},
+    {"cmbUnload", "Unload profile", "Descarregar"},
+    {"cmbUse", "Use profile", "Usar perfil"},
+    {"cmbSave", "Save", "Salvar"},
+};
 
 class MainWindowTest : public suite::testing::WindowTest {
 protected:
+    void SetUp() override { useSourceLanguage(); }
+
     std::unique_ptr<MainWindow> start()
     {
         auto window = std::make_unique<MainWindow>(programDir(), dialogs_);
@@ -134,8 +141,9 @@ protected:
 
     void expectCaptions(Language language) const
     {
-        for (const Caption& caption : captionTable()) {
-            const QString control = controlOf(caption.what);
+        const bool english = language == Language::English;
+        for (const ExpectedCaption& caption : kCaptions) {
+            const QString control = QString::fromLatin1(caption.control);
             auto* widget = window_->findChild<QWidget*>(control);
             ASSERT_NE(widget, nullptr) << control.toStdString();
             QString shown;
@@ -145,11 +153,13 @@ protected:
                 shown = label->text();
             else if (auto* pushButton = qobject_cast<QPushButton*>(widget))
                 shown = pushButton->text();
-            EXPECT_EQ(shown, qs(caption.in(language))) << control.toStdString();
+            EXPECT_EQ(shown, QString::fromUtf8(english ? caption.english : caption.portuguese))
+                << control.toStdString();
         }
-        const auto headings = columnHeadings(language);
+        const QStringList headings = english ? QStringList{"Nick", "True IP", "Alias"}
+                                             : QStringList{"Apelido", "IP verdadeiro", "Alias"};
         for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(list()->headerItem()->text(i), qs(headings[static_cast<std::size_t>(i)]));
+            EXPECT_EQ(list()->headerItem()->text(i), headings[i]);
     }
 
     void expectLastMessage(MessageIcon icon, const QString& title, const QString& text) const
@@ -209,14 +219,57 @@ TEST_F(MainWindowTest, SwitchingLanguagesSetsEveryCaption)
 TEST_F(MainWindowTest, SwitchingLanguagesSwitchesQtsOwnTextsToo)
 {
     // The standard buttons of every question come from Qt's own translations.
-    const auto yes = [] {
-        return QCoreApplication::translate("QPlatformTheme", "&Yes").remove(QLatin1Char('&'));
-    };
     window_ = start();
     setLanguage(Language::Portuguese);
-    EXPECT_EQ(yes(), QStringLiteral("Sim"));
+    EXPECT_EQ(suite::testing::buttonsOfAQuestion(window_.get()),
+              (QStringList{QStringLiteral("Não"), QStringLiteral("Sim")}));
     setLanguage(Language::English);
-    EXPECT_EQ(yes(), QStringLiteral("Yes"));
+    EXPECT_EQ(suite::testing::buttonsOfAQuestion(window_.get()),
+              (QStringList{QStringLiteral("No"), QStringLiteral("Yes")}));
+}
+
+TEST_F(MainWindowTest, AFirstStartSpeaksTheDesktopsLanguageAndAmIniOverridesIt)
+{
+    suite::testing::useLanguage(suite::kPortuguese); // as start-up does for a Brazilian desktop
+    window_ = start();
+    EXPECT_EQ(w<QComboBox>("cboLang")->currentText(), QStringLiteral("Português"));
+    expectCaptions(Language::Portuguese);
+
+    window_->close();
+    writeFile("am.ini", "\r\nEnglish\r\n");
+    suite::testing::useLanguage(suite::kPortuguese);
+    window_ = start();
+    EXPECT_EQ(window_->language(), Language::English);
+    expectCaptions(Language::English);
+}
+
+TEST_F(MainWindowTest, EveryControlIsNamedEveryTextFitsAndTabFollowsReadingOrder)
+{
+    writeProfile("home", "5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n");
+    window_ = start();
+    profiles()->setCurrentIndex(0);
+    for (const Language language : {Language::English, Language::Portuguese}) {
+        setLanguage(language);
+        SCOPED_TRACE(language == Language::English ? "English" : "Portuguese");
+        suite::testing::expectAccessibleNames(window_.get());
+        suite::testing::expectTextsFit(window_.get());
+        AboutDialog about(window_.get());
+        about.show();
+        suite::testing::expectAccessibleNames(&about);
+        suite::testing::expectTextsFit(&about);
+    }
+
+    QStringList order;
+    QWidget* widget = w<QLineEdit>("txtPath");
+    do {
+        if (widget->isVisibleTo(window_.get()) && widget->focusPolicy() & Qt::TabFocus)
+            order << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != w<QLineEdit>("txtPath"));
+    EXPECT_EQ(order,
+              QStringList({"txtPath", "cmbPath", "cboLang", "cboProfile", "cmbNew", "cmbDelete",
+                           "txtIP", "txtFriend", "cmbAdd", "lstAlias", "cmbDelSel", "cmbUpdate",
+                           "cmbAbout", "cmbSave", "cmbUse", "cmbUnload"}));
 }
 
 TEST_F(MainWindowTest, ClosingInPortugueseStartsInPortuguese)
@@ -467,37 +520,49 @@ TEST_F(MainWindowTest, UseAndUnloadProfileInBothLanguages)
     click(button("cmbUnload")); // no alias file yet
     EXPECT_TRUE(dialogs_.messages().isEmpty());
 
-    // Rows are written as shown, saved or not, over any earlier file.
+    // An alias file Aliasmith did not write stays, and the user is told.
     writeFile("Hamachi/aliases.txt", "old old old old\r\n");
+    click(button("cmbUnload"));
+    EXPECT_EQ(readFile("Hamachi/aliases.txt"), QByteArray("old old old old\r\n"));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Not unloaded"));
+
+    // Unsaved rows: Hamachi gets nothing until they are saved.
     list()->topLevelItem(1)->setSelected(true);
     click(button("cmbDelSel"));
     click(button("cmbUse"));
+    EXPECT_EQ(dialogs_.lastMessage().kind, suite::testing::FakeDialogs::Kind::Question);
+    EXPECT_EQ(readFile("Hamachi/aliases.txt"), QByteArray("old old old old\r\n"));
+    dialogs_.answers.push_back(true); // save them and use the profile
+    click(button("cmbUse"));
+    EXPECT_EQ(readFile("profiles/home.aprof"), QByteArray("5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n"));
     EXPECT_EQ(readFile("Hamachi/aliases.txt"), QByteArray("1.1.1.1 5.0.0.1\r\n"));
     expectLastMessage(MessageIcon::Information, QStringLiteral("Alias Updated"),
                       QStringLiteral("Using home profile. Please restart Hamachi."));
-
-    dialogs_.answers.push_back(true); // unload though the rows are not saved
     click(button("cmbUnload"));
     EXPECT_FALSE(QFile::exists(pathIn("Hamachi/aliases.txt")));
     expectLastMessage(MessageIcon::Information, QStringLiteral("Unloaded"),
                       QStringLiteral("Profile unlodaded"));
 
+    // Rows Save refuses never reach Hamachi.
+    w<QLineEdit>("txtIP")->setText(QStringLiteral("5.0.0.9 x"));
+    dialogs_.answers.push_back(true);
+    click(button("cmbUse"));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Invalid IP"));
+    EXPECT_FALSE(QFile::exists(pathIn("Hamachi/aliases.txt")));
+    w<QLineEdit>("txtIP")->setText(QStringLiteral("5.0.0.9"));
+
     setLanguage(Language::Portuguese);
     list()->topLevelItem(0)->setSelected(true);
     click(button("cmbDelSel"));
+    dialogs_.answers.push_back(true);
     click(button("cmbUse"));
     EXPECT_EQ(readFile("Hamachi/aliases.txt"), QByteArray());
     EXPECT_TRUE(QFile::exists(pathIn("Hamachi/aliases.txt")));
     expectLastMessage(MessageIcon::Information, QStringLiteral("Alias atualizado"),
                       QStringLiteral("Utilizadndo o perfil home. Por favor, reinicie o Hamachi."));
-    dialogs_.answers.push_back(true);
     click(button("cmbUnload"));
     expectLastMessage(MessageIcon::Information, QStringLiteral("Descarregado"),
                       QStringLiteral("Perfil descarregado"));
-    // Unloading rows that exist nowhere else asked first.
-    EXPECT_EQ(dialogs_.messages().size(), 6);
-    EXPECT_EQ(readFile("profiles/home.aprof"),
-              QByteArray("5.0.0.9\r\n1.1.1.1 5.0.0.1 Ana\r\n2.2.2.2 5.0.0.2 Bob\r\n"));
 }
 
 TEST_F(MainWindowTest, HamachiDirectoryEndingInASeparator)
@@ -676,6 +741,11 @@ TEST_F(MainWindowTest, UnsavedRowsAreNotDroppedWithoutAsking)
     click(button("cmbUnload"));
     dialogs_.inputs.push_back(QStringLiteral("other"));
     click(button("cmbNew"));
+    // A refused name asks nothing: the close below asks once, as it should.
+    dialogs_.inputs.push_back(QStringLiteral("a/b"));
+    click(button("cmbNew"));
+    EXPECT_EQ(dialogs_.lastMessage().title, QStringLiteral("Invalid name"));
+    dialogs_.shown.removeLast();
     EXPECT_FALSE(window_->close());
     ASSERT_EQ(dialogs_.messages().size(), 4);
     for (const auto& asked : dialogs_.messages()) {
@@ -729,14 +799,14 @@ TEST_F(MainWindowTest, ShowsTheProfileShownItsStateAndTheOneInUse)
     restart();
     EXPECT_EQ(readFile("am.ini"), (QDir::toNativeSeparators(hamachiDir()).toLatin1() +
                                    QByteArray("\r\nPortugu\xEAs\r\n")));
-    EXPECT_EQ(readFile("am-applied.ini"), QByteArray("home\r\n"));
+    EXPECT_TRUE(readFile("am-applied.ini").startsWith("home\r\n"));
     EXPECT_EQ(applied(), QStringLiteral("Em uso no Hamachi: home"));
     EXPECT_EQ(shown(), QStringLiteral("Nenhum perfil aberto"));
 
     profiles()->setCurrentIndex(1);
     click(button("cmbUnload"));
     EXPECT_EQ(applied(), QStringLiteral("Em uso no Hamachi: nenhum"));
-    EXPECT_EQ(readFile("am-applied.ini"), QByteArray("\r\n"));
+    EXPECT_EQ(readFile("am-applied.ini"), QByteArray("\r\n\r\n"));
 }
 
 TEST_F(MainWindowTest, NamesThatFitAreTakenAndReservedOnesRefused)
@@ -777,9 +847,29 @@ TEST_F(MainWindowTest, AboutBoxOpensInTheCurrentLanguage)
     EXPECT_EQ(title, QStringLiteral("Sobre o Aliasmith"));
 }
 
+TEST(Texts, FailureReasonsInTheLanguageShown)
+{
+    useSourceLanguage();
+    const auto denied = std::make_error_code(std::errc::permission_denied);
+    EXPECT_EQ(reasonText(denied, denied.message()), QStringLiteral("access is denied"));
+    // A reason the program has no words for keeps the system's.
+    EXPECT_EQ(reasonText({}, ""), QStringLiteral("unknown reason"));
+    EXPECT_EQ(invalidDirectory(QStringLiteral("access is denied")).text,
+              QStringLiteral("Invalid Hamachi direcory\n\naccess is denied"));
+
+    suite::testing::useLanguage(suite::kPortuguese);
+    EXPECT_EQ(reasonText(denied, denied.message()), QStringLiteral("o acesso foi negado"));
+    EXPECT_EQ(reasonText({}, "Stale file handle"), QStringLiteral("Stale file handle"));
+    EXPECT_EQ(profileNotWritten("p/home.aprof", QStringLiteral("o disco está cheio")).text,
+              QStringLiteral(
+                  "Não foi possível gravar o arquivo de perfil p/home.aprof: o disco está cheio."));
+    useSourceLanguage();
+}
+
 TEST(AboutDialog, FilledInTheLanguageChosen)
 {
-    AboutDialog english(Language::English);
+    useSourceLanguage();
+    AboutDialog english;
     EXPECT_EQ(english.objectName(), QStringLiteral("frmAbout"));
     EXPECT_EQ(english.windowTitle(), QStringLiteral("About Aliasmith"));
     EXPECT_EQ(child<QGroupBox>(&english, "fraInfo")->title(), QStringLiteral("Info"));
@@ -787,7 +877,8 @@ TEST(AboutDialog, FilledInTheLanguageChosen)
     EXPECT_TRUE(child<QLabel>(&english, "lblStep4")->text().contains("\"Use profile\""));
     EXPECT_TRUE(child<QLabel>(&english, "lblVersion")->text().endsWith("1.0.0"));
 
-    AboutDialog portuguese(Language::Portuguese);
+    suite::testing::useLanguage(suite::kPortuguese);
+    AboutDialog portuguese;
     EXPECT_EQ(portuguese.windowTitle(), QStringLiteral("Sobre o Aliasmith"));
     EXPECT_EQ(child<QGroupBox>(&portuguese, "fraInfo")->title(), QStringLiteral("Informações"));
     EXPECT_EQ(child<QGroupBox>(&portuguese, "fraHowTo")->title(), QStringLiteral("Como usar"));
@@ -799,6 +890,7 @@ TEST(AboutDialog, FilledInTheLanguageChosen)
     click(child<QPushButton>(&portuguese, "cmbOK"));
     EXPECT_FALSE(portuguese.isVisible());
     EXPECT_EQ(portuguese.result(), QDialog::Accepted);
+    useSourceLanguage();
 }
 
 // Presses Enter on the first modal box that opens.

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace aliasmith {
 namespace {
 
@@ -104,56 +102,23 @@ TEST(Settings, WritesTwoLinesInWindows1252)
               "C:\\Игры");
 }
 
-TEST(Settings, AppliedProfileIsOneLineOfItsOwn)
+TEST(Settings, AppliedProfileKeepsItsNameAndTheFingerprintOfWhatWasWritten)
 {
-    EXPECT_EQ(formatAppliedProfile("LAN party"), "LAN party\r\n");
-    EXPECT_EQ(formatAppliedProfile(""), "\r\n");
-    EXPECT_EQ(parseAppliedProfile(formatAppliedProfile("Ação")), "Ação");
-    EXPECT_EQ(parseAppliedProfile(formatAppliedProfile("Друзья")), "Друзья");
-    EXPECT_EQ(parseAppliedProfile(""), "");
-    EXPECT_EQ(parseAppliedProfile("home\r\nextra\r\n"), "home");
+    EXPECT_EQ(formatAppliedProfile({"LAN party", "00ff"}), "LAN party\r\n00ff\r\n");
+    EXPECT_EQ(formatAppliedProfile({}), "\r\n\r\n");
+    EXPECT_EQ(parseAppliedProfile(formatAppliedProfile({"Друзья", "1"})),
+              (AppliedProfile{"Друзья", "1"}));
+    EXPECT_EQ(parseAppliedProfile(""), AppliedProfile{});
+    EXPECT_EQ(parseAppliedProfile("home\r\n"), (AppliedProfile{"home", ""})); // an older record
+    EXPECT_NE(fingerprintOf("1.1.1.1 5.0.0.1\r\n"), fingerprintOf("1.1.1.1 5.0.0.2\r\n"));
+    EXPECT_EQ(fingerprintOf("").size(), 16u);
 }
 
-TEST(Language, EveryCaptionHasBothLanguages)
+TEST(Language, NamesAsTheListAndAmIniSpellThem)
 {
-    EXPECT_EQ(captionTable().size(), 17u);
-    std::set<Captioned> seen;
-    for (const Caption& caption : captionTable()) {
-        EXPECT_TRUE(seen.insert(caption.what).second) << static_cast<int>(caption.what);
-        EXPECT_FALSE(caption.english.empty()) << static_cast<int>(caption.what);
-        EXPECT_FALSE(caption.portuguese.empty()) << static_cast<int>(caption.what);
-    }
     EXPECT_EQ(languageFromName("Português"), Language::Portuguese);
     EXPECT_EQ(languageFromName("English"), Language::English);
     EXPECT_EQ(languageFromName("english"), std::nullopt);
-}
-
-TEST(Language, ProfileInUseMessageQuotesTheName)
-{
-    EXPECT_EQ(profileInUse(Language::English, "home").text,
-              "Using home profile. Please restart Hamachi.");
-    EXPECT_EQ(profileInUse(Language::Portuguese, "home").text,
-              "Utilizadndo o perfil home. Por favor, reinicie o Hamachi.");
-    EXPECT_EQ(profileInUse(Language::English, "home").title, "Alias Updated");
-    EXPECT_EQ(profileInUse(Language::Portuguese, "home").title, "Alias atualizado");
-}
-
-TEST(Language, FailureReasonsInTheLanguageShown)
-{
-    const auto denied = std::make_error_code(std::errc::permission_denied);
-    EXPECT_EQ(reasonText(Language::English, denied, denied.message()), "access is denied");
-    EXPECT_EQ(reasonText(Language::Portuguese, denied, denied.message()), "o acesso foi negado");
-    // A reason the program has no words for keeps the system's.
-    EXPECT_EQ(reasonText(Language::Portuguese, {}, "Stale file handle"), "Stale file handle");
-    EXPECT_EQ(reasonText(Language::English, {}, ""), "unknown reason");
-
-    const MessageText notSaved =
-        profileNotWritten(Language::Portuguese, "p/home.aprof", "o disco está cheio");
-    EXPECT_EQ(notSaved.text,
-              "Não foi possível gravar o arquivo de perfil p/home.aprof: o disco está cheio.");
-    const MessageText invalid = invalidDirectory(Language::English, "access is denied");
-    EXPECT_EQ(invalid.text, "Invalid Hamachi direcory\n\naccess is denied");
-    EXPECT_EQ(invalid.title, "Invalid directory");
 }
 
 } // namespace

@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     ok = put(settings, "portuguese", formatSettings({"D:\\Ação", Language::Portuguese})) && ok;
     ok = put(settings, "cyrillic", formatSettings({"C:\\Игры\\Hamachi", Language::Portuguese})) &&
          ok;
-    ok = put(settings, "applied", formatAppliedProfile("LAN party")) && ok;
+    ok = put(settings, "applied", formatAppliedProfile({"LAN party", fingerprintOf("")})) && ok;
     ok = put(settings, "spaced", "D:\\Hamachi\r\n   Portugu\xEAs  \r\n") && ok;
 
     const fs::path profiles = root / "aliasmith_profile_fuzz";

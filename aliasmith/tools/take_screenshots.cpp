@@ -4,6 +4,8 @@
 #include "ui/about_dialog.h"
 #include "ui/main_window.h"
 
+#include "common/ui/language.h"
+
 #include "common/ui/dialogs.h"
 
 #include <QApplication>
@@ -49,6 +51,7 @@ bool save(QWidget& window, const QString& path)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    suite::setUpLanguages({QStringLiteral("aliasmith"), suite::kEnglish, QString()});
     if (argc != 2) {
         std::fprintf(stderr, "usage: take_screenshots <output folder>\n");
         return 2;
@@ -94,7 +97,8 @@ int main(int argc, char** argv)
     list->clearSelection();
     ok = save(window, out.filePath(QStringLiteral("aliasmith-unsaved.png"))) && ok;
 
-    aliasmith::AboutDialog about(aliasmith::Language::Portuguese);
+    window.findChild<QComboBox*>(QStringLiteral("cboLang"))->setCurrentIndex(1);
+    aliasmith::AboutDialog about;
     about.show();
     ok = save(about, out.filePath(QStringLiteral("aliasmith-about.png"))) && ok;
     return ok ? 0 : 1;

@@ -1,5 +1,7 @@
 #include "ui/about_dialog.h"
 
+#include "core/language.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,37 +46,47 @@ QPixmap logo()
 
 } // namespace
 
-AboutDialog::AboutDialog(Language language, QWidget* parent) : QDialog(parent)
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
-    const AboutTexts& text = aboutTexts(language);
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(qs(text.windowTitle));
+    setWindowTitle(tr("About Aliasmith"));
     setModal(true);
 
-    auto* info = new QGroupBox(qs(text.infoFrame), this);
+    auto* info = new QGroupBox(tr("Info"), this);
     info->setObjectName(QStringLiteral("fraInfo"));
     auto* infoLayout = new QVBoxLayout(info);
-    infoLayout->addWidget(wrappedLabel(qs(text.description), QStringLiteral("lblInfo"), info));
-    infoLayout->addWidget(wrappedLabel(qs(text.credits), QStringLiteral("lblCredits"), info));
+    infoLayout->addWidget(wrappedLabel(tr("Aliasmith keeps profiles of your friends' addresses "
+                                          "and turns any of them into Hamachi's aliases."),
+                                       QStringLiteral("lblInfo"), info));
+    infoLayout->addWidget(
+        wrappedLabel(tr("Written by Aliasmith's author, for friends who play over Hamachi."),
+                     QStringLiteral("lblCredits"), info));
 
-    auto* howTo = new QGroupBox(qs(text.howToFrame), this);
+    auto* howTo = new QGroupBox(tr("How to use"), this);
     howTo->setObjectName(QStringLiteral("fraHowTo"));
     auto* howToLayout = new QVBoxLayout(howTo);
-    for (std::size_t i = 0; i < text.steps.size(); ++i)
+    const QString steps[] = {
+        tr("1. Set your Hamachi directory."),
+        tr("2. Create a new profile or select one."),
+        tr("3. Type your own Hamachi IP address in its field and add your friends' addresses."),
+        tr("4. Save, then press \"Use profile\" to update Hamachi's aliases."),
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i)
         howToLayout->addWidget(
-            wrappedLabel(qs(text.steps[i]), QStringLiteral("lblStep%1").arg(i + 1), howTo));
+            wrappedLabel(steps[i], QStringLiteral("lblStep%1").arg(i + 1), howTo));
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picLogo"));
     picture->setPixmap(logo());
-    auto* version =
-        new QLabel(qs(text.versionLabel) + QLatin1Char(' ') + QString::fromStdString(versionText()),
-                   this);
+    picture->setAccessibleName(tr("Aliasmith"));
+    picture->setAccessibleDescription(tr("Two linked nodes: a friend reached through an alias."));
+    auto* version = new QLabel(tr("Version %1").arg(QString::fromStdString(versionText())), this);
     version->setObjectName(QStringLiteral("lblVersion"));
     auto* link = new QLineEdit(qs(webAddress()), this);
     link->setObjectName(QStringLiteral("txtLink"));
     link->setReadOnly(true);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    link->setAccessibleName(tr("Web address"));
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmbOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -2,15 +2,20 @@
 
 #include "ui/about_dialog.h"
 
+#include "ui/texts.h"
+
 #include "core/aliases.h"
 #include "core/settings.h"
 #include "core/text_files.h"
 
 #include "common/ui/dialogs.h"
-#include "common/ui/qt_translations.h"
+#include "common/ui/language.h"
 #include "common/ui/text.h"
 
+#include <array>
+
 #include <QCloseEvent>
+#include <QEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -21,8 +26,6 @@
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
-
-#include <system_error>
 
 namespace aliasmith {
 namespace {
@@ -55,13 +58,38 @@ public:
     }
 };
 
-// The directory, a separator and the name, as the user would type them: a
-// bare drive "D:" means its root, not the drive's current folder that
-// path concatenation would pick, and a doubled separator is harmless.
-std::filesystem::path aliasesFile(const QString& directory)
-{
-    return suite::toPath(directory + QDir::separator() + QStringLiteral("aliases.txt"));
-}
+// The captions CarregarIdioma sets, by control: frames, labels and buttons.
+struct Caption {
+    const char* control;
+    const char* text;
+};
+
+constexpr std::array<Caption, 17> kCaptions{{
+    {"Frame1", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Hamachi directory")},
+    {"Frame2", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Language")},
+    {"Frame3", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Profile")},
+    {"fraAlias", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Aliases")},
+    {"Label4", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Select Aliasmith's language:")},
+    {"Label2", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Select your alias profile:")},
+    {"Label1", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Your Hamachi IP address:")},
+    {"Label3", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Add IP:")},
+    {"cmbNew", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "New...")},
+    {"cmbDelete", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Delete")},
+    {"cmbDelSel", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Delete selected")},
+    {"cmbUpdate", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Update masks")},
+    {"cmbAdd", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Add")},
+    {"cmbAbout", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "About...")},
+    {"cmbUnload", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Unload profile")},
+    {"cmbUse", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Use profile")},
+    {"cmbSave", QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Save")},
+}};
+
+// The alias list's headings: nick, true IP, alias.
+constexpr std::array<const char*, 3> kHeadings{
+    QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Nick"),
+    QT_TRANSLATE_NOOP("aliasmith::MainWindow", "True IP"),
+    QT_TRANSLATE_NOOP("aliasmith::MainWindow", "Alias"),
+};
 
 template <typename T>
 T* named(T* widget, const char* name)
@@ -73,39 +101,38 @@ T* named(T* widget, const char* name)
 } // namespace
 
 MainWindow::MainWindow(const QString& programDir, suite::Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), programDir_(programDir), dialogs_(dialogs)
+    : QWidget(parent), dialogs_(dialogs), store_(suite::toPath(programDir))
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Aliasmith Alias Manager"));
     buildControls();
     Form_Load();
 }
 
 void MainWindow::buildControls()
 {
-    Frame1_ = named(new QGroupBox(QStringLiteral("Hamachi directory"), this), "Frame1");
+    Frame1_ = named(new QGroupBox(QString(), this), "Frame1");
     Frame1_->setGeometry(8, 6, 290, 74);
     txtPath_ = named(new QLineEdit(Frame1_), "txtPath");
     txtPath_->setGeometry(10, 38, 232, 24);
     cmbPath_ = named(new QPushButton(QStringLiteral("..."), Frame1_), "cmbPath");
     cmbPath_->setGeometry(248, 37, 32, kButtonHeight);
 
-    Frame2_ = named(new QGroupBox(QStringLiteral("Language"), this), "Frame2");
+    Frame2_ = named(new QGroupBox(QString(), this), "Frame2");
     Frame2_->setGeometry(306, 6, 206, 74);
-    Label4_ = named(new QLabel(QStringLiteral("Select Aliasmith's language:"), Frame2_), "Label4");
+    Label4_ = named(new QLabel(QString(), Frame2_), "Label4");
     Label4_->setGeometry(10, 20, 190, 16);
     cboLang_ = named(new QComboBox(Frame2_), "cboLang");
     cboLang_->setGeometry(10, 38, 186, 24);
 
-    Frame3_ = named(new QGroupBox(QStringLiteral("Profile"), this), "Frame3");
+    Frame3_ = named(new QGroupBox(QString(), this), "Frame3");
     Frame3_->setGeometry(8, 86, 504, 90);
-    Label2_ = named(new QLabel(QStringLiteral("Select your alias profile:"), Frame3_), "Label2");
+    Label2_ = named(new QLabel(QString(), Frame3_), "Label2");
     Label2_->setGeometry(10, 24, 280, 16);
     cboProfile_ = named(new QComboBox(Frame3_), "cboProfile");
     cboProfile_->setGeometry(10, 44, 280, 24);
-    cmbNew_ = named(new QPushButton(QStringLiteral("New..."), Frame3_), "cmbNew");
+    cmbNew_ = named(new QPushButton(QString(), Frame3_), "cmbNew");
     cmbNew_->setGeometry(300, 43, 94, kButtonHeight);
-    cmbDelete_ = named(new QPushButton(QStringLiteral("Delete"), Frame3_), "cmbDelete");
+    cmbDelete_ = named(new QPushButton(QString(), Frame3_), "cmbDelete");
     cmbDelete_->setGeometry(400, 43, 94, kButtonHeight);
     // Which profile the rows below belong to, whether they are saved, and
     // which profile Hamachi's alias file holds: none of it shows otherwise.
@@ -114,21 +141,19 @@ void MainWindow::buildControls()
     lblApplied_ = named(new QLabel(Frame3_), "lblApplied");
     lblApplied_->setGeometry(300, 70, 194, 16);
 
-    fraAlias_ = named(new QGroupBox(QStringLiteral("Aliases"), this), "fraAlias");
+    fraAlias_ = named(new QGroupBox(QString(), this), "fraAlias");
     fraAlias_->setGeometry(8, 184, 504, 232);
-    Label1_ = named(new QLabel(QStringLiteral("Your Hamachi IP address:"), fraAlias_), "Label1");
+    Label1_ = named(new QLabel(QString(), fraAlias_), "Label1");
     Label1_->setGeometry(10, 28, 170, 16);
     txtIP_ = named(new QLineEdit(fraAlias_), "txtIP");
     txtIP_->setGeometry(184, 24, 160, 24);
-    Label3_ = named(new QLabel(QStringLiteral("Add IP:"), fraAlias_), "Label3");
+    Label3_ = named(new QLabel(QString(), fraAlias_), "Label3");
     Label3_->setGeometry(10, 58, 170, 16);
     txtFriend_ = named(new QLineEdit(fraAlias_), "txtFriend");
     txtFriend_->setGeometry(184, 54, 160, 24);
     lstAlias_ = named(new QTreeWidget(fraAlias_), "lstAlias");
     lstAlias_->setGeometry(10, 86, 484, 104);
     lstAlias_->setColumnCount(3);
-    lstAlias_->setHeaderLabels(
-        {QStringLiteral("Name"), QStringLiteral("Friends IP"), QStringLiteral("Alias")});
     lstAlias_->setRootIsDecorated(false);
     lstAlias_->setUniformRowHeights(true);
     lstAlias_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -143,20 +168,33 @@ void MainWindow::buildControls()
 
     // The row buttons belong to the window, not to the frame, and are
     // hidden and shown with it.
-    cmbAdd_ = named(new QPushButton(QStringLiteral("Add"), this), "cmbAdd");
+    cmbAdd_ = named(new QPushButton(QString(), this), "cmbAdd");
     cmbAdd_->setGeometry(360, 184 + 53, 100, kButtonHeight);
-    cmbDelSel_ = named(new QPushButton(QStringLiteral("Delete Selected"), this), "cmbDelSel");
+    cmbDelSel_ = named(new QPushButton(QString(), this), "cmbDelSel");
     cmbDelSel_->setGeometry(18, 184 + 198, 130, kButtonHeight);
-    cmbUpdate_ = named(new QPushButton(QStringLiteral("Update Masks"), this), "cmbUpdate");
+    cmbUpdate_ = named(new QPushButton(QString(), this), "cmbUpdate");
     cmbUpdate_->setGeometry(156, 184 + 198, 130, kButtonHeight);
 
-    cmbAbout_ = named(new QPushButton(QStringLiteral("About..."), this), "cmbAbout");
-    cmbSave_ = named(new QPushButton(QStringLiteral("Save"), this), "cmbSave");
-    cmbUse_ = named(new QPushButton(QStringLiteral("Use profile"), this), "cmbUse");
-    cmbUnload_ = named(new QPushButton(QStringLiteral("Unload profile"), this), "cmbUnload");
+    cmbAbout_ = named(new QPushButton(QString(), this), "cmbAbout");
+    cmbSave_ = named(new QPushButton(QString(), this), "cmbSave");
+    cmbUse_ = named(new QPushButton(QString(), this), "cmbUse");
+    cmbUnload_ = named(new QPushButton(QString(), this), "cmbUnload");
     cmbSave_->setEnabled(false);
     cmbUse_->setEnabled(false);
     cmbUnload_->setEnabled(false);
+
+    // The labels name the boxes beside them for a screen reader.
+    Label4_->setBuddy(cboLang_);
+    Label2_->setBuddy(cboProfile_);
+    Label1_->setBuddy(txtIP_);
+    Label3_->setBuddy(txtFriend_);
+    // Reading order: the row buttons sit beside and below the boxes they
+    // act on, not after everything else as they were made.
+    QWidget* const order[] = {txtPath_,  cmbPath_,   cboLang_, cboProfile_, cmbNew_,    cmbDelete_,
+                              txtIP_,    txtFriend_, cmbAdd_,  lstAlias_,   cmbDelSel_, cmbUpdate_,
+                              cmbAbout_, cmbSave_,   cmbUse_,  cmbUnload_};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     connect(cmbPath_, &QPushButton::clicked, this, &MainWindow::cmbPath_Click);
     connect(cboProfile_, &QComboBox::currentIndexChanged, this, &MainWindow::cboProfile_Click);
@@ -199,54 +237,62 @@ void MainWindow::GoDown()
     cmbUpdate_->show();
 }
 
-QWidget* MainWindow::captionedWidget(Captioned what) const
-{
-    switch (what) {
-    case Captioned::HamachiDirectoryFrame: return Frame1_;
-    case Captioned::LanguageFrame: return Frame2_;
-    case Captioned::ProfileFrame: return Frame3_;
-    case Captioned::AliasesFrame: return fraAlias_;
-    case Captioned::LanguagePrompt: return Label4_;
-    case Captioned::ProfilePrompt: return Label2_;
-    case Captioned::OwnAddressPrompt: return Label1_;
-    case Captioned::FriendAddressPrompt: return Label3_;
-    case Captioned::NewProfileButton: return cmbNew_;
-    case Captioned::DeleteProfileButton: return cmbDelete_;
-    case Captioned::DeleteRowButton: return cmbDelSel_;
-    case Captioned::RenumberButton: return cmbUpdate_;
-    case Captioned::AddRowButton: return cmbAdd_;
-    case Captioned::AboutButton: return cmbAbout_;
-    case Captioned::UnloadButton: return cmbUnload_;
-    case Captioned::UseButton: return cmbUse_;
-    case Captioned::SaveButton: return cmbSave_;
-    }
-    return nullptr;
-}
-
 void MainWindow::CarregarIdioma(const QString& languageName)
 {
-    const Language shown =
-        languageName == QStringLiteral("English") ? Language::English : Language::Portuguese;
-    suite::useQtTranslations(shown == Language::English ? QLocale(QLocale::English)
-                                                        : QLocale(QLocale::Portuguese));
-    for (const Caption& caption : captionTable()) {
-        QWidget* widget = captionedWidget(caption.what);
+    // "English" exactly, or Portuguese for any other name.
+    suite::switchLanguage(languageName == QStringLiteral("English") ? suite::kEnglish
+                                                                    : suite::kPortuguese);
+    retranslate();
+}
+
+void MainWindow::retranslate()
+{
+    setWindowTitle(tr("Aliasmith Alias Manager"));
+    for (const Caption& caption : kCaptions) {
+        QWidget* widget = findChild<QWidget*>(QLatin1String(caption.control));
+        const QString text = tr(caption.text);
         if (auto* frame = qobject_cast<QGroupBox*>(widget))
-            frame->setTitle(qs(caption.in(shown)));
+            frame->setTitle(text);
         else if (auto* label = qobject_cast<QLabel*>(widget))
-            label->setText(qs(caption.in(shown)));
+            label->setText(text);
         else if (auto* button = qobject_cast<QPushButton*>(widget))
-            button->setText(qs(caption.in(shown)));
+            button->setText(text);
     }
-    const auto headings = columnHeadings(shown);
-    lstAlias_->setHeaderLabels({qs(headings[0]), qs(headings[1]), qs(headings[2])});
+    lstAlias_->setHeaderLabels({tr(kHeadings[0]), tr(kHeadings[1]), tr(kHeadings[2])});
+    describeControls();
+    showProfileState();
+}
+
+void MainWindow::describeControls()
+{
+    txtPath_->setAccessibleName(tr("Hamachi directory"));
+    cmbPath_->setAccessibleName(tr("Choose the Hamachi directory"));
+    cmbPath_->setToolTip(cmbPath_->accessibleName());
+    cboLang_->setAccessibleName(Label4_->text());
+    cboProfile_->setAccessibleName(Label2_->text());
+    txtIP_->setAccessibleName(Label1_->text());
+    txtFriend_->setAccessibleName(Label3_->text());
+    lstAlias_->setAccessibleName(tr("Aliases"));
+    lstAlias_->setAccessibleDescription(
+        tr("One row per friend: nick, true IP and alias. Press F2 to rename the nick."));
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && lstAlias_)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void MainWindow::changeLanguage(Language language)
 {
     CarregarIdioma(qs(languageName(language)));
     language_ = language;
-    showProfileState();
+}
+
+void MainWindow::chooseLanguage(Language language)
+{
+    cboLang_->setCurrentIndex(language == Language::English ? 0 : 1);
 }
 
 void MainWindow::Form_Load()
@@ -254,23 +300,18 @@ void MainWindow::Form_Load()
     GoUp();
     cboLang_->addItem(qs(languageName(Language::English)));
     cboLang_->addItem(qs(languageName(Language::Portuguese)));
-    cboLang_->setCurrentIndex(0);
-    cboLang_Click(0);
+    // A first start speaks the desktop's language; am.ini, read next, wins.
+    const int first = suite::currentLanguage() == suite::kPortuguese ? 1 : 0;
+    cboLang_->setCurrentIndex(first);
+    cboLang_Click(first);
     connect(cboLang_, &QComboBox::currentIndexChanged, this, &MainWindow::cboLang_Click);
 
     // A missing or unreadable am.ini leaves the defaults, as on a first start.
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(settingsPath(), ec)) {
-        if (const auto bytes = readFile(settingsPath())) {
-            const Settings settings = parseSettings(*bytes);
-            txtPath_->setText(qs(settings.hamachiDirectory));
-            cboLang_->setCurrentIndex(settings.language == Language::English ? 0 : 1);
-        }
+    if (const auto settings = store_.readSettings()) {
+        txtPath_->setText(qs(settings->hamachiDirectory));
+        cboLang_->setCurrentIndex(settings->language == Language::English ? 0 : 1);
     }
-    if (std::filesystem::is_regular_file(appliedProfilePath(), ec)) {
-        if (const auto bytes = readFile(appliedProfilePath()))
-            appliedProfile_ = parseAppliedProfile(*bytes);
-    }
+    appliedProfile_ = store_.readAppliedProfile().name;
     ListProfiles();
     showProfileState();
 }
@@ -291,8 +332,8 @@ void MainWindow::Form_Unload()
     settings.hamachiDirectory = utf8(txtPath_->text());
     settings.language = language_;
     FileFailure failure;
-    if (!writeFile(settingsPath(), formatSettings(settings), &failure))
-        report(settingsNotWritten(language_, utf8FromPath(settingsPath()), why(failure)));
+    if (!store_.writeSettings(settings, &failure))
+        report(settingsNotWritten(utf8FromPath(store_.settingsPath()), why(failure)));
 }
 
 void MainWindow::cboLang_Click(int index)
@@ -307,7 +348,7 @@ void MainWindow::ListProfiles()
 {
     const QSignalBlocker blocker(cboProfile_);
     cboProfile_->clear();
-    for (const auto& name : listProfiles(profilesFolder()))
+    for (const auto& name : store_.list())
         cboProfile_->addItem(qs(name));
     // Refilling leaves no profile selected, like a fresh list.
     cboProfile_->setCurrentIndex(-1);
@@ -332,21 +373,18 @@ void MainWindow::cboProfile_Click(int index)
 
 bool MainWindow::loadProfile(const QString& name)
 {
-    const auto path = profilePath(profilesFolder(), utf8(name));
-    std::error_code ec;
-    std::optional<std::string> bytes;
-    FileFailure failure{std::make_error_code(std::errc::no_such_file_or_directory), {}};
-    if (std::filesystem::is_regular_file(path, ec))
-        bytes = readFile(path, &failure);
-    if (!bytes) {
+    const auto path = store_.pathOf(utf8(name));
+    FileFailure failure;
+    const auto profile = store_.read(utf8(name), &failure);
+    if (!profile) {
         // The file went away (or was never a file) since the list was built:
         // show the list as the folder now is, with nothing selected.
-        report(profileNotRead(language_, utf8FromPath(path), why(failure)));
+        report(profileNotRead(utf8FromPath(path), why(failure)));
         ListProfiles();
         clearProfile();
         return false;
     }
-    shown_.show(utf8(name), path, parseProfile(*bytes));
+    shown_.show(utf8(name), path, *profile);
     {
         const QSignalBlocker blocker(txtIP_);
         txtIP_->setText(qs(shown_.profile().ownAddress));
@@ -398,43 +436,38 @@ bool MainWindow::mayDropUnsavedChanges(UnsavedAction action)
 {
     if (!shown_.hasUnsavedChanges())
         return true;
-    const MessageText question = unsavedChangesQuestion(language_, action, shown_.name());
-    return dialogs_.questionDefaultNo(this, suite::MessageIcon::Question, qs(question.title),
-                                      qs(question.text));
+    const MessageText question = unsavedChangesQuestion(action, shown_.name());
+    return dialogs_.questionDefaultNo(this, suite::MessageIcon::Question, question.title,
+                                      question.text);
 }
 
 void MainWindow::cmbNew_Click()
 {
-    if (!mayDropUnsavedChanges(UnsavedAction::NewProfile))
-        return;
-    const Messages& text = messages(language_);
-    const auto answer = dialogs_.input(this, qs(text.newProfileTitle), qs(text.newProfilePrompt));
+    const MessageText prompt = newProfilePrompt();
+    const auto answer = dialogs_.input(this, prompt.title, prompt.text);
     if (!answer)
         return;
     const std::string name = utf8(*answer);
     switch (checkProfileName(name)) {
-    case NameCheck::Empty:
-        dialogs_.message(this, suite::MessageIcon::Critical, qs(text.emptyNameTitle),
-                         qs(text.emptyNameText));
-        return;
-    case NameCheck::NotAFileName: report(badProfileName(language_, name)); return;
-    case NameCheck::TooLong: report(profileNameTooLong(language_, name)); return;
+    case NameCheck::Empty: report(emptyName()); return;
+    case NameCheck::NotAFileName: report(badProfileName(name)); return;
+    case NameCheck::TooLong: report(profileNameTooLong(name)); return;
     case NameCheck::Ok: break;
     }
 
-    const auto folder = profilesFolder();
-    const auto path = profilePath(folder, name);
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-        const MessageText question = replaceProfileQuestion(language_, name);
-        if (!dialogs_.questionDefaultNo(this, suite::MessageIcon::Question, qs(question.title),
-                                        qs(question.text)))
+    if (store_.exists(name)) {
+        const MessageText question = replaceProfileQuestion(name);
+        if (!dialogs_.questionDefaultNo(this, suite::MessageIcon::Question, question.title,
+                                        question.text))
             return;
     }
-    std::filesystem::create_directories(folder, ec);
+    // Asked only once the new profile can be made, so that a refused name
+    // leaves no answer behind that the close would have to ask again.
+    if (!mayDropUnsavedChanges(UnsavedAction::NewProfile))
+        return;
     FileFailure failure;
-    if (!writeFile(path, formatProfile({}), &failure)) {
-        report(profileNotWritten(language_, utf8FromPath(path), why(failure)));
+    if (!store_.write(name, {}, &failure)) {
+        report(profileNotWritten(utf8FromPath(store_.pathOf(name)), why(failure)));
         return;
     }
     // The user agreed to drop what was shown; the new profile loads next.
@@ -448,28 +481,30 @@ void MainWindow::cmbNew_Click()
 
 void MainWindow::cmbSave_Click()
 {
+    saveShownProfile();
+}
+
+bool MainWindow::saveShownProfile()
+{
     if (!shown_.isShown())
-        return;
+        return false;
     const ShownProfile::Refusal refusal = shown_.prepareToSave();
     if (refusal != ShownProfile::Refusal::None) {
         refuse(refusal, shown_.ownAddress());
-        return;
+        return false;
     }
     const QString name = qs(shown_.name());
-    const auto folder = profilesFolder();
-    const auto path = profilePath(folder, shown_.name());
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
     FileFailure failure;
-    if (!writeFile(path, formatProfile(shown_.profile()), &failure)) {
+    if (!store_.write(shown_.name(), shown_.profile(), &failure)) {
         // Keep the rows on screen: reloading now would throw the edits away.
-        report(profileNotWritten(language_, utf8FromPath(path), why(failure)));
+        report(profileNotWritten(utf8FromPath(store_.pathOf(shown_.name())), why(failure)));
         showProfileState();
-        return;
+        return false;
     }
     shown_.markSaved();
     ListProfiles();
     selectProfile(name);
+    return true;
 }
 
 void MainWindow::cmbDelete_Click()
@@ -478,10 +513,9 @@ void MainWindow::cmbDelete_Click()
         return;
     if (!mayDropUnsavedChanges(UnsavedAction::DeleteProfile))
         return;
-    const auto path = profilePath(profilesFolder(), shown_.name());
     FileFailure failure;
-    if (!removeFile(path, &failure)) {
-        report(profileNotDeleted(language_, utf8FromPath(path), why(failure)));
+    if (!store_.remove(shown_.name(), &failure)) {
+        report(profileNotDeleted(utf8FromPath(store_.pathOf(shown_.name())), why(failure)));
         return;
     }
     ListProfiles();
@@ -490,8 +524,7 @@ void MainWindow::cmbDelete_Click()
 
 void MainWindow::cmbPath_Click()
 {
-    const QString chosen =
-        dialogs_.chooseFolder(this, qs(messages(language_).folderChooserTitle)).trimmed();
+    const QString chosen = dialogs_.chooseFolder(this, folderChooserTitle()).trimmed();
     // Cancelling keeps the directory the user had set.
     if (!chosen.isEmpty())
         txtPath_->setText(QDir::toNativeSeparators(chosen));
@@ -499,22 +532,15 @@ void MainWindow::cmbPath_Click()
 
 void MainWindow::refuse(ShownProfile::Refusal refusal, const std::string& field)
 {
-    const Messages& text = messages(language_);
     switch (refusal) {
     case ShownProfile::Refusal::None:
     case ShownProfile::Refusal::NoSuchRow: return;
-    case ShownProfile::Refusal::InvalidIp:
-        dialogs_.message(this, suite::MessageIcon::Critical, qs(text.invalidIpTitle),
-                         qs(text.invalidIpText));
-        return;
-    case ShownProfile::Refusal::YourIpInvalid:
-        dialogs_.message(this, suite::MessageIcon::Critical, qs(text.invalidIpTitle),
-                         qs(text.yourIpInvalidText));
-        return;
+    case ShownProfile::Refusal::InvalidIp: report(invalidIp()); return;
+    case ShownProfile::Refusal::YourIpInvalid: report(yourIpInvalid()); return;
     case ShownProfile::Refusal::BadOwnAddress:
-    case ShownProfile::Refusal::BadFriendAddress: report(addressRefused(language_, field)); return;
-    case ShownProfile::Refusal::NoAliasLeft: report(noAliasLeft(language_)); return;
-    case ShownProfile::Refusal::BadNick: report(nickRefused(language_, field)); return;
+    case ShownProfile::Refusal::BadFriendAddress: report(addressRefused(field)); return;
+    case ShownProfile::Refusal::NoAliasLeft: report(noAliasLeft()); return;
+    case ShownProfile::Refusal::BadNick: report(nickRefused(field)); return;
     }
 }
 
@@ -588,65 +614,78 @@ void MainWindow::lstAlias_ItemChanged(QTreeWidgetItem* item, int column)
 
 void MainWindow::cmbUse_Click()
 {
-    const QString directory = txtPath_->text();
-    if (directory.isEmpty())
+    const std::string directory = utf8(txtPath_->text());
+    if (directory.empty() || !shown_.isShown())
         return;
-    const auto bytes = formatAliasesFile(shown_.profile().rows);
-    if (!bytes) {
-        report(rowsNotWritable(language_));
-        return;
+    // Hamachi gets the profile as saved, after the checks "Save" makes.
+    if (shown_.hasUnsavedChanges()) {
+        const MessageText question = saveBeforeUseQuestion(shown_.name());
+        if (!dialogs_.questionDefaultNo(this, suite::MessageIcon::Question, question.title,
+                                        question.text) ||
+            !saveShownProfile())
+            return;
     }
-    const auto path = aliasesFile(directory);
+    const std::string name = shown_.name();
     FileFailure failure;
-    if (!writeFile(path, *bytes, &failure)) {
-        report(invalidDirectory(language_, why(failure)));
+    const auto saved = store_.read(name, &failure);
+    if (!saved) {
+        report(profileNotRead(utf8FromPath(store_.pathOf(name)), why(failure)));
         return;
     }
-    recordAppliedProfile(shown_.name());
-    const MessageText done = profileInUse(language_, shown_.name());
-    dialogs_.message(this, suite::MessageIcon::Information, qs(done.title), qs(done.text));
+    FileFailure recordFailure;
+    switch (applyProfile(store_, directory, name, saved->rows, &failure, &recordFailure)) {
+    case ApplyOutcome::RowsNotWritable: report(rowsNotWritable()); return;
+    case ApplyOutcome::NotWritten: report(invalidDirectory(why(failure))); return;
+    case ApplyOutcome::Written: break;
+    }
+    appliedProfile_ = name;
+    showProfileState();
+    if (recordFailure.code || !recordFailure.systemText.empty())
+        reportRecordFailure(recordFailure);
+    const MessageText done = profileInUse(name);
+    dialogs_.message(this, suite::MessageIcon::Information, done.title, done.text);
 }
 
 void MainWindow::cmbUnload_Click()
 {
-    const QString directory = txtPath_->text();
-    if (directory.isEmpty())
+    const std::string directory = utf8(txtPath_->text());
+    if (directory.empty())
         return;
-    const auto path = aliasesFile(directory);
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        // Nothing is in use any more, whatever the record says.
-        if (!appliedProfile_.empty())
-            recordAppliedProfile({});
-        return;
-    }
-    if (!mayDropUnsavedChanges(UnsavedAction::Unload))
+    const auto path = aliasesFilePath(directory);
+    if (aliasesFileExists(directory) && !mayDropUnsavedChanges(UnsavedAction::Unload))
         return;
     FileFailure failure;
-    if (!removeFile(path, &failure)) {
-        report(aliasesNotDeleted(language_, utf8FromPath(path), why(failure)));
+    FileFailure recordFailure;
+    const UnloadOutcome outcome = unloadProfile(store_, directory, &failure, &recordFailure);
+    appliedProfile_ = store_.readAppliedProfile().name;
+    showProfileState();
+    if (recordFailure.code || !recordFailure.systemText.empty())
+        reportRecordFailure(recordFailure);
+    switch (outcome) {
+    case UnloadOutcome::NoFile: return;
+    case UnloadOutcome::NotRemoved:
+        report(aliasesNotDeleted(utf8FromPath(path), why(failure)));
+        return;
+    case UnloadOutcome::NotOurs: {
+        const MessageText kept = aliasesNotOurs(utf8FromPath(path));
+        dialogs_.message(this, suite::MessageIcon::Information, kept.title, kept.text);
         return;
     }
-    recordAppliedProfile({});
-    const Messages& text = messages(language_);
-    dialogs_.message(this, suite::MessageIcon::Information, qs(text.unloadedTitle),
-                     qs(text.unloadedText));
+    case UnloadOutcome::Removed: break;
+    }
+    const MessageText done = unloaded();
+    dialogs_.message(this, suite::MessageIcon::Information, done.title, done.text);
 }
 
 void MainWindow::cmbAbout_Click()
 {
-    AboutDialog about(language_, this);
+    AboutDialog about(this);
     about.exec();
 }
 
-void MainWindow::recordAppliedProfile(const std::string& name)
+void MainWindow::reportRecordFailure(const FileFailure& failure)
 {
-    appliedProfile_ = name;
-    showProfileState();
-    FileFailure failure;
-    if (!writeFile(appliedProfilePath(), formatAppliedProfile(name), &failure))
-        report(
-            appliedProfileNotRecorded(language_, utf8FromPath(appliedProfilePath()), why(failure)));
+    report(appliedProfileNotRecorded(utf8FromPath(store_.appliedProfilePath()), why(failure)));
 }
 
 void MainWindow::showRows()
@@ -665,36 +704,20 @@ void MainWindow::showProfileState()
     if (!lblShown_)
         return;
     // A long name runs past the label's edge; the tip shows it whole.
-    lblShown_->setText(
-        qs(shownProfileStatus(language_, shown_.name(), shown_.hasUnsavedChanges())));
+    lblShown_->setText(shownProfileStatus(shown_.name(), shown_.hasUnsavedChanges()));
     lblShown_->setToolTip(lblShown_->text());
-    lblApplied_->setText(qs(appliedProfileStatus(language_, appliedProfile_)));
+    lblApplied_->setText(appliedProfileStatus(appliedProfile_));
     lblApplied_->setToolTip(lblApplied_->text());
 }
 
-std::filesystem::path MainWindow::profilesFolder() const
+QString MainWindow::why(const FileFailure& failure) const
 {
-    return suite::toPath(programDir_) / kProfilesFolder;
-}
-
-std::filesystem::path MainWindow::settingsPath() const
-{
-    return suite::toPath(programDir_) / "am.ini";
-}
-
-std::filesystem::path MainWindow::appliedProfilePath() const
-{
-    return suite::toPath(programDir_) / kAppliedProfileFile;
-}
-
-std::string MainWindow::why(const FileFailure& failure) const
-{
-    return reasonText(language_, failure.code, failure.systemText);
+    return reasonText(failure.code, failure.systemText);
 }
 
 void MainWindow::report(const MessageText& message)
 {
-    dialogs_.message(this, suite::MessageIcon::Critical, qs(message.title), qs(message.text));
+    dialogs_.message(this, suite::MessageIcon::Critical, message.title, message.text);
 }
 
 } // namespace aliasmith

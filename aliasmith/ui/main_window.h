@@ -2,13 +2,12 @@
 
 #include "core/file_store.h"
 #include "core/language.h"
-#include "core/profiles.h"
+#include "core/profile_store.h"
 #include "core/shown_profile.h"
+#include "ui/texts.h"
 
 #include <QString>
 #include <QWidget>
-
-#include <filesystem>
 
 class QComboBox;
 class QGroupBox;
@@ -37,6 +36,8 @@ public:
     // The one place the language changes: the captions, the status lines,
     // and the value every later message reads.
     void changeLanguage(Language language);
+    // As if the user picked it in the language box (--lang).
+    void chooseLanguage(Language language);
 
     // The profile shown, as the window edits it.
     const ShownProfile& shownProfile() const { return shown_; }
@@ -52,13 +53,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildControls();
     void GoUp();
     void GoDown();
     void CarregarIdioma(const QString& languageName);
-    QWidget* captionedWidget(Captioned what) const;
+    void retranslate();
+    void describeControls();
 
     void Form_Load();
     void Form_Unload();
@@ -85,16 +88,14 @@ private:
     void showRows();
     void showProfileState();
     bool mayDropUnsavedChanges(UnsavedAction action);
-    void recordAppliedProfile(const std::string& name);
+    bool saveShownProfile();
+    void reportRecordFailure(const FileFailure& failure);
     void refuse(ShownProfile::Refusal refusal, const std::string& field);
-    std::filesystem::path profilesFolder() const;
-    std::filesystem::path settingsPath() const;
-    std::filesystem::path appliedProfilePath() const;
-    std::string why(const FileFailure& failure) const;
+    QString why(const FileFailure& failure) const;
     void report(const MessageText& message);
 
-    QString programDir_;
     suite::Dialogs& dialogs_;
+    ProfileStore store_;
     Language language_ = Language::English;
     ShownProfile shown_;
     std::string appliedProfile_;

@@ -2,11 +2,12 @@
 
 #include "program_dir.h"
 
-#include "common/ui/qt_translations.h"
+#include "common/ui/language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStringList>
 
 #include <cstdio>
@@ -44,6 +45,11 @@ CommandLineOutcome readCommandLine(const ProgramInfo& info, const QStringList& a
     parser.setApplicationDescription(info.description);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption language(QStringLiteral("lang"),
+                                      QStringLiteral("The language of the windows: %1.")
+                                          .arg(availableLanguages().join(QStringLiteral(", "))),
+                                      QStringLiteral("code"));
+    parser.addOption(language);
     switch (info.argument) {
     case ProgramArgument::File:
         parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The file to open."),
@@ -81,6 +87,13 @@ CommandLineOutcome readCommandLine(const ProgramInfo& info, const QStringList& a
     }
 
     CommandLine command;
+    if (parser.isSet(language)) {
+        command.language = matchLanguage(parser.value(language));
+        if (command.language.isEmpty())
+            return failure(info, QStringLiteral("unknown language '%1' (known: %2)")
+                                     .arg(parser.value(language),
+                                          availableLanguages().join(QStringLiteral(", "))));
+    }
     if (!positional.isEmpty()) {
         command.argument = positional[0];
         if (info.argument == ProgramArgument::File) {
@@ -110,10 +123,23 @@ StartUp startProgram(const ProgramInfo& info)
         return startUp;
     }
     startUp.argument = outcome.start->argument;
+    startUp.language = outcome.start->language;
     if (info.keepsFiles)
         startUp.programDir = programDir();
-    if (info.language == WindowLanguage::Portuguese)
-        useQtTranslations(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    const QString settingsFile =
+        info.keepsFiles
+            ? QStringLiteral("%1/%2-language.ini").arg(startUp.programDir, info.name)
+            : QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("suite"),
+                        info.name + QStringLiteral("-language"))
+                  .fileName();
+    setUpLanguages({info.name, info.language == WindowLanguage::Portuguese ? kPortuguese : kEnglish,
+                    settingsFile});
+    QString language = startUp.language;
+    if (language.isEmpty())
+        language = storedLanguage();
+    if (language.isEmpty())
+        language = desktopLanguage();
+    switchLanguage(language);
     return startUp;
 }
 

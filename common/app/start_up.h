@@ -24,12 +24,13 @@ struct ProgramInfo {
     // Appended to --help: the modes a program runs without a window
     // ("texpeek --info FILE..."), which its own command-line runner reads
     // before main() makes any window.
-    QString commandsHelp;
+    QString commandsHelp = {};
 };
 
 // What the command line asks of a program that is to start its window.
 struct CommandLine {
     QString argument; // the file (absolute path) or URL; empty when none was given
+    QString language; // --lang, as "en" or "pt_BR"; empty when not given
 };
 
 // The outcome of reading a command line: either a window to start, or an exit
@@ -47,12 +48,16 @@ CommandLineOutcome readCommandLine(const ProgramInfo& info, const QStringList& a
 
 // What every main() does before it builds its window: names the program,
 // reads the command line (printing and giving an exit code when the program
-// is not to start), and loads Qt's own texts in the windows' language.
+// is not to start), and loads the windows' texts and Qt's own in the
+// language chosen with --lang, else in the language menu (kept in
+// "<program>-language.ini" in the program directory), else the desktop's;
+// a desktop of neither language gets the program's source texts.
 // Needs the QApplication already made.
 struct StartUp {
     std::optional<int> exitNow;
     QString programDir; // empty when the program keeps no files
     QString argument;
+    QString language; // --lang when given ("en", "pt_BR"), else empty
 };
 StartUp startProgram(const ProgramInfo& info);
 

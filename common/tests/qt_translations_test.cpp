@@ -1,37 +1,13 @@
-#include "common/ui/dialogs.h"
+#include "common/testing/window_checks.h"
 #include "common/ui/qt_translations.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Opens a real question box, reads its buttons and answers No.
-QStringList buttonsOfAQuestion()
-{
-    QStringList texts;
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        seen = true;
-        for (QAbstractButton* button : box->buttons())
-            texts << button->text().remove(QLatin1Char('&'));
-        box->button(QMessageBox::No)->click();
-    });
-    suite::QtDialogs dialogs;
-    const bool answer = dialogs.question(nullptr, suite::MessageIcon::Question, QStringLiteral("T"),
-                                         QStringLiteral("?"));
-    EXPECT_TRUE(seen) << "no question box appeared";
-    EXPECT_FALSE(answer);
-    texts.sort();
-    return texts;
-}
+using suite::testing::buttonsOfAQuestion;
 
 TEST(QtTranslations, APortugueseProgramAsksWithSimAndNaoAndEnglishComesBack)
 {

@@ -9,12 +9,24 @@
 
 namespace {
 
-const suite::ProgramInfo kViewer{QStringLiteral("texpeek"), QStringLiteral("Views images."),
-                                 suite::ProgramArgument::File, suite::WindowLanguage::Portuguese};
-const suite::ProgramInfo kGame{QStringLiteral("probegrid"), QStringLiteral("A game."),
-                               suite::ProgramArgument::None, suite::WindowLanguage::Portuguese};
-const suite::ProgramInfo kFetcher{QStringLiteral("tailfetch"), QStringLiteral("Completes files."),
-                                  suite::ProgramArgument::Url, suite::WindowLanguage::Portuguese};
+const suite::ProgramInfo kViewer{QStringLiteral("texpeek"),
+                                 QStringLiteral("Views images."),
+                                 suite::ProgramArgument::File,
+                                 suite::WindowLanguage::Portuguese,
+                                 true,
+                                 {}};
+const suite::ProgramInfo kGame{QStringLiteral("probegrid"),
+                               QStringLiteral("A game."),
+                               suite::ProgramArgument::None,
+                               suite::WindowLanguage::Portuguese,
+                               true,
+                               {}};
+const suite::ProgramInfo kFetcher{QStringLiteral("tailfetch"),
+                                  QStringLiteral("Completes files."),
+                                  suite::ProgramArgument::Url,
+                                  suite::WindowLanguage::Portuguese,
+                                  true,
+                                  {}};
 
 suite::CommandLineOutcome read(const suite::ProgramInfo& info, QStringList arguments)
 {
