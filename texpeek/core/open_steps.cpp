@@ -33,8 +33,8 @@ ShownSurface decodeShownSurface(const DdsFile& file, std::uint32_t level, std::u
     const PixelFormat* format = file.pixelFormat();
     std::unique_ptr<PixelBlock> early;
     if (format != nullptr && format->isBlockCompressed() && view == ChannelView::Colour) {
-        const SurfaceSpan span = surfaceSpan(file.layout, *format, level, choice);
-        const std::uint64_t pixels = std::uint64_t{span.width} * span.height;
+        const SurfaceCoverage coverage = fileSurfaceCoverage(file, level, choice);
+        const std::uint64_t pixels = std::uint64_t{coverage.width} * coverage.shownHeight;
         if (pixels > 0)
             early = std::make_unique<PixelBlock>(static_cast<std::size_t>(pixels));
     }

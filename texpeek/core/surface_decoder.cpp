@@ -232,6 +232,9 @@ ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const P
         std::vector<unsigned char> missing;
         BlockPixels pixels;
         for (std::size_t by = firstRow; by < lastRow; ++by) {
+            // Rows past the file's data are painted as missing afterwards.
+            if (by * rowBytes >= available)
+                continue;
             const unsigned char* row = bytesFor(data, available, by * rowBytes, rowBytes, missing);
             const std::size_t rows = std::min<std::size_t>(4, height - by * 4);
             if (rows == 4) {
@@ -270,7 +273,99 @@ ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const P
     return grid;
 }
 
+// Cells a picture may show beyond one and a half times the cells the data
+// fills: 2 MB of grid and as much of view.
+constexpr std::uint64_t kSpareCells = std::uint64_t{1} << 19;
+
+// Bytes of the smallest unit the file's data is counted in: a block, or a
+// pixel.
+std::uint64_t unitBytes(const PixelFormat& format)
+{
+    if (format.isBlockCompressed())
+        return static_cast<std::uint64_t>(format.blockBytes());
+    return static_cast<std::uint64_t>(std::max(format.bitsPerPixel / 8, 1));
+}
+
+// Paints the cells whose bytes the file lacks (and their colour view).
+void paintMissing(ImageGrid& grid, const PixelFormat& format, const SurfaceCoverage& coverage,
+                  std::uint32_t* colourView)
+{
+    const auto width = static_cast<std::uint32_t>(grid.width());
+    const auto height = static_cast<std::uint32_t>(grid.height());
+    std::uint32_t* cells = grid.cells();
+    const auto paint = [&](std::uint32_t x, std::uint32_t y) {
+        const std::size_t i = std::size_t{y} * width + x;
+        cells[i] = missingCell(x, y);
+        if (colourView != nullptr)
+            colourView[i] = 0xFF000000u | (cells[i] & 0xFFFFFFu);
+    };
+    if (!format.isBlockCompressed()) {
+        const std::uint64_t total = std::uint64_t{width} * height;
+        for (std::uint64_t i = coverage.unitsPresent; i < total; ++i)
+            paint(static_cast<std::uint32_t>(i % width), static_cast<std::uint32_t>(i / width));
+        return;
+    }
+    const auto bw = static_cast<std::uint32_t>(format.blockWidth());
+    const auto bh = static_cast<std::uint32_t>(format.blockHeight());
+    const std::uint64_t across = (std::uint64_t{width} + bw - 1) / bw;
+    const std::uint64_t down = (std::uint64_t{height} + bh - 1) / bh;
+    for (std::uint64_t b = coverage.unitsPresent; b < across * down; ++b) {
+        const auto x0 = static_cast<std::uint32_t>(b % across * bw);
+        const auto y0 = static_cast<std::uint32_t>(b / across * bh);
+        for (std::uint32_t y = y0; y < std::min(height, y0 + bh); ++y)
+            for (std::uint32_t x = x0; x < std::min(width, x0 + bw); ++x)
+                paint(x, y);
+    }
+}
+
+ImageGrid decodeCovered(const unsigned char* data, std::size_t available, const PixelFormat& format,
+                        std::uint32_t width, std::uint32_t height, ProgressSink& progress,
+                        std::uint32_t* colourView, const Interpretation* interpretation);
+
 } // namespace
+
+std::uint32_t missingCell(std::uint32_t x, std::uint32_t y)
+{
+    return ((x / 8 + y / 8) % 2 == 0) ? 0xFF999999u : 0xFF666666u;
+}
+
+SurfaceCoverage surfaceCoverage(const PixelFormat& format, std::uint32_t width,
+                                std::uint32_t height, std::size_t available)
+{
+    SurfaceCoverage c;
+    c.width = width;
+    c.height = height;
+    c.bytesNeeded = format.surfaceBytes(width, height);
+    c.bytesPresent = std::min<std::uint64_t>(available, c.bytesNeeded);
+    c.shownHeight = height;
+    const std::uint64_t unit = unitBytes(format);
+    const bool blocks = format.isBlockCompressed();
+    const std::uint64_t unitWidth = blocks ? static_cast<std::uint64_t>(format.blockWidth()) : 1;
+    const std::uint64_t unitHeight = blocks ? static_cast<std::uint64_t>(format.blockHeight()) : 1;
+    const std::uint64_t perRow = (std::uint64_t{width} + unitWidth - 1) / unitWidth;
+    c.unitsPresent = c.bytesPresent / unit;
+    if (c.complete() || width == 0 || height == 0)
+        return c;
+    if (c.unitsPresent < perRow)
+        throw DdsError("Dados insuficientes: o arquivo tem " + std::to_string(c.bytesPresent) +
+                       " de " + std::to_string(c.bytesNeeded) + " bytes da imagem");
+    const std::uint64_t rowsWithData = (c.unitsPresent + perRow - 1) / perRow;
+    const std::uint64_t filledRows = std::min<std::uint64_t>(height, rowsWithData * unitHeight);
+    const std::uint64_t allowance = filledRows * width * 3 / 2 + kSpareCells;
+    c.shownHeight = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(height, std::max(filledRows, allowance / width)));
+    return c;
+}
+
+std::string missingDataText(const SurfaceCoverage& coverage)
+{
+    if (coverage.complete())
+        return {};
+    const std::uint64_t missing = coverage.bytesNeeded - coverage.bytesPresent;
+    const std::uint64_t percent = (missing * 100 + coverage.bytesNeeded / 2) / coverage.bytesNeeded;
+    return "Faltam " + std::to_string(missing) + " de " + std::to_string(coverage.bytesNeeded) +
+           " bytes (" + std::to_string(percent) + "%)";
+}
 
 std::uint8_t scaleChannel(std::uint32_t value, std::uint32_t max)
 {
@@ -286,13 +381,29 @@ ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const 
                         std::uint32_t width, std::uint32_t height, ProgressSink& progress,
                         std::uint32_t* colourView, const Interpretation* interpretation)
 {
-    const Interpretation reading =
-        interpretation != nullptr ? *interpretation : defaultInterpretation(format, std::nullopt);
-    const DisplayMapping mapping(format, reading);
     if (width > static_cast<std::uint32_t>(INT32_MAX) ||
         height > static_cast<std::uint32_t>(INT32_MAX) ||
         std::uint64_t{width} * height > static_cast<std::uint64_t>(INT32_MAX))
         throw DdsError("too many pixels");
+    const SurfaceCoverage coverage = surfaceCoverage(format, width, height, available);
+    height = coverage.shownHeight;
+    available = static_cast<std::size_t>(coverage.bytesPresent);
+    ImageGrid grid =
+        decodeCovered(data, available, format, width, height, progress, colourView, interpretation);
+    if (!coverage.complete())
+        paintMissing(grid, format, coverage, colourView);
+    return grid;
+}
+
+namespace {
+
+ImageGrid decodeCovered(const unsigned char* data, std::size_t available, const PixelFormat& format,
+                        std::uint32_t width, std::uint32_t height, ProgressSink& progress,
+                        std::uint32_t* colourView, const Interpretation* interpretation)
+{
+    const Interpretation reading =
+        interpretation != nullptr ? *interpretation : defaultInterpretation(format, std::nullopt);
+    const DisplayMapping mapping(format, reading);
 
     switch (format.encoding) {
     case Encoding::Legacy16:
@@ -333,5 +444,7 @@ ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const 
         buildView(grid, ChannelView::Colour, colourView);
     return grid;
 }
+
+} // namespace
 
 } // namespace texpeek
