@@ -23,6 +23,21 @@ DdsFile parseDdsFile(std::string bytes)
         file.pixelOffset = kHeaderSize + kDx10HeaderSize;
     }
     file.format = identifyFormat(file.header, file.dx10);
+    // A palette of 256 red, green, blue, alpha entries lies between the
+    // header and the pixels.
+    if (auto* format = std::get_if<PixelFormat>(&file.format);
+        format != nullptr && format->encoding == Encoding::Palette8) {
+        format->palette.assign(256, 0);
+        for (std::size_t i = 0; i < 256; ++i)
+            for (std::size_t b = 0; b < 4; ++b) {
+                const std::size_t at = file.pixelOffset + i * 4 + b;
+                if (at < file.bytes.size())
+                    format->palette[i] |=
+                        static_cast<std::uint32_t>(static_cast<unsigned char>(file.bytes[at]))
+                        << (8 * b);
+            }
+        file.pixelOffset += 1024;
+    }
     file.layout = surfaceLayout(file.header, file.dx10);
     return file;
 }

@@ -190,6 +190,58 @@ ImageGrid decodeWide(const unsigned char* data, std::size_t available, const Pix
         });
 }
 
+// A channel's raw value as a number: unsigned or signed integer, half or
+// single float.
+float channelValue(const unsigned char* p, int bits, ChannelKind kind)
+{
+    std::uint32_t raw = 0;
+    for (int b = 0; b < bits / 8; ++b)
+        raw |= static_cast<std::uint32_t>(p[b]) << (8 * b);
+    if (kind == ChannelKind::Float)
+        return bits == 16 ? halfToFloat(static_cast<std::uint16_t>(raw))
+                          : std::bit_cast<float>(raw);
+    const double max = bits == 32 ? 4294967295.0 : static_cast<double>((1u << bits) - 1u);
+    if (kind == ChannelKind::Unorm || kind == ChannelKind::Uint)
+        return static_cast<float>(raw / max);
+    // Signed: two's complement, the most negative value standing for -1.
+    const double half = bits == 32 ? 2147483647.0 : static_cast<double>((1u << (bits - 1)) - 1u);
+    std::int64_t v = raw;
+    if (raw > static_cast<std::uint32_t>(half))
+        v -= static_cast<std::int64_t>(max) + 1;
+    return static_cast<float>(std::max(-1.0, static_cast<double>(v) / half));
+}
+
+// One, two or four channels of one width and kind. Integer data is shown as
+// the normalised data of its width; signed values are remapped (-1 -> 0,
+// 1 -> 255) for the mapping to read as BC4's signed values are.
+ImageGrid decodeChannels(const unsigned char* data, std::size_t available,
+                         const PixelFormat& format, std::uint32_t width, std::uint32_t height,
+                         ProgressSink& progress, const DisplayMapping& mapping)
+{
+    const ChannelLayout layout = format.channels;
+    const auto channelBytes = static_cast<std::size_t>(layout.bits / 8);
+    const auto count = static_cast<std::size_t>(layout.count);
+    const bool isFloat = layout.kind == ChannelKind::Float;
+    const bool isSigned = layout.kind == ChannelKind::Snorm || layout.kind == ChannelKind::Sint;
+    return decodeEachPixel(
+        data, available, count * channelBytes, width, height, progress,
+        [&](const unsigned char* p) {
+            float v[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+            for (std::size_t c = 0; c < count; ++c)
+                v[c] = channelValue(p + c * channelBytes, layout.bits, layout.kind);
+            if (isFloat)
+                return mapping.floats(v[0], v[1], v[2], v[3], count == 4);
+            std::uint32_t cell = 0;
+            for (std::size_t c = 0; c < count; ++c) {
+                const float unit = isSigned ? (v[c] + 1.0f) * 0.5f : v[c];
+                cell |=
+                    static_cast<std::uint32_t>(std::lround(std::clamp(unit, 0.0f, 1.0f) * 255.0f))
+                    << (8 * c);
+            }
+            return mapping.cell(cell);
+        });
+}
+
 // One block as shown: BC6H's half floats through the mapping's table, the
 // others' 8-bit cells through the mapping.
 void decodeShownBlock(Encoding encoding, const unsigned char* block, const DisplayMapping& mapping,
@@ -435,6 +487,17 @@ ImageGrid decodeCovered(const unsigned char* data, std::size_t available, const 
     case Encoding::Rgba32Float:
         grid = decodeWide(data, available, format, width, height, progress, mapping);
         break;
+    case Encoding::Channels:
+        grid = decodeChannels(data, available, format, width, height, progress, mapping);
+        break;
+    case Encoding::Palette8: {
+        std::array<std::uint32_t, 256> palette{};
+        std::copy_n(format.palette.begin(), std::min<std::size_t>(format.palette.size(), 256),
+                    palette.begin());
+        grid = decodeEachPixel(data, available, 1, width, height, progress,
+                               [&](const unsigned char* p) { return mapping.cell(palette[*p]); });
+        break;
+    }
     default:
         grid = decodeBlocks(data, available, format, width, height, progress, colourView, mapping);
         break;
