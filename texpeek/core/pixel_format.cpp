@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <string_view>
 
 namespace texpeek {
 
@@ -100,12 +101,29 @@ FormatResult fromFourCC(std::int32_t code)
     };
     // DXT2 and DXT4 hold colours already multiplied by alpha.
     static const Known known[] = {
-        {"DXT1", Encoding::Bc1, "BC1 (DXT1)", true},  {"DXT2", Encoding::Bc2, "BC2 (DXT2)", true},
-        {"DXT3", Encoding::Bc2, "BC2 (DXT3)", true},  {"DXT4", Encoding::Bc3, "BC3 (DXT4)", true},
-        {"DXT5", Encoding::Bc3, "BC3 (DXT5)", true},  {"ATI1", Encoding::Bc4, "BC4 (ATI1)", false},
-        {"BC4U", Encoding::Bc4, "BC4U", false},       {"BC4S", Encoding::Bc4Signed, "BC4S", false},
-        {"ATI2", Encoding::Bc5, "BC5 (ATI2)", false}, {"BC5U", Encoding::Bc5, "BC5U", false},
+        {"DXT1", Encoding::Bc1, "BC1 (DXT1)", true},
+        {"DXT2", Encoding::Bc2, "BC2 (DXT2)", true},
+        {"DXT3", Encoding::Bc2, "BC2 (DXT3)", true},
+        {"DXT4", Encoding::Bc3, "BC3 (DXT4)", true},
+        {"DXT5", Encoding::Bc3, "BC3 (DXT5)", true},
+        {"ATI1", Encoding::Bc4, "BC4 (ATI1)", false},
+        {"BC4U", Encoding::Bc4, "BC4U", false},
+        {"BC4S", Encoding::Bc4Signed, "BC4S", false},
+        {"ATI2", Encoding::Bc5, "BC5 (ATI2)", false},
+        {"BC5U", Encoding::Bc5, "BC5U", false},
         {"BC5S", Encoding::Bc5Signed, "BC5S", false},
+        {"ETC ", Encoding::Etc1, "ETC1", false},
+        {"ETC1", Encoding::Etc1, "ETC1", false},
+        {"ETC2", Encoding::Etc2Rgb, "ETC2", false},
+        {"ETCA", Encoding::Etc2Rgba, "ETC2 RGBA", true},
+        {"ET2A", Encoding::Etc2Rgba, "ETC2 RGBA", true},
+        {"ETCP", Encoding::Etc2Punch, "ETC2 RGB A1", true},
+        {"EAC1", Encoding::Eac11, "EAC R11", false},
+        {"EACR", Encoding::Eac11, "EAC R11", false},
+        {"EACS", Encoding::Eac11Signed, "EAC R11 SNORM", false},
+        {"EAC2", Encoding::EacRg11, "EAC RG11", false},
+        {"EARG", Encoding::EacRg11, "EAC RG11", false},
+        {"EA2S", Encoding::EacRg11Signed, "EAC RG11 SNORM", false},
     };
     for (const Known& k : known) {
         const std::int32_t value = static_cast<std::int32_t>(
@@ -115,7 +133,8 @@ FormatResult fromFourCC(std::int32_t code)
             static_cast<std::uint32_t>(static_cast<unsigned char>(k.code[3])) << 24);
         if (code == value) {
             PixelFormat f = make(k.encoding, k.name, k.hasAlpha);
-            f.premultiplied = k.encoding != Encoding::Bc1 && (k.code[3] == '2' || k.code[3] == '4');
+            f.premultiplied =
+                std::string_view(k.code) == "DXT2" || std::string_view(k.code) == "DXT4";
             return f;
         }
     }
