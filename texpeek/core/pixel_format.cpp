@@ -157,8 +157,33 @@ FormatResult fromFourCC(std::int32_t code)
     return "FourCC \"" + fourCCText(code) + "\" não suportado";
 }
 
+// DXGI 133 to 187: the ASTC block sizes in order, four numbers each
+// (typeless, UNORM, UNORM_SRGB, unused).
+FormatResult astcFromDxgi(std::uint32_t dxgi)
+{
+    static const int sides[14][2] = {{4, 4},  {5, 4},   {5, 5},   {6, 5},  {6, 6},
+                                     {8, 5},  {8, 6},   {8, 8},   {10, 5}, {10, 6},
+                                     {10, 8}, {10, 10}, {12, 10}, {12, 12}};
+    const std::uint32_t k = (dxgi - 133) / 4;
+    const std::uint32_t variant = (dxgi - 133) % 4;
+    if (variant == 3)
+        return "Formato DXGI " + std::to_string(dxgi) + " não suportado";
+    const std::string size = std::to_string(sides[k][0]) + "X" + std::to_string(sides[k][1]);
+    const std::string name = "ASTC_" + size + (variant == 2 ? "_UNORM_SRGB" : "_UNORM");
+#if defined(TEXPEEK_HAS_ASTC)
+    PixelFormat f = make(Encoding::Astc, name.c_str(), true);
+    f.astcWidth = sides[k][0];
+    f.astcHeight = sides[k][1];
+    return f;
+#else
+    return "Formato " + name + " não suportado nesta versão";
+#endif
+}
+
 FormatResult fromDxgi(std::uint32_t dxgi)
 {
+    if (dxgi >= 133 && dxgi <= 187)
+        return astcFromDxgi(dxgi);
     switch (dxgi) {
     case 1: // typeless variants are shown as their unsigned normalised twin
     case 2: return make(Encoding::Rgba32Float, "R32G32B32A32_FLOAT", true, 128);
