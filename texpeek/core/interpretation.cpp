@@ -51,7 +51,9 @@ bool isFloatData(const PixelFormat& format)
     case Encoding::Rgba16Float:
     case Encoding::Rgba32Float:
     case Encoding::Bc6hUnsigned:
-    case Encoding::Bc6hSigned: return true;
+    case Encoding::Bc6hSigned:
+    case Encoding::R11G11B10Float:
+    case Encoding::Rgb9E5: return true;
     case Encoding::Channels: return format.channels.kind == ChannelKind::Float;
     default: return false;
     }

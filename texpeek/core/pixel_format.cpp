@@ -231,6 +231,10 @@ FormatResult fromDxgi(std::uint32_t dxgi)
     case 99: return make(Encoding::Bc7, "BC7_UNORM_SRGB", true);
     case 115: return masked("B4G4R4A4_UNORM", 16, {0x0F00u, 0x00F0u, 0x000Fu, 0xF000u});
     case 3: return channels("R32G32B32A32_UINT", 4, 32, ChannelKind::Uint);
+    case 26: return make(Encoding::R11G11B10Float, "R11G11B10_FLOAT", false, 32);
+    case 67: return make(Encoding::Rgb9E5, "R9G9B9E5_SHAREDEXP", false, 32);
+    case 40: return channels("D32_FLOAT", 1, 32, ChannelKind::Float);
+    case 55: return channels("D16_UNORM", 1, 16, ChannelKind::Unorm);
     case 4: return channels("R32G32B32A32_SINT", 4, 32, ChannelKind::Sint);
     case 12: return channels("R16G16B16A16_UINT", 4, 16, ChannelKind::Uint);
     case 13: return channels("R16G16B16A16_SNORM", 4, 16, ChannelKind::Snorm);

@@ -42,6 +42,8 @@ enum class Encoding {
     EacRg11, // two channels
     EacRg11Signed,
     Astc, // block sides in astcWidth, astcHeight
+    R11G11B10Float, // unsigned floats of 6, 6 and 5 mantissa bits, 5 exponent bits each
+    Rgb9E5, // three 9-bit mantissas sharing a 5-bit exponent
 };
 
 enum class ChannelKind { Unorm, Snorm, Uint, Sint, Float };

@@ -271,6 +271,43 @@ ImageGrid decodeAstcSurface(const unsigned char* data, std::size_t available,
 }
 #endif
 
+// An unsigned float of `mantissaBits` and a 5-bit exponent, as the packed
+// HDR layouts store them.
+float smallFloat(std::uint32_t bits, int mantissaBits)
+{
+    const std::uint32_t mantissa = bits & ((1u << mantissaBits) - 1u);
+    const int exponent = static_cast<int>(bits >> mantissaBits) & 0x1F;
+    if (exponent == 0)
+        return std::ldexp(static_cast<float>(mantissa), -14 - mantissaBits);
+    if (exponent == 31)
+        return mantissa == 0 ? INFINITY : NAN;
+    return std::ldexp(static_cast<float>(mantissa | 1u << mantissaBits),
+                      exponent - 15 - mantissaBits);
+}
+
+// The three-channel packed floats: R11G11B10 and RGB9E5.
+ImageGrid decodePackedFloats(const unsigned char* data, std::size_t available,
+                             const PixelFormat& format, std::uint32_t width, std::uint32_t height,
+                             ProgressSink& progress, const DisplayMapping& mapping)
+{
+    const bool shared = format.encoding == Encoding::Rgb9E5;
+    return decodeEachPixel(
+        data, available, 4, width, height, progress, [&](const unsigned char* p) {
+            const std::uint32_t v =
+                static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+                static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+            if (shared) {
+                const int exponent = static_cast<int>(v >> 27);
+                const auto channel = [&](int shift) {
+                    return std::ldexp(static_cast<float>((v >> shift) & 0x1FFu), exponent - 24);
+                };
+                return mapping.floats(channel(0), channel(9), channel(18), 0.0f, false);
+            }
+            return mapping.floats(smallFloat(v & 0x7FFu, 6), smallFloat((v >> 11) & 0x7FFu, 6),
+                                  smallFloat(v >> 22, 5), 0.0f, false);
+        });
+}
+
 // One block as shown: BC6H's half floats through the mapping's table, the
 // others' 8-bit cells through the mapping.
 void decodeShownBlock(Encoding encoding, const unsigned char* block, const DisplayMapping& mapping,
@@ -518,6 +555,10 @@ ImageGrid decodeCovered(const unsigned char* data, std::size_t available, const 
         break;
     case Encoding::Channels:
         grid = decodeChannels(data, available, format, width, height, progress, mapping);
+        break;
+    case Encoding::R11G11B10Float:
+    case Encoding::Rgb9E5:
+        grid = decodePackedFloats(data, available, format, width, height, progress, mapping);
         break;
 #if defined(TEXPEEK_HAS_ASTC)
     case Encoding::Astc:

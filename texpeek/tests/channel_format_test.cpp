@@ -143,10 +143,25 @@ TEST(ChannelFormats, EightBitPaletteFilesLookTheirColoursUp)
                  DdsError);
 }
 
+TEST(ChannelFormats, PackedThreeChannelFloats)
+{
+    // R11G11B10: 1.0 (exponent 15) in red, 0.5 (14) in green, 2.0 (16) in
+    // blue; linear, so 0.5 shows as 188 and 2.0 clips.
+    const std::uint32_t packed = 15u << 6 | (14u << 6) << 11 | (16u << 5) << 22;
+    EXPECT_EQ(decode(dx10Header(1, 1, 26) + le(packed, 4)).cell(1, 1), rgba(255, 188, 255, 0));
+    // RGB9E5: mantissas 256, 128, 0 with exponent 16 (2^-8 a step): 1.0, 0.5, 0.
+    const std::uint32_t shared = 256u | 128u << 9 | 16u << 27;
+    EXPECT_EQ(decode(dx10Header(1, 1, 67) + le(shared, 4)).cell(1, 1), rgba(255, 188, 0, 0));
+    EXPECT_TRUE(defaultInterpretation(parseDdsFile(dx10Header(1, 1, 67))).exposureEv.applies);
+    // Depth: D32_FLOAT and D16_UNORM in red.
+    EXPECT_EQ(decode(dx10Header(1, 1, 40) + kFloatOne).cell(1, 1), rgba(255, 0, 0, 0));
+    EXPECT_EQ(decode(dx10Header(1, 1, 55) + le(0xFFFF, 2)).cell(1, 1), rgba(255, 0, 0, 0));
+}
+
 TEST(ChannelFormats, AFormatStillNotDecodedNamesItself)
 {
-    EXPECT_EQ(std::get<std::string>(parseDdsFile(dx10Header(1, 1, 26)).format),
-              "Formato DXGI 26 não suportado");
+    EXPECT_EQ(std::get<std::string>(parseDdsFile(dx10Header(1, 1, 45)).format),
+              "Formato DXGI 45 não suportado");
     EXPECT_EQ(std::get<std::string>(parseDdsFile(numberedHeader(1, 1, 117)).format),
               "Formato 117 não suportado");
 }
