@@ -17,8 +17,8 @@ SUITE_RUN_PACKAGES=(
 # What one program needs on top of SUITE_RUN_PACKAGES.
 suite_program_packages() {
   case "$1" in
-    # Texpeek's block decoding.
-    texpeek) echo libsquish-dev ;;
+    # Texpeek's block decoding: libsquish for BC1-BC3, libastcenc for ASTC.
+    texpeek) echo libsquish-dev libastcenc-dev ;;
   esac
 }
 

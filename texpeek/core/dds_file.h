@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/dds_header.h"
+#include "core/interpretation.h"
 #include "core/pixel_format.h"
 #include "core/pixels.h"
+#include "core/surface_decoder.h"
 #include "core/surface_layout.h"
 
 #include <cstddef>
@@ -42,7 +44,18 @@ std::string displayFormatName(const DdsFile& file);
 // Throws DdsError when the file's format is not decoded (its reason as the
 // message) or the sides cannot be counted; see decodeSurface for the rest,
 // `colourView` included.
+// The cells are shown under `interpretation`, or without one under
+// defaultInterpretation(file).
 ImageGrid decodeFileSurface(const DdsFile& file, std::uint32_t level, std::uint32_t choice,
-                            ProgressSink& progress, std::uint32_t* colourView = nullptr);
+                            ProgressSink& progress, std::uint32_t* colourView = nullptr,
+                            const Interpretation* interpretation = nullptr);
+
+// How much of the image at `level` and `choice` the file holds; throws
+// DdsError as surfaceCoverage does, and for a format that is not decoded.
+SurfaceCoverage fileSurfaceCoverage(const DdsFile& file, std::uint32_t level, std::uint32_t choice);
+
+// The reading of this file's data Texpeek starts from (for a format it
+// cannot decode, nothing applies).
+Interpretation defaultInterpretation(const DdsFile& file);
 
 } // namespace texpeek

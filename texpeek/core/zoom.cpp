@@ -2,15 +2,14 @@
 
 namespace texpeek {
 
-std::optional<std::int16_t> zoomedIn(std::int16_t cellSize, std::int16_t factor)
+std::optional<std::int16_t> zoomStep(std::int16_t cellSize, ZoomDirection direction,
+                                     std::int16_t factor)
 {
-    if (cellSize >= 60)
-        return std::nullopt;
-    return static_cast<std::int16_t>(cellSize + factor);
-}
-
-std::optional<std::int16_t> zoomedOut(std::int16_t cellSize, std::int16_t factor)
-{
+    if (direction == ZoomDirection::In) {
+        if (cellSize >= 60)
+            return std::nullopt;
+        return static_cast<std::int16_t>(cellSize + factor);
+    }
     if (cellSize <= 5)
         return std::nullopt;
     return static_cast<std::int16_t>(cellSize - factor);

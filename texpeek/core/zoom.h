@@ -12,11 +12,13 @@ inline constexpr int kTwipsPerPixel = 15;
 inline constexpr std::int16_t kOpenCellSize = 15;
 inline constexpr std::int16_t kZoomFactor = 4;
 
+enum class ZoomDirection { In, Out };
+
 // The next cell size one zoom step reaches, or nothing when the step is
 // refused. The guards look at the size before the step, so from 15 the
 // reachable sizes run 3, 7, 11, ... 63.
-std::optional<std::int16_t> zoomedIn(std::int16_t cellSize, std::int16_t factor = kZoomFactor);
-std::optional<std::int16_t> zoomedOut(std::int16_t cellSize, std::int16_t factor = kZoomFactor);
+std::optional<std::int16_t> zoomStep(std::int16_t cellSize, ZoomDirection direction,
+                                     std::int16_t factor = kZoomFactor);
 
 // Where image pixel `index` (counted from 1) starts on the picture area, in
 // screen pixels: cell n covers n * cellSize to (n + 1) * cellSize twips, so the

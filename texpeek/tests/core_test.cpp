@@ -300,11 +300,13 @@ TEST(View, ColourAndAlphaViewsAreOpaqueScreenPixels)
 TEST(Zoom, StepsByFourBetweenThreeAndSixtyThree)
 {
     std::vector<int> down;
-    for (auto s = std::optional<std::int16_t>(kOpenCellSize); s; s = zoomedOut(*s))
+    for (auto s = std::optional<std::int16_t>(kOpenCellSize); s;
+         s = zoomStep(*s, ZoomDirection::Out))
         down.push_back(*s);
     EXPECT_EQ(down, (std::vector<int>{15, 11, 7, 3}));
     std::vector<int> up;
-    for (auto s = std::optional<std::int16_t>(kOpenCellSize); s; s = zoomedIn(*s))
+    for (auto s = std::optional<std::int16_t>(kOpenCellSize); s;
+         s = zoomStep(*s, ZoomDirection::In))
         up.push_back(*s);
     EXPECT_EQ(up.size(), 13u);
     EXPECT_EQ(up.back(), 63);

@@ -2,8 +2,9 @@
 
 #include "common/core/file_io.h"
 #include "common/ui/text.h"
-#include "core/zoom.h"
+#include "core/open_steps.h"
 #include "core/surface_layout.h"
+#include "core/zoom.h"
 #include "ui/open_job.h"
 #include "ui/picture_area.h"
 #include "ui/progress_reporter.h"
@@ -52,9 +53,6 @@ namespace {
 
 const QString kTitle = QStringLiteral("Texpeek Viewer");
 const QString kNone = QStringLiteral("---");
-// The largest texture a graphics card takes, 16384 x 16384 of 32-bit floats
-// with its mip chain, fits well within this; the whole file is held at once.
-constexpr std::uint64_t kDdsFileLimit = std::uint64_t{6} << 30;
 
 // Positions on the toolbar; 3, 6 and 9 are gaps between groups.
 constexpr int kTbOpen = 1;
@@ -125,36 +123,6 @@ QImage buildViewImage(const ImageGrid& grid, ChannelView view, ProgressSink* pro
     return imageOver(std::move(block), grid.width(), grid.height());
 }
 
-// Block-compressed surfaces are decoded a band at a time, and their colour
-// view is best made from each band while it is still in the cache: the
-// block for it is taken before decoding. Nothing for other formats, whose
-// view is built afterwards as it always was. Throws std::bad_alloc.
-std::unique_ptr<PixelBlock> colourBlockFor(const PixelFormat& format, std::uint64_t pixels)
-{
-    if (!format.isBlockCompressed() || pixels == 0)
-        return nullptr;
-    return std::make_unique<PixelBlock>(static_cast<std::size_t>(pixels));
-}
-
-// The drawing stage of a view made while decoding: already done, so its
-// pixels are told at once, in the batches the display expects.
-void reportBuilt(ProgressSink& progress, std::size_t total)
-{
-    const std::size_t batch =
-        std::clamp<std::size_t>(total / 100, 1, static_cast<std::size_t>(kProgressBatch));
-    for (std::size_t done = 0; done < total;) {
-        const std::size_t piece = std::min(batch, total - done);
-        progress.pixelsDone(static_cast<std::int64_t>(piece));
-        done += piece;
-    }
-}
-
-// Any fault between reading the header and showing the report ends the open
-// the same way; `reason` is the short line the status label then shows.
-struct OpenFailed {
-    QString reason;
-};
-
 // The status texts of the channel views: while drawing and once shown.
 struct ViewTexts {
     QString drawing;
@@ -178,8 +146,6 @@ ViewTexts viewTexts(ChannelView view)
     return {};
 }
 
-const char* const kCubeFaceNames[6] = {"+X", "-X", "+Y", "-Y", "+Z", "-Z"};
-
 // Why an open or a surface choice ended, in one short line.
 QString reasonFor(std::exception_ptr failure)
 {
@@ -188,7 +154,20 @@ QString reasonFor(std::exception_ptr failure)
     } catch (const JobCancelled&) {
         return QStringLiteral("Abertura cancelada");
     } catch (const OpenFailed& failed) {
-        return failed.reason;
+        const OpenError& error = failed.error();
+        switch (error.kind) {
+        case OpenError::Kind::Unreadable:
+            return MainWindow::tr("Não foi possível ler o arquivo (%1)")
+                .arg(QString::fromStdString(error.detail));
+        case OpenError::Kind::InvalidSize:
+            return MainWindow::tr("Tamanho inválido: %1 x %2").arg(error.width).arg(error.height);
+        case OpenError::Kind::TooLarge:
+            return MainWindow::tr("Imagem grande demais: %1 x %2 pixels")
+                .arg(error.width)
+                .arg(error.height);
+        case OpenError::Kind::Unsupported: return QString::fromStdString(error.detail);
+        }
+        return {};
     } catch (const DdsError& error) {
         return QString::fromUtf8(error.what());
     } catch (const std::bad_alloc&) {
@@ -196,6 +175,18 @@ QString reasonFor(std::exception_ptr failure)
     } catch (...) {
         return QStringLiteral("Erro inesperado ao decodificar");
     }
+}
+
+// The screen image over a decoded surface's view; a null image for an empty
+// surface.
+QImage screenImageOf(ShownSurface&& shown)
+{
+    if (!shown.view)
+        return {};
+    QImage image = imageOver(std::move(shown.view), shown.grid.width(), shown.grid.height());
+    if (image.isNull())
+        throw std::bad_alloc();
+    return image;
 }
 
 } // namespace
@@ -533,67 +524,44 @@ void MainWindow::openSteps(const QString& path)
 {
     // Everything from reading the file to building the first view runs off
     // the window's thread; what it learns midway is handed back here.
-    std::shared_ptr<DdsFile> file;
-    ImageGrid grid;
-    QImage view;
+    class Listener final : public OpenListener {
+    public:
+        explicit Listener(MainWindow& window) : window_(window) {}
+        void headerRead(const DdsHeader& header) override
+        {
+            window_.job_->onWindow([w = &window_, header] { w->header_ = header; });
+        }
+        void pixelTotalKnown(std::int32_t total) override
+        {
+            window_.job_->onWindow([w = &window_, total] { w->progress_->setTotal(total); });
+        }
+        void surfaceDecoded(bool hasAlpha) override
+        {
+            window_.job_->onWindow([w = &window_, hasAlpha] {
+                w->setCommandEnabled(Command::Colour, true);
+                if (hasAlpha)
+                    w->setCommandEnabled(Command::Alpha, true);
+            });
+        }
+
+    private:
+        MainWindow& window_;
+    } listener(*this);
+
+    OpenedFile opened;
     busy_ = true;
     qApp->installEventFilter(this);
     const std::exception_ptr failure = job_->run([&](ProgressSink& progress) {
-        std::string error;
-        // Refuses pipes and devices before they could hold the thread in open().
-        std::optional<std::string> bytes =
-            fileio::readAll(suite::toPath(path), kDdsFileLimit, &error);
-        if (!bytes)
-            throw OpenFailed{QStringLiteral("Não foi possível ler o arquivo (%1)")
-                                 .arg(QString::fromStdString(error))};
-        file = std::make_shared<DdsFile>(parseDdsFile(std::move(*bytes)));
-        const DdsHeader header = file->header;
-        job_->onWindow([this, header] { header_ = header; });
-
-        const PixelFormat* format = file->pixelFormat();
-        if (header.width < 0 || header.height < 0)
-            throw OpenFailed{
-                QStringLiteral("Tamanho inválido: %1 x %2").arg(header.width).arg(header.height)};
-        if (std::int64_t{header.width} * header.height > INT32_MAX)
-            throw OpenFailed{QStringLiteral("Imagem grande demais: %1 x %2 pixels")
-                                 .arg(header.width)
-                                 .arg(header.height)};
-        const std::int32_t total = pixelTotal(header);
-        job_->onWindow([this, total] { progress_->setTotal(total); });
-        if (format == nullptr)
-            throw OpenFailed{QString::fromStdString(std::get<std::string>(file->format))};
-
-        const SurfaceSpan first = surfaceSpan(file->layout, *format, 0, 0);
-        std::unique_ptr<PixelBlock> colour =
-            colourBlockFor(*format, std::uint64_t{first.width} * first.height);
-        grid = decodeFileSurface(*file, 0, 0, progress, colour ? colour->data() : nullptr);
-        const bool hasAlpha = format->hasAlpha;
-        job_->onWindow([this, hasAlpha] {
-            setCommandEnabled(Command::Colour, true);
-            if (hasAlpha)
-                setCommandEnabled(Command::Alpha, true);
-        });
-
-        progress.stageStarted(Stage::Drawing, "Montando imagem...", {});
-        if (grid.cellCount() > 0) {
-            if (colour) {
-                view = imageOver(std::move(colour), grid.width(), grid.height());
-                reportBuilt(progress, grid.cellCount());
-            } else {
-                view = buildViewImage(grid, ChannelView::Colour, &progress);
-            }
-            if (view.isNull())
-                throw std::bad_alloc();
-        }
+        opened = openDdsFile(suite::toPath(path), progress, listener);
     });
     qApp->removeEventFilter(this);
     busy_ = false;
     if (failure)
         std::rethrow_exception(failure);
 
-    file_ = std::move(file);
-    grid_ = std::move(grid);
-    view_ = view;
+    view_ = screenImageOf(std::move(opened.first));
+    file_ = std::move(opened.file);
+    grid_ = std::move(opened.first.grid);
     viewKind_ = ChannelView::Colour;
     Pic_->showImage(view_, cellSize_);
 
@@ -639,20 +607,10 @@ void MainWindow::fillSurfaceChoices()
         return;
     const SurfaceLayout& layout = file_->layout;
     for (std::uint32_t level = 0; level < layout.levels; ++level)
-        cboNivel_->addItem(QStringLiteral("%1: %2 x %3")
-                               .arg(level)
-                               .arg(levelSide(layout.width, level))
-                               .arg(levelSide(layout.height, level)));
+        cboNivel_->addItem(fromStd(levelName(layout, level)));
     const std::uint32_t choices = choicesAt(layout, static_cast<std::uint32_t>(level_));
-    for (std::uint32_t choice = 0; choice < choices; ++choice) {
-        QString name = QString::number(choice);
-        if (layout.kind == SurfaceKind::Cube) {
-            name = QString::fromLatin1(kCubeFaceNames[cubeFaceOf(layout, choice)]);
-            if (layout.layers > 6)
-                name = QStringLiteral("%1: %2").arg(choice / 6).arg(name);
-        }
-        cboFace_->addItem(name);
-    }
+    for (std::uint32_t choice = 0; choice < choices; ++choice)
+        cboFace_->addItem(fromStd(surfaceChoiceName(layout, choice)));
     cboNivel_->setCurrentIndex(level_);
     cboFace_->setCurrentIndex(choice_);
     cboNivel_->setEnabled(layout.levels > 1);
@@ -681,34 +639,18 @@ void MainWindow::showSurface(int level, int choice)
     const ChannelView view = viewKind_.value_or(ChannelView::Colour);
     const std::shared_ptr<const DdsFile> file = file_;
 
-    ImageGrid grid;
-    QImage image;
     busy_ = true;
     qApp->installEventFilter(this);
     lblArquivo_->setText(QStringLiteral("Lendo superfície..."));
+    ShownSurface shown;
     const std::exception_ptr failure = job_->run([&](ProgressSink& progress) {
         const SurfaceSpan span =
             surfaceSpan(layout, *file->pixelFormat(), static_cast<std::uint32_t>(level),
                         static_cast<std::uint32_t>(choice));
         const auto total = static_cast<std::int32_t>(std::uint64_t{span.width} * span.height);
         job_->onWindow([this, total] { progress_->setTotal(total); });
-        std::unique_ptr<PixelBlock> colour;
-        if (view == ChannelView::Colour)
-            colour = colourBlockFor(*file->pixelFormat(), std::uint64_t{span.width} * span.height);
-        grid = decodeFileSurface(*file, static_cast<std::uint32_t>(level),
-                                 static_cast<std::uint32_t>(choice), progress,
-                                 colour ? colour->data() : nullptr);
-        progress.stageStarted(Stage::Drawing, "Montando imagem...", {});
-        if (grid.cellCount() > 0) {
-            if (colour) {
-                image = imageOver(std::move(colour), grid.width(), grid.height());
-                reportBuilt(progress, grid.cellCount());
-            } else {
-                image = buildViewImage(grid, view, &progress);
-            }
-            if (image.isNull())
-                throw std::bad_alloc();
-        }
+        shown = decodeShownSurface(*file, static_cast<std::uint32_t>(level),
+                                   static_cast<std::uint32_t>(choice), view, progress);
     });
     qApp->removeEventFilter(this);
     busy_ = false;
@@ -721,8 +663,8 @@ void MainWindow::showSurface(int level, int choice)
     } else {
         level_ = level;
         choice_ = choice;
-        grid_ = std::move(grid);
-        view_ = image;
+        view_ = screenImageOf(std::move(shown));
+        grid_ = std::move(shown.grid);
         viewKind_ = view;
         Pic_->showImage(view_, cellSize_);
         fillSurfaceChoices();
@@ -818,37 +760,23 @@ void MainWindow::showChannel(ChannelView view)
 
 void MainWindow::ZoomIn(std::int16_t factor)
 {
-    if (busy_)
-        return;
-    const std::optional<std::int16_t> next = zoomedIn(cellSize_, factor);
-    if (!next) {
-        lblArquivo_->setText(QStringLiteral("Limite de zoom atingido"));
-        setCommandEnabled(Command::ZoomIn, false);
-        return;
-    }
-    setFitToWindow(false);
-    cellSize_ = *next;
-    progress_->restart(Stage::Drawing);
-    const QPointF centre = visibleCentre();
-    Pic_->clear();
-    lblArquivo_->setText(QStringLiteral("Aumentando imagem..."));
-    lblArquivo_->repaint();
-    setCommandEnabled(Command::ZoomOut, true);
-    // A zoom step always shows the colour view, whichever view is checked.
-    drawView(ChannelView::Colour, true);
-    scrollToCentre(centre);
-    pb_->setValue(0);
-    lblArquivo_->setText(QStringLiteral("Imagem aumentada"));
+    zoom(ZoomDirection::In, factor);
 }
 
 void MainWindow::ZoomOut(std::int16_t factor)
 {
+    zoom(ZoomDirection::Out, factor);
+}
+
+void MainWindow::zoom(ZoomDirection direction, std::int16_t factor)
+{
     if (busy_)
         return;
-    const std::optional<std::int16_t> next = zoomedOut(cellSize_, factor);
+    const bool in = direction == ZoomDirection::In;
+    const std::optional<std::int16_t> next = zoomStep(cellSize_, direction, factor);
     if (!next) {
         lblArquivo_->setText(QStringLiteral("Limite de zoom atingido"));
-        setCommandEnabled(Command::ZoomOut, false);
+        setCommandEnabled(in ? Command::ZoomIn : Command::ZoomOut, false);
         return;
     }
     setFitToWindow(false);
@@ -856,13 +784,16 @@ void MainWindow::ZoomOut(std::int16_t factor)
     progress_->restart(Stage::Drawing);
     const QPointF centre = visibleCentre();
     Pic_->clear();
-    lblArquivo_->setText(QStringLiteral("Diminuindo imagem..."));
+    lblArquivo_->setText(in ? QStringLiteral("Aumentando imagem...")
+                            : QStringLiteral("Diminuindo imagem..."));
     lblArquivo_->repaint();
-    setCommandEnabled(Command::ZoomIn, true);
+    setCommandEnabled(in ? Command::ZoomOut : Command::ZoomIn, true);
+    // A zoom step always shows the colour view, whichever view is checked.
     drawView(ChannelView::Colour, true);
     scrollToCentre(centre);
     pb_->setValue(0);
-    lblArquivo_->setText(QStringLiteral("Imagem reduzida"));
+    lblArquivo_->setText(in ? QStringLiteral("Imagem aumentada")
+                            : QStringLiteral("Imagem reduzida"));
 }
 
 void MainWindow::setFitToWindow(bool fit)

@@ -4,6 +4,7 @@
 #include "core/dds_file.h"
 #include "core/dds_header.h"
 #include "core/pixels.h"
+#include "core/zoom.h"
 
 #include <QMainWindow>
 #include <QPointF>
@@ -102,6 +103,7 @@ private:
     void writeSummary();
     QPointF visibleCentre() const;
     void scrollToCentre(QPointF centre);
+    void zoom(ZoomDirection direction, std::int16_t factor);
 
     QString programDir_;
     suite::Dialogs& dialogs_;

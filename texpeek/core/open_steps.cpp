@@ -1,0 +1,101 @@
+#include "core/open_steps.h"
+
+#include "common/core/file_io.h"
+
+#include <algorithm>
+#include <climits>
+#include <new>
+
+namespace texpeek {
+
+namespace {
+
+// A view made while decoding: already done, so its drawing stage tells its
+// pixels at once, in the batches the display expects.
+void reportBuilt(ProgressSink& progress, std::size_t total)
+{
+    const std::size_t batch =
+        std::clamp<std::size_t>(total / 100, 1, static_cast<std::size_t>(kProgressBatch));
+    for (std::size_t done = 0; done < total;) {
+        const std::size_t piece = std::min(batch, total - done);
+        progress.pixelsDone(static_cast<std::int64_t>(piece));
+        done += piece;
+    }
+}
+
+const char* const kCubeFaceNames[6] = {"+X", "-X", "+Y", "-Y", "+Z", "-Z"};
+
+} // namespace
+
+ShownSurface decodeShownSurface(const DdsFile& file, std::uint32_t level, std::uint32_t choice,
+                                ChannelView view, ProgressSink& progress, OpenListener* listener)
+{
+    const PixelFormat* format = file.pixelFormat();
+    std::unique_ptr<PixelBlock> early;
+    if (format != nullptr && format->isBlockCompressed() && view == ChannelView::Colour) {
+        const SurfaceCoverage coverage = fileSurfaceCoverage(file, level, choice);
+        const std::uint64_t pixels = std::uint64_t{coverage.width} * coverage.shownHeight;
+        if (pixels > 0)
+            early = std::make_unique<PixelBlock>(static_cast<std::size_t>(pixels));
+    }
+    ShownSurface shown;
+    shown.grid = decodeFileSurface(file, level, choice, progress, early ? early->data() : nullptr);
+    if (listener != nullptr)
+        listener->surfaceDecoded(format != nullptr && format->hasAlpha);
+
+    progress.stageStarted(Stage::Drawing, "Montando imagem...", {});
+    if (shown.grid.cellCount() == 0)
+        return shown;
+    if (early) {
+        shown.view = std::move(early);
+        reportBuilt(progress, shown.grid.cellCount());
+    } else {
+        shown.view = std::make_unique<PixelBlock>(shown.grid.cellCount());
+        buildView(shown.grid, view, shown.view->data(), &progress);
+    }
+    return shown;
+}
+
+OpenedFile openDdsFile(const std::filesystem::path& path, ProgressSink& progress,
+                       OpenListener& listener)
+{
+    std::string error;
+    // Refuses pipes and devices before they could hold the thread in open().
+    std::optional<std::string> bytes = fileio::readAll(path, kDdsFileLimit, &error);
+    if (!bytes)
+        throw OpenFailed({OpenError::Kind::Unreadable, error});
+    auto file = std::make_shared<DdsFile>(parseDdsFile(std::move(*bytes)));
+    const DdsHeader& header = file->header;
+    listener.headerRead(header);
+
+    if (header.width < 0 || header.height < 0)
+        throw OpenFailed({OpenError::Kind::InvalidSize, {}, header.width, header.height});
+    if (std::int64_t{header.width} * header.height > INT32_MAX)
+        throw OpenFailed({OpenError::Kind::TooLarge, {}, header.width, header.height});
+    listener.pixelTotalKnown(pixelTotal(header));
+    if (file->pixelFormat() == nullptr)
+        throw OpenFailed({OpenError::Kind::Unsupported, std::get<std::string>(file->format)});
+
+    OpenedFile opened;
+    opened.first = decodeShownSurface(*file, 0, 0, ChannelView::Colour, progress, &listener);
+    opened.file = std::move(file);
+    return opened;
+}
+
+std::string surfaceChoiceName(const SurfaceLayout& layout, std::uint32_t choice)
+{
+    if (layout.kind != SurfaceKind::Cube)
+        return std::to_string(choice);
+    std::string name = kCubeFaceNames[cubeFaceOf(layout, choice)];
+    if (layout.layers > 6)
+        name = std::to_string(choice / 6) + ": " + name;
+    return name;
+}
+
+std::string levelName(const SurfaceLayout& layout, std::uint32_t level)
+{
+    return std::to_string(level) + ": " + std::to_string(levelSide(layout.width, level)) + " x " +
+           std::to_string(levelSide(layout.height, level));
+}
+
+} // namespace texpeek
