@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "common/core/file_io.h"
+#include "common/ui/recent_files.h"
 #include "common/ui/text.h"
 #include "core/open_steps.h"
 #include "core/surface_layout.h"
@@ -8,7 +9,6 @@
 #include "ui/open_job.h"
 #include "ui/picture_area.h"
 #include "ui/progress_reporter.h"
-#include "ui/recent_files.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -209,7 +209,15 @@ MainWindow::MainWindow(const QString& programDir, suite::Dialogs& dialogs, QWidg
          {Command::Colour, Command::Alpha, Command::Close, Command::ZoomIn, Command::ZoomOut})
         setCommandEnabled(command, false);
     setImageCommandsEnabled(false);
-    fillRecentMenu();
+    recent_ =
+        new suite::RecentFiles(menRecentes_,
+                               {programDir_.isEmpty()
+                                    ? QString()
+                                    : QDir(programDir_).filePath(QStringLiteral("texpeek.ini")),
+                                QStringLiteral("recentes"), 8, QStringLiteral("menRecente")},
+                               this);
+    connect(recent_, &suite::RecentFiles::chosen, this,
+            [this](const QString& path) { openFile(path); });
     lblArquivo_->setText(QStringLiteral("Aguardando..."));
 }
 
@@ -871,22 +879,7 @@ void MainWindow::showPixel(std::optional<QPoint> pixel)
 
 void MainWindow::rememberRecent(const QString& path)
 {
-    RecentFiles(programDir_).remember(path);
-    fillRecentMenu();
-}
-
-void MainWindow::fillRecentMenu()
-{
-    menRecentes_->clear();
-    const QStringList recent = RecentFiles(programDir_).paths();
-    for (int i = 0; i < recent.size(); ++i) {
-        const QString path = recent[i];
-        QAction* action = menRecentes_->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
-        action->setObjectName(QStringLiteral("menRecente%1").arg(i + 1));
-        connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
-    }
-    menRecentes_->setEnabled(!recent.isEmpty());
+    recent_->remember(path);
 }
 
 void MainWindow::cancelOpen()

@@ -29,6 +29,10 @@ class QProgressBar;
 class QScrollArea;
 class QToolBar;
 
+namespace suite {
+class RecentFiles;
+}
+
 namespace texpeek {
 
 class OpenJob;
@@ -97,7 +101,6 @@ private:
     void updateChoiceLabel();
     void showPixel(std::optional<QPoint> pixel);
     void rememberRecent(const QString& path);
-    void fillRecentMenu();
     void setImageCommandsEnabled(bool enabled);
     void drawView(ChannelView view, bool reportProgress);
     void writeSummary();
@@ -163,6 +166,7 @@ private:
     QLabel* lblPixel_ = nullptr;
     std::unique_ptr<ProgressReporter> progress_;
     OpenJob* job_ = nullptr;
+    suite::RecentFiles* recent_ = nullptr;
 };
 
 } // namespace texpeek
