@@ -44,9 +44,19 @@ std::string displayFormatName(const DdsFile& file)
     return {};
 }
 
-ImageGrid decodeFileSurface(const DdsFile& file, std::uint32_t level, std::uint32_t choice,
-                            ProgressSink& progress, std::uint32_t* colourView)
+Interpretation defaultInterpretation(const DdsFile& file)
 {
+    if (const PixelFormat* format = file.pixelFormat())
+        return defaultInterpretation(*format, file.dx10);
+    return {};
+}
+
+ImageGrid decodeFileSurface(const DdsFile& file, std::uint32_t level, std::uint32_t choice,
+                            ProgressSink& progress, std::uint32_t* colourView,
+                            const Interpretation* interpretation)
+{
+    const Interpretation reading =
+        interpretation != nullptr ? *interpretation : defaultInterpretation(file);
     const PixelFormat* format = file.pixelFormat();
     if (format == nullptr)
         throw DdsError(std::get<std::string>(file.format));
@@ -59,9 +69,10 @@ ImageGrid decodeFileSurface(const DdsFile& file, std::uint32_t level, std::uint3
     const auto* base = reinterpret_cast<const unsigned char*>(file.bytes.data());
     const std::size_t size = file.bytes.size();
     if (start >= size)
-        return decodeSurface(base, 0, *format, span.width, span.height, progress, colourView);
+        return decodeSurface(base, 0, *format, span.width, span.height, progress, colourView,
+                             &reading);
     return decodeSurface(base + start, size - static_cast<std::size_t>(start), *format, span.width,
-                         span.height, progress, colourView);
+                         span.height, progress, colourView, &reading);
 }
 
 } // namespace texpeek

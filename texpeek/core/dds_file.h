@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/dds_header.h"
+#include "core/interpretation.h"
 #include "core/pixel_format.h"
 #include "core/pixels.h"
 #include "core/surface_layout.h"
@@ -42,7 +43,14 @@ std::string displayFormatName(const DdsFile& file);
 // Throws DdsError when the file's format is not decoded (its reason as the
 // message) or the sides cannot be counted; see decodeSurface for the rest,
 // `colourView` included.
+// The cells are shown under `interpretation`, or without one under
+// defaultInterpretation(file).
 ImageGrid decodeFileSurface(const DdsFile& file, std::uint32_t level, std::uint32_t choice,
-                            ProgressSink& progress, std::uint32_t* colourView = nullptr);
+                            ProgressSink& progress, std::uint32_t* colourView = nullptr,
+                            const Interpretation* interpretation = nullptr);
+
+// The reading of this file's data Texpeek starts from (for a format it
+// cannot decode, nothing applies).
+Interpretation defaultInterpretation(const DdsFile& file);
 
 } // namespace texpeek

@@ -82,8 +82,7 @@ FormatResult fromFourCC(std::int32_t code)
         const char* name;
         bool hasAlpha;
     };
-    // DXT2 and DXT4 hold colours already multiplied by alpha; they are shown
-    // as stored.
+    // DXT2 and DXT4 hold colours already multiplied by alpha.
     static const Known known[] = {
         {"DXT1", Encoding::Bc1, "BC1 (DXT1)", true},  {"DXT2", Encoding::Bc2, "BC2 (DXT2)", true},
         {"DXT3", Encoding::Bc2, "BC2 (DXT3)", true},  {"DXT4", Encoding::Bc3, "BC3 (DXT4)", true},
@@ -98,8 +97,11 @@ FormatResult fromFourCC(std::int32_t code)
             static_cast<std::uint32_t>(static_cast<unsigned char>(k.code[1])) << 8 |
             static_cast<std::uint32_t>(static_cast<unsigned char>(k.code[2])) << 16 |
             static_cast<std::uint32_t>(static_cast<unsigned char>(k.code[3])) << 24);
-        if (code == value)
-            return make(k.encoding, k.name, k.hasAlpha);
+        if (code == value) {
+            PixelFormat f = make(k.encoding, k.name, k.hasAlpha);
+            f.premultiplied = k.encoding != Encoding::Bc1 && (k.code[3] == '2' || k.code[3] == '4');
+            return f;
+        }
     }
     switch (code) {
     case kD3dA16B16G16R16: return make(Encoding::Rgba16Unorm, "A16B16G16R16", true, 64);
@@ -198,6 +200,15 @@ int PixelFormat::blockBytes() const
     case Encoding::Bc6hUnsigned:
     case Encoding::Bc6hSigned:
     case Encoding::Bc7: return 16;
+    case Encoding::Etc1:
+    case Encoding::Etc2Rgb:
+    case Encoding::Etc2Punch:
+    case Encoding::Eac11:
+    case Encoding::Eac11Signed: return 8;
+    case Encoding::Etc2Rgba:
+    case Encoding::EacRg11:
+    case Encoding::EacRg11Signed:
+    case Encoding::Astc: return 16;
     default: return 0;
     }
 }
@@ -205,8 +216,10 @@ int PixelFormat::blockBytes() const
 std::uint64_t PixelFormat::surfaceBytes(std::uint32_t width, std::uint32_t height) const
 {
     if (const int block = blockBytes(); block != 0) {
-        const std::uint64_t across = (std::uint64_t{width} + 3) / 4;
-        const std::uint64_t down = (std::uint64_t{height} + 3) / 4;
+        const auto bw = static_cast<std::uint64_t>(blockWidth());
+        const auto bh = static_cast<std::uint64_t>(blockHeight());
+        const std::uint64_t across = (std::uint64_t{width} + bw - 1) / bw;
+        const std::uint64_t down = (std::uint64_t{height} + bh - 1) / bh;
         return across * down * static_cast<std::uint64_t>(block);
     }
     return std::uint64_t{width} * height * static_cast<std::uint64_t>(bitsPerPixel / 8);
@@ -216,8 +229,12 @@ FormatResult identifyFormat(const DdsHeader& header, const std::optional<DdsHead
 {
     const DdsPixelFormat& pf = header.pixelFormat;
     const auto flags = static_cast<std::uint32_t>(pf.flags);
-    if (dx10)
-        return fromDxgi(dx10->dxgiFormat);
+    if (dx10) {
+        FormatResult result = fromDxgi(dx10->dxgiFormat);
+        if (auto* f = std::get_if<PixelFormat>(&result))
+            f->srgb = f->name.find("_SRGB") != std::string::npos;
+        return result;
+    }
 
     ChannelMasks m;
     m.red = static_cast<std::uint32_t>(pf.redMask);
@@ -260,6 +277,7 @@ FormatResult identifyFormat(const DdsHeader& header, const std::optional<DdsHead
     if (m.red == 0 && m.green == 0 && m.blue == 0 && m.alpha == 0)
         return "Máscaras fora dos " + std::to_string(bits) + " bits do pixel";
     PixelFormat f = masked("", bits, m);
+    f.fromLegacyMasks = true;
     f.name = nameFromMasks(m);
     // Bits no channel uses are named as filler: X8R8G8B8, X1R5G5B5.
     const int used = std::popcount(m.red | m.green | m.blue | m.alpha);

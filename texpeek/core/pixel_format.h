@@ -30,6 +30,27 @@ enum class Encoding {
     Rgba16Unorm, // four little-endian 16-bit channels R, G, B, A
     Rgba16Float, // four half floats R, G, B, A
     Rgba32Float, // four 32-bit floats R, G, B, A
+    Channels, // one, two or four channels of one width and kind, R first
+    Palette8, // one byte a pixel indexing 256 B, G, R, A colours before the pixels
+    Etc1,
+    Etc2Rgb,
+    Etc2Rgba, // EAC alpha block, then ETC2 colour block
+    Etc2Punch, // ETC2 with one-bit alpha
+    Eac11, // one channel
+    Eac11Signed,
+    EacRg11, // two channels
+    EacRg11Signed,
+    Astc, // block sides in astcWidth, astcHeight
+};
+
+enum class ChannelKind { Unorm, Snorm, Uint, Sint, Float };
+
+// The channels of Encoding::Channels: `count` of `bits` bits each, little
+// endian, in the order red, green, blue, alpha.
+struct ChannelLayout {
+    int count = 0;
+    int bits = 0;
+    ChannelKind kind = ChannelKind::Unorm;
 };
 
 // The channels of a masked pixel. A zero mask is a channel the pixel lacks.
@@ -48,10 +69,19 @@ struct PixelFormat {
     int bitsPerPixel = 0; // uncompressed layouts
     ChannelMasks masks; // Masked only
     bool hasAlpha = false; // whether the alpha view means anything
+    bool srgb = false; // the format says its colours are sRGB-encoded
+    bool premultiplied = false; // the format says colours are multiplied by alpha (DXT2, DXT4)
+    bool fromLegacyMasks = false; // masks read from a header without the extended one
+    ChannelLayout channels; // Channels only
+    int astcWidth = 0; // Astc only: the block's sides in pixels
+    int astcHeight = 0;
 
     bool isBlockCompressed() const { return blockBytes() != 0; }
-    // Bytes of one 4 x 4 block; 0 for uncompressed layouts.
+    // Bytes of one block; 0 for uncompressed layouts.
     int blockBytes() const;
+    // A block's sides in pixels: 4 x 4 but for ASTC.
+    int blockWidth() const { return encoding == Encoding::Astc ? astcWidth : 4; }
+    int blockHeight() const { return encoding == Encoding::Astc ? astcHeight : 4; }
     // Bytes a surface of these sides takes in the file.
     std::uint64_t surfaceBytes(std::uint32_t width, std::uint32_t height) const;
 };

@@ -136,7 +136,8 @@ ImageGrid decodeEachPixel(const unsigned char* data, std::size_t available,
 }
 
 ImageGrid decodeMasked(const unsigned char* data, std::size_t available, const PixelFormat& format,
-                       std::uint32_t width, std::uint32_t height, ProgressSink& progress)
+                       std::uint32_t width, std::uint32_t height, ProgressSink& progress,
+                       const DisplayMapping& mapping)
 {
     const ChannelMasks& m = format.masks;
     const ChannelReader red(m.red), green(m.green), blue(m.blue), alpha(m.alpha);
@@ -149,53 +150,67 @@ ImageGrid decodeMasked(const unsigned char* data, std::size_t available, const P
                                const std::uint32_t r = red(pixel);
                                const std::uint32_t g = m.luminance ? r : green(pixel);
                                const std::uint32_t bl = m.luminance ? r : blue(pixel);
-                               return r | g << 8 | bl << 16 | alpha(pixel) << 24;
+                               return mapping.cell(r | g << 8 | bl << 16 | alpha(pixel) << 24);
                            });
 }
 
-std::uint8_t unitToByte(float value)
-{
-    if (!(value > 0.0f))
-        return 0;
-    return static_cast<std::uint8_t>(std::lround(std::min(value, 1.0f) * 255.0f));
-}
-
 // Four channels of 16 or 32 bits: unsigned normalised, half or single
-// floats. Colours of the float layouts are tone-mapped as BC6H's are.
+// floats, shown as the mapping says.
 ImageGrid decodeWide(const unsigned char* data, std::size_t available, const PixelFormat& format,
-                     std::uint32_t width, std::uint32_t height, ProgressSink& progress)
+                     std::uint32_t width, std::uint32_t height, ProgressSink& progress,
+                     const DisplayMapping& mapping)
 {
     const std::size_t channelBytes = format.encoding == Encoding::Rgba32Float ? 4 : 2;
     return decodeEachPixel(
         data, available, 4 * channelBytes, width, height, progress, [&](const unsigned char* p) {
-            std::uint32_t cell = 0;
+            if (format.encoding == Encoding::Rgba16Unorm) {
+                std::uint32_t cell = 0;
+                for (int c = 0; c < 4; ++c) {
+                    const unsigned char* q = p + static_cast<std::size_t>(c) * 2;
+                    cell |= static_cast<std::uint32_t>(
+                                scaleChannel(static_cast<std::uint32_t>(q[0] | q[1] << 8), 0xFFFFu))
+                            << (8 * c);
+                }
+                return mapping.cell(cell);
+            }
+            float v[4];
             for (int c = 0; c < 4; ++c) {
                 const unsigned char* q = p + static_cast<std::size_t>(c) * channelBytes;
-                std::uint32_t level = 0;
-                if (format.encoding == Encoding::Rgba16Unorm) {
-                    level = scaleChannel(static_cast<std::uint32_t>(q[0] | q[1] << 8), 0xFFFFu);
+                if (channelBytes == 2) {
+                    v[c] = halfToFloat(static_cast<std::uint16_t>(q[0] | q[1] << 8));
                 } else {
-                    float value = 0.0f;
-                    if (channelBytes == 2) {
-                        value = halfToFloat(static_cast<std::uint16_t>(q[0] | q[1] << 8));
-                    } else {
-                        const std::uint32_t raw = static_cast<std::uint32_t>(q[0]) |
-                                                  static_cast<std::uint32_t>(q[1]) << 8 |
-                                                  static_cast<std::uint32_t>(q[2]) << 16 |
-                                                  static_cast<std::uint32_t>(q[3]) << 24;
-                        value = std::bit_cast<float>(raw);
-                    }
-                    level = c == 3 ? unitToByte(value) : toneMapped(value);
+                    const std::uint32_t raw = static_cast<std::uint32_t>(q[0]) |
+                                              static_cast<std::uint32_t>(q[1]) << 8 |
+                                              static_cast<std::uint32_t>(q[2]) << 16 |
+                                              static_cast<std::uint32_t>(q[3]) << 24;
+                    v[c] = std::bit_cast<float>(raw);
                 }
-                cell |= level << (8 * c);
             }
-            return cell;
+            return mapping.floats(v[0], v[1], v[2], v[3], true);
         });
+}
+
+// One block as shown: BC6H's half floats through the mapping's table, the
+// others' 8-bit cells through the mapping.
+void decodeShownBlock(Encoding encoding, const unsigned char* block, const DisplayMapping& mapping,
+                      BlockPixels& out)
+{
+    if (encoding == Encoding::Bc6hUnsigned || encoding == Encoding::Bc6hSigned) {
+        std::array<std::uint16_t, 48> halves;
+        decodeBc6h(block, encoding == Encoding::Bc6hSigned, halves);
+        for (std::size_t i = 0; i < 16; ++i)
+            out[i] = static_cast<std::uint32_t>(mapping.halfLevel(halves[3 * i])) |
+                     static_cast<std::uint32_t>(mapping.halfLevel(halves[3 * i + 1])) << 8 |
+                     static_cast<std::uint32_t>(mapping.halfLevel(halves[3 * i + 2])) << 16;
+        return;
+    }
+    decodeBlock(encoding, block, out);
+    mapping.cells(out.data(), out.size());
 }
 
 ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const PixelFormat& format,
                        std::uint32_t width, std::uint32_t height, ProgressSink& progress,
-                       std::uint32_t* colourView)
+                       std::uint32_t* colourView, const DisplayMapping& mapping)
 {
     ImageGrid grid =
         ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
@@ -223,14 +238,14 @@ ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const P
                 // Fixed-size copies the compiler turns into plain stores.
                 std::uint32_t* target = cells + by * 4 * width;
                 for (std::size_t bx = 0; bx < fullAcross; ++bx, target += 4) {
-                    decodeBlock(encoding, row + bx * blockBytes, pixels);
+                    decodeShownBlock(encoding, row + bx * blockBytes, mapping, pixels);
                     for (std::size_t y = 0; y < 4; ++y)
                         std::memcpy(target + y * width, pixels.data() + y * 4,
                                     4 * sizeof(std::uint32_t));
                 }
             }
             for (std::size_t bx = rows == 4 ? fullAcross : 0; bx < across; ++bx) {
-                decodeBlock(encoding, row + bx * blockBytes, pixels);
+                decodeShownBlock(encoding, row + bx * blockBytes, mapping, pixels);
                 const std::size_t columns = std::min<std::size_t>(4, width - bx * 4);
                 std::uint32_t* cut = cells + by * 4 * width + bx * 4;
                 for (std::size_t y = 0; y < rows; ++y)
@@ -269,8 +284,11 @@ std::uint8_t scaleChannel(std::uint32_t value, std::uint32_t max)
 
 ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const PixelFormat& format,
                         std::uint32_t width, std::uint32_t height, ProgressSink& progress,
-                        std::uint32_t* colourView)
+                        std::uint32_t* colourView, const Interpretation* interpretation)
 {
+    const Interpretation reading =
+        interpretation != nullptr ? *interpretation : defaultInterpretation(format, std::nullopt);
+    const DisplayMapping mapping(format, reading);
     if (width > static_cast<std::uint32_t>(INT32_MAX) ||
         height > static_cast<std::uint32_t>(INT32_MAX) ||
         std::uint64_t{width} * height > static_cast<std::uint64_t>(INT32_MAX))
@@ -287,6 +305,7 @@ ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const 
         MemoryBuffer buffer(data, available);
         std::istream in(&buffer);
         ImageGrid grid = std::move(*decodePixels(in, header, progress));
+        mapping.cells(grid.cells(), grid.cellCount());
         if (colourView != nullptr)
             buildView(grid, ChannelView::Colour, colourView);
         return grid;
@@ -298,15 +317,15 @@ ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const 
     ImageGrid grid;
     switch (format.encoding) {
     case Encoding::Masked:
-        grid = decodeMasked(data, available, format, width, height, progress);
+        grid = decodeMasked(data, available, format, width, height, progress, mapping);
         break;
     case Encoding::Rgba16Unorm:
     case Encoding::Rgba16Float:
     case Encoding::Rgba32Float:
-        grid = decodeWide(data, available, format, width, height, progress);
+        grid = decodeWide(data, available, format, width, height, progress, mapping);
         break;
     default:
-        grid = decodeBlocks(data, available, format, width, height, progress, colourView);
+        grid = decodeBlocks(data, available, format, width, height, progress, colourView, mapping);
         break;
     }
     progress.stageFinished(Stage::Reading);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/interpretation.h"
 #include "core/pixel_format.h"
 #include "core/pixels.h"
 
@@ -17,9 +18,12 @@ namespace texpeek {
 // to stop the decoding between batches (that is how an open is cancelled).
 // `colourView`, when given (room for every pixel), is also filled with the
 // colour view buildView makes of the grid, in the same pass where it can be.
+// The cells are the values as shown under `interpretation` (see
+// DisplayMapping); without one, under the format's default reading.
 ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const PixelFormat& format,
                         std::uint32_t width, std::uint32_t height, ProgressSink& progress,
-                        std::uint32_t* colourView = nullptr);
+                        std::uint32_t* colourView = nullptr,
+                        const Interpretation* interpretation = nullptr);
 
 // The 8-bit value of a channel `value` of a channel whose largest value is
 // `max`, rounded to nearest (max 31: 16 -> 132; max 1023: 512 -> 128).

@@ -180,11 +180,12 @@ TEST(Bc4And5, UnsignedAndSignedChannels)
     // BC5: red from the first half, green from the second; BC4 is grey.
     const std::string red("\xFF\xFF\x00\x00\x00\x00\x00\x00", 8);
     const std::string green("\x40\x40\x00\x00\x00\x00\x00\x00", 8);
+    // BC5 is read as a normal map: Z rebuilt from x = 1, y = -0.5 is 0.
     EXPECT_EQ(decodeFile(fourCCHeader(4, 4, "ATI2") + red + green).cell(2, 2),
-              rgba(255, 0x40, 0, 0));
+              rgba(255, 0x40, 128, 0));
     EXPECT_EQ(decodeFile(fourCCHeader(4, 4, "BC4U") + green).cell(4, 4), rgba(0x40, 0x40, 0x40, 0));
     const std::string minusOne("\x81\x81\x00\x00\x00\x00\x00\x00", 8);
-    EXPECT_EQ(decodeFile(dx10Header(4, 4, 84) + minusOne + red).cell(1, 1), rgba(0, 126, 0, 0));
+    EXPECT_EQ(decodeFile(dx10Header(4, 4, 84) + minusOne + red).cell(1, 1), rgba(0, 126, 128, 0));
 }
 
 // A BC7 block built field by field in the order the format stores them.
@@ -426,8 +427,12 @@ TEST(Bc6h, InterpolationSignsDeltasAndReservedModes)
     decodeBc6h(bytesOf(reserved.block()), false, out);
     EXPECT_EQ(out[0], 0);
 
-    // Through a file the colours are tone-mapped: brighter stays brighter.
-    const ImageGrid grid = decodeFile(dx10Header(4, 4, 95) + three.block());
+    // Through a file with the tone curve chosen, brighter stays brighter.
+    const DdsFile file = parseDdsFile(dx10Header(4, 4, 95) + three.block());
+    Interpretation toned = defaultInterpretation(file);
+    toned.curve.value = HdrCurve::ToneCurve;
+    Quiet quiet;
+    const ImageGrid grid = decodeFileSurface(file, 0, 0, quiet, nullptr, &toned);
     EXPECT_EQ(grid.red(1, 1), 0);
     EXPECT_GT(grid.red(1, 3), grid.red(1, 2));
     EXPECT_GT(grid.red(1, 2), 200);

@@ -56,6 +56,9 @@ std::vector<std::uint32_t> referenceDecode(const std::vector<unsigned char>& dat
                                            std::uint32_t height)
 {
     std::vector<std::uint32_t> cells(std::size_t{width} * height);
+    // Cells as the default reading shows them (BC5 with Z rebuilt).
+    const PixelFormat format = blockFormat(encoding);
+    const DisplayMapping mapping(format, defaultInterpretation(format, std::nullopt));
     const std::size_t across = (width + 3) / 4;
     std::vector<unsigned char> block(blockBytes);
     BlockPixels pixels;
@@ -65,6 +68,7 @@ std::vector<std::uint32_t> referenceDecode(const std::vector<unsigned char>& dat
             for (std::size_t i = 0; i < blockBytes; ++i)
                 block[i] = offset + i < available ? data[offset + i] : 0;
             decodeBlock(encoding, block.data(), pixels);
+            mapping.cells(pixels.data(), pixels.size());
             for (std::size_t y = 0; y < 4 && by * 4 + y < height; ++y)
                 for (std::size_t x = 0; x < 4 && bx * 4 + x < width; ++x)
                     cells[(by * 4 + y) * width + bx * 4 + x] = pixels[y * 4 + x];
