@@ -177,13 +177,32 @@ QString reasonFor(std::exception_ptr failure)
     }
 }
 
-// The screen image over a decoded surface's view; a null image for an empty
-// surface.
-QImage screenImageOf(ShownSurface&& shown)
+// The colour view as a screen image laid over the grid's own cells: their
+// bytes are red, green, blue and alpha, which Qt shows as RGBX with the alpha
+// byte ignored. The image keeps the grid alive; a null image for an empty
+// grid.
+QImage colourImageOver(const std::shared_ptr<const ImageGrid>& grid)
+{
+    if (!grid || grid->cellCount() == 0)
+        return {};
+    auto* keeper = new std::shared_ptr<const ImageGrid>(grid);
+    QImage image(
+        reinterpret_cast<const uchar*>(grid->cells()), grid->width(), grid->height(),
+        static_cast<qsizetype>(grid->width()) * 4, QImage::Format_RGBX8888,
+        [](void* info) { delete static_cast<std::shared_ptr<const ImageGrid>*>(info); }, keeper);
+    if (image.isNull()) {
+        delete keeper;
+        throw std::bad_alloc();
+    }
+    return image;
+}
+
+// The screen image of a decoded surface in the view it was decoded for.
+QImage screenImageOf(ShownSurface&& shown, const std::shared_ptr<const ImageGrid>& grid)
 {
     if (!shown.view)
-        return {};
-    QImage image = imageOver(std::move(shown.view), shown.grid.width(), shown.grid.height());
+        return colourImageOver(grid);
+    QImage image = imageOver(std::move(shown.view), grid->width(), grid->height());
     if (image.isNull())
         throw std::bad_alloc();
     return image;
@@ -567,9 +586,9 @@ void MainWindow::openSteps(const QString& path)
     if (failure)
         std::rethrow_exception(failure);
 
-    view_ = screenImageOf(std::move(opened.first));
     file_ = std::move(opened.file);
-    grid_ = std::move(opened.first.grid);
+    grid_ = std::make_shared<const ImageGrid>(std::move(opened.first.grid));
+    view_ = screenImageOf(std::move(opened.first), grid_);
     viewKind_ = ChannelView::Colour;
     Pic_->showImage(view_, cellSize_);
 
@@ -671,8 +690,9 @@ void MainWindow::showSurface(int level, int choice)
     } else {
         level_ = level;
         choice_ = choice;
-        view_ = screenImageOf(std::move(shown));
-        grid_ = std::move(shown.grid);
+        view_ = QImage();
+        grid_ = std::make_shared<const ImageGrid>(std::move(shown.grid));
+        view_ = screenImageOf(std::move(shown), grid_);
         viewKind_ = view;
         Pic_->showImage(view_, cellSize_);
         fillSurfaceChoices();
@@ -693,7 +713,9 @@ void MainWindow::drawView(ChannelView view, bool reportProgress)
         view_ = QImage();
         viewKind_.reset();
         if (grid_->cellCount() > 0) {
-            view_ = buildViewImage(*grid_, view, reportProgress ? progress_.get() : nullptr);
+            view_ = view == ChannelView::Colour
+                        ? colourImageOver(grid_)
+                        : buildViewImage(*grid_, view, reportProgress ? progress_.get() : nullptr);
             if (view_.isNull()) {
                 Pic_->clear();
                 return;
@@ -851,11 +873,20 @@ void MainWindow::saveImage()
     lblArquivo_->setText(QStringLiteral("Imagem salva"));
 }
 
+QImage MainWindow::viewImage() const
+{
+    // The colour view lies over the grid, whose alpha bytes other programs
+    // would read as transparency.
+    if (view_.format() == QImage::Format_RGBX8888)
+        return view_.convertToFormat(QImage::Format_RGB32);
+    return view_;
+}
+
 void MainWindow::copyImage()
 {
     if (busy_ || view_.isNull())
         return;
-    QGuiApplication::clipboard()->setImage(view_);
+    QGuiApplication::clipboard()->setImage(viewImage());
     lblArquivo_->setText(QStringLiteral("Imagem copiada"));
 }
 

@@ -73,7 +73,8 @@ public:
     QAction* toolbarButton(int position) const;
 
     std::int16_t cellSize() const { return cellSize_; }
-    const QImage& viewImage() const { return view_; }
+    // The picture on show, one pixel per image pixel, as saved and copied.
+    QImage viewImage() const;
     // Asks a running open or surface choice to stop, as Esc does.
     void cancelOpen();
 
@@ -114,7 +115,8 @@ private:
     QString openedPath_;
     DdsHeader header_;
     std::shared_ptr<const DdsFile> file_;
-    std::optional<ImageGrid> grid_;
+    // Shared with the colour view's screen image, which is laid over it.
+    std::shared_ptr<const ImageGrid> grid_;
     int level_ = 0;
     int choice_ = 0;
     bool busy_ = false;
