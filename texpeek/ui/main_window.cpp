@@ -6,6 +6,7 @@
 #include "core/open_steps.h"
 #include "core/surface_layout.h"
 #include "core/zoom.h"
+#include "ui/interpretation_strip.h"
 #include "ui/open_job.h"
 #include "ui/picture_area.h"
 #include "ui/progress_reporter.h"
@@ -423,6 +424,10 @@ void MainWindow::buildBody()
     connect(Pic_, &PictureArea::hovered, this,
             [this](std::optional<QPoint> pixel) { showPixel(pixel); });
     right->addWidget(picScroll_, 1);
+    fraLeitura_ = new InterpretationStrip(central);
+    right->addWidget(fraLeitura_);
+    connect(fraLeitura_, &InterpretationStrip::changed, this,
+            [this](const Interpretation& interpretation) { reinterpret(interpretation); });
     outer->addLayout(right, 1);
 
     setCentralWidget(central);
@@ -480,6 +485,7 @@ void MainWindow::Limpar()
     List1_->clear();
     setWindowTitle(kTitle);
     Pic_->clear();
+    fraLeitura_->clear();
     cboNivel_->clear();
     cboFace_->clear();
     for (QWidget* control : {static_cast<QWidget*>(cboNivel_), static_cast<QWidget*>(cboFace_)})
@@ -587,6 +593,7 @@ void MainWindow::openSteps(const QString& path)
         std::rethrow_exception(failure);
 
     file_ = std::move(opened.file);
+    interpretation_ = defaultInterpretation(*file_);
     grid_ = std::make_shared<const ImageGrid>(std::move(opened.first.grid));
     view_ = screenImageOf(std::move(opened.first), grid_);
     viewKind_ = ChannelView::Colour;
@@ -608,6 +615,7 @@ void MainWindow::openSteps(const QString& path)
         setCommandEnabled(command, true);
     setImageCommandsEnabled(true);
     fillSurfaceChoices();
+    fraLeitura_->showReading(interpretation_);
     rememberRecent(path);
 }
 
@@ -657,9 +665,34 @@ void MainWindow::showSurface(int level, int choice)
 {
     if (busy_ || !file_ || !file_->pixelFormat())
         return;
+    decodeShown(level, choice, interpretation_);
+    if (closeWhenDone_)
+        close();
+}
+
+void MainWindow::reinterpret(const Interpretation& wanted)
+{
+    // The strip that asked may change its own copy while the picture is read.
+    const Interpretation interpretation = wanted;
+    if (busy_ || !file_ || !file_->pixelFormat() || interpretation == interpretation_) {
+        fraLeitura_->showReading(interpretation_);
+        return;
+    }
+    if (decodeShown(level_, choice_, interpretation))
+        interpretation_ = interpretation;
+    fraLeitura_->showReading(interpretation_);
+    if (closeWhenDone_)
+        close();
+}
+
+// Decodes and shows the surface at `level` and `choice` under
+// `interpretation` in the view on show; false, with the surface on show
+// kept, when that fails.
+bool MainWindow::decodeShown(int level, int choice, Interpretation interpretation)
+{
     const SurfaceLayout& layout = file_->layout;
     if (level < 0 || static_cast<std::uint32_t>(level) >= layout.levels)
-        return;
+        return false;
     // A volume texture has fewer slices at each level down.
     choice = std::clamp(choice, 0,
                         static_cast<int>(choicesAt(layout, static_cast<std::uint32_t>(level))) - 1);
@@ -677,7 +710,8 @@ void MainWindow::showSurface(int level, int choice)
         const auto total = static_cast<std::int32_t>(std::uint64_t{span.width} * span.height);
         job_->onWindow([this, total] { progress_->setTotal(total); });
         shown = decodeShownSurface(*file, static_cast<std::uint32_t>(level),
-                                   static_cast<std::uint32_t>(choice), view, progress);
+                                   static_cast<std::uint32_t>(choice), view, progress, nullptr,
+                                   &interpretation);
     });
     qApp->removeEventFilter(this);
     busy_ = false;
@@ -687,19 +721,18 @@ void MainWindow::showSurface(int level, int choice)
         // The surface on show stays, and so do the lists.
         lblArquivo_->setText(reasonFor(failure));
         fillSurfaceChoices();
-    } else {
-        level_ = level;
-        choice_ = choice;
-        view_ = QImage();
-        grid_ = std::make_shared<const ImageGrid>(std::move(shown.grid));
-        view_ = screenImageOf(std::move(shown), grid_);
-        viewKind_ = view;
-        Pic_->showImage(view_, cellSize_);
-        fillSurfaceChoices();
-        lblArquivo_->setText(QStringLiteral("Imagem aberta"));
+        return false;
     }
-    if (closeWhenDone_)
-        close();
+    level_ = level;
+    choice_ = choice;
+    view_ = QImage();
+    grid_ = std::make_shared<const ImageGrid>(std::move(shown.grid));
+    view_ = screenImageOf(std::move(shown), grid_);
+    viewKind_ = view;
+    Pic_->showImage(view_, cellSize_);
+    fillSurfaceChoices();
+    lblArquivo_->setText(QStringLiteral("Imagem aberta"));
+    return true;
 }
 
 // Builds the view image unless the one on hand already is this view, and

@@ -35,6 +35,7 @@ class RecentFiles;
 
 namespace texpeek {
 
+class InterpretationStrip;
 class OpenJob;
 class PictureArea;
 class ProgressReporter;
@@ -60,6 +61,10 @@ public:
     // Shows the surface at `level` and `choice` (face, array element or
     // volume slice) in the view on show.
     void showSurface(int level, int choice);
+    // Reads the surface on show again under `interpretation`, as one click
+    // in the strip under the picture does.
+    void reinterpret(const Interpretation& interpretation);
+    const Interpretation& interpretation() const { return interpretation_; }
     void setFitToWindow(bool fit);
     // Writes the picture on show as a PNG file the user names.
     void saveImage();
@@ -108,6 +113,7 @@ private:
     QPointF visibleCentre() const;
     void scrollToCentre(QPointF centre);
     void zoom(ZoomDirection direction, std::int16_t factor);
+    bool decodeShown(int level, int choice, Interpretation interpretation);
 
     QString programDir_;
     suite::Dialogs& dialogs_;
@@ -117,6 +123,7 @@ private:
     std::shared_ptr<const DdsFile> file_;
     // Shared with the colour view's screen image, which is laid over it.
     std::shared_ptr<const ImageGrid> grid_;
+    Interpretation interpretation_;
     int level_ = 0;
     int choice_ = 0;
     bool busy_ = false;
@@ -166,6 +173,7 @@ private:
     QLabel* lblFace_ = nullptr;
     QComboBox* cboFace_ = nullptr;
     QLabel* lblPixel_ = nullptr;
+    InterpretationStrip* fraLeitura_ = nullptr;
     std::unique_ptr<ProgressReporter> progress_;
     OpenJob* job_ = nullptr;
     suite::RecentFiles* recent_ = nullptr;
