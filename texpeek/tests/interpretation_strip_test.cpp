@@ -17,6 +17,7 @@ using suite::testing::child;
 using testing::ddsFile;
 using testing::dx10Header;
 using testing::maskedHeader;
+using testing::normalMapBc5;
 
 class TexpeekReading : public suite::testing::WindowTest {
 protected:
@@ -116,6 +117,21 @@ TEST_F(TexpeekReading, FloatDataHasAnExposureAndACurveButNoGuesses)
     // An 8-bit file has no exposure to set.
     open("plain.dds", ddsFile(1, 1, 24, std::string("\x10\x20\x30", 3)));
     EXPECT_TRUE(exposure->isHidden());
+}
+
+TEST_F(TexpeekReading, ANormalMapRebuildsZByGuessAndCanLeaveBlueEmpty)
+{
+    open("n.dds", normalMapBc5(64));
+    EXPECT_EQ(button("cmdNormalZ")->text(), "Normais: Z reconstruído (suposição)");
+    // The flat corner points straight out: x and y at the middle, z full.
+    const QColor flat = shown();
+    EXPECT_NEAR(flat.red(), 128, 1);
+    EXPECT_NEAR(flat.green(), 128, 1);
+    EXPECT_EQ(flat.blue(), 255);
+    button("cmdNormalZ")->click();
+    EXPECT_EQ(button("cmdNormalZ")->text(), "Normais: azul vazio");
+    EXPECT_EQ(shown().blue(), 0);
+    EXPECT_EQ(shown().red(), flat.red());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Takes the screenshots of the docs folder: a 32-bit image in the colour
 // view, the alpha view and the red channel view, and a BC1 cube map with one
-// of its faces chosen. Usage: texpeek_screenshots <output folder>
+// of its faces chosen, and a BC5 normal map with the strip that says how its
+// data is read. Usage: texpeek_screenshots <output folder>
 #include "common/testing/fake_dialogs.h"
 #include "tests/block_builders.h"
 #include "tests/dds_files.h"
@@ -118,6 +119,14 @@ int main(int argc, char** argv)
     window.showSurface(0, 4);
     app.processEvents();
     if (!window.grab().save(QDir(out).filePath(QStringLiteral("texpeek-cube-face.png"))))
+        return 1;
+
+    const QString normalPath = QDir(folder.path()).filePath(QStringLiteral("bumps.dds"));
+    if (!writeBytes(normalPath, texpeek::testing::normalMapBc5(256)))
+        return 1;
+    window.openFile(normalPath);
+    app.processEvents();
+    if (!window.grab().save(QDir(out).filePath(QStringLiteral("texpeek-interpretation.png"))))
         return 1;
     return 0;
 }
