@@ -1,10 +1,12 @@
 #include "common/testing/window_test.h"
 #include "tests/block_builders.h"
 #include "tests/dds_files.h"
+#include "ui/compare_window.h"
 #include "ui/main_window.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -132,6 +134,48 @@ TEST_F(TexpeekReading, ANormalMapRebuildsZByGuessAndCanLeaveBlueEmpty)
     EXPECT_EQ(button("cmdNormalZ")->text(), "Normais: azul vazio");
     EXPECT_EQ(shown().blue(), 0);
     EXPECT_EQ(shown().red(), flat.red());
+}
+
+// Two 2 x 2 pictures that differ by 10 in the green of one pixel.
+TEST_F(TexpeekReading, TwoFilesCompareSideBySideOneOverTheOtherAndAsTheirDifference)
+{
+    const std::string pixel("\x10\x20\x30\xFF", 4);
+    open("a.dds", ddsFile(2, 2, 32, pixel + pixel + pixel + pixel));
+    const std::string off("\x10\x2A\x30\xFF", 4);
+    writeFile("b.dds", QByteArray::fromStdString(ddsFile(2, 2, 32, pixel + pixel + pixel + off)));
+    dialogs_.paths.push_back(pathIn("b.dds"));
+    child<QAction>(&window_, "menComparar")->trigger();
+
+    CompareWindow* compare = window_.compareWindow();
+    ASSERT_NE(compare, nullptr);
+    EXPECT_EQ(child<QLabel>(compare, "lblMaiorErro")->text(), "Maior erro: 10");
+    // Mean square 100 / (4 pixels x 4 channels): 40.08 dB.
+    EXPECT_TRUE(child<QLabel>(compare, "lblPsnr")->text().startsWith("PSNR: 40"))
+        << child<QLabel>(compare, "lblPsnr")->text().toStdString();
+    EXPECT_EQ(child<QLabel>(compare, "lblDiferentes")->text(), "Pixels diferentes: 1");
+    EXPECT_EQ(compare->shownImage().pixelColor(1, 1), QColor(0x30, 0x20, 0x10));
+
+    compare->setMode(CompareWindow::Mode::Over);
+    compare->swapPictures();
+    EXPECT_EQ(compare->shownImage().pixelColor(1, 1), QColor(0x30, 0x2A, 0x10));
+    EXPECT_TRUE(child<QLabel>(compare, "lblMostrando")->text().endsWith("b.dds"));
+
+    compare->setMode(CompareWindow::Mode::Difference);
+    EXPECT_EQ(compare->shownImage().pixelColor(0, 0), QColor(0, 0, 0));
+    EXPECT_EQ(compare->shownImage().pixelColor(1, 1), QColor(0, 250, 0)); // 10 x 25
+
+    // A picture of other sides is only shown beside; a file that cannot be
+    // read is said so, and the comparison on show stays.
+    writeFile("wide.dds",
+              QByteArray::fromStdString(ddsFile(4, 1, 32, pixel + pixel + pixel + pixel)));
+    window_.compareWith(pathIn("wide.dds"));
+    compare = window_.compareWindow();
+    ASSERT_NE(compare, nullptr);
+    EXPECT_EQ(child<QLabel>(compare, "lblMaiorErro")->text(), "Tamanhos diferentes: 2 x 2 e 4 x 1");
+    EXPECT_FALSE(child<QComboBox>(compare, "cboModo")->isEnabled());
+    window_.compareWith(pathIn("missing.dds"));
+    EXPECT_EQ(dialogs_.lastMessage().text, "Erro ao abrir arquivo");
+    EXPECT_EQ(window_.compareWindow(), compare);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "core/open_steps.h"
 #include "core/surface_layout.h"
 #include "core/zoom.h"
+#include "ui/compare_window.h"
 #include "ui/interpretation_strip.h"
 #include "ui/open_job.h"
 #include "ui/picture_area.h"
@@ -252,6 +253,7 @@ void MainWindow::buildMenus()
         named(menArq_->addAction(QStringLiteral("Salvar imagem como...")), "menSalvarImagem");
     menCopiar_ = named(menArq_->addAction(QStringLiteral("Copiar imagem")), "menCopiar");
     menCopiar_->setShortcut(QKeySequence::Copy);
+    menComparar_ = named(menArq_->addAction(tr("Comparar com...")), "menComparar");
     menRecentes_ = named(menArq_->addMenu(QStringLiteral("Arquivos recentes")), "menRecentes");
     named(menArq_->addSeparator(), "menDiv2");
     menSair_ = named(menArq_->addAction(QStringLiteral("Sair")), "menSair");
@@ -278,6 +280,7 @@ void MainWindow::buildMenus()
     connect(menFechar_, &QAction::triggered, this, [this] { Fechar(); });
     connect(menSalvarImagem_, &QAction::triggered, this, [this] { saveImage(); });
     connect(menCopiar_, &QAction::triggered, this, [this] { copyImage(); });
+    connect(menComparar_, &QAction::triggered, this, [this] { compareImage(); });
     connect(menSair_, &QAction::triggered, this, [this] { close(); });
     connect(menRGB_, &QAction::triggered, this, [this] { showRGB(); });
     connect(menAlpha_, &QAction::triggered, this, [this] { showAlpha(); });
@@ -496,7 +499,8 @@ void MainWindow::Limpar()
 // window had: the single-channel views, saving and copying.
 void MainWindow::setImageCommandsEnabled(bool enabled)
 {
-    for (QAction* action : {menRed_, menGreen_, menBlue_, menSalvarImagem_, menCopiar_})
+    for (QAction* action :
+         {menRed_, menGreen_, menBlue_, menSalvarImagem_, menCopiar_, menComparar_})
         action->setEnabled(enabled);
 }
 
@@ -904,6 +908,68 @@ void MainWindow::saveImage()
         return;
     }
     lblArquivo_->setText(QStringLiteral("Imagem salva"));
+}
+
+CompareWindow* MainWindow::compareWindow() const
+{
+    return compare_.data();
+}
+
+void MainWindow::compareImage()
+{
+    if (busy_ || !grid_)
+        return;
+    compareWith(dialogs_.openFile(this, QStringLiteral("DirectDraw Surface (DDS)|*.dds")));
+}
+
+void MainWindow::compareWith(const QString& path)
+{
+    if (path.isEmpty() || busy_ || !grid_ || !file_)
+        return;
+    // The other file is read as it reads by default, at the level and
+    // choice on show when it has them.
+    class Quiet final : public OpenListener {
+        void headerRead(const DdsHeader&) override {}
+        void pixelTotalKnown(std::int32_t) override {}
+        void surfaceDecoded(bool) override {}
+    } quiet;
+    const auto level = static_cast<std::uint32_t>(level_);
+    const auto choice = static_cast<std::uint32_t>(choice_);
+    OpenedFile other;
+    busy_ = true;
+    qApp->installEventFilter(this);
+    const std::exception_ptr failure = job_->run([&](ProgressSink& progress) {
+        other = openDdsFile(suite::toPath(path), progress, quiet);
+        const SurfaceLayout& layout = other.file->layout;
+        if ((level != 0 || choice != 0) && level < layout.levels &&
+            choice < choicesAt(layout, level))
+            other.first =
+                decodeShownSurface(*other.file, level, choice, ChannelView::Colour, progress);
+    });
+    qApp->removeEventFilter(this);
+    busy_ = false;
+    lblPercent_->clear();
+    pb_->setValue(0);
+    if (failure) {
+        lblArquivo_->setText(reasonFor(failure));
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Comparar"),
+                         QStringLiteral("Erro ao abrir arquivo"));
+        if (closeWhenDone_)
+            close();
+        return;
+    }
+    const PixelFormat* ours = file_->pixelFormat();
+    const PixelFormat* theirs = other.file->pixelFormat();
+    const bool withAlpha =
+        (ours != nullptr && ours->hasAlpha) || (theirs != nullptr && theirs->hasAlpha);
+    if (compare_)
+        compare_->close();
+    compare_ =
+        new CompareWindow(QFileInfo(openedPath_).fileName(), grid_, QFileInfo(path).fileName(),
+                          std::make_shared<const ImageGrid>(std::move(other.first.grid)), withAlpha,
+                          this);
+    compare_->show();
+    lblArquivo_->setText(tr("Comparação aberta"));
 }
 
 QImage MainWindow::viewImage() const

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QPointF>
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
@@ -35,6 +36,7 @@ class RecentFiles;
 
 namespace texpeek {
 
+class CompareWindow;
 class InterpretationStrip;
 class OpenJob;
 class PictureArea;
@@ -69,6 +71,11 @@ public:
     // Writes the picture on show as a PNG file the user names.
     void saveImage();
     void copyImage();
+    // Asks for a second file and compares the picture on show with it;
+    // compareWith does so for `path`.
+    void compareImage();
+    void compareWith(const QString& path);
+    CompareWindow* compareWindow() const;
     void ZoomIn(std::int16_t factor);
     void ZoomOut(std::int16_t factor);
     void Sobre();
@@ -153,6 +160,7 @@ private:
     QAction* menAjustar_ = nullptr;
     QAction* menSalvarImagem_ = nullptr;
     QAction* menCopiar_ = nullptr;
+    QAction* menComparar_ = nullptr;
     QMenu* menRecentes_ = nullptr;
     QMenu* menAjuda_ = nullptr;
     QAction* menSobre_ = nullptr;
@@ -174,6 +182,7 @@ private:
     QComboBox* cboFace_ = nullptr;
     QLabel* lblPixel_ = nullptr;
     InterpretationStrip* fraLeitura_ = nullptr;
+    QPointer<CompareWindow> compare_;
     std::unique_ptr<ProgressReporter> progress_;
     OpenJob* job_ = nullptr;
     suite::RecentFiles* recent_ = nullptr;
