@@ -31,6 +31,9 @@ foreach(program IN LISTS PROGRAMS)
     ${BINDIR}/${program}
     ${DATADIR}/applications/${program}.desktop
     ${DATADIR}/icons/hicolor/scalable/apps/${program}.svg)
+  if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/../data/thumbnailers/${program}.thumbnailer)
+    list(APPEND expected ${DATADIR}/thumbnailers/${program}.thumbnailer)
+  endif()
 endforeach()
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${PREFIX} ${PREFIX}/*)
 list(SORT expected)

@@ -22,6 +22,11 @@ function(suite_desktop_program program)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${SUITE_DATA_DIR}/icons/${program}.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  # A program that makes thumbnails of its files for the file managers.
+  if(EXISTS ${SUITE_DATA_DIR}/thumbnailers/${program}.thumbnailer)
+    install(FILES ${SUITE_DATA_DIR}/thumbnailers/${program}.thumbnailer
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/thumbnailers)
+  endif()
 
   suite_gtest(${program}_command_line_tests ${program}
     SOURCES ${PROJECT_SOURCE_DIR}/common/tests/command_line_test.cpp

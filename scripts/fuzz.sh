@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # scripts/fuzz.sh [seconds-per-target] [target-name-pattern]
+# Each run is capped at SUITE_FUZZ_RSS_MB (default 768) of resident memory and
+# SUITE_FUZZ_MALLOC_MB (default 512) in one allocation, so that an input
+# whose header makes a parser take memory its data cannot fill is a failure.
 # SUITE_FUZZ_RUNS=N also stops each target after N executions, whichever
 # comes first; SUITE_FUZZ_TOGETHER=1 runs the targets all at once instead of
 # one after another (the long runs: SUITE_FUZZ_RUNS=10000000
@@ -43,7 +46,8 @@ run_target() {
   # The first folder takes what the run finds; the repository's is only read.
   { time ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
       UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-      "$binary" "${limits[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+      "$binary" "${limits[@]}" -timeout=10 -rss_limit_mb="${SUITE_FUZZ_RSS_MB:-768}" \
+      -malloc_limit_mb="${SUITE_FUZZ_MALLOC_MB:-512}" -print_final_stats=1 \
       -artifact_prefix="$work/" "${corpora[@]}" >"$work/log.txt" 2>&1 || rc=$?; } \
     2>"$work/time.txt"
   local executions elapsed cpu result

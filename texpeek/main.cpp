@@ -1,3 +1,4 @@
+#include "cli/command_line.h"
 #include "ui/main_window.h"
 
 #include "common/app/start_up.h"
@@ -8,11 +9,16 @@
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> done = texpeek::runCommandLine(argc, argv))
+        return *done;
     const suite::ProgramInfo info{
         QStringLiteral("texpeek"),
         QStringLiteral(
             "Shows DirectDraw Surface (DDS) images: every surface, its channels and its header."),
-        suite::ProgramArgument::File, suite::WindowLanguage::Portuguese};
+        suite::ProgramArgument::File,
+        suite::WindowLanguage::Portuguese,
+        true,
+        texpeek::commandsHelp()};
     if (const auto answered = suite::answerWithoutWindows(info, argc, argv))
         return *answered;
 

@@ -23,6 +23,21 @@ DdsFile parseDdsFile(std::string bytes)
         file.pixelOffset = kHeaderSize + kDx10HeaderSize;
     }
     file.format = identifyFormat(file.header, file.dx10);
+    // A palette of 256 red, green, blue, alpha entries lies between the
+    // header and the pixels.
+    if (auto* format = std::get_if<PixelFormat>(&file.format);
+        format != nullptr && format->encoding == Encoding::Palette8) {
+        format->palette.assign(256, 0);
+        for (std::size_t i = 0; i < 256; ++i)
+            for (std::size_t b = 0; b < 4; ++b) {
+                const std::size_t at = file.pixelOffset + i * 4 + b;
+                if (at < file.bytes.size())
+                    format->palette[i] |=
+                        static_cast<std::uint32_t>(static_cast<unsigned char>(file.bytes[at]))
+                        << (8 * b);
+            }
+        file.pixelOffset += 1024;
+    }
     file.layout = surfaceLayout(file.header, file.dx10);
     return file;
 }
@@ -51,28 +66,53 @@ Interpretation defaultInterpretation(const DdsFile& file)
     return {};
 }
 
+namespace {
+
+// Where the image at `level` and `choice` starts and how many of its bytes
+// the file holds.
+std::pair<const unsigned char*, std::size_t> surfaceBytes(const DdsFile& file,
+                                                          const SurfaceSpan& span)
+{
+    const std::uint64_t start = file.pixelOffset + span.offset;
+    const auto* base = reinterpret_cast<const unsigned char*>(file.bytes.data());
+    const std::size_t size = file.bytes.size();
+    if (start >= size)
+        return {base, 0};
+    return {base + start, size - static_cast<std::size_t>(start)};
+}
+
+const PixelFormat& decodedFormat(const DdsFile& file)
+{
+    const PixelFormat* format = file.pixelFormat();
+    if (format == nullptr)
+        throw DdsError(std::get<std::string>(file.format));
+    return *format;
+}
+
+} // namespace
+
+SurfaceCoverage fileSurfaceCoverage(const DdsFile& file, std::uint32_t level, std::uint32_t choice)
+{
+    const PixelFormat& format = decodedFormat(file);
+    const SurfaceSpan span = surfaceSpan(file.layout, format, level, choice);
+    return surfaceCoverage(format, span.width, span.height, surfaceBytes(file, span).second);
+}
+
 ImageGrid decodeFileSurface(const DdsFile& file, std::uint32_t level, std::uint32_t choice,
                             ProgressSink& progress, std::uint32_t* colourView,
                             const Interpretation* interpretation)
 {
     const Interpretation reading =
         interpretation != nullptr ? *interpretation : defaultInterpretation(file);
-    const PixelFormat* format = file.pixelFormat();
-    if (format == nullptr)
-        throw DdsError(std::get<std::string>(file.format));
+    const PixelFormat& format = decodedFormat(file);
     // Sides that read negative as the header's signed fields cannot be shown,
     // whatever the format.
     if (file.header.width < 0 || file.header.height < 0)
         throw DdsError("negative image size");
-    const SurfaceSpan span = surfaceSpan(file.layout, *format, level, choice);
-    const std::uint64_t start = file.pixelOffset + span.offset;
-    const auto* base = reinterpret_cast<const unsigned char*>(file.bytes.data());
-    const std::size_t size = file.bytes.size();
-    if (start >= size)
-        return decodeSurface(base, 0, *format, span.width, span.height, progress, colourView,
-                             &reading);
-    return decodeSurface(base + start, size - static_cast<std::size_t>(start), *format, span.width,
-                         span.height, progress, colourView, &reading);
+    const SurfaceSpan span = surfaceSpan(file.layout, format, level, choice);
+    const auto [data, available] = surfaceBytes(file, span);
+    return decodeSurface(data, available, format, span.width, span.height, progress, colourView,
+                         &reading);
 }
 
 } // namespace texpeek

@@ -4,6 +4,7 @@
 #include "core/interpretation.h"
 #include "core/pixel_format.h"
 #include "core/pixels.h"
+#include "core/surface_decoder.h"
 #include "core/surface_layout.h"
 
 #include <cstddef>
@@ -48,6 +49,10 @@ std::string displayFormatName(const DdsFile& file);
 ImageGrid decodeFileSurface(const DdsFile& file, std::uint32_t level, std::uint32_t choice,
                             ProgressSink& progress, std::uint32_t* colourView = nullptr,
                             const Interpretation* interpretation = nullptr);
+
+// How much of the image at `level` and `choice` the file holds; throws
+// DdsError as surfaceCoverage does, and for a format that is not decoded.
+SurfaceCoverage fileSurfaceCoverage(const DdsFile& file, std::uint32_t level, std::uint32_t choice);
 
 // The reading of this file's data Texpeek starts from (for a format it
 // cannot decode, nothing applies).

@@ -18,6 +18,15 @@ constexpr std::uint32_t kLuminance = 0x20000;
 constexpr std::int32_t kD3dA16B16G16R16 = 36;
 constexpr std::int32_t kD3dA16B16G16R16F = 113;
 constexpr std::int32_t kD3dA32B32G32R32F = 116;
+constexpr std::int32_t kD3dR16F = 111;
+constexpr std::int32_t kD3dG16R16F = 112;
+constexpr std::int32_t kD3dR32F = 114;
+constexpr std::int32_t kD3dG32R32F = 115;
+constexpr std::int32_t kD3dV8U8 = 60;
+constexpr std::int32_t kD3dQ8W8V8U8 = 63;
+constexpr std::int32_t kD3dV16U16 = 64;
+constexpr std::int32_t kD3dQ16W16V16U16 = 110;
+constexpr std::uint32_t kPaletteIndexed8 = 0x20;
 
 PixelFormat make(Encoding encoding, const char* name, bool hasAlpha, int bitsPerPixel = 0)
 {
@@ -26,6 +35,13 @@ PixelFormat make(Encoding encoding, const char* name, bool hasAlpha, int bitsPer
     f.name = name;
     f.hasAlpha = hasAlpha;
     f.bitsPerPixel = bitsPerPixel;
+    return f;
+}
+
+PixelFormat channels(const char* name, int count, int bits, ChannelKind kind)
+{
+    PixelFormat f = make(Encoding::Channels, name, count == 4, count * bits);
+    f.channels = {count, bits, kind};
     return f;
 }
 
@@ -107,6 +123,14 @@ FormatResult fromFourCC(std::int32_t code)
     case kD3dA16B16G16R16: return make(Encoding::Rgba16Unorm, "A16B16G16R16", true, 64);
     case kD3dA16B16G16R16F: return make(Encoding::Rgba16Float, "A16B16G16R16F", true, 64);
     case kD3dA32B32G32R32F: return make(Encoding::Rgba32Float, "A32B32G32R32F", true, 128);
+    case kD3dR16F: return channels("R16F", 1, 16, ChannelKind::Float);
+    case kD3dG16R16F: return channels("G16R16F", 2, 16, ChannelKind::Float);
+    case kD3dR32F: return channels("R32F", 1, 32, ChannelKind::Float);
+    case kD3dG32R32F: return channels("G32R32F", 2, 32, ChannelKind::Float);
+    case kD3dV8U8: return channels("V8U8", 2, 8, ChannelKind::Snorm);
+    case kD3dQ8W8V8U8: return channels("Q8W8V8U8", 4, 8, ChannelKind::Snorm);
+    case kD3dV16U16: return channels("V16U16", 2, 16, ChannelKind::Snorm);
+    case kD3dQ16W16V16U16: return channels("Q16W16V16U16", 4, 16, ChannelKind::Snorm);
     default: break;
     }
     if (code > 0 && code < 256)
@@ -162,6 +186,41 @@ FormatResult fromDxgi(std::uint32_t dxgi)
     case 98: return make(Encoding::Bc7, "BC7_UNORM", true);
     case 99: return make(Encoding::Bc7, "BC7_UNORM_SRGB", true);
     case 115: return masked("B4G4R4A4_UNORM", 16, {0x0F00u, 0x00F0u, 0x000Fu, 0xF000u});
+    case 3: return channels("R32G32B32A32_UINT", 4, 32, ChannelKind::Uint);
+    case 4: return channels("R32G32B32A32_SINT", 4, 32, ChannelKind::Sint);
+    case 12: return channels("R16G16B16A16_UINT", 4, 16, ChannelKind::Uint);
+    case 13: return channels("R16G16B16A16_SNORM", 4, 16, ChannelKind::Snorm);
+    case 14: return channels("R16G16B16A16_SINT", 4, 16, ChannelKind::Sint);
+    case 16:
+    case 17: return channels("R32G32_FLOAT", 2, 32, ChannelKind::Float);
+    case 18: return channels("R32G32_UINT", 2, 32, ChannelKind::Uint);
+    case 19: return channels("R32G32_SINT", 2, 32, ChannelKind::Sint);
+    case 25: return masked("R10G10B10A2_UINT", 32, {0x3FFu, 0xFFC00u, 0x3FF00000u, 0xC0000000u});
+    case 30: return channels("R8G8B8A8_UINT", 4, 8, ChannelKind::Uint);
+    case 31: return channels("R8G8B8A8_SNORM", 4, 8, ChannelKind::Snorm);
+    case 32: return channels("R8G8B8A8_SINT", 4, 8, ChannelKind::Sint);
+    case 34: return channels("R16G16_FLOAT", 2, 16, ChannelKind::Float);
+    case 33:
+    case 35: return channels("R16G16_UNORM", 2, 16, ChannelKind::Unorm);
+    case 36: return channels("R16G16_UINT", 2, 16, ChannelKind::Uint);
+    case 37: return channels("R16G16_SNORM", 2, 16, ChannelKind::Snorm);
+    case 38: return channels("R16G16_SINT", 2, 16, ChannelKind::Sint);
+    case 39:
+    case 41: return channels("R32_FLOAT", 1, 32, ChannelKind::Float);
+    case 42: return channels("R32_UINT", 1, 32, ChannelKind::Uint);
+    case 43: return channels("R32_SINT", 1, 32, ChannelKind::Sint);
+    case 50: return channels("R8G8_UINT", 2, 8, ChannelKind::Uint);
+    case 51: return channels("R8G8_SNORM", 2, 8, ChannelKind::Snorm);
+    case 52: return channels("R8G8_SINT", 2, 8, ChannelKind::Sint);
+    case 54: return channels("R16_FLOAT", 1, 16, ChannelKind::Float);
+    case 53:
+    case 56: return channels("R16_UNORM", 1, 16, ChannelKind::Unorm);
+    case 57: return channels("R16_UINT", 1, 16, ChannelKind::Uint);
+    case 58: return channels("R16_SNORM", 1, 16, ChannelKind::Snorm);
+    case 59: return channels("R16_SINT", 1, 16, ChannelKind::Sint);
+    case 62: return channels("R8_UINT", 1, 8, ChannelKind::Uint);
+    case 63: return channels("R8_SNORM", 1, 8, ChannelKind::Snorm);
+    case 64: return channels("R8_SINT", 1, 8, ChannelKind::Sint);
     default: return "Formato DXGI " + std::to_string(dxgi) + " não suportado";
     }
 }
@@ -249,6 +308,8 @@ FormatResult identifyFormat(const DdsHeader& header, const std::optional<DdsHead
         return fromFourCC(pf.fourCC);
 
     const int bits = pf.bitCount;
+    if ((flags & kPaletteIndexed8) != 0 && bits == 8)
+        return make(Encoding::Palette8, "P8", true, 8);
     if (bits != 8 && bits != 16 && bits != 24 && bits != 32) {
         if (pf.fourCC == 0 && !colourMasks && m.alpha == 0)
             return "Formato sem FourCC e com " + std::to_string(bits) + " bits por pixel";

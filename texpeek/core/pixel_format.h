@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace texpeek {
 
@@ -31,7 +32,7 @@ enum class Encoding {
     Rgba16Float, // four half floats R, G, B, A
     Rgba32Float, // four 32-bit floats R, G, B, A
     Channels, // one, two or four channels of one width and kind, R first
-    Palette8, // one byte a pixel indexing 256 B, G, R, A colours before the pixels
+    Palette8, // one byte a pixel indexing 256 R, G, B, A colours before the pixels
     Etc1,
     Etc2Rgb,
     Etc2Rgba, // EAC alpha block, then ETC2 colour block
@@ -73,6 +74,7 @@ struct PixelFormat {
     bool premultiplied = false; // the format says colours are multiplied by alpha (DXT2, DXT4)
     bool fromLegacyMasks = false; // masks read from a header without the extended one
     ChannelLayout channels; // Channels only
+    std::vector<std::uint32_t> palette; // Palette8: 256 cells, from the file
     int astcWidth = 0; // Astc only: the block's sides in pixels
     int astcHeight = 0;
 

@@ -190,6 +190,58 @@ ImageGrid decodeWide(const unsigned char* data, std::size_t available, const Pix
         });
 }
 
+// A channel's raw value as a number: unsigned or signed integer, half or
+// single float.
+float channelValue(const unsigned char* p, int bits, ChannelKind kind)
+{
+    std::uint32_t raw = 0;
+    for (int b = 0; b < bits / 8; ++b)
+        raw |= static_cast<std::uint32_t>(p[b]) << (8 * b);
+    if (kind == ChannelKind::Float)
+        return bits == 16 ? halfToFloat(static_cast<std::uint16_t>(raw))
+                          : std::bit_cast<float>(raw);
+    const double max = bits == 32 ? 4294967295.0 : static_cast<double>((1u << bits) - 1u);
+    if (kind == ChannelKind::Unorm || kind == ChannelKind::Uint)
+        return static_cast<float>(raw / max);
+    // Signed: two's complement, the most negative value standing for -1.
+    const double half = bits == 32 ? 2147483647.0 : static_cast<double>((1u << (bits - 1)) - 1u);
+    std::int64_t v = raw;
+    if (raw > static_cast<std::uint32_t>(half))
+        v -= static_cast<std::int64_t>(max) + 1;
+    return static_cast<float>(std::max(-1.0, static_cast<double>(v) / half));
+}
+
+// One, two or four channels of one width and kind. Integer data is shown as
+// the normalised data of its width; signed values are remapped (-1 -> 0,
+// 1 -> 255) for the mapping to read as BC4's signed values are.
+ImageGrid decodeChannels(const unsigned char* data, std::size_t available,
+                         const PixelFormat& format, std::uint32_t width, std::uint32_t height,
+                         ProgressSink& progress, const DisplayMapping& mapping)
+{
+    const ChannelLayout layout = format.channels;
+    const auto channelBytes = static_cast<std::size_t>(layout.bits / 8);
+    const auto count = static_cast<std::size_t>(layout.count);
+    const bool isFloat = layout.kind == ChannelKind::Float;
+    const bool isSigned = layout.kind == ChannelKind::Snorm || layout.kind == ChannelKind::Sint;
+    return decodeEachPixel(
+        data, available, count * channelBytes, width, height, progress,
+        [&](const unsigned char* p) {
+            float v[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+            for (std::size_t c = 0; c < count; ++c)
+                v[c] = channelValue(p + c * channelBytes, layout.bits, layout.kind);
+            if (isFloat)
+                return mapping.floats(v[0], v[1], v[2], v[3], count == 4);
+            std::uint32_t cell = 0;
+            for (std::size_t c = 0; c < count; ++c) {
+                const float unit = isSigned ? (v[c] + 1.0f) * 0.5f : v[c];
+                cell |=
+                    static_cast<std::uint32_t>(std::lround(std::clamp(unit, 0.0f, 1.0f) * 255.0f))
+                    << (8 * c);
+            }
+            return mapping.cell(cell);
+        });
+}
+
 // One block as shown: BC6H's half floats through the mapping's table, the
 // others' 8-bit cells through the mapping.
 void decodeShownBlock(Encoding encoding, const unsigned char* block, const DisplayMapping& mapping,
@@ -232,6 +284,9 @@ ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const P
         std::vector<unsigned char> missing;
         BlockPixels pixels;
         for (std::size_t by = firstRow; by < lastRow; ++by) {
+            // Rows past the file's data are painted as missing afterwards.
+            if (by * rowBytes >= available)
+                continue;
             const unsigned char* row = bytesFor(data, available, by * rowBytes, rowBytes, missing);
             const std::size_t rows = std::min<std::size_t>(4, height - by * 4);
             if (rows == 4) {
@@ -270,7 +325,99 @@ ImageGrid decodeBlocks(const unsigned char* data, std::size_t available, const P
     return grid;
 }
 
+// Cells a picture may show beyond one and a half times the cells the data
+// fills: 2 MB of grid and as much of view.
+constexpr std::uint64_t kSpareCells = std::uint64_t{1} << 19;
+
+// Bytes of the smallest unit the file's data is counted in: a block, or a
+// pixel.
+std::uint64_t unitBytes(const PixelFormat& format)
+{
+    if (format.isBlockCompressed())
+        return static_cast<std::uint64_t>(format.blockBytes());
+    return static_cast<std::uint64_t>(std::max(format.bitsPerPixel / 8, 1));
+}
+
+// Paints the cells whose bytes the file lacks (and their colour view).
+void paintMissing(ImageGrid& grid, const PixelFormat& format, const SurfaceCoverage& coverage,
+                  std::uint32_t* colourView)
+{
+    const auto width = static_cast<std::uint32_t>(grid.width());
+    const auto height = static_cast<std::uint32_t>(grid.height());
+    std::uint32_t* cells = grid.cells();
+    const auto paint = [&](std::uint32_t x, std::uint32_t y) {
+        const std::size_t i = std::size_t{y} * width + x;
+        cells[i] = missingCell(x, y);
+        if (colourView != nullptr)
+            colourView[i] = 0xFF000000u | (cells[i] & 0xFFFFFFu);
+    };
+    if (!format.isBlockCompressed()) {
+        const std::uint64_t total = std::uint64_t{width} * height;
+        for (std::uint64_t i = coverage.unitsPresent; i < total; ++i)
+            paint(static_cast<std::uint32_t>(i % width), static_cast<std::uint32_t>(i / width));
+        return;
+    }
+    const auto bw = static_cast<std::uint32_t>(format.blockWidth());
+    const auto bh = static_cast<std::uint32_t>(format.blockHeight());
+    const std::uint64_t across = (std::uint64_t{width} + bw - 1) / bw;
+    const std::uint64_t down = (std::uint64_t{height} + bh - 1) / bh;
+    for (std::uint64_t b = coverage.unitsPresent; b < across * down; ++b) {
+        const auto x0 = static_cast<std::uint32_t>(b % across * bw);
+        const auto y0 = static_cast<std::uint32_t>(b / across * bh);
+        for (std::uint32_t y = y0; y < std::min(height, y0 + bh); ++y)
+            for (std::uint32_t x = x0; x < std::min(width, x0 + bw); ++x)
+                paint(x, y);
+    }
+}
+
+ImageGrid decodeCovered(const unsigned char* data, std::size_t available, const PixelFormat& format,
+                        std::uint32_t width, std::uint32_t height, ProgressSink& progress,
+                        std::uint32_t* colourView, const Interpretation* interpretation);
+
 } // namespace
+
+std::uint32_t missingCell(std::uint32_t x, std::uint32_t y)
+{
+    return ((x / 8 + y / 8) % 2 == 0) ? 0xFF999999u : 0xFF666666u;
+}
+
+SurfaceCoverage surfaceCoverage(const PixelFormat& format, std::uint32_t width,
+                                std::uint32_t height, std::size_t available)
+{
+    SurfaceCoverage c;
+    c.width = width;
+    c.height = height;
+    c.bytesNeeded = format.surfaceBytes(width, height);
+    c.bytesPresent = std::min<std::uint64_t>(available, c.bytesNeeded);
+    c.shownHeight = height;
+    const std::uint64_t unit = unitBytes(format);
+    const bool blocks = format.isBlockCompressed();
+    const std::uint64_t unitWidth = blocks ? static_cast<std::uint64_t>(format.blockWidth()) : 1;
+    const std::uint64_t unitHeight = blocks ? static_cast<std::uint64_t>(format.blockHeight()) : 1;
+    const std::uint64_t perRow = (std::uint64_t{width} + unitWidth - 1) / unitWidth;
+    c.unitsPresent = c.bytesPresent / unit;
+    if (c.complete() || width == 0 || height == 0)
+        return c;
+    if (c.unitsPresent < perRow)
+        throw DdsError("Dados insuficientes: o arquivo tem " + std::to_string(c.bytesPresent) +
+                       " de " + std::to_string(c.bytesNeeded) + " bytes da imagem");
+    const std::uint64_t rowsWithData = (c.unitsPresent + perRow - 1) / perRow;
+    const std::uint64_t filledRows = std::min<std::uint64_t>(height, rowsWithData * unitHeight);
+    const std::uint64_t allowance = filledRows * width * 3 / 2 + kSpareCells;
+    c.shownHeight = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(height, std::max(filledRows, allowance / width)));
+    return c;
+}
+
+std::string missingDataText(const SurfaceCoverage& coverage)
+{
+    if (coverage.complete())
+        return {};
+    const std::uint64_t missing = coverage.bytesNeeded - coverage.bytesPresent;
+    const std::uint64_t percent = (missing * 100 + coverage.bytesNeeded / 2) / coverage.bytesNeeded;
+    return "Faltam " + std::to_string(missing) + " de " + std::to_string(coverage.bytesNeeded) +
+           " bytes (" + std::to_string(percent) + "%)";
+}
 
 std::uint8_t scaleChannel(std::uint32_t value, std::uint32_t max)
 {
@@ -286,13 +433,29 @@ ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const 
                         std::uint32_t width, std::uint32_t height, ProgressSink& progress,
                         std::uint32_t* colourView, const Interpretation* interpretation)
 {
-    const Interpretation reading =
-        interpretation != nullptr ? *interpretation : defaultInterpretation(format, std::nullopt);
-    const DisplayMapping mapping(format, reading);
     if (width > static_cast<std::uint32_t>(INT32_MAX) ||
         height > static_cast<std::uint32_t>(INT32_MAX) ||
         std::uint64_t{width} * height > static_cast<std::uint64_t>(INT32_MAX))
         throw DdsError("too many pixels");
+    const SurfaceCoverage coverage = surfaceCoverage(format, width, height, available);
+    height = coverage.shownHeight;
+    available = static_cast<std::size_t>(coverage.bytesPresent);
+    ImageGrid grid =
+        decodeCovered(data, available, format, width, height, progress, colourView, interpretation);
+    if (!coverage.complete())
+        paintMissing(grid, format, coverage, colourView);
+    return grid;
+}
+
+namespace {
+
+ImageGrid decodeCovered(const unsigned char* data, std::size_t available, const PixelFormat& format,
+                        std::uint32_t width, std::uint32_t height, ProgressSink& progress,
+                        std::uint32_t* colourView, const Interpretation* interpretation)
+{
+    const Interpretation reading =
+        interpretation != nullptr ? *interpretation : defaultInterpretation(format, std::nullopt);
+    const DisplayMapping mapping(format, reading);
 
     switch (format.encoding) {
     case Encoding::Legacy16:
@@ -324,6 +487,17 @@ ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const 
     case Encoding::Rgba32Float:
         grid = decodeWide(data, available, format, width, height, progress, mapping);
         break;
+    case Encoding::Channels:
+        grid = decodeChannels(data, available, format, width, height, progress, mapping);
+        break;
+    case Encoding::Palette8: {
+        std::array<std::uint32_t, 256> palette{};
+        std::copy_n(format.palette.begin(), std::min<std::size_t>(format.palette.size(), 256),
+                    palette.begin());
+        grid = decodeEachPixel(data, available, 1, width, height, progress,
+                               [&](const unsigned char* p) { return mapping.cell(palette[*p]); });
+        break;
+    }
     default:
         grid = decodeBlocks(data, available, format, width, height, progress, colourView, mapping);
         break;
@@ -333,5 +507,7 @@ ImageGrid decodeSurface(const unsigned char* data, std::size_t available, const 
         buildView(grid, ChannelView::Colour, colourView);
     return grid;
 }
+
+} // namespace
 
 } // namespace texpeek

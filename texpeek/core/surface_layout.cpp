@@ -93,12 +93,15 @@ int cubeFaceOf(const SurfaceLayout& layout, std::uint32_t layer)
 SurfaceSpan surfaceSpan(const SurfaceLayout& layout, const PixelFormat& format, std::uint32_t level,
                         std::uint32_t choice)
 {
+    // A side of 0 stays 0 at every level: the image is empty and takes no
+    // bytes, rather than a column of pixels the file does not hold.
+    auto side = [](std::uint32_t s, std::uint32_t k) { return s == 0 ? 0u : levelSide(s, k); };
     auto bytesAt = [&](std::uint32_t k) {
-        return format.surfaceBytes(levelSide(layout.width, k), levelSide(layout.height, k));
+        return format.surfaceBytes(side(layout.width, k), side(layout.height, k));
     };
     SurfaceSpan span;
-    span.width = levelSide(layout.width, level);
-    span.height = levelSide(layout.height, level);
+    span.width = side(layout.width, level);
+    span.height = side(layout.height, level);
     span.bytes = bytesAt(level);
     if (layout.kind == SurfaceKind::Volume) {
         // Level by level, each level all its slices.

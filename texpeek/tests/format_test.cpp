@@ -285,19 +285,22 @@ TEST(Surfaces, MipLevelsCubeFacesArraySlicesAndVolumeSlicesAreFound)
     EXPECT_EQ(decodeFirst(volume, 1, 1).red(1, 1), '5');
 }
 
-TEST(Surfaces, ShortDataReadsAsZeroAndHugeCountsStayBounded)
+TEST(Surfaces, ShortDataIsRefusedAndHugeCountsStayBounded)
 {
-    // A cube map whose file ends inside its third face.
+    // A cube map whose file ends inside its third face: the faces the file
+    // has decode, the others are refused.
     const std::string cube = fourCCHeader(4, 4, "DXT1", 1, 0x200 | 0xFC00) +
                              bc1Block(0xFFFF, 0xFFFF, 0) + bc1Block(0xFFFF, 0xFFFF, 0) +
                              bc1Block(0xFFFF, 0xFFFF, 0).substr(0, 3);
     EXPECT_EQ(decodeFirst(cube, 0, 1).cell(4, 4), 0xFFFFFFFFu);
-    EXPECT_EQ(decodeFirst(cube, 0, 5).cell(1, 1), 0xFF000000u); // zero block: opaque black
+    EXPECT_THROW(decodeFirst(cube, 0, 2), DdsError);
+    EXPECT_THROW(decodeFirst(cube, 0, 5), DdsError);
     // An array that claims four billion elements offers a bounded number.
-    const DdsFile many = parseDdsFile(dx10Header(2, 2, 61, 0xFFFFFFFFu));
+    const std::string array = dx10Header(2, 2, 61, 0xFFFFFFFFu) + "abcd";
+    const DdsFile many = parseDdsFile(array);
     EXPECT_LE(many.layout.layers, 65536u);
-    EXPECT_EQ(decodeFirst(dx10Header(2, 2, 61, 0xFFFFFFFFu), 0, many.layout.layers - 1).cell(1, 1),
-              0u);
+    EXPECT_EQ(decodeFirst(array, 0, 0).cell(1, 1), 0x61u);
+    EXPECT_THROW(decodeFirst(array, 0, many.layout.layers - 1), DdsError);
     // A level count beyond what the sides allow is cut to it.
     EXPECT_EQ(parseDdsFile(fourCCHeader(4, 1, "DXT1", 30)).layout.levels, 3u);
 }

@@ -30,8 +30,9 @@ protected:
         writeFile(name, QByteArray(file.data(), static_cast<qsizetype>(file.size())));
         dialogs_.paths.push_back(pathIn(name));
         window_.Abrir();
-        ASSERT_EQ(child<QLabel>(&window_, "lblArquivo")->text(), "Imagem aberta");
+        ASSERT_TRUE(status().startsWith("Imagem aberta")) << status().toStdString();
     }
+    QString status() const { return child<QLabel>(&window_, "lblArquivo")->text(); }
     QToolButton* button(const char* name) const
     {
         return child<QToolButton>(&window_, QString::fromLatin1(name));
@@ -134,6 +135,15 @@ TEST_F(TexpeekReading, ANormalMapRebuildsZByGuessAndCanLeaveBlueEmpty)
     EXPECT_EQ(button("cmdNormalZ")->text(), "Normais: azul vazio");
     EXPECT_EQ(shown().blue(), 0);
     EXPECT_EQ(shown().red(), flat.red());
+}
+
+TEST_F(TexpeekReading, AShortFileSaysHowMuchIsMissing)
+{
+    open("whole.dds", ddsFile(4, 4, 32, std::string(64, '\x7F')));
+    EXPECT_EQ(status(), "Imagem aberta");
+    open("short.dds", ddsFile(4, 4, 32, std::string(32, '\x7F')));
+    EXPECT_TRUE(status().startsWith("Imagem aberta - Faltam 32 de 64 bytes"))
+        << status().toStdString();
 }
 
 // Two 2 x 2 pictures that differ by 10 in the green of one pixel.

@@ -291,7 +291,7 @@ TEST_F(TexpeekWindow, AFailedOpenKeepsTheStateOfTheFailingStageAndSaysWhy)
 TEST_F(TexpeekWindow, ZoomKeepsTheMiddleOfTheVisiblePartInPlace)
 {
     window_.show();
-    open("big.dds", ddsFile(1000, 1000, 24, ""));
+    open("big.dds", ddsFile(1000, 1000, 24, std::string(3000000, '\0')));
     auto* bar = child<QScrollArea>(&window_, "PicScroll")->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
     bar->setValue(bar->maximum() / 2);
@@ -307,7 +307,7 @@ TEST_F(TexpeekWindow, ZoomKeepsTheMiddleOfTheVisiblePartInPlace)
 
 TEST_F(TexpeekWindow, TallAndEmptyImagesOpen)
 {
-    open("tall.dds", ddsFile(1, 40000, 16, ""));
+    open("tall.dds", ddsFile(1, 40000, 16, std::string(80000, '\0')));
     EXPECT_TRUE(dialogs_.messages().isEmpty());
     EXPECT_EQ(text("lblAltura"), "40000 pixels");
     window_.ZoomIn(4);

@@ -210,6 +210,18 @@ QImage screenImageOf(ShownSurface&& shown, const std::shared_ptr<const ImageGrid
     return image;
 }
 
+// What a short file lacks of the surface on show, after the status text;
+// nothing for a whole one.
+QString missingNote(const DdsFile& file, std::uint32_t level, std::uint32_t choice)
+{
+    try {
+        const std::string missing = missingDataText(fileSurfaceCoverage(file, level, choice));
+        return missing.empty() ? QString() : QStringLiteral(" - ") + fromStd(missing);
+    } catch (const DdsError&) {
+        return {};
+    }
+}
+
 } // namespace
 
 MainWindow::MainWindow(const QString& programDir, suite::Dialogs& dialogs, QWidget* parent)
@@ -605,7 +617,7 @@ void MainWindow::openSteps(const QString& path)
 
     lblPercent_->clear();
     pb_->setValue(0);
-    lblArquivo_->setText(QStringLiteral("Imagem aberta"));
+    lblArquivo_->setText(QStringLiteral("Imagem aberta") + missingNote(*file_, 0, 0));
     // Qt's dialogs answer with forward slashes everywhere; the title shows
     // the path as the platform writes it.
     setWindowTitle(windowTitle() + QStringLiteral(" - ") +
@@ -735,7 +747,9 @@ bool MainWindow::decodeShown(int level, int choice, Interpretation interpretatio
     viewKind_ = view;
     Pic_->showImage(view_, cellSize_);
     fillSurfaceChoices();
-    lblArquivo_->setText(QStringLiteral("Imagem aberta"));
+    lblArquivo_->setText(
+        QStringLiteral("Imagem aberta") +
+        missingNote(*file_, static_cast<std::uint32_t>(level), static_cast<std::uint32_t>(choice)));
     return true;
 }
 
