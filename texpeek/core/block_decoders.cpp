@@ -1,5 +1,7 @@
 #include "core/block_decoders.h"
 
+#include "core/etc_block.h"
+
 #include "core/bc3_alpha.h"
 
 #include <squish.h>
@@ -181,6 +183,41 @@ void decodeBlock(Encoding encoding, const unsigned char* block, BlockPixels& out
         return;
     }
     case Encoding::Bc7: decodeBc7(block, out); return;
+    case Encoding::Etc1:
+    case Encoding::Etc2Rgb:
+        // Without alpha, alpha stays 0 as in every format that has none.
+        decodeEtcColour(block, encoding == Encoding::Etc1 ? EtcKind::Etc1 : EtcKind::Etc2, out);
+        for (std::uint32_t& c : out)
+            c &= 0xFFFFFFu;
+        return;
+    case Encoding::Etc2Punch: decodeEtcColour(block, EtcKind::Etc2Punch, out); return;
+    case Encoding::Etc2Rgba: {
+        std::array<std::uint8_t, 16> alpha;
+        decodeEacAlpha(block, alpha);
+        decodeEtcColour(block + 8, EtcKind::Etc2, out);
+        for (std::size_t i = 0; i < 16; ++i)
+            out[i] = (out[i] & 0xFFFFFFu) | static_cast<std::uint32_t>(alpha[i]) << 24;
+        return;
+    }
+    case Encoding::Eac11:
+    case Encoding::Eac11Signed: {
+        std::array<std::uint8_t, 16> values;
+        decodeEac11(block, encoding == Encoding::Eac11Signed, values);
+        for (std::size_t i = 0; i < 16; ++i)
+            out[i] = values[i];
+        return;
+    }
+    case Encoding::EacRg11:
+    case Encoding::EacRg11Signed: {
+        std::array<std::uint8_t, 16> red;
+        std::array<std::uint8_t, 16> green;
+        const bool isSigned = encoding == Encoding::EacRg11Signed;
+        decodeEac11(block, isSigned, red);
+        decodeEac11(block + 8, isSigned, green);
+        for (std::size_t i = 0; i < 16; ++i)
+            out[i] = static_cast<std::uint32_t>(red[i]) | static_cast<std::uint32_t>(green[i]) << 8;
+        return;
+    }
     default: out.fill(0); return;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <string_view>
 
 namespace texpeek {
 
@@ -100,12 +101,29 @@ FormatResult fromFourCC(std::int32_t code)
     };
     // DXT2 and DXT4 hold colours already multiplied by alpha.
     static const Known known[] = {
-        {"DXT1", Encoding::Bc1, "BC1 (DXT1)", true},  {"DXT2", Encoding::Bc2, "BC2 (DXT2)", true},
-        {"DXT3", Encoding::Bc2, "BC2 (DXT3)", true},  {"DXT4", Encoding::Bc3, "BC3 (DXT4)", true},
-        {"DXT5", Encoding::Bc3, "BC3 (DXT5)", true},  {"ATI1", Encoding::Bc4, "BC4 (ATI1)", false},
-        {"BC4U", Encoding::Bc4, "BC4U", false},       {"BC4S", Encoding::Bc4Signed, "BC4S", false},
-        {"ATI2", Encoding::Bc5, "BC5 (ATI2)", false}, {"BC5U", Encoding::Bc5, "BC5U", false},
+        {"DXT1", Encoding::Bc1, "BC1 (DXT1)", true},
+        {"DXT2", Encoding::Bc2, "BC2 (DXT2)", true},
+        {"DXT3", Encoding::Bc2, "BC2 (DXT3)", true},
+        {"DXT4", Encoding::Bc3, "BC3 (DXT4)", true},
+        {"DXT5", Encoding::Bc3, "BC3 (DXT5)", true},
+        {"ATI1", Encoding::Bc4, "BC4 (ATI1)", false},
+        {"BC4U", Encoding::Bc4, "BC4U", false},
+        {"BC4S", Encoding::Bc4Signed, "BC4S", false},
+        {"ATI2", Encoding::Bc5, "BC5 (ATI2)", false},
+        {"BC5U", Encoding::Bc5, "BC5U", false},
         {"BC5S", Encoding::Bc5Signed, "BC5S", false},
+        {"ETC ", Encoding::Etc1, "ETC1", false},
+        {"ETC1", Encoding::Etc1, "ETC1", false},
+        {"ETC2", Encoding::Etc2Rgb, "ETC2", false},
+        {"ETCA", Encoding::Etc2Rgba, "ETC2 RGBA", true},
+        {"ET2A", Encoding::Etc2Rgba, "ETC2 RGBA", true},
+        {"ETCP", Encoding::Etc2Punch, "ETC2 RGB A1", true},
+        {"EAC1", Encoding::Eac11, "EAC R11", false},
+        {"EACR", Encoding::Eac11, "EAC R11", false},
+        {"EACS", Encoding::Eac11Signed, "EAC R11 SNORM", false},
+        {"EAC2", Encoding::EacRg11, "EAC RG11", false},
+        {"EARG", Encoding::EacRg11, "EAC RG11", false},
+        {"EA2S", Encoding::EacRg11Signed, "EAC RG11 SNORM", false},
     };
     for (const Known& k : known) {
         const std::int32_t value = static_cast<std::int32_t>(
@@ -115,7 +133,8 @@ FormatResult fromFourCC(std::int32_t code)
             static_cast<std::uint32_t>(static_cast<unsigned char>(k.code[3])) << 24);
         if (code == value) {
             PixelFormat f = make(k.encoding, k.name, k.hasAlpha);
-            f.premultiplied = k.encoding != Encoding::Bc1 && (k.code[3] == '2' || k.code[3] == '4');
+            f.premultiplied =
+                std::string_view(k.code) == "DXT2" || std::string_view(k.code) == "DXT4";
             return f;
         }
     }
@@ -138,8 +157,33 @@ FormatResult fromFourCC(std::int32_t code)
     return "FourCC \"" + fourCCText(code) + "\" não suportado";
 }
 
+// DXGI 133 to 187: the ASTC block sizes in order, four numbers each
+// (typeless, UNORM, UNORM_SRGB, unused).
+FormatResult astcFromDxgi(std::uint32_t dxgi)
+{
+    static const int sides[14][2] = {{4, 4},  {5, 4},   {5, 5},   {6, 5},  {6, 6},
+                                     {8, 5},  {8, 6},   {8, 8},   {10, 5}, {10, 6},
+                                     {10, 8}, {10, 10}, {12, 10}, {12, 12}};
+    const std::uint32_t k = (dxgi - 133) / 4;
+    const std::uint32_t variant = (dxgi - 133) % 4;
+    if (variant == 3)
+        return "Formato DXGI " + std::to_string(dxgi) + " não suportado";
+    const std::string size = std::to_string(sides[k][0]) + "X" + std::to_string(sides[k][1]);
+    const std::string name = "ASTC_" + size + (variant == 2 ? "_UNORM_SRGB" : "_UNORM");
+#if defined(TEXPEEK_HAS_ASTC)
+    PixelFormat f = make(Encoding::Astc, name.c_str(), true);
+    f.astcWidth = sides[k][0];
+    f.astcHeight = sides[k][1];
+    return f;
+#else
+    return "Formato " + name + " não suportado nesta versão";
+#endif
+}
+
 FormatResult fromDxgi(std::uint32_t dxgi)
 {
+    if (dxgi >= 133 && dxgi <= 187)
+        return astcFromDxgi(dxgi);
     switch (dxgi) {
     case 1: // typeless variants are shown as their unsigned normalised twin
     case 2: return make(Encoding::Rgba32Float, "R32G32B32A32_FLOAT", true, 128);

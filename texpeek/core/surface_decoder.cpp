@@ -1,6 +1,9 @@
 #include "core/surface_decoder.h"
 
 #include "core/block_decoders.h"
+#if defined(TEXPEEK_HAS_ASTC)
+#include "core/astc/astc_decoder.h"
+#endif
 #include "core/parallel.h"
 
 #include <algorithm>
@@ -241,6 +244,32 @@ ImageGrid decodeChannels(const unsigned char* data, std::size_t available,
             return mapping.cell(cell);
         });
 }
+
+#if defined(TEXPEEK_HAS_ASTC)
+// ASTC through libastcenc, the whole surface in one call; blocks past the
+// file's data are decoded from zeros and painted as missing afterwards.
+ImageGrid decodeAstcSurface(const unsigned char* data, std::size_t available,
+                            const PixelFormat& format, std::uint32_t width, std::uint32_t height,
+                            ProgressSink& progress, const DisplayMapping& mapping)
+{
+    ImageGrid grid =
+        ImageGrid::allocate(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
+    const std::size_t total = grid.cellCount();
+    ProgressFeed feed(progress, total);
+    if (total == 0)
+        return grid;
+    const auto bytes = static_cast<std::size_t>(format.surfaceBytes(width, height));
+    std::vector<unsigned char> missing;
+    const unsigned char* blocks = bytesFor(data, available, 0, bytes, missing);
+    if (!decodeAstc(blocks, bytes, format.astcWidth, format.astcHeight, width, height,
+                    grid.cells()))
+        throw DdsError("ASTC " + std::to_string(format.astcWidth) + "x" +
+                       std::to_string(format.astcHeight) + " recusado pela libastcenc");
+    mapping.cells(grid.cells(), total);
+    feed.done(total);
+    return grid;
+}
+#endif
 
 // One block as shown: BC6H's half floats through the mapping's table, the
 // others' 8-bit cells through the mapping.
@@ -490,6 +519,11 @@ ImageGrid decodeCovered(const unsigned char* data, std::size_t available, const 
     case Encoding::Channels:
         grid = decodeChannels(data, available, format, width, height, progress, mapping);
         break;
+#if defined(TEXPEEK_HAS_ASTC)
+    case Encoding::Astc:
+        grid = decodeAstcSurface(data, available, format, width, height, progress, mapping);
+        break;
+#endif
     case Encoding::Palette8: {
         std::array<std::uint32_t, 256> palette{};
         std::copy_n(format.palette.begin(), std::min<std::size_t>(format.palette.size(), 256),

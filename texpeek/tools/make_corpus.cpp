@@ -56,5 +56,20 @@ int main(int argc, char** argv)
     putLe32(volume, 24, 3);
     putLe32(volume, 112, 0x200000);
     write(folder, "volume.dds", volume + random(36, 9));
+    // Headers that claim far more than the file holds.
+    write(folder, "lying_bc1.dds", fourCCHeader(46340, 46340, "DXT1") + random(24, 10));
+    write(folder, "lying_one_row.dds", fourCCHeader(4096, 46340, "DXT1", 12) + random(8192, 11));
+    // The layouts of one and two channels, palettes, ETC, EAC and ASTC.
+    std::string r16f = fourCCHeader(3, 2, "DXT1");
+    putLe32(r16f, 84, 111);
+    write(folder, "r16f.dds", r16f + random(12, 12));
+    write(folder, "r16g16_snorm.dds", dx10Header(3, 2, 37) + random(24, 13));
+    write(folder, "p8.dds", maskedHeader(4, 2, 8, 0x20, 0, 0, 0, 0) + random(1024 + 8, 14));
+    write(folder, "etc2.dds", fourCCHeader(8, 4, "ETC2") + random(16, 15));
+    write(folder, "etc2_rgba.dds", fourCCHeader(4, 4, "ETCA") + random(16, 16));
+    write(folder, "eac_rg_signed.dds", fourCCHeader(4, 4, "EA2S") + random(16, 17));
+    write(folder, "astc_6x5.dds", dx10Header(7, 6, 146) + random(64, 18));
+    write(folder, "a2b10g10r10.dds",
+          maskedHeader(2, 2, 32, 0x41, 0x3FF, 0xFFC00, 0x3FF00000, 0xC0000000) + random(16, 19));
     return 0;
 }
