@@ -10,7 +10,7 @@ namespace texpeek {
 
 namespace {
 
-// A view made while decoding: already done, so its drawing stage tells its
+// A view that needs no pixels of its own: its drawing stage tells its
 // pixels at once, in the batches the display expects.
 void reportBuilt(ProgressSink& progress, std::size_t total)
 {
@@ -28,26 +28,19 @@ const char* const kCubeFaceNames[6] = {"+X", "-X", "+Y", "-Y", "+Z", "-Z"};
 } // namespace
 
 ShownSurface decodeShownSurface(const DdsFile& file, std::uint32_t level, std::uint32_t choice,
-                                ChannelView view, ProgressSink& progress, OpenListener* listener)
+                                ChannelView view, ProgressSink& progress, OpenListener* listener,
+                                const Interpretation* interpretation)
 {
     const PixelFormat* format = file.pixelFormat();
-    std::unique_ptr<PixelBlock> early;
-    if (format != nullptr && format->isBlockCompressed() && view == ChannelView::Colour) {
-        const SurfaceCoverage coverage = fileSurfaceCoverage(file, level, choice);
-        const std::uint64_t pixels = std::uint64_t{coverage.width} * coverage.shownHeight;
-        if (pixels > 0)
-            early = std::make_unique<PixelBlock>(static_cast<std::size_t>(pixels));
-    }
     ShownSurface shown;
-    shown.grid = decodeFileSurface(file, level, choice, progress, early ? early->data() : nullptr);
+    shown.grid = decodeFileSurface(file, level, choice, progress, nullptr, interpretation);
     if (listener != nullptr)
         listener->surfaceDecoded(format != nullptr && format->hasAlpha);
 
     progress.stageStarted(Stage::Drawing, "Montando imagem...", {});
     if (shown.grid.cellCount() == 0)
         return shown;
-    if (early) {
-        shown.view = std::move(early);
+    if (view == ChannelView::Colour) {
         reportBuilt(progress, shown.grid.cellCount());
     } else {
         shown.view = std::make_unique<PixelBlock>(shown.grid.cellCount());

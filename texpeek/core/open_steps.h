@@ -53,24 +53,26 @@ public:
 };
 
 // One decoded surface and one view of it, as 0xFFRRGGBB screen pixels row
-// after row; no view for an empty surface.
+// after row. The colour view is the grid's own red, green and blue (a screen
+// image laid over the grid shows it, its alpha ignored), so it has no pixels
+// of its own, and neither has the view of an empty surface.
 struct ShownSurface {
     ImageGrid grid;
     std::unique_ptr<PixelBlock> view;
 };
 
-// Decodes the surface at `level` and `choice` and builds `view` of it, with
-// the drawing stage "Montando imagem..." after the decoding ones. The colour
-// view of a block-compressed surface is made while each band of blocks is
-// still in the cache, and its drawing stage only counts the pixels.
+// Decodes the surface at `level` and `choice` under `interpretation` (the
+// file's default reading when null) and builds `view` of it, with the
+// drawing stage "Montando imagem..." after the decoding ones.
 // Throws what decodeFileSurface throws, and std::bad_alloc.
 ShownSurface decodeShownSurface(const DdsFile& file, std::uint32_t level, std::uint32_t choice,
                                 ChannelView view, ProgressSink& progress,
-                                OpenListener* listener = nullptr);
+                                OpenListener* listener = nullptr,
+                                const Interpretation* interpretation = nullptr);
 
 struct OpenedFile {
     std::shared_ptr<const DdsFile> file;
-    ShownSurface first; // its first surface in the colour view
+    ShownSurface first; // its first surface in the colour view, by default
 };
 
 // The whole open of `path` after it was chosen: reads the file, checks the

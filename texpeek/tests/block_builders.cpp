@@ -4,7 +4,9 @@
 
 #include <squish.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace texpeek::testing {
 
@@ -106,6 +108,67 @@ std::vector<unsigned char> colourWheel(int width, int height)
         }
     }
     return rgba;
+}
+
+} // namespace texpeek::testing
+
+namespace texpeek::testing {
+
+std::string bc4Block(const std::array<std::uint8_t, 16>& values)
+{
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    const int e0 = *high;
+    const int e1 = *low;
+    // With e0 > e1 the block holds eight levels: the ends and six between.
+    std::array<int, 8> levels{e0, e1};
+    for (int i = 2; i < 8; ++i)
+        levels[static_cast<std::size_t>(i)] = ((8 - i) * e0 + (i - 1) * e1) / 7;
+    std::uint64_t indices = 0;
+    for (std::size_t p = 0; p < 16; ++p) {
+        std::uint64_t best = 0;
+        for (std::size_t i = 1; i < 8; ++i)
+            if (std::abs(levels[i] - values[p]) < std::abs(levels[best] - values[p]))
+                best = i;
+        if (e0 == e1)
+            best = 0;
+        indices |= best << (3 * p);
+    }
+    std::string block{static_cast<char>(e0), static_cast<char>(e1)};
+    for (int byte = 0; byte < 6; ++byte)
+        block += static_cast<char>(indices >> (8 * byte) & 0xFF);
+    return block;
+}
+
+std::string normalMapBc5(int side)
+{
+    // Domes on a flat surface, four to a side: inside a dome the normal leans
+    // away from its middle, outside it points straight out (x = y = 0).
+    const double tile = side / 4.0;
+    auto normal = [&](int x, int y) {
+        const double u = std::fmod(x + 0.5, tile) / tile * 2.0 - 1.0;
+        const double v = std::fmod(y + 0.5, tile) / tile * 2.0 - 1.0;
+        const double r2 = (u * u + v * v) / 0.7;
+        if (r2 >= 1.0)
+            return std::pair<double, double>(0.0, 0.0);
+        return std::pair<double, double>(u / std::sqrt(0.7), -v / std::sqrt(0.7));
+    };
+    auto level = [](double unit) {
+        return static_cast<std::uint8_t>(std::lround(127.5 + 127.5 * unit));
+    };
+    std::string bytes = dx10Header(side, side, 83); // BC5_UNORM
+    for (int by = 0; by < side; by += 4) {
+        for (int bx = 0; bx < side; bx += 4) {
+            std::array<std::uint8_t, 16> red{};
+            std::array<std::uint8_t, 16> green{};
+            for (int p = 0; p < 16; ++p) {
+                const auto [nx, ny] = normal(bx + p % 4, by + p / 4);
+                red[static_cast<std::size_t>(p)] = level(nx);
+                green[static_cast<std::size_t>(p)] = level(ny);
+            }
+            bytes += bc4Block(red) + bc4Block(green);
+        }
+    }
+    return bytes;
 }
 
 } // namespace texpeek::testing

@@ -51,4 +51,12 @@ std::string squishCompressed(const std::vector<unsigned char>& rgba, int width, 
 // from the middle.
 std::vector<unsigned char> colourWheel(int width, int height);
 
+// A BC4 block holding the 16 values (pixel 0 first) as nearly as its eight
+// levels between the smallest and largest allow.
+std::string bc4Block(const std::array<std::uint8_t, 16>& values);
+
+// A `side` x `side` BC5 (DX10) tangent-space normal map of domes on a flat
+// surface; `side` a multiple of 16.
+std::string normalMapBc5(int side);
+
 } // namespace texpeek::testing

@@ -1,9 +1,12 @@
 // Takes the screenshots of the docs folder: a 32-bit image in the colour
 // view, the alpha view and the red channel view, and a BC1 cube map with one
-// of its faces chosen. Usage: texpeek_screenshots <output folder>
+// of its faces chosen, a BC5 normal map with the strip that says how its
+// data is read, and a 32-bit picture compared with its BC1 copy. Usage: texpeek_screenshots <output
+// folder>
 #include "common/testing/fake_dialogs.h"
 #include "tests/block_builders.h"
 #include "tests/dds_files.h"
+#include "ui/compare_window.h"
 #include "ui/main_window.h"
 
 #include <squish.h>
@@ -118,6 +121,41 @@ int main(int argc, char** argv)
     window.showSurface(0, 4);
     app.processEvents();
     if (!window.grab().save(QDir(out).filePath(QStringLiteral("texpeek-cube-face.png"))))
+        return 1;
+
+    const QString normalPath = QDir(folder.path()).filePath(QStringLiteral("bumps.dds"));
+    if (!writeBytes(normalPath, texpeek::testing::normalMapBc5(256)))
+        return 1;
+    window.openFile(normalPath);
+    app.processEvents();
+    if (!window.grab().save(QDir(out).filePath(QStringLiteral("texpeek-interpretation.png"))))
+        return 1;
+
+    // The colour wheel against its BC1 copy, as their difference.
+    std::vector<unsigned char> opaque = texpeek::testing::colourWheel(256, 256);
+    for (std::size_t i = 3; i < opaque.size(); i += 4)
+        opaque[i] = 255;
+    std::string pixels;
+    for (std::size_t i = 0; i < opaque.size(); i += 4)
+        pixels += {static_cast<char>(opaque[i + 2]), static_cast<char>(opaque[i + 1]),
+                   static_cast<char>(opaque[i]), static_cast<char>(opaque[i + 3])};
+    const std::string original = texpeek::testing::ddsFile(256, 256, 32, pixels);
+    const QString originalPath = QDir(folder.path()).filePath(QStringLiteral("wheel-32.dds"));
+    const QString compressedPath = QDir(folder.path()).filePath(QStringLiteral("wheel-bc1.dds"));
+    if (!writeBytes(originalPath, original) ||
+        !writeBytes(compressedPath,
+                    texpeek::testing::fourCCHeader(256, 256, "DXT1") +
+                        texpeek::testing::squishCompressed(opaque, 256, 256, squish::kDxt1)))
+        return 1;
+    window.openFile(originalPath);
+    window.compareWith(compressedPath);
+    texpeek::CompareWindow* compare = window.compareWindow();
+    if (compare == nullptr)
+        return 1;
+    compare->resize(760, 420);
+    compare->setMode(texpeek::CompareWindow::Mode::Difference);
+    app.processEvents();
+    if (!compare->grab().save(QDir(out).filePath(QStringLiteral("texpeek-compare.png"))))
         return 1;
     return 0;
 }

@@ -1,14 +1,16 @@
 #include "ui/main_window.h"
 
 #include "common/core/file_io.h"
+#include "common/ui/recent_files.h"
 #include "common/ui/text.h"
 #include "core/open_steps.h"
 #include "core/surface_layout.h"
 #include "core/zoom.h"
+#include "ui/compare_window.h"
+#include "ui/interpretation_strip.h"
 #include "ui/open_job.h"
 #include "ui/picture_area.h"
 #include "ui/progress_reporter.h"
-#include "ui/recent_files.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -177,16 +179,47 @@ QString reasonFor(std::exception_ptr failure)
     }
 }
 
-// The screen image over a decoded surface's view; a null image for an empty
-// surface.
-QImage screenImageOf(ShownSurface&& shown)
+// The colour view as a screen image laid over the grid's own cells: their
+// bytes are red, green, blue and alpha, which Qt shows as RGBX with the alpha
+// byte ignored. The image keeps the grid alive; a null image for an empty
+// grid.
+QImage colourImageOver(const std::shared_ptr<const ImageGrid>& grid)
+{
+    if (!grid || grid->cellCount() == 0)
+        return {};
+    auto* keeper = new std::shared_ptr<const ImageGrid>(grid);
+    QImage image(
+        reinterpret_cast<const uchar*>(grid->cells()), grid->width(), grid->height(),
+        static_cast<qsizetype>(grid->width()) * 4, QImage::Format_RGBX8888,
+        [](void* info) { delete static_cast<std::shared_ptr<const ImageGrid>*>(info); }, keeper);
+    if (image.isNull()) {
+        delete keeper;
+        throw std::bad_alloc();
+    }
+    return image;
+}
+
+// The screen image of a decoded surface in the view it was decoded for.
+QImage screenImageOf(ShownSurface&& shown, const std::shared_ptr<const ImageGrid>& grid)
 {
     if (!shown.view)
-        return {};
-    QImage image = imageOver(std::move(shown.view), shown.grid.width(), shown.grid.height());
+        return colourImageOver(grid);
+    QImage image = imageOver(std::move(shown.view), grid->width(), grid->height());
     if (image.isNull())
         throw std::bad_alloc();
     return image;
+}
+
+// What a short file lacks of the surface on show, after the status text;
+// nothing for a whole one.
+QString missingNote(const DdsFile& file, std::uint32_t level, std::uint32_t choice)
+{
+    try {
+        const std::string missing = missingDataText(fileSurfaceCoverage(file, level, choice));
+        return missing.empty() ? QString() : QStringLiteral(" - ") + fromStd(missing);
+    } catch (const DdsError&) {
+        return {};
+    }
 }
 
 } // namespace
@@ -209,7 +242,15 @@ MainWindow::MainWindow(const QString& programDir, suite::Dialogs& dialogs, QWidg
          {Command::Colour, Command::Alpha, Command::Close, Command::ZoomIn, Command::ZoomOut})
         setCommandEnabled(command, false);
     setImageCommandsEnabled(false);
-    fillRecentMenu();
+    recent_ =
+        new suite::RecentFiles(menRecentes_,
+                               {programDir_.isEmpty()
+                                    ? QString()
+                                    : QDir(programDir_).filePath(QStringLiteral("texpeek.ini")),
+                                QStringLiteral("recentes"), 8, QStringLiteral("menRecente")},
+                               this);
+    connect(recent_, &suite::RecentFiles::chosen, this,
+            [this](const QString& path) { openFile(path); });
     lblArquivo_->setText(QStringLiteral("Aguardando..."));
 }
 
@@ -224,6 +265,7 @@ void MainWindow::buildMenus()
         named(menArq_->addAction(QStringLiteral("Salvar imagem como...")), "menSalvarImagem");
     menCopiar_ = named(menArq_->addAction(QStringLiteral("Copiar imagem")), "menCopiar");
     menCopiar_->setShortcut(QKeySequence::Copy);
+    menComparar_ = named(menArq_->addAction(tr("Comparar com...")), "menComparar");
     menRecentes_ = named(menArq_->addMenu(QStringLiteral("Arquivos recentes")), "menRecentes");
     named(menArq_->addSeparator(), "menDiv2");
     menSair_ = named(menArq_->addAction(QStringLiteral("Sair")), "menSair");
@@ -250,6 +292,7 @@ void MainWindow::buildMenus()
     connect(menFechar_, &QAction::triggered, this, [this] { Fechar(); });
     connect(menSalvarImagem_, &QAction::triggered, this, [this] { saveImage(); });
     connect(menCopiar_, &QAction::triggered, this, [this] { copyImage(); });
+    connect(menComparar_, &QAction::triggered, this, [this] { compareImage(); });
     connect(menSair_, &QAction::triggered, this, [this] { close(); });
     connect(menRGB_, &QAction::triggered, this, [this] { showRGB(); });
     connect(menAlpha_, &QAction::triggered, this, [this] { showAlpha(); });
@@ -396,6 +439,10 @@ void MainWindow::buildBody()
     connect(Pic_, &PictureArea::hovered, this,
             [this](std::optional<QPoint> pixel) { showPixel(pixel); });
     right->addWidget(picScroll_, 1);
+    fraLeitura_ = new InterpretationStrip(central);
+    right->addWidget(fraLeitura_);
+    connect(fraLeitura_, &InterpretationStrip::changed, this,
+            [this](const Interpretation& interpretation) { reinterpret(interpretation); });
     outer->addLayout(right, 1);
 
     setCentralWidget(central);
@@ -453,6 +500,7 @@ void MainWindow::Limpar()
     List1_->clear();
     setWindowTitle(kTitle);
     Pic_->clear();
+    fraLeitura_->clear();
     cboNivel_->clear();
     cboFace_->clear();
     for (QWidget* control : {static_cast<QWidget*>(cboNivel_), static_cast<QWidget*>(cboFace_)})
@@ -463,7 +511,8 @@ void MainWindow::Limpar()
 // window had: the single-channel views, saving and copying.
 void MainWindow::setImageCommandsEnabled(bool enabled)
 {
-    for (QAction* action : {menRed_, menGreen_, menBlue_, menSalvarImagem_, menCopiar_})
+    for (QAction* action :
+         {menRed_, menGreen_, menBlue_, menSalvarImagem_, menCopiar_, menComparar_})
         action->setEnabled(enabled);
 }
 
@@ -559,15 +608,16 @@ void MainWindow::openSteps(const QString& path)
     if (failure)
         std::rethrow_exception(failure);
 
-    view_ = screenImageOf(std::move(opened.first));
     file_ = std::move(opened.file);
-    grid_ = std::move(opened.first.grid);
+    interpretation_ = defaultInterpretation(*file_);
+    grid_ = std::make_shared<const ImageGrid>(std::move(opened.first.grid));
+    view_ = screenImageOf(std::move(opened.first), grid_);
     viewKind_ = ChannelView::Colour;
     Pic_->showImage(view_, cellSize_);
 
     lblPercent_->clear();
     pb_->setValue(0);
-    lblArquivo_->setText(QStringLiteral("Imagem aberta"));
+    lblArquivo_->setText(QStringLiteral("Imagem aberta") + missingNote(*file_, 0, 0));
     // Qt's dialogs answer with forward slashes everywhere; the title shows
     // the path as the platform writes it.
     setWindowTitle(windowTitle() + QStringLiteral(" - ") +
@@ -581,6 +631,7 @@ void MainWindow::openSteps(const QString& path)
         setCommandEnabled(command, true);
     setImageCommandsEnabled(true);
     fillSurfaceChoices();
+    fraLeitura_->showReading(interpretation_);
     rememberRecent(path);
 }
 
@@ -630,9 +681,34 @@ void MainWindow::showSurface(int level, int choice)
 {
     if (busy_ || !file_ || !file_->pixelFormat())
         return;
+    decodeShown(level, choice, interpretation_);
+    if (closeWhenDone_)
+        close();
+}
+
+void MainWindow::reinterpret(const Interpretation& wanted)
+{
+    // The strip that asked may change its own copy while the picture is read.
+    const Interpretation interpretation = wanted;
+    if (busy_ || !file_ || !file_->pixelFormat() || interpretation == interpretation_) {
+        fraLeitura_->showReading(interpretation_);
+        return;
+    }
+    if (decodeShown(level_, choice_, interpretation))
+        interpretation_ = interpretation;
+    fraLeitura_->showReading(interpretation_);
+    if (closeWhenDone_)
+        close();
+}
+
+// Decodes and shows the surface at `level` and `choice` under
+// `interpretation` in the view on show; false, with the surface on show
+// kept, when that fails.
+bool MainWindow::decodeShown(int level, int choice, Interpretation interpretation)
+{
     const SurfaceLayout& layout = file_->layout;
     if (level < 0 || static_cast<std::uint32_t>(level) >= layout.levels)
-        return;
+        return false;
     // A volume texture has fewer slices at each level down.
     choice = std::clamp(choice, 0,
                         static_cast<int>(choicesAt(layout, static_cast<std::uint32_t>(level))) - 1);
@@ -650,7 +726,8 @@ void MainWindow::showSurface(int level, int choice)
         const auto total = static_cast<std::int32_t>(std::uint64_t{span.width} * span.height);
         job_->onWindow([this, total] { progress_->setTotal(total); });
         shown = decodeShownSurface(*file, static_cast<std::uint32_t>(level),
-                                   static_cast<std::uint32_t>(choice), view, progress);
+                                   static_cast<std::uint32_t>(choice), view, progress, nullptr,
+                                   &interpretation);
     });
     qApp->removeEventFilter(this);
     busy_ = false;
@@ -660,18 +737,20 @@ void MainWindow::showSurface(int level, int choice)
         // The surface on show stays, and so do the lists.
         lblArquivo_->setText(reasonFor(failure));
         fillSurfaceChoices();
-    } else {
-        level_ = level;
-        choice_ = choice;
-        view_ = screenImageOf(std::move(shown));
-        grid_ = std::move(shown.grid);
-        viewKind_ = view;
-        Pic_->showImage(view_, cellSize_);
-        fillSurfaceChoices();
-        lblArquivo_->setText(QStringLiteral("Imagem aberta"));
+        return false;
     }
-    if (closeWhenDone_)
-        close();
+    level_ = level;
+    choice_ = choice;
+    view_ = QImage();
+    grid_ = std::make_shared<const ImageGrid>(std::move(shown.grid));
+    view_ = screenImageOf(std::move(shown), grid_);
+    viewKind_ = view;
+    Pic_->showImage(view_, cellSize_);
+    fillSurfaceChoices();
+    lblArquivo_->setText(
+        QStringLiteral("Imagem aberta") +
+        missingNote(*file_, static_cast<std::uint32_t>(level), static_cast<std::uint32_t>(choice)));
+    return true;
 }
 
 // Builds the view image unless the one on hand already is this view, and
@@ -685,7 +764,9 @@ void MainWindow::drawView(ChannelView view, bool reportProgress)
         view_ = QImage();
         viewKind_.reset();
         if (grid_->cellCount() > 0) {
-            view_ = buildViewImage(*grid_, view, reportProgress ? progress_.get() : nullptr);
+            view_ = view == ChannelView::Colour
+                        ? colourImageOver(grid_)
+                        : buildViewImage(*grid_, view, reportProgress ? progress_.get() : nullptr);
             if (view_.isNull()) {
                 Pic_->clear();
                 return;
@@ -843,11 +924,82 @@ void MainWindow::saveImage()
     lblArquivo_->setText(QStringLiteral("Imagem salva"));
 }
 
+CompareWindow* MainWindow::compareWindow() const
+{
+    return compare_.data();
+}
+
+void MainWindow::compareImage()
+{
+    if (busy_ || !grid_)
+        return;
+    compareWith(dialogs_.openFile(this, QStringLiteral("DirectDraw Surface (DDS)|*.dds")));
+}
+
+void MainWindow::compareWith(const QString& path)
+{
+    if (path.isEmpty() || busy_ || !grid_ || !file_)
+        return;
+    // The other file is read as it reads by default, at the level and
+    // choice on show when it has them.
+    class Quiet final : public OpenListener {
+        void headerRead(const DdsHeader&) override {}
+        void pixelTotalKnown(std::int32_t) override {}
+        void surfaceDecoded(bool) override {}
+    } quiet;
+    const auto level = static_cast<std::uint32_t>(level_);
+    const auto choice = static_cast<std::uint32_t>(choice_);
+    OpenedFile other;
+    busy_ = true;
+    qApp->installEventFilter(this);
+    const std::exception_ptr failure = job_->run([&](ProgressSink& progress) {
+        other = openDdsFile(suite::toPath(path), progress, quiet);
+        const SurfaceLayout& layout = other.file->layout;
+        if ((level != 0 || choice != 0) && level < layout.levels &&
+            choice < choicesAt(layout, level))
+            other.first =
+                decodeShownSurface(*other.file, level, choice, ChannelView::Colour, progress);
+    });
+    qApp->removeEventFilter(this);
+    busy_ = false;
+    lblPercent_->clear();
+    pb_->setValue(0);
+    if (failure) {
+        lblArquivo_->setText(reasonFor(failure));
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Comparar"),
+                         QStringLiteral("Erro ao abrir arquivo"));
+        if (closeWhenDone_)
+            close();
+        return;
+    }
+    const PixelFormat* ours = file_->pixelFormat();
+    const PixelFormat* theirs = other.file->pixelFormat();
+    const bool withAlpha =
+        (ours != nullptr && ours->hasAlpha) || (theirs != nullptr && theirs->hasAlpha);
+    if (compare_)
+        compare_->close();
+    compare_ =
+        new CompareWindow(QFileInfo(openedPath_).fileName(), grid_, QFileInfo(path).fileName(),
+                          std::make_shared<const ImageGrid>(std::move(other.first.grid)), withAlpha,
+                          this);
+    compare_->show();
+    lblArquivo_->setText(tr("Comparação aberta"));
+}
+
+QImage MainWindow::viewImage() const
+{
+    // The colour view lies over the grid, whose alpha bytes other programs
+    // would read as transparency.
+    if (view_.format() == QImage::Format_RGBX8888)
+        return view_.convertToFormat(QImage::Format_RGB32);
+    return view_;
+}
+
 void MainWindow::copyImage()
 {
     if (busy_ || view_.isNull())
         return;
-    QGuiApplication::clipboard()->setImage(view_);
+    QGuiApplication::clipboard()->setImage(viewImage());
     lblArquivo_->setText(QStringLiteral("Imagem copiada"));
 }
 
@@ -871,22 +1023,7 @@ void MainWindow::showPixel(std::optional<QPoint> pixel)
 
 void MainWindow::rememberRecent(const QString& path)
 {
-    RecentFiles(programDir_).remember(path);
-    fillRecentMenu();
-}
-
-void MainWindow::fillRecentMenu()
-{
-    menRecentes_->clear();
-    const QStringList recent = RecentFiles(programDir_).paths();
-    for (int i = 0; i < recent.size(); ++i) {
-        const QString path = recent[i];
-        QAction* action = menRecentes_->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
-        action->setObjectName(QStringLiteral("menRecente%1").arg(i + 1));
-        connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
-    }
-    menRecentes_->setEnabled(!recent.isEmpty());
+    recent_->remember(path);
 }
 
 void MainWindow::cancelOpen()

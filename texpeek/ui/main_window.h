@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QPointF>
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
@@ -29,8 +30,14 @@ class QProgressBar;
 class QScrollArea;
 class QToolBar;
 
+namespace suite {
+class RecentFiles;
+}
+
 namespace texpeek {
 
+class CompareWindow;
+class InterpretationStrip;
 class OpenJob;
 class PictureArea;
 class ProgressReporter;
@@ -56,10 +63,19 @@ public:
     // Shows the surface at `level` and `choice` (face, array element or
     // volume slice) in the view on show.
     void showSurface(int level, int choice);
+    // Reads the surface on show again under `interpretation`, as one click
+    // in the strip under the picture does.
+    void reinterpret(const Interpretation& interpretation);
+    const Interpretation& interpretation() const { return interpretation_; }
     void setFitToWindow(bool fit);
     // Writes the picture on show as a PNG file the user names.
     void saveImage();
     void copyImage();
+    // Asks for a second file and compares the picture on show with it;
+    // compareWith does so for `path`.
+    void compareImage();
+    void compareWith(const QString& path);
+    CompareWindow* compareWindow() const;
     void ZoomIn(std::int16_t factor);
     void ZoomOut(std::int16_t factor);
     void Sobre();
@@ -69,7 +85,8 @@ public:
     QAction* toolbarButton(int position) const;
 
     std::int16_t cellSize() const { return cellSize_; }
-    const QImage& viewImage() const { return view_; }
+    // The picture on show, one pixel per image pixel, as saved and copied.
+    QImage viewImage() const;
     // Asks a running open or surface choice to stop, as Esc does.
     void cancelOpen();
 
@@ -97,13 +114,13 @@ private:
     void updateChoiceLabel();
     void showPixel(std::optional<QPoint> pixel);
     void rememberRecent(const QString& path);
-    void fillRecentMenu();
     void setImageCommandsEnabled(bool enabled);
     void drawView(ChannelView view, bool reportProgress);
     void writeSummary();
     QPointF visibleCentre() const;
     void scrollToCentre(QPointF centre);
     void zoom(ZoomDirection direction, std::int16_t factor);
+    bool decodeShown(int level, int choice, Interpretation interpretation);
 
     QString programDir_;
     suite::Dialogs& dialogs_;
@@ -111,7 +128,9 @@ private:
     QString openedPath_;
     DdsHeader header_;
     std::shared_ptr<const DdsFile> file_;
-    std::optional<ImageGrid> grid_;
+    // Shared with the colour view's screen image, which is laid over it.
+    std::shared_ptr<const ImageGrid> grid_;
+    Interpretation interpretation_;
     int level_ = 0;
     int choice_ = 0;
     bool busy_ = false;
@@ -141,6 +160,7 @@ private:
     QAction* menAjustar_ = nullptr;
     QAction* menSalvarImagem_ = nullptr;
     QAction* menCopiar_ = nullptr;
+    QAction* menComparar_ = nullptr;
     QMenu* menRecentes_ = nullptr;
     QMenu* menAjuda_ = nullptr;
     QAction* menSobre_ = nullptr;
@@ -161,8 +181,11 @@ private:
     QLabel* lblFace_ = nullptr;
     QComboBox* cboFace_ = nullptr;
     QLabel* lblPixel_ = nullptr;
+    InterpretationStrip* fraLeitura_ = nullptr;
+    QPointer<CompareWindow> compare_;
     std::unique_ptr<ProgressReporter> progress_;
     OpenJob* job_ = nullptr;
+    suite::RecentFiles* recent_ = nullptr;
 };
 
 } // namespace texpeek

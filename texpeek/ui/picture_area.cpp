@@ -87,8 +87,27 @@ void PictureArea::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(imageRect(), image_);
+    if (image_.format() != QImage::Format_RGBX8888) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(imageRect(), image_);
+        return;
+    }
+    // An image laid over the decoded cells carries their alpha in the byte
+    // Qt ignores: drawn onto a surface with alpha, Qt copies that byte
+    // through, and a compositor could show the picture translucent. Drawn
+    // first onto an opaque buffer the size of the exposed part, it is
+    // opaque; the cost follows the window, not the image.
+    const QRect exposed = event->rect();
+    QImage buffer(exposed.size() * devicePixelRatio(), QImage::Format_RGB32);
+    buffer.setDevicePixelRatio(devicePixelRatio());
+    buffer.fill(palette().color(backgroundRole()));
+    {
+        QPainter opaque(&buffer);
+        opaque.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        opaque.translate(-exposed.topLeft());
+        opaque.drawImage(imageRect(), image_);
+    }
+    painter.drawImage(exposed.topLeft(), buffer);
 }
 
 void PictureArea::mouseMoveEvent(QMouseEvent* event)
