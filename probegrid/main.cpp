@@ -13,7 +13,10 @@ int main(int argc, char** argv)
         QStringLiteral("probegrid"),
         QStringLiteral(
             "A deduction game: find the items hidden in the board by firing rays into it."),
-        suite::ProgramArgument::None, suite::WindowLanguage::Portuguese};
+        suite::ProgramArgument::None,
+        suite::WindowLanguage::Portuguese,
+        true,
+        QString()};
     if (const auto answered = suite::answerWithoutWindows(info, argc, argv))
         return *answered;
 

@@ -1,5 +1,6 @@
 #include "ui/frm_main.h"
 
+#include "core/cell_face.h"
 #include "core/records.h"
 #include "ui/board_area.h"
 #include "ui/click_label.h"
@@ -78,6 +79,11 @@ QString borderTip(const std::string& text)
     return {};
 }
 
+QColor qColour(Rgb rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
 ClickLabel* square(QWidget* parent, const QString& name, const QRect& where, const QColor& colour)
 {
     auto* label = new ClickLabel(parent);
@@ -104,22 +110,12 @@ Game newGame(Session& session)
 
 QColor FrmMain::verdictColour(CellVerdict verdict)
 {
-    switch (verdict) {
-    case CellVerdict::Item: return QColor(255, 214, 120);
-    case CellVerdict::Empty: return QColor(200, 222, 255);
-    case CellVerdict::Open: break;
-    }
-    return markColour(CellMark::Unmarked);
+    return qColour(probegrid::verdictColour(verdict));
 }
 
 QColor FrmMain::markColour(CellMark mark)
 {
-    switch (mark) {
-    case CellMark::Unmarked: return QColor(255, 255, 255);
-    case CellMark::Found: return QColor(0, 128, 0);
-    case CellMark::Revealed: break;
-    }
-    return QColor(0, 0, 0);
+    return qColour(probegrid::markColour(mark));
 }
 
 FrmMain::FrmMain(const QString& programDir, suite::Dialogs& dialogs, Session& session,
@@ -339,52 +335,42 @@ void FrmMain::showBoard()
     }
 }
 
-// A cell's colour is the rules' own (white, green, black); the symbol says
-// the same again and adds what the colours do not tell: which black cells
-// were found, wrong marks, the player's notes and the solver's findings.
 void FrmMain::showCell(int cell)
 {
     ClickLabel* label = lblGrid_[static_cast<std::size_t>(cell - 1)];
-    const CellMark mark = game_.mark(cell);
-    QColor back = markColour(mark);
+    const CellFace face = cellFace(game_, cell, analysis_ ? &*analysis_ : nullptr);
     QString symbol;
     QString tip;
-    QColor ink(0, 0, 0);
-    if (game_.found(cell)) {
+    switch (face.symbol) {
+    case CellSymbol::None: break;
+    case CellSymbol::Found:
         symbol = kFoundSymbol;
         tip = "Item encontrado";
-        ink = QColor(255, 255, 255);
-    } else if (mark == CellMark::Revealed) {
-        tip = "Item não encontrado";
-    } else if (game_.crossed(cell)) {
+        break;
+    case CellSymbol::Unfound: tip = "Item não encontrado"; break;
+    case CellSymbol::Crossed:
         symbol = kCrossSymbol;
         tip = "Marcação errada: não há item aqui";
-        ink = QColor(190, 0, 0);
-    } else if (game_.note(cell) == Note::NoItem) {
+        break;
+    case CellSymbol::NoItemNote:
         symbol = kNoItemSymbol;
         tip = "Nota: não há item aqui";
-        ink = QColor(70, 70, 70);
-    } else if (game_.note(cell) == Note::MaybeItem) {
+        break;
+    case CellSymbol::MaybeItemNote:
         symbol = kMaybeItemSymbol;
         tip = "Nota: item aqui?";
-        ink = QColor(0, 0, 190);
+        break;
+    case CellSymbol::SureItem: symbol = kSureItemSymbol; break;
+    case CellSymbol::SureEmpty: symbol = kSureEmptySymbol; break;
     }
-    if (analysis_ && mark == CellMark::Unmarked) {
-        const CellVerdict verdict = analysis_->cells[static_cast<std::size_t>(cell - 1)];
-        if (verdict != CellVerdict::Open) {
-            back = verdictColour(verdict);
-            const bool item = verdict == CellVerdict::Item;
-            if (symbol.isEmpty()) {
-                symbol = item ? kSureItemSymbol : kSureEmptySymbol;
-                ink = item ? QColor(110, 55, 0) : QColor(30, 60, 130);
-            }
-            tip += QString(tip.isEmpty() ? "" : "\n") +
-                   (item ? "Análise: há um item aqui em todo tabuleiro possível"
-                         : "Análise: não há item aqui em nenhum tabuleiro possível");
-        }
+    if (face.verdict != CellVerdict::Open) {
+        tip += QString(tip.isEmpty() ? "" : "\n") +
+               (face.verdict == CellVerdict::Item
+                    ? "Análise: há um item aqui em todo tabuleiro possível"
+                    : "Análise: não há item aqui em nenhum tabuleiro possível");
     }
-    setBackground(label, back);
-    setInk(label, ink);
+    setBackground(label, qColour(face.background));
+    setInk(label, qColour(face.ink));
     label->setText(symbol);
     label->setToolTip(tip);
 }
@@ -499,13 +485,10 @@ void FrmMain::testRecord()
     if (!isNewRecord(session_.record, players, points1, points2, session_.elapsedSeconds))
         return;
 
-    const bool first = recordHolder(players, points1, points2) == 1;
-    Record record;
-    record.name = storedName(
-        suite::toCp1252(first ? session_.playerName1 : session_.playerName2).toStdString());
-    record.lostPoints = first ? points1 : points2;
-    record.seconds = session_.elapsedSeconds;
-    record.items = session_.itemCount;
+    Record record =
+        newRecord(players, points1, points2, suite::toCp1252(session_.playerName1).toStdString(),
+                  suite::toCp1252(session_.playerName2).toStdString(), session_.elapsedSeconds,
+                  session_.itemCount);
     // Written before it is announced, so that a record that cannot be kept
     // is reported once instead of being announced and then withdrawn.
     const std::filesystem::path path = suite::toPath(recordPath());
@@ -517,13 +500,7 @@ void FrmMain::testRecord()
     }
     dialogs_.message(this, suite::MessageIcon::Information, "Novo Recorde",
                      "Um novo recorde foi estabelecido! Verifique a pontuação no botão 'Recorde'");
-    // The record's time is the clock when its message closes. The file was
-    // just written, so this rewrite of the same bytes hardly fails; if it did,
-    // the record stands with the time it was set at.
-    if (session_.elapsedSeconds != record.seconds) {
-        record.seconds = session_.elapsedSeconds;
-        writeRecord(path, record);
-    }
+    rewriteRecordTime(path, record, session_.elapsedSeconds);
 }
 
 void FrmMain::cmbMostrar_Click()
@@ -588,15 +565,10 @@ void FrmMain::lblBrd_MouseMove(int position)
     highlightedBorder_ = position;
     // A detour's other end carries the same number; lighting it saves the
     // player a search round the border.
-    if (text.empty() || text == resultLetter(RayResult::Hit) ||
-        text == resultLetter(RayResult::Reflection))
-        return;
-    for (int other = 1; other <= kBorderPositions; ++other) {
-        if (other != position && game_.borderText(other) == text) {
-            lightBorder(other, true);
-            partnerBorder_ = other;
-            return;
-        }
+    const int partner = game_.partnerPosition(position);
+    if (partner != 0) {
+        lightBorder(partner, true);
+        partnerBorder_ = partner;
     }
 }
 
@@ -682,9 +654,8 @@ void FrmMain::cmbAnalisar_Click()
 {
     if (!session_.training || analysing_)
         return;
-    const bool known = !session_.itemCountDrawn;
-    const Evidence evidence =
-        game_.evidence(known ? session_.itemCount : 1, known ? session_.itemCount : 12);
+    const ItemRange range = knownItemRange(session_.itemCount, session_.itemCountDrawn);
+    const Evidence evidence = game_.evidence(range.min, range.max);
     analysing_ = true;
     cmbAnalisar_->setEnabled(false);
     lblAnalise_->setText("Analisando...");
