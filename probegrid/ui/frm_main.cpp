@@ -1,6 +1,7 @@
 #include "ui/frm_main.h"
 
 #include "core/cell_face.h"
+#include "core/daily_best.h"
 #include "core/records.h"
 #include "ui/board_area.h"
 #include "ui/click_label.h"
@@ -10,6 +11,7 @@
 #include "common/ui/text.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -29,6 +31,13 @@ const QColor kBorderFree(192, 255, 192);
 const QColor kBorderUsed(255, 192, 192);
 const QColor kCornerGrey(192, 192, 192);
 const QColor kTurnColour(255, 236, 160);
+const QColor kBorderHint(255, 240, 120);
+const QColor kCheckAgrees(0, 128, 0);
+const QColor kCheckDisagrees(190, 0, 0);
+const QColor kHintInk(150, 90, 0);
+
+// The training strip under the board, in twips.
+constexpr int kTrainingStrip = 810;
 
 // The lit border cells differ in the width of their frame as well as in
 // colour, so that free and used cells can be told apart without telling
@@ -43,6 +52,7 @@ const QString kNoItemSymbol = QStringLiteral("\u2013"); // en dash
 const QString kMaybeItemSymbol = QStringLiteral("?");
 const QString kSureItemSymbol = QStringLiteral("\u25C6"); // black diamond
 const QString kSureEmptySymbol = QStringLiteral("\u25CB"); // white circle
+const QString kHintSymbol = QStringLiteral("\u2605"); // black star
 
 const QString kTitle = QStringLiteral("Tavrin Probegrid");
 
@@ -101,6 +111,12 @@ ClickLabel* square(QWidget* parent, const QString& name, const QRect& where, con
 Game newGame(Session& session)
 {
     session.elapsedSeconds = 0;
+    if (session.daily) {
+        session.board = session.daily->board;
+        session.itemCount = static_cast<qint16>(session.board.count());
+        session.itemCountDrawn = false;
+        return dailyGame(*session.daily, session.playerCount);
+    }
     session.random.restartFromClock();
     session.board = hideItems(session.random, std::clamp<int>(session.itemCount, 0, kCells));
     return Game(session.board, session.itemCount, session.playerCount);
@@ -125,13 +141,17 @@ FrmMain::FrmMain(const QString& programDir, suite::Dialogs& dialogs, Session& se
 {
     setObjectName("frmMain");
     useDesignFont(this);
-    setFixedSize(twips(8535), twips(5880));
+    setFixedSize(twips(8535), twips(5880 + (session_.training ? kTrainingStrip : 0)));
     setMouseTracking(true);
 
     buildBoard();
     buildSidePanel();
+    if (session_.training)
+        buildTrainingStrip();
 
     fraJog2_->setVisible(game_.twoPlayers());
+    // A puzzle comes with shots already on the border.
+    showBoard();
     showCaption();
     showTurn();
     showCursor();
@@ -149,8 +169,10 @@ FrmMain::FrmMain(const QString& programDir, suite::Dialogs& dialogs, Session& se
 // the program it reports to; it ends within its time limit.
 FrmMain::~FrmMain()
 {
-    if (worker_)
-        worker_->wait();
+    for (const QPointer<QThread>& worker : workers_) {
+        if (worker)
+            worker->wait();
+    }
 }
 
 void FrmMain::buildBoard()
@@ -205,6 +227,18 @@ void FrmMain::buildBoard()
         connect(label, &ClickLabel::mouseMoved, this,
                 [this, position] { lblBrd_MouseMove(position); });
         lblBrd_[static_cast<std::size_t>(position - 1)] = label;
+
+        auto* sign = new QLabel(label);
+        sign->setObjectName(QString("lblBrdSinal%1").arg(position));
+        sign->setGeometry(label->width() - 15, 1, 14, 14);
+        sign->setAlignment(Qt::AlignCenter);
+        sign->setAttribute(Qt::WA_TransparentForMouseEvents);
+        QFont signFont = font();
+        signFont.setPointSize(9);
+        signFont.setBold(true);
+        sign->setFont(signFont);
+        sign->hide();
+        lblBrdSinal_[static_cast<std::size_t>(position - 1)] = sign;
     }
 
     const QPoint corners[] = {{180, 180}, {5160, 180}, {180, 5160}, {5160, 5160}};
@@ -295,12 +329,40 @@ void FrmMain::buildSidePanel()
     lblAnalise_->setVisible(session_.training);
 }
 
+void FrmMain::buildTrainingStrip()
+{
+    chkConferir_ = new QCheckBox(tr("Conferir marcações"), this);
+    chkConferir_->setObjectName("chkConferir");
+    chkConferir_->setAccessibleName(tr("Conferir marcações"));
+    chkConferir_->setToolTip(tr("Mostra em cada casa da borda já usada se as suas marcações e "
+                                "notas \"item aqui?\" dariam o resultado visto"));
+    chkConferir_->setGeometry(twipsRect(180, 5850, 3600, 330));
+    connect(chkConferir_, &QCheckBox::toggled, this, &FrmMain::chkConferir_Click);
+
+    cmbDica_ = new QPushButton(tr("Dica"), this);
+    cmbDica_->setObjectName("cmbDica");
+    cmbDica_->setAccessibleName(tr("Dica"));
+    cmbDica_->setToolTip(tr("Acende a casa da borda cujo tiro mais diria onde estão os items"));
+    cmbDica_->setGeometry(twipsRect(5940, 5820, 1275, 375));
+    cmbDica_->setAutoDefault(true);
+    connect(cmbDica_, &QPushButton::clicked, this, &FrmMain::cmbDica_Click);
+    setTabOrder(cmbAnalisar_, cmbDica_);
+    setTabOrder(cmbDica_, chkConferir_);
+    setTabOrder(chkConferir_, findChild<QPushButton*>("cmbReiniciar"));
+
+    lblDica_ = new QLabel(this);
+    lblDica_->setObjectName("lblDica");
+    lblDica_->setAccessibleName(tr("Dica"));
+    lblDica_->setGeometry(twipsRect(180, 6240, 8175, 330));
+}
+
 void FrmMain::setHiddenItems(const std::vector<int>& cells)
 {
     session_.board = Board::withItems(cells);
     session_.itemCount = static_cast<qint16>(session_.board.count());
     game_ = Game(session_.board, session_.itemCount, session_.playerCount);
     forgetAnalysis();
+    forgetHint();
     showBoard();
     showCounts();
     showCaption();
@@ -333,6 +395,7 @@ void FrmMain::showBoard()
         label->setText(QString::fromStdString(text));
         label->setToolTip(borderTip(text));
     }
+    showChecks();
 }
 
 void FrmMain::showCell(int cell)
@@ -379,6 +442,11 @@ void FrmMain::showCaption()
 {
     const QString& name = game_.currentPlayer() == 1 ? session_.playerName1 : session_.playerName2;
     QString title = kTitle + " - Vez do " + suite::literalTitle(name);
+    if (session_.daily) {
+        title += tr(" - Desafio do dia %1, %2 items")
+                     .arg(QString::fromStdString(dateText(session_.daily->date)))
+                     .arg(session_.itemCount);
+    }
     if (session_.training)
         title += " (jogo de treino, sem recorde)";
     setWindowTitle(title);
@@ -424,8 +492,10 @@ void FrmMain::lblGrid_Click(int cell)
 
 void FrmMain::lblGrid_RightClick(int cell)
 {
-    if (game_.cycleNote(cell))
+    if (game_.cycleNote(cell)) {
         showCell(cell);
+        showChecks();
+    }
 }
 
 // A shot and a mark end alike: show them, then either the game ends or the
@@ -435,6 +505,7 @@ void FrmMain::finishMove()
     // The evidence has changed, so an earlier analysis no longer holds.
     ++moves_;
     forgetAnalysis();
+    forgetHint();
     showBoard();
     showCounts();
     if (checarFinal())
@@ -447,7 +518,10 @@ bool FrmMain::checarFinal()
     if (!game_.allFound())
         return false;
 
-    if (!session_.training)
+    // The day's puzzle keeps its best time in a file of its own and never
+    // touches the records file.
+    const bool scoredRecord = !session_.training && !session_.daily;
+    if (scoredRecord)
         session_.record = readRecord(suite::toPath(recordPath()));
     const qint16 points1 = game_.counts(1).points;
     const qint16 points2 = game_.counts(2).points;
@@ -471,8 +545,10 @@ bool FrmMain::checarFinal()
     // it only once the message is closed.
     dialogs_.message(this, suite::MessageIcon::Information, "Jogo terminou", text);
     // A training game leaves the records file alone.
-    if (!session_.training)
+    if (scoredRecord)
         testRecord();
+    else if (!session_.training)
+        testDailyBest();
     restart();
     return true;
 }
@@ -503,10 +579,29 @@ void FrmMain::testRecord()
     rewriteRecordTime(path, record, session_.elapsedSeconds);
 }
 
+void FrmMain::testDailyBest()
+{
+    const QString path = QDir(programDir_).filePath(kDailyBestFileName);
+    const Date date = session_.daily->date;
+    const std::optional<int> best = readDailyBest(suite::toPath(path), date);
+    const int seconds = session_.elapsedSeconds;
+    if (best && *best <= seconds)
+        return;
+    const QString day = QString::fromStdString(dateText(date));
+    if (!writeDailyBest(suite::toPath(path), date, seconds)) {
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Desafio do dia"),
+                         tr("Não foi possível gravar o melhor tempo do desafio em %1.").arg(path));
+        return;
+    }
+    dialogs_.message(this, suite::MessageIcon::Information, tr("Desafio do dia"),
+                     tr("Novo melhor tempo do desafio de %1: %2 segundos").arg(day).arg(seconds));
+}
+
 void FrmMain::cmbMostrar_Click()
 {
     game_.giveUp();
     forgetAnalysis();
+    forgetHint();
     showBoard();
     dialogs_.message(this, suite::MessageIcon::Information, "Fim de jogo", "O jogo foi finalizado");
 }
@@ -579,14 +674,20 @@ void FrmMain::lightBorder(int position, bool used)
     label->setLineWidth(used ? kUsedFrame : kFreeFrame);
 }
 
+// A border cell at rest is light grey, or yellow while "Dica" points at it.
+void FrmMain::restBorder(int position)
+{
+    ClickLabel* label = lblBrd_[static_cast<std::size_t>(position - 1)];
+    setBackground(label, position == hintedBorder_ ? kBorderHint : kBorderGrey);
+    label->setLineWidth(position == hintedBorder_ ? kUsedFrame : kFreeFrame);
+}
+
 void FrmMain::putOutBorder()
 {
     for (const int position : {highlightedBorder_, partnerBorder_}) {
         if (position == 0)
             continue;
-        ClickLabel* label = lblBrd_[static_cast<std::size_t>(position - 1)];
-        setBackground(label, kBorderGrey);
-        label->setLineWidth(kFreeFrame);
+        restBorder(position);
     }
     highlightedBorder_ = 0;
     partnerBorder_ = 0;
@@ -645,6 +746,11 @@ void FrmMain::keyPressEvent(QKeyEvent* event)
             return QWidget::keyPressEvent(event);
         cmbAnalisar_Click();
         break;
+    case Qt::Key_D:
+        if (!session_.training)
+            return QWidget::keyPressEvent(event);
+        cmbDica_Click();
+        break;
     default: return QWidget::keyPressEvent(event);
     }
     event->accept();
@@ -660,31 +766,138 @@ void FrmMain::cmbAnalisar_Click()
     cmbAnalisar_->setEnabled(false);
     lblAnalise_->setText("Analisando...");
 
-    // The search may take up to its two seconds; the window stays live
-    // meanwhile, and a result that arrives after the window has gone or the
-    // game has moved on is dropped.
+    runInBackground<Analysis>([evidence] { return analyse(evidence); },
+                              [this](const Analysis& analysis, bool current) {
+                                  analysing_ = false;
+                                  cmbAnalisar_->setEnabled(true);
+                                  if (current)
+                                      showAnalysis(analysis);
+                                  else
+                                      lblAnalise_->clear();
+                              });
+}
+
+// The search may take up to its two seconds; the window stays live
+// meanwhile, and a result that arrives after the window has gone is dropped.
+// `done` learns whether the game still stands where it did (no move since,
+// not given up).
+template <typename Result, typename Work, typename Done>
+void FrmMain::runInBackground(Work work, Done done)
+{
     const QPointer<FrmMain> self(this);
     const int moves = moves_;
-    QThread* worker = QThread::create([self, evidence, moves] {
-        const Analysis analysis = analyse(evidence);
+    QThread* worker = QThread::create([self, work, done, moves] {
+        const Result result = work();
         QMetaObject::invokeMethod(
             qApp,
-            [self, analysis, moves] {
-                if (!self)
-                    return;
-                self->analysing_ = false;
-                self->cmbAnalisar_->setEnabled(true);
-                if (moves == self->moves_ && !self->game_.gameOver())
-                    self->showAnalysis(analysis);
-                else
-                    self->lblAnalise_->clear();
+            [self, result, done, moves] {
+                if (self)
+                    done(result, moves == self->moves_ && !self->game_.gameOver());
             },
             Qt::QueuedConnection);
     });
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     connect(qApp, &QCoreApplication::aboutToQuit, worker, [worker] { worker->wait(); });
-    worker_ = worker;
+    std::erase_if(workers_, [](const QPointer<QThread>& old) { return old.isNull(); });
+    workers_.push_back(worker);
     worker->start();
+}
+
+void FrmMain::cmbDica_Click()
+{
+    if (!session_.training || hinting_)
+        return;
+    const ItemRange range = knownItemRange(session_.itemCount, session_.itemCountDrawn);
+    const Evidence evidence = game_.evidence(range.min, range.max);
+    hinting_ = true;
+    cmbDica_->setEnabled(false);
+    forgetHint();
+    lblDica_->setText(tr("Procurando a melhor casa..."));
+    runInBackground<Hint>([evidence] { return rankShots(evidence); },
+                          [this](const Hint& hint, bool current) {
+                              hinting_ = false;
+                              cmbDica_->setEnabled(true);
+                              if (current)
+                                  showHint(hint);
+                              else
+                                  lblDica_->clear();
+                          });
+}
+
+void FrmMain::showHint(const Hint& hint)
+{
+    forgetHint();
+    if (!hint.finished) {
+        lblDica_->setText(tr("Dica não concluída em 2 segundos"));
+        return;
+    }
+    if (hint.ranking.empty()) {
+        lblDica_->setText(tr("Não há mais casas livres para atirar"));
+        return;
+    }
+    const ShotValue& best = hint.ranking.front();
+    if (best.groups < 2) {
+        lblDica_->setText(hint.boards == 1
+                              ? tr("Só resta um tabuleiro possível: nenhum tiro ensina mais nada")
+                              : tr("Nenhum tiro dividiria as possibilidades"));
+        return;
+    }
+    hintedBorder_ = best.position;
+    lblDica_->setText(tr("divide as %1 possibilidades em %2 grupos")
+                          .arg(suite::groupedNumber(static_cast<qint64>(hint.boards)))
+                          .arg(best.groups));
+    if (best.position != highlightedBorder_ && best.position != partnerBorder_)
+        restBorder(best.position);
+    showChecks();
+}
+
+void FrmMain::forgetHint()
+{
+    const int old = hintedBorder_;
+    hintedBorder_ = 0;
+    if (old != 0 && old != highlightedBorder_ && old != partnerBorder_)
+        restBorder(old);
+    if (lblDica_ && !hinting_)
+        lblDica_->clear();
+    showChecks();
+}
+
+void FrmMain::chkConferir_Click()
+{
+    showChecks();
+}
+
+// The signs in the corners of the border cells: the hint's star, and with
+// "Conferir marcações" on, a tick or a cross on every fired cell.
+void FrmMain::showChecks()
+{
+    const bool checking = session_.training && chkConferir_ && chkConferir_->isChecked();
+    const std::array<MarkCheck, kBorderPositions> checks =
+        checking ? checkMarks(game_) : std::array<MarkCheck, kBorderPositions>{};
+    for (int position = 1; position <= kBorderPositions; ++position) {
+        QLabel* sign = lblBrdSinal_[static_cast<std::size_t>(position - 1)];
+        if (!sign)
+            continue;
+        const MarkCheck check = checks[static_cast<std::size_t>(position - 1)];
+        if (position == hintedBorder_) {
+            sign->setText(kHintSymbol);
+            setInk(sign, kHintInk);
+            sign->setToolTip(tr("Dica: atire daqui"));
+            sign->setAccessibleName(tr("Dica: atire daqui"));
+            sign->show();
+        } else if (check == MarkCheck::Unfired) {
+            sign->hide();
+        } else {
+            const bool agrees = check == MarkCheck::Agrees;
+            sign->setText(agrees ? kFoundSymbol : kCrossSymbol);
+            setInk(sign, agrees ? kCheckAgrees : kCheckDisagrees);
+            const QString tip = agrees ? tr("Suas marcações dão este resultado")
+                                       : tr("Suas marcações dariam outro resultado");
+            sign->setToolTip(tip);
+            sign->setAccessibleName(tip);
+            sign->show();
+        }
+    }
 }
 
 void FrmMain::showAnalysis(const Analysis& analysis)

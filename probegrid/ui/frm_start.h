@@ -30,6 +30,8 @@ public slots:
     void optTwo_Click();
     void chkRandom_Click();
     void cmbComecar_Click();
+    // Starts the day's puzzle, with the players and "Treino" as chosen.
+    void cmbDesafio_Click();
     void cmbSobre_Click();
     void cmbSair_Click();
 
@@ -37,6 +39,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Takes the players' names; false (with the refusal shown) when missing.
+    bool takeNames();
+
     QString programDir_;
     suite::Dialogs& dialogs_;
     Session& session_;

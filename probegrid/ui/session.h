@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/board.h"
+#include "core/daily.h"
 #include "core/random_source.h"
 #include "core/records.h"
 
+#include <QDate>
 #include <QString>
 #include <QtGlobal>
 
@@ -29,6 +31,11 @@ struct Session {
     bool training = false;
     // The item count was drawn, so the players only know it lies in 1..12.
     bool itemCountDrawn = false;
+
+    // The day's puzzle when the game is one; its items replace the drawn ones.
+    std::optional<DailyPuzzle> daily;
+    // Which day's puzzle "Desafio do dia" opens.
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
 
     RandomSource& random;
     // Ends the program at once ("Sair").
