@@ -163,6 +163,7 @@ TEST_F(TrainingAids, TheStartWindowOpensTodaysPuzzle)
     click(child<QWidget>(start, "chkTreino"));
     child<QLineEdit>(start, "txtNome1")->setText("Bia");
     click(child<QWidget>(start, "cmbDesafio"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return shown<FrmMain>("frmMain") != nullptr; }, 20000));
     FrmMain* board = shown<FrmMain>("frmMain");
     ASSERT_NE(board, nullptr);
     EXPECT_EQ(board->windowTitle(), "Tavrin Probegrid - Vez do Bia - Desafio do dia 2026-12-08, 5 "

@@ -7,9 +7,9 @@
 namespace probegrid {
 
 FrmMain* openDailyBoard(const QString& programDir, suite::Dialogs& dialogs, Session& session,
-                        const Date& date)
+                        const DailyPuzzle& puzzle)
 {
-    session.daily = dailyPuzzle(date);
+    session.daily = puzzle;
     auto* board = new FrmMain(programDir, dialogs, session);
     board->setAttribute(Qt::WA_DeleteOnClose);
     board->show();
@@ -25,7 +25,7 @@ FrmMain* openDailyFromCommandLine(const QString& programDir, suite::Dialogs& dia
     session.playerName1 = name;
     session.playerCount = 1;
     session.training = false;
-    return openDailyBoard(programDir, dialogs, session, date);
+    return openDailyBoard(programDir, dialogs, session, dailyPuzzle(date));
 }
 
 } // namespace probegrid

@@ -11,14 +11,14 @@ namespace probegrid {
 
 class FrmMain;
 
-// Opens the board window on the puzzle of `date`, for the players and the
-// kind of game (training or scored) already in the session. The puzzle is
-// built and proved in a few tens of milliseconds, before the window shows.
+// Opens the board window on a day's puzzle, for the players and the kind of
+// game (training or scored) already in the session.
 FrmMain* openDailyBoard(const QString& programDir, suite::Dialogs& dialogs, Session& session,
-                        const Date& date);
+                        const DailyPuzzle& puzzle);
 
 // The board of `date` as the command line opens it: one player, named after
-// the user when the system says who that is.
+// the user when the system says who that is. No window is up yet, so the
+// puzzle is built (tens of milliseconds) before anything shows.
 FrmMain* openDailyFromCommandLine(const QString& programDir, suite::Dialogs& dialogs,
                                   Session& session, const Date& date);
 

@@ -141,13 +141,28 @@ FrmMain::FrmMain(const QString& programDir, suite::Dialogs& dialogs, Session& se
 {
     setObjectName("frmMain");
     useDesignFont(this);
-    setFixedSize(twips(8535), twips(5880 + (session_.training ? kTrainingStrip : 0)));
+    const bool strip = session_.training || session_.daily;
+    setFixedSize(twips(8535), twips(5880 + (strip ? kTrainingStrip : 0)));
     setMouseTracking(true);
 
     buildBoard();
     buildSidePanel();
     if (session_.training)
         buildTrainingStrip();
+    if (session_.daily) {
+        // The puzzle's answer is unique for its count of items, so the
+        // players must see that count.
+        lblDesafio_ = new QLabel(tr("Desafio do dia %1: %2 items")
+                                     .arg(QString::fromStdString(dateText(session_.daily->date)))
+                                     .arg(session_.itemCount),
+                                 this);
+        lblDesafio_->setObjectName("lblDesafio");
+        lblDesafio_->setAccessibleName(tr("Desafio do dia"));
+        QFont bold = lblDesafio_->font();
+        bold.setBold(true);
+        lblDesafio_->setFont(bold);
+        lblDesafio_->setGeometry(twipsRect(2550, 5880, 3300, 300));
+    }
 
     fraJog2_->setVisible(game_.twoPlayers());
     // A puzzle comes with shots already on the border.
@@ -230,11 +245,11 @@ void FrmMain::buildBoard()
 
         auto* sign = new QLabel(label);
         sign->setObjectName(QString("lblBrdSinal%1").arg(position));
-        sign->setGeometry(label->width() - 15, 1, 14, 14);
+        sign->setGeometry(label->width() - 17, 1, 16, 16);
         sign->setAlignment(Qt::AlignCenter);
         sign->setAttribute(Qt::WA_TransparentForMouseEvents);
         QFont signFont = font();
-        signFont.setPointSize(9);
+        signFont.setPointSize(13);
         signFont.setBold(true);
         sign->setFont(signFont);
         sign->hide();
@@ -336,7 +351,7 @@ void FrmMain::buildTrainingStrip()
     chkConferir_->setAccessibleName(tr("Conferir marcações"));
     chkConferir_->setToolTip(tr("Mostra em cada casa da borda já usada se as suas marcações e "
                                 "notas \"item aqui?\" dariam o resultado visto"));
-    chkConferir_->setGeometry(twipsRect(180, 5850, 3600, 330));
+    chkConferir_->setGeometry(twipsRect(180, 5850, 2300, 330));
     connect(chkConferir_, &QCheckBox::toggled, this, &FrmMain::chkConferir_Click);
 
     cmbDica_ = new QPushButton(tr("Dica"), this);

@@ -6,12 +6,15 @@
 #include "ui/frm_main.h"
 #include "ui/geometry.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QThread>
 #include <QRadioButton>
 
 namespace probegrid {
@@ -90,7 +93,7 @@ FrmStart::FrmStart(const QString& programDir, suite::Dialogs& dialogs, Session& 
                            "deduzir, e nenhum recorde é gravado");
     chkTreino_->setChecked(session_.training);
 
-    auto* cmbDesafio = new QPushButton(tr("Desafio do dia"), this);
+    auto* cmbDesafio = cmbDesafio_ = new QPushButton(tr("Desafio do dia"), this);
     cmbDesafio->setObjectName("cmbDesafio");
     cmbDesafio->setAccessibleName(tr("Desafio do dia"));
     cmbDesafio->setToolTip(tr("O mesmo quebra-cabeça para todos hoje: alguns tiros já dados "
@@ -195,12 +198,49 @@ void FrmStart::cmbDesafio_Click()
                          "Preencha todos os dados corretamente");
         return;
     }
+    if (preparing_)
+        return;
+    preparing_ = true;
+    cmbDesafio_->setEnabled(false);
+    cmbDesafio_->setText(tr("Preparando o desafio..."));
+    const QDate today = session_.today();
+    const Date date{today.year(), today.month(), today.day()};
+    // Building and proving the puzzle takes up to a tenth of a second, more
+    // on a busy machine; the window stays live meanwhile.
+    const QPointer<FrmStart> self(this);
+    QThread* worker = QThread::create([self, date] {
+        const DailyPuzzle puzzle = dailyPuzzle(date);
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, puzzle] {
+                if (self)
+                    self->openPuzzle(puzzle);
+            },
+            Qt::QueuedConnection);
+    });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    connect(qApp, &QCoreApplication::aboutToQuit, worker, [worker] { worker->wait(); });
+    worker_ = worker;
+    worker->start();
+}
+
+// The names and "Treino" are read as they stand when the puzzle is ready.
+void FrmStart::openPuzzle(const DailyPuzzle& puzzle)
+{
+    preparing_ = false;
+    cmbDesafio_->setEnabled(true);
+    cmbDesafio_->setText(tr("Desafio do dia"));
     session_.playerName1 = txtNome1_->text();
     session_.playerName2 = txtNome2_->text();
     session_.training = chkTreino_->isChecked();
-    const QDate today = session_.today();
-    openDailyBoard(programDir_, dialogs_, session_, {today.year(), today.month(), today.day()});
+    openDailyBoard(programDir_, dialogs_, session_, puzzle);
     close();
+}
+
+FrmStart::~FrmStart()
+{
+    if (worker_)
+        worker_->wait();
 }
 
 void FrmStart::keyPressEvent(QKeyEvent* event)
