@@ -54,8 +54,6 @@ public:
     // Whether "Dica" is still working in the background.
     bool hinting() const { return hinting_; }
     // The border cell "Dica" lit, or 0.
-    // (The training strip under the board also holds, in a day's puzzle,
-    // its date and item count.)
     int hintedBorder() const { return hintedBorder_; }
 
     static QColor markColour(CellMark mark);
@@ -146,7 +144,7 @@ private:
     QCheckBox* chkConferir_ = nullptr;
     QPushButton* cmbDica_ = nullptr;
     QLabel* lblDica_ = nullptr;
-    QLabel* lblDesafio_ = nullptr;
+    QLabel* lblDesafio_ = nullptr; // a day's puzzle: its date and item count
     // A small sign in the corner of each border cell: the check of the
     // player's marks, or the hint's star.
     std::array<QLabel*, 32> lblBrdSinal_{};
