@@ -86,6 +86,7 @@ TEST_F(TrainingAids, AScoredGameHasNeitherTheSwitchNorTheHint)
 TEST_F(TrainingAids, TheHintNeverPointsAtAFiredCell)
 {
     session_.training = true;
+    session_.solverBudget = std::chrono::minutes(10);
     FrmMain* board = openBoard("Ana", {19, 30, 45, 60});
     hint(board);
     EXPECT_NE(board->hintedBorder(), 0);

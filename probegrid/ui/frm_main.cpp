@@ -781,15 +781,16 @@ void FrmMain::cmbAnalisar_Click()
     cmbAnalisar_->setEnabled(false);
     lblAnalise_->setText("Analisando...");
 
-    runInBackground<Analysis>([evidence] { return analyse(evidence); },
-                              [this](const Analysis& analysis, bool current) {
-                                  analysing_ = false;
-                                  cmbAnalisar_->setEnabled(true);
-                                  if (current)
-                                      showAnalysis(analysis);
-                                  else
-                                      lblAnalise_->clear();
-                              });
+    runInBackground<Analysis>(
+        [evidence, budget = session_.solverBudget] { return analyse(evidence, budget); },
+        [this](const Analysis& analysis, bool current) {
+            analysing_ = false;
+            cmbAnalisar_->setEnabled(true);
+            if (current)
+                showAnalysis(analysis);
+            else
+                lblAnalise_->clear();
+        });
 }
 
 // The search may take up to its two seconds; the window stays live
@@ -828,7 +829,8 @@ void FrmMain::cmbDica_Click()
     cmbDica_->setEnabled(false);
     forgetHint();
     lblDica_->setText(tr("Procurando a melhor casa..."));
-    runInBackground<Hint>([evidence] { return rankShots(evidence); },
+    runInBackground<Hint>([evidence,
+                           budget = session_.solverBudget] { return rankShots(evidence, budget); },
                           [this](const Hint& hint, bool current) {
                               hinting_ = false;
                               cmbDica_->setEnabled(true);

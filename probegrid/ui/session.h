@@ -9,6 +9,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -34,6 +35,9 @@ struct Session {
 
     // The day's puzzle when the game is one; its items replace the drawn ones.
     std::optional<DailyPuzzle> daily;
+    // How long "Analisar" and "Dica" may search; tests on a busy machine
+    // give them longer, so that what they check does not hang on the load.
+    std::chrono::milliseconds solverBudget{2000};
     // Which day's puzzle "Desafio do dia" opens.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
 
