@@ -1,4 +1,6 @@
+#include "cli/daily_option.h"
 #include "core/random_source.h"
+#include "ui/daily_board.h"
 #include "ui/frm_start.h"
 #include "ui/session.h"
 
@@ -9,11 +11,18 @@
 
 int main(int argc, char** argv)
 {
+    const probegrid::DailyOption daily = probegrid::takeDailyOption(argc, argv);
+    if (daily.exitCode)
+        return *daily.exitCode;
+
     const suite::ProgramInfo info{
         QStringLiteral("probegrid"),
         QStringLiteral(
             "A deduction game: find the items hidden in the board by firing rays into it."),
-        suite::ProgramArgument::None, suite::WindowLanguage::Portuguese};
+        suite::ProgramArgument::None,
+        suite::WindowLanguage::Portuguese,
+        true,
+        QString::fromUtf8(probegrid::kDailyHelp)};
     if (const auto answered = suite::answerWithoutWindows(info, argc, argv))
         return *answered;
 
@@ -27,8 +36,12 @@ int main(int argc, char** argv)
     probegrid::Session session(random);
     session.quit = [] { QCoreApplication::exit(0); };
 
-    auto* frmStart = new probegrid::FrmStart(start.programDir, dialogs, session);
-    frmStart->setAttribute(Qt::WA_DeleteOnClose);
-    frmStart->show();
+    if (daily.date) {
+        probegrid::openDailyFromCommandLine(start.programDir, dialogs, session, *daily.date);
+    } else {
+        auto* frmStart = new probegrid::FrmStart(start.programDir, dialogs, session);
+        frmStart->setAttribute(Qt::WA_DeleteOnClose);
+        frmStart->show();
+    }
     return app.exec();
 }

@@ -81,5 +81,17 @@ if [[ " $programs " == *" texpeek "* ]] && [ -x "$root/usr/bin/texpeek" ]; then
   texpeek_check || status=1
 fi
 # -----------------------------------------------------------------------------
+
+# --- Probegrid: the installed program reads --daily without a display ---
+if [[ " $programs " == *" probegrid "* ]]; then
+  pg="$root/usr/bin/probegrid"
+  code=0
+  env -u DISPLAY -u WAYLAND_DISPLAY "$pg" --daily 2026-02-30 >/dev/null 2>&1 || code=$?
+  [ $code -eq 2 ] || { echo "FAIL: probegrid --daily with a bad date exited with $code, not 2" >&2; status=1; }
+  env -u DISPLAY -u WAYLAND_DISPLAY "$pg" --help 2>/dev/null | grep -q -- '--daily YYYY-MM-DD' ||
+    { echo "FAIL: probegrid --help does not list --daily" >&2; status=1; }
+fi
+# --- end of Probegrid ---
+
 [ $status -eq 0 ] && echo "$(basename "$deb"): every program starts and answers --version"
 exit $status

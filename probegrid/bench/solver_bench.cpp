@@ -1,8 +1,12 @@
-// Time to analyse a game after 8, 16 and 32 shots on boards of 4 and 8
-// items, the item count known. Each benchmark cycles through the same 16
-// games (fixed random streams), so runs compare; "worst_ms" is the slowest single
-// analysis seen and "unfinished" how many of the 16 ran out of time.
+// Time to analyse a game, and to rank its free shots for "Dica", after 8,
+// 16 and 32 shots on boards of 4 and 8 items, the item count known. Each
+// benchmark cycles through the same 16 games (fixed random streams), so runs
+// compare; "worst_ms" is the slowest single run seen and "unfinished" how
+// many of the 16 ran out of time. Last, the time to build and prove the
+// puzzles of 16 days in a row.
+#include "core/daily.h"
 #include "core/game.h"
+#include "core/hint.h"
 #include "core/solver.h"
 
 #include <benchmark/benchmark.h>
@@ -44,7 +48,10 @@ Evidence playedEvidence(int items, int shots, unsigned stream)
     return game.evidence(items, items);
 }
 
-void BM_Analyse(benchmark::State& state)
+// Runs `solve` over the 16 games of the benchmark's arguments, one a pass;
+// `solve` answers whether it finished in time.
+template <typename Solve>
+void timeGames(benchmark::State& state, Solve solve)
 {
     const int items = static_cast<int>(state.range(0));
     const int shots = static_cast<int>(state.range(1));
@@ -57,13 +64,12 @@ void BM_Analyse(benchmark::State& state)
     std::size_t next = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        const Analysis analysis = analyse(games[next]);
+        const bool finished = solve(games[next]);
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count();
-        benchmark::DoNotOptimize(analysis.boards);
         worst = std::max(worst, ms);
-        if (next < games.size() && !analysis.finished)
+        if (!finished)
             ++unfinished;
         next = (next + 1) % games.size();
     }
@@ -71,11 +77,54 @@ void BM_Analyse(benchmark::State& state)
     state.counters["unfinished"] = std::min(unfinished, kGames);
 }
 
+void BM_Analyse(benchmark::State& state)
+{
+    timeGames(state, [](const Evidence& evidence) {
+        const Analysis analysis = analyse(evidence);
+        benchmark::DoNotOptimize(analysis.boards);
+        return analysis.finished;
+    });
+}
+
+void BM_Hint(benchmark::State& state)
+{
+    timeGames(state, [](const Evidence& evidence) {
+        const Hint hint = rankShots(evidence);
+        benchmark::DoNotOptimize(hint.boards);
+        return hint.finished;
+    });
+}
+
+void BM_DailyPuzzle(benchmark::State& state)
+{
+    Date date{2026, 12, 1};
+    double worst = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const DailyPuzzle puzzle = dailyPuzzle(date);
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
+        benchmark::DoNotOptimize(puzzle.givenShots.data());
+        worst = std::max(worst, ms);
+        date = nextDay(date);
+    }
+    state.counters["worst_ms"] = worst;
+}
+
 BENCHMARK(BM_Analyse)
     ->ArgNames({"items", "shots"})
     ->ArgsProduct({{4, 8}, {8, 16, 32}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(kGames);
+
+BENCHMARK(BM_Hint)
+    ->ArgNames({"items", "shots"})
+    ->ArgsProduct({{4, 8}, {8, 16, 32}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(kGames);
+
+BENCHMARK(BM_DailyPuzzle)->Unit(benchmark::kMillisecond)->Iterations(kGames);
 
 } // namespace
 

@@ -53,7 +53,37 @@ const std::string& Game::borderText(int position) const
     return borderTexts_[positionIndex(position)];
 }
 
+ItemRange knownItemRange(int itemCount, bool countDrawn)
+{
+    if (countDrawn)
+        return {};
+    return {itemCount, itemCount};
+}
+
 std::optional<Shot> Game::shoot(int position)
+{
+    return fire(position, true);
+}
+
+std::optional<Shot> Game::giveShot(int position)
+{
+    return fire(position, false);
+}
+
+int Game::partnerPosition(int position) const
+{
+    for (const ShotRecord& shot : shots_) {
+        if (shot.result != RayResult::Detour)
+            continue;
+        if (shot.position == position)
+            return shot.exitPosition;
+        if (shot.exitPosition == position)
+            return shot.position;
+    }
+    return 0;
+}
+
+std::optional<Shot> Game::fire(int position, bool scored)
 {
     std::string& entryText = borderTexts_[positionIndex(position)];
     if (gameOver_ || !entryText.empty())
@@ -64,7 +94,8 @@ std::optional<Shot> Game::shoot(int position)
     const Ray ray = tracar(board_, entryCell(position), direction);
 
     Shot shot{ray.result, 0, 0};
-    PlayerCounts& counts = current();
+    PlayerCounts given;
+    PlayerCounts& counts = scored ? current() : given;
     switch (ray.result) {
     case RayResult::Hit:
         counts.points = addClamped(counts.points, 1);

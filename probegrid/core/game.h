@@ -43,6 +43,14 @@ struct ShotRecord {
     int exitPosition = 0; // detours only
 };
 
+// What the players know of the item count: exactly the typed one, or, when it
+// was drawn, only that it lies in 1..12.
+struct ItemRange {
+    int min = 1;
+    int max = 12;
+};
+ItemRange knownItemRange(int itemCount, bool countDrawn);
+
 enum class Outcome { SinglePlayer, Player1Wins, Player2Wins, Tie };
 
 class Game {
@@ -66,6 +74,12 @@ public:
     // Fires from border position 1..32. Nothing (no points, no turn) when the
     // game was given up or the position already shows a result.
     std::optional<Shot> shoot(int position);
+    // A shot the puzzle comes with: shown and numbered like any other, but it
+    // costs nobody anything.
+    std::optional<Shot> giveShot(int position);
+
+    // The other end of the detour whose number `position` shows, or 0.
+    int partnerPosition(int position) const;
 
     // Marks cell 1..64 as holding an item: true when the mark was taken (it
     // may still be wrong), false when the game was given up.
@@ -100,6 +114,7 @@ public:
     Outcome outcome() const;
 
 private:
+    std::optional<Shot> fire(int position, bool scored);
     PlayerCounts& current();
 
     Board board_;

@@ -168,4 +168,29 @@ int recordHolder(int playerCount, std::int16_t points1, std::int16_t points2)
     return points1 < points2 ? 1 : 2;
 }
 
+Record newRecord(int playerCount, std::int16_t points1, std::int16_t points2,
+                 const std::string& cp1252Name1, const std::string& cp1252Name2,
+                 std::int16_t seconds, std::int16_t items)
+{
+    const bool first = recordHolder(playerCount, points1, points2) == 1;
+    Record record;
+    record.name = storedName(first ? cp1252Name1 : cp1252Name2);
+    record.lostPoints = first ? points1 : points2;
+    record.seconds = seconds;
+    record.items = items;
+    return record;
+}
+
+bool rewriteRecordTime(const std::filesystem::path& path, Record& record, std::int16_t seconds)
+{
+    if (record.seconds == seconds)
+        return true;
+    Record later = record;
+    later.seconds = seconds;
+    if (!writeRecord(path, later))
+        return false;
+    record = later;
+    return true;
+}
+
 } // namespace probegrid

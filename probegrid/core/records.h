@@ -60,4 +60,16 @@ bool isNewRecord(const std::optional<Record>& stored, int playerCount, std::int1
 // has fewer points, player 2 on equal points.
 int recordHolder(int playerCount, std::int16_t points1, std::int16_t points2);
 
+// The record a finished game sets, held by recordHolder(); names are
+// Windows-1252 bytes.
+Record newRecord(int playerCount, std::int16_t points1, std::int16_t points2,
+                 const std::string& cp1252Name1, const std::string& cp1252Name2,
+                 std::int16_t seconds, std::int16_t items);
+
+// The record's time is the clock when its announcement closes: writes the
+// record again when the clock has moved on since it was written. The file was
+// just written, so this rarely fails; if it does, the record stands with the
+// time it was set at. True when the file holds `seconds`.
+bool rewriteRecordTime(const std::filesystem::path& path, Record& record, std::int16_t seconds);
+
 } // namespace probegrid

@@ -134,12 +134,12 @@ TEST_F(BoardPlay, TheCursorWrapsRoundTheBorderAndTabReachesEveryButton)
     EXPECT_EQ(board->cursor(), spotOfCell(56));
 
     QStringList reached;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 8; ++i) {
         press(board, Qt::Key_Tab);
         reached << board->focusWidget()->objectName();
     }
-    EXPECT_EQ(reached, QStringList({"cmbAnalisar", "cmbReiniciar", "cmbMostrar", "cmbRec",
-                                    "cmbSair", "boardArea"}));
+    EXPECT_EQ(reached, QStringList({"cmbAnalisar", "cmbDica", "chkConferir", "cmbReiniciar",
+                                    "cmbMostrar", "cmbRec", "cmbSair", "boardArea"}));
 
     // After a click on the board the keys steer the cursor again.
     child<QWidget>(board, "cmbRec")->setFocus();

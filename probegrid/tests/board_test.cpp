@@ -30,23 +30,20 @@ TEST(BorderTable, EntryCellsAndDirectionsOfEachSide)
     EXPECT_THROW(entryCell(33), std::out_of_range);
 }
 
-TEST(BorderTable, ExitPositionIsTheInverseOfTheEntryTable)
+// On an empty board every ray runs straight across and leaves at the border
+// cell facing its entry: top and bottom share a column, right and left a row.
+TEST(BorderTable, ExitPositionFacesTheEntryAcrossTheBoard)
 {
-    const auto opposite = [](Direction d) {
-        switch (d) {
-        case Direction::Baixo: return Direction::Cima;
-        case Direction::Cima: return Direction::Baixo;
-        case Direction::Esq: return Direction::Dir;
-        case Direction::Dir: break;
-        }
-        return Direction::Esq;
-    };
     for (int position = 1; position <= kBorderPositions; ++position) {
-        const int cell = entryCell(position);
-        const Direction edge = opposite(shotDirection(position));
-        EXPECT_TRUE(onBorder(cell, edge)) << position;
-        EXPECT_EQ(exitPosition(cell, edge), position);
+        const int across = position <= 16 ? position + 16 : position - 16;
+        const Ray ray = tracar(Board{}, entryCell(position), shotDirection(position));
+        EXPECT_EQ(ray.result, RayResult::Detour) << position;
+        EXPECT_EQ(ray.exitPosition, across) << position;
     }
+    EXPECT_EQ(exitPosition(1, Direction::Cima), 1);
+    EXPECT_EQ(exitPosition(1, Direction::Esq), 25);
+    EXPECT_EQ(exitPosition(64, Direction::Dir), 16);
+    EXPECT_EQ(exitPosition(64, Direction::Baixo), 24);
     EXPECT_THROW(exitPosition(10, Direction::Cima), std::invalid_argument);
 }
 

@@ -52,6 +52,24 @@ TEST(GameShots, DetoursAreNumberedOnBothEndsAndUseUpBothCells)
     EXPECT_EQ(game.counts(1).points, before.points);
 }
 
+// A puzzle's given shots show like fired ones and are numbered in turn with
+// the players' own, but cost nobody anything.
+TEST(GameShots, GivenShotsAreFreeAndDetourEndsKnowEachOther)
+{
+    Game game(Board::withItems({64}), 1, 1);
+    EXPECT_EQ(game.giveShot(2)->detourNumber, 1);
+    EXPECT_FALSE(game.giveShot(18)) << "the exit of a given detour is used up";
+    EXPECT_EQ(game.shoot(3)->detourNumber, 2);
+    EXPECT_EQ(game.counts(1).points, 2);
+    EXPECT_EQ(game.counts(1).detours, 1);
+    EXPECT_EQ(game.partnerPosition(18), 2);
+    EXPECT_EQ(game.partnerPosition(3), 19);
+    game.shoot(16);
+    EXPECT_EQ(game.partnerPosition(16), 0) << "a hit has no other end";
+    EXPECT_EQ(game.partnerPosition(5), 0);
+    EXPECT_EQ(game.shots().size(), 3u);
+}
+
 TEST(GameMarks, CorrectWrongRepeatedAndFound)
 {
     Game game(Board::withItems({5, 40}), 2, 1);

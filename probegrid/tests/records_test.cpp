@@ -164,6 +164,25 @@ TEST(RecordTest, TwoPlayersEitherMayBeatIt)
     EXPECT_FALSE(isNewRecord(ana, 2, 13, 14, 1));
 }
 
+TEST(RecordTest, TheNewRecordNamesItsHolderAndTheGame)
+{
+    EXPECT_EQ(newRecord(2, 14, 11, "Ana", "Bia", 250, 6), (Record{storedName("Bia"), 11, 250, 6}));
+    EXPECT_EQ(newRecord(2, 10, 11, "Ana", "Bia", 250, 6), (Record{storedName("Ana"), 10, 250, 6}));
+    EXPECT_EQ(newRecord(1, 30, 2, "Ana", "", 7, 4), (Record{storedName("Ana"), 30, 7, 4}));
+}
+
+TEST_F(RecordFile, TheTimeIsRewrittenOnlyWhenTheClockMovedOn)
+{
+    put(encodeRecord(kAna) + "tail");
+    Record record = kAna;
+    fs::permissions(file_, fs::perms::owner_read);
+    EXPECT_TRUE(rewriteRecordTime(file_, record, kAna.seconds)) << "same time: nothing to write";
+    fs::permissions(file_, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(rewriteRecordTime(file_, record, 301));
+    EXPECT_EQ(record.seconds, 301);
+    EXPECT_EQ(fileio::readAll(file_), encodeRecord(record) + "tail");
+}
+
 TEST(RecordTest, AnyFinishedGameBeatsHavingNoRecord)
 {
     EXPECT_TRUE(isNewRecord(std::nullopt, 1, 500, 0, 3000));

@@ -1,5 +1,7 @@
 #include "ui/frm_main.h"
 
+#include "core/cell_face.h"
+#include "core/daily_best.h"
 #include "core/records.h"
 #include "ui/board_area.h"
 #include "ui/click_label.h"
@@ -9,6 +11,7 @@
 #include "common/ui/text.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -28,6 +31,13 @@ const QColor kBorderFree(192, 255, 192);
 const QColor kBorderUsed(255, 192, 192);
 const QColor kCornerGrey(192, 192, 192);
 const QColor kTurnColour(255, 236, 160);
+const QColor kBorderHint(255, 240, 120);
+const QColor kCheckAgrees(0, 128, 0);
+const QColor kCheckDisagrees(190, 0, 0);
+const QColor kHintInk(150, 90, 0);
+
+// The training strip under the board, in twips.
+constexpr int kTrainingStrip = 810;
 
 // The lit border cells differ in the width of their frame as well as in
 // colour, so that free and used cells can be told apart without telling
@@ -42,6 +52,7 @@ const QString kNoItemSymbol = QStringLiteral("\u2013"); // en dash
 const QString kMaybeItemSymbol = QStringLiteral("?");
 const QString kSureItemSymbol = QStringLiteral("\u25C6"); // black diamond
 const QString kSureEmptySymbol = QStringLiteral("\u25CB"); // white circle
+const QString kHintSymbol = QStringLiteral("\u2605"); // black star
 
 const QString kTitle = QStringLiteral("Tavrin Probegrid");
 
@@ -78,6 +89,11 @@ QString borderTip(const std::string& text)
     return {};
 }
 
+QColor qColour(Rgb rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
 ClickLabel* square(QWidget* parent, const QString& name, const QRect& where, const QColor& colour)
 {
     auto* label = new ClickLabel(parent);
@@ -95,6 +111,12 @@ ClickLabel* square(QWidget* parent, const QString& name, const QRect& where, con
 Game newGame(Session& session)
 {
     session.elapsedSeconds = 0;
+    if (session.daily) {
+        session.board = session.daily->board;
+        session.itemCount = static_cast<qint16>(session.board.count());
+        session.itemCountDrawn = false;
+        return dailyGame(*session.daily, session.playerCount);
+    }
     session.random.restartFromClock();
     session.board = hideItems(session.random, std::clamp<int>(session.itemCount, 0, kCells));
     return Game(session.board, session.itemCount, session.playerCount);
@@ -104,22 +126,12 @@ Game newGame(Session& session)
 
 QColor FrmMain::verdictColour(CellVerdict verdict)
 {
-    switch (verdict) {
-    case CellVerdict::Item: return QColor(255, 214, 120);
-    case CellVerdict::Empty: return QColor(200, 222, 255);
-    case CellVerdict::Open: break;
-    }
-    return markColour(CellMark::Unmarked);
+    return qColour(probegrid::verdictColour(verdict));
 }
 
 QColor FrmMain::markColour(CellMark mark)
 {
-    switch (mark) {
-    case CellMark::Unmarked: return QColor(255, 255, 255);
-    case CellMark::Found: return QColor(0, 128, 0);
-    case CellMark::Revealed: break;
-    }
-    return QColor(0, 0, 0);
+    return qColour(probegrid::markColour(mark));
 }
 
 FrmMain::FrmMain(const QString& programDir, suite::Dialogs& dialogs, Session& session,
@@ -129,13 +141,32 @@ FrmMain::FrmMain(const QString& programDir, suite::Dialogs& dialogs, Session& se
 {
     setObjectName("frmMain");
     useDesignFont(this);
-    setFixedSize(twips(8535), twips(5880));
+    const bool strip = session_.training || session_.daily;
+    setFixedSize(twips(8535), twips(5880 + (strip ? kTrainingStrip : 0)));
     setMouseTracking(true);
 
     buildBoard();
     buildSidePanel();
+    if (session_.training)
+        buildTrainingStrip();
+    if (session_.daily) {
+        // The puzzle's answer is unique for its count of items, so the
+        // players must see that count.
+        lblDesafio_ = new QLabel(tr("Desafio do dia %1: %2 items")
+                                     .arg(QString::fromStdString(dateText(session_.daily->date)))
+                                     .arg(session_.itemCount),
+                                 this);
+        lblDesafio_->setObjectName("lblDesafio");
+        lblDesafio_->setAccessibleName(tr("Desafio do dia"));
+        QFont bold = lblDesafio_->font();
+        bold.setBold(true);
+        lblDesafio_->setFont(bold);
+        lblDesafio_->setGeometry(twipsRect(2550, 5880, 3300, 300));
+    }
 
     fraJog2_->setVisible(game_.twoPlayers());
+    // A puzzle comes with shots already on the border.
+    showBoard();
     showCaption();
     showTurn();
     showCursor();
@@ -153,8 +184,10 @@ FrmMain::FrmMain(const QString& programDir, suite::Dialogs& dialogs, Session& se
 // the program it reports to; it ends within its time limit.
 FrmMain::~FrmMain()
 {
-    if (worker_)
-        worker_->wait();
+    for (const QPointer<QThread>& worker : workers_) {
+        if (worker)
+            worker->wait();
+    }
 }
 
 void FrmMain::buildBoard()
@@ -209,6 +242,18 @@ void FrmMain::buildBoard()
         connect(label, &ClickLabel::mouseMoved, this,
                 [this, position] { lblBrd_MouseMove(position); });
         lblBrd_[static_cast<std::size_t>(position - 1)] = label;
+
+        auto* sign = new QLabel(label);
+        sign->setObjectName(QString("lblBrdSinal%1").arg(position));
+        sign->setGeometry(label->width() - 17, 1, 16, 16);
+        sign->setAlignment(Qt::AlignCenter);
+        sign->setAttribute(Qt::WA_TransparentForMouseEvents);
+        QFont signFont = font();
+        signFont.setPointSize(13);
+        signFont.setBold(true);
+        sign->setFont(signFont);
+        sign->hide();
+        lblBrdSinal_[static_cast<std::size_t>(position - 1)] = sign;
     }
 
     const QPoint corners[] = {{180, 180}, {5160, 180}, {180, 5160}, {5160, 5160}};
@@ -299,12 +344,40 @@ void FrmMain::buildSidePanel()
     lblAnalise_->setVisible(session_.training);
 }
 
+void FrmMain::buildTrainingStrip()
+{
+    chkConferir_ = new QCheckBox(tr("Conferir marcações"), this);
+    chkConferir_->setObjectName("chkConferir");
+    chkConferir_->setAccessibleName(tr("Conferir marcações"));
+    chkConferir_->setToolTip(tr("Mostra em cada casa da borda já usada se as suas marcações e "
+                                "notas \"item aqui?\" dariam o resultado visto"));
+    chkConferir_->setGeometry(twipsRect(180, 5850, 2300, 330));
+    connect(chkConferir_, &QCheckBox::toggled, this, &FrmMain::chkConferir_Click);
+
+    cmbDica_ = new QPushButton(tr("Dica"), this);
+    cmbDica_->setObjectName("cmbDica");
+    cmbDica_->setAccessibleName(tr("Dica"));
+    cmbDica_->setToolTip(tr("Acende a casa da borda cujo tiro mais diria onde estão os items"));
+    cmbDica_->setGeometry(twipsRect(5940, 5820, 1275, 375));
+    cmbDica_->setAutoDefault(true);
+    connect(cmbDica_, &QPushButton::clicked, this, &FrmMain::cmbDica_Click);
+    setTabOrder(cmbAnalisar_, cmbDica_);
+    setTabOrder(cmbDica_, chkConferir_);
+    setTabOrder(chkConferir_, findChild<QPushButton*>("cmbReiniciar"));
+
+    lblDica_ = new QLabel(this);
+    lblDica_->setObjectName("lblDica");
+    lblDica_->setAccessibleName(tr("Dica"));
+    lblDica_->setGeometry(twipsRect(180, 6240, 8175, 330));
+}
+
 void FrmMain::setHiddenItems(const std::vector<int>& cells)
 {
     session_.board = Board::withItems(cells);
     session_.itemCount = static_cast<qint16>(session_.board.count());
     game_ = Game(session_.board, session_.itemCount, session_.playerCount);
     forgetAnalysis();
+    forgetHint();
     showBoard();
     showCounts();
     showCaption();
@@ -337,54 +410,45 @@ void FrmMain::showBoard()
         label->setText(QString::fromStdString(text));
         label->setToolTip(borderTip(text));
     }
+    showChecks();
 }
 
-// A cell's colour is the rules' own (white, green, black); the symbol says
-// the same again and adds what the colours do not tell: which black cells
-// were found, wrong marks, the player's notes and the solver's findings.
 void FrmMain::showCell(int cell)
 {
     ClickLabel* label = lblGrid_[static_cast<std::size_t>(cell - 1)];
-    const CellMark mark = game_.mark(cell);
-    QColor back = markColour(mark);
+    const CellFace face = cellFace(game_, cell, analysis_ ? &*analysis_ : nullptr);
     QString symbol;
     QString tip;
-    QColor ink(0, 0, 0);
-    if (game_.found(cell)) {
+    switch (face.symbol) {
+    case CellSymbol::None: break;
+    case CellSymbol::Found:
         symbol = kFoundSymbol;
         tip = "Item encontrado";
-        ink = QColor(255, 255, 255);
-    } else if (mark == CellMark::Revealed) {
-        tip = "Item não encontrado";
-    } else if (game_.crossed(cell)) {
+        break;
+    case CellSymbol::Unfound: tip = "Item não encontrado"; break;
+    case CellSymbol::Crossed:
         symbol = kCrossSymbol;
         tip = "Marcação errada: não há item aqui";
-        ink = QColor(190, 0, 0);
-    } else if (game_.note(cell) == Note::NoItem) {
+        break;
+    case CellSymbol::NoItemNote:
         symbol = kNoItemSymbol;
         tip = "Nota: não há item aqui";
-        ink = QColor(70, 70, 70);
-    } else if (game_.note(cell) == Note::MaybeItem) {
+        break;
+    case CellSymbol::MaybeItemNote:
         symbol = kMaybeItemSymbol;
         tip = "Nota: item aqui?";
-        ink = QColor(0, 0, 190);
+        break;
+    case CellSymbol::SureItem: symbol = kSureItemSymbol; break;
+    case CellSymbol::SureEmpty: symbol = kSureEmptySymbol; break;
     }
-    if (analysis_ && mark == CellMark::Unmarked) {
-        const CellVerdict verdict = analysis_->cells[static_cast<std::size_t>(cell - 1)];
-        if (verdict != CellVerdict::Open) {
-            back = verdictColour(verdict);
-            const bool item = verdict == CellVerdict::Item;
-            if (symbol.isEmpty()) {
-                symbol = item ? kSureItemSymbol : kSureEmptySymbol;
-                ink = item ? QColor(110, 55, 0) : QColor(30, 60, 130);
-            }
-            tip += QString(tip.isEmpty() ? "" : "\n") +
-                   (item ? "Análise: há um item aqui em todo tabuleiro possível"
-                         : "Análise: não há item aqui em nenhum tabuleiro possível");
-        }
+    if (face.verdict != CellVerdict::Open) {
+        tip += QString(tip.isEmpty() ? "" : "\n") +
+               (face.verdict == CellVerdict::Item
+                    ? "Análise: há um item aqui em todo tabuleiro possível"
+                    : "Análise: não há item aqui em nenhum tabuleiro possível");
     }
-    setBackground(label, back);
-    setInk(label, ink);
+    setBackground(label, qColour(face.background));
+    setInk(label, qColour(face.ink));
     label->setText(symbol);
     label->setToolTip(tip);
 }
@@ -393,6 +457,11 @@ void FrmMain::showCaption()
 {
     const QString& name = game_.currentPlayer() == 1 ? session_.playerName1 : session_.playerName2;
     QString title = kTitle + " - Vez do " + suite::literalTitle(name);
+    if (session_.daily) {
+        title += tr(" - Desafio do dia %1, %2 items")
+                     .arg(QString::fromStdString(dateText(session_.daily->date)))
+                     .arg(session_.itemCount);
+    }
     if (session_.training)
         title += " (jogo de treino, sem recorde)";
     setWindowTitle(title);
@@ -438,8 +507,10 @@ void FrmMain::lblGrid_Click(int cell)
 
 void FrmMain::lblGrid_RightClick(int cell)
 {
-    if (game_.cycleNote(cell))
+    if (game_.cycleNote(cell)) {
         showCell(cell);
+        showChecks();
+    }
 }
 
 // A shot and a mark end alike: show them, then either the game ends or the
@@ -449,6 +520,7 @@ void FrmMain::finishMove()
     // The evidence has changed, so an earlier analysis no longer holds.
     ++moves_;
     forgetAnalysis();
+    forgetHint();
     showBoard();
     showCounts();
     if (checarFinal())
@@ -461,7 +533,10 @@ bool FrmMain::checarFinal()
     if (!game_.allFound())
         return false;
 
-    if (!session_.training)
+    // The day's puzzle keeps its best time in a file of its own and never
+    // touches the records file.
+    const bool scoredRecord = !session_.training && !session_.daily;
+    if (scoredRecord)
         session_.record = readRecord(suite::toPath(recordPath()));
     const qint16 points1 = game_.counts(1).points;
     const qint16 points2 = game_.counts(2).points;
@@ -485,8 +560,10 @@ bool FrmMain::checarFinal()
     // it only once the message is closed.
     dialogs_.message(this, suite::MessageIcon::Information, "Jogo terminou", text);
     // A training game leaves the records file alone.
-    if (!session_.training)
+    if (scoredRecord)
         testRecord();
+    else if (!session_.training)
+        testDailyBest();
     restart();
     return true;
 }
@@ -499,13 +576,10 @@ void FrmMain::testRecord()
     if (!isNewRecord(session_.record, players, points1, points2, session_.elapsedSeconds))
         return;
 
-    const bool first = recordHolder(players, points1, points2) == 1;
-    Record record;
-    record.name = storedName(
-        suite::toCp1252(first ? session_.playerName1 : session_.playerName2).toStdString());
-    record.lostPoints = first ? points1 : points2;
-    record.seconds = session_.elapsedSeconds;
-    record.items = session_.itemCount;
+    Record record =
+        newRecord(players, points1, points2, suite::toCp1252(session_.playerName1).toStdString(),
+                  suite::toCp1252(session_.playerName2).toStdString(), session_.elapsedSeconds,
+                  session_.itemCount);
     // Written before it is announced, so that a record that cannot be kept
     // is reported once instead of being announced and then withdrawn.
     const std::filesystem::path path = suite::toPath(recordPath());
@@ -517,19 +591,32 @@ void FrmMain::testRecord()
     }
     dialogs_.message(this, suite::MessageIcon::Information, "Novo Recorde",
                      "Um novo recorde foi estabelecido! Verifique a pontuação no botão 'Recorde'");
-    // The record's time is the clock when its message closes. The file was
-    // just written, so this rewrite of the same bytes hardly fails; if it did,
-    // the record stands with the time it was set at.
-    if (session_.elapsedSeconds != record.seconds) {
-        record.seconds = session_.elapsedSeconds;
-        writeRecord(path, record);
+    rewriteRecordTime(path, record, session_.elapsedSeconds);
+}
+
+void FrmMain::testDailyBest()
+{
+    const QString path = QDir(programDir_).filePath(kDailyBestFileName);
+    const Date date = session_.daily->date;
+    const std::optional<int> best = readDailyBest(suite::toPath(path), date);
+    const int seconds = session_.elapsedSeconds;
+    if (best && *best <= seconds)
+        return;
+    const QString day = QString::fromStdString(dateText(date));
+    if (!writeDailyBest(suite::toPath(path), date, seconds)) {
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Desafio do dia"),
+                         tr("Não foi possível gravar o melhor tempo do desafio em %1.").arg(path));
+        return;
     }
+    dialogs_.message(this, suite::MessageIcon::Information, tr("Desafio do dia"),
+                     tr("Novo melhor tempo do desafio de %1: %2 segundos").arg(day).arg(seconds));
 }
 
 void FrmMain::cmbMostrar_Click()
 {
     game_.giveUp();
     forgetAnalysis();
+    forgetHint();
     showBoard();
     dialogs_.message(this, suite::MessageIcon::Information, "Fim de jogo", "O jogo foi finalizado");
 }
@@ -588,15 +675,10 @@ void FrmMain::lblBrd_MouseMove(int position)
     highlightedBorder_ = position;
     // A detour's other end carries the same number; lighting it saves the
     // player a search round the border.
-    if (text.empty() || text == resultLetter(RayResult::Hit) ||
-        text == resultLetter(RayResult::Reflection))
-        return;
-    for (int other = 1; other <= kBorderPositions; ++other) {
-        if (other != position && game_.borderText(other) == text) {
-            lightBorder(other, true);
-            partnerBorder_ = other;
-            return;
-        }
+    const int partner = game_.partnerPosition(position);
+    if (partner != 0) {
+        lightBorder(partner, true);
+        partnerBorder_ = partner;
     }
 }
 
@@ -607,14 +689,20 @@ void FrmMain::lightBorder(int position, bool used)
     label->setLineWidth(used ? kUsedFrame : kFreeFrame);
 }
 
+// A border cell at rest is light grey, or yellow while "Dica" points at it.
+void FrmMain::restBorder(int position)
+{
+    ClickLabel* label = lblBrd_[static_cast<std::size_t>(position - 1)];
+    setBackground(label, position == hintedBorder_ ? kBorderHint : kBorderGrey);
+    label->setLineWidth(position == hintedBorder_ ? kUsedFrame : kFreeFrame);
+}
+
 void FrmMain::putOutBorder()
 {
     for (const int position : {highlightedBorder_, partnerBorder_}) {
         if (position == 0)
             continue;
-        ClickLabel* label = lblBrd_[static_cast<std::size_t>(position - 1)];
-        setBackground(label, kBorderGrey);
-        label->setLineWidth(kFreeFrame);
+        restBorder(position);
     }
     highlightedBorder_ = 0;
     partnerBorder_ = 0;
@@ -673,6 +761,11 @@ void FrmMain::keyPressEvent(QKeyEvent* event)
             return QWidget::keyPressEvent(event);
         cmbAnalisar_Click();
         break;
+    case Qt::Key_D:
+        if (!session_.training)
+            return QWidget::keyPressEvent(event);
+        cmbDica_Click();
+        break;
     default: return QWidget::keyPressEvent(event);
     }
     event->accept();
@@ -682,38 +775,146 @@ void FrmMain::cmbAnalisar_Click()
 {
     if (!session_.training || analysing_)
         return;
-    const bool known = !session_.itemCountDrawn;
-    const Evidence evidence =
-        game_.evidence(known ? session_.itemCount : 1, known ? session_.itemCount : 12);
+    const ItemRange range = knownItemRange(session_.itemCount, session_.itemCountDrawn);
+    const Evidence evidence = game_.evidence(range.min, range.max);
     analysing_ = true;
     cmbAnalisar_->setEnabled(false);
     lblAnalise_->setText("Analisando...");
 
-    // The search may take up to its two seconds; the window stays live
-    // meanwhile, and a result that arrives after the window has gone or the
-    // game has moved on is dropped.
+    runInBackground<Analysis>(
+        [evidence, budget = session_.solverBudget] { return analyse(evidence, budget); },
+        [this](const Analysis& analysis, bool current) {
+            analysing_ = false;
+            cmbAnalisar_->setEnabled(true);
+            if (current)
+                showAnalysis(analysis);
+            else
+                lblAnalise_->clear();
+        });
+}
+
+// The search may take up to its two seconds; the window stays live
+// meanwhile, and a result that arrives after the window has gone is dropped.
+// `done` learns whether the game still stands where it did (no move since,
+// not given up).
+template <typename Result, typename Work, typename Done>
+void FrmMain::runInBackground(Work work, Done done)
+{
     const QPointer<FrmMain> self(this);
     const int moves = moves_;
-    QThread* worker = QThread::create([self, evidence, moves] {
-        const Analysis analysis = analyse(evidence);
+    QThread* worker = QThread::create([self, work, done, moves] {
+        const Result result = work();
         QMetaObject::invokeMethod(
             qApp,
-            [self, analysis, moves] {
-                if (!self)
-                    return;
-                self->analysing_ = false;
-                self->cmbAnalisar_->setEnabled(true);
-                if (moves == self->moves_ && !self->game_.gameOver())
-                    self->showAnalysis(analysis);
-                else
-                    self->lblAnalise_->clear();
+            [self, result, done, moves] {
+                if (self)
+                    done(result, moves == self->moves_ && !self->game_.gameOver());
             },
             Qt::QueuedConnection);
     });
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     connect(qApp, &QCoreApplication::aboutToQuit, worker, [worker] { worker->wait(); });
-    worker_ = worker;
+    std::erase_if(workers_, [](const QPointer<QThread>& old) { return old.isNull(); });
+    workers_.push_back(worker);
     worker->start();
+}
+
+void FrmMain::cmbDica_Click()
+{
+    if (!session_.training || hinting_)
+        return;
+    const ItemRange range = knownItemRange(session_.itemCount, session_.itemCountDrawn);
+    const Evidence evidence = game_.evidence(range.min, range.max);
+    hinting_ = true;
+    cmbDica_->setEnabled(false);
+    forgetHint();
+    lblDica_->setText(tr("Procurando a melhor casa..."));
+    runInBackground<Hint>([evidence,
+                           budget = session_.solverBudget] { return rankShots(evidence, budget); },
+                          [this](const Hint& hint, bool current) {
+                              hinting_ = false;
+                              cmbDica_->setEnabled(true);
+                              if (current)
+                                  showHint(hint);
+                              else
+                                  lblDica_->clear();
+                          });
+}
+
+void FrmMain::showHint(const Hint& hint)
+{
+    forgetHint();
+    if (!hint.finished) {
+        lblDica_->setText(tr("Dica não concluída em 2 segundos"));
+        return;
+    }
+    if (hint.ranking.empty()) {
+        lblDica_->setText(tr("Não há mais casas livres para atirar"));
+        return;
+    }
+    const ShotValue& best = hint.ranking.front();
+    if (best.groups < 2) {
+        lblDica_->setText(hint.boards == 1
+                              ? tr("Só resta um tabuleiro possível: nenhum tiro ensina mais nada")
+                              : tr("Nenhum tiro dividiria as possibilidades"));
+        return;
+    }
+    hintedBorder_ = best.position;
+    lblDica_->setText(tr("divide as %1 possibilidades em %2 grupos")
+                          .arg(suite::groupedNumber(static_cast<qint64>(hint.boards)))
+                          .arg(best.groups));
+    if (best.position != highlightedBorder_ && best.position != partnerBorder_)
+        restBorder(best.position);
+    showChecks();
+}
+
+void FrmMain::forgetHint()
+{
+    const int old = hintedBorder_;
+    hintedBorder_ = 0;
+    if (old != 0 && old != highlightedBorder_ && old != partnerBorder_)
+        restBorder(old);
+    if (lblDica_ && !hinting_)
+        lblDica_->clear();
+    showChecks();
+}
+
+void FrmMain::chkConferir_Click()
+{
+    showChecks();
+}
+
+// The signs in the corners of the border cells: the hint's star, and with
+// "Conferir marcações" on, a tick or a cross on every fired cell.
+void FrmMain::showChecks()
+{
+    const bool checking = session_.training && chkConferir_ && chkConferir_->isChecked();
+    const std::array<MarkCheck, kBorderPositions> checks =
+        checking ? checkMarks(game_) : std::array<MarkCheck, kBorderPositions>{};
+    for (int position = 1; position <= kBorderPositions; ++position) {
+        QLabel* sign = lblBrdSinal_[static_cast<std::size_t>(position - 1)];
+        if (!sign)
+            continue;
+        const MarkCheck check = checks[static_cast<std::size_t>(position - 1)];
+        if (position == hintedBorder_) {
+            sign->setText(kHintSymbol);
+            setInk(sign, kHintInk);
+            sign->setToolTip(tr("Dica: atire daqui"));
+            sign->setAccessibleName(tr("Dica: atire daqui"));
+            sign->show();
+        } else if (check == MarkCheck::Unfired) {
+            sign->hide();
+        } else {
+            const bool agrees = check == MarkCheck::Agrees;
+            sign->setText(agrees ? kFoundSymbol : kCrossSymbol);
+            setInk(sign, agrees ? kCheckAgrees : kCheckDisagrees);
+            const QString tip = agrees ? tr("Suas marcações dão este resultado")
+                                       : tr("Suas marcações dariam outro resultado");
+            sign->setToolTip(tip);
+            sign->setAccessibleName(tip);
+            sign->show();
+        }
+    }
 }
 
 void FrmMain::showAnalysis(const Analysis& analysis)

@@ -2,6 +2,8 @@
 
 #include "core/board_cursor.h"
 #include "core/game.h"
+#include "core/hint.h"
+#include "core/mark_check.h"
 #include "core/solver.h"
 #include "ui/session.h"
 
@@ -15,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -48,6 +51,10 @@ public:
     CursorSpot cursor() const { return cursor_; }
     // Whether "Analisar" is still working in the background.
     bool analysing() const { return analysing_; }
+    // Whether "Dica" is still working in the background.
+    bool hinting() const { return hinting_; }
+    // The border cell "Dica" lit, or 0.
+    int hintedBorder() const { return hintedBorder_; }
 
     static QColor markColour(CellMark mark);
     // The lighting of a cell the solver has decided.
@@ -64,6 +71,12 @@ public slots:
     void cmbSair_Click();
     // Training games only: runs the solver over the evidence so far.
     void cmbAnalisar_Click();
+    // Training games only: lights the free border cell whose shot would tell
+    // the most about where the items are.
+    void cmbDica_Click();
+    // Training games only: shows on every fired border cell whether the
+    // player's marks and "item here?" notes would give what was seen.
+    void chkConferir_Click();
     void tmr_Timer();
     void lblBrd_MouseMove(int position);
     // The mouse over the window background, a corner square or a board cell.
@@ -85,8 +98,18 @@ private:
     void showCursor();
     void moveCursorTo(CursorSpot spot);
     void lightBorder(int position, bool used);
+    void buildTrainingStrip();
     void showAnalysis(const Analysis& analysis);
     void forgetAnalysis();
+    void showHint(const Hint& hint);
+    void forgetHint();
+    void showChecks();
+    void restBorder(int position);
+    // Runs `work` on a thread of its own and hands its answer to `done` on
+    // the window's thread, unless the window has gone by then.
+    template <typename Result, typename Work, typename Done>
+    void runInBackground(Work work, Done done);
+    void testDailyBest();
     void finishMove();
     void switchTurn();
     bool checarFinal();
@@ -103,7 +126,9 @@ private:
     CursorSpot cursor_;
     std::optional<Analysis> analysis_;
     bool analysing_ = false;
-    QPointer<QThread> worker_;
+    bool hinting_ = false;
+    int hintedBorder_ = 0;
+    std::vector<QPointer<QThread>> workers_;
     // Moves made so far: an analysis of an older position is dropped.
     int moves_ = 0;
 
@@ -116,6 +141,13 @@ private:
     QGroupBox* fraJog2_ = nullptr;
     QPushButton* cmbAnalisar_ = nullptr;
     QLabel* lblAnalise_ = nullptr;
+    QCheckBox* chkConferir_ = nullptr;
+    QPushButton* cmbDica_ = nullptr;
+    QLabel* lblDica_ = nullptr;
+    QLabel* lblDesafio_ = nullptr; // a day's puzzle: its date and item count
+    // A small sign in the corner of each border cell: the check of the
+    // player's marks, or the hint's star.
+    std::array<QLabel*, 32> lblBrdSinal_{};
     QLabel* lblTime_ = nullptr;
     QTimer* tmr_ = nullptr;
 };

@@ -1,16 +1,20 @@
 #include "ui/frm_start.h"
 
 #include "core/start_entries.h"
+#include "ui/daily_board.h"
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"
 #include "ui/geometry.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QThread>
 #include <QRadioButton>
 
 namespace probegrid {
@@ -46,58 +50,67 @@ FrmStart::FrmStart(const QString& programDir, suite::Dialogs& dialogs, Session& 
 
     auto* frame1 = new QGroupBox("Jogadores", this);
     frame1->setObjectName("Frame1");
-    frame1->setGeometry(8, 4, 221, 132);
+    frame1->setGeometry(8, 2, 221, 118);
     optOne_ = new QRadioButton("1 Jogador", frame1);
     optOne_->setObjectName("optOne");
-    optOne_->setGeometry(10, 20, 95, 20);
+    optOne_->setGeometry(10, 16, 95, 20);
     optOne_->setChecked(true);
     optTwo_ = new QRadioButton("2 Jogadores", frame1);
     optTwo_->setObjectName("optTwo");
-    optTwo_->setGeometry(110, 20, 105, 20);
+    optTwo_->setGeometry(110, 16, 105, 20);
     auto* label1 = new QLabel("Nome do jogador 1:", frame1);
     label1->setObjectName("Label1");
-    label1->setGeometry(10, 44, 200, 16);
+    label1->setGeometry(10, 37, 200, 15);
     txtNome1_ = new QLineEdit(frame1);
     txtNome1_->setObjectName("txtNome1");
-    txtNome1_->setGeometry(10, 60, 200, 22);
+    txtNome1_->setGeometry(10, 52, 200, 21);
     label2_ = new QLabel("Nome do jogador 2:", frame1);
     label2_->setObjectName("Label2");
-    label2_->setGeometry(10, 86, 200, 16);
+    label2_->setGeometry(10, 75, 200, 15);
     label2_->setEnabled(false);
     txtNome2_ = new QLineEdit(frame1);
     txtNome2_->setObjectName("txtNome2");
-    txtNome2_->setGeometry(10, 102, 200, 22);
+    txtNome2_->setGeometry(10, 90, 200, 21);
     txtNome2_->setEnabled(false);
     setBackground(txtNome2_, activeBorderColour());
 
     auto* frame2 = new QGroupBox("Dificuldade", this);
     frame2->setObjectName("Frame2");
-    frame2->setGeometry(8, 140, 221, 76);
+    frame2->setGeometry(8, 122, 221, 70);
     label3_ = new QLabel("Items escondidos ( 1 à 12 ):", frame2);
     label3_->setObjectName("Label3");
-    label3_->setGeometry(10, 24, 160, 16);
+    label3_->setGeometry(10, 20, 160, 16);
     txtItems_ = new QLineEdit("4", frame2);
     txtItems_->setObjectName("txtItems");
-    txtItems_->setGeometry(172, 21, 38, 22);
+    txtItems_->setGeometry(172, 17, 38, 21);
     chkRandom_ = new QCheckBox("Items randômicos", frame2);
     chkRandom_->setObjectName("chkRandom");
-    chkRandom_->setGeometry(10, 48, 120, 20);
+    chkRandom_->setGeometry(10, 42, 120, 20);
     chkTreino_ = new QCheckBox("Treino", frame2);
     chkTreino_->setObjectName("chkTreino");
-    chkTreino_->setGeometry(140, 48, 76, 20);
+    chkTreino_->setGeometry(140, 42, 76, 20);
     chkTreino_->setToolTip("Um jogo para aprender: o botão \"Analisar\" mostra o que se pode "
                            "deduzir, e nenhum recorde é gravado");
     chkTreino_->setChecked(session_.training);
 
+    auto* cmbDesafio = cmbDesafio_ = new QPushButton(tr("Desafio do dia"), this);
+    cmbDesafio->setObjectName("cmbDesafio");
+    cmbDesafio->setAccessibleName(tr("Desafio do dia"));
+    cmbDesafio->setToolTip(tr("O mesmo quebra-cabeça para todos hoje: alguns tiros já dados "
+                              "bastam para achar os items"));
+    cmbDesafio->setGeometry(8, 197, 221, 25);
+    cmbDesafio->setAutoDefault(true);
+    connect(cmbDesafio, &QPushButton::clicked, this, &FrmStart::cmbDesafio_Click);
+
     auto* cmbSobre = new QPushButton("Sobre", this);
     cmbSobre->setObjectName("cmbSobre");
-    cmbSobre->setGeometry(8, 224, 70, 25);
+    cmbSobre->setGeometry(8, 226, 70, 25);
     auto* cmbSair = new QPushButton("Sair", this);
     cmbSair->setObjectName("cmbSair");
-    cmbSair->setGeometry(83, 224, 70, 25);
+    cmbSair->setGeometry(83, 226, 70, 25);
     auto* cmbComecar = new QPushButton("Começar", this);
     cmbComecar->setObjectName("cmbComecar");
-    cmbComecar->setGeometry(158, 224, 71, 25);
+    cmbComecar->setGeometry(158, 226, 71, 25);
     cmbComecar->setDefault(true);
     // Return on a focused button presses that button; anywhere else the
     // window's key handler takes it for "Começar".
@@ -164,6 +177,7 @@ void FrmStart::cmbComecar_Click()
     session_.playerName1 = txtNome1_->text();
     session_.playerName2 = txtNome2_->text();
     session_.random.restartFromClock();
+    session_.daily.reset();
     session_.itemCount = chkRandom_->isChecked() ? drawItemCount(session_.random) : *typed;
     session_.itemCountDrawn = chkRandom_->isChecked();
     session_.training = chkTreino_->isChecked();
@@ -172,6 +186,61 @@ void FrmStart::cmbComecar_Click()
     board->setAttribute(Qt::WA_DeleteOnClose);
     board->show();
     close();
+}
+
+void FrmStart::cmbDesafio_Click()
+{
+    // The puzzle brings its own items; the names are checked as "Começar"
+    // checks them.
+    if (!acceptStartEntries(txtNome1_->text().toStdString(), txtNome2_->text().toStdString(),
+                            session_.playerCount == 2, "1")) {
+        dialogs_.message(this, suite::MessageIcon::Information, "Campos incompletos",
+                         "Preencha todos os dados corretamente");
+        return;
+    }
+    if (preparing_)
+        return;
+    preparing_ = true;
+    cmbDesafio_->setEnabled(false);
+    cmbDesafio_->setText(tr("Preparando o desafio..."));
+    const QDate today = session_.today();
+    const Date date{today.year(), today.month(), today.day()};
+    // Building and proving the puzzle takes up to a tenth of a second, more
+    // on a busy machine; the window stays live meanwhile.
+    const QPointer<FrmStart> self(this);
+    QThread* worker = QThread::create([self, date] {
+        const DailyPuzzle puzzle = dailyPuzzle(date);
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, puzzle] {
+                if (self)
+                    self->openPuzzle(puzzle);
+            },
+            Qt::QueuedConnection);
+    });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    connect(qApp, &QCoreApplication::aboutToQuit, worker, [worker] { worker->wait(); });
+    worker_ = worker;
+    worker->start();
+}
+
+// The names and "Treino" are read as they stand when the puzzle is ready.
+void FrmStart::openPuzzle(const DailyPuzzle& puzzle)
+{
+    preparing_ = false;
+    cmbDesafio_->setEnabled(true);
+    cmbDesafio_->setText(tr("Desafio do dia"));
+    session_.playerName1 = txtNome1_->text();
+    session_.playerName2 = txtNome2_->text();
+    session_.training = chkTreino_->isChecked();
+    openDailyBoard(programDir_, dialogs_, session_, puzzle);
+    close();
+}
+
+FrmStart::~FrmStart()
+{
+    if (worker_)
+        worker_->wait();
 }
 
 void FrmStart::keyPressEvent(QKeyEvent* event)

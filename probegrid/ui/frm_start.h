@@ -4,6 +4,8 @@
 
 #include "common/ui/dialogs.h"
 
+#include <QPointer>
+#include <QThread>
 #include <QWidget>
 
 class QCheckBox;
@@ -21,6 +23,10 @@ class FrmStart : public QWidget {
 public:
     FrmStart(const QString& programDir, suite::Dialogs& dialogs, Session& session,
              QWidget* parent = nullptr);
+    ~FrmStart() override;
+
+    // Whether "Desafio do dia" is still building the puzzle.
+    bool preparing() const { return preparing_; }
 
     // The restart's start window: the last first name and item count.
     void fillFromLastGame(const QString& playerName1, qint16 itemCount);
@@ -30,6 +36,8 @@ public slots:
     void optTwo_Click();
     void chkRandom_Click();
     void cmbComecar_Click();
+    // Starts the day's puzzle, with the players and "Treino" as chosen.
+    void cmbDesafio_Click();
     void cmbSobre_Click();
     void cmbSair_Click();
 
@@ -37,6 +45,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Takes the players' names; false (with the refusal shown) when missing.
+    void openPuzzle(const DailyPuzzle& puzzle);
+
     QString programDir_;
     suite::Dialogs& dialogs_;
     Session& session_;
@@ -50,6 +61,9 @@ private:
     QLineEdit* txtItems_;
     QCheckBox* chkRandom_;
     QCheckBox* chkTreino_;
+    QPushButton* cmbDesafio_ = nullptr;
+    bool preparing_ = false;
+    QPointer<QThread> worker_;
 };
 
 // The system colour of an active window border, which greys out the boxes

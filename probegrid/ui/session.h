@@ -1,12 +1,15 @@
 #pragma once
 
 #include "core/board.h"
+#include "core/daily.h"
 #include "core/random_source.h"
 #include "core/records.h"
 
+#include <QDate>
 #include <QString>
 #include <QtGlobal>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -29,6 +32,14 @@ struct Session {
     bool training = false;
     // The item count was drawn, so the players only know it lies in 1..12.
     bool itemCountDrawn = false;
+
+    // The day's puzzle when the game is one; its items replace the drawn ones.
+    std::optional<DailyPuzzle> daily;
+    // How long "Analisar" and "Dica" may search; tests on a busy machine
+    // give them longer, so that what they check does not hang on the load.
+    std::chrono::milliseconds solverBudget{2000};
+    // Which day's puzzle "Desafio do dia" opens.
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
 
     RandomSource& random;
     // Ends the program at once ("Sair").
