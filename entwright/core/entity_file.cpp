@@ -232,8 +232,10 @@ std::optional<EntityTable> ParseEntBytes(SourceBytes bytes, ReadReport* report)
         const std::size_t bodyStart = lines > 0 ? firstStart : brace;
         // The first line's own line end is part of the lines, not the opening.
         const std::size_t bodyEnd = lines > 0 ? endOfLineEnd(all, lastEnd) : brace;
-        record.Opening = LineText(bytes, all.substr(gap, bodyStart - gap));
-        record.Closing = LineText(bytes, all.substr(bodyEnd, after - bodyEnd));
+        record.Opening = {static_cast<std::uint32_t>(gap),
+                          static_cast<std::uint32_t>(bodyStart - gap)};
+        record.Closing = {static_cast<std::uint32_t>(bodyEnd),
+                          static_cast<std::uint32_t>(after - bodyEnd)};
         if (lines > 0)
             record.KeyLines = LineList(bytes, firstStart, lastEnd - firstStart, lines);
         if (report && report->firstNamelessLine == 0 &&
@@ -365,6 +367,14 @@ std::optional<OpenedFile> OpenEntText(std::string_view text, ReadReport* report)
     return checkNames(std::move(table), used);
 }
 
+std::string_view SpanText(const EntityTable& table, SourceSpan span)
+{
+    if (!table.Source || span.offset > table.Source->size() ||
+        table.Source->size() - span.offset < span.length)
+        return {};
+    return std::string_view(*table.Source).substr(span.offset, span.length);
+}
+
 std::string EntText(const EntityTable& table)
 {
     const std::string_view source = table.Source ? std::string_view(*table.Source) : "";
@@ -383,7 +393,7 @@ std::string EntText(const EntityTable& table)
     };
     std::size_t size = table.Lead.size() + table.Trailer.size();
     for (const EntityRecord& record : table.Entities) {
-        size += record.Opening.size() + record.Closing.size() + 2 + 2 * newLine.size();
+        size += record.Opening.length + record.Closing.length + 2 + 2 * newLine.size();
         for (const std::string_view line : record.KeyLines)
             size += line.size() + 2;
     }
@@ -391,21 +401,21 @@ std::string EntText(const EntityTable& table)
     text.reserve(size);
     text += table.Lead.view();
     for (const EntityRecord& record : table.Entities) {
-        if (record.Opening.empty()) {
+        if (const std::string_view opening = SpanText(table, record.Opening); opening.empty()) {
             text += '{';
             text += newLine;
         } else {
-            text += record.Opening.view();
+            text += opening;
         }
         for (const std::string_view line : record.KeyLines) {
             text += line;
             text += lineEnd(line);
         }
-        if (record.Closing.empty()) {
+        if (const std::string_view closing = SpanText(table, record.Closing); closing.empty()) {
             text += '}';
             text += newLine;
         } else {
-            text += record.Closing.view();
+            text += closing;
         }
     }
     text += table.Trailer.view();
