@@ -17,6 +17,8 @@ SUITE_PACKAGES=(
   # Desktop integration: launcher checks, file types, Qt's own translations,
   # the Debian package (dpkg-shlibdeps, file) and the format check.
   desktop-file-utils shared-mime-info qt6-translations-l10n dpkg-dev file clang-format-14
+  # Pivotel reduces pictures' colours to a sprite's 256 with libimagequant.
+  libimagequant-dev
 )
 
 suite_install_missing() {
