@@ -32,7 +32,9 @@ bool refuse(std::string* error, std::string reason)
     return false;
 }
 
-SourcePicture fromImage(const QImage& image, const QString& name)
+} // namespace
+
+SourcePicture sourceOf(const QImage& image, const QString& name)
 {
     SourcePicture picture;
     picture.name = name.toStdString();
@@ -59,6 +61,7 @@ SourcePicture fromImage(const QImage& image, const QString& name)
     return picture;
 }
 
+namespace {
 } // namespace
 
 QList<QRgb> colourTable(const SpriteModel& sprite)
@@ -129,7 +132,7 @@ std::optional<std::vector<SourcePicture>> loadPictures(const QString& path, std:
         }
         const QString frameName =
             reader.imageCount() > 1 ? name + QStringLiteral(" frame %1").arg(frame + 1) : name;
-        pictures.push_back(fromImage(image, frameName));
+        pictures.push_back(sourceOf(image, frameName));
         if (!reader.supportsAnimation() || !reader.canRead())
             break;
     }

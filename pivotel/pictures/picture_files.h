@@ -23,6 +23,10 @@ QList<QRgb> colourTable(const SpriteModel& sprite);
 // One picture of the sprite as an 8-bit indexed image with colourTable().
 QImage indexedImage(const SpriteModel& sprite, const SpritePicture& picture);
 
+// A Qt image as a picture to make a sprite of; an indexed one keeps its
+// indices and palette.
+SourcePicture sourceOf(const QImage& image, const QString& name);
+
 // Every picture in a file (every frame of an animated GIF).
 std::optional<std::vector<SourcePicture>> loadPictures(const QString& path, std::string* error);
 
