@@ -93,6 +93,11 @@ void RenderView::paintEvent(QPaintEvent*)
     painter.drawLine(centre - QPoint(0, 6), centre + QPoint(0, 6));
 }
 
+void RenderView::resizeEvent(QResizeEvent*)
+{
+    emit resized();
+}
+
 void RenderView::mousePressEvent(QMouseEvent* event)
 {
     last_ = event->position().toPoint();
@@ -253,6 +258,7 @@ void Workshop::buildControls()
     });
     connect(tmrAnimate, &QTimer::timeout, this, &Workshop::tmrAnimate_Timer);
     connect(preview, &RenderView::dragged, this, &Workshop::dragOrigin);
+    connect(preview, &RenderView::resized, this, &Workshop::refreshPreview);
 }
 
 void Workshop::loadSprite(const SpriteModel& sprite)
