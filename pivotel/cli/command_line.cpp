@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -45,7 +46,7 @@ std::filesystem::path fsPath(const QString& path)
     return std::filesystem::path(path.toStdU16String());
 }
 
-int runExport(const QString& folder, const QString& file, bool replace)
+int runExport(const QString& folder, const QString& file, bool replace, const QString& as)
 {
     std::string why;
     const std::optional<Sprite> read = readSprite(fsPath(file), &why);
@@ -58,6 +59,21 @@ int runExport(const QString& folder, const QString& file, bool replace)
     const std::optional<SpriteModel> sprite = parseSprite(read->bytes(), &why);
     if (!sprite)
         return failure(QStringLiteral("%1: %2").arg(file, QString::fromStdString(why)));
+    if (as != QLatin1String("frames")) {
+        const QString base = QDir(folder).filePath(QFileInfo(file).completeBaseName());
+        const ExportKind kind = as == QLatin1String("sheet") ? ExportKind::Sheet
+                                : as == QLatin1String("gif") ? ExportKind::Gif
+                                                             : ExportKind::Apng;
+        const QString target = base + (kind == ExportKind::Sheet ? QStringLiteral("-sheet.png")
+                                       : kind == ExportKind::Gif ? QStringLiteral(".gif")
+                                                                 : QStringLiteral("-apng.png"));
+        if (!QDir().mkpath(folder))
+            return failure(QStringLiteral("cannot make the folder %1").arg(folder));
+        if (!exportAs(*sprite, kind, target, replace, &why))
+            return failure(QString::fromStdString(why));
+        print(stdout, QStringLiteral("%1 written").arg(target));
+        return kDone;
+    }
     if (!exportFrames(*sprite, folder, replace, &why))
         return failure(QString::fromStdString(why));
     print(stdout, QStringLiteral("%1 frames of %2 written to %3")
@@ -142,10 +158,11 @@ QString commandsHelp()
 {
     return QStringLiteral(
         "Commands (no window):\n"
-        "  pivotel --export DIR FILE.spr [--replace]\n"
+        "  pivotel --export DIR FILE.spr [--as frames|sheet|gif|apng] [--replace]\n"
         "      Writes every frame as an indexed PNG with the sprite's own palette\n"
         "      (frame001.png, ...) and sprite.txt (type, texture format, origins,\n"
-        "      groups and intervals) into DIR.\n"
+        "      groups and intervals) into DIR; or, with --as, one sprite sheet\n"
+        "      (NAME-sheet.png), an animated GIF (NAME.gif) or APNG (NAME-apng.png).\n"
         "  pivotel --create OUT.spr [--type T] [--format F] [--quality Q] [--dither D]\n"
         "          [--tint RRGGBB] [--replace] PICTURES...|FOLDER\n"
         "      Makes a sprite from PNG, GIF (every frame), BMP or TGA pictures, or\n"
@@ -173,6 +190,7 @@ std::optional<int> runCommandLine(int& argc, char** argv)
     for (const char* name : {"type", "format", "quality", "dither", "tint"})
         parser.addOption({QString::fromLatin1(name), QString(), QStringLiteral("value")});
     parser.addOption({QStringLiteral("replace"), QString()});
+    parser.addOption({QStringLiteral("as"), QString(), QStringLiteral("kind")});
     if (!parser.parse(app.arguments()))
         return misuse(parser.errorText());
     const QStringList positional = parser.positionalArguments();
@@ -187,9 +205,17 @@ std::optional<int> runCommandLine(int& argc, char** argv)
                     QStringLiteral("--%1 belongs to --create").arg(QString::fromLatin1(name)));
         if (positional.size() != 1)
             return misuse(QStringLiteral("--export DIR takes one sprite file"));
+        const QString as = parser.isSet(QStringLiteral("as")) ? parser.value(QStringLiteral("as"))
+                                                              : QStringLiteral("frames");
+        if (!QStringList{QStringLiteral("frames"), QStringLiteral("sheet"), QStringLiteral("gif"),
+                         QStringLiteral("apng")}
+                 .contains(as))
+            return misuse(QStringLiteral("--as takes frames, sheet, gif or apng"));
         return runExport(parser.value(QStringLiteral("export")), positional.front(),
-                         parser.isSet(QStringLiteral("replace")));
+                         parser.isSet(QStringLiteral("replace")), as);
     }
+    if (parser.isSet(QStringLiteral("as")))
+        return misuse(QStringLiteral("--as belongs to --export"));
     return runCreate(parser, parser.value(QStringLiteral("create")), positional);
 }
 

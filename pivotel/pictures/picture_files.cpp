@@ -1,5 +1,7 @@
 #include "pictures/picture_files.h"
 
+#include "core/anim/animation_files.h"
+#include "core/animation.h"
 #include "core/frames_text.h"
 #include "core/quant/imagequant.h"
 #include "core/tga.h"
@@ -11,6 +13,9 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QPainter>
+
+#include <cmath>
 
 namespace pivotel {
 namespace {
@@ -207,6 +212,60 @@ bool exportFrames(const SpriteModel& sprite, const QString& folder, bool replace
                                      &why))
             return refuse(error, dir.filePath(name).toStdString() + ": " + why);
     }
+    return true;
+}
+
+QImage spriteSheet(const SpriteModel& sprite)
+{
+    const std::vector<FlatPicture> flat = flatten(sprite);
+    int cellWidth = 1;
+    int cellHeight = 1;
+    for (const FlatPicture& one : flat) {
+        cellWidth = std::max(cellWidth, one.picture->width);
+        cellHeight = std::max(cellHeight, one.picture->height);
+    }
+    const int count = static_cast<int>(flat.size());
+    const int columns = std::max(1, static_cast<int>(std::ceil(std::sqrt(double(count)))));
+    const int rows = std::max(1, (count + columns - 1) / columns);
+    QImage sheet(columns * cellWidth, rows * cellHeight, QImage::Format_ARGB32);
+    if (sheet.isNull())
+        return sheet;
+    sheet.fill(Qt::transparent);
+    QPainter painter(&sheet);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (int i = 0; i < count; ++i)
+        painter.drawImage((i % columns) * cellWidth, (i / columns) * cellHeight,
+                          indexedImage(sprite, *flat[std::size_t(i)].picture)
+                              .convertToFormat(QImage::Format_ARGB32));
+    return sheet;
+}
+
+bool exportAs(const SpriteModel& sprite, ExportKind kind, const QString& path, bool replace,
+              std::string* error)
+{
+    if (!replace && QFileInfo::exists(path))
+        return refuse(error, path.toStdString() + " already exists; nothing was written");
+    std::optional<std::string> bytes;
+    if (kind == ExportKind::Sheet) {
+        const QImage sheet = spriteSheet(sprite);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (sheet.isNull() || !QImageWriter(&buffer, "png").write(sheet))
+            return refuse(error, "the sheet is too large to make");
+        bytes = png.toStdString();
+    } else {
+        const std::optional<Animation> animation = animationOf(sprite);
+        if (!animation)
+            return refuse(error, "the frames' origins lie too far apart for one canvas");
+        bytes =
+            kind == ExportKind::Gif ? gifBytes(*animation, error) : apngBytes(*animation, error);
+        if (!bytes)
+            return false;
+    }
+    std::string why;
+    if (!fileio::writeAtomically(fsPath(path), *bytes, &why))
+        return refuse(error, path.toStdString() + ": " + why);
     return true;
 }
 

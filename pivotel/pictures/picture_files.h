@@ -41,6 +41,16 @@ std::optional<std::vector<SourcePicture>> loadPictureList(const QStringList& pat
 bool exportFrames(const SpriteModel& sprite, const QString& folder, bool replace,
                   std::string* error);
 
+// The other ways out: every picture side by side in one PNG, or the
+// pictures timed by their intervals as an animated GIF or APNG. An existing
+// file is never replaced unless `replace` is set.
+enum class ExportKind { Sheet, Gif, Apng };
+bool exportAs(const SpriteModel& sprite, ExportKind kind, const QString& path, bool replace,
+              std::string* error);
+// The sheet: pictures in rows of a near-square grid, each in a cell as large
+// as the largest, see-through where the sprite is.
+QImage spriteSheet(const SpriteModel& sprite);
+
 // True when `folder` holds a frames list written by exportFrames().
 bool isFramesFolder(const QString& folder);
 

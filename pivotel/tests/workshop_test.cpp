@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -116,6 +117,23 @@ TEST_F(WorkshopTest, DraggingOnThePreviewMovesTheOrigin)
     EXPECT_EQ(child<QSpinBox>(&window, QStringLiteral("txtOriginX"))->value(), -2 + 5);
     EXPECT_EQ(child<QSpinBox>(&window, QStringLiteral("txtOriginY"))->value(), 2 + 3);
     EXPECT_EQ(window.sprite()->entries[0].pictures[0].originX, 3);
+}
+
+} // namespace
+} // namespace pivotel
+
+namespace pivotel {
+namespace {
+
+TEST_F(WorkshopTest, TheSpriteGoesOutAsAnAnimatedGif)
+{
+    window.loadSprite(*parseSprite(
+        testing::halfLifeSprite(0, {testing::singleFrame(4, 4, testing::rampIndices(16)),
+                                    testing::singleFrame(2, 2, testing::rampIndices(4))})));
+    dialogs.paths = {pathIn(QStringLiteral("out.gif"))};
+    click(child<QPushButton>(&window, QStringLiteral("cmbExportGif")));
+    QImageReader reader(pathIn(QStringLiteral("out.gif")));
+    EXPECT_EQ(reader.imageCount(), 2);
 }
 
 } // namespace

@@ -215,6 +215,12 @@ void Workshop::buildControls()
         named(new QPushButton(tr("Save Sprite..."), this), "cmbSaveSprite", tr("Save Sprite..."));
     cmbExportFrames = named(new QPushButton(tr("Export Frames..."), this), "cmbExportFrames",
                             tr("Export Frames..."));
+    cmbExportSheet = named(new QPushButton(tr("Export Sheet..."), this), "cmbExportSheet",
+                           tr("Export Sheet..."));
+    cmbExportGif =
+        named(new QPushButton(tr("Export GIF..."), this), "cmbExportGif", tr("Export GIF..."));
+    cmbExportApng =
+        named(new QPushButton(tr("Export APNG..."), this), "cmbExportApng", tr("Export APNG..."));
     tmrAnimate = new QTimer(this);
     tmrAnimate->setObjectName(QStringLiteral("tmrAnimate"));
     tmrAnimate->setSingleShot(true);
@@ -228,6 +234,9 @@ void Workshop::buildControls()
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(cmbExportFrames);
+    bottom->addWidget(cmbExportSheet);
+    bottom->addWidget(cmbExportGif);
+    bottom->addWidget(cmbExportApng);
     bottom->addWidget(cmbSaveSprite);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
@@ -240,6 +249,12 @@ void Workshop::buildControls()
     connect(cmbDelete, &QPushButton::clicked, this, &Workshop::cmbDelete_Click);
     connect(cmbSaveSprite, &QPushButton::clicked, this, &Workshop::cmbSaveSprite_Click);
     connect(cmbExportFrames, &QPushButton::clicked, this, &Workshop::cmbExportFrames_Click);
+    connect(cmbExportSheet, &QPushButton::clicked, this,
+            [this] { exportOne(static_cast<int>(ExportKind::Sheet)); });
+    connect(cmbExportGif, &QPushButton::clicked, this,
+            [this] { exportOne(static_cast<int>(ExportKind::Gif)); });
+    connect(cmbExportApng, &QPushButton::clicked, this,
+            [this] { exportOne(static_cast<int>(ExportKind::Apng)); });
     connect(cmbBackground, &QPushButton::clicked, this, &Workshop::cmbBackground_Click);
     connect(lstFrames, &QListWidget::currentRowChanged, this, &Workshop::lstFrames_Changed);
     connect(txtOriginX, &QSpinBox::valueChanged, this, &Workshop::origin_Changed);
@@ -402,7 +417,8 @@ void Workshop::lstFrames_Changed()
          std::initializer_list<QWidget*>{txtOriginX, txtOriginY, cmbUp, cmbDown, cmbDelete})
         widget->setEnabled(any);
     cmbSaveSprite->setEnabled(built_.has_value());
-    cmbExportFrames->setEnabled(built_.has_value());
+    for (QPushButton* button : {cmbExportFrames, cmbExportSheet, cmbExportGif, cmbExportApng})
+        button->setEnabled(built_.has_value());
     if (!any)
         return;
     shown_ = row;
@@ -547,6 +563,27 @@ void Workshop::cmbExportFrames_Click()
     }
     dialogs_.message(this, suite::MessageIcon::Information, tr("Export Frames"),
                      tr("%1 frames written to %2").arg(frames_.size()).arg(folder));
+}
+
+void Workshop::exportOne(int kind)
+{
+    if (!built_)
+        return;
+    const auto what = static_cast<ExportKind>(kind);
+    const QString filter = what == ExportKind::Gif ? QStringLiteral("GIF pictures (.gif)|*.gif")
+                                                   : QStringLiteral("PNG pictures (.png)|*.png");
+    const QString path = dialogs_.saveFile(this, filter, QString());
+    if (path.isEmpty())
+        return;
+    std::string error;
+    // The save dialog has already asked before a file is replaced.
+    if (!exportAs(*built_, what, path, true, &error)) {
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Error"),
+                         tr("Nothing was written: %1").arg(QString::fromStdString(error)));
+        return;
+    }
+    dialogs_.message(this, suite::MessageIcon::Information, tr("Export"),
+                     tr("%1 written").arg(path));
 }
 
 } // namespace pivotel

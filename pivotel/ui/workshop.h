@@ -56,6 +56,7 @@ private:
     void cmbDelete_Click();
     void cmbSaveSprite_Click();
     void cmbExportFrames_Click();
+    void exportOne(int kind);
     void cmbBackground_Click();
     void lstFrames_Changed();
     void origin_Changed();
@@ -98,6 +99,9 @@ private:
     RenderView* preview = nullptr;
     QPushButton* cmbSaveSprite = nullptr;
     QPushButton* cmbExportFrames = nullptr;
+    QPushButton* cmbExportSheet = nullptr;
+    QPushButton* cmbExportGif = nullptr;
+    QPushButton* cmbExportApng = nullptr;
     QTimer* tmrAnimate = nullptr;
     QImage backgroundPicture_;
 };
