@@ -17,8 +17,9 @@ SUITE_PACKAGES=(
   # Desktop integration: launcher checks, file types, Qt's own translations,
   # the Debian package (dpkg-shlibdeps, file) and the format check.
   desktop-file-utils shared-mime-info qt6-translations-l10n dpkg-dev file clang-format-14
-  # Pivotel reduces pictures' colours to a sprite's 256 with libimagequant.
-  libimagequant-dev
+  # Pivotel reduces pictures' colours to a sprite's 256 with libimagequant,
+  # and writes animated GIFs with giflib and APNGs with zlib.
+  libimagequant-dev libgif-dev zlib1g-dev
 )
 
 suite_install_missing() {
