@@ -138,3 +138,22 @@ TEST_F(WorkshopTest, TheSpriteGoesOutAsAnAnimatedGif)
 
 } // namespace
 } // namespace pivotel
+
+namespace pivotel {
+namespace {
+
+TEST_F(WorkshopTest, AFrameAddedToAReadSpriteWidensItsHeader)
+{
+    window.loadSprite(*parseSprite(
+        testing::halfLifeSprite(0, {testing::singleFrame(4, 4, testing::rampIndices(16))})));
+    dialogs.paths = {picture(QStringLiteral("wide.png"), {20, 3}, qRgb(1, 2, 3))};
+    click(child<QPushButton>(&window, QStringLiteral("cmbAddPictures")));
+    ASSERT_TRUE(window.sprite());
+    EXPECT_EQ(window.sprite()->maxWidth, 20);
+    EXPECT_EQ(window.sprite()->maxHeight, 4);
+    click(child<QPushButton>(&window, QStringLiteral("cmbDelete")));
+    EXPECT_EQ(window.sprite()->maxWidth, 4);
+}
+
+} // namespace
+} // namespace pivotel

@@ -292,6 +292,7 @@ void Workshop::loadSprite(const SpriteModel& sprite)
         frames_.push_back(std::move(frame));
     }
     header_ = sprite;
+    refit_ = false;
     const QSignalBlocker typeBlock(cboType);
     const QSignalBlocker formatBlock(cboFormat);
     cboType->setCurrentIndex(sprite.type >= 0 && sprite.type < 5 ? sprite.type : 2);
@@ -320,6 +321,7 @@ void Workshop::cmbAddPictures_Click()
         frame.picture = std::move(picture);
         frames_.push_back(std::move(frame));
     }
+    refit_ = true;
     rebuild();
     refreshList(static_cast<int>(frames_.size()) - 1);
 }
@@ -349,6 +351,7 @@ void Workshop::cmbDelete_Click()
     if (row < 0 || row >= int(frames_.size()))
         return;
     frames_.erase(frames_.begin() + row);
+    refit_ = true;
     rebuild();
     refreshList(std::min(row, int(frames_.size()) - 1));
 }
@@ -383,7 +386,7 @@ void Workshop::rebuild()
         text.frames.push_back(line);
     }
     // A sprite made here from pictures gets the header they call for.
-    if (!header_)
+    if (!header_ || refit_)
         text.frames.front().width = -1;
     std::string error;
     std::string explanation;
@@ -439,10 +442,15 @@ void Workshop::origin_Changed()
     frame.originY = txtOriginY->value();
     // Origins change no colour: the built sprite only takes the numbers.
     if (built_) {
-        std::vector<FlatPicture> flat = flatten(*built_);
-        auto* picture = const_cast<SpritePicture*>(flat[std::size_t(row)].picture);
-        picture->originX = frame.originX;
-        picture->originY = frame.originY;
+        int at = 0;
+        for (SpriteEntry& entry : built_->entries) {
+            for (SpritePicture& picture : entry.pictures) {
+                if (at++ == row) {
+                    picture.originX = frame.originX;
+                    picture.originY = frame.originY;
+                }
+            }
+        }
     }
     refreshPreview();
 }

@@ -75,6 +75,9 @@ private:
     // unchanged sprite saves as it was read.
     std::optional<SpriteModel> header_;
     std::optional<SpriteModel> built_;
+    // Frames were added or deleted since the header was read, so its
+    // largest size and radius must be worked out again.
+    bool refit_ = false;
     int shown_ = 0;
 
     QListWidget* lstFrames = nullptr;
