@@ -15,21 +15,6 @@ constexpr std::array<std::string_view, 4> kFormatWords{"normal", "additive", "in
 constexpr std::array<std::string_view, 5> kTypeWords{"side-view", "flipper", "common", "fixed",
                                                      "parallel-oriented"};
 
-// Shortest decimal that reads back to the same float; the raw bits in hex
-// for values (NaNs) whose bits a decimal would not keep.
-std::string floatText(std::uint32_t bits)
-{
-    const float value = bitsFloat(bits);
-    if (std::isfinite(value)) {
-        std::array<char, 64> buffer{};
-        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-        return std::string(buffer.data(), result.ptr);
-    }
-    std::array<char, 16> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), bits, 16);
-    return "0x" + std::string(buffer.data(), result.ptr);
-}
-
 std::optional<std::uint32_t> floatFromText(std::string_view text)
 {
     if (text.substr(0, 2) == "0x") {
@@ -45,6 +30,23 @@ std::optional<std::uint32_t> floatFromText(std::string_view text)
         !std::isfinite(value))
         return std::nullopt;
     return floatBits(value);
+}
+
+// The shortest decimal that reads back to the same float; the raw bits in
+// hex for any value (NaNs, say) that a decimal would not bring back.
+std::string floatText(std::uint32_t bits)
+{
+    const float value = bitsFloat(bits);
+    if (std::isfinite(value)) {
+        std::array<char, 64> buffer{};
+        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+        std::string text(buffer.data(), result.ptr);
+        if (floatFromText(text) == bits)
+            return text;
+    }
+    std::array<char, 16> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), bits, 16);
+    return "0x" + std::string(buffer.data(), result.ptr);
 }
 
 std::optional<std::int32_t> intFromText(std::string_view text)

@@ -70,9 +70,10 @@ TEST(FramesText, KeepsEveryHeaderValueAndIntervalExactly)
                                 {0.1f, std::numeric_limits<float>::quiet_NaN()}),
                         singleFrame(3, 3, rampIndices(9))},
                        4));
-    sprite.boundingRadiusBits = floatBits(1.0f / 3.0f);
+    sprite.boundingRadiusBits = 0x00000003; // a subnormal
     sprite.beamLengthBits = 0x7FC00123; // a NaN whose bits a decimal would lose
     sprite.syncType = 1;
+    sprite.entries[0].intervalBits[0] = floatBits(1.0f / 3.0f);
     const FramesText text = framesTextOf(sprite);
     std::string error;
     const std::optional<FramesText> back = parseFramesText(writeFramesText(text), &error);
@@ -83,6 +84,7 @@ TEST(FramesText, KeepsEveryHeaderValueAndIntervalExactly)
     EXPECT_EQ(back->header.beamLengthBits, 0x7FC00123u);
     EXPECT_EQ(back->header.syncType, 1);
     ASSERT_EQ(back->frames.size(), 3u);
+    EXPECT_EQ(back->frames[0].intervalBits, floatBits(1.0f / 3.0f));
     EXPECT_EQ(back->frames[1].intervalBits, sprite.entries[0].intervalBits[1]);
     EXPECT_EQ(back->frames[0].group, back->frames[1].group);
     EXPECT_FALSE(back->frames[2].group);
