@@ -32,16 +32,25 @@ const QString kPictureFilter =
     QStringLiteral("Pictures (.png .gif .bmp .tga)|*.png;*.gif;*.bmp;*.tga");
 constexpr int kSingleFrameMilliseconds = 100;
 
-const char* const kTypeNames[] = {QT_TR_NOOP("Side View"), QT_TR_NOOP("Flipper"),
-                                  QT_TR_NOOP("Common"), QT_TR_NOOP("Fixed Direction"),
-                                  QT_TR_NOOP("Parallel Oriented")};
-const char* const kFormatNames[] = {QT_TR_NOOP("normal"), QT_TR_NOOP("additive"),
-                                    QT_TR_NOOP("index-alpha"), QT_TR_NOOP("alpha-test")};
-const char* const kModeNames[] = {QT_TR_NOOP("normal"),  QT_TR_NOOP("colour"),
-                                  QT_TR_NOOP("texture"), QT_TR_NOOP("glow"),
-                                  QT_TR_NOOP("solid"),   QT_TR_NOOP("additive")};
-const char* const kBackgroundNames[] = {QT_TR_NOOP("chequerboard"), QT_TR_NOOP("black"),
-                                        QT_TR_NOOP("colour"), QT_TR_NOOP("picture")};
+const char* const kTypeNames[] = {QT_TRANSLATE_NOOP("pivotel::Workshop", "Side View"),
+                                  QT_TRANSLATE_NOOP("pivotel::Workshop", "Flipper"),
+                                  QT_TRANSLATE_NOOP("pivotel::Workshop", "Common"),
+                                  QT_TRANSLATE_NOOP("pivotel::Workshop", "Fixed Direction"),
+                                  QT_TRANSLATE_NOOP("pivotel::Workshop", "Parallel Oriented")};
+const char* const kFormatNames[] = {QT_TRANSLATE_NOOP("pivotel::Workshop", "normal"),
+                                    QT_TRANSLATE_NOOP("pivotel::Workshop", "additive"),
+                                    QT_TRANSLATE_NOOP("pivotel::Workshop", "index-alpha"),
+                                    QT_TRANSLATE_NOOP("pivotel::Workshop", "alpha-test")};
+const char* const kModeNames[] = {QT_TRANSLATE_NOOP("pivotel::Workshop", "normal"),
+                                  QT_TRANSLATE_NOOP("pivotel::Workshop", "colour"),
+                                  QT_TRANSLATE_NOOP("pivotel::Workshop", "texture"),
+                                  QT_TRANSLATE_NOOP("pivotel::Workshop", "glow"),
+                                  QT_TRANSLATE_NOOP("pivotel::Workshop", "solid"),
+                                  QT_TRANSLATE_NOOP("pivotel::Workshop", "additive")};
+const char* const kBackgroundNames[] = {QT_TRANSLATE_NOOP("pivotel::Workshop", "chequerboard"),
+                                        QT_TRANSLATE_NOOP("pivotel::Workshop", "black"),
+                                        QT_TRANSLATE_NOOP("pivotel::Workshop", "colour"),
+                                        QT_TRANSLATE_NOOP("pivotel::Workshop", "picture")};
 
 std::filesystem::path fsPath(const QString& path)
 {
