@@ -65,10 +65,14 @@ std::optional<SourcePicture> decodeTga(std::string_view bytes, std::string* erro
         const int mapBytes = (mapBits + 7) / 8;
         if (bytes.size() < position + mapLength * static_cast<std::size_t>(mapBytes))
             return refuse(error, "the colour map is cut short");
-        palette.assign(mapFirst, Rgba{0, 0, 0, 255});
-        for (std::size_t i = 0; i < mapLength; ++i)
-            palette.push_back(
-                colourOf(bytes, position + i * static_cast<std::size_t>(mapBytes), mapBytes));
+        // A true-colour picture may carry a map it does not use: only
+        // skipped, since its entries may be of any size.
+        if (mapped) {
+            palette.assign(mapFirst, Rgba{0, 0, 0, 255});
+            for (std::size_t i = 0; i < mapLength; ++i)
+                palette.push_back(
+                    colourOf(bytes, position + i * static_cast<std::size_t>(mapBytes), mapBytes));
+        }
         position += mapLength * static_cast<std::size_t>(mapBytes);
     }
 

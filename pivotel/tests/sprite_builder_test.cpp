@@ -190,6 +190,16 @@ TEST(Tga, ReadsPackedAndPlainPicturesTheRightWayUp)
     EXPECT_EQ(picture->rgba, (std::vector<std::uint8_t>{255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255,
                                                         255, 0, 0, 255, 255}));
     EXPECT_FALSE(decodeTga(bytes.substr(0, bytes.size() - 1), &error));
+    // A colour map of 8-bit entries that the true-colour picture does not
+    // use is passed over, not read as colours.
+    std::string withMap = bytes;
+    withMap[1] = 1;
+    withMap[5] = 2;
+    withMap[7] = 8;
+    withMap.insert(18, "\x11\x22", 2);
+    const std::optional<SourcePicture> mapped = decodeTga(withMap, &error);
+    ASSERT_TRUE(mapped) << error;
+    EXPECT_EQ(mapped->rgba, picture->rgba);
     bytes[14] = '\xFF'; // far more rows than the file holds
     bytes[15] = '\x7F';
     EXPECT_FALSE(decodeTga(bytes, &error));
