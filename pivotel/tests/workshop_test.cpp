@@ -157,3 +157,29 @@ TEST_F(WorkshopTest, AFrameAddedToAReadSpriteWidensItsHeader)
 
 } // namespace
 } // namespace pivotel
+
+namespace pivotel {
+namespace {
+
+TEST_F(WorkshopTest, APhotoIsReducedAndAQualityOutOfReachIsSaid)
+{
+    QImage photo(48, 48, QImage::Format_RGB32);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 48; ++x)
+            photo.setPixel(x, y, qRgb(x * 5, y * 5, (x * y) % 256));
+    photo.save(pathIn(QStringLiteral("photo.png")));
+    dialogs.paths = {pathIn(QStringLiteral("photo.png"))};
+    click(child<QPushButton>(&window, QStringLiteral("cmbAddPictures")));
+    ASSERT_TRUE(window.sprite());
+    auto* palette = child<QLabel>(&window, QStringLiteral("lblPalette"));
+    EXPECT_TRUE(palette->text().contains(QStringLiteral("libimagequant")))
+        << palette->text().toStdString();
+    child<QSpinBox>(&window, QStringLiteral("txtQuality"))->setValue(100);
+    EXPECT_FALSE(window.sprite());
+    EXPECT_TRUE(palette->text().contains(QStringLiteral("quality 100")))
+        << palette->text().toStdString();
+    EXPECT_FALSE(child<QPushButton>(&window, QStringLiteral("cmbSaveSprite"))->isEnabled());
+}
+
+} // namespace
+} // namespace pivotel

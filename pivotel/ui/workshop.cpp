@@ -171,11 +171,21 @@ void Workshop::buildControls()
     cboFormat = named(new QComboBox(spriteBox), "cboFormat", tr("Texture format"));
     for (const char* name : kFormatNames)
         cboFormat->addItem(tr(name));
+    txtQuality = named(new QSpinBox(spriteBox), "txtQuality", tr("Least quality"));
+    txtQuality->setRange(0, 100);
+    txtQuality->setToolTip(tr("When colours must be reduced to 256: the least quality "
+                              "accepted (0 to 100)."));
+    txtDither = named(new QSpinBox(spriteBox), "txtDither", tr("Dithering"));
+    txtDither->setRange(0, 100);
+    txtDither->setValue(100);
+    txtDither->setSuffix(QStringLiteral(" %"));
     lblPalette = named(new QLabel(spriteBox), "lblPalette", tr("Palette"));
     lblPalette->setWordWrap(true);
     auto* spriteForm = new QFormLayout(spriteBox);
     spriteForm->addRow(tr("Type:"), cboType);
     spriteForm->addRow(tr("Texture format:"), cboFormat);
+    spriteForm->addRow(tr("Least quality:"), txtQuality);
+    spriteForm->addRow(tr("Dithering:"), txtDither);
     spriteForm->addRow(lblPalette);
 
     auto* renderBox = new QGroupBox(tr("Preview"), this);
@@ -270,6 +280,8 @@ void Workshop::buildControls()
     connect(txtOriginY, &QSpinBox::valueChanged, this, &Workshop::origin_Changed);
     connect(cboType, &QComboBox::currentIndexChanged, this, &Workshop::rebuild);
     connect(cboFormat, &QComboBox::currentIndexChanged, this, &Workshop::rebuild);
+    connect(txtQuality, &QSpinBox::valueChanged, this, &Workshop::rebuild);
+    connect(txtDither, &QSpinBox::valueChanged, this, &Workshop::rebuild);
     for (QSpinBox* box : {txtRenderAmount, txtRenderRed, txtRenderGreen, txtRenderBlue})
         connect(box, &QSpinBox::valueChanged, this, &Workshop::refreshPreview);
     connect(cboRenderMode, &QComboBox::currentIndexChanged, this, &Workshop::refreshPreview);
@@ -368,8 +380,15 @@ void Workshop::cmbDelete_Click()
 void Workshop::rebuild()
 {
     built_.reset();
+    // Nothing can be saved or exported while the frames make no sprite.
+    const auto enableOutputs = [this] {
+        for (QPushButton* button :
+             {cmbSaveSprite, cmbExportFrames, cmbExportSheet, cmbExportGif, cmbExportApng})
+            button->setEnabled(built_.has_value());
+    };
     if (frames_.empty()) {
         lblPalette->setText(tr("Add pictures to make a sprite."));
+        enableOutputs();
         refreshPreview();
         return;
     }
@@ -399,9 +418,13 @@ void Workshop::rebuild()
         text.frames.front().width = -1;
     std::string error;
     std::string explanation;
-    built_ = buildFromFolder(text, pictures, {}, {}, defaultQuantiser(), &error, &explanation);
+    BuildOptions options;
+    options.minimumQuality = txtQuality->value();
+    options.dithering = static_cast<float>(txtDither->value()) / 100.0f;
+    built_ = buildFromFolder(text, pictures, options, {}, defaultQuantiser(), &error, &explanation);
     lblPalette->setText(built_ ? QString::fromStdString(explanation)
                                : tr("Cannot make a sprite: %1").arg(QString::fromStdString(error)));
+    enableOutputs();
     refreshPreview();
 }
 
@@ -428,9 +451,6 @@ void Workshop::lstFrames_Changed()
     for (QWidget* widget :
          std::initializer_list<QWidget*>{txtOriginX, txtOriginY, cmbUp, cmbDown, cmbDelete})
         widget->setEnabled(any);
-    cmbSaveSprite->setEnabled(built_.has_value());
-    for (QPushButton* button : {cmbExportFrames, cmbExportSheet, cmbExportGif, cmbExportApng})
-        button->setEnabled(built_.has_value());
     if (!any)
         return;
     shown_ = row;

@@ -89,6 +89,8 @@ private:
     QSpinBox* txtOriginY = nullptr;
     QComboBox* cboType = nullptr;
     QComboBox* cboFormat = nullptr;
+    QSpinBox* txtQuality = nullptr;
+    QSpinBox* txtDither = nullptr;
     QLabel* lblPalette = nullptr;
     QComboBox* cboRenderMode = nullptr;
     QSpinBox* txtRenderAmount = nullptr;
