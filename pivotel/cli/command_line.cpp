@@ -29,15 +29,21 @@ void print(std::FILE* stream, const QString& text)
     std::fputc('\n', stream);
 }
 
+// Texts for the user, in the program's translation context.
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("pivotel::CommandLine", text);
+}
+
 int misuse(const QString& why)
 {
-    print(stderr, QStringLiteral("pivotel: %1\nTry 'pivotel --help'.").arg(why));
+    print(stderr, tr("pivotel: %1\nTry 'pivotel --help'.").arg(why));
     return kMisused;
 }
 
 int failure(const QString& why)
 {
-    print(stderr, QStringLiteral("pivotel: %1").arg(why));
+    print(stderr, tr("pivotel: %1").arg(why));
     return kFailed;
 }
 
@@ -51,14 +57,12 @@ int runExport(const QString& folder, const QString& file, bool replace, const QS
     std::string why;
     const std::optional<Sprite> read = readSprite(fsPath(file), &why);
     if (!read)
-        return failure(
-            QStringLiteral("%1: nothing was read: %2").arg(file, QString::fromStdString(why)));
+        return failure(tr("%1: nothing was read: %2").arg(file, QString::fromStdString(why)));
     if (const std::string reason = read->notSpriteReason(); !reason.empty())
-        return failure(
-            QStringLiteral("%1: Not a sprite: %2").arg(file, QString::fromStdString(reason)));
+        return failure(tr("%1: Not a sprite: %2").arg(file, QString::fromStdString(reason)));
     const std::optional<SpriteModel> sprite = parseSprite(read->bytes(), &why);
     if (!sprite)
-        return failure(QStringLiteral("%1: %2").arg(file, QString::fromStdString(why)));
+        return failure(tr("%1: %2").arg(file, QString::fromStdString(why)));
     if (as != QLatin1String("frames")) {
         const QString base = QDir(folder).filePath(QFileInfo(file).completeBaseName());
         const ExportKind kind = as == QLatin1String("sheet") ? ExportKind::Sheet
@@ -68,19 +72,18 @@ int runExport(const QString& folder, const QString& file, bool replace, const QS
                                        : kind == ExportKind::Gif ? QStringLiteral(".gif")
                                                                  : QStringLiteral("-apng.png"));
         if (!QDir().mkpath(folder))
-            return failure(QStringLiteral("cannot make the folder %1").arg(folder));
+            return failure(tr("cannot make the folder %1").arg(folder));
         if (!exportAs(*sprite, kind, target, replace, &why))
             return failure(QString::fromStdString(why));
-        print(stdout, QStringLiteral("%1 written").arg(target));
+        print(stdout, tr("%1 written").arg(target));
         return kDone;
     }
     if (!exportFrames(*sprite, folder, replace, &why))
         return failure(QString::fromStdString(why));
-    print(stdout, QStringLiteral("%1 frames of %2 written to %3")
-                      .arg(flatten(*sprite).size())
-                      .arg(file, folder));
+    print(stdout,
+          tr("%1 frames of %2 written to %3").arg(flatten(*sprite).size()).arg(file, folder));
     if (!sprite->trailing.empty())
-        print(stdout, QStringLiteral("The %1 bytes after the last frame were not exported.")
+        print(stdout, tr("The %1 bytes after the last frame were not exported.")
                           .arg(sprite->trailing.size()));
     return kDone;
 }
@@ -93,45 +96,43 @@ int runCreate(const QCommandLineParser& parser, const QString& out, const QStrin
         const std::optional<std::int32_t> type =
             typeFromWord(parser.value(QStringLiteral("type")).toStdString());
         if (!type || *type < 0 || *type > 4)
-            return misuse(QStringLiteral("--type takes side-view, flipper, common, fixed, "
-                                         "parallel-oriented or 0 to 4"));
+            return misuse(tr("--type takes side-view, flipper, common, fixed, "
+                             "parallel-oriented or 0 to 4"));
         options.type = overrides.type.emplace(*type);
     }
     if (parser.isSet(QStringLiteral("format"))) {
         const std::optional<std::int32_t> format =
             textureFormatFromWord(parser.value(QStringLiteral("format")).toStdString());
         if (!format || *format < 0 || *format > 3)
-            return misuse(
-                QStringLiteral("--format takes normal, additive, index-alpha or alpha-test"));
+            return misuse(tr("--format takes normal, additive, index-alpha or alpha-test"));
         options.textureFormat = overrides.textureFormat.emplace(*format);
     }
     if (parser.isSet(QStringLiteral("quality"))) {
         bool ok = false;
         options.minimumQuality = parser.value(QStringLiteral("quality")).toInt(&ok);
         if (!ok || options.minimumQuality < 0 || options.minimumQuality > 100)
-            return misuse(QStringLiteral("--quality takes 0 to 100"));
+            return misuse(tr("--quality takes 0 to 100"));
     }
     if (parser.isSet(QStringLiteral("dither"))) {
         bool ok = false;
         options.dithering = parser.value(QStringLiteral("dither")).toFloat(&ok);
         if (!ok || options.dithering < 0 || options.dithering > 1)
-            return misuse(QStringLiteral("--dither takes 0 (none) to 1 (full)"));
+            return misuse(tr("--dither takes 0 (none) to 1 (full)"));
     }
     if (parser.isSet(QStringLiteral("tint"))) {
         bool ok = false;
         const QString text = parser.value(QStringLiteral("tint"));
         const uint value = text.toUInt(&ok, 16);
         if (!ok || text.size() != 6)
-            return misuse(QStringLiteral("--tint takes a colour as RRGGBB"));
+            return misuse(tr("--tint takes a colour as RRGGBB"));
         options.tint =
             Rgb{std::uint8_t(value >> 16), std::uint8_t(value >> 8), std::uint8_t(value)};
     }
     if (inputs.isEmpty())
-        return misuse(QStringLiteral("--create needs pictures or a frames folder"));
+        return misuse(tr("--create needs pictures or a frames folder"));
     const bool replace = parser.isSet(QStringLiteral("replace"));
     if (!replace && QFileInfo::exists(out))
-        return failure(
-            QStringLiteral("%1 already exists; add --replace to write over it").arg(out));
+        return failure(tr("%1 already exists; add --replace to write over it").arg(out));
 
     std::string why;
     std::string explanation;
@@ -141,10 +142,10 @@ int runCreate(const QCommandLineParser& parser, const QString& out, const QStrin
     else
         sprite = createFromPictures(inputs, options, &why, &explanation);
     if (!sprite)
-        return failure(QStringLiteral("nothing was written: %1").arg(QString::fromStdString(why)));
+        return failure(tr("nothing was written: %1").arg(QString::fromStdString(why)));
     if (!fileio::writeAtomically(fsPath(out), serializeSprite(*sprite), &why))
-        return failure(QStringLiteral("%1: %2").arg(out, QString::fromStdString(why)));
-    print(stdout, QStringLiteral("%1 written: %2 frames, texture format %3")
+        return failure(tr("%1: %2").arg(out, QString::fromStdString(why)));
+    print(stdout, tr("%1 written: %2 frames, texture format %3")
                       .arg(out)
                       .arg(flatten(*sprite).size())
                       .arg(QString::fromStdString(textureFormatWord(sprite->textureFormat))));
@@ -156,21 +157,20 @@ int runCreate(const QCommandLineParser& parser, const QString& out, const QStrin
 
 QString commandsHelp()
 {
-    return QStringLiteral(
-        "Commands (no window):\n"
-        "  pivotel --export DIR FILE.spr [--as frames|sheet|gif|apng] [--replace]\n"
-        "      Writes every frame as an indexed PNG with the sprite's own palette\n"
-        "      (frame001.png, ...) and sprite.txt (type, texture format, origins,\n"
-        "      groups and intervals) into DIR; or, with --as, one sprite sheet\n"
-        "      (NAME-sheet.png), an animated GIF (NAME.gif) or APNG (NAME-apng.png).\n"
-        "  pivotel --create OUT.spr [--type T] [--format F] [--quality Q] [--dither D]\n"
-        "          [--tint RRGGBB] [--replace] PICTURES...|FOLDER\n"
-        "      Makes a sprite from PNG, GIF (every frame), BMP or TGA pictures, or\n"
-        "      from a folder written by --export. T: side-view, flipper, common,\n"
-        "      fixed, parallel-oriented (or 0-4). F: normal, additive, index-alpha,\n"
-        "      alpha-test. Q: the least quality (0-100) when colours must be reduced;\n"
-        "      D: dithering from 0 to 1.\n"
-        "  Exit codes: 0 done, 1 failed, 2 misused.\n");
+    return tr("Commands (no window):\n"
+              "  pivotel --export DIR FILE.spr [--as frames|sheet|gif|apng] [--replace]\n"
+              "      Writes every frame as an indexed PNG with the sprite's own palette\n"
+              "      (frame001.png, ...) and sprite.txt (type, texture format, origins,\n"
+              "      groups and intervals) into DIR; or, with --as, one sprite sheet\n"
+              "      (NAME-sheet.png), an animated GIF (NAME.gif) or APNG (NAME-apng.png).\n"
+              "  pivotel --create OUT.spr [--type T] [--format F] [--quality Q] [--dither D]\n"
+              "          [--tint RRGGBB] [--replace] PICTURES...|FOLDER\n"
+              "      Makes a sprite from PNG, GIF (every frame), BMP or TGA pictures, or\n"
+              "      from a folder written by --export. T: side-view, flipper, common,\n"
+              "      fixed, parallel-oriented (or 0-4). F: normal, additive, index-alpha,\n"
+              "      alpha-test. Q: the least quality (0-100) when colours must be reduced;\n"
+              "      D: dithering from 0 to 1.\n"
+              "  Exit codes: 0 done, 1 failed, 2 misused.\n");
 }
 
 std::optional<int> runCommandLine(int& argc, char** argv)
@@ -197,25 +197,24 @@ std::optional<int> runCommandLine(int& argc, char** argv)
     const bool exporting = parser.isSet(QStringLiteral("export"));
     const bool creating = parser.isSet(QStringLiteral("create"));
     if (exporting == creating)
-        return misuse(QStringLiteral("give either --export or --create"));
+        return misuse(tr("give either --export or --create"));
     if (exporting) {
         for (const char* name : {"type", "format", "quality", "dither", "tint"})
             if (parser.isSet(QString::fromLatin1(name)))
-                return misuse(
-                    QStringLiteral("--%1 belongs to --create").arg(QString::fromLatin1(name)));
+                return misuse(tr("--%1 belongs to --create").arg(QString::fromLatin1(name)));
         if (positional.size() != 1)
-            return misuse(QStringLiteral("--export DIR takes one sprite file"));
+            return misuse(tr("--export DIR takes one sprite file"));
         const QString as = parser.isSet(QStringLiteral("as")) ? parser.value(QStringLiteral("as"))
                                                               : QStringLiteral("frames");
         if (!QStringList{QStringLiteral("frames"), QStringLiteral("sheet"), QStringLiteral("gif"),
                          QStringLiteral("apng")}
                  .contains(as))
-            return misuse(QStringLiteral("--as takes frames, sheet, gif or apng"));
+            return misuse(tr("--as takes frames, sheet, gif or apng"));
         return runExport(parser.value(QStringLiteral("export")), positional.front(),
                          parser.isSet(QStringLiteral("replace")), as);
     }
     if (parser.isSet(QStringLiteral("as")))
-        return misuse(QStringLiteral("--as belongs to --export"));
+        return misuse(tr("--as belongs to --export"));
     return runCreate(parser, parser.value(QStringLiteral("create")), positional);
 }
 
