@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 
 namespace pivotel {
@@ -31,6 +32,15 @@ protected:
         return pathIn(name);
     }
 
+    // Waits for the indexing that the last change started.
+    void settle()
+    {
+        QSignalSpy ready(&window, &Workshop::spriteReady);
+        if (window.isBuilding()) {
+            ASSERT_TRUE(ready.wait(60000));
+        }
+    }
+
     suite::testing::FakeDialogs dialogs;
     Workshop window{dialogs};
 };
@@ -40,7 +50,9 @@ TEST_F(WorkshopTest, TwoPicturesReorderedAndSavedMakeThatSprite)
     dialogs.paths = {picture(QStringLiteral("red.png"), {4, 2}, qRgb(255, 0, 0)),
                      picture(QStringLiteral("blue.bmp"), {6, 6}, qRgb(0, 0, 255))};
     click(child<QPushButton>(&window, QStringLiteral("cmbAddPictures")));
+    settle();
     click(child<QPushButton>(&window, QStringLiteral("cmbAddPictures")));
+    settle();
     auto* list = child<QListWidget>(&window, QStringLiteral("lstFrames"));
     ASSERT_EQ(list->count(), 2);
     // The blue one, selected as the last added, goes first.
@@ -49,6 +61,7 @@ TEST_F(WorkshopTest, TwoPicturesReorderedAndSavedMakeThatSprite)
     EXPECT_EQ(list->currentRow(), 0);
     child<QSpinBox>(&window, QStringLiteral("txtOriginX"))->setValue(-1);
     child<QComboBox>(&window, QStringLiteral("cboFormat"))->setCurrentIndex(1);
+    settle();
 
     dialogs.paths = {pathIn(QStringLiteral("made.spr"))};
     click(child<QPushButton>(&window, QStringLiteral("cmbSaveSprite")));
@@ -69,6 +82,7 @@ TEST_F(WorkshopTest, TwoPicturesReorderedAndSavedMakeThatSprite)
 
     // Deleting leaves one frame.
     click(child<QPushButton>(&window, QStringLiteral("cmbDelete")));
+    settle();
     EXPECT_EQ(list->count(), 1);
     ASSERT_TRUE(window.sprite());
     EXPECT_EQ(window.sprite()->entries.size(), 1u);
@@ -78,6 +92,7 @@ TEST_F(WorkshopTest, AdditiveFramesOnANormalEntityAreWarnedAbout)
 {
     window.loadSprite(*parseSprite(
         testing::halfLifeSprite(1, {testing::singleFrame(4, 4, testing::rampIndices(16))})));
+    settle();
     auto* warning = child<QLabel>(&window, QStringLiteral("lblRenderWarning"));
     auto* mode = child<QComboBox>(&window, QStringLiteral("cboRenderMode"));
     mode->setCurrentIndex(0);
@@ -99,6 +114,7 @@ TEST_F(WorkshopTest, AnUnchangedSpriteSavesAsItWasRead)
                                  testing::singleFrame(2, 2, testing::rampIndices(4, 100))},
                                 3);
     window.loadSprite(*parseSprite(bytes));
+    settle();
     dialogs.paths = {pathIn(QStringLiteral("again.spr"))};
     click(child<QPushButton>(&window, QStringLiteral("cmbSaveSprite")));
     EXPECT_EQ(readFile(QStringLiteral("again.spr")),
@@ -109,6 +125,7 @@ TEST_F(WorkshopTest, DraggingOnThePreviewMovesTheOrigin)
 {
     window.loadSprite(*parseSprite(
         testing::halfLifeSprite(0, {testing::singleFrame(4, 4, testing::rampIndices(16))})));
+    settle();
     auto* preview = child<QWidget>(&window, QStringLiteral("preview"));
     QTest::mousePress(preview, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
     QMouseEvent move(QEvent::MouseMove, QPointF(55, 47), preview->mapToGlobal(QPointF(55, 47)),
@@ -130,6 +147,7 @@ TEST_F(WorkshopTest, TheSpriteGoesOutAsAnAnimatedGif)
     window.loadSprite(*parseSprite(
         testing::halfLifeSprite(0, {testing::singleFrame(4, 4, testing::rampIndices(16)),
                                     testing::singleFrame(2, 2, testing::rampIndices(4))})));
+    settle();
     dialogs.paths = {pathIn(QStringLiteral("out.gif"))};
     click(child<QPushButton>(&window, QStringLiteral("cmbExportGif")));
     QImageReader reader(pathIn(QStringLiteral("out.gif")));
@@ -146,12 +164,15 @@ TEST_F(WorkshopTest, AFrameAddedToAReadSpriteWidensItsHeader)
 {
     window.loadSprite(*parseSprite(
         testing::halfLifeSprite(0, {testing::singleFrame(4, 4, testing::rampIndices(16))})));
+    settle();
     dialogs.paths = {picture(QStringLiteral("wide.png"), {20, 3}, qRgb(1, 2, 3))};
     click(child<QPushButton>(&window, QStringLiteral("cmbAddPictures")));
+    settle();
     ASSERT_TRUE(window.sprite());
     EXPECT_EQ(window.sprite()->maxWidth, 20);
     EXPECT_EQ(window.sprite()->maxHeight, 4);
     click(child<QPushButton>(&window, QStringLiteral("cmbDelete")));
+    settle();
     EXPECT_EQ(window.sprite()->maxWidth, 4);
 }
 
@@ -170,11 +191,13 @@ TEST_F(WorkshopTest, APhotoIsReducedAndAQualityOutOfReachIsSaid)
     photo.save(pathIn(QStringLiteral("photo.png")));
     dialogs.paths = {pathIn(QStringLiteral("photo.png"))};
     click(child<QPushButton>(&window, QStringLiteral("cmbAddPictures")));
+    settle();
     ASSERT_TRUE(window.sprite());
     auto* palette = child<QLabel>(&window, QStringLiteral("lblPalette"));
     EXPECT_TRUE(palette->text().contains(QStringLiteral("libimagequant")))
         << palette->text().toStdString();
     child<QSpinBox>(&window, QStringLiteral("txtQuality"))->setValue(100);
+    settle();
     EXPECT_FALSE(window.sprite());
     EXPECT_TRUE(palette->text().contains(QStringLiteral("quality 100")))
         << palette->text().toStdString();

@@ -152,6 +152,8 @@ int main(int argc, char** argv)
         return 1;
     pivotel::Workshop workshop(dialogs);
     workshop.loadSprite(*pivotel::parseSprite(glowBytes));
+    while (workshop.isBuilding())
+        app.processEvents(QEventLoop::WaitForMoreEvents);
     workshop.resize(820, 560);
     workshop.show();
     dialogs.paths = {street};

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -240,6 +241,7 @@ void Workshop::buildControls()
         named(new QPushButton(tr("Export GIF..."), this), "cmbExportGif", tr("Export GIF..."));
     cmbExportApng =
         named(new QPushButton(tr("Export APNG..."), this), "cmbExportApng", tr("Export APNG..."));
+    builder_ = new QFutureWatcher<BuildOutcome>(this);
     tmrAnimate = new QTimer(this);
     tmrAnimate->setObjectName(QStringLiteral("tmrAnimate"));
     tmrAnimate->setSingleShot(true);
@@ -295,6 +297,7 @@ void Workshop::buildControls()
     connect(tmrAnimate, &QTimer::timeout, this, &Workshop::tmrAnimate_Timer);
     connect(preview, &RenderView::dragged, this, &Workshop::dragOrigin);
     connect(preview, &RenderView::resized, this, &Workshop::refreshPreview);
+    connect(builder_, &QFutureWatcher<BuildOutcome>::finished, this, &Workshop::builder_Finished);
 }
 
 void Workshop::loadSprite(const SpriteModel& sprite)
@@ -377,19 +380,24 @@ void Workshop::cmbDelete_Click()
     refreshList(std::min(row, int(frames_.size()) - 1));
 }
 
+void Workshop::enableOutputs()
+{
+    // Nothing can be saved or exported while the frames make no sprite.
+    for (QPushButton* button :
+         {cmbSaveSprite, cmbExportFrames, cmbExportSheet, cmbExportGif, cmbExportApng})
+        button->setEnabled(built_.has_value());
+}
+
 void Workshop::rebuild()
 {
     built_.reset();
-    // Nothing can be saved or exported while the frames make no sprite.
-    const auto enableOutputs = [this] {
-        for (QPushButton* button :
-             {cmbSaveSprite, cmbExportFrames, cmbExportSheet, cmbExportGif, cmbExportApng})
-            button->setEnabled(built_.has_value());
-    };
+    ++generation_;
+    enableOutputs();
     if (frames_.empty()) {
+        building_ = false;
         lblPalette->setText(tr("Add pictures to make a sprite."));
-        enableOutputs();
         refreshPreview();
+        emit spriteReady();
         return;
     }
     FramesText text;
@@ -416,16 +424,53 @@ void Workshop::rebuild()
     // A sprite made here from pictures gets the header they call for.
     if (!header_ || refit_)
         text.frames.front().width = -1;
-    std::string error;
-    std::string explanation;
     BuildOptions options;
     options.minimumQuality = txtQuality->value();
     options.dithering = static_cast<float>(txtDither->value()) / 100.0f;
-    built_ = buildFromFolder(text, pictures, options, {}, defaultQuantiser(), &error, &explanation);
-    lblPalette->setText(built_ ? QString::fromStdString(explanation)
-                               : tr("Cannot make a sprite: %1").arg(QString::fromStdString(error)));
+
+    // Reducing the colours of large pictures takes a while: it runs on a
+    // worker with its own copies, and only the latest request's answer is
+    // taken.
+    building_ = true;
+    lblPalette->setText(tr("Working out the palette..."));
+    refreshPreview();
+    const int generation = generation_;
+    builder_->setFuture(QtConcurrent::run(
+        [text = std::move(text), pictures = std::move(pictures), options, generation] {
+            BuildOutcome out;
+            out.generation = generation;
+            out.sprite = buildFromFolder(text, pictures, options, {}, defaultQuantiser(),
+                                         &out.error, &out.explanation);
+            return out;
+        }));
+}
+
+void Workshop::builder_Finished()
+{
+    BuildOutcome out = builder_->result();
+    if (out.generation != generation_)
+        return;
+    building_ = false;
+    built_ = std::move(out.sprite);
+    // Origins may have been edited while the palette was worked out.
+    if (built_) {
+        std::size_t at = 0;
+        for (SpriteEntry& entry : built_->entries) {
+            for (SpritePicture& picture : entry.pictures) {
+                if (at < frames_.size()) {
+                    picture.originX = frames_[at].originX;
+                    picture.originY = frames_[at].originY;
+                }
+                ++at;
+            }
+        }
+    }
+    lblPalette->setText(
+        built_ ? QString::fromStdString(out.explanation)
+               : tr("Cannot make a sprite: %1").arg(QString::fromStdString(out.error)));
     enableOutputs();
     refreshPreview();
+    emit spriteReady();
 }
 
 void Workshop::refreshList(int select)

@@ -4,6 +4,7 @@
 #include "core/sprite_builder.h"
 #include "core/sprite_model.h"
 
+#include <QFutureWatcher>
 #include <QImage>
 #include <QWidget>
 
@@ -39,8 +40,21 @@ public:
     void loadSprite(const SpriteModel& sprite);
     // The sprite as it stands, or nothing when the frames cannot make one.
     const std::optional<SpriteModel>& sprite() const { return built_; }
+    // True while the frames are being indexed after a change; sprite() is
+    // empty until spriteReady().
+    bool isBuilding() const { return building_; }
+
+signals:
+    void spriteReady();
 
 private:
+    struct BuildOutcome {
+        std::optional<SpriteModel> sprite;
+        std::string error;
+        std::string explanation;
+        int generation = 0;
+    };
+
     struct WorkFrame {
         SourcePicture picture;
         std::int32_t originX = 0;
@@ -65,6 +79,8 @@ private:
     void moveFrame(int from, int to);
     // Indexes the frames again under the chosen type and format.
     void rebuild();
+    void builder_Finished();
+    void enableOutputs();
     void refreshList(int select);
     void refreshPreview();
     void dragOrigin(int dx, int dy);
@@ -78,6 +94,10 @@ private:
     // Frames were added or deleted since the header was read, so its
     // largest size and radius must be worked out again.
     bool refit_ = false;
+    // Each change asks for a new build; only the latest one's answer counts.
+    int generation_ = 0;
+    bool building_ = false;
+    QFutureWatcher<BuildOutcome>* builder_ = nullptr;
     int shown_ = 0;
 
     QListWidget* lstFrames = nullptr;
