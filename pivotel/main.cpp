@@ -1,3 +1,4 @@
+#include "cli/command_line.h"
 #include "ui/form1.h"
 
 #include "common/app/start_up.h"
@@ -8,10 +9,15 @@
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> done = pivotel::runCommandLine(argc, argv))
+        return *done;
     const suite::ProgramInfo info{
         QStringLiteral("pivotel"),
         QStringLiteral("Shows a Half-Life sprite (.spr) and changes its orientation type."),
-        suite::ProgramArgument::File, suite::WindowLanguage::English, false};
+        suite::ProgramArgument::File,
+        suite::WindowLanguage::English,
+        false,
+        pivotel::commandsHelp()};
     if (const auto answered = suite::answerWithoutWindows(info, argc, argv))
         return *answered;
 

@@ -19,6 +19,9 @@ suite_program_packages() {
   case "$1" in
     # Texpeek's block decoding: libsquish for BC1-BC3, libastcenc for ASTC.
     texpeek) echo libsquish-dev libastcenc-dev ;;
+    # Pivotel reduces pictures' colours to a sprite's 256 with libimagequant,
+    # and writes animated GIFs with giflib and APNGs with zlib.
+    pivotel) echo libimagequant-dev libgif-dev zlib1g-dev ;;
   esac
 }
 

@@ -1,9 +1,14 @@
 // Feeds arbitrary bytes to the sprite reader and its frame decoder, and checks
 // what they give back against the bytes themselves: frames that lie inside
 // the input, one after another, with as many pixels as their headers say,
-// and see-through pixels exactly where the texture format puts them.
+// and see-through pixels exactly where the texture format puts them. The
+// sprite taken apart must write back as the same bytes, its frames list
+// must read back as written, and the Targa reader must stay inside its input.
+#include "core/frames_text.h"
 #include "core/sprite.h"
 #include "core/sprite_frames.h"
+#include "core/sprite_model.h"
+#include "core/tga.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -73,6 +78,28 @@ void checkFrames(const std::string& input)
     check((largest == nullptr) == decoded.frames.empty());
 }
 
+void checkModel(const std::string& input)
+{
+    const std::optional<pivotel::SpriteModel> model = pivotel::parseSprite(input);
+    if (!model)
+        return;
+    check(pivotel::serializeSprite(*model) == input);
+    const pivotel::FramesText text = pivotel::framesTextOf(*model);
+    const std::optional<pivotel::FramesText> back =
+        pivotel::parseFramesText(pivotel::writeFramesText(text));
+    check(back.has_value() && back->frames.size() == text.frames.size());
+    check(back->header.boundingRadiusBits == model->boundingRadiusBits &&
+          back->header.beamLengthBits == model->beamLengthBits);
+}
+
+void checkTga(const std::string& input)
+{
+    const std::optional<pivotel::SourcePicture> picture = pivotel::decodeTga(input);
+    if (picture)
+        check(picture->rgba.size() ==
+              std::size_t(picture->width) * std::size_t(picture->height) * 4);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -80,5 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string input(reinterpret_cast<const char*>(data), size);
     checkSprite(input);
     checkFrames(input);
+    checkModel(input);
+    checkTga(input);
     return 0;
 }

@@ -2,6 +2,9 @@
 
 #include "core/sprite_frames.h"
 #include "ui/sprite_preview.h"
+#include "ui/workshop.h"
+
+#include "core/sprite_model.h"
 
 #include "common/ui/dialogs.h"
 #include "common/ui/text.h"
@@ -65,6 +68,35 @@ Form1::Form1(suite::Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialog
     connect(cmbSave, &QPushButton::clicked, this, &Form1::cmbSave_Click);
     connect(cmbSaveAs, &QPushButton::clicked, this, &Form1::cmbSaveAs_Click);
     connect(cmbAbout, &QPushButton::clicked, this, &Form1::cmbAbout_Click);
+    connect(cmbWorkshop, &QPushButton::clicked, this, &Form1::cmbWorkshop_Click);
+}
+
+Form1::~Form1()
+{
+    delete workshop_;
+}
+
+Workshop* Form1::workshop()
+{
+    if (!workshop_)
+        workshop_ = new Workshop(dialogs_);
+    return workshop_;
+}
+
+void Form1::cmbWorkshop_Click()
+{
+    // The sprite last read, when it holds together, is the workshop's start.
+    if (sprite_ && sprite_->isSprite()) {
+        std::string error;
+        if (const std::optional<SpriteModel> model = parseSprite(sprite_->bytes(), &error))
+            workshop()->loadSprite(*model);
+        else
+            dialogs_.message(this, suite::MessageIcon::Exclamation, tr("Error"),
+                             tr("The frames of this sprite cannot be edited: %1")
+                                 .arg(QString::fromStdString(error)));
+    }
+    workshop()->show();
+    workshop()->raise();
 }
 
 void Form1::buildControls()
@@ -120,12 +152,15 @@ void Form1::buildControls()
     cmbSave = named(new QPushButton(QStringLiteral("Save"), this), "cmbSave");
     cmbSaveAs = named(new QPushButton(QStringLiteral("Save As..."), this), "cmbSaveAs");
     cmbAbout = named(new QPushButton(QStringLiteral("?"), this), "cmbAbout");
+    cmbWorkshop = named(new QPushButton(tr("Workshop..."), this), "cmbWorkshop");
+    cmbWorkshop->setAccessibleName(tr("Open the sprite workshop"));
     cmbSave->setEnabled(false);
     cmbSaveAs->setEnabled(false);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(cmbSave);
     bottom->addWidget(cmbSaveAs);
     bottom->addStretch();
+    bottom->addWidget(cmbWorkshop);
     bottom->addWidget(cmbAbout);
 
     preview_ = new SpritePreview(this);

@@ -23,6 +23,7 @@ class Dialogs;
 namespace pivotel {
 
 class SpritePreview;
+class Workshop;
 
 // The one window: pick a sprite, read its orientation type, choose another
 // and write the file back; the sprite's frames are shown beside.
@@ -31,9 +32,12 @@ class Form1 : public QWidget {
 
 public:
     explicit Form1(suite::Dialogs& dialogs, QWidget* parent = nullptr);
+    ~Form1() override;
 
     // Puts `path` in the path box and reads it as "Get Sprite Info" does.
     void openFile(const QString& path);
+    // The workshop window, made on first use.
+    Workshop* workshop();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +52,7 @@ private:
     void cmbSave_Click();
     void cmbSaveAs_Click();
     void cmbAbout_Click();
+    void cmbWorkshop_Click();
     void Frame2_MouseMove();
     void Option1_MouseMove();
     void Option2_MouseMove();
@@ -78,6 +83,8 @@ private:
     QPushButton* cmbSave = nullptr;
     QPushButton* cmbSaveAs = nullptr;
     QPushButton* cmbAbout = nullptr;
+    QPushButton* cmbWorkshop = nullptr;
+    Workshop* workshop_ = nullptr;
     SpritePreview* preview_ = nullptr;
 
     // The file last read whole; empty before the first read and after a
