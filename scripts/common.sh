@@ -11,6 +11,8 @@ SUITE_PACKAGES=(
   # Texpeek's block decoding; Tailfetch's TLS, no-range and lighttpd tests
   # (their servers start from the tests, never as system services).
   libsquish-dev openssl python3 lighttpd
+  # Tailfetch hashes completed files with OpenSSL's digests (libcrypto).
+  libssl-dev
   # Fuzzing (clang with libFuzzer) and the Windows cross build run under wine.
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix googletest wine wine64
