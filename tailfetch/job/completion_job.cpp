@@ -130,7 +130,7 @@ QString CompletionJob::start()
                        "A soma %1 não é um MD5, SHA-1 ou SHA-256 em hexadecimal (32, 40 ou 64 "
                        "dígitos).")
                 .arg(quoted(request_.checksum.trimmed()));
-        expectedFrom_ = QStringLiteral("digitado");
+        expectedFrom_ = QStringLiteral(" digitado");
     }
     removeLeftovers();
     QString why;
@@ -232,6 +232,7 @@ void CompletionJob::connectNow()
     parser_.reset();
     replyChecked_ = false;
     pendingFailure_.reset();
+    pendingOutcome_ = JobOutcome::Failed;
     pendingRedirect_ = false;
     sslProblem_.clear();
     emit statusChanged(retries_ == 0 ? QStringLiteral("Conectando...")
@@ -360,7 +361,7 @@ void CompletionJob::settle()
         return;
     if (pendingFailure_) {
         const auto [status, message] = *pendingFailure_;
-        return fail(status, message);
+        return fail(status, message, pendingOutcome_);
     }
     if (pendingRedirect_) {
         followRedirect();
@@ -809,7 +810,7 @@ void CompletionJob::transferDone()
     }
     if (!expected_ && serverDigest_) {
         expected_ = serverDigest_;
-        expectedFrom_ = QStringLiteral("cabeçalho do servidor");
+        expectedFrom_ = QStringLiteral(" do cabeçalho do servidor");
     }
     if (!expected_ && tuning_.lookForSumFiles)
         return lookForSums();
@@ -863,7 +864,7 @@ void CompletionJob::sumsReplyArrived(QNetworkReply* reply)
         if (auto digest = DigestFromSumsFile(std::string_view(text.constData(), text.size()),
                                              name.toStdString())) {
             expected_ = std::move(digest);
-            expectedFrom_ = from;
+            expectedFrom_ = QStringLiteral(" de ") + from;
         }
     }
     if (expected_ || sumsCandidates_.isEmpty())
@@ -932,7 +933,7 @@ void CompletionJob::verify()
 void CompletionJob::hashDone(const QString& hex, const QString& error)
 {
     const QString name = QString::fromLatin1(DigestName(expected_->kind));
-    checkedAgainst_ = QStringLiteral("%1 de %2").arg(name, expectedFrom_);
+    checkedAgainst_ = name + expectedFrom_;
     if (hex.isEmpty())
         return fail(QStringLiteral("Falha ao verificar"),
                     QStringLiteral("Não foi possível ler %1 para verificá-lo (%2).")

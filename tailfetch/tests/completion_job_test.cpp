@@ -95,8 +95,11 @@ protected:
     }
 
     QString path(const QString& name) const { return dir_.filePath(name); }
+    // A new file each time: one written over keeps the extended attributes
+    // an earlier run gave it.
     void write(const QString& name, const QByteArray& bytes) const
     {
+        QFile::remove(path(name));
         QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
@@ -679,13 +682,13 @@ TEST_F(CompletionJobTest, SumsInTheServersFieldsAreChecked)
     };
     for (const Case& c : {
              Case{"Repr-Digest: sha-256=:" + right + ":", true,
-                  "Download terminado e unido - verificado (SHA-256 de cabeçalho do servidor)"},
+                  "Download terminado e unido - verificado (SHA-256 do cabeçalho do servidor)"},
              Case{"Repr-Digest: sha-256=:" + wrong + ":", false,
-                  "O arquivo não confere com o SHA-256 de cabeçalho do servidor"},
+                  "O arquivo não confere com o SHA-256 do cabeçalho do servidor"},
              Case{"Digest: SHA-256=" + right, true,
-                  "Download terminado e unido - verificado (SHA-256 de cabeçalho do servidor)"},
+                  "Download terminado e unido - verificado (SHA-256 do cabeçalho do servidor)"},
              Case{"Digest: MD5=AAAAAAAAAAAAAAAAAAAAAA==", false,
-                  "O arquivo não confere com o MD5 de cabeçalho do servidor"},
+                  "O arquivo não confere com o MD5 do cabeçalho do servidor"},
          }) {
         SCOPED_TRACE(c.field.toStdString());
         write("file.bin", "01234");
@@ -765,7 +768,7 @@ TEST_F(RealServerTest, SumFilesBesideTheUrlAreFoundAndChecked)
     write("movie.bin", original_.left(1'000'000));
     JobRequest typed = fromFile(nginx_.url("c/movie.bin"), "movie.bin");
     typed.checksum = QString::fromLatin1(sum);
-    EXPECT_EQ(run(typed).status, "Download terminado e unido - verificado (SHA-256 de digitado)");
+    EXPECT_EQ(run(typed).status, "Download terminado e unido - verificado (SHA-256 digitado)");
     typed.checksum = QStringLiteral("12345");
     EXPECT_TRUE(run(typed).refusal.contains("hexadecimal"));
 }

@@ -243,14 +243,14 @@ TEST_F(NginxDownloadTest, TheChecksumBoxProvesTheWholeFile)
     box("txtSoma")->setText(QString::fromLatin1(sum));
     startFromFile(nginx_.url("movie.bin"), "movie.bin");
     ASSERT_TRUE(finished());
-    EXPECT_EQ(estado(), "Download terminado e unido - verificado (SHA-256 de digitado)");
+    EXPECT_EQ(estado(), "Download terminado e unido - verificado (SHA-256 digitado)");
     EXPECT_TRUE(window_->statusLine().startsWith("E: Download terminado e unido - verificado"));
 
     writeFile("movie.bin", original_.left(100'000));
     box("txtSoma")->setText(QString(32, QLatin1Char('0')));
     startFromFile(nginx_.url("movie.bin"), "movie.bin");
     ASSERT_TRUE(finished());
-    EXPECT_EQ(estado(), "O arquivo não confere com o MD5 de digitado");
+    EXPECT_EQ(estado(), "O arquivo não confere com o MD5 digitado");
     EXPECT_EQ(dialogs_.lastMessage().icon, suite::MessageIcon::Critical);
 }
 
