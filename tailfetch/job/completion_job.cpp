@@ -240,47 +240,48 @@ void CompletionJob::connectNow()
                                            .arg(retries_ + 1)
                                            .arg(tuning_.retryWaitsMs.size() + 1));
 
-    socket_ = new QSslSocket(this);
-    socket_->setObjectName(QStringLiteral("WS"));
-    // A disk slower than the network makes the server wait rather than
-    // piling the body up in memory.
-    socket_->setReadBufferSize(1 << 20);
-    connect(socket_, &QSslSocket::readyRead, this, &CompletionJob::onReadyRead);
-    connect(socket_, &QSslSocket::errorOccurred, this, &CompletionJob::onSocketError);
-    connect(socket_, &QSslSocket::disconnected, this, &CompletionJob::onDisconnected);
-    connect(socket_, &QSslSocket::bytesWritten, silence_, qOverload<>(&QTimer::start));
-    connect(socket_, &QSslSocket::sslErrors, this, [this](const QList<QSslError>& errors) {
-        QStringList texts;
-        for (const QSslError& error : errors)
-            texts << error.errorString();
-        sslProblem_ = texts.join(QStringLiteral("; "));
-    });
-
     const QNetworkProxy proxy = proxyFor(address_->url);
     viaHttpProxy_ = proxy.type() == QNetworkProxy::HttpProxy && !address_->secure;
     proxyLogin_.clear();
     proxyHost_ = proxy.hostName();
+    // Plain http needs no TLS library at all: a plain socket keeps it unloaded.
+    QSslSocket* tlsSocket = address_->secure ? new QSslSocket(this) : nullptr;
+    socket_ = tlsSocket ? tlsSocket : new QTcpSocket(this);
+    socket_->setObjectName(QStringLiteral("WS"));
+    // A disk slower than the network makes the server wait rather than
+    // piling the body up in memory.
+    socket_->setReadBufferSize(1 << 20);
+    connect(socket_, &QTcpSocket::readyRead, this, &CompletionJob::onReadyRead);
+    connect(socket_, &QTcpSocket::errorOccurred, this, &CompletionJob::onSocketError);
+    connect(socket_, &QTcpSocket::disconnected, this, &CompletionJob::onDisconnected);
+    connect(socket_, &QTcpSocket::bytesWritten, silence_, qOverload<>(&QTimer::start));
+
     if (viaHttpProxy_) {
         // Plain http goes to the proxy as a request for the absolute URL;
         // only https needs a tunnel through it.
         if (!proxy.user().isEmpty())
             proxyLogin_ = proxy.user().toUtf8() + ':' + proxy.password().toUtf8();
         socket_->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
-        connect(socket_, &QSslSocket::connected, this, &CompletionJob::sendRequest);
+        connect(socket_, &QTcpSocket::connected, this, &CompletionJob::sendRequest);
         socket_->connectToHost(proxy.hostName(), proxy.port());
+    } else if (tlsSocket) {
+        connect(tlsSocket, &QSslSocket::sslErrors, this, [this](const QList<QSslError>& errors) {
+            QStringList texts;
+            for (const QSslError& error : errors)
+                texts << error.errorString();
+            sslProblem_ = texts.join(QStringLiteral("; "));
+        });
+        tlsSocket->setProxy(proxy);
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        if (!tuning_.extraAuthorities.isEmpty())
+            tls.addCaCertificates(tuning_.extraAuthorities);
+        tlsSocket->setSslConfiguration(tls);
+        connect(tlsSocket, &QSslSocket::encrypted, this, &CompletionJob::sendRequest);
+        tlsSocket->connectToHostEncrypted(address_->host, address_->port);
     } else {
         socket_->setProxy(proxy);
-        if (address_->secure) {
-            QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-            if (!tuning_.extraAuthorities.isEmpty())
-                tls.addCaCertificates(tuning_.extraAuthorities);
-            socket_->setSslConfiguration(tls);
-            connect(socket_, &QSslSocket::encrypted, this, &CompletionJob::sendRequest);
-            socket_->connectToHostEncrypted(address_->host, address_->port);
-        } else {
-            connect(socket_, &QSslSocket::connected, this, &CompletionJob::sendRequest);
-            socket_->connectToHost(address_->host, address_->port);
-        }
+        connect(socket_, &QTcpSocket::connected, this, &CompletionJob::sendRequest);
+        socket_->connectToHost(address_->host, address_->port);
     }
     silence_->start();
 }
@@ -332,7 +333,7 @@ void CompletionJob::onReadyRead()
     if (!running_ || !socket_ || !parser_)
         return;
     silence_->start();
-    QSslSocket* reading = socket_;
+    QTcpSocket* reading = socket_;
     while (running_ && socket_ == reading && parser_ && socket_->bytesAvailable() > 0) {
         buffer_.resize(kReadChunk);
         const qint64 n = socket_->read(buffer_.data(), kReadChunk);
@@ -451,7 +452,7 @@ void CompletionJob::onDisconnected()
 {
     if (!running_ || !socket_)
         return;
-    QSslSocket* closing = socket_;
+    QTcpSocket* closing = socket_;
     if (socket_->bytesAvailable() > 0)
         onReadyRead();
     if (!running_ || socket_ != closing || !parser_)

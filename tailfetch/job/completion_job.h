@@ -19,7 +19,7 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
-class QSslSocket;
+class QTcpSocket;
 class QThread;
 class QTimer;
 
@@ -158,7 +158,7 @@ private:
     JobOutcome outcome_ = JobOutcome::Running;
     std::optional<WebAddress> address_;
     bool running_ = false;
-    QSslSocket* socket_ = nullptr;
+    QTcpSocket* socket_ = nullptr; // a QSslSocket for https
     bool viaHttpProxy_ = false; // plain http through a proxy: absolute target to the proxy
     QByteArray proxyLogin_;
     QString proxyHost_;
