@@ -512,8 +512,12 @@ void CompletionJob::lengthReplyArrived()
     if (!serverDigest_)
         serverDigest_ = DigestFromHeader(header);
     // The bytes held are of the version the file remembers, when it does;
-    // If-Range then names that version, not the one the server has now.
-    const std::string remembered = ValidatorOf(stored_.etag, stored_.lastModified);
+    // If-Range then names that version, not the one the server has now. A
+    // file that remembers another address was written over since: what it
+    // remembers says nothing of these bytes.
+    const std::string remembered = stored_.url == originUrl()
+                                       ? ValidatorOf(stored_.etag, stored_.lastModified)
+                                       : std::string();
     validator_ = bytes(remembered.empty() ? ValidatorOf(header) : remembered);
     step_ = Step::Range;
     if (!planRange())
@@ -973,11 +977,17 @@ void CompletionJob::succeed()
 void CompletionJob::rememberOrigin(const QString& file)
 {
     FileOrigin origin = served_;
-    origin.url = QUrl(request_.url.trimmed(), QUrl::TolerantMode)
-                     .adjusted(QUrl::RemoveUserInfo)
-                     .toString(QUrl::FullyEncoded)
-                     .toStdString();
+    origin.url = originUrl();
     WriteOrigin(suite::toPath(file), origin);
+}
+
+// The address as the file remembers it: without the login.
+std::string CompletionJob::originUrl() const
+{
+    return QUrl(request_.url.trimmed(), QUrl::TolerantMode)
+        .adjusted(QUrl::RemoveUserInfo)
+        .toString(QUrl::FullyEncoded)
+        .toStdString();
 }
 
 // Bytes that arrived are kept: in place they already are where they belong;

@@ -149,6 +149,7 @@ private:
     void hashDone(const QString& hex, const QString& error);
     void succeed();
     void rememberOrigin(const QString& file);
+    std::string originUrl() const;
     void closeOutput(bool keepPartial);
     QString keptNote() const;
     QString statusWithoutVersion() const;

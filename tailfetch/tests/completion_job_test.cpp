@@ -657,16 +657,28 @@ TEST_F(CompletionJobTest, TheValidatorsOfTheBytesHeldGoInIfRangeNextTime)
         EXPECT_EQ(origin.lastModified, "Sun, 06 Dec 2026 10:00:00 GMT");
     }
     // The server has another version now: If-Range names the one held, so
-    // the server sends the new one whole, which is refused.
-    ScriptedServer server(
-        {{{"HTTP/1.1 200 OK\r\nContent-Length: 10\r\nETag: \"v2\"\r\n\r\n"}},
-         {{"HTTP/1.1 200 OK\r\nContent-Length: 10\r\nETag: \"v2\"\r\n\r\n0123456789"}}});
+    // the server sends the new one whole, which is refused. (Each scripted
+    // server has a port of its own; the file is told it came from this one.)
+    const QByteArray v2 = "HTTP/1.1 200 OK\r\nContent-Length: 10\r\nETag: \"v2\"\r\n\r\n";
+    ScriptedServer server({{{v2}}, {{v2 + "0123456789"}}});
+    FileOrigin origin = ReadOrigin(suite::toPath(path("file.bin")));
+    origin.url = server.url("f").toStdString();
+    ASSERT_TRUE(WriteOrigin(suite::toPath(path("file.bin")), origin));
     const Outcome outcome = run(fromFile(server.url("f"), "file.bin"));
     EXPECT_EQ(outcome.status, "O arquivo no servidor mudou");
     ASSERT_EQ(server.requests.size(), 2);
     EXPECT_TRUE(server.requests[1].contains("\r\nIf-Range: \"v1\"\r\n"))
         << server.requests[1].toStdString();
     EXPECT_EQ(read("file.bin"), "0123456");
+
+    // A file that remembers another address was written over since: its
+    // validators are not this file's.
+    ScriptedServer other({{{v2}}, {{"HTTP/1.1 206 P\r\nContent-Range: bytes 6-9/10\r\n\r\n6789"}}});
+    EXPECT_TRUE(run(fromFile(other.url("f"), "file.bin")).ok);
+    ASSERT_EQ(other.requests.size(), 2);
+    EXPECT_TRUE(other.requests[1].contains("\r\nIf-Range: \"v2\"\r\n"))
+        << other.requests[1].toStdString();
+    EXPECT_EQ(read("file.bin"), "0123456789");
 }
 
 TEST_F(CompletionJobTest, SumsInTheServersFieldsAreChecked)
