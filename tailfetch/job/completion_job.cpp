@@ -1,5 +1,6 @@
 #include "job/completion_job.h"
 
+#include "core/connection_route.h"
 #include "core/output_file.h"
 #include "core/reply_policy.h"
 #include "job/file_digest.h"
@@ -108,11 +109,17 @@ QNetworkProxy CompletionJob::proxyFor(const QUrl& url)
     QNetworkProxy proxy = proxies.first();
     // A proxy written without a port ("http://proxy.example") comes back with
     // port 0, where nothing answers; it means the port of its scheme.
-    if (proxy.port() == 0 && proxy.type() == QNetworkProxy::HttpProxy)
-        proxy.setPort(80);
-    else if (proxy.port() == 0 && proxy.type() == QNetworkProxy::Socks5Proxy)
-        proxy.setPort(1080);
+    proxy.setPort(ProxyPortOr(proxyKind(proxy), proxy.port()));
     return proxy;
+}
+
+ProxyKind CompletionJob::proxyKind(const QNetworkProxy& proxy)
+{
+    switch (proxy.type()) {
+    case QNetworkProxy::HttpProxy: return ProxyKind::Http;
+    case QNetworkProxy::Socks5Proxy: return ProxyKind::Socks;
+    default: return ProxyKind::None;
+    }
 }
 
 QString CompletionJob::start()
@@ -241,11 +248,12 @@ void CompletionJob::connectNow()
                                            .arg(tuning_.retryWaitsMs.size() + 1));
 
     const QNetworkProxy proxy = proxyFor(address_->url);
-    viaHttpProxy_ = proxy.type() == QNetworkProxy::HttpProxy && !address_->secure;
+    const ConnectionRoute route = RouteFor(address_->secure, proxyKind(proxy));
+    viaHttpProxy_ = route.absoluteTarget;
     proxyLogin_.clear();
     proxyHost_ = proxy.hostName();
     // Plain http needs no TLS library at all: a plain socket keeps it unloaded.
-    QSslSocket* tlsSocket = address_->secure ? new QSslSocket(this) : nullptr;
+    QSslSocket* tlsSocket = route.tls ? new QSslSocket(this) : nullptr;
     socket_ = tlsSocket ? tlsSocket : new QTcpSocket(this);
     socket_->setObjectName(QStringLiteral("WS"));
     // A disk slower than the network makes the server wait rather than
@@ -271,7 +279,8 @@ void CompletionJob::connectNow()
                 texts << error.errorString();
             sslProblem_ = texts.join(QStringLiteral("; "));
         });
-        tlsSocket->setProxy(proxy);
+        tlsSocket->setProxy(route.socketThroughProxy ? proxy
+                                                     : QNetworkProxy(QNetworkProxy::NoProxy));
         QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
         if (!tuning_.extraAuthorities.isEmpty())
             tls.addCaCertificates(tuning_.extraAuthorities);
@@ -279,7 +288,7 @@ void CompletionJob::connectNow()
         connect(tlsSocket, &QSslSocket::encrypted, this, &CompletionJob::sendRequest);
         tlsSocket->connectToHostEncrypted(address_->host, address_->port);
     } else {
-        socket_->setProxy(proxy);
+        socket_->setProxy(route.socketThroughProxy ? proxy : QNetworkProxy(QNetworkProxy::NoProxy));
         connect(socket_, &QTcpSocket::connected, this, &CompletionJob::sendRequest);
         socket_->connectToHost(address_->host, address_->port);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/checksums.h"
+#include "core/connection_route.h"
 #include "core/http_reply.h"
 #include "core/origin_attributes.h"
 #include "core/range_plan.h"
@@ -104,6 +105,7 @@ public:
     // The proxy the system names for `url` (the desktop's settings or the
     // environment's variables), or none.
     static QNetworkProxy proxyFor(const QUrl& url);
+    static ProxyKind proxyKind(const QNetworkProxy& proxy);
 
 signals:
     // A new step, worded for the status label.

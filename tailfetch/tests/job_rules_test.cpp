@@ -1,5 +1,6 @@
 // The job's decisions on their own: which bytes to ask for, what a reply
 // header allows, where a redirect may lead, where a new file may land.
+#include "core/connection_route.h"
 #include "core/output_file.h"
 #include "core/range_plan.h"
 #include "core/reply_policy.h"
@@ -134,6 +135,24 @@ TEST(RedirectPolicyTest, NeverDownToPlainHttpAndTheLoginStaysWithItsHost)
     EXPECT_EQ(JudgeRedirect(facts).kind, RedirectVerdict::TooMany);
     facts.targetUsable = false;
     EXPECT_EQ(JudgeRedirect(facts).kind, RedirectVerdict::Unusable);
+}
+
+TEST(ConnectionRouteTest, OnlyHttpsIsTunnelledThroughAnHttpProxy)
+{
+    const ConnectionRoute plainViaProxy = RouteFor(false, ProxyKind::Http);
+    EXPECT_TRUE(plainViaProxy.absoluteTarget);
+    EXPECT_FALSE(plainViaProxy.socketThroughProxy);
+    EXPECT_FALSE(plainViaProxy.tls);
+    const ConnectionRoute tunnel = RouteFor(true, ProxyKind::Http);
+    EXPECT_FALSE(tunnel.absoluteTarget);
+    EXPECT_TRUE(tunnel.socketThroughProxy);
+    EXPECT_TRUE(tunnel.tls);
+    EXPECT_TRUE(RouteFor(false, ProxyKind::Socks).socketThroughProxy);
+    const ConnectionRoute direct = RouteFor(false, ProxyKind::None);
+    EXPECT_FALSE(direct.absoluteTarget || direct.socketThroughProxy || direct.tls);
+    EXPECT_EQ(ProxyPortOr(ProxyKind::Http, 0), 80);
+    EXPECT_EQ(ProxyPortOr(ProxyKind::Socks, 0), 1080);
+    EXPECT_EQ(ProxyPortOr(ProxyKind::Http, 3128), 3128);
 }
 
 class OutputFileTest : public ::testing::Test {
