@@ -405,6 +405,7 @@ void MainWindow::cmbStop_Click()
     releaseJob();
     lblEstado_->setText(QStringLiteral("Download Cancelado"));
     lblVelocidade_->setText(QStringLiteral("Parado"));
+    dropTimeLeft();
     refreshStatusLine();
     HabilitaDown();
     tmr_->stop();
@@ -436,6 +437,12 @@ void MainWindow::showProgress()
         text += tr(" - faltam %1").arg(QString::fromStdString(DurationText(*left)));
     lblProgresso_->setText(text);
     refreshStatusLine();
+}
+
+// A job that ended has no time left; how far the file got stays.
+void MainWindow::dropTimeLeft()
+{
+    lblProgresso_->setText(lblProgresso_->text().section(QStringLiteral(" - "), 0, 0));
 }
 
 void MainWindow::jobVerifying(qint64 done, qint64 total)
@@ -661,6 +668,7 @@ void MainWindow::failJob(const QString& status, const QString& message)
     releaseJob();
     lblEstado_->setText(status);
     lblVelocidade_->setText(QStringLiteral("Parado"));
+    dropTimeLeft();
     refreshStatusLine();
     endJob();
     dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"), message);

@@ -96,6 +96,7 @@ private:
     void jobVerifying(qint64 done, qint64 total);
     void showSpeed(double bytesPerSecond);
     void showProgress();
+    void dropTimeLeft();
     void txtFonte_Change();
     void releaseJob();
     void failJob(const QString& status, const QString& message);
