@@ -771,6 +771,14 @@ TEST_F(RealServerTest, SumFilesBesideTheUrlAreFoundAndChecked)
     EXPECT_TRUE(outcome.message.contains(QString::fromLatin1(sum)))
         << outcome.message.toStdString();
 
+    QDir(nginx_.root()).mkpath(QStringLiteral("d"));
+    nginx_.addFile(QStringLiteral("d/movie.bin"), original_);
+    nginx_.addFile(QStringLiteral("d/movie.bin.sha256"), QByteArray(64, 'd') + "\n");
+    write("movie.bin", original_.left(1'000'000));
+    outcome = run(fromFile(nginx_.url("d/movie.bin"), "movie.bin"));
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.status, "O arquivo não confere com o SHA-256 de movie.bin.sha256");
+
     // No list at all: complete, nothing claimed.
     write("movie.bin", original_.left(1'000'000));
     outcome = run(fromFile(nginx_.url("movie.bin"), "movie.bin"));
