@@ -1,7 +1,7 @@
 #include "core/checksums.h"
 
 #include <algorithm>
-#include <array>
+#include <cstdint>
 
 namespace tailfetch {
 namespace {
