@@ -22,6 +22,8 @@ suite_program_packages() {
     # Pivotel reduces pictures' colours to a sprite's 256 with libimagequant,
     # and writes animated GIFs with giflib and APNGs with zlib.
     pivotel) echo libimagequant-dev libgif-dev zlib1g-dev ;;
+    # Tailfetch hashes completed files with OpenSSL's digests (libcrypto).
+    tailfetch) echo libssl-dev ;;
   esac
 }
 

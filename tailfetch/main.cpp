@@ -1,3 +1,4 @@
+#include "cli/command_line.h"
 #include "ui/main_window.h"
 
 #include "common/app/start_up.h"
@@ -7,11 +8,16 @@
 
 int main(int argc, char** argv)
 {
+    if (const auto code = tailfetch::runCommandLine(argc, argv))
+        return *code;
     const suite::ProgramInfo info{
         QStringLiteral("tailfetch"),
         QStringLiteral(
             "Completes a file whose download stopped part-way, with an HTTP range request."),
-        suite::ProgramArgument::Url, suite::WindowLanguage::Portuguese};
+        suite::ProgramArgument::Url,
+        suite::WindowLanguage::Portuguese,
+        true,
+        tailfetch::commandsHelp()};
     if (const auto answered = suite::answerWithoutWindows(info, argc, argv))
         return *answered;
 

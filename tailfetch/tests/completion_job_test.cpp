@@ -4,8 +4,11 @@
 #include "job/completion_job.h"
 #include "tests/test_server.h"
 
+#include "common/ui/text.h"
+
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -85,11 +88,18 @@ protected:
     {
         tuning_.retryWaitsMs = {20, 40, 60};
         tuning_.silenceMs = 3000;
+        // Scripted replies are short: one byte held is fetched again, and no
+        // sum file is asked for, unless a test says otherwise.
+        tuning_.checkWindow = 1;
+        tuning_.lookForSumFiles = false;
     }
 
     QString path(const QString& name) const { return dir_.filePath(name); }
+    // A new file each time: one written over keeps the extended attributes
+    // an earlier run gave it.
     void write(const QString& name, const QByteArray& bytes) const
     {
+        QFile::remove(path(name));
         QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
@@ -199,16 +209,18 @@ TEST_F(CompletionJobTest, AFileReplacedOnTheServerIsNeverMixedIn)
         const Outcome outcome = run(fromFile(server.url("f"), "file.bin", "part.bin"));
         EXPECT_EQ(outcome.status, "O arquivo no servidor mudou");
     }
-    // The same version whole: the server takes no ranges.
+    EXPECT_EQ(read("file.bin"), "01234");
+    EXPECT_EQ(files(), QStringList{"file.bin"});
+    // The same version whole from a server that takes no ranges: the bytes
+    // held are compared as they pass, and the rest is appended.
     {
         ScriptedServer server(
             {{{kHead}},
              {{"HTTP/1.1 200 OK\r\nETag: \"v1\"\r\nContent-Length: 10\r\n\r\n0123456789"}}});
         const Outcome outcome = run(fromFile(server.url("f"), "file.bin"));
-        EXPECT_EQ(outcome.status, "O servidor não aceita intervalos");
+        EXPECT_EQ(outcome.status, "Download terminado e unido");
     }
-    EXPECT_EQ(read("file.bin"), "01234");
-    EXPECT_EQ(files(), QStringList{"file.bin"});
+    EXPECT_EQ(read("file.bin"), "0123456789");
 }
 
 TEST_F(CompletionJobTest, ABrokenConnectionIsResumedFromTheNewEnd)
@@ -367,6 +379,7 @@ protected:
     void SetUp() override
     {
         CompletionJobTest::SetUp();
+        tuning_.checkWindow = kCheckWindow;
         ASSERT_TRUE(certificates_.isValid());
         const QString why = testing::makeTestAuthority(certificates_.path(), &authority_);
         ASSERT_TRUE(why.isEmpty()) << why.toStdString();
@@ -556,9 +569,228 @@ TEST_F(CompletionJobTest, PythonsServerGivesWholeFilesAndRefusesRanges)
     EXPECT_TRUE(fetched.ok) << fetched.message.toStdString();
     EXPECT_TRUE(read("whole.bin") == sample(100'000, 9));
 
+    // Ranges are ignored: the present half is compared on the way, then the
+    // rest appended; one changed byte in it stops the job with nothing written.
     write("half.bin", sample(100'000, 9).left(50'000));
-    EXPECT_EQ(run(fromFile(url, "half.bin")).status, "O servidor não aceita intervalos");
-    EXPECT_TRUE(read("half.bin") == sample(100'000, 9).left(50'000));
+    const Outcome completed = run(fromFile(url, "half.bin"));
+    EXPECT_TRUE(completed.ok) << completed.message.toStdString();
+    EXPECT_TRUE(read("half.bin") == sample(100'000, 9));
+
+    QByteArray changed = sample(100'000, 9).left(50'000);
+    changed[10] = 'x';
+    write("half.bin", changed);
+    const Outcome refused = run(fromFile(url, "half.bin", "rest.bin"));
+    EXPECT_EQ(refused.status, "O arquivo no servidor mudou");
+    EXPECT_TRUE(refused.message.contains("deslocamento 10")) << refused.message.toStdString();
+    EXPECT_TRUE(read("half.bin") == changed);
+    EXPECT_FALSE(QFileInfo::exists(path("rest.bin")));
+}
+
+// ---------------------------------------------------------------- never replaces, never mixes
+
+TEST_F(CompletionJobTest, AnExistingDestinationIsNeverReplacedWithoutConsent)
+{
+    write("file.bin", "01234");
+    const QByteArray range = "HTTP/1.1 206 P\r\nContent-Range: bytes 4-9/10\r\n\r\n";
+    struct Case {
+        const char* name;
+        QList<ScriptedServer::Reply> script;
+        bool stopMidway;
+        QByteArray kept;
+    };
+    for (const Case& c : {
+             Case{"success", {{{kHead}}, {{range + "456789"}}}, false, "456789"},
+             Case{"failure", {{{kHead}}, {{range + "45"}}}, false, "45"},
+             Case{"stop", {{{kHead}}, {{range + "45"}, false}}, true, "45"},
+         }) {
+        SCOPED_TRACE(c.name);
+        for (const QString& name : files())
+            if (name != "file.bin")
+                QFile::remove(path(name));
+        write("part.bin", "the user's own file");
+        tuning_.retryWaitsMs = {};
+        ScriptedServer server(c.script);
+        JobRequest request = fromFile(server.url("f"), "file.bin", "part.bin");
+        if (c.stopMidway) {
+            CompletionJob job(request, tuning_);
+            ASSERT_TRUE(job.start().isEmpty());
+            ASSERT_TRUE(waitUntil([&] { return job.received() == 2; }));
+            job.stop();
+            EXPECT_EQ(job.finalName(), path("part (1).bin"));
+        } else {
+            run(request);
+        }
+        EXPECT_EQ(read("part.bin"), "the user's own file");
+        EXPECT_EQ(read("part (1).bin"), c.kept);
+        EXPECT_EQ(files(), (QStringList{"file.bin", "part (1).bin", "part.bin"}));
+    }
+
+    // With the user's word the finished file takes the name.
+    QFile::remove(path("part (1).bin"));
+    ScriptedServer server({{{kHead}}, {{range + "456789"}}});
+    JobRequest request = fromFile(server.url("f"), "file.bin", "part.bin");
+    request.replaceAllowed = true;
+    EXPECT_TRUE(run(request).ok);
+    EXPECT_EQ(read("part.bin"), "456789");
+}
+
+TEST_F(CompletionJobTest, TheValidatorsOfTheBytesHeldGoInIfRangeNextTime)
+{
+    if (!OriginAttributesSupported())
+        GTEST_SKIP() << "no extended attributes here";
+    write("file.bin", "01234");
+    tuning_.retryWaitsMs = {};
+    // The first run is cut after two bytes; they stay, with where they came from.
+    {
+        ScriptedServer server(
+            {{{"HTTP/1.1 200 OK\r\nContent-Length: 10\r\nETag: \"v1\"\r\nLast-Modified: "
+               "Sun, 06 Dec 2026 10:00:00 GMT\r\n\r\n"}},
+             {{"HTTP/1.1 206 P\r\nContent-Range: bytes 4-9/10\r\nETag: \"v1\"\r\n\r\n456"}}});
+        const Outcome outcome = run(fromFile(server.url("f"), "file.bin"));
+        EXPECT_EQ(outcome.status, "Conexão encerrada antes do fim");
+        EXPECT_EQ(read("file.bin"), "0123456");
+        const FileOrigin origin = ReadOrigin(suite::toPath(path("file.bin")));
+        if (origin.empty())
+            GTEST_SKIP() << "this file system keeps no extended attributes";
+        EXPECT_EQ(origin.url, server.url("f").toStdString());
+        EXPECT_EQ(origin.etag, "\"v1\"");
+        EXPECT_EQ(origin.lastModified, "Sun, 06 Dec 2026 10:00:00 GMT");
+    }
+    // The server has another version now: If-Range names the one held, so
+    // the server sends the new one whole, which is refused. (Each scripted
+    // server has a port of its own; the file is told it came from this one.)
+    const QByteArray v2 = "HTTP/1.1 200 OK\r\nContent-Length: 10\r\nETag: \"v2\"\r\n\r\n";
+    ScriptedServer server({{{v2}}, {{v2 + "0123456789"}}});
+    FileOrigin origin = ReadOrigin(suite::toPath(path("file.bin")));
+    origin.url = server.url("f").toStdString();
+    ASSERT_TRUE(WriteOrigin(suite::toPath(path("file.bin")), origin));
+    const Outcome outcome = run(fromFile(server.url("f"), "file.bin"));
+    EXPECT_EQ(outcome.status, "O arquivo no servidor mudou");
+    ASSERT_EQ(server.requests.size(), 2);
+    EXPECT_TRUE(server.requests[1].contains("\r\nIf-Range: \"v1\"\r\n"))
+        << server.requests[1].toStdString();
+    EXPECT_EQ(read("file.bin"), "0123456");
+
+    // A file that remembers another address was written over since: its
+    // validators are not this file's.
+    ScriptedServer other({{{v2}}, {{"HTTP/1.1 206 P\r\nContent-Range: bytes 6-9/10\r\n\r\n6789"}}});
+    EXPECT_TRUE(run(fromFile(other.url("f"), "file.bin")).ok);
+    ASSERT_EQ(other.requests.size(), 2);
+    EXPECT_TRUE(other.requests[1].contains("\r\nIf-Range: \"v2\"\r\n"))
+        << other.requests[1].toStdString();
+    EXPECT_EQ(read("file.bin"), "0123456789");
+}
+
+TEST_F(CompletionJobTest, SumsInTheServersFieldsAreChecked)
+{
+    // SHA-256 of "0123456789", and one that is not.
+    const QByteArray right = "hNiYd/DUBB77a/kaFvAkjy/Vc+avBcGflr7bn4gveII=";
+    const QByteArray wrong = "ungWv48Bz+pBQUDeXa4iI7ADYaOWF3qctBD/YfIAFa0=";
+    const QByteArray range = "HTTP/1.1 206 P\r\nContent-Range: bytes 4-9/10\r\n\r\n456789";
+    struct Case {
+        QByteArray field;
+        bool matches;
+        const char* status;
+    };
+    for (const Case& c : {
+             Case{"Repr-Digest: sha-256=:" + right + ":", true,
+                  "Download terminado e unido - verificado (SHA-256 do cabeçalho do servidor)"},
+             Case{"Repr-Digest: sha-256=:" + wrong + ":", false,
+                  "O arquivo não confere com o SHA-256 do cabeçalho do servidor"},
+             Case{"Digest: SHA-256=" + right, true,
+                  "Download terminado e unido - verificado (SHA-256 do cabeçalho do servidor)"},
+             Case{"Digest: MD5=AAAAAAAAAAAAAAAAAAAAAA==", false,
+                  "O arquivo não confere com o MD5 do cabeçalho do servidor"},
+         }) {
+        SCOPED_TRACE(c.field.toStdString());
+        write("file.bin", "01234");
+        ScriptedServer server(
+            {{{"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n" + c.field + "\r\n\r\n"}}, {{range}}});
+        CompletionJob job(fromFile(server.url("f"), "file.bin"), tuning_);
+        Outcome outcome;
+        QObject::connect(&job, &CompletionJob::finished,
+                         [&](bool ok, const QString& status, const QString&) {
+                             outcome.ended = true;
+                             outcome.ok = ok;
+                             outcome.status = status;
+                         });
+        ASSERT_TRUE(job.start().isEmpty());
+        ASSERT_TRUE(waitUntil([&] { return outcome.ended; }));
+        EXPECT_EQ(outcome.ok, c.matches);
+        EXPECT_EQ(outcome.status, QString::fromUtf8(c.status));
+        EXPECT_EQ(job.outcome(), c.matches ? JobOutcome::Done : JobOutcome::Mismatch);
+        EXPECT_EQ(read("file.bin"), "0123456789");
+    }
+}
+
+TEST_F(RealServerTest, AChangeInsideTheLastBytesHeldIsFoundThoughTheLastByteMatches)
+{
+    QByteArray changed = original_.left(1'000'000);
+    changed[999'000] = static_cast<char>(~changed[999'000]);
+    write("movie.bin", changed);
+    const Outcome outcome = run(fromFile(nginx_.url("movie.bin"), "movie.bin"));
+    EXPECT_EQ(outcome.status, "O arquivo no servidor mudou");
+    EXPECT_TRUE(outcome.message.contains("deslocamento 999000")) << outcome.message.toStdString();
+    EXPECT_TRUE(outcome.message.contains("Nenhum arquivo foi alterado"));
+    EXPECT_TRUE(read("movie.bin") == changed);
+    EXPECT_EQ(files(), QStringList{"movie.bin"});
+}
+
+TEST_F(RealServerTest, SumFilesBesideTheUrlAreFoundAndChecked)
+{
+    tuning_.lookForSumFiles = true;
+    const QByteArray sum = QCryptographicHash::hash(original_, QCryptographicHash::Sha256).toHex();
+    // FILE.sha256 beside the file.
+    QDir(nginx_.root()).mkpath(QStringLiteral("a"));
+    nginx_.addFile(QStringLiteral("a/movie.bin"), original_);
+    nginx_.addFile(QStringLiteral("a/movie.bin.sha256"), sum + "  movie.bin\n");
+    write("movie.bin", original_.left(1'000'000));
+    Outcome outcome = run(fromFile(nginx_.url("a/movie.bin"), "movie.bin"));
+    EXPECT_EQ(outcome.status,
+              "Download terminado e unido - verificado (SHA-256 de movie.bin.sha256)");
+
+    // SHA256SUMS in the folder, into a new file: the whole file is the
+    // incomplete one's start and the new part.
+    QDir(nginx_.root()).mkpath(QStringLiteral("b"));
+    nginx_.addFile(QStringLiteral("b/movie.bin"), original_);
+    nginx_.addFile(QStringLiteral("b/SHA256SUMS"),
+                   QByteArray(64, 'f') + "  other.bin\n" + sum + " *movie.bin\n");
+    write("movie.bin", original_.left(1'000'000));
+    outcome = run(fromFile(nginx_.tlsUrl("b/movie.bin"), "movie.bin", "rest.bin"));
+    EXPECT_EQ(outcome.status, "Download terminado - verificado (SHA-256 de SHA256SUMS)");
+    EXPECT_TRUE(read("rest.bin") == original_.mid(999'999));
+
+    // A list that gives another sum: never shown as success.
+    QDir(nginx_.root()).mkpath(QStringLiteral("c"));
+    nginx_.addFile(QStringLiteral("c/movie.bin"), original_);
+    nginx_.addFile(QStringLiteral("c/SHA256SUMS"), QByteArray(64, 'e') + "  movie.bin\n");
+    write("movie.bin", original_.left(1'000'000));
+    outcome = run(fromFile(nginx_.url("c/movie.bin"), "movie.bin"));
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.status, "O arquivo não confere com o SHA-256 de SHA256SUMS");
+    EXPECT_TRUE(outcome.message.contains(QString::fromLatin1(sum)))
+        << outcome.message.toStdString();
+
+    QDir(nginx_.root()).mkpath(QStringLiteral("d"));
+    nginx_.addFile(QStringLiteral("d/movie.bin"), original_);
+    nginx_.addFile(QStringLiteral("d/movie.bin.sha256"), QByteArray(64, 'd') + "\n");
+    write("movie.bin", original_.left(1'000'000));
+    outcome = run(fromFile(nginx_.url("d/movie.bin"), "movie.bin"));
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.status, "O arquivo não confere com o SHA-256 de movie.bin.sha256");
+
+    // No list at all: complete, nothing claimed.
+    write("movie.bin", original_.left(1'000'000));
+    outcome = run(fromFile(nginx_.url("movie.bin"), "movie.bin"));
+    EXPECT_EQ(outcome.status, "Download terminado e unido");
+
+    // A typed sum wins over the server's.
+    write("movie.bin", original_.left(1'000'000));
+    JobRequest typed = fromFile(nginx_.url("c/movie.bin"), "movie.bin");
+    typed.checksum = QString::fromLatin1(sum);
+    EXPECT_EQ(run(typed).status, "Download terminado e unido - verificado (SHA-256 digitado)");
+    typed.checksum = QStringLiteral("12345");
+    EXPECT_TRUE(run(typed).refusal.contains("hexadecimal"));
 }
 
 } // namespace

@@ -7,12 +7,16 @@
 #include "common/ui/text.h"
 
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTcpSocket>
+#include <QTimer>
+
+#include <limits>
 
 #include <memory>
 #include <ostream>
@@ -57,9 +61,18 @@ protected:
         JobTuning quick;
         quick.silenceMs = 3000;
         quick.retryWaitsMs = {20, 20, 20};
+        // Scripted replies are short: one byte held is fetched again, and no
+        // sum file is asked for, unless a test says otherwise.
+        quick.checkWindow = 1;
+        quick.lookForSumFiles = false;
         window_->setJobTuning(quick);
+        // The speed's one-second tick comes from the test, never from the clock.
+        child<QTimer>(window_.get(), "tmr")->setInterval(std::numeric_limits<int>::max());
         window_->show();
     }
+
+    void tick() const { QMetaObject::invokeMethod(child<QTimer>(window_.get(), "tmr"), "timeout"); }
+    QString velocidade() const { return child<QLabel>(window_.get(), "lblVelocidade")->text(); }
 
     QLineEdit* box(const char* name) const { return child<QLineEdit>(window_.get(), name); }
     QString estado() const { return child<QLabel>(window_.get(), "lblEstado")->text(); }
@@ -106,6 +119,10 @@ protected:
     void SetUp() override
     {
         DownloadTest::SetUp();
+        JobTuning tuning;
+        tuning.silenceMs = 3000;
+        tuning.retryWaitsMs = {20, 20, 20};
+        window_->setJobTuning(tuning);
         const QString why = nginx_.start();
         ASSERT_TRUE(why.isEmpty()) << why.toStdString();
         nginx_.addFile(QStringLiteral("movie.bin"), original_);
@@ -123,7 +140,9 @@ TEST_F(NginxDownloadTest, CompletesTheIncompleteFileInPlace)
     EXPECT_TRUE(dialogs_.messages().isEmpty());
     EXPECT_TRUE(readFile("movie.bin") == original_);
     EXPECT_EQ(files(), QStringList{"movie.bin"});
-    EXPECT_EQ(recebido(), suite::groupedNumber(300'000 - 123'456));
+    // The last 64 KiB held came again to be compared.
+    EXPECT_EQ(recebido(), suite::groupedNumber(300'000 - 123'457 + 65'536));
+    EXPECT_EQ(child<QLabel>(window_.get(), "lblProgresso")->text(), "100%");
 }
 
 TEST_F(NginxDownloadTest, FetchesTheRestAsANewFileAndJoinsIt)
@@ -176,23 +195,63 @@ TEST_F(NginxDownloadTest, FetchesFromATypedByte)
     EXPECT_TRUE(readFile("whole.bin") == original_);
 }
 
-TEST_F(NginxDownloadTest, AServerIgnoringRangesChangesNoFile)
+TEST_F(NginxDownloadTest, AServerIgnoringRangesCompletesAfterComparingEveryPresentByte)
 {
-    writeFile("movie.bin", original_.left(1000));
+    // In place: the whole file comes, the present part is read past and compared.
+    writeFile("movie.bin", original_.left(100'000));
+    startFromFile(nginx_.url("noranges/movie.bin"), "movie.bin");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "Download terminado e unido");
+    EXPECT_TRUE(readFile("movie.bin") == original_);
+
+    // A difference far before the end stops it, and the file stays as it was.
+    QByteArray changed = original_.left(100'000);
+    changed[1234] = static_cast<char>(~changed[1234]);
+    writeFile("movie.bin", changed);
+    startFromFile(nginx_.url("noranges/movie.bin"), "movie.bin");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "O arquivo no servidor mudou");
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains("deslocamento 1234"))
+        << dialogs_.lastMessage().text.toStdString();
+    EXPECT_TRUE(readFile("movie.bin") == changed);
+    EXPECT_EQ(files(), QStringList{"movie.bin"});
+}
+
+TEST_F(NginxDownloadTest, AnExistingDestinoIsReplacedOnlyOnTheUsersWord)
+{
+    writeFile("movie.bin", original_.left(200'000));
     writeFile("rest.bin", "old part");
-    for (const QString& destino : {QString(), QStringLiteral("rest.bin")}) {
-        dialogs_.clear();
-        startFromFile(nginx_.url("noranges/movie.bin"), "movie.bin", destino);
-        ASSERT_TRUE(finished());
-        EXPECT_EQ(estado(), "O servidor não aceita intervalos");
-        const auto message = dialogs_.lastMessage();
-        EXPECT_EQ(message.icon, suite::MessageIcon::Critical);
-        EXPECT_EQ(message.title, "Erro");
-        EXPECT_TRUE(readFile("movie.bin") == original_.left(1000));
-        EXPECT_EQ(readFile("rest.bin"), "old part");
-        EXPECT_EQ(files(), (QStringList{"movie.bin", "rest.bin"}));
-        EXPECT_TRUE(child<QPushButton>(window_.get(), "cmbGo")->isEnabled());
-    }
+    startFromFile(nginx_.url("movie.bin"), "movie.bin", "rest.bin");
+    EXPECT_FALSE(window_->downloading()) << "declined: nothing starts";
+    const auto question = dialogs_.lastMessage();
+    EXPECT_TRUE(question.text.contains(pathIn("rest.bin")));
+    EXPECT_TRUE(question.text.contains("(8 bytes)")) << question.text.toStdString();
+    EXPECT_EQ(readFile("rest.bin"), "old part");
+
+    dialogs_.answers.push_back(true);
+    click(child<QPushButton>(window_.get(), "cmbGo"));
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "Download terminado");
+    EXPECT_TRUE(readFile("rest.bin") == original_.mid(199'999));
+    EXPECT_EQ(files(), (QStringList{"movie.bin", "rest.bin"}));
+}
+
+TEST_F(NginxDownloadTest, TheChecksumBoxProvesTheWholeFile)
+{
+    writeFile("movie.bin", original_.left(100'000));
+    const QByteArray sum = QCryptographicHash::hash(original_, QCryptographicHash::Sha256).toHex();
+    box("txtSoma")->setText(QString::fromLatin1(sum));
+    startFromFile(nginx_.url("movie.bin"), "movie.bin");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "Download terminado e unido - verificado (SHA-256 digitado)");
+    EXPECT_TRUE(window_->statusLine().startsWith("E: Download terminado e unido - verificado"));
+
+    writeFile("movie.bin", original_.left(100'000));
+    box("txtSoma")->setText(QString(32, QLatin1Char('0')));
+    startFromFile(nginx_.url("movie.bin"), "movie.bin");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(estado(), "O arquivo não confere com o MD5 digitado");
+    EXPECT_EQ(dialogs_.lastMessage().icon, suite::MessageIcon::Critical);
 }
 
 TEST_F(NginxDownloadTest, AMissingFileChangesNoFile)
@@ -261,8 +320,12 @@ TEST_F(DownloadTest, ShowsTheExpectedAndReceivedCountsWhileDownloading)
     EXPECT_EQ(estado(), "Baixando arquivo - 6 bytes");
     EXPECT_TRUE(window_->statusLine().startsWith("E: Baixando arquivo - 6 bytes | R: 2 | V: "));
     // The speed is the average of the body since its first bytes.
-    ASSERT_TRUE(waitUntil(
-        [&] { return child<QLabel>(window_.get(), "lblVelocidade")->text() == "2 bytes/seg"; }));
+    tick();
+    EXPECT_EQ(velocidade(), "2 bytes/seg");
+    tick();
+    EXPECT_EQ(velocidade(), "1 bytes/seg");
+    EXPECT_TRUE(child<QLabel>(window_.get(), "lblProgresso")->text().startsWith("60% - faltam 4 s"))
+        << child<QLabel>(window_.get(), "lblProgresso")->text().toStdString();
     // The new file grows under another name until it is whole.
     EXPECT_EQ(files(), QStringList{"part.bin.tailfetch-part"});
     EXPECT_EQ(readFile("part.bin.tailfetch-part"), "45");
@@ -357,6 +420,7 @@ TEST_P(BadReplyTest, StopsTheJobAndChangesNoFile)
     ScriptedServer server(GetParam().script);
     writeFile("file.bin", "01234");
     writeFile("part.bin", "old");
+    dialogs_.answers.push_back(true); // it may be replaced by a finished file
     startFromFile(server.url("f"), "file.bin", "part.bin");
     ASSERT_TRUE(finished());
     EXPECT_EQ(estado(), QString::fromUtf8(GetParam().status));
@@ -447,11 +511,17 @@ TEST_F(DownloadTest, ASecondJobShowsItsOwnSpeed)
     ScriptedServer server(
         {{{kHead}}, {{kRangeHeader + "45"}, false}, {{kHead}}, {{kRangeHeader + "4"}, false}});
     startFromByte(server.url("f"), "5", "part.bin");
-    auto* speed = child<QLabel>(window_.get(), "lblVelocidade");
-    ASSERT_TRUE(waitUntil([&] { return speed->text().endsWith("bytes/seg"); }));
+    ASSERT_TRUE(waitUntil([&] { return recebido() == "2"; }));
+    tick();
+    tick();
+    tick();
+    EXPECT_EQ(velocidade(), "1 bytes/seg");
     click(child<QPushButton>(window_.get(), "cmbStop"));
+    dialogs_.answers.push_back(true); // the first job's part is there now
     startFromByte(server.url("f"), "5", "part.bin");
-    ASSERT_TRUE(waitUntil([&] { return speed->text() == "1 bytes/seg"; }));
+    ASSERT_TRUE(waitUntil([&] { return recebido() == "1"; }));
+    tick();
+    EXPECT_EQ(velocidade(), "1 bytes/seg");
 }
 
 } // namespace

@@ -68,6 +68,7 @@ TEST_F(TailfetchFileSafetyTest, ANewFileThatIsReadOnlyIsRefusedBeforeTheDownload
     box("txtDestino")->setText(pathIn("out.bin"));
 
     OrdinaryUser user;
+    dialogs_.answers.push_back(true); // yes, replace it
     click(child<QPushButton>(window_.get(), "cmbGo"));
     const QString text = dialogs_.lastMessage().text;
     EXPECT_TRUE(text.startsWith("Não é possível gravar em")) << text.toStdString();

@@ -1,5 +1,9 @@
 #include "ui/main_window.h"
 
+#include "core/origin_attributes.h"
+
+#include "common/ui/text.h"
+
 #include "common/testing/window_test.h"
 
 #include <QCheckBox>
@@ -97,6 +101,27 @@ TEST_F(MainWindowTest, UrlBoxShowsHostAndScheme)
     box("txtPath")->setText("no host here");
     EXPECT_EQ(text("lblHost"), "files.example.org");
     EXPECT_EQ(text("lblTipo"), "FTP:");
+}
+
+TEST_F(MainWindowTest, HttpsIsNamedWholeAndABrowsersOriginFillsTheUrlBox)
+{
+    box("txtPath")->setText("https://files.example.org/a.iso");
+    EXPECT_EQ(text("lblTipo"), "HTTPS");
+
+    writeFile("a.iso.part", "half");
+    if (!WriteOrigin(suite::toPath(pathIn("a.iso.part")),
+                     {"https://mirror.example.org/a.iso", "", ""}))
+        GTEST_SKIP() << "no extended attributes here";
+    click(w<QRadioButton>("optFonte"));
+    box("txtFonte")->setText(pathIn("a.iso.part"));
+    EXPECT_EQ(box("txtPath")->text(), "https://mirror.example.org/a.iso");
+
+    // An address the user typed stays.
+    box("txtPath")->clear();
+    QTest::keyClicks(box("txtPath"), "http://typed.example.org/a.iso");
+    box("txtFonte")->clear();
+    box("txtFonte")->setText(pathIn("a.iso.part"));
+    EXPECT_EQ(box("txtPath")->text(), "http://typed.example.org/a.iso");
 }
 
 TEST_F(MainWindowTest, RefusesAJobWithoutItsInputs)

@@ -71,11 +71,13 @@ int main(int argc, char** argv)
 
     // A server that tells a 700 MiB length and then sends the body slowly.
     const qint64 length = 734'003'200;
-    const QByteArray range = "HTTP/1.1 206 Partial Content\r\nContent-Range: bytes 300000-" +
-                             QByteArray::number(length - 1) + "/" + QByteArray::number(length) +
-                             "\r\n\r\n";
-    // The body starts with the file's last byte, fetched again.
-    tailfetch::testing::ScriptedServer::Reply body{{range + "a"}, false};
+    const qint64 from = 300'001 - tailfetch::kCheckWindow;
+    const QByteArray range = "HTTP/1.1 206 Partial Content\r\nContent-Range: bytes " +
+                             QByteArray::number(from) + "-" + QByteArray::number(length - 1) + "/" +
+                             QByteArray::number(length) + "\r\n\r\n";
+    // The body starts with the file's last 64 KiB, fetched again to be compared.
+    tailfetch::testing::ScriptedServer::Reply body{
+        {range + QByteArray(tailfetch::kCheckWindow, 'a')}, false};
     for (int i = 0; i < 400; ++i)
         body.pieces.append(QByteArray(48 << 10, 'b'));
     tailfetch::testing::ScriptedServer server(

@@ -2,6 +2,12 @@
 
 #include "ui/about_window.h"
 
+#include "core/checksums.h"
+#include "core/origin_attributes.h"
+#include "core/progress_figures.h"
+#include "core/settings_file.h"
+#include "core/start_request.h"
+
 #include "common/core/file_io.h"
 #include "common/core/numbers.h"
 #include "common/ui/dialogs.h"
@@ -24,7 +30,6 @@
 #include <QThread>
 #include <QTimer>
 
-#include <charconv>
 #include <cmath>
 #include <memory>
 
@@ -78,24 +83,6 @@ void switchBox(QLineEdit* box, bool on)
     setBoxColour(box, on ? MainWindow::whiteColour() : MainWindow::greyColour());
 }
 
-// The typed start position: a whole number, or a real one rounded half to
-// even. Nothing when the text is not a number or leaves the 64-bit range.
-std::optional<qint64> readStartByte(const QString& text)
-{
-    const std::string plain = text.trimmed().toStdString();
-    qint64 whole = 0;
-    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), whole);
-    if (ec == std::errc() && end == plain.data() + plain.size() && !plain.empty())
-        return whole;
-    const auto real = suite::readRealNumber(text);
-    if (!real || !std::isfinite(*real))
-        return std::nullopt;
-    const double rounded = numbers::roundHalfEven(*real);
-    if (std::fabs(rounded) >= 9.2e18)
-        return std::nullopt;
-    return static_cast<qint64>(rounded);
-}
-
 QString quoted(const QString& text)
 {
     return QStringLiteral("\"") + text + QStringLiteral("\"");
@@ -145,7 +132,7 @@ void MainWindow::buildControls()
         addLabel(fraHost_, QStringLiteral("- - -"), {64, 42, 350, 16}, QStringLiteral("lblTipo"));
 
     fraByte_ = addFrame(this, QStringLiteral("fraByte"), QStringLiteral("Byte Inicial e Download"),
-                        {8, 138, 424, 184});
+                        {8, 138, 424, 212});
     optByte_ = addControl<QRadioButton>(fraByte_, QStringLiteral("optByte"), {10, 24, 150, 20},
                                         QStringLiteral("Determinar byte"));
     addLabel(fraByte_, QStringLiteral("Iniciar no byte:"), {172, 26, 92, 16});
@@ -162,9 +149,14 @@ void MainWindow::buildControls()
     txtDestino_ = addControl<QLineEdit>(fraByte_, QStringLiteral("txtDestino"), {90, 145, 290, 22});
     cmbPath_ = addControl<QPushButton>(fraByte_, QStringLiteral("cmbPath"), {384, 145, 30, 22},
                                        QStringLiteral("..."));
+    auto* somaLabel = addLabel(fraByte_, tr("Soma:"), {28, 180, 60, 16});
+    txtSoma_ = addControl<QLineEdit>(fraByte_, QStringLiteral("txtSoma"), {90, 177, 324, 22});
+    txtSoma_->setAccessibleName(tr("Soma de verificação"));
+    txtSoma_->setPlaceholderText(tr("SHA-256, SHA-1 ou MD5 (vazio: a do servidor)"));
+    somaLabel->setBuddy(txtSoma_);
 
-    fraInfo_ =
-        addFrame(this, QStringLiteral("fraInfo"), QStringLiteral("Informações"), {8, 328, 424, 92});
+    fraInfo_ = addFrame(this, QStringLiteral("fraInfo"), QStringLiteral("Informações"),
+                        {8, 356, 424, 114});
     addLabel(fraInfo_, QStringLiteral("Estado:"), {10, 24, 110, 16});
     lblEstado_ = addLabel(fraInfo_, QStringLiteral("Aguardando..."), {124, 24, 290, 16},
                           QStringLiteral("lblEstado"));
@@ -174,16 +166,20 @@ void MainWindow::buildControls()
     addLabel(fraInfo_, QStringLiteral("Velocidade:"), {10, 68, 110, 16});
     lblVelocidade_ = addLabel(fraInfo_, QStringLiteral("Parado"), {124, 68, 290, 16},
                               QStringLiteral("lblVelocidade"));
+    addLabel(fraInfo_, tr("Progresso:"), {10, 90, 110, 16});
+    lblProgresso_ =
+        addLabel(fraInfo_, QString(), {124, 90, 290, 16}, QStringLiteral("lblProgresso"));
+    lblProgresso_->setAccessibleName(tr("Progresso"));
 
-    cmbJuntar_ = addControl<QPushButton>(this, QStringLiteral("cmbJuntar"), {8, 436, 104, 30},
+    cmbJuntar_ = addControl<QPushButton>(this, QStringLiteral("cmbJuntar"), {8, 486, 104, 30},
                                          QStringLiteral("Unir Arquivos >"));
-    cmbTray_ = addControl<QPushButton>(this, QStringLiteral("cmbTray"), {116, 436, 70, 30},
+    cmbTray_ = addControl<QPushButton>(this, QStringLiteral("cmbTray"), {116, 486, 70, 30},
                                        QStringLiteral("Tray"));
-    cmbAbout_ = addControl<QPushButton>(this, QStringLiteral("cmbAbout"), {190, 436, 76, 30},
+    cmbAbout_ = addControl<QPushButton>(this, QStringLiteral("cmbAbout"), {190, 486, 76, 30},
                                         QStringLiteral("Sobre..."));
-    cmbStop_ = addControl<QPushButton>(this, QStringLiteral("cmbStop"), {270, 436, 78, 30},
+    cmbStop_ = addControl<QPushButton>(this, QStringLiteral("cmbStop"), {270, 486, 78, 30},
                                        QStringLiteral("Parar"));
-    cmbGo_ = addControl<QPushButton>(this, QStringLiteral("cmbGo"), {352, 436, 80, 30},
+    cmbGo_ = addControl<QPushButton>(this, QStringLiteral("cmbGo"), {352, 486, 80, 30},
                                      QStringLiteral("Iniciar"));
 
     fraArquivos_ = addFrame(this, QStringLiteral("fraArquivos"), QStringLiteral("Arquivos"),
@@ -232,6 +228,8 @@ void MainWindow::buildControls()
     connect(cmbStop_, &QPushButton::clicked, this, &MainWindow::cmbStop_Click);
     connect(tmr_, &QTimer::timeout, this, &MainWindow::tmr_Timer);
     connect(txtPath_, &QLineEdit::textChanged, this, &MainWindow::txtPath_Change);
+    connect(txtPath_, &QLineEdit::textEdited, this, [this] { urlTyped_ = true; });
+    connect(txtFonte_, &QLineEdit::textChanged, this, &MainWindow::txtFonte_Change);
     connect(optByte_, &QRadioButton::clicked, this, &MainWindow::optByte_Click);
     connect(optFonte_, &QRadioButton::clicked, this, &MainWindow::optFonte_Click);
     connect(chkSeparar_, &QCheckBox::clicked, this, &MainWindow::chkSeparar_Click);
@@ -260,15 +258,8 @@ void MainWindow::Form_Load()
     joinPanelOpen_ = false;
     setFixedSize(kWidth, kShortHeight);
 
-    const auto bytes =
-        fileio::readAll(suite::toPath(QDir(programDir_).filePath(QStringLiteral("config.ini"))),
-                        64 * 1024); // one line: a URL
-    if (!bytes)
-        return;
-    std::string_view text = *bytes;
-    text = text.substr(0, text.find_first_of("\r\n"));
-    txtPath_->setText(
-        suite::fromCp1252(QByteArray(text.data(), static_cast<qsizetype>(text.size()))));
+    txtPath_->setText(suite::fromCp1252(QByteArray::fromStdString(
+        ReadSettingsUrl(suite::toPath(QDir(programDir_).filePath(QStringLiteral("config.ini")))))));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -276,8 +267,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     tray_->hide();
     // Nothing can be reported to a user who is closing the window; a settings
     // file that cannot be written only means the URL is not remembered.
-    fileio::writeAtomically(suite::toPath(QDir(programDir_).filePath(QStringLiteral("config.ini"))),
-                            (suite::toCp1252(txtPath_->text()) + "\r\n").toStdString());
+    WriteSettingsUrl(suite::toPath(QDir(programDir_).filePath(QStringLiteral("config.ini"))),
+                     suite::toCp1252(txtPath_->text()).toStdString());
     // A running download stops; what it wrote so far stays. A join is let
     // finish: cut short, it would leave the file half written.
     tmr_->stop();
@@ -296,56 +287,66 @@ void MainWindow::cmbGo_Click()
     SavedByteOption_ = optByte_->isChecked();
 
     const QString url = txtPath_->text();
-    const auto host = SplitHost(suite::toCp1252(url).toStdString());
     const QString requestUrl = url.trimmed();
-
-    auto refuse = [this] {
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"), kRefused);
-    };
-
-    qint64 startByte = 0;
-    if (optByte_->isChecked()) {
-        if (txtStart_->text().isEmpty()) {
-            txtStart_->setText(QStringLiteral("1"));
-            startByte = 1;
-        } else if (const auto typed = readStartByte(txtStart_->text())) {
-            startByte = *typed;
-        } else {
-            return refuse();
-        }
-    } else if (!txtFonte_->text().isEmpty()) {
-        const QFileInfo source(txtFonte_->text());
-        if (!source.isFile())
-            return refuse();
-        // An empty file is completed from its first byte; there is no last
-        // byte to fetch again.
-        startByte = std::max<qint64>(source.size(), 1);
-    } else {
-        return refuse();
-    }
     const auto address = WebAddress::fromText(requestUrl);
-    if (url.isEmpty() || !host || host->empty() || !url.startsWith(QStringLiteral("http")) ||
-        !address)
-        return refuse();
-    if (chkSeparar_->isChecked() && txtDestino_->text().isEmpty())
-        return refuse();
-    // No server can answer a range that starts before the file.
-    if (optByte_->isChecked() && startByte < 1) {
-        lblEstado_->setText(QStringLiteral("Byte inicial fora do arquivo"));
+
+    StartInputs inputs;
+    inputs.url = suite::toCp1252(url).toStdString();
+    inputs.addressUsable = address.has_value();
+    inputs.byteOption = optByte_->isChecked();
+    inputs.startText = txtStart_->text().toStdString();
+    inputs.sourceNamed = !txtFonte_->text().isEmpty();
+    const QFileInfo source(txtFonte_->text());
+    if (inputs.sourceNamed && source.isFile())
+        inputs.sourceSize = source.size();
+    inputs.newFile = chkSeparar_->isChecked();
+    inputs.destinationNamed = !txtDestino_->text().isEmpty();
+    inputs.destinationIsSource =
+        inputs.sourceNamed && inputs.destinationNamed && QFileInfo(txtDestino_->text()) == source;
+    const StartCheck check = CheckStart(inputs);
+    if (check.startBoxBecomesOne)
+        txtStart_->setText(QStringLiteral("1"));
+    switch (check.refusal) {
+    case StartCheck::Fields:
+        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"), kRefused);
+        return;
+    case StartCheck::StartBelowOne:
+        lblEstado_->setText(tr("Byte inicial fora do arquivo"));
         refreshStatusLine();
         dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
-                         QStringLiteral("O byte inicial deve ser 1 ou mais; foi digitado %1.\n%2")
-                             .arg(startByte)
+                         tr("O byte inicial deve ser 1 ou mais; foi digitado %1.\n%2")
+                             .arg(check.startByte)
                              .arg(kNothingChanged));
         return;
-    }
-    // A new file named like the incomplete one would replace it with its own tail.
-    if (chkSeparar_->isChecked() && !txtFonte_->text().isEmpty() &&
-        QFileInfo(txtDestino_->text()) == QFileInfo(txtFonte_->text())) {
+    case StartCheck::DestinationIsSource:
         dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
-                         QStringLiteral(
-                             "O novo arquivo não pode ser o próprio arquivo incompleto."));
+                         tr("O novo arquivo não pode ser o próprio arquivo incompleto."));
         return;
+    case StartCheck::None: break;
+    }
+    const qint64 startByte = check.startByte;
+    if (!txtSoma_->text().trimmed().isEmpty() &&
+        !ParseTypedDigest(txtSoma_->text().toStdString())) {
+        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
+                         tr("A soma %1 não é um MD5, SHA-1 ou SHA-256 em hexadecimal (32, 40 ou "
+                            "64 dígitos).")
+                             .arg(quoted(txtSoma_->text().trimmed())));
+        return;
+    }
+    // A file already named "Destino:" is replaced only on the user's word.
+    bool replace = false;
+    const QFileInfo destination(txtDestino_->text());
+    if (chkSeparar_->isChecked() && destination.exists()) {
+        replace = dialogs_.question(
+            this, suite::MessageIcon::Exclamation, tr("Atenção"),
+            tr("O arquivo %1 (%2 bytes) já existe. Substituí-lo pelo arquivo baixado quando o "
+               "download terminar?\nSe o download não terminar, o que chegar vai para um nome "
+               "novo ao lado dele.")
+                .arg(quoted(destination.absoluteFilePath()),
+                     destination.size() == 0 ? QStringLiteral("0")
+                                             : suite::groupedNumber(destination.size())));
+        if (!replace)
+            return;
     }
     bool plainLogin = false;
     if (!address->login.isEmpty() && !address->secure) {
@@ -357,6 +358,7 @@ void MainWindow::cmbGo_Click()
         if (!plainLogin)
             return;
     }
+    const auto host = SplitHost(inputs.url);
 
     JobRequest request;
     request.url = requestUrl;
@@ -365,6 +367,8 @@ void MainWindow::cmbGo_Click()
     request.source = optFonte_->isChecked() ? txtFonte_->text() : QString();
     request.destination = txtDestino_->text();
     request.plainLoginAllowed = plainLogin;
+    request.replaceAllowed = replace;
+    request.checksum = txtSoma_->text().trimmed();
 
     releaseJob();
     job_ = new CompletionJob(request, tuning_, this);
@@ -378,10 +382,12 @@ void MainWindow::cmbGo_Click()
     connect(job_, &CompletionJob::progress, this, &MainWindow::jobProgress);
     connect(job_, &CompletionJob::hostChanged, lblHost_, &QLabel::setText);
     connect(job_, &CompletionJob::finished, this, &MainWindow::jobFinished);
+    connect(job_, &CompletionJob::verifying, this, &MainWindow::jobVerifying);
 
     HostName_ = suite::fromCp1252(QByteArray::fromStdString(*host));
     lblRecebido_->clear();
     lblVelocidade_->clear();
+    lblProgresso_->clear();
     jobRunning_ = true;
     DesabilitaDown();
     // The job is connecting already; its next step is reported from the
@@ -399,6 +405,7 @@ void MainWindow::cmbStop_Click()
     releaseJob();
     lblEstado_->setText(QStringLiteral("Download Cancelado"));
     lblVelocidade_->setText(QStringLiteral("Parado"));
+    dropTimeLeft();
     refreshStatusLine();
     HabilitaDown();
     tmr_->stop();
@@ -411,7 +418,38 @@ void MainWindow::tmr_Timer()
 {
     ++TickCount_;
     const qint64 received = job_ ? job_->received() : lastReceived_;
-    showSpeed(static_cast<double>(received) / static_cast<double>(TickCount_));
+    showSpeed(static_cast<double>(AverageSpeed(received, TickCount_)));
+    showProgress();
+}
+
+// The whole file's share on disk, and the time left at the average speed.
+void MainWindow::showProgress()
+{
+    if (!job_)
+        return;
+    const auto percent = PercentDone(job_->fileHave(), job_->remoteLength());
+    if (!percent)
+        return;
+    QString text = tr("%1%").arg(*percent);
+    const auto left = SecondsLeft(job_->remoteLength() - job_->fileHave(),
+                                  AverageSpeed(job_->received(), std::max<qint64>(TickCount_, 1)));
+    if (left && TickCount_ > 0 && *percent < 100)
+        text += tr(" - faltam %1").arg(QString::fromStdString(DurationText(*left)));
+    lblProgresso_->setText(text);
+    refreshStatusLine();
+}
+
+// A job that ended has no time left; how far the file got stays.
+void MainWindow::dropTimeLeft()
+{
+    lblProgresso_->setText(lblProgresso_->text().section(QStringLiteral(" - "), 0, 0));
+}
+
+void MainWindow::jobVerifying(qint64 done, qint64 total)
+{
+    const auto percent = PercentDone(done, total);
+    lblProgresso_->setText(tr("Verificando: %1%").arg(percent.value_or(0)));
+    refreshStatusLine();
 }
 
 void MainWindow::setUrl(const QString& url)
@@ -427,7 +465,26 @@ void MainWindow::txtPath_Change()
         return;
     HostName_ = suite::fromCp1252(QByteArray::fromStdString(*host));
     lblHost_->setText(HostName_);
-    lblTipo_->setText(url.left(4).toUpper());
+    // The first four characters cannot tell http from https.
+    lblTipo_->setText(url.startsWith(QStringLiteral("https:"), Qt::CaseInsensitive)
+                          ? QStringLiteral("HTTPS")
+                          : url.left(4).toUpper());
+}
+
+// A file a browser left half-downloaded names its address; it fills the URL
+// box unless the user typed one there.
+void MainWindow::txtFonte_Change()
+{
+    if (urlTyped_ && !txtPath_->text().isEmpty())
+        return;
+    const QFileInfo file(txtFonte_->text());
+    if (!file.isFile())
+        return;
+    const FileOrigin origin = ReadOrigin(suite::toPath(file.absoluteFilePath()));
+    if (origin.url.empty())
+        return;
+    txtPath_->setText(QString::fromStdString(origin.url));
+    urlTyped_ = false;
 }
 
 void MainWindow::optByte_Click()
@@ -531,8 +588,11 @@ void MainWindow::applySavedOptions()
 
 void MainWindow::refreshStatusLine()
 {
-    setStatusLine(QStringLiteral("E: ") + lblEstado_->text() + QStringLiteral(" | R: ") +
-                  lblRecebido_->text() + QStringLiteral(" | V: ") + lblVelocidade_->text());
+    QString line = QStringLiteral("E: ") + lblEstado_->text() + QStringLiteral(" | R: ") +
+                   lblRecebido_->text() + QStringLiteral(" | V: ") + lblVelocidade_->text();
+    if (!lblProgresso_->text().isEmpty())
+        line += QStringLiteral(" | ") + lblProgresso_->text();
+    setStatusLine(line);
 }
 
 void MainWindow::setStatusLine(const QString& text)
@@ -556,6 +616,7 @@ void MainWindow::jobProgress(qint64 received)
     lastReceived_ = received;
     lblRecebido_->setText(suite::groupedNumber(received));
     refreshStatusLine();
+    showProgress();
 }
 
 void MainWindow::jobFinished(bool ok, const QString& status, const QString& message)
@@ -567,12 +628,17 @@ void MainWindow::jobFinished(bool ok, const QString& status, const QString& mess
         const double seconds = std::max<qint64>(jobClock_.elapsed(), 1) / 1000.0;
         showSpeed(static_cast<double>(lastReceived_) / seconds);
     }
+    if (ok && job_)
+        lblProgresso_->setText(QStringLiteral("100%"));
     releaseJob();
     if (!ok)
         return failJob(status, message);
     lblEstado_->setText(status);
     refreshStatusLine();
     endJob();
+    // The new file went beside an existing one of its name.
+    if (!message.isEmpty())
+        dialogs_.message(this, suite::MessageIcon::Information, tr("Download terminado"), message);
 }
 
 void MainWindow::showSpeed(double bytesPerSecond)
@@ -602,6 +668,7 @@ void MainWindow::failJob(const QString& status, const QString& message)
     releaseJob();
     lblEstado_->setText(status);
     lblVelocidade_->setText(QStringLiteral("Parado"));
+    dropTimeLeft();
     refreshStatusLine();
     endJob();
     dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"), message);

@@ -42,8 +42,9 @@ public:
     // Client-area heights of the short window (join panel hidden) and the
     // tall one. The 7650 and 9375 twips of the original include the caption
     // and borders, about 30 pixels; the panel starts at 7200 twips.
-    static constexpr int kShortHeight = 480;
-    static constexpr int kTallHeight = 595;
+    // Both 50 pixels taller than those for the sum box and the progress row.
+    static constexpr int kShortHeight = 530;
+    static constexpr int kTallHeight = 645;
     static constexpr int kWidth = 440;
 
     // Background of a box switched off, and of one switched on.
@@ -92,7 +93,11 @@ private:
     void jobStatusChanged(const QString& status);
     void jobProgress(qint64 received);
     void jobFinished(bool ok, const QString& status, const QString& message);
+    void jobVerifying(qint64 done, qint64 total);
     void showSpeed(double bytesPerSecond);
+    void showProgress();
+    void dropTimeLeft();
+    void txtFonte_Change();
     void releaseJob();
     void failJob(const QString& status, const QString& message);
     void endJob();
@@ -139,6 +144,8 @@ private:
     QLabel* lblEstado_ = nullptr;
     QLabel* lblRecebido_ = nullptr;
     QLabel* lblVelocidade_ = nullptr;
+    QLineEdit* txtSoma_ = nullptr;
+    QLabel* lblProgresso_ = nullptr;
     QPushButton* cmbJuntar_ = nullptr;
     QPushButton* cmbTray_ = nullptr;
     QPushButton* cmbAbout_ = nullptr;
@@ -168,6 +175,7 @@ private:
     CompletionJob* job_ = nullptr;
     JobTuning tuning_;
     qint64 lastReceived_ = 0;
+    bool urlTyped_ = false; // the URL box was typed in since it was last filled
     QElapsedTimer jobClock_;
     QThread* joinThread_ = nullptr;
 };
