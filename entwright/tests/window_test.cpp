@@ -1,6 +1,7 @@
 #include "ui/frm_main.h"
 
 #include "core/bsp_map.h"
+#include "ui/ripent_watch.h"
 #include "tests/support/bsp_builder.h"
 
 #include "common/testing/window_test.h"
@@ -12,6 +13,8 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QApplication>
+#include <QCheckBox>
+#include <QItemSelectionModel>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -449,24 +452,15 @@ const QByteArray kLights = "{\n\"classname\" \"worldspawn\"\n}\n"
                            "{\n\"classname\" \"light\"\n\"origin\" \"8 16 32\"\n"
                            "\"_light\" \"255 128 0 300\"\n}\n";
 
-QMessageBox* unsavedQuestion()
+// Queues the answer to the next "save the changes?" question; `asked` tells
+// afterwards whether that question was the one shown.
+void answerUnsaved(FakeDialogs& dialogs, suite::SaveAnswer answer, bool* asked)
 {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    EXPECT_NE(box, nullptr);
-    if (box) {
-        EXPECT_EQ(box->objectName(), "msgUnsaved");
-    }
-    return box;
-}
-
-void answerUnsaved(QMessageBox::StandardButton answer, bool* asked)
-{
-    onModal([answer, asked](QWidget*) {
-        if (QMessageBox* box = unsavedQuestion()) {
+    dialogs.saveAnswers.push_back(answer);
+    dialogs.onShow = [asked](const FakeDialogs::Shown& shown) {
+        if (shown.title == "Entwright" && shown.text.startsWith("Save the changes to"))
             *asked = true;
-            click(box->button(answer));
-        }
-    });
+    };
 }
 
 TEST_F(MainWindow, FilterNarrowsTheListAndEditsActOnTheClickedEntity)
@@ -566,20 +560,20 @@ TEST_F(MainWindow, UnsavedChangesAreOfferedForSavingOnOpenAndClose)
     click(button("cmbAdd"));
 
     bool asked = false;
-    answerUnsaved(QMessageBox::Cancel, &asked);
+    answerUnsaved(dialogs_, suite::SaveAnswer::Cancel, &asked);
     window_.openFile(pathIn("other.ent"));
     EXPECT_TRUE(asked);
     EXPECT_EQ(window_.currentFile(), pathIn("lights.ent"));
     EXPECT_TRUE(window_.isWindowModified());
 
     asked = false;
-    answerUnsaved(QMessageBox::Cancel, &asked);
+    answerUnsaved(dialogs_, suite::SaveAnswer::Cancel, &asked);
     trigger("menExit");
     EXPECT_TRUE(asked);
     EXPECT_TRUE(window_.isVisible());
 
     asked = false;
-    answerUnsaved(QMessageBox::Discard, &asked);
+    answerUnsaved(dialogs_, suite::SaveAnswer::Discard, &asked);
     dialogs_.paths.push_back(pathIn("other.ent"));
     trigger("menOpen");
     EXPECT_TRUE(asked);
@@ -591,7 +585,7 @@ TEST_F(MainWindow, UnsavedChangesAreOfferedForSavingOnOpenAndClose)
     txtValue()->setPlainText(QStringLiteral("world"));
     click(button("cmbApply"));
     asked = false;
-    answerUnsaved(QMessageBox::Save, &asked);
+    answerUnsaved(dialogs_, suite::SaveAnswer::Save, &asked);
     window_.close();
     EXPECT_TRUE(asked);
     EXPECT_FALSE(window_.isVisible());
@@ -809,7 +803,9 @@ TEST_F(Ripent, ToolThatFailsOrCrashesIsReportedWhenItEnds)
     installRipent(QStringLiteral("ripent"));
     run("menExport", QStringLiteral("c.bsp"));
     EXPECT_EQ(waitForArguments(), "-export\nc.bsp\n");
-    QTest::qWait(200);
+    // The tool's end is reported, if at all, before its watch goes away.
+    EXPECT_TRUE(
+        QTest::qWaitFor([this] { return window_.findChildren<RipentWatch*>().isEmpty(); }, 20000));
     EXPECT_TRUE(dialogs_.messages().isEmpty());
 }
 
@@ -878,6 +874,168 @@ TEST_F(MainWindow, AFileGivenAtStartOpensWithoutTheDialog)
         EXPECT_NE(shown.kind, suite::testing::FakeDialogs::Kind::OpenFile);
     EXPECT_EQ(texts(entities()), (QStringList{"worldspawn", "light", "info_player_start"}));
     EXPECT_EQ(window_.currentFile(), pathIn("given.ent"));
+}
+
+// --- Links between entities, edits over many ---
+
+const QByteArray kLinked = "{\n\"classname\" \"worldspawn\"\n}\n"
+                           "{\n\"classname\" \"func_button\"\n\"target\" \"door1\"\n}\n"
+                           "{\n\"classname\" \"light\"\n\"targetname\" \"lamp\"\n"
+                           "\"master\" \"door1\"\n}\n"
+                           "{\n\"classname\" \"func_door\"\n\"targetname\" \"door1\"\n}\n";
+
+TEST_F(MainWindow, GoToTargetAndUsedByFollowTheLinks)
+{
+    open("linked.ent", kLinked);
+    auto* goTo = button("cmbGoTo");
+    auto* usedBy = get<QListWidget>("listUsedBy");
+    ASSERT_TRUE(goTo && usedBy);
+
+    clickRow(entities(), 1);
+    clickRow(keys(), 0);
+    EXPECT_FALSE(goTo->isEnabled()) << "classname names no entity";
+    clickRow(keys(), 1);
+    ASSERT_TRUE(goTo->isEnabled());
+    // The filter hides the target: following the link must still get there.
+    get<QLineEdit>("txtFilter")->setText(QStringLiteral("func_button"));
+    click(goTo);
+    EXPECT_TRUE(get<QLineEdit>("txtFilter")->text().isEmpty());
+    EXPECT_EQ(entities()->currentIndex().row(), 3);
+    EXPECT_EQ(keys()->item(1)->text(), "\"targetname\" \"door1\"");
+
+    // The button and the lamp (through master) point at the door.
+    ASSERT_EQ(usedBy->count(), 2);
+    EXPECT_TRUE(usedBy->item(0)->text().startsWith("func_button"));
+    EXPECT_TRUE(usedBy->item(1)->text().startsWith("light"));
+    QTest::mouseClick(usedBy->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      usedBy->visualItemRect(usedBy->item(1)).center());
+    EXPECT_EQ(entities()->currentIndex().row(), 2);
+    EXPECT_EQ(usedBy->count(), 0);
+
+    // A link to a name nobody has is said, not followed.
+    clickRow(entities(), 1);
+    clickRow(keys(), 1);
+    txtValue()->setPlainText(QStringLiteral("nobody"));
+    click(button("cmbApply"));
+    clickRow(keys(), 1);
+    click(goTo);
+    EXPECT_EQ(dialogs_.lastMessage().text, "No entity has the targetname \"nobody\".");
+    EXPECT_EQ(entities()->currentIndex().row(), 1);
+}
+
+TEST_F(MainWindow, RenamingATargetnameOffersToTakeItsReferencesAlong)
+{
+    open("linked.ent", kLinked);
+    clickRow(entities(), 3);
+    clickRow(keys(), 1);
+    txtValue()->setPlainText(QStringLiteral("gate"));
+    dialogs_.answers.push_back(true);
+    click(button("cmbApply"));
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains("2 key"));
+    EXPECT_EQ(ent::EntText(window_.table()),
+              "{\n\"classname\" \"worldspawn\"\n}\n"
+              "{\n\"classname\" \"func_button\"\n\"target\" \"gate\"\n}\n"
+              "{\n\"classname\" \"light\"\n\"targetname\" \"lamp\"\n\"master\" \"gate\"\n}\n"
+              "{\n\"classname\" \"func_door\"\n\"targetname\" \"gate\"\n}\n");
+    // One step back gives every line its old name.
+    trigger("menUndo");
+    EXPECT_EQ(ent::EntText(window_.table()), kLinked.toStdString());
+
+    // Declined: only the line itself changes.
+    clickRow(entities(), 3);
+    clickRow(keys(), 1);
+    txtValue()->setPlainText(QStringLiteral("gate"));
+    dialogs_.answers.push_back(false);
+    click(button("cmbApply"));
+    EXPECT_EQ(window_.table().Entities[1].KeyLines[1], "\"target\" \"door1\"");
+    EXPECT_EQ(window_.table().Entities[3].KeyLines[1], "\"targetname\" \"gate\"");
+}
+
+TEST_F(MainWindow, SeveralSelectedEntitiesAreEditedAndDeletedTogether)
+{
+    open("linked.ent", kLinked);
+    clickRow(entities(), 1);
+    const auto ctrlClick = [this](int row) {
+        const QModelIndex index = entities()->model()->index(row, 0);
+        QTest::mouseClick(entities()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          entities()->visualRect(index).center());
+    };
+    ctrlClick(2);
+    ctrlClick(3);
+    ASSERT_EQ(entities()->selectionModel()->selectedRows().size(), 3);
+
+    dialogs_.inputs = {QStringLiteral("spawnflags"), QStringLiteral("1")};
+    trigger("menSetKey");
+    for (std::size_t i = 1; i <= 3; ++i)
+        EXPECT_EQ(window_.table().Entities[i].KeyLines.back(), "\"spawnflags\" \"1\"") << i;
+    EXPECT_EQ(window_.table().Entities[0].KeyLines.size(), 1u);
+    EXPECT_EQ(entities()->selectionModel()->selectedRows().size(), 3) << "selection kept";
+
+    dialogs_.inputs = {QStringLiteral("targetname")};
+    trigger("menDeleteKey");
+    EXPECT_EQ(ent::EntText(window_.table()).find("targetname"), std::string::npos);
+
+    trigger("menUndo");
+    trigger("menUndo");
+    EXPECT_EQ(ent::EntText(window_.table()), kLinked.toStdString());
+
+    clickRow(entities(), 1);
+    ctrlClick(3);
+    click(button("cmbDelEnt"));
+    EXPECT_EQ(texts(entities()), (QStringList{"worldspawn", "light"}));
+    trigger("menUndo");
+    EXPECT_EQ(ent::EntText(window_.table()), kLinked.toStdString());
+}
+
+TEST_F(MainWindow, FindAndReplaceSaysHowManyBeforeChanging)
+{
+    open("linked.ent", kLinked);
+    const auto replace = [this](const QString& find, const QString& with, bool regex) {
+        onModal([find, with, regex](QWidget* modal) {
+            EXPECT_EQ(modal->objectName(), "frmReplace");
+            child<QLineEdit>(modal, "txtFind")->setText(find);
+            child<QLineEdit>(modal, "txtReplace")->setText(with);
+            child<QCheckBox>(modal, "chkRegex")->setChecked(regex);
+            click(child<QPushButton>(modal, "cmbReplaceAll"));
+        });
+        trigger("menReplace");
+    };
+    replace(QStringLiteral("door1"), QStringLiteral("gate"), false);
+    EXPECT_EQ(dialogs_.lastMessage().text, "Replace 3 occurrence(s) in 3 line(s) of 3 entities?");
+    EXPECT_EQ(ent::EntText(window_.table()), kLinked.toStdString()) << "declined";
+
+    dialogs_.answers.push_back(true);
+    replace(QStringLiteral("^(door|lamp)$"), QStringLiteral("$1_2"), true);
+    EXPECT_EQ(window_.table().Entities[2].KeyLines[1], "\"targetname\" \"lamp_2\"");
+    EXPECT_EQ(window_.table().Entities[2].KeyLines[2], "\"master\" \"door1\"");
+    trigger("menUndo");
+    EXPECT_EQ(ent::EntText(window_.table()), kLinked.toStdString());
+
+    replace(QStringLiteral("(("), QString(), true);
+    EXPECT_TRUE(dialogs_.lastMessage().text.startsWith("The regular expression is not valid"));
+}
+
+TEST_F(Ripent, BuiltInImportIntoTheOpenMapReloadsItAndExportAsksBeforeReplacing)
+{
+    const std::string text = "{\n\"classname\" \"worldspawn\"\n}\n";
+    const auto map = ent::testing::buildMap(30, text + std::string(1, '\0'), {1, 0, 5}, 2);
+    writeFile("map.bsp", QByteArray::fromStdString(map.bytes));
+    window_.openFile(pathIn("map.bsp"));
+    ASSERT_EQ(window_.currentFile(), pathIn("map.bsp"));
+
+    writeFile("map.ent", "{\n\"classname\" \"worldspawn\"\n}\n{\n\"classname\" \"light\"\n}\n");
+    run("menImport", pathIn("map.bsp"));
+    EXPECT_EQ(texts(entities()), (QStringList{"worldspawn", "light"}));
+    EXPECT_FALSE(window_.isModified());
+
+    // Declining keeps the .ent the user may have edited.
+    dialogs_.clear();
+    run("menExport", pathIn("map.bsp"), false);
+    ASSERT_FALSE(dialogs_.shown.isEmpty());
+    EXPECT_TRUE(dialogs_.shown.first().defaultNo);
+    EXPECT_TRUE(dialogs_.shown.first().text.contains("already exists"));
+    EXPECT_EQ(readFile("map.ent"),
+              "{\n\"classname\" \"worldspawn\"\n}\n{\n\"classname\" \"light\"\n}\n");
 }
 
 } // namespace
