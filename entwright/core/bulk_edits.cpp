@@ -81,6 +81,8 @@ BulkPlan PlanSetKey(const EntityTable& table, const std::vector<std::size_t>& en
             if (pair && pair->key == key) {
                 found = true;
                 changed = pair->value != value;
+                if (changed)
+                    record.KeyLines.replace(index, LineText(WithValue(line, pair->value, value)));
                 break;
             }
             ++index;
@@ -88,8 +90,6 @@ BulkPlan PlanSetKey(const EntityTable& table, const std::vector<std::size_t>& en
         if (!found) {
             record.KeyLines.push_back(LineText(MakeKeyLine(key, value)));
             changed = true;
-        } else if (changed) {
-            record.KeyLines.replace(index, LineText(MakeKeyLine(key, value)));
         }
         if (changed)
             plan.changes.push_back({entity, std::move(record)});
@@ -166,7 +166,8 @@ RenamePlan PlanRename(const EntityTable& table, std::size_t entity, std::string_
     // One record per changed entity, the renamed one first.
     if (nameLine) {
         EntityRecord renamed = named;
-        renamed.KeyLines.replace(*nameLine, LineText(MakeKeyLine("targetname", newName)));
+        renamed.KeyLines.replace(*nameLine, LineText(WithValue(named.KeyLines[*nameLine],
+                                                               *oldName, newName)));
         plan.changes.push_back({entity, std::move(renamed)});
     } else {
         plan.changes = PlanSetKey(table, {entity}, "targetname", newName).changes;
@@ -181,9 +182,10 @@ RenamePlan PlanRename(const EntityTable& table, std::size_t entity, std::string_
             plan.changes.push_back({reference.entity, table.Entities[reference.entity]});
             holder = plan.changes.end() - 1;
         }
-        const std::optional<KeyValueView> pair =
-            ReadKeyValue(holder->after.KeyLines[reference.line]);
-        holder->after.KeyLines.replace(reference.line, LineText(MakeKeyLine(pair->key, newName)));
+        const std::string_view line = holder->after.KeyLines[reference.line];
+        const std::optional<KeyValueView> pair = ReadKeyValue(line);
+        holder->after.KeyLines.replace(reference.line,
+                                       LineText(WithValue(line, pair->value, newName)));
     }
     return plan;
 }
@@ -243,7 +245,10 @@ ReplacePlan PlanReplace(const EntityTable& table, const ReplaceQuery& query)
             }
             if (!after)
                 after = record;
-            after->KeyLines.replace(at, LineText(MakeKeyLine(key, value)));
+            // A line whose key stays keeps its own spacing.
+            after->KeyLines.replace(at, LineText(key == pair->key
+                                                     ? WithValue(line, pair->value, value)
+                                                     : MakeKeyLine(key, value)));
             plan.occurrences += count;
             ++plan.lines;
         }

@@ -51,6 +51,17 @@ std::optional<KeyValueView> ReadKeyValue(std::string_view line)
     return KeyValueView{*key, *value};
 }
 
+std::string WithValue(std::string_view line, std::string_view value, std::string_view newValue)
+{
+    const auto at = static_cast<std::size_t>(value.data() - line.data());
+    std::string out;
+    out.reserve(line.size() - value.size() + newValue.size());
+    out.append(line.substr(0, at));
+    out.append(newValue);
+    out.append(line.substr(at + value.size()));
+    return out;
+}
+
 std::optional<std::string_view> ValueOf(const EntityRecord& record, std::string_view key)
 {
     for (const std::string_view line : record.KeyLines) {

@@ -22,6 +22,11 @@ struct KeyValueView {
 };
 std::optional<KeyValueView> ReadKeyValue(std::string_view line);
 
+// `line` with its value replaced and every other byte (blanks, tabs, the
+// key) kept, so that setting a value and setting it back gives the line that
+// was read. `value` must be what ReadKeyValue gave for this very line.
+std::string WithValue(std::string_view line, std::string_view value, std::string_view newValue);
+
 // The value of the first line with `key` in the record; nothing when none has it.
 std::optional<std::string_view> ValueOf(const EntityRecord& record, std::string_view key);
 

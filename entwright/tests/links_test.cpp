@@ -57,6 +57,19 @@ TEST(Links, ReadsPairsTheWayTheGameDoes)
     EXPECT_FALSE(ReadKeyValue("not quoted"));
 }
 
+TEST(Links, AValueSetAndSetBackGivesTheLineThatWasRead)
+{
+    EntityDocument doc;
+    doc.reset(doors());
+    const std::string original(doc.table().Entities[1].KeyLines[2]);
+    ASSERT_EQ(doc.replaceRecords(PlanSetKey(doc.table(), {1}, "killtarget", "x").changes),
+              EditResult::Done);
+    EXPECT_EQ(doc.table().Entities[1].KeyLines[2], " \"killtarget\"\t\"x\"");
+    ASSERT_EQ(doc.replaceRecords(PlanSetKey(doc.table(), {1}, "killtarget", "lamp").changes),
+              EditResult::Done);
+    EXPECT_EQ(doc.table().Entities[1].KeyLines[2], original);
+}
+
 TEST(Links, TargetsUsersAndTheWayRoundSeveralOfTheSameName)
 {
     const EntityTable table = doors();
