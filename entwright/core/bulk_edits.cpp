@@ -166,8 +166,8 @@ RenamePlan PlanRename(const EntityTable& table, std::size_t entity, std::string_
     // One record per changed entity, the renamed one first.
     if (nameLine) {
         EntityRecord renamed = named;
-        renamed.KeyLines.replace(*nameLine, LineText(WithValue(named.KeyLines[*nameLine],
-                                                               *oldName, newName)));
+        renamed.KeyLines.replace(*nameLine,
+                                 LineText(WithValue(named.KeyLines[*nameLine], *oldName, newName)));
         plan.changes.push_back({entity, std::move(renamed)});
     } else {
         plan.changes = PlanSetKey(table, {entity}, "targetname", newName).changes;
@@ -246,9 +246,9 @@ ReplacePlan PlanReplace(const EntityTable& table, const ReplaceQuery& query)
             if (!after)
                 after = record;
             // A line whose key stays keeps its own spacing.
-            after->KeyLines.replace(at, LineText(key == pair->key
-                                                     ? WithValue(line, pair->value, value)
-                                                     : MakeKeyLine(key, value)));
+            after->KeyLines.replace(at,
+                                    LineText(key == pair->key ? WithValue(line, pair->value, value)
+                                                              : MakeKeyLine(key, value)));
             plan.occurrences += count;
             ++plan.lines;
         }

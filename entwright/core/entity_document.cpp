@@ -65,6 +65,23 @@ EditResult EntityDocument::addEntity(std::string_view name)
     return result;
 }
 
+EditResult EntityDocument::addEntity(std::string_view name,
+                                     const std::vector<std::pair<std::string, std::string>>& keys)
+{
+    EntityTable scratch;
+    EditResult result = AddEntity(scratch, name);
+    for (const auto& [key, value] : keys) {
+        if (result != EditResult::Done)
+            return result;
+        result = AddKeyLine(scratch, 0, key, value);
+    }
+    if (result != EditResult::Done)
+        return result;
+    table_.Entities.push_back(std::move(scratch.Entities.front()));
+    pushStep({Kind::Insert, table_.Entities.size() - 1, {}, table_.Entities.back()});
+    return result;
+}
+
 EditResult EntityDocument::deleteEntity(std::size_t entity)
 {
     if (entity >= table_.Entities.size())

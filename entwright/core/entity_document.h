@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
+#include <utility>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +28,9 @@ public:
                             std::string_view value);
     EditResult deleteKeyLine(std::size_t entity, std::size_t line);
     EditResult addEntity(std::string_view name);
+    // A new entity whose class line is followed by these keys, as one step.
+    EditResult addEntity(std::string_view name,
+                         const std::vector<std::pair<std::string, std::string>>& keys);
     EditResult deleteEntity(std::size_t entity);
     // Several records replaced, or several removed, as one step.
     EditResult replaceRecords(std::vector<RecordChange> changes);

@@ -1,6 +1,7 @@
 #include "ui/frm_main.h"
 
 #include "core/bsp_map.h"
+#include "ui/property_table.h"
 #include "ui/ripent_watch.h"
 #include "tests/support/bsp_builder.h"
 
@@ -14,6 +15,9 @@
 #include <QUrl>
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QItemSelectionModel>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -1036,6 +1040,159 @@ TEST_F(Ripent, BuiltInImportIntoTheOpenMapReloadsItAndExportAsksBeforeReplacing)
     EXPECT_TRUE(dialogs_.shown.first().text.contains("already exists"));
     EXPECT_EQ(readFile("map.ent"),
               "{\n\"classname\" \"worldspawn\"\n}\n{\n\"classname\" \"light\"\n}\n");
+}
+
+// --- Game data ---
+
+const QByteArray kSpriteFgd =
+    "@BaseClass = Targetname [ targetname(target_source) : \"Name\" ]\n"
+    "@PointClass base(Targetname) = env_sprite : \"Sprite\"\n"
+    "[\n"
+    "  rendermode(choices) : \"Render Mode\" : 0 : \"How it is drawn\" =\n"
+    "  [\n"
+    "    0 : \"Normal\"\n"
+    "    5 : \"Additive\"\n"
+    "  ]\n"
+    "  rendercolor(color255) : \"FX Color\" : \"0 0 0\"\n"
+    "  framerate(integer) : \"Framerate\" : 10\n"
+    "  spawnflags(flags) =\n"
+    "  [\n"
+    "    1 : \"Start on\" : 1\n"
+    "    2 : \"Play once\" : 0\n"
+    "  ]\n"
+    "]\n";
+
+const QByteArray kSprites = "{\n\"classname\" \"worldspawn\"\n}\n"
+                            "{\n\"classname\" \"env_sprite\"\n\"rendermode\"  \"5\"\n"
+                            "\"spawnflags\"\t\"1\"\n\"_note\" \"mine\"\n}\n";
+
+class GameDataWindow : public MainWindow {
+protected:
+    void SetUp() override
+    {
+        MainWindow::SetUp();
+        writeFile("sprites.fgd", kSpriteFgd);
+        ASSERT_TRUE(window_.loadGameData({pathIn("sprites.fgd")}));
+        open("sprites.ent", kSprites);
+        clickRow(entities(), 1);
+    }
+
+    QTableWidget* table() { return get<QTableWidget>("tblProperties"); }
+
+    // The row whose name column reads `name`; -1 when none.
+    int rowNamed(const QString& name)
+    {
+        for (int row = 0; row < table()->rowCount(); ++row)
+            if (table()->item(row, 0)->text() == name)
+                return row;
+        return -1;
+    }
+
+    std::string line(std::size_t index) const
+    {
+        return std::string(window_.table().Entities[1].KeyLines[index]);
+    }
+};
+
+TEST_F(GameDataWindow, PropertyTableShowsChoicesFlagsAndColourAndEditsThemInPlace)
+{
+    ASSERT_TRUE(get<QCheckBox>("chkSmartEdit")->isChecked());
+    ASSERT_TRUE(table()->isVisible());
+    const int mode = rowNamed(QStringLiteral("Render Mode"));
+    const int colour = rowNamed(QStringLiteral("FX Color"));
+    const int rate = rowNamed(QStringLiteral("Framerate"));
+    ASSERT_GE(mode, 0);
+    ASSERT_GE(colour, 0);
+    ASSERT_GE(rate, 0);
+    EXPECT_TRUE(table()->item(mode, 0)->toolTip().contains("How it is drawn"));
+    EXPECT_FALSE(table()->item(mode, 0)->data(PropertyTable::DefaultRole).toBool());
+    EXPECT_TRUE(table()->item(colour, 0)->data(PropertyTable::DefaultRole).toBool());
+    // The key the game data does not know is there, raw.
+    EXPECT_GE(rowNamed(QStringLiteral("_note")), 0);
+
+    // Choices: a drop-down at the stored value; a new choice changes only
+    // the value, the double space stays.
+    auto* choices = qobject_cast<QComboBox*>(table()->cellWidget(mode, 1));
+    ASSERT_NE(choices, nullptr);
+    EXPECT_EQ(choices->currentData().toByteArray(), "5");
+    choices->setCurrentIndex(0);
+    emit choices->activated(0);
+    EXPECT_EQ(line(1), "\"rendermode\"  \"0\"");
+    choices = qobject_cast<QComboBox*>(table()->cellWidget(rowNamed("Render Mode"), 1));
+    choices->setCurrentIndex(1);
+    emit choices->activated(1);
+    EXPECT_EQ(line(1), "\"rendermode\"  \"5\"") << "edited and edited back: the line as read";
+
+    // Flags: check boxes; on and off again gives the line that was read.
+    const auto flag = [this](int bit) {
+        QWidget* flags = table()->cellWidget(rowNamed(QStringLiteral("spawnflags")), 1);
+        return flags ? flags->findChild<QCheckBox*>(QStringLiteral("flag_%1").arg(bit)) : nullptr;
+    };
+    ASSERT_NE(flag(1), nullptr);
+    EXPECT_TRUE(flag(1)->isChecked());
+    EXPECT_FALSE(flag(2)->isChecked());
+    click(flag(2));
+    EXPECT_EQ(line(2), "\"spawnflags\"\t\"3\"");
+    click(flag(2));
+    EXPECT_EQ(line(2), "\"spawnflags\"\t\"1\"");
+
+    // Colour: the button's chooser adds the missing key.
+    onModal([](QWidget* modal) {
+        auto* chooser = qobject_cast<QColorDialog*>(modal);
+        ASSERT_NE(chooser, nullptr);
+        chooser->setCurrentColor(QColor(10, 20, 30));
+        chooser->accept();
+    });
+    click(table()->cellWidget(colour, 1)->findChild<QPushButton*>("colour_rendercolor"));
+    EXPECT_EQ(line(4), "\"rendercolor\" \"10 20 30\"");
+
+    // A number box for integers; the raw lines stay a switch away, all of
+    // them, untouched ones byte for byte.
+    auto* number = qobject_cast<QSpinBox*>(table()->cellWidget(rowNamed("Framerate"), 1));
+    ASSERT_NE(number, nullptr);
+    EXPECT_EQ(number->value(), 10);
+    get<QCheckBox>("chkSmartEdit")->setChecked(false);
+    EXPECT_TRUE(keys()->isVisible());
+    EXPECT_EQ(keys()->count(), 5);
+    EXPECT_EQ(keys()->item(3)->text(), "\"_note\" \"mine\"");
+
+    trigger("menUndo");
+    EXPECT_EQ(window_.table().Entities[1].KeyLines.size(), 4u);
+}
+
+TEST_F(GameDataWindow, AddingAnEntityOffersTheClassesWithTheirDefaults)
+{
+    onModal([](QWidget* modal) {
+        auto* classes = child<QListWidget>(modal, "lstClasses");
+        ASSERT_NE(classes, nullptr);
+        ASSERT_EQ(classes->count(), 1) << "base classes are not offered";
+        classes->setCurrentRow(0);
+        EXPECT_EQ(child<QLineEdit>(modal, "txtNome")->text(), "env_sprite");
+        click(child<QPushButton>(modal, "cmbOk"));
+    });
+    click(button("cmbAddEnt"));
+    ASSERT_EQ(window_.table().Entities.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(window_.table().Entities[2].KeyLines),
+              (std::vector<std::string>{"\"classname\" \"env_sprite\"", "\"rendermode\" \"0\"",
+                                        "\"rendercolor\" \"0 0 0\"", "\"framerate\" \"10\"",
+                                        "\"spawnflags\" \"1\""}));
+    trigger("menUndo");
+    EXPECT_EQ(window_.table().Entities.size(), 2u);
+}
+
+TEST_F(GameDataWindow, GameDataIsRememberedAndItsProblemsShown)
+{
+    frmMain second(programDir(), dialogs_);
+    EXPECT_FALSE(second.gameData().empty());
+    EXPECT_NE(second.gameData().findEntityClass("env_sprite"), nullptr);
+
+    writeFile("broken.fgd", "@PointClass = good : \"ok\" []\n@PointClass = bad [\n");
+    dialogs_.clear();
+    window_.loadGameData({pathIn("broken.fgd")});
+    EXPECT_NE(window_.gameData().findEntityClass("good"), nullptr);
+    ASSERT_FALSE(dialogs_.messages().isEmpty());
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains("broken.fgd:"))
+        << dialogs_.lastMessage().text.toStdString();
 }
 
 } // namespace

@@ -34,6 +34,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QStringList>
 #include <QTextDocument>
 #include <QUrl>
@@ -106,6 +107,16 @@ frmMain::frmMain(const QString& programDir, suite::Dialogs& dialogs, QWidget* pa
                                          cmbDelete_, cmbApply_, cmbClear_})
         control->setEnabled(false);
     updateTitle();
+    // The game data used last comes back with the window.
+    if (!programDir_.isEmpty()) {
+        const QStringList remembered =
+            QSettings(QDir(programDir_).filePath(QStringLiteral("entwright.ini")),
+                      QSettings::IniFormat)
+                .value(QStringLiteral("fgd"))
+                .toStringList();
+        if (!remembered.isEmpty())
+            loadGameData(remembered);
+    }
 }
 
 void frmMain::buildMenus()
@@ -118,6 +129,12 @@ void frmMain::buildMenus()
     menRecent->setObjectName(QStringLiteral("menRecent"));
     recent_ = new RecentFilesMenu(menRecent, programDir_);
     connect(recent_, &RecentFilesMenu::chosen, this, &frmMain::openFile);
+    menFile->addSeparator();
+    menLoadFgd_ = makeAction(QStringLiteral("menLoadFgd"), tr("Load Game Data..."), menFile);
+    menClearFgd_ = makeAction(QStringLiteral("menClearFgd"), tr("Unload Game Data"), menFile);
+    menClearFgd_->setEnabled(false);
+    connect(menLoadFgd_, &QAction::triggered, this, &frmMain::menLoadFgd_Click);
+    connect(menClearFgd_, &QAction::triggered, this, &frmMain::menClearFgd_Click);
     menFile->addSeparator();
     menSaveAs_ = makeAction(QStringLiteral("menSaveAs"), QStringLiteral("Save As..."), menFile);
     menSave_ = makeAction(QStringLiteral("menSave"), QStringLiteral("Save"), menFile);
@@ -208,6 +225,8 @@ void frmMain::buildControls()
 
     Frame2_ = new QGroupBox(QStringLiteral("Entity Properties"), central);
     Frame2_->setObjectName(QStringLiteral("Frame2"));
+    auto* rawPanel = new QWidget(Frame2_);
+    rawPanel->setObjectName(QStringLiteral("pnlRawKeys"));
     listKey_ = new QListWidget(Frame2_);
     listKey_->setObjectName(QStringLiteral("listKey"));
     txtKey_ = new QLineEdit(Frame2_);
@@ -240,10 +259,13 @@ void frmMain::buildControls()
     keyButtons->addWidget(cmbDelete_);
     keyButtons->addWidget(cmbApply_);
     keyButtons->addWidget(cmbClear_);
+    auto* rawLayout = new QVBoxLayout(rawPanel);
+    rawLayout->setContentsMargins(0, 0, 0, 0);
+    rawLayout->addWidget(listKey_, 1);
+    rawLayout->addLayout(fields);
+    rawLayout->addLayout(keyButtons);
     auto* frame2Layout = new QVBoxLayout(Frame2_);
-    frame2Layout->addWidget(listKey_, 1);
-    frame2Layout->addLayout(fields);
-    frame2Layout->addLayout(keyButtons);
+    frame2Layout->addWidget(buildKeyPages(rawPanel), 1);
     buildLinkControls(frame2Layout);
 
     auto* layout = new QHBoxLayout(central);
@@ -507,6 +529,7 @@ void frmMain::selectEntity(std::optional<std::size_t> record)
         for (QWidget* control :
              std::initializer_list<QWidget*>{cmbAdd_, cmbDelEnt_, cmbApply_, cmbDelete_, cmbClear_})
             control->setEnabled(false);
+        showProperties();
         updateLinks();
         return;
     }
@@ -543,6 +566,7 @@ void frmMain::fillKeyList()
             listKey_->setCurrentRow(SelKey_);
     }
     filling_ = false;
+    showProperties();
     updateLinks();
 }
 
@@ -718,7 +742,7 @@ void frmMain::cmbClear_Click()
 
 void frmMain::cmbAddEnt_Click()
 {
-    frmNewEnt window(doc_, dialogs_, this);
+    frmNewEnt window(doc_, dialogs_, &gameData_, this);
     if (window.exec() != QDialog::Accepted)
         return;
     applyFilter();

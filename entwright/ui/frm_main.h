@@ -2,6 +2,7 @@
 
 #include "core/entity_document.h"
 #include "core/entity_file.h"
+#include "core/fgd_model.h"
 #include "core/links.h"
 #include "core/typed_text.h"
 
@@ -15,6 +16,9 @@
 
 class QAction;
 class QBoxLayout;
+class QCheckBox;
+class QStackedWidget;
+class PropertyTable;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -48,6 +52,12 @@ public:
     // chosen: unsaved changes are offered for saving first.
     void openFile(const QString& path);
 
+    // Reads these game data files in order (later classes replace earlier
+    // ones) and remembers them for the next start. Problems are shown; what
+    // could be read stays loaded. False when a file could not be read whole.
+    bool loadGameData(const QStringList& files);
+    const ent::GameData& gameData() const { return gameData_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -80,6 +90,15 @@ private:
     void menSetKey_Click();
     void menDeleteKey_Click();
     void menReplace_Click();
+    void menLoadFgd_Click();
+    void menClearFgd_Click();
+    void chkSmartEdit_Toggled(bool on);
+    void propertyEdited(int line, const QByteArray& key, const QByteArray& value);
+    // Shows the selected entity in the property table when SmartEdit is on.
+    void showProperties();
+    // Builds the SmartEdit switch and the page stack around the raw key panel.
+    QWidget* buildKeyPages(QWidget* rawPanel);
+    void gameDataChanged();
 
     // Empties the key list and both text boxes.
     void Clear();
@@ -172,4 +191,12 @@ private:
     QAction* menReplace_ = nullptr;
     // Which keys name other entities: by name until game data says by type.
     ent::LinkKeyRule linkRule_ = ent::LinkKeyByName;
+
+    ent::GameData gameData_;
+    QStringList fgdFiles_;
+    QAction* menLoadFgd_ = nullptr;
+    QAction* menClearFgd_ = nullptr;
+    QCheckBox* chkSmartEdit_ = nullptr;
+    QStackedWidget* stkKeys_ = nullptr;
+    PropertyTable* tblProperties_ = nullptr;
 };
