@@ -33,6 +33,7 @@ void frmMain::buildLinkControls(QBoxLayout* frame2Layout)
     listUsedBy_->setObjectName(QStringLiteral("listUsedBy"));
     listUsedBy_->setAccessibleName(tr("Entities that point at this one"));
     listUsedBy_->setMaximumHeight(listUsedBy_->fontMetrics().lineSpacing() * 4 + 8);
+    listUsedBy_->setEnabled(false);
     lblUsedBy->setBuddy(listUsedBy_);
     auto* row = new QHBoxLayout;
     row->addWidget(lblUsedBy, 0, Qt::AlignTop);
@@ -171,6 +172,11 @@ void frmMain::selectAfterBulkEdit()
 {
     txtKey_->clear();
     txtValue_->clear();
+    // The clicked line may be gone or moved: wait for a new click.
+    if (SelKey_ < 0) {
+        for (QWidget* control : std::initializer_list<QWidget*>{cmbApply_, cmbDelete_, cmbClear_})
+            control->setEnabled(false);
+    }
     entityModel_->refresh();
     fillKeyList();
     tableChanged();
