@@ -139,7 +139,10 @@ std::optional<std::string> ReplaceBspEntityLump(std::string_view bytes, std::str
 std::string BspEntityLump(const EntityTable& table)
 {
     std::string lump = EntText(table);
-    lump += '\0';
+    if (table.LumpEnd)
+        lump += *table.LumpEnd;
+    else
+        lump += '\0';
     return lump;
 }
 
@@ -166,7 +169,14 @@ std::optional<OpenedFile> OpenBspFile(const std::filesystem::path& path, ReadRep
         used.error = ReadError::NotAMap;
         return std::nullopt;
     }
-    return OpenEntText(*text, &used);
+    std::optional<OpenedFile> opened = OpenEntText(*text, &used);
+    if (opened) {
+        const BspLump entities = ReadBspLayout(*bytes)->lumps[0];
+        const std::string_view lump =
+            std::string_view(*bytes).substr(entities.offset, entities.length);
+        opened->table.LumpEnd = std::string(lump.substr(text->size()));
+    }
+    return opened;
 }
 
 bool WriteBspEntities(const std::filesystem::path& path, const EntityTable& table,

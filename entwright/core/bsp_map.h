@@ -44,7 +44,9 @@ std::optional<std::string_view> BspEntityText(std::string_view bytes,
 std::optional<std::string> ReplaceBspEntityLump(std::string_view bytes, std::string_view lump,
                                                 std::string* reason = nullptr);
 
-// The lump a table makes: the .ent text and the NUL the engines expect.
+// The lump a table makes: the .ent text and what the lump it was read from
+// held after its text (its NUL, or nothing); a table not read from a map
+// gets the NUL the engines expect.
 std::string BspEntityLump(const EntityTable& table);
 
 // Whether a path names a map rather than an entity list, by its extension.

@@ -56,6 +56,7 @@ std::string MakeKeyLine(std::string_view key, std::string_view value)
 
 KeyAndValue SplitKeyLine(std::string_view line)
 {
+    line = SkipLeadingBlanks(line);
     const std::size_t space = line.find(' ');
     if (space == std::string_view::npos)
         return {std::string(line), {}};

@@ -18,7 +18,8 @@ struct KeyAndValue {
     std::string value;
 };
 
-// Splits a stored line for display by position around its first space: the
+// Splits a stored line for display by position around its first space (blanks
+// and tabs in front passed over, as the game does): the
 // key is what lies between the first character and the character before the
 // space, the value what lies between the character after the space and the
 // last. Lines that are not `"key" "value"` come out shifted, by design. A line

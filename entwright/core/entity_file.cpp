@@ -2,6 +2,7 @@
 
 #include "common/core/file_io.h"
 
+#include <cstdint>
 #include <cstring>
 #include <exception>
 #include <memory>
@@ -19,39 +20,15 @@ void fail(ReadReport* report, ReadError error, std::size_t line = 0)
     }
 }
 
-// Walks the text line by line without copying it; a line's LF and the CRs
-// before it are not part of it, and a last line without an end still counts.
-class LineReader {
-public:
-    explicit LineReader(std::string_view text) : text_(text) {}
-
-    bool next(std::string_view& line)
-    {
-        if (pos_ >= text_.size())
-            return false;
-        const char* start = text_.data() + pos_;
-        const std::size_t left = text_.size() - pos_;
-        const void* found = std::memchr(start, '\n', left);
-        std::size_t length =
-            found ? static_cast<std::size_t>(static_cast<const char*>(found) - start) : left;
-        pos_ += found ? length + 1 : length;
-        // Every CR before the end goes, not only the one of a CR LF: a line
-        // kept as "x\r" would be written "x\r\n" and read back as "x".
-        while (length > 0 && start[length - 1] == '\r')
-            --length;
-        line = std::string_view(start, length);
-        ++number_;
-        return true;
-    }
-
-    // The 1-based number of the line `next` gave last.
-    std::size_t number() const { return number_; }
-
-private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
-    std::size_t number_ = 0;
-};
+// Where the line end (CRs and an LF) after `at` stops; `at` itself when no
+// LF follows the CRs.
+std::size_t endOfLineEnd(std::string_view bytes, std::size_t at)
+{
+    std::size_t i = at;
+    while (i < bytes.size() && bytes[i] == '\r')
+        ++i;
+    return i < bytes.size() && bytes[i] == '\n' ? i + 1 : at;
+}
 
 bool isFiller(char c)
 {
@@ -84,21 +61,22 @@ std::optional<std::string_view> afterBrace(std::string_view line, char brace)
     return rest.substr(1);
 }
 
-bool isCloseLine(std::string_view line)
-{
-    const std::optional<std::string_view> rest = afterBrace(line, '}');
-    return rest && onlyFiller(*rest);
-}
-
 } // namespace
+
+std::string_view SkipLeadingBlanks(std::string_view line)
+{
+    return skipBlanks(line);
+}
 
 bool IsClassLine(std::string_view line)
 {
+    line = skipBlanks(line);
     return line.size() >= 10 && line.substr(1, 9) == "classname";
 }
 
 std::optional<std::string> EntityListName(std::string_view classLine)
 {
+    classLine = skipBlanks(classLine);
     if (classLine.size() < 14)
         return std::nullopt;
     return std::string(classLine.substr(13, classLine.size() - 14));
@@ -109,66 +87,161 @@ std::optional<EntityTable> ParseEntText(std::string_view text, ReadReport* repor
     return ParseEntBytes(std::make_shared<const std::string>(text), report);
 }
 
+namespace {
+
+// One line of the text from a position that may lie inside a line (after a
+// brace): its text without the line end, and where the next line starts.
+struct Line {
+    std::size_t start = 0;
+    std::string_view text; // CRs before the LF left out
+    std::size_t next = 0;
+    bool crlf = false; // ended by CR LF rather than a bare LF
+};
+
+Line lineAt(std::string_view bytes, std::size_t at)
+{
+    const char* start = bytes.data() + at;
+    const std::size_t left = bytes.size() - at;
+    const void* found = std::memchr(start, '\n', left);
+    std::size_t length =
+        found ? static_cast<std::size_t>(static_cast<const char*>(found) - start) : left;
+    Line line;
+    line.start = at;
+    line.next = at + (found ? length + 1 : length);
+    // Every CR before the end goes, not only the one of a CR LF: a line
+    // kept as "x\r" would be written "x\r\n" and read back as "x".
+    while (length > 0 && start[length - 1] == '\r')
+        --length;
+    line.crlf = found && length < static_cast<std::size_t>(static_cast<const char*>(found) - start);
+    line.text = std::string_view(start, length);
+    return line;
+}
+
+// Where a closing brace line's brace is, when `line` is one: blanks before
+// the brace, and after it only filler or a `{` that opens the next block.
+std::optional<std::size_t> closingBrace(std::string_view line)
+{
+    const std::optional<std::string_view> rest = afterBrace(line, '}');
+    if (!rest)
+        return std::nullopt;
+    std::size_t i = 0;
+    while (i < rest->size() && isFiller((*rest)[i]))
+        ++i;
+    if (i < rest->size() && (*rest)[i] != '{')
+        return std::nullopt;
+    return line.size() - rest->size() - 1;
+}
+
+} // namespace
+
 std::optional<EntityTable> ParseEntBytes(SourceBytes bytes, ReadReport* report)
 {
     if (report)
         *report = ReadReport{};
-    std::string_view text = *bytes;
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3);
+    const std::string_view all = *bytes;
     EntityTable table;
-    LineReader reader(text);
-    std::string_view line;
+    table.Source = bytes;
+    std::size_t pos = 0;
+    if (all.substr(0, 3) == "\xEF\xBB\xBF") {
+        table.Lead = LineText(bytes, all.substr(0, 3));
+        pos = 3;
+    }
+    // Where the bytes not yet given to a record start.
+    std::size_t gap = pos;
+    std::size_t lineNumber = 1;
     std::size_t stray = 0;
     std::size_t firstStray = 0;
-    while (reader.next(line)) {
-        const std::optional<std::string_view> opening = afterBrace(line, '{');
+    std::size_t crlfLines = 0;
+    std::size_t lfLines = 0;
+    const auto count = [&](const Line& line) {
+        if (line.next > line.start + line.text.size())
+            ++(line.crlf ? crlfLines : lfLines);
+    };
+    while (pos < all.size()) {
+        const Line line = lineAt(all, pos);
+        const std::optional<std::string_view> opening = afterBrace(line.text, '{');
         if (!opening) {
-            if (!onlyFiller(line) && stray++ == 0)
-                firstStray = reader.number();
+            if (!onlyFiller(line.text) && stray++ == 0)
+                firstStray = lineNumber;
+            count(line);
+            pos = line.next;
+            ++lineNumber;
             continue;
         }
-        const std::size_t openedAt = reader.number();
+        const std::size_t openedAt = lineNumber;
         EntityRecord record;
         // The block's lines are kept as the stretch of the file from the
         // start of the first to the end of the last: consecutive lines, so
         // splitting it at LF gives them back.
-        const char* firstStart = nullptr;
-        const char* lastEnd = nullptr;
-        std::size_t count = 0;
+        std::size_t firstStart = 0;
+        std::size_t lastEnd = 0;
+        std::size_t lines = 0;
         const auto keep = [&](std::string_view kept) {
-            if (count++ == 0)
-                firstStart = kept.data();
-            lastEnd = kept.data() + kept.size();
+            const auto at = static_cast<std::size_t>(kept.data() - all.data());
+            if (lines++ == 0)
+                firstStart = at;
+            lastEnd = at + kept.size();
             if (IsClassLine(kept))
                 record.ClassLine = LineText(bytes, kept);
         };
+        // Where the closing brace line is, and the brace in it.
+        std::optional<Line> closeLine;
+        std::size_t brace = 0;
         // Text after the brace is the block's first line; dropping it would
         // lose the class line of blocks some tools write on one line.
-        bool closed = false;
-        if (isCloseLine(*opening)) {
-            closed = true; // "{}" on one line: an empty block
-        } else if (!onlyFiller(*opening)) {
-            keep(skipBlanks(*opening));
+        if (const auto close = closingBrace(*opening)) {
+            closeLine = line; // "{}" on one line: an empty block
+            brace = static_cast<std::size_t>(opening->data() - all.data()) + *close;
+        } else {
+            if (!onlyFiller(*opening))
+                keep(skipBlanks(*opening));
+            count(line);
+            pos = line.next;
+            ++lineNumber;
         }
-        while (!closed && reader.next(line)) {
-            if (isCloseLine(line)) {
-                closed = true;
+        while (!closeLine && pos < all.size()) {
+            const Line inside = lineAt(all, pos);
+            if (const auto close = closingBrace(inside.text)) {
+                closeLine = inside;
+                brace = inside.start + *close;
                 break;
             }
-            keep(line);
+            keep(inside.text);
+            count(inside);
+            pos = inside.next;
+            ++lineNumber;
         }
-        if (!closed) {
+        if (!closeLine) {
             fail(report, ReadError::UnclosedBlock, openedAt);
             return std::nullopt;
         }
-        if (count > 0)
-            record.KeyLines = LineList(bytes, static_cast<std::size_t>(firstStart - bytes->data()),
-                                       static_cast<std::size_t>(lastEnd - firstStart), count);
-        if (report && report->firstNamelessLine == 0 && record.ClassLine.size() < 14)
+        // The closing brace's line ends the record, unless a `{` follows on
+        // it: that brace starts the next block, on the same line.
+        std::size_t after = brace + 1;
+        const std::size_t textEnd = closeLine->start + closeLine->text.size();
+        while (after < textEnd && isFiller(all[after]))
+            ++after;
+        if (after >= textEnd) {
+            count(*closeLine);
+            after = closeLine->next;
+            ++lineNumber;
+        }
+        const std::size_t bodyStart = lines > 0 ? firstStart : brace;
+        // The first line's own line end is part of the lines, not the opening.
+        const std::size_t bodyEnd = lines > 0 ? endOfLineEnd(all, lastEnd) : brace;
+        record.Opening = LineText(bytes, all.substr(gap, bodyStart - gap));
+        record.Closing = LineText(bytes, all.substr(bodyEnd, after - bodyEnd));
+        if (lines > 0)
+            record.KeyLines = LineList(bytes, firstStart, lastEnd - firstStart, lines);
+        if (report && report->firstNamelessLine == 0 && !EntityListName(record.ClassLine))
             report->firstNamelessLine = openedAt;
         table.Entities.push_back(std::move(record));
+        pos = after;
+        gap = after;
     }
+    table.Trailer = LineText(bytes, all.substr(gap));
+    if (crlfLines > lfLines)
+        table.NewLineEnd = "\r\n";
     if (report) {
         report->strayLines = stray;
         report->firstStrayLine = firstStray;
@@ -238,10 +311,10 @@ std::string DescribeStrayLines(const ReadReport& report)
     const std::string at = std::to_string(report.firstStrayLine);
     if (one)
         return "1 line outside the entity blocks (line " + at +
-               ") was skipped. Saving will not keep it.";
+               ") belongs to no entity. Saving keeps it as it is.";
     return std::to_string(report.strayLines) +
            " lines outside the entity blocks (the first at line " + at +
-           ") were skipped. Saving will not keep them.";
+           ") belong to no entity. Saving keeps them as they are.";
 }
 
 std::optional<std::vector<std::string>> EntityListNames(const EntityTable& table)
@@ -290,22 +363,48 @@ std::optional<OpenedFile> OpenEntText(std::string_view text, ReadReport* report)
 
 std::string EntText(const EntityTable& table)
 {
-    std::size_t size = 0;
+    const std::string_view source = table.Source ? std::string_view(*table.Source) : "";
+    const auto sourceStart = reinterpret_cast<std::uintptr_t>(source.data());
+    const std::string_view newLine = table.NewLineEnd;
+    // The line end a line had where it was read; lines made here (and lines
+    // of another table's bytes) take the new-line end.
+    const auto lineEnd = [&](std::string_view line) {
+        const auto at = reinterpret_cast<std::uintptr_t>(line.data());
+        if (at < sourceStart || at - sourceStart > source.size() ||
+            source.size() - (at - sourceStart) < line.size())
+            return newLine;
+        const std::size_t end = (at - sourceStart) + line.size();
+        const std::size_t stop = endOfLineEnd(source, end);
+        return stop == end ? newLine : source.substr(end, stop - end);
+    };
+    std::size_t size = table.Lead.size() + table.Trailer.size();
     for (const EntityRecord& record : table.Entities) {
-        size += 4;
+        size += record.Opening.size() + record.Closing.size() + 2 + 2 * newLine.size();
         for (const std::string_view line : record.KeyLines)
-            size += line.size() + 1;
+            size += line.size() + 2;
     }
     std::string text;
     text.reserve(size);
+    text += table.Lead.view();
     for (const EntityRecord& record : table.Entities) {
-        text += "{\n";
+        if (record.Opening.empty()) {
+            text += '{';
+            text += newLine;
+        } else {
+            text += record.Opening.view();
+        }
         for (const std::string_view line : record.KeyLines) {
             text += line;
-            text += '\n';
+            text += lineEnd(line);
         }
-        text += "}\n";
+        if (record.Closing.empty()) {
+            text += '}';
+            text += newLine;
+        } else {
+            text += record.Closing.view();
+        }
     }
+    text += table.Trailer.view();
     return text;
 }
 

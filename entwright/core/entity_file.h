@@ -21,6 +21,14 @@ struct EntityRecord {
     // A copy of the block's last class line; empty when it has none. Only the
     // entity list shows it, so later edits of the line do not touch it.
     LineText ClassLine;
+    // The bytes read around the lines, kept so that a save writes them back
+    // as they were: from the end of the block before (blank lines and text
+    // between blocks included) to the start of the first line, and from the
+    // end of the last line's line end to the end of the closing brace's line
+    // (or to a `{` that follows the brace on its line). Empty for records
+    // made here, which are written `{`, the lines and `}` on lines of their own.
+    LineText Opening;
+    LineText Closing;
 
     // Index of the last line; -1 for a record without lines.
     std::ptrdiff_t LastKey() const { return static_cast<std::ptrdiff_t>(KeyLines.size()) - 1; }
@@ -29,16 +37,34 @@ struct EntityRecord {
 struct EntityTable {
     std::vector<EntityRecord> Entities;
 
+    // The bytes the table was read from: a line that still points into them
+    // is written with the line end it had there.
+    SourceBytes Source;
+    // A byte-order mark read in front, and what followed the last block.
+    LineText Lead;
+    LineText Trailer;
+    // The line end of lines and braces made here: the one most lines of the
+    // file read had (CR LF or LF).
+    std::string NewLineEnd = "\n";
+    // For a table read from a map: what the entity lump held after its text
+    // (its closing NUL, or nothing when it had none), written back with it.
+    std::optional<std::string> LumpEnd;
+
     std::ptrdiff_t LastEntity() const { return static_cast<std::ptrdiff_t>(Entities.size()) - 1; }
 };
 
-// Characters 2 to 10 spell "classname", case-sensitively; the first character
-// and whatever follows the tenth are not looked at.
+// Blanks and tabs in front of a line, which the game skips.
+std::string_view SkipLeadingBlanks(std::string_view line);
+
+// Characters 2 to 10 spell "classname", case-sensitively, once the blanks and
+// tabs in front are passed over; the first character and whatever follows
+// the tenth are not looked at.
 bool IsClassLine(std::string_view line);
 
 // The name the entity list shows for a class line: everything from the 14th
-// character on except the last, i.e. the value between its quotes. Nothing
-// when the line is shorter than 14 characters (no class line at all included).
+// character on except the last (blanks and tabs in front passed over), i.e.
+// the value between its quotes. Nothing when the line is shorter than 14
+// characters (no class line at all included).
 std::optional<std::string> EntityListName(std::string_view classLine);
 
 enum class ReadError {
@@ -58,8 +84,8 @@ struct ReadReport {
     std::size_t line = 0;
     // Why the file could not be read at all (CannotRead, NotAMap).
     std::string reason;
-    // Lines outside blocks holding more than blanks and NULs; they are not
-    // kept, so the user must be told before a save drops them.
+    // Lines outside blocks holding more than blanks and NULs; they are kept
+    // as they stand but belong to no entity, so the user is told.
     std::size_t strayLines = 0;
     std::size_t firstStrayLine = 0;
     // The opening line of the first block without a class line long enough
@@ -69,11 +95,13 @@ struct ReadReport {
 
 // Splits .ent text into records. Lines end at LF, and CRs before the LF (as
 // in CR LF) are not part of the line; a UTF-8 byte-order mark in front is
-// skipped. A brace line may carry blanks before
-// the brace and blanks, tabs or NULs after it, as tools and editors leave
-// them. A `{` followed by other text opens a block whose first line is that
-// text. Every line up to the next closing brace line belongs to the block.
-// Whatever else stands outside blocks is dropped and counted in `report`.
+// kept apart. A brace line may carry blanks before the brace and blanks, tabs
+// or NULs after it, as tools and editors leave them. A `{` followed by other
+// text opens a block whose first line is that text; a `}` followed by a `{`
+// (`}{`, blanks between allowed) closes one block and opens the next. Every
+// line up to the next closing brace line belongs to the block. Whatever
+// stands outside blocks belongs to no record: it is kept in the records'
+// Opening (or the table's Trailer) and counted in `report`.
 std::optional<EntityTable> ParseEntText(std::string_view text, ReadReport* report = nullptr);
 
 // The same over bytes the table may keep: its lines point into them instead
@@ -92,7 +120,7 @@ bool WriteFileBytes(const std::filesystem::path& path, std::string_view bytes, s
 // A sentence for the user on why a read failed, naming the line where it has one.
 std::string DescribeReadFailure(const ReadReport& report);
 
-// A warning about the lines outside blocks that a save will not keep; empty
+// A warning about the lines outside blocks, which belong to no entity; empty
 // when there were none.
 std::string DescribeStrayLines(const ReadReport& report);
 
@@ -111,7 +139,11 @@ std::optional<OpenedFile> OpenEntFile(const std::filesystem::path& path,
 // The same checks over text already in memory (a map's entity lump).
 std::optional<OpenedFile> OpenEntText(std::string_view text, ReadReport* report = nullptr);
 
-// The file text of a table: per record `{` LF, each line LF, `}` LF.
+// The file text of a table: the byte-order mark read, then per record its
+// Opening (or `{` and a line end), each line with its line end, its Closing
+// (or `}` and a line end), then the Trailer. A line still pointing into the
+// bytes read keeps the line end it had; other lines and braces take
+// NewLineEnd. A table saved unchanged gives back the bytes it was read from.
 std::string EntText(const EntityTable& table);
 
 // Writes EntText to a temporary file beside `path` and renames it over

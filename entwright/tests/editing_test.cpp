@@ -39,11 +39,12 @@ TEST(KeyLine, SplitsByPositionAroundTheFirstSpace)
         {"\"origin\" \"0 0 0\"", "origin", "0 0 0"},
         // A key with a space is cut there; the rest falls into the value.
         {"\"my key\" \"v\"", "m", "ey\" \"v"},
-        // Unquoted and indented lines come out shifted.
+        // Unquoted lines come out shifted; blanks and tabs in front are
+        // passed over, as the game does.
         {"key value", "e", "alu"},
-        {"\t\"k\" \"v\"", "\"k", "v"},
+        {"\t \"k\" \"v\"", "k", "v"},
+        {" leading", "leading", ""},
         // Positions that fall before the start or past the end give nothing.
-        {" leading", "", "eadin"},
         {"\" x", "", ""},
         {"\"k\" ", "k", ""},
         {"\"k\"  ", "k", ""},

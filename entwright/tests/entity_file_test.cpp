@@ -63,7 +63,9 @@ TEST(ClassLine, ComparesCharactersTwoToTenOnly)
     EXPECT_TRUE(ent::IsClassLine("\"classnamefoo\" \"bar\"")); // anything may follow
     EXPECT_FALSE(ent::IsClassLine("\"Classname\" \"light\""));
     EXPECT_FALSE(ent::IsClassLine("\"CLASSNAME\" \"light\""));
-    EXPECT_FALSE(ent::IsClassLine(" \"classname\" \"light\"")); // shifted by a space
+    // Blanks and tabs in front are passed over, as the game does.
+    EXPECT_TRUE(ent::IsClassLine(" \t\"classname\" \"light\""));
+    EXPECT_FALSE(ent::IsClassLine(" x\"classname\" \"light\"")); // shifted by other text
     EXPECT_FALSE(ent::IsClassLine("\"classnam"));
     EXPECT_FALSE(ent::IsClassLine(""));
 }
@@ -183,7 +185,6 @@ TEST_F(EntFiles, RoundTripKeepsEveryBlockByteForByte)
                                    std::string(1, '\0') +
                                    "b\"\n"
                                    "\"cr\" \"a\rb\"\n";
-    const std::string kept = "{\n" + blockLines + "}\n{\n\"classname\" \"light\"\n}\n";
     const std::string original = "junk before\n\n" + std::string("{\n") + blockLines +
                                  "}\n\n{\n\"classname\" \"light\"\n}\ntext after the last block\n";
     const auto source = write("map.ent", original);
@@ -194,20 +195,21 @@ TEST_F(EntFiles, RoundTripKeepsEveryBlockByteForByte)
     ASSERT_TRUE(opened.has_value()) << static_cast<int>(report.error);
     EXPECT_EQ(ent::EntityListNames(opened->table),
               (std::vector<std::string>{"info_player_start", "light"}));
+    // Text around the blocks included: a save with nothing edited gives
+    // back the file as it was.
     ASSERT_TRUE(ent::WriteEntFile(target, opened->table));
-    EXPECT_EQ(read(target), kept);
-
-    // What was written reads back to itself.
+    EXPECT_EQ(read(target), original);
     ASSERT_TRUE(ent::WriteEntFile(target, *ent::ReadEntFile(target)));
-    EXPECT_EQ(read(target), kept);
+    EXPECT_EQ(read(target), original);
 }
 
-TEST_F(EntFiles, CrLfFileIsSavedWithLf)
+TEST_F(EntFiles, CrLfFileIsSavedWithCrLf)
 {
-    const auto source =
-        write("crlf.ent", "{\r\n\"classname\" \"a\"\r\n\t\"k\" \"v\xE9\"\r\n\r\n}\r\ntrailer\r\n");
+    const std::string original =
+        "{\r\n\"classname\" \"a\"\r\n\t\"k\" \"v\xE9\"\r\n\r\n}\r\ntrailer\r\n";
+    const auto source = write("crlf.ent", original);
     ASSERT_TRUE(ent::WriteEntFile(dir_ / "out.ent", *ent::ReadEntFile(source)));
-    EXPECT_EQ(read(dir_ / "out.ent"), "{\n\"classname\" \"a\"\n\t\"k\" \"v\xE9\"\n\n}\n");
+    EXPECT_EQ(read(dir_ / "out.ent"), original);
 }
 
 TEST_F(EntFiles, OpenRefusesUnreadableAndUnlistableFiles)

@@ -254,11 +254,14 @@ TEST_F(MainWindow, EditedFileKeepsUntouchedLinesByteForByte)
     EXPECT_EQ(texts(keys()).last(), "\"_light\" \"255 255 128 200\"");
 
     trigger("menSave");
-    EXPECT_EQ(readFile("map.ent"), QByteArray("{\n"
-                                              "\"classname\" \"worldspawn\"\n"
-                                              "\"wad\" \"caf\xE9\x99.wad\"\n"
-                                              "\n"
-                                              "}\n"
+    // Untouched lines keep their own line ends and the text around the
+    // blocks stays; the edited and added lines take the file's usual LF.
+    EXPECT_EQ(readFile("map.ent"), QByteArray("{\r\n"
+                                              "\"classname\" \"worldspawn\"\r\n"
+                                              "\"wad\" \"caf\xE9\x99.wad\"\r\n"
+                                              "\r\n"
+                                              "}\r\n"
+                                              "\r\n"
                                               "{\n"
                                               "\"origin\" \"8 8 \x80\"\n"
                                               "\"classname\" \"light\"\n"
@@ -267,7 +270,8 @@ TEST_F(MainWindow, EditedFileKeepsUntouchedLinesByteForByte)
                                               "}\n"
                                               "{\n"
                                               "\"classname\" \"info_player_start\"\n"
-                                              "}\n"));
+                                              "}\n"
+                                              "after the last block\n"));
     const FakeDialogs::Shown saved = dialogs_.lastMessage();
     EXPECT_EQ(saved.icon, MessageIcon::Information);
     EXPECT_EQ(saved.title, "Save");
@@ -389,7 +393,7 @@ TEST_F(MainWindow, SaveAfterSaveAsWritesTheOpenedFile)
     EXPECT_EQ(dialogs_.shown.last().kind, FakeDialogs::Kind::Message);
     EXPECT_EQ(window_.saveAsFile(), pathIn("copy"));
     const QByteArray written = readFile("copy"); // no extension added
-    EXPECT_TRUE(written.startsWith("{\n\"classname\" \"worldspawn\"\n"));
+    EXPECT_TRUE(written.startsWith("{\r\n\"classname\" \"worldspawn\"\r\n"));
 
     clickRow(entities(), 2);
     click(button("cmbDelEnt"));
@@ -593,7 +597,7 @@ TEST_F(MainWindow, UnsavedChangesAreOfferedForSavingOnOpenAndClose)
     window_.close();
     EXPECT_TRUE(asked);
     EXPECT_FALSE(window_.isVisible());
-    EXPECT_TRUE(readFile("other.ent").startsWith("{\n\"classname\" \"world\"\n"));
+    EXPECT_TRUE(readFile("other.ent").startsWith("{\r\n\"classname\" \"world\"\n"));
 }
 
 TEST_F(MainWindow, MapOpensFromItsBspAndSavesBackIntoIt)
