@@ -1,3 +1,4 @@
+#include "cli/command_line.h"
 #include "ui/frm_main.h"
 
 #include "common/app/start_up.h"
@@ -37,11 +38,16 @@ QStringList takeGameDataFiles(int& argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> done = entwright::runCommandLine(argc, argv))
+        return *done;
     const suite::ProgramInfo info{
         QStringLiteral("entwright"),
         QStringLiteral(
             "Edits the entities of a Half-Life map, in an .ent file or in the .bsp itself."),
-        suite::ProgramArgument::File, suite::WindowLanguage::English};
+        suite::ProgramArgument::File,
+        suite::WindowLanguage::English,
+        true,
+        entwright::commandsHelp()};
     if (const auto answered = suite::answerWithoutWindows(info, argc, argv))
         return *answered;
 

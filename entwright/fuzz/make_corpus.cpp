@@ -27,6 +27,20 @@ const std::vector<std::string> kLists = {
     "{\n\"classname\" \"never closed\"\n",
 };
 
+const std::vector<std::string> kGameData = {
+    "@BaseClass = Targetname [ targetname(target_source) : \"Name\" ]\n"
+    "@PointClass base(Targetname) size(-16 -16 0, 16 16 72) color(0 255 0) "
+    "studio(\"models/x.mdl\") = monster_x : \"X\" + \" more\"\n[\n"
+    "\trendermode(choices) : \"Mode\" : 0 : \"help\" = [ 0 : \"Normal\" 5 : \"Add\" ]\n"
+    "\tspawnflags(flags) = [ 1 : \"On\" : 1 : \"starts on\" ]\n"
+    "\ttarget(target_destination) : \"Target\" : : \"whom\"\n"
+    "\tinput Kill(void) : \"Removes\"\n]\n",
+    "// comment\n@include \"other.fgd\"\n@mapsize(-4096, 4096)\n"
+    "@MaterialExclusion [ \"a\" \"b\" ]\n@SolidClass base(Missing) = func_x [ ]\n"
+    "@BaseClass base(B) = A []\n@BaseClass base(A) = B []\n",
+    "@PointClass = broken [ key(string) : \"unclosed\n]\n@PointClass = after []\n",
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -43,5 +57,7 @@ int main(int argc, char** argv)
                                                 orders[i], static_cast<unsigned>(i));
         write(root / "entwright_bsp_fuzz" / ("map" + std::to_string(i) + ".bsp"), map.bytes);
     }
+    for (std::size_t i = 0; i < kGameData.size(); ++i)
+        write(root / "entwright_fgd_fuzz" / ("game" + std::to_string(i) + ".fgd"), kGameData[i]);
     return 0;
 }
