@@ -44,10 +44,14 @@ std::string gameData()
 ent::EntityRecord entity(int c)
 {
     ent::EntityRecord record;
-    record.KeyLines = std::vector<std::string>{
-        "\"classname\" \"func_thing" + std::to_string(c) + "\"", "\"targetname\" \"t\"",
-        "\"rendermode\" \"5\"", "\"rendercolor\" \"255 128 0\"", "\"spawnflags\" \"9\"",
-        "\"model\" \"*1\"", "\"_comment\" \"not in the game data\""};
+    record.KeyLines =
+        std::vector<std::string>{"\"classname\" \"func_thing" + std::to_string(c) + "\"",
+                                 "\"targetname\" \"t\"",
+                                 "\"rendermode\" \"5\"",
+                                 "\"rendercolor\" \"255 128 0\"",
+                                 "\"spawnflags\" \"9\"",
+                                 "\"model\" \"*1\"",
+                                 "\"_comment\" \"not in the game data\""};
     return record;
 }
 
@@ -59,7 +63,8 @@ void Rows(benchmark::State& state)
     int which = 0;
     for (auto _ : state) {
         const ent::EntityRecord& record = records[which ^= 1];
-        benchmark::DoNotOptimize(ent::PropertyRows(data, ent::ClassForRecord(data, record), record));
+        benchmark::DoNotOptimize(
+            ent::PropertyRows(data, ent::ClassForRecord(data, record), record));
     }
 }
 BENCHMARK(Rows)->Unit(benchmark::kMicrosecond);

@@ -1,5 +1,7 @@
 #include "core/links.h"
 
+#include "core/map_check.h"
+
 #include <algorithm>
 
 namespace ent {
@@ -85,7 +87,7 @@ std::string_view ClassOf(const EntityRecord& record)
 
 bool LinkKeyByName(std::string_view, std::string_view key)
 {
-    return key == "target" || key == "killtarget" || key == "master" || key == "netname";
+    return IsTargetKeyName(key);
 }
 
 std::vector<std::size_t> EntitiesNamed(const EntityTable& table, std::string_view name)

@@ -1199,4 +1199,31 @@ TEST_F(GameDataWindow, GameDataIsRememberedAndItsProblemsShown)
         << dialogs_.lastMessage().text.toStdString();
 }
 
+TEST_F(MainWindow, CheckListsProblemsAndADoubleClickLeadsToTheKey)
+{
+    open("checked.ent", "{\n\"classname\" \"worldspawn\"\n}\n"
+                        "{\n\"classname\" \"trigger_once\"\n\"target\" \"nowhere\"\n}\n"
+                        "{\n\"classname\" \"light\"\n\"style\" \"0\"\n\"origin\" \"0 0 0\"\n"
+                        "\"style\" \"2\"\n}\n");
+    trigger("menCheck");
+    auto* problems = get<QListWidget>("lstProblems");
+    ASSERT_NE(problems, nullptr);
+    ASSERT_TRUE(problems->isVisible());
+    ASSERT_EQ(problems->count(), 2);
+    EXPECT_TRUE(problems->item(0)->text().startsWith("checked.ent:6: warning:"))
+        << problems->item(0)->text().toStdString();
+    EXPECT_TRUE(problems->item(1)->text().startsWith("checked.ent:12: warning:"))
+        << problems->item(1)->text().toStdString();
+
+    // The second "style" of the light: its entity and line are selected.
+    emit problems->itemDoubleClicked(problems->item(1));
+    EXPECT_EQ(entities()->currentIndex().row(), 2);
+    EXPECT_EQ(keys()->currentRow(), 3);
+    EXPECT_EQ(txtValue()->toPlainText(), "2");
+
+    // An edit runs the check again; nothing blocks a save meanwhile.
+    click(button("cmbDelete"));
+    EXPECT_EQ(problems->count(), 1);
+}
+
 } // namespace

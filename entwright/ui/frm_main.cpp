@@ -96,6 +96,7 @@ frmMain::frmMain(const QString& programDir, suite::Dialogs& dialogs, QWidget* pa
     setAcceptDrops(true);
     buildMenus();
     buildControls();
+    buildCheckPanel();
     resize(760, 500);
 
     // Form_Load: nothing is open yet, so only Open, Save As, Ripent and
@@ -159,6 +160,10 @@ void frmMain::buildMenus()
     menReplace_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     for (QAction* action : {menSetKey_, menDeleteKey_, menReplace_})
         action->setEnabled(false);
+    menCheck_ = makeAction(QStringLiteral("menCheck"), tr("Check Map"), menEdit);
+    menCheck_->setShortcut(QKeySequence(Qt::Key_F7));
+    menCheck_->setEnabled(false);
+    connect(menCheck_, &QAction::triggered, this, &frmMain::menCheck_Click);
 
     QMenu* menRipent = menuBar()->addMenu(QStringLiteral("Ripent"));
     menRipent->setObjectName(QStringLiteral("menRipent"));
@@ -338,7 +343,7 @@ bool frmMain::loadFile(const QString& path)
              cmbAddEnt_, listEntity_, txtFilter_, cboFilter_, listKey_, txtKey_, txtValue_})
         control->setEnabled(true);
     menSave_->setEnabled(true);
-    for (QAction* action : {menSetKey_, menDeleteKey_, menReplace_})
+    for (QAction* action : {menSetKey_, menDeleteKey_, menReplace_, menCheck_})
         action->setEnabled(true);
     tableChanged();
     recent_->remember(path);
@@ -456,6 +461,7 @@ void frmMain::updateTitle()
 
 void frmMain::tableChanged()
 {
+    refreshCheck();
     menUndo_->setEnabled(doc_.canUndo());
     menRedo_->setEnabled(doc_.canRedo());
     updateTitle();

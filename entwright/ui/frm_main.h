@@ -17,6 +17,7 @@
 class QAction;
 class QBoxLayout;
 class QCheckBox;
+class QDockWidget;
 class QStackedWidget;
 class PropertyTable;
 class QComboBox;
@@ -99,6 +100,11 @@ private:
     // Builds the SmartEdit switch and the page stack around the raw key panel.
     QWidget* buildKeyPages(QWidget* rawPanel);
     void gameDataChanged();
+    void buildCheckPanel();
+    void menCheck_Click();
+    // Runs the check again over the table as it stands, when its panel shows.
+    void refreshCheck();
+    void lstProblems_DoubleClick(int row);
 
     // Empties the key list and both text boxes.
     void Clear();
@@ -199,4 +205,11 @@ private:
     QCheckBox* chkSmartEdit_ = nullptr;
     QStackedWidget* stkKeys_ = nullptr;
     PropertyTable* tblProperties_ = nullptr;
+
+    QAction* menCheck_ = nullptr;
+    QDockWidget* dockProblems_ = nullptr;
+    QComboBox* cboLimits_ = nullptr;
+    QListWidget* lstProblems_ = nullptr;
+    // Where each row of lstProblems_ points: the record and its line.
+    std::vector<std::pair<std::size_t, std::optional<std::size_t>>> problemPlaces_;
 };

@@ -3,6 +3,7 @@
 
 #include "core/bulk_edits.h"
 #include "core/links.h"
+#include "core/map_check.h"
 #include "core/property_rows.h"
 #include "ui/entity_list_model.h"
 #include "ui/property_table.h"
@@ -92,12 +93,7 @@ void frmMain::gameDataChanged()
     chkSmartEdit_->setChecked(loaded);
     if (loaded) {
         linkRule_ = [this](std::string_view className, std::string_view key) {
-            const ent::FgdClass* cls = gameData_.findEntityClass(className);
-            const ent::FgdKey* definition = cls ? gameData_.findKey(*cls, key) : nullptr;
-            // A key the game data does not describe is judged by its name.
-            if (!definition)
-                return ent::LinkKeyByName(className, key);
-            return definition->type == ent::FgdKeyType::TargetDestination;
+            return ent::IsTargetKey(&gameData_, gameData_.findEntityClass(className), key);
         };
     } else {
         linkRule_ = ent::LinkKeyByName;

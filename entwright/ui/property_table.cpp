@@ -234,3 +234,17 @@ QWidget* PropertyTable::colourEditor(int row, bool unitRange)
     layout->addWidget(button);
     return editor;
 }
+
+bool PropertyTable::showLine(std::size_t line)
+{
+    for (int row = 0; row < rowCount(); ++row) {
+        if (rows_[static_cast<std::size_t>(row)].line != line)
+            continue;
+        setCurrentCell(row, 1);
+        scrollToItem(item(row, 0));
+        if (QWidget* editor = cellWidget(row, 1))
+            editor->setFocus();
+        return true;
+    }
+    return false;
+}

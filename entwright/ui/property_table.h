@@ -30,6 +30,10 @@ public:
 
     const std::vector<ent::PropertyRow>& rows() const { return rows_; }
 
+    // Brings the row of the entity's line `line` into view with its editor
+    // focused; false when no row shows that line.
+    bool showLine(std::size_t line);
+
 signals:
     // A new value for a key: `line` is the entity's line holding it, or -1
     // when the entity lacks the key and a line must be added.
