@@ -1162,6 +1162,16 @@ TEST_F(GameDataWindow, PropertyTableShowsChoicesFlagsAndColourAndEditsThemInPlac
 
     trigger("menUndo");
     EXPECT_EQ(window_.table().Entities[1].KeyLines.size(), 4u);
+
+    // Text the code page cannot hold is refused, not stored as '?'.
+    get<QCheckBox>("chkSmartEdit")->setChecked(true);
+    auto* note = qobject_cast<QLineEdit*>(table()->cellWidget(rowNamed("_note"), 1));
+    ASSERT_NE(note, nullptr);
+    note->setText(QStringLiteral("\u4e2d"));
+    note->setModified(true);
+    emit note->editingFinished();
+    EXPECT_EQ(line(3), "\"_note\" \"mine\"");
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains(QStringLiteral("\u4e2d")));
 }
 
 TEST_F(GameDataWindow, AddingAnEntityOffersTheClassesWithTheirDefaults)

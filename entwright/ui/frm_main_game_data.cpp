@@ -47,6 +47,9 @@ QWidget* frmMain::buildKeyPages(QWidget* rawPanel)
 
     connect(chkSmartEdit_, &QCheckBox::toggled, this, &frmMain::chkSmartEdit_Toggled);
     connect(tblProperties_, &PropertyTable::valueEdited, this, &frmMain::propertyEdited);
+    connect(tblProperties_, &PropertyTable::cannotStore, this, [this](const QString& characters) {
+        warnOutsideCp1252(tr("Edit"), false, characters.toStdU32String());
+    });
     return pages;
 }
 

@@ -1,8 +1,7 @@
 #include "ui/property_table.h"
 
+#include "core/typed_text.h"
 #include "ui/entity_list_model.h"
-
-#include "common/ui/text.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -139,8 +138,18 @@ QWidget* PropertyTable::lineEditor(int row, const QString& text)
     editor->setAccessibleName(item(row, 0) ? item(row, 0)->text() : editor->objectName());
     editor->setFrame(false);
     connect(editor, &QLineEdit::editingFinished, this, [this, row, editor] {
-        if (editor->isModified())
-            edited(row, suite::toCp1252(editor->text()));
+        if (!editor->isModified())
+            return;
+        editor->setModified(false);
+        std::u32string outside;
+        const std::optional<std::string> bytes =
+            ent::TypedBytes(editor->text().toStdU32String(), &outside);
+        if (!bytes) {
+            editor->setText(displayText(rows_[static_cast<std::size_t>(row)].value));
+            emit cannotStore(QString::fromStdU32String(outside));
+            return;
+        }
+        edited(row, bytesOf(*bytes));
     });
     return editor;
 }

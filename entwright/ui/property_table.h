@@ -38,6 +38,9 @@ signals:
     // A new value for a key: `line` is the entity's line holding it, or -1
     // when the entity lacks the key and a line must be added.
     void valueEdited(int line, const QByteArray& key, const QByteArray& value);
+    // A typed value held these characters, which Windows-1252 has no byte
+    // for; nothing was changed.
+    void cannotStore(const QString& characters);
 
 private:
     QWidget* editorFor(int row);
