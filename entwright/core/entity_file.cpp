@@ -43,22 +43,25 @@ bool onlyFiller(std::string_view text)
     return true;
 }
 
-std::string_view skipBlanks(std::string_view text)
+inline std::string_view skipBlanks(std::string_view text)
 {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    return text.substr(i);
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    return text;
 }
 
 // The text after the brace when the line starts with it (blanks before it
 // allowed); nothing when it does not.
-std::optional<std::string_view> afterBrace(std::string_view line, char brace)
+inline std::optional<std::string_view> afterBrace(std::string_view line, char brace)
 {
-    const std::string_view rest = skipBlanks(line);
+    // Most lines are key lines: they start with neither a blank nor a brace.
+    if (line.empty() || (line.front() != brace && line.front() != ' ' && line.front() != '\t'))
+        return std::nullopt;
+    std::string_view rest = skipBlanks(line);
     if (rest.empty() || rest.front() != brace)
         return std::nullopt;
-    return rest.substr(1);
+    rest.remove_prefix(1);
+    return rest;
 }
 
 } // namespace
@@ -98,7 +101,7 @@ struct Line {
     bool crlf = false; // ended by CR LF rather than a bare LF
 };
 
-Line lineAt(std::string_view bytes, std::size_t at)
+inline Line lineAt(std::string_view bytes, std::size_t at)
 {
     const char* start = bytes.data() + at;
     const std::size_t left = bytes.size() - at;
@@ -119,7 +122,7 @@ Line lineAt(std::string_view bytes, std::size_t at)
 
 // Where a closing brace line's brace is, when `line` is one: blanks before
 // the brace, and after it only filler or a `{` that opens the next block.
-std::optional<std::size_t> closingBrace(std::string_view line)
+inline std::optional<std::size_t> closingBrace(std::string_view line)
 {
     const std::optional<std::string_view> rest = afterBrace(line, '}');
     if (!rest)
@@ -229,11 +232,14 @@ std::optional<EntityTable> ParseEntBytes(SourceBytes bytes, ReadReport* report)
         const std::size_t bodyStart = lines > 0 ? firstStart : brace;
         // The first line's own line end is part of the lines, not the opening.
         const std::size_t bodyEnd = lines > 0 ? endOfLineEnd(all, lastEnd) : brace;
-        record.Opening = LineText(bytes, all.substr(gap, bodyStart - gap));
-        record.Closing = LineText(bytes, all.substr(bodyEnd, after - bodyEnd));
+        record.Opening = {static_cast<std::uint32_t>(gap),
+                          static_cast<std::uint32_t>(bodyStart - gap)};
+        record.Closing = {static_cast<std::uint32_t>(bodyEnd),
+                          static_cast<std::uint32_t>(after - bodyEnd)};
         if (lines > 0)
             record.KeyLines = LineList(bytes, firstStart, lastEnd - firstStart, lines);
-        if (report && report->firstNamelessLine == 0 && !EntityListName(record.ClassLine))
+        if (report && report->firstNamelessLine == 0 &&
+            skipBlanks(record.ClassLine.view()).size() < 14)
             report->firstNamelessLine = openedAt;
         table.Entities.push_back(std::move(record));
         pos = after;
@@ -361,6 +367,14 @@ std::optional<OpenedFile> OpenEntText(std::string_view text, ReadReport* report)
     return checkNames(std::move(table), used);
 }
 
+std::string_view SpanText(const EntityTable& table, SourceSpan span)
+{
+    if (!table.Source || span.offset > table.Source->size() ||
+        table.Source->size() - span.offset < span.length)
+        return {};
+    return std::string_view(*table.Source).substr(span.offset, span.length);
+}
+
 std::string EntText(const EntityTable& table)
 {
     const std::string_view source = table.Source ? std::string_view(*table.Source) : "";
@@ -379,7 +393,7 @@ std::string EntText(const EntityTable& table)
     };
     std::size_t size = table.Lead.size() + table.Trailer.size();
     for (const EntityRecord& record : table.Entities) {
-        size += record.Opening.size() + record.Closing.size() + 2 + 2 * newLine.size();
+        size += record.Opening.length + record.Closing.length + 2 + 2 * newLine.size();
         for (const std::string_view line : record.KeyLines)
             size += line.size() + 2;
     }
@@ -387,21 +401,21 @@ std::string EntText(const EntityTable& table)
     text.reserve(size);
     text += table.Lead.view();
     for (const EntityRecord& record : table.Entities) {
-        if (record.Opening.empty()) {
+        if (const std::string_view opening = SpanText(table, record.Opening); opening.empty()) {
             text += '{';
             text += newLine;
         } else {
-            text += record.Opening.view();
+            text += opening;
         }
         for (const std::string_view line : record.KeyLines) {
             text += line;
             text += lineEnd(line);
         }
-        if (record.Closing.empty()) {
+        if (const std::string_view closing = SpanText(table, record.Closing); closing.empty()) {
             text += '}';
             text += newLine;
         } else {
-            text += record.Closing.view();
+            text += closing;
         }
     }
     text += table.Trailer.view();

@@ -3,6 +3,7 @@
 #include "core/entity_lines.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,6 +15,14 @@
 // bytes are never decoded here, so a line nobody edits is written back exactly
 // as it was read, whatever code page it was written in.
 namespace ent {
+
+// A stretch of the bytes a table was read from (EntityTable::Source).
+struct SourceSpan {
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+
+    bool empty() const { return length == 0; }
+};
 
 struct EntityRecord {
     // The block's lines in file order, quotes and spacing included.
@@ -27,8 +36,11 @@ struct EntityRecord {
     // end of the last line's line end to the end of the closing brace's line
     // (or to a `{` that follows the brace on its line). Empty for records
     // made here, which are written `{`, the lines and `}` on lines of their own.
-    LineText Opening;
-    LineText Closing;
+    // They are offsets into the table's Source (kept small: a map can hold
+    // a hundred thousand records), so a record taken into another table must
+    // have them emptied.
+    SourceSpan Opening;
+    SourceSpan Closing;
 
     // Index of the last line; -1 for a record without lines.
     std::ptrdiff_t LastKey() const { return static_cast<std::ptrdiff_t>(KeyLines.size()) - 1; }
@@ -145,6 +157,10 @@ std::optional<OpenedFile> OpenEntText(std::string_view text, ReadReport* report 
 // bytes read keeps the line end it had; other lines and braces take
 // NewLineEnd. A table saved unchanged gives back the bytes it was read from.
 std::string EntText(const EntityTable& table);
+
+// The bytes of a span of the table's Source; empty when it has none or the
+// span lies outside it.
+std::string_view SpanText(const EntityTable& table, SourceSpan span);
 
 // Writes EntText to a temporary file beside `path` and renames it over
 // `path`, so a failed write leaves the old file as it was. False with

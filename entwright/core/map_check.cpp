@@ -263,21 +263,18 @@ std::vector<std::size_t> RecordFileLines(const EntityTable& table)
     if (!table.Source)
         return lines;
     const std::string& source = *table.Source;
-    const auto begin = reinterpret_cast<std::uintptr_t>(source.data());
-    const char* counted = source.data();
+    std::size_t counted = 0;
     std::size_t line = 1;
     for (std::size_t i = 0; i < table.Entities.size(); ++i) {
-        const std::string_view opening = table.Entities[i].Opening.view();
-        const auto at = reinterpret_cast<std::uintptr_t>(opening.data());
-        if (opening.empty() || at < begin || at - begin > source.size() ||
-            source.size() - (at - begin) < opening.size())
+        const SourceSpan opening = table.Entities[i].Opening;
+        const std::size_t end = std::size_t{opening.offset} + opening.length;
+        if (opening.empty() || end > source.size())
             continue; // a record made since the read
-        const char* end = opening.data() + opening.size();
         if (end < counted) {
-            counted = source.data();
+            counted = 0;
             line = 1;
         }
-        line += countNewLines(counted, end);
+        line += countNewLines(source.data() + counted, source.data() + end);
         counted = end;
         lines[i] = line;
     }
