@@ -5,7 +5,36 @@
 #include "common/ui/dialogs.h"
 
 #include <QApplication>
+#include <QStringList>
 #include <QTimer>
+
+#include <cstring>
+
+namespace {
+
+// Takes every `--fgd FILE` (or `--fgd=FILE`) out of the command line: game
+// data the window loads at start, which the common start-up does not know.
+QStringList takeGameDataFiles(int& argc, char** argv)
+{
+    QStringList files;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--fgd") == 0 && i + 1 < argc) {
+            files.append(QString::fromLocal8Bit(argv[++i]));
+            continue;
+        }
+        if (std::strncmp(argv[i], "--fgd=", 6) == 0) {
+            files.append(QString::fromLocal8Bit(argv[i] + 6));
+            continue;
+        }
+        argv[kept++] = argv[i];
+    }
+    argc = kept;
+    argv[argc] = nullptr;
+    return files;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -22,6 +51,7 @@ int main(int argc, char** argv)
     if (const auto answered = suite::answerWithoutWindows(info, argc, argv))
         return *answered;
 
+    const QStringList gameData = takeGameDataFiles(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Entwright"));
     const suite::StartUp start = suite::startProgram(info);
@@ -31,6 +61,8 @@ int main(int argc, char** argv)
     suite::QtDialogs dialogs;
     frmMain window(start.programDir, dialogs);
     window.show();
+    if (!gameData.isEmpty())
+        window.loadGameData(gameData);
     if (!start.argument.isEmpty())
         QTimer::singleShot(0, &window, [&window, path = start.argument] { window.openFile(path); });
     return QApplication::exec();

@@ -47,6 +47,16 @@ bool FakeDialogs::questionDefaultNo(QWidget*, MessageIcon icon, const QString& t
     return nextAnswer();
 }
 
+SaveAnswer FakeDialogs::askToSave(QWidget*, const QString& title, const QString& text)
+{
+    record({Kind::Question, MessageIcon::Exclamation, title, text, {}, {}});
+    if (saveAnswers.empty())
+        return SaveAnswer::Cancel;
+    const SaveAnswer answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}
+
 std::optional<QString> FakeDialogs::input(QWidget*, const QString& title, const QString& prompt,
                                           const QString& initial)
 {

@@ -29,6 +29,8 @@ public:
 
     QList<Shown> shown;
     std::deque<bool> answers;
+    // Answers to askToSave; an empty queue cancels.
+    std::deque<SaveAnswer> saveAnswers;
     std::deque<std::optional<QString>> inputs;
     std::deque<QString> paths; // open, save and folder choosers alike
 
@@ -42,6 +44,7 @@ public:
                   const QString& text) override;
     bool questionDefaultNo(QWidget* parent, MessageIcon icon, const QString& title,
                            const QString& text) override;
+    SaveAnswer askToSave(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QString> input(QWidget* parent, const QString& title, const QString& prompt,
                                  const QString& initial) override;
     QString openFile(QWidget* parent, const QString& filter, const QString& initialPath) override;

@@ -10,6 +10,9 @@ namespace suite {
 
 enum class MessageIcon { None, Information, Exclamation, Critical, Question };
 
+// The answers to "save the changes first?".
+enum class SaveAnswer { Save, Discard, Cancel };
+
 // Every message box, input box and file or folder chooser a window shows goes
 // through this interface, so that tests can see what was asked and answer it.
 // File filters are written "Description|*.ext" (pairs separated by bars), as
@@ -31,6 +34,13 @@ public:
     {
         return question(parent, icon, title, text);
     }
+    // Save, Discard or Cancel for changes not yet saved; Enter answers Save.
+    // Dialogs that never wait for a key may answer it as a Yes/No question.
+    virtual SaveAnswer askToSave(QWidget* parent, const QString& title, const QString& text)
+    {
+        return question(parent, MessageIcon::Exclamation, title, text) ? SaveAnswer::Save
+                                                                       : SaveAnswer::Discard;
+    }
     // The typed text, or nothing when the user cancels.
     virtual std::optional<QString> input(QWidget* parent, const QString& title,
                                          const QString& prompt, const QString& initial = {}) = 0;
@@ -51,6 +61,7 @@ public:
                   const QString& text) override;
     bool questionDefaultNo(QWidget* parent, MessageIcon icon, const QString& title,
                            const QString& text) override;
+    SaveAnswer askToSave(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QString> input(QWidget* parent, const QString& title, const QString& prompt,
                                  const QString& initial) override;
     QString openFile(QWidget* parent, const QString& filter, const QString& initialPath) override;

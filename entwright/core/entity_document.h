@@ -1,10 +1,13 @@
 #pragma once
 
+#include "core/bulk_edits.h"
 #include "core/editing.h"
 #include "core/entity_file.h"
 
 #include <cstddef>
 #include <optional>
+#include <string>
+#include <utility>
 #include <string_view>
 #include <vector>
 
@@ -25,7 +28,13 @@ public:
                             std::string_view value);
     EditResult deleteKeyLine(std::size_t entity, std::size_t line);
     EditResult addEntity(std::string_view name);
+    // A new entity whose class line is followed by these keys, as one step.
+    EditResult addEntity(std::string_view name,
+                         const std::vector<std::pair<std::string, std::string>>& keys);
     EditResult deleteEntity(std::size_t entity);
+    // Several records replaced, or several removed, as one step.
+    EditResult replaceRecords(std::vector<RecordChange> changes);
+    EditResult deleteEntities(std::vector<std::size_t> entities);
 
     bool canUndo() const { return done_ > 0; }
     bool canRedo() const { return done_ < changes_.size(); }
@@ -40,14 +49,18 @@ public:
 
 private:
     enum class Kind { Replace, Insert, Erase };
-    struct Change {
+    struct Step {
         Kind kind;
         std::size_t index;
         EntityRecord before; // Replace, Erase
         EntityRecord after; // Replace, Insert
     };
+    // What one undo takes back: its steps were made in order and are undone
+    // in reverse.
+    using Change = std::vector<Step>;
 
     void push(Change change);
+    void pushStep(Step step) { push(Change{std::move(step)}); }
 
     EntityTable table_;
     std::vector<Change> changes_;

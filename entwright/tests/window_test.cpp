@@ -1,6 +1,8 @@
 #include "ui/frm_main.h"
 
 #include "core/bsp_map.h"
+#include "ui/property_table.h"
+#include "ui/ripent_watch.h"
 #include "tests/support/bsp_builder.h"
 
 #include "common/testing/window_test.h"
@@ -12,6 +14,11 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QItemSelectionModel>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -453,24 +460,15 @@ const QByteArray kLights = "{\n\"classname\" \"worldspawn\"\n}\n"
                            "{\n\"classname\" \"light\"\n\"origin\" \"8 16 32\"\n"
                            "\"_light\" \"255 128 0 300\"\n}\n";
 
-QMessageBox* unsavedQuestion()
+// Queues the answer to the next "save the changes?" question; `asked` tells
+// afterwards whether that question was the one shown.
+void answerUnsaved(FakeDialogs& dialogs, suite::SaveAnswer answer, bool* asked)
 {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    EXPECT_NE(box, nullptr);
-    if (box) {
-        EXPECT_EQ(box->objectName(), "msgUnsaved");
-    }
-    return box;
-}
-
-void answerUnsaved(QMessageBox::StandardButton answer, bool* asked)
-{
-    onModal([answer, asked](QWidget*) {
-        if (QMessageBox* box = unsavedQuestion()) {
+    dialogs.saveAnswers.push_back(answer);
+    dialogs.onShow = [asked](const FakeDialogs::Shown& shown) {
+        if (shown.title == "Entwright" && shown.text.startsWith("Save the changes to"))
             *asked = true;
-            click(box->button(answer));
-        }
-    });
+    };
 }
 
 TEST_F(MainWindow, FilterNarrowsTheListAndEditsActOnTheClickedEntity)
@@ -570,20 +568,20 @@ TEST_F(MainWindow, UnsavedChangesAreOfferedForSavingOnOpenAndClose)
     click(button("cmbAdd"));
 
     bool asked = false;
-    answerUnsaved(QMessageBox::Cancel, &asked);
+    answerUnsaved(dialogs_, suite::SaveAnswer::Cancel, &asked);
     window_.openFile(pathIn("other.ent"));
     EXPECT_TRUE(asked);
     EXPECT_EQ(window_.currentFile(), pathIn("lights.ent"));
     EXPECT_TRUE(window_.isWindowModified());
 
     asked = false;
-    answerUnsaved(QMessageBox::Cancel, &asked);
+    answerUnsaved(dialogs_, suite::SaveAnswer::Cancel, &asked);
     trigger("menExit");
     EXPECT_TRUE(asked);
     EXPECT_TRUE(window_.isVisible());
 
     asked = false;
-    answerUnsaved(QMessageBox::Discard, &asked);
+    answerUnsaved(dialogs_, suite::SaveAnswer::Discard, &asked);
     dialogs_.paths.push_back(pathIn("other.ent"));
     trigger("menOpen");
     EXPECT_TRUE(asked);
@@ -595,7 +593,7 @@ TEST_F(MainWindow, UnsavedChangesAreOfferedForSavingOnOpenAndClose)
     txtValue()->setPlainText(QStringLiteral("world"));
     click(button("cmbApply"));
     asked = false;
-    answerUnsaved(QMessageBox::Save, &asked);
+    answerUnsaved(dialogs_, suite::SaveAnswer::Save, &asked);
     window_.close();
     EXPECT_TRUE(asked);
     EXPECT_FALSE(window_.isVisible());
@@ -813,7 +811,9 @@ TEST_F(Ripent, ToolThatFailsOrCrashesIsReportedWhenItEnds)
     installRipent(QStringLiteral("ripent"));
     run("menExport", QStringLiteral("c.bsp"));
     EXPECT_EQ(waitForArguments(), "-export\nc.bsp\n");
-    QTest::qWait(200);
+    // The tool's end is reported, if at all, before its watch goes away.
+    EXPECT_TRUE(
+        QTest::qWaitFor([this] { return window_.findChildren<RipentWatch*>().isEmpty(); }, 20000));
     EXPECT_TRUE(dialogs_.messages().isEmpty());
 }
 
@@ -882,6 +882,358 @@ TEST_F(MainWindow, AFileGivenAtStartOpensWithoutTheDialog)
         EXPECT_NE(shown.kind, suite::testing::FakeDialogs::Kind::OpenFile);
     EXPECT_EQ(texts(entities()), (QStringList{"worldspawn", "light", "info_player_start"}));
     EXPECT_EQ(window_.currentFile(), pathIn("given.ent"));
+}
+
+// --- Links between entities, edits over many ---
+
+const QByteArray kLinked = "{\n\"classname\" \"worldspawn\"\n}\n"
+                           "{\n\"classname\" \"func_button\"\n\"target\" \"door1\"\n}\n"
+                           "{\n\"classname\" \"light\"\n\"targetname\" \"lamp\"\n"
+                           "\"master\" \"door1\"\n}\n"
+                           "{\n\"classname\" \"func_door\"\n\"targetname\" \"door1\"\n}\n";
+
+TEST_F(MainWindow, GoToTargetAndUsedByFollowTheLinks)
+{
+    open("linked.ent", kLinked);
+    auto* goTo = button("cmbGoTo");
+    auto* usedBy = get<QListWidget>("listUsedBy");
+    ASSERT_TRUE(goTo && usedBy);
+
+    clickRow(entities(), 1);
+    clickRow(keys(), 0);
+    EXPECT_FALSE(goTo->isEnabled()) << "classname names no entity";
+    clickRow(keys(), 1);
+    ASSERT_TRUE(goTo->isEnabled());
+    // The filter hides the target: following the link must still get there.
+    get<QLineEdit>("txtFilter")->setText(QStringLiteral("func_button"));
+    click(goTo);
+    EXPECT_TRUE(get<QLineEdit>("txtFilter")->text().isEmpty());
+    EXPECT_EQ(entities()->currentIndex().row(), 3);
+    EXPECT_EQ(keys()->item(1)->text(), "\"targetname\" \"door1\"");
+
+    // The button and the lamp (through master) point at the door.
+    ASSERT_EQ(usedBy->count(), 2);
+    EXPECT_TRUE(usedBy->item(0)->text().startsWith("func_button"));
+    EXPECT_TRUE(usedBy->item(1)->text().startsWith("light"));
+    QTest::mouseClick(usedBy->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      usedBy->visualItemRect(usedBy->item(1)).center());
+    EXPECT_EQ(entities()->currentIndex().row(), 2);
+    EXPECT_EQ(usedBy->count(), 0);
+
+    // A link to a name nobody has is said, not followed.
+    clickRow(entities(), 1);
+    clickRow(keys(), 1);
+    txtValue()->setPlainText(QStringLiteral("nobody"));
+    click(button("cmbApply"));
+    clickRow(keys(), 1);
+    click(goTo);
+    EXPECT_EQ(dialogs_.lastMessage().text, "No entity has the targetname \"nobody\".");
+    EXPECT_EQ(entities()->currentIndex().row(), 1);
+}
+
+TEST_F(MainWindow, RenamingATargetnameOffersToTakeItsReferencesAlong)
+{
+    open("linked.ent", kLinked);
+    clickRow(entities(), 3);
+    clickRow(keys(), 1);
+    txtValue()->setPlainText(QStringLiteral("gate"));
+    dialogs_.answers.push_back(true);
+    click(button("cmbApply"));
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains("2 key"));
+    EXPECT_EQ(ent::EntText(window_.table()),
+              "{\n\"classname\" \"worldspawn\"\n}\n"
+              "{\n\"classname\" \"func_button\"\n\"target\" \"gate\"\n}\n"
+              "{\n\"classname\" \"light\"\n\"targetname\" \"lamp\"\n\"master\" \"gate\"\n}\n"
+              "{\n\"classname\" \"func_door\"\n\"targetname\" \"gate\"\n}\n");
+    // One step back gives every line its old name.
+    trigger("menUndo");
+    EXPECT_EQ(ent::EntText(window_.table()), kLinked.toStdString());
+
+    // Declined: only the line itself changes.
+    clickRow(entities(), 3);
+    clickRow(keys(), 1);
+    txtValue()->setPlainText(QStringLiteral("gate"));
+    dialogs_.answers.push_back(false);
+    click(button("cmbApply"));
+    EXPECT_EQ(window_.table().Entities[1].KeyLines[1], "\"target\" \"door1\"");
+    EXPECT_EQ(window_.table().Entities[3].KeyLines[1], "\"targetname\" \"gate\"");
+}
+
+TEST_F(MainWindow, SeveralSelectedEntitiesAreEditedAndDeletedTogether)
+{
+    open("linked.ent", kLinked);
+    clickRow(entities(), 1);
+    const auto ctrlClick = [this](int row) {
+        const QModelIndex index = entities()->model()->index(row, 0);
+        QTest::mouseClick(entities()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          entities()->visualRect(index).center());
+    };
+    ctrlClick(2);
+    ctrlClick(3);
+    ASSERT_EQ(entities()->selectionModel()->selectedRows().size(), 3);
+
+    dialogs_.inputs = {QStringLiteral("spawnflags"), QStringLiteral("1")};
+    trigger("menSetKey");
+    for (std::size_t i = 1; i <= 3; ++i)
+        EXPECT_EQ(window_.table().Entities[i].KeyLines.back(), "\"spawnflags\" \"1\"") << i;
+    EXPECT_EQ(window_.table().Entities[0].KeyLines.size(), 1u);
+    EXPECT_EQ(entities()->selectionModel()->selectedRows().size(), 3) << "selection kept";
+
+    dialogs_.inputs = {QStringLiteral("targetname")};
+    trigger("menDeleteKey");
+    EXPECT_EQ(ent::EntText(window_.table()).find("targetname"), std::string::npos);
+
+    trigger("menUndo");
+    trigger("menUndo");
+    EXPECT_EQ(ent::EntText(window_.table()), kLinked.toStdString());
+
+    clickRow(entities(), 1);
+    ctrlClick(3);
+    click(button("cmbDelEnt"));
+    EXPECT_EQ(texts(entities()), (QStringList{"worldspawn", "light"}));
+    trigger("menUndo");
+    EXPECT_EQ(ent::EntText(window_.table()), kLinked.toStdString());
+}
+
+TEST_F(MainWindow, FindAndReplaceSaysHowManyBeforeChanging)
+{
+    open("linked.ent", kLinked);
+    const auto replace = [this](const QString& find, const QString& with, bool regex) {
+        onModal([find, with, regex](QWidget* modal) {
+            EXPECT_EQ(modal->objectName(), "frmReplace");
+            child<QLineEdit>(modal, "txtFind")->setText(find);
+            child<QLineEdit>(modal, "txtReplace")->setText(with);
+            child<QCheckBox>(modal, "chkRegex")->setChecked(regex);
+            click(child<QPushButton>(modal, "cmbReplaceAll"));
+        });
+        trigger("menReplace");
+    };
+    replace(QStringLiteral("door1"), QStringLiteral("gate"), false);
+    EXPECT_EQ(dialogs_.lastMessage().text, "Replace 3 occurrence(s) in 3 line(s) of 3 entities?");
+    EXPECT_EQ(ent::EntText(window_.table()), kLinked.toStdString()) << "declined";
+
+    dialogs_.answers.push_back(true);
+    replace(QStringLiteral("^(door|lamp)$"), QStringLiteral("$1_2"), true);
+    EXPECT_EQ(window_.table().Entities[2].KeyLines[1], "\"targetname\" \"lamp_2\"");
+    EXPECT_EQ(window_.table().Entities[2].KeyLines[2], "\"master\" \"door1\"");
+    trigger("menUndo");
+    EXPECT_EQ(ent::EntText(window_.table()), kLinked.toStdString());
+
+    replace(QStringLiteral("(("), QString(), true);
+    EXPECT_TRUE(dialogs_.lastMessage().text.startsWith("The regular expression is not valid"));
+}
+
+TEST_F(Ripent, BuiltInImportIntoTheOpenMapReloadsItAndExportAsksBeforeReplacing)
+{
+    const std::string text = "{\n\"classname\" \"worldspawn\"\n}\n";
+    const auto map = ent::testing::buildMap(30, text + std::string(1, '\0'), {1, 0, 5}, 2);
+    writeFile("map.bsp", QByteArray::fromStdString(map.bytes));
+    window_.openFile(pathIn("map.bsp"));
+    ASSERT_EQ(window_.currentFile(), pathIn("map.bsp"));
+
+    writeFile("map.ent", "{\n\"classname\" \"worldspawn\"\n}\n{\n\"classname\" \"light\"\n}\n");
+    run("menImport", pathIn("map.bsp"));
+    EXPECT_EQ(texts(entities()), (QStringList{"worldspawn", "light"}));
+    EXPECT_FALSE(window_.isModified());
+
+    // Declining keeps the .ent the user may have edited.
+    dialogs_.clear();
+    run("menExport", pathIn("map.bsp"), false);
+    ASSERT_FALSE(dialogs_.shown.isEmpty());
+    EXPECT_TRUE(dialogs_.shown.first().defaultNo);
+    EXPECT_TRUE(dialogs_.shown.first().text.contains("already exists"));
+    EXPECT_EQ(readFile("map.ent"),
+              "{\n\"classname\" \"worldspawn\"\n}\n{\n\"classname\" \"light\"\n}\n");
+}
+
+// --- Game data ---
+
+const QByteArray kSpriteFgd =
+    "@BaseClass = Targetname [ targetname(target_source) : \"Name\" ]\n"
+    "@PointClass base(Targetname) = env_sprite : \"Sprite\"\n"
+    "[\n"
+    "  rendermode(choices) : \"Render Mode\" : 0 : \"How it is drawn\" =\n"
+    "  [\n"
+    "    0 : \"Normal\"\n"
+    "    5 : \"Additive\"\n"
+    "  ]\n"
+    "  rendercolor(color255) : \"FX Color\" : \"0 0 0\"\n"
+    "  framerate(integer) : \"Framerate\" : 10\n"
+    "  spawnflags(flags) =\n"
+    "  [\n"
+    "    1 : \"Start on\" : 1\n"
+    "    2 : \"Play once\" : 0\n"
+    "  ]\n"
+    "]\n";
+
+const QByteArray kSprites = "{\n\"classname\" \"worldspawn\"\n}\n"
+                            "{\n\"classname\" \"env_sprite\"\n\"rendermode\"  \"5\"\n"
+                            "\"spawnflags\"\t\"1\"\n\"_note\" \"mine\"\n}\n";
+
+class GameDataWindow : public MainWindow {
+protected:
+    void SetUp() override
+    {
+        MainWindow::SetUp();
+        writeFile("sprites.fgd", kSpriteFgd);
+        ASSERT_TRUE(window_.loadGameData({pathIn("sprites.fgd")}));
+        open("sprites.ent", kSprites);
+        clickRow(entities(), 1);
+    }
+
+    QTableWidget* table() { return get<QTableWidget>("tblProperties"); }
+
+    // The row whose name column reads `name`; -1 when none.
+    int rowNamed(const QString& name)
+    {
+        for (int row = 0; row < table()->rowCount(); ++row)
+            if (table()->item(row, 0)->text() == name)
+                return row;
+        return -1;
+    }
+
+    std::string line(std::size_t index) const
+    {
+        return std::string(window_.table().Entities[1].KeyLines[index]);
+    }
+};
+
+TEST_F(GameDataWindow, PropertyTableShowsChoicesFlagsAndColourAndEditsThemInPlace)
+{
+    ASSERT_TRUE(get<QCheckBox>("chkSmartEdit")->isChecked());
+    ASSERT_TRUE(table()->isVisible());
+    const int mode = rowNamed(QStringLiteral("Render Mode"));
+    const int colour = rowNamed(QStringLiteral("FX Color"));
+    const int rate = rowNamed(QStringLiteral("Framerate"));
+    ASSERT_GE(mode, 0);
+    ASSERT_GE(colour, 0);
+    ASSERT_GE(rate, 0);
+    EXPECT_TRUE(table()->item(mode, 0)->toolTip().contains("How it is drawn"));
+    EXPECT_FALSE(table()->item(mode, 0)->data(PropertyTable::DefaultRole).toBool());
+    EXPECT_TRUE(table()->item(colour, 0)->data(PropertyTable::DefaultRole).toBool());
+    // The key the game data does not know is there, raw.
+    EXPECT_GE(rowNamed(QStringLiteral("_note")), 0);
+
+    // Choices: a drop-down at the stored value; a new choice changes only
+    // the value, the double space stays.
+    auto* choices = qobject_cast<QComboBox*>(table()->cellWidget(mode, 1));
+    ASSERT_NE(choices, nullptr);
+    EXPECT_EQ(choices->currentData().toByteArray(), "5");
+    choices->setCurrentIndex(0);
+    emit choices->activated(0);
+    EXPECT_EQ(line(1), "\"rendermode\"  \"0\"");
+    choices = qobject_cast<QComboBox*>(table()->cellWidget(rowNamed("Render Mode"), 1));
+    choices->setCurrentIndex(1);
+    emit choices->activated(1);
+    EXPECT_EQ(line(1), "\"rendermode\"  \"5\"") << "edited and edited back: the line as read";
+
+    // Flags: check boxes; on and off again gives the line that was read.
+    const auto flag = [this](int bit) {
+        QWidget* flags = table()->cellWidget(rowNamed(QStringLiteral("spawnflags")), 1);
+        return flags ? flags->findChild<QCheckBox*>(QStringLiteral("flag_%1").arg(bit)) : nullptr;
+    };
+    ASSERT_NE(flag(1), nullptr);
+    EXPECT_TRUE(flag(1)->isChecked());
+    EXPECT_FALSE(flag(2)->isChecked());
+    click(flag(2));
+    EXPECT_EQ(line(2), "\"spawnflags\"\t\"3\"");
+    click(flag(2));
+    EXPECT_EQ(line(2), "\"spawnflags\"\t\"1\"");
+
+    // Colour: the button's chooser adds the missing key.
+    onModal([](QWidget* modal) {
+        auto* chooser = qobject_cast<QColorDialog*>(modal);
+        ASSERT_NE(chooser, nullptr);
+        chooser->setCurrentColor(QColor(10, 20, 30));
+        chooser->accept();
+    });
+    click(table()->cellWidget(colour, 1)->findChild<QPushButton*>("colour_rendercolor"));
+    EXPECT_EQ(line(4), "\"rendercolor\" \"10 20 30\"");
+
+    // A number box for integers; the raw lines stay a switch away, all of
+    // them, untouched ones byte for byte.
+    auto* number = qobject_cast<QSpinBox*>(table()->cellWidget(rowNamed("Framerate"), 1));
+    ASSERT_NE(number, nullptr);
+    EXPECT_EQ(number->value(), 10);
+    get<QCheckBox>("chkSmartEdit")->setChecked(false);
+    EXPECT_TRUE(keys()->isVisible());
+    EXPECT_EQ(keys()->count(), 5);
+    EXPECT_EQ(keys()->item(3)->text(), "\"_note\" \"mine\"");
+
+    trigger("menUndo");
+    EXPECT_EQ(window_.table().Entities[1].KeyLines.size(), 4u);
+
+    // Text the code page cannot hold is refused, not stored as '?'.
+    get<QCheckBox>("chkSmartEdit")->setChecked(true);
+    auto* note = qobject_cast<QLineEdit*>(table()->cellWidget(rowNamed("_note"), 1));
+    ASSERT_NE(note, nullptr);
+    note->setText(QStringLiteral("\u4e2d"));
+    note->setModified(true);
+    emit note->editingFinished();
+    EXPECT_EQ(line(3), "\"_note\" \"mine\"");
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains(QStringLiteral("\u4e2d")));
+}
+
+TEST_F(GameDataWindow, AddingAnEntityOffersTheClassesWithTheirDefaults)
+{
+    onModal([](QWidget* modal) {
+        auto* classes = child<QListWidget>(modal, "lstClasses");
+        ASSERT_NE(classes, nullptr);
+        ASSERT_EQ(classes->count(), 1) << "base classes are not offered";
+        classes->setCurrentRow(0);
+        EXPECT_EQ(child<QLineEdit>(modal, "txtNome")->text(), "env_sprite");
+        click(child<QPushButton>(modal, "cmbOk"));
+    });
+    click(button("cmbAddEnt"));
+    ASSERT_EQ(window_.table().Entities.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(window_.table().Entities[2].KeyLines),
+              (std::vector<std::string>{"\"classname\" \"env_sprite\"", "\"rendermode\" \"0\"",
+                                        "\"rendercolor\" \"0 0 0\"", "\"framerate\" \"10\"",
+                                        "\"spawnflags\" \"1\""}));
+    trigger("menUndo");
+    EXPECT_EQ(window_.table().Entities.size(), 2u);
+}
+
+TEST_F(GameDataWindow, GameDataIsRememberedAndItsProblemsShown)
+{
+    frmMain second(programDir(), dialogs_);
+    EXPECT_FALSE(second.gameData().empty());
+    EXPECT_NE(second.gameData().findEntityClass("env_sprite"), nullptr);
+
+    writeFile("broken.fgd", "@PointClass = good : \"ok\" []\n@PointClass = bad [\n");
+    dialogs_.clear();
+    window_.loadGameData({pathIn("broken.fgd")});
+    EXPECT_NE(window_.gameData().findEntityClass("good"), nullptr);
+    ASSERT_FALSE(dialogs_.messages().isEmpty());
+    EXPECT_TRUE(dialogs_.lastMessage().text.contains("broken.fgd:"))
+        << dialogs_.lastMessage().text.toStdString();
+}
+
+TEST_F(MainWindow, CheckListsProblemsAndADoubleClickLeadsToTheKey)
+{
+    open("checked.ent", "{\n\"classname\" \"worldspawn\"\n}\n"
+                        "{\n\"classname\" \"trigger_once\"\n\"target\" \"nowhere\"\n}\n"
+                        "{\n\"classname\" \"light\"\n\"style\" \"0\"\n\"origin\" \"0 0 0\"\n"
+                        "\"style\" \"2\"\n}\n");
+    trigger("menCheck");
+    auto* problems = get<QListWidget>("lstProblems");
+    ASSERT_NE(problems, nullptr);
+    ASSERT_TRUE(problems->isVisible());
+    ASSERT_EQ(problems->count(), 2);
+    EXPECT_TRUE(problems->item(0)->text().startsWith("checked.ent:6: warning:"))
+        << problems->item(0)->text().toStdString();
+    EXPECT_TRUE(problems->item(1)->text().startsWith("checked.ent:12: warning:"))
+        << problems->item(1)->text().toStdString();
+
+    // The second "style" of the light: its entity and line are selected.
+    emit problems->itemDoubleClicked(problems->item(1));
+    EXPECT_EQ(entities()->currentIndex().row(), 2);
+    EXPECT_EQ(keys()->currentRow(), 3);
+    EXPECT_EQ(txtValue()->toPlainText(), "2");
+
+    // An edit runs the check again; nothing blocks a save meanwhile.
+    click(button("cmbDelete"));
+    EXPECT_EQ(problems->count(), 1);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // Takes the screenshots of the docs folder: an .ent file open with a light
-// selected, and a map opened straight from its .bsp, its entity list
-// filtered by class.
+// selected, the same file with game data loaded showing a door's properties,
+// and a map opened straight from its .bsp, its entity list filtered by class.
 // Usage: entwright_screenshots <output folder>
 #include "tests/support/bsp_builder.h"
 #include "ui/frm_main.h"
@@ -52,6 +52,51 @@ std::string sampleEntities()
     return text;
 }
 
+// A piece of a game's data file, as the property table screenshot shows it.
+const char* const kGameData = R"fgd(
+@BaseClass = Targetname [ targetname(target_source) : "Name" ]
+@BaseClass = Target [ target(target_destination) : "Target" ]
+@BaseClass = RenderFields
+[
+    rendermode(choices) : "Render Mode" : 0 : "How the entity is drawn" =
+    [
+        0: "Normal"
+        1: "Color"
+        2: "Texture"
+        3: "Glow"
+        4: "Solid"
+        5: "Additive"
+    ]
+    renderamt(integer) : "FX Amount (1 - 255)"
+    rendercolor(color255) : "FX Color (R G B)" : "0 0 0"
+]
+@SolidClass base(Targetname, Target, RenderFields) = func_door : "Basic door"
+[
+    speed(integer) : "Speed" : 100 : "How fast the door moves, in units a second"
+    wait(integer) : "Delay before close, -1 stay open" : 4
+    lip(integer) : "Lip"
+    movesnd(choices) : "Move Sound" : 0 =
+    [
+        0: "No Sound"
+        1: "Servo (Sliding)"
+        2: "Pneumatic (Sliding)"
+    ]
+    spawnflags(flags) =
+    [
+        1 : "Starts Open" : 0
+        4 : "Don't link" : 0
+        8: "Passable" : 0
+        32: "Toggle" : 0
+        256: "Use Only" : 0
+    ]
+]
+@PointClass base(Targetname) = light : "Invisible lightsource"
+[
+    _light(color255) : "Brightness" : "255 255 128 200"
+    style(choices) : "Appearance" : 0 = [ 0 : "Normal" 10: "Fluorescent flicker" ]
+]
+)fgd";
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -79,7 +124,10 @@ int main(int argc, char** argv)
             entity("info_player_start", "\"origin\" \"-1536 -768 36\"\n") +
             entity("light", "\"origin\" \"-1408 -896 160\"\n\"_light\" \"255 236 200 300\"\n"
                             "\"style\" \"0\"\n") +
-            entity("func_door", "\"model\" \"*1\"\n\"targetname\" \"lobby_door\"\n") +
+            entity("func_door", "\"model\" \"*1\"\n\"targetname\" \"lobby_door\"\n"
+                                "\"rendermode\" \"5\"\n\"renderamt\" \"180\"\n"
+                                "\"rendercolor\" \"255 160 64\"\n\"speed\" \"150\"\n"
+                                "\"spawnflags\" \"288\"\n") +
             entity("trigger_once", "\"model\" \"*2\"\n\"target\" \"lobby_door\"\n") +
             entity("ambient_generic", "\"origin\" \"-1200 -700 64\"\n") +
             entity("monster_scientist", "\"origin\" \"-1300 -640 36\"\n\"angle\" \"180\"\n");
@@ -93,6 +141,29 @@ int main(int argc, char** argv)
         window.findChild<QListWidget*>(QStringLiteral("listKey"))->setCurrentRow(1);
         app.processEvents();
         if (!window.grab().save(QDir(out).filePath(QStringLiteral("entwright-main.png"))))
+            return 1;
+    }
+
+    {
+        const QString fgdPath = QDir(folder.path()).filePath(QStringLiteral("halflife.fgd"));
+        QFile fgd(fgdPath);
+        if (!fgd.open(QIODevice::WriteOnly))
+            return 1;
+        fgd.write(kGameData);
+        fgd.close();
+        frmMain window(folder.path(), dialogs);
+        window.resize(860, 620);
+        window.show();
+        window.loadGameData({fgdPath});
+        window.openFile(QDir(folder.path()).filePath(QStringLiteral("c1a0.ent")));
+        auto* entities = window.findChild<QAbstractItemView*>(QStringLiteral("listEntity"));
+        entities->setCurrentIndex(entities->model()->index(3, 0));
+        app.processEvents();
+        const bool saved =
+            window.grab().save(QDir(out).filePath(QStringLiteral("entwright-properties.png")));
+        // The game data is not wanted in the next window.
+        window.loadGameData({});
+        if (!saved)
             return 1;
     }
 

@@ -3,6 +3,7 @@
 #include "core/bsp_map.h"
 #include "core/editing.h"
 #include "core/entity_filter.h"
+#include "core/typed_text.h"
 #include "ui/entity_item_delegate.h"
 #include "ui/entity_list_model.h"
 #include "ui/frm_about.h"
@@ -11,7 +12,6 @@
 #include "ui/list_clicks.h"
 #include "ui/recent_files_menu.h"
 
-#include "common/core/cp1252.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/text.h"
 
@@ -34,6 +34,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QStringList>
 #include <QTextDocument>
 #include <QUrl>
@@ -54,9 +55,6 @@ const QString kNoQuotes =
 const QString kClassLineKept =
     QStringLiteral("The 'classname' line must stay a classname line: its key can't change");
 const QString kProgramTitle = QStringLiteral("Entwright 2.0");
-// Lines longer than this show cut in the key list: laying out a megabyte of
-// text in a list row takes most of a second, and nobody reads it there.
-constexpr std::size_t kLongestShownLine = 2000;
 // Values longer than this wrap anywhere: wrapping one long word at word
 // boundaries costs time that grows with the square of its length.
 constexpr qsizetype kLongestWordWrapped = 4096;
@@ -82,18 +80,9 @@ QAction* makeAction(const QString& name, const QString& caption, QMenu* menu)
     return action;
 }
 
-// The characters of `text` that Windows-1252 has no byte for.
-QString charactersOutsideCp1252(const QString& text)
+std::u32string codePoints(const QString& text)
 {
-    QString outside;
-    for (const char32_t codePoint : text.toUcs4()) {
-        if (codePoint != U'?' && cp1252::fromUnicode(codePoint) == '?') {
-            const QString character = QString::fromUcs4(&codePoint, 1);
-            if (!outside.contains(character))
-                outside += character;
-        }
-    }
-    return outside;
+    return text.toStdU32String();
 }
 
 } // namespace
@@ -107,6 +96,7 @@ frmMain::frmMain(const QString& programDir, suite::Dialogs& dialogs, QWidget* pa
     setAcceptDrops(true);
     buildMenus();
     buildControls();
+    buildCheckPanel();
     resize(760, 500);
 
     // Form_Load: nothing is open yet, so only Open, Save As, Ripent and
@@ -118,6 +108,16 @@ frmMain::frmMain(const QString& programDir, suite::Dialogs& dialogs, QWidget* pa
                                          cmbDelete_, cmbApply_, cmbClear_})
         control->setEnabled(false);
     updateTitle();
+    // The game data used last comes back with the window.
+    if (!programDir_.isEmpty()) {
+        const QStringList remembered =
+            QSettings(QDir(programDir_).filePath(QStringLiteral("entwright.ini")),
+                      QSettings::IniFormat)
+                .value(QStringLiteral("fgd"))
+                .toStringList();
+        if (!remembered.isEmpty())
+            loadGameData(remembered);
+    }
 }
 
 void frmMain::buildMenus()
@@ -130,6 +130,12 @@ void frmMain::buildMenus()
     menRecent->setObjectName(QStringLiteral("menRecent"));
     recent_ = new RecentFilesMenu(menRecent, programDir_);
     connect(recent_, &RecentFilesMenu::chosen, this, &frmMain::openFile);
+    menFile->addSeparator();
+    menLoadFgd_ = makeAction(QStringLiteral("menLoadFgd"), tr("Load Game Data..."), menFile);
+    menClearFgd_ = makeAction(QStringLiteral("menClearFgd"), tr("Unload Game Data"), menFile);
+    menClearFgd_->setEnabled(false);
+    connect(menLoadFgd_, &QAction::triggered, this, &frmMain::menLoadFgd_Click);
+    connect(menClearFgd_, &QAction::triggered, this, &frmMain::menClearFgd_Click);
     menFile->addSeparator();
     menSaveAs_ = makeAction(QStringLiteral("menSaveAs"), QStringLiteral("Save As..."), menFile);
     menSave_ = makeAction(QStringLiteral("menSave"), QStringLiteral("Save"), menFile);
@@ -146,6 +152,18 @@ void frmMain::buildMenus()
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     menUndo_->setEnabled(false);
     menRedo_->setEnabled(false);
+    menEdit->addSeparator();
+    menSetKey_ = makeAction(QStringLiteral("menSetKey"), tr("Set Key on Selected..."), menEdit);
+    menDeleteKey_ =
+        makeAction(QStringLiteral("menDeleteKey"), tr("Delete Key from Selected..."), menEdit);
+    menReplace_ = makeAction(QStringLiteral("menReplace"), tr("Find and Replace..."), menEdit);
+    menReplace_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    for (QAction* action : {menSetKey_, menDeleteKey_, menReplace_})
+        action->setEnabled(false);
+    menCheck_ = makeAction(QStringLiteral("menCheck"), tr("Check Map"), menEdit);
+    menCheck_->setShortcut(QKeySequence(Qt::Key_F7));
+    menCheck_->setEnabled(false);
+    connect(menCheck_, &QAction::triggered, this, &frmMain::menCheck_Click);
 
     QMenu* menRipent = menuBar()->addMenu(QStringLiteral("Ripent"));
     menRipent->setObjectName(QStringLiteral("menRipent"));
@@ -165,6 +183,9 @@ void frmMain::buildMenus()
     connect(menImport_, &QAction::triggered, this, &frmMain::menImport_Click);
     connect(menExport_, &QAction::triggered, this, &frmMain::menExport_Click);
     connect(menAbout_, &QAction::triggered, this, &frmMain::menAbout_Click);
+    connect(menSetKey_, &QAction::triggered, this, &frmMain::menSetKey_Click);
+    connect(menDeleteKey_, &QAction::triggered, this, &frmMain::menDeleteKey_Click);
+    connect(menReplace_, &QAction::triggered, this, &frmMain::menReplace_Click);
 }
 
 void frmMain::buildControls()
@@ -192,7 +213,8 @@ void frmMain::buildControls()
     // Maps of a hundred thousand entities must list at once.
     listEntity_->setUniformItemSizes(true);
     listEntity_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    listEntity_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several entities can be picked for the edits that act on all of them.
+    listEntity_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     entityModel_ = new EntityListModel(listEntity_);
     listEntity_->setModel(entityModel_);
     listEntity_->setItemDelegate(new EntityItemDelegate(listEntity_));
@@ -208,6 +230,8 @@ void frmMain::buildControls()
 
     Frame2_ = new QGroupBox(QStringLiteral("Entity Properties"), central);
     Frame2_->setObjectName(QStringLiteral("Frame2"));
+    auto* rawPanel = new QWidget(Frame2_);
+    rawPanel->setObjectName(QStringLiteral("pnlRawKeys"));
     listKey_ = new QListWidget(Frame2_);
     listKey_->setObjectName(QStringLiteral("listKey"));
     txtKey_ = new QLineEdit(Frame2_);
@@ -240,10 +264,14 @@ void frmMain::buildControls()
     keyButtons->addWidget(cmbDelete_);
     keyButtons->addWidget(cmbApply_);
     keyButtons->addWidget(cmbClear_);
+    auto* rawLayout = new QVBoxLayout(rawPanel);
+    rawLayout->setContentsMargins(0, 0, 0, 0);
+    rawLayout->addWidget(listKey_, 1);
+    rawLayout->addLayout(fields);
+    rawLayout->addLayout(keyButtons);
     auto* frame2Layout = new QVBoxLayout(Frame2_);
-    frame2Layout->addWidget(listKey_, 1);
-    frame2Layout->addLayout(fields);
-    frame2Layout->addLayout(keyButtons);
+    frame2Layout->addWidget(buildKeyPages(rawPanel), 1);
+    buildLinkControls(frame2Layout);
 
     auto* layout = new QHBoxLayout(central);
     layout->addWidget(Frame1_, 2);
@@ -315,6 +343,8 @@ bool frmMain::loadFile(const QString& path)
              cmbAddEnt_, listEntity_, txtFilter_, cboFilter_, listKey_, txtKey_, txtValue_})
         control->setEnabled(true);
     menSave_->setEnabled(true);
+    for (QAction* action : {menSetKey_, menDeleteKey_, menReplace_, menCheck_})
+        action->setEnabled(true);
     tableChanged();
     recent_->remember(path);
 
@@ -381,17 +411,14 @@ bool frmMain::settleUnsaved()
 {
     if (!doc_.modified())
         return true;
-    QMessageBox box(
-        QMessageBox::Warning, QStringLiteral("Entwright"),
-        QStringLiteral("Save the changes to \"%1\"?").arg(QFileInfo(CurrentFile_).fileName()),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setObjectName(QStringLiteral("msgUnsaved"));
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
-    case QMessageBox::Save: return saveCurrent();
-    case QMessageBox::Discard: return true;
-    default: return false;
+    switch (dialogs_.askToSave(
+        this, QStringLiteral("Entwright"),
+        tr("Save the changes to \"%1\"?").arg(QFileInfo(CurrentFile_).fileName()))) {
+    case suite::SaveAnswer::Save: return saveCurrent();
+    case suite::SaveAnswer::Discard: return true;
+    case suite::SaveAnswer::Cancel: return false;
     }
+    return false;
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
@@ -434,6 +461,7 @@ void frmMain::updateTitle()
 
 void frmMain::tableChanged()
 {
+    refreshCheck();
     menUndo_->setEnabled(doc_.canUndo());
     menRedo_->setEnabled(doc_.canRedo());
     updateTitle();
@@ -483,7 +511,7 @@ void frmMain::applyFilter()
     if (SelEntity_ >= 0) {
         const int row = entityModel_->rowOf(tableIndex(SelEntity_));
         if (row >= 0)
-            listEntity_->setCurrentIndex(entityModel_->index(row));
+            showCurrentRow(row);
     }
     filling_ = false;
 }
@@ -507,13 +535,15 @@ void frmMain::selectEntity(std::optional<std::size_t> record)
         for (QWidget* control :
              std::initializer_list<QWidget*>{cmbAdd_, cmbDelEnt_, cmbApply_, cmbDelete_, cmbClear_})
             control->setEnabled(false);
+        showProperties();
+        updateLinks();
         return;
     }
     SelEntity_ = static_cast<int>(*record);
     const int row = entityModel_->rowOf(*record);
     filling_ = true;
     if (row >= 0)
-        listEntity_->setCurrentIndex(entityModel_->index(row));
+        showCurrentRow(row);
     else
         listEntity_->clearSelection();
     filling_ = false;
@@ -532,18 +562,18 @@ void frmMain::fillKeyList()
     if (const std::optional<std::size_t> entity = selectedEntity()) {
         QStringList entries;
         for (const std::string_view line : doc_.table().Entities[*entity].KeyLines) {
-            if (line.size() <= kLongestShownLine) {
-                entries.append(displayText(line));
-                continue;
-            }
-            entries.append(displayText(line.substr(0, kLongestShownLine)) +
-                           QStringLiteral("\u2026 (%1 bytes in all)").arg(line.size()));
+            const ent::ListedLine listed = ent::LineForList(line);
+            entries.append(listed.cut ? displayText(listed.shown) +
+                                            tr("\u2026 (%1 bytes in all)").arg(listed.total)
+                                      : displayText(listed.shown));
         }
         listKey_->addItems(entries);
         if (SelKey_ >= 0 && SelKey_ < listKey_->count())
             listKey_->setCurrentRow(SelKey_);
     }
     filling_ = false;
+    showProperties();
+    updateLinks();
 }
 
 void frmMain::listEntity_Click(int row)
@@ -564,8 +594,7 @@ void frmMain::listKey_Click(int row)
         return;
     SelKey_ = row;
     const std::string_view line = record.KeyLines[tableIndex(row)];
-    shownKeyBytes_.clear();
-    shownValueBytes_.clear();
+    shown_ = {};
     if (!line.empty()) {
         ent::KeyAndValue split = ent::SplitKeyLine(line);
         txtKey_->setText(displayText(split.key));
@@ -574,29 +603,28 @@ void frmMain::listKey_Click(int row)
                                        ? QTextOption::WrapAnywhere
                                        : QTextOption::WrapAtWordBoundaryOrAnywhere);
         txtValue_->setPlainText(value);
-        shownKeyBytes_ = std::move(split.key);
-        shownValueBytes_ = std::move(split.value);
+        shown_.keyBytes = std::move(split.key);
+        shown_.valueBytes = std::move(split.value);
     }
-    shownKey_ = txtKey_->text();
-    shownValue_ = valueBoxText();
+    shown_.key = codePoints(txtKey_->text());
+    shown_.value = codePoints(valueBoxText());
     cmbApply_->setEnabled(true);
     cmbClear_->setEnabled(true);
     cmbDelete_->setEnabled(true);
+    updateLinks();
 }
 
 // --- Key lines ---
 
-std::optional<QByteArray> frmMain::typedKey(const QString& title)
+void frmMain::warnOutsideCp1252(const QString& title, bool inKey, const std::u32string& outside)
 {
-    const QString text = txtKey_->text();
-    const QString outside = charactersOutsideCp1252(text);
-    if (!outside.isEmpty()) {
-        warn(title, QStringLiteral("The key holds characters a map can't store "
-                                   "(Windows-1252 has no place for them): %1")
-                        .arg(outside));
-        return std::nullopt;
-    }
-    return suite::toCp1252(text);
+    const QString characters = QString::fromStdU32String(outside);
+    warn(title, inKey ? tr("The key holds characters a map can't store "
+                           "(Windows-1252 has no place for them): %1")
+                            .arg(characters)
+                      : tr("The value holds characters a map can't store "
+                           "(Windows-1252 has no place for them): %1")
+                            .arg(characters));
 }
 
 QString frmMain::valueBoxText() const
@@ -607,19 +635,6 @@ QString frmMain::valueBoxText() const
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return text;
-}
-
-std::optional<QByteArray> frmMain::typedValue(const QString& title)
-{
-    const QString text = valueBoxText();
-    const QString outside = charactersOutsideCp1252(text);
-    if (!outside.isEmpty()) {
-        warn(title, QStringLiteral("The value holds characters a map can't store "
-                                   "(Windows-1252 has no place for them): %1")
-                        .arg(outside));
-        return std::nullopt;
-    }
-    return suite::toCp1252(text);
 }
 
 void frmMain::warn(const QString& title, const QString& text)
@@ -653,12 +668,16 @@ void frmMain::cmbAdd_Click()
     const QString title = QStringLiteral("Add");
     if (txtKey_->text().isEmpty() || valueBoxText().isEmpty())
         return warn(title, kFieldsMissing);
-    const std::optional<QByteArray> key = typedKey(title);
-    const std::optional<QByteArray> value = key ? typedValue(title) : std::nullopt;
-    if (!value)
-        return;
-    const std::string keyBytes = key->toStdString();
-    const std::string valueBytes = value->toStdString();
+    // Nothing was shown for a new line, so whatever is in the boxes is typed.
+    std::u32string outside;
+    bool keyFailed = false;
+    const std::optional<ent::ApplyBytes> typed =
+        ent::BytesToApply({}, codePoints(txtKey_->text()), codePoints(valueBoxText()), &outside,
+                          &keyFailed);
+    if (!typed)
+        return warnOutsideCp1252(title, keyFailed, outside);
+    const std::string& keyBytes = typed->key;
+    const std::string& valueBytes = typed->value;
     if (!reportEdit(doc_.addKeyLine(tableIndex(SelEntity_), keyBytes, valueBytes), title))
         return;
     fillKeyList();
@@ -676,22 +695,17 @@ void frmMain::cmbApply_Click()
     const QString title = QStringLiteral("Apply");
     if (txtKey_->text().isEmpty() || valueBoxText().isEmpty())
         return warn(title, kFieldsMissing);
-    // What the boxes showed, untouched, stands for the stored bytes: a line
-    // the split shows shifted, or with bytes the boxes cannot show, is then
-    // left exactly as it was.
-    std::string keyBytes;
-    std::string valueBytes;
-    if (txtKey_->text() == shownKey_ && valueBoxText() == shownValue_ && !shownKey_.isEmpty()) {
-        keyBytes = shownKeyBytes_;
-        valueBytes = shownValueBytes_;
-    } else {
-        const std::optional<QByteArray> key = typedKey(title);
-        const std::optional<QByteArray> value = key ? typedValue(title) : std::nullopt;
-        if (!value)
-            return;
-        keyBytes = key->toStdString();
-        valueBytes = value->toStdString();
-    }
+    std::u32string outside;
+    bool keyFailed = false;
+    const std::optional<ent::ApplyBytes> typed =
+        ent::BytesToApply(shown_, codePoints(txtKey_->text()), codePoints(valueBoxText()), &outside,
+                          &keyFailed);
+    if (!typed)
+        return warnOutsideCp1252(title, keyFailed, outside);
+    const std::string& keyBytes = typed->key;
+    const std::string& valueBytes = typed->value;
+    if (offerRename(keyBytes, valueBytes))
+        return;
     const ent::EditResult result =
         doc_.applyKeyLine(tableIndex(SelEntity_), tableIndex(SelKey_), keyBytes, valueBytes);
     if (!reportEdit(result, title))
@@ -734,7 +748,7 @@ void frmMain::cmbClear_Click()
 
 void frmMain::cmbAddEnt_Click()
 {
-    frmNewEnt window(doc_, dialogs_, this);
+    frmNewEnt window(doc_, dialogs_, &gameData_, this);
     if (window.exec() != QDialog::Accepted)
         return;
     applyFilter();
@@ -743,7 +757,9 @@ void frmMain::cmbAddEnt_Click()
 
 void frmMain::cmbDelEnt_Click()
 {
-    const ent::EditResult result = doc_.deleteEntity(tableIndex(SelEntity_));
+    const std::vector<std::size_t> picked = selectedEntities();
+    const ent::EditResult result =
+        picked.size() > 1 ? doc_.deleteEntities(picked) : doc_.deleteEntity(tableIndex(SelEntity_));
     if (!reportEdit(result, QStringLiteral("Delete")))
         return;
     Clear();
@@ -773,5 +789,22 @@ void frmMain::menExport_Click()
 void frmMain::menImport_Click()
 {
     frmRipent window(programDir_, dialogs_, ent::RipentMode::Import, this);
+    connect(&window, &frmRipent::imported, this, &frmMain::mapImported);
     window.exec();
+}
+
+void frmMain::mapImported(const QString& map)
+{
+    if (CurrentFile_.isEmpty() || QFileInfo(map) != QFileInfo(CurrentFile_))
+        return;
+    // The window's entities are no longer the map's: a later Save would
+    // write the old ones back over what was just imported.
+    if (doc_.modified() &&
+        !dialogs_.question(this, suite::MessageIcon::Question, tr("Import"),
+                           tr("The entities of \"%1\" were replaced. Load them now? The changes "
+                              "not yet saved are lost; keeping them means a later Save writes "
+                              "them over what was imported.")
+                               .arg(QFileInfo(CurrentFile_).fileName())))
+        return;
+    loadFile(CurrentFile_);
 }

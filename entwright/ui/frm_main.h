@@ -2,14 +2,24 @@
 
 #include "core/entity_document.h"
 #include "core/entity_file.h"
+#include "core/fgd_model.h"
+#include "core/links.h"
+#include "core/typed_text.h"
 
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 class QAction;
+class QBoxLayout;
+class QCheckBox;
+class QDockWidget;
+class QStackedWidget;
+class PropertyTable;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -43,6 +53,12 @@ public:
     // chosen: unsaved changes are offered for saving first.
     void openFile(const QString& path);
 
+    // Reads these game data files in order (later classes replace earlier
+    // ones) and remembers them for the next start. Problems are shown; what
+    // could be read stays loaded. False when a file could not be read whole.
+    bool loadGameData(const QStringList& files);
+    const ent::GameData& gameData() const { return gameData_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -58,6 +74,8 @@ private:
     void menAbout_Click();
     void menExport_Click();
     void menImport_Click();
+    // Reloads the open map when Entwright's own import rewrote it.
+    void mapImported(const QString& map);
     void menUndo_Click();
     void menRedo_Click();
     void listEntity_Click(int row);
@@ -68,6 +86,25 @@ private:
     void cmbClear_Click();
     void cmbAddEnt_Click();
     void cmbDelEnt_Click();
+    void cmbGoTo_Click();
+    void listUsedBy_Click(int row);
+    void menSetKey_Click();
+    void menDeleteKey_Click();
+    void menReplace_Click();
+    void menLoadFgd_Click();
+    void menClearFgd_Click();
+    void chkSmartEdit_Toggled(bool on);
+    void propertyEdited(int line, const QByteArray& key, const QByteArray& value);
+    // Shows the selected entity in the property table when SmartEdit is on.
+    void showProperties();
+    // Builds the SmartEdit switch and the page stack around the raw key panel.
+    QWidget* buildKeyPages(QWidget* rawPanel);
+    void gameDataChanged();
+    void buildCheckPanel();
+    void menCheck_Click();
+    // Runs the check again over the table as it stands, when its panel shows.
+    void refreshCheck();
+    void lstProblems_DoubleClick(int row);
 
     // Empties the key list and both text boxes.
     void Clear();
@@ -86,12 +123,26 @@ private:
     // Shows the refusal or warning an edit result calls for; true when the
     // table took the edit (or it changed nothing).
     bool reportEdit(ent::EditResult result, const QString& title);
-    // The two boxes as Windows-1252 bytes; nothing (after a message) when
-    // they hold characters the code page cannot store.
-    std::optional<QByteArray> typedKey(const QString& title);
-    std::optional<QByteArray> typedValue(const QString& title);
+    void warnOutsideCp1252(const QString& title, bool inKey, const std::u32string& outside);
     QString valueBoxText() const;
     std::optional<std::size_t> selectedEntity() const;
+    // Every entity selected in the list, in table order; the clicked one
+    // alone when the list shows no selection.
+    std::vector<std::size_t> selectedEntities() const;
+    // Marks `row` as the list's current entry without dropping the rest of a
+    // selection that holds it.
+    void showCurrentRow(int row);
+    void buildLinkControls(QBoxLayout* frame2Layout);
+    // "Go to target" and "Used by" for the clicked entity and line.
+    void updateLinks();
+    // The link line clicked: its value, when it names an entity.
+    std::optional<std::string> clickedTarget() const;
+    // Apply on a targetname line: offers to take the keys that refer to the
+    // old name along. True when it handled the edit (done or cancelled).
+    bool offerRename(const std::string& key, const std::string& value);
+    void selectAfterBulkEdit();
+    // Shows `entity`, clearing a filter that hides it.
+    void goToEntity(std::size_t entity);
 
     QString programDir_;
     suite::Dialogs& dialogs_;
@@ -106,10 +157,7 @@ private:
     int SelKey_ = -1;
     // What the boxes showed for the clicked line and the bytes it came from,
     // so that Apply with nothing retyped gives the line back untouched.
-    QString shownKey_;
-    QString shownValue_;
-    std::string shownKeyBytes_;
-    std::string shownValueBytes_;
+    ent::ShownKeyLine shown_;
     // Set while the window itself refills a list, whose selection signals are
     // then no user's click.
     bool filling_ = false;
@@ -140,4 +188,28 @@ private:
     QPushButton* cmbDelete_ = nullptr;
     QPushButton* cmbApply_ = nullptr;
     QPushButton* cmbClear_ = nullptr;
+    QPushButton* cmbGoTo_ = nullptr;
+    QListWidget* listUsedBy_ = nullptr;
+    // The entities listUsedBy_ shows, by row.
+    std::vector<std::size_t> usedBy_;
+    QAction* menSetKey_ = nullptr;
+    QAction* menDeleteKey_ = nullptr;
+    QAction* menReplace_ = nullptr;
+    // Which keys name other entities: by name until game data says by type.
+    ent::LinkKeyRule linkRule_ = ent::LinkKeyByName;
+
+    ent::GameData gameData_;
+    QStringList fgdFiles_;
+    QAction* menLoadFgd_ = nullptr;
+    QAction* menClearFgd_ = nullptr;
+    QCheckBox* chkSmartEdit_ = nullptr;
+    QStackedWidget* stkKeys_ = nullptr;
+    PropertyTable* tblProperties_ = nullptr;
+
+    QAction* menCheck_ = nullptr;
+    QDockWidget* dockProblems_ = nullptr;
+    QComboBox* cboLimits_ = nullptr;
+    QListWidget* lstProblems_ = nullptr;
+    // Where each row of lstProblems_ points: the record and its line.
+    std::vector<std::pair<std::size_t, std::optional<std::size_t>>> problemPlaces_;
 };

@@ -1,6 +1,9 @@
 #include "ui/frm_new_ent.h"
 
 #include "core/editing.h"
+#include "core/property_rows.h"
+#include "core/typed_text.h"
+#include "ui/entity_list_model.h"
 
 #include "common/ui/dialogs.h"
 #include "common/ui/text.h"
@@ -8,11 +11,14 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmNewEnt::frmNewEnt(ent::EntityDocument& document, suite::Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), document_(document), dialogs_(dialogs)
+frmNewEnt::frmNewEnt(ent::EntityDocument& document, suite::Dialogs& dialogs,
+                     const ent::GameData* gameData, QWidget* parent)
+    : QDialog(parent), document_(document), dialogs_(dialogs),
+      gameData_(gameData && !gameData->empty() ? gameData : nullptr)
 {
     setObjectName(QStringLiteral("frmNewEnt"));
     setWindowTitle(QStringLiteral("Add Entity"));
@@ -24,6 +30,19 @@ frmNewEnt::frmNewEnt(ent::EntityDocument& document, suite::Dialogs& dialogs, QWi
     txtNome_->setObjectName(QStringLiteral("txtNome"));
     auto* frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(txtNome_);
+    if (gameData_) {
+        lstClasses_ = new QListWidget(Frame1);
+        lstClasses_->setObjectName(QStringLiteral("lstClasses"));
+        lstClasses_->setAccessibleName(tr("Classes of the game data"));
+        frameLayout->addWidget(lstClasses_);
+        showClasses({});
+        connect(txtNome_, &QLineEdit::textEdited, this, &frmNewEnt::showClasses);
+        connect(lstClasses_, &QListWidget::currentTextChanged, this, [this](const QString& name) {
+            if (!name.isEmpty())
+                txtNome_->setText(name);
+        });
+        connect(lstClasses_, &QListWidget::itemDoubleClicked, this, &frmNewEnt::cmbOk_Click);
+    }
 
     auto* cmbOk = new QPushButton(QStringLiteral("Ok"), this);
     cmbOk->setObjectName(QStringLiteral("cmbOk"));
@@ -38,23 +57,41 @@ frmNewEnt::frmNewEnt(ent::EntityDocument& document, suite::Dialogs& dialogs, QWi
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
     layout->addLayout(buttons);
-    setFixedWidth(300);
+    if (gameData_)
+        resize(300, 380);
+    else
+        setFixedWidth(300);
 
     connect(cmbOk, &QPushButton::clicked, this, &frmNewEnt::cmbOk_Click);
     connect(cmbCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void frmNewEnt::showClasses(const QString& typed)
+{
+    lstClasses_->clear();
+    QStringList names;
+    for (const ent::FgdClass& cls : gameData_->classes()) {
+        const QString name = displayText(cls.name);
+        if (!cls.isBase() && name.contains(typed, Qt::CaseInsensitive))
+            names.append(name);
+    }
+    names.sort(Qt::CaseInsensitive);
+    lstClasses_->addItems(names);
+}
+
 void frmNewEnt::cmbOk_Click()
 {
-    const QString name = txtNome_->text();
-    const QByteArray bytes = suite::toCp1252(name);
-    // A '?' the code page put in place of a character would be stored as is.
-    if (bytes.count('?') != name.count(QLatin1Char('?'))) {
+    const std::optional<std::string> bytes =
+        ent::TypedBytes(txtNome_->text().toStdU32String(), nullptr);
+    if (!bytes) {
         refuse(QStringLiteral("An entity name can't hold characters a map can't store "
                               "(Windows-1252 has no place for them)"));
         return;
     }
-    const ent::EditResult result = document_.addEntity(bytes.toStdString());
+    const ent::FgdClass* cls = gameData_ ? gameData_->findEntityClass(*bytes) : nullptr;
+    const ent::EditResult result =
+        cls ? document_.addEntity(*bytes, ent::DefaultKeys(*gameData_, *cls))
+            : document_.addEntity(*bytes);
     if (result == ent::EditResult::LineBreak)
         return refuse(QStringLiteral("An entity name can't hold line breaks"));
     if (result == ent::EditResult::QuoteInside)

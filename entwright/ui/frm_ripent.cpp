@@ -8,6 +8,7 @@
 #include "common/ui/text.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -117,6 +118,14 @@ bool frmRipent::runBuiltIn()
 {
     const QString map = txtPath_->text();
     const bool exporting = RipentMode_ == ent::RipentMode::Export;
+    if (exporting) {
+        const QString entFile = fromPath(ent::RipentEntPath(suite::toPath(map)));
+        if (QFileInfo::exists(entFile) &&
+            !dialogs_.questionDefaultNo(
+                this, suite::MessageIcon::Exclamation, tr("Export"),
+                tr("\"%1\" already exists. Replace it?").arg(QDir::toNativeSeparators(entFile))))
+            return false;
+    }
     const ent::BuiltInRun run =
         exporting ? ent::BuiltInExport(suite::toPath(map)) : ent::BuiltInImport(suite::toPath(map));
     if (!run.ok) {
@@ -137,6 +146,8 @@ bool frmRipent::runBuiltIn()
                                           "itself into \"%2\".")
                                .arg(run.entities)
                                .arg(written));
+    if (!exporting)
+        emit imported(map);
     return true;
 }
 

@@ -22,6 +22,10 @@ public:
     frmRipent(const QString& programDir, suite::Dialogs& dialogs, ent::RipentMode mode,
               QWidget* parent = nullptr);
 
+signals:
+    // Entwright itself wrote a new entity list into `map`.
+    void imported(const QString& map);
+
 private:
     void cmbOpen_Click();
     void cmbRun_Click();
