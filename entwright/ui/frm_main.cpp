@@ -10,9 +10,9 @@
 #include "ui/frm_new_ent.h"
 #include "ui/frm_ripent.h"
 #include "ui/list_clicks.h"
-#include "ui/recent_files_menu.h"
 
 #include "common/ui/dialogs.h"
+#include "common/ui/recent_files.h"
 #include "common/ui/text.h"
 
 #include <QAction>
@@ -128,8 +128,16 @@ void frmMain::buildMenus()
     menOpen_->setShortcut(QKeySequence::Open);
     QMenu* menRecent = menFile->addMenu(QStringLiteral("Recent Files"));
     menRecent->setObjectName(QStringLiteral("menRecent"));
-    recent_ = new RecentFilesMenu(menRecent, programDir_);
-    connect(recent_, &RecentFilesMenu::chosen, this, &frmMain::openFile);
+    // Kept in entwright.ini in the program's directory like the suite's other
+    // settings; without a program directory nothing is kept.
+    recent_ =
+        new suite::RecentFiles(menRecent,
+                               {programDir_.isEmpty()
+                                    ? QString()
+                                    : QDir(programDir_).filePath(QStringLiteral("entwright.ini")),
+                                QStringLiteral("recent"), 8, QStringLiteral("menRecent")},
+                               menRecent);
+    connect(recent_, &suite::RecentFiles::chosen, this, &frmMain::openFile);
     menFile->addSeparator();
     menLoadFgd_ = makeAction(QStringLiteral("menLoadFgd"), tr("Load Game Data..."), menFile);
     menClearFgd_ = makeAction(QStringLiteral("menClearFgd"), tr("Unload Game Data"), menFile);

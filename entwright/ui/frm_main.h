@@ -29,7 +29,9 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class EntityListModel;
-class RecentFilesMenu;
+namespace suite {
+class RecentFiles;
+}
 
 namespace suite {
 class Dialogs;
@@ -163,7 +165,7 @@ private:
     bool filling_ = false;
 
     QAction* menOpen_ = nullptr;
-    RecentFilesMenu* recent_ = nullptr;
+    suite::RecentFiles* recent_ = nullptr;
     QAction* menSaveAs_ = nullptr;
     QAction* menSave_ = nullptr;
     QAction* menExit_ = nullptr;
