@@ -124,11 +124,11 @@
     </message>
     <message>
         <source>Desafio do dia %1: %2 items</source>
-        <translation>Daily challenge %1: %2 items</translation>
+        <translation>Daily puzzle %1: %2 items</translation>
     </message>
     <message>
         <source>Desafio do dia</source>
-        <translation>Daily challenge</translation>
+        <translation>Daily puzzle</translation>
     </message>
     <message>
         <source>Tempo de jogo</source>
@@ -188,7 +188,7 @@
     </message>
     <message>
         <source> - Desafio do dia %1, %2 items</source>
-        <translation> - Daily challenge %1, %2 items</translation>
+        <translation> - Daily puzzle %1, %2 items</translation>
     </message>
     <message>
         <source> (jogo de treino, sem recorde)</source>
@@ -224,11 +224,11 @@
     </message>
     <message>
         <source>Não foi possível gravar o melhor tempo do desafio em %1.</source>
-        <translation>The challenge&apos;s best time could not be saved in %1.</translation>
+        <translation>The daily puzzle&apos;s best time could not be saved in %1.</translation>
     </message>
     <message>
         <source>Novo melhor tempo do desafio de %1: %2 segundos</source>
-        <translation>New best time for the challenge of %1: %2 seconds</translation>
+        <translation>New best time for the puzzle of %1: %2 seconds</translation>
     </message>
     <message>
         <source>Fim de jogo</source>
@@ -433,7 +433,7 @@ Items: %4</translation>
     </message>
     <message>
         <source>Desafio do dia</source>
-        <translation>Daily challenge</translation>
+        <translation>Daily puzzle</translation>
     </message>
     <message>
         <source>O mesmo quebra-cabeça para todos hoje: alguns tiros já dados bastam para achar os items</source>

@@ -39,6 +39,9 @@ const QColor kHintInk(150, 90, 0);
 
 // The training strip under the board, in twips.
 constexpr int kTrainingStrip = 810;
+// A little wider than the first layout, so the right-hand buttons hold
+// "Mostrar Items" in full.
+constexpr int kWindowWidth = 8700;
 
 // The lit border cells differ in the width of their frame as well as in
 // colour, so that free and used cells can be told apart without telling
@@ -140,18 +143,19 @@ struct ButtonPlace {
     const char* caption;
     int left;
     int top;
+    int width;
     void (FrmMain::*handler)();
 };
 const ButtonPlace kButtons[] = {
-    {"cmbReiniciar", QT_TRANSLATE_NOOP("probegrid::FrmMain", "Reiniciar"), 5940, 5040,
+    {"cmbReiniciar", QT_TRANSLATE_NOOP("probegrid::FrmMain", "Reiniciar"), 5940, 5040, 1275,
      &FrmMain::cmbReiniciar_Click},
-    {"cmbMostrar", QT_TRANSLATE_NOOP("probegrid::FrmMain", "Mostrar Items"), 7260, 5040,
+    {"cmbMostrar", QT_TRANSLATE_NOOP("probegrid::FrmMain", "Mostrar Items"), 7260, 5040, 1425,
      &FrmMain::cmbMostrar_Click},
-    {"cmbRec", QT_TRANSLATE_NOOP("probegrid::FrmMain", "Recorde"), 5940, 5460,
+    {"cmbRec", QT_TRANSLATE_NOOP("probegrid::FrmMain", "Recorde"), 5940, 5460, 1275,
      &FrmMain::cmbRec_Click},
-    {"cmbSair", QT_TRANSLATE_NOOP("probegrid::FrmMain", "Sair"), 7260, 5460,
+    {"cmbSair", QT_TRANSLATE_NOOP("probegrid::FrmMain", "Sair"), 7260, 5460, 1425,
      &FrmMain::cmbSair_Click},
-    {"cmbAnalisar", QT_TRANSLATE_NOOP("probegrid::FrmMain", "Analisar"), 5940, 4380,
+    {"cmbAnalisar", QT_TRANSLATE_NOOP("probegrid::FrmMain", "Analisar"), 5940, 4380, 1275,
      &FrmMain::cmbAnalisar_Click},
 };
 
@@ -208,7 +212,7 @@ FrmMain::FrmMain(const QString& programDir, suite::Dialogs& dialogs, Session& se
     setObjectName("frmMain");
     useDesignFont(this);
     const bool strip = session_.training || session_.daily;
-    setFixedSize(twips(8535), twips(5880 + (strip ? kTrainingStrip : 0)));
+    setFixedSize(twips(kWindowWidth), twips(5880 + (strip ? kTrainingStrip : 0)));
     setMouseTracking(true);
 
     buildBoard();
@@ -373,7 +377,7 @@ void FrmMain::buildSidePanel()
     for (const ButtonPlace& place : kButtons) {
         auto* button = new QPushButton(this);
         button->setObjectName(place.name);
-        button->setGeometry(twipsRect(place.left, place.top, 1275, 375));
+        button->setGeometry(twipsRect(place.left, place.top, place.width, 375));
         // Return presses the button that has the focus, as Space does,
         // instead of falling through to the board.
         button->setAutoDefault(true);

@@ -87,7 +87,7 @@ FrmStart::FrmStart(const QString& programDir, suite::Dialogs& dialogs, Session& 
     txtItems_->setGeometry(172, 17, 38, 21);
     chkRandom_ = new QCheckBox(frame2);
     chkRandom_->setObjectName("chkRandom");
-    chkRandom_->setGeometry(10, 42, 120, 20);
+    chkRandom_->setGeometry(10, 42, 128, 20);
     chkTreino_ = new QCheckBox(frame2);
     chkTreino_->setObjectName("chkTreino");
     chkTreino_->setGeometry(140, 42, 76, 20);
