@@ -221,6 +221,21 @@ TEST_F(LanguageWindowTest, FocusMovesThroughTheStartWindowInReadingOrder)
     }
 }
 
+// The cursor stays drawn when the keys are elsewhere, so the board rings its
+// margin while it has them.
+TEST_F(LanguageWindowTest, TheBoardShowsWhenItHasTheKeys)
+{
+    FrmMain* board = openBoard("Ana", {1});
+    auto* area = child<QWidget>(board, "boardArea");
+    QApplication::setActiveWindow(board);
+    area->setFocus();
+    ASSERT_TRUE(area->hasFocus());
+    const QColor ring = area->palette().color(QPalette::Highlight);
+    EXPECT_EQ(area->grab().toImage().pixelColor(3, 3), ring);
+    child<QWidget>(board, "cmbSair")->setFocus();
+    EXPECT_NE(area->grab().toImage().pixelColor(3, 3), ring);
+}
+
 TEST_F(LanguageWindowTest, EveryWindowNamesItsControlsAndFitsItsTextsInBothLanguages)
 {
     suite::testing::useLanguage(suite::kPortuguese);

@@ -702,7 +702,8 @@ void FrmMain::testDailyBest()
         return;
     }
     dialogs_.message(this, suite::MessageIcon::Information, tr("Desafio do dia"),
-                     tr("Novo melhor tempo do desafio de %1: %2 segundos").arg(day).arg(seconds));
+                     tr("Novo melhor tempo do desafio de %1: %2 segundos")
+                         .arg(day, suite::formatNumber(seconds)));
 }
 
 void FrmMain::cmbMostrar_Click()
