@@ -221,6 +221,20 @@ TEST_F(LanguageWindowTest, FocusMovesThroughTheStartWindowInReadingOrder)
     }
 }
 
+// The signs a training game puts on the border are heard with the cell.
+TEST_F(LanguageWindowTest, BorderCellsSayTheCheckOfTheMarks)
+{
+    session_.training = true;
+    FrmMain* board = openBoard("Ana", {1, 24});
+    clickBorder(board, 28);
+    click(child<QWidget>(board, "chkConferir"));
+    EXPECT_EQ(accessibleName(board, "lblBrd28"),
+              "borda esquerda 4: desvio para baixo 7, suas marcações dariam outro resultado");
+    suite::testing::useLanguage(suite::kEnglish);
+    EXPECT_EQ(accessibleName(board, "lblBrd28"),
+              "left border 4: detour to bottom 7, your marks would give another result");
+}
+
 // The cursor stays drawn when the keys are elsewhere, so the board rings its
 // margin while it has them.
 TEST_F(LanguageWindowTest, TheBoardShowsWhenItHasTheKeys)

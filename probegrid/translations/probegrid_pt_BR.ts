@@ -380,6 +380,10 @@ Items: %4</translation>
         <source>não marcada</source>
         <translation>não marcada</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>probegrid::FrmStart</name>

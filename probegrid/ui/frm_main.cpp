@@ -496,10 +496,8 @@ void FrmMain::showBoard()
         const std::string& text = game_.borderText(position);
         label->setText(QString::fromStdString(text));
         label->setToolTip(borderTip(text));
-        label->setAccessibleName(borderName(position));
     }
     showChecks();
-    showBoardName();
 }
 
 void FrmMain::showCell(int cell)
@@ -999,6 +997,8 @@ void FrmMain::showChecks()
         if (!sign)
             continue;
         const MarkCheck check = checks[static_cast<std::size_t>(position - 1)];
+        // The screen reader's name carries the sign too.
+        QString name = borderName(position);
         if (position == hintedBorder_) {
             sign->setText(kHintSymbol);
             setInk(sign, kHintInk);
@@ -1016,8 +1016,11 @@ void FrmMain::showChecks()
             sign->setToolTip(tip);
             sign->setAccessibleName(tip);
             sign->show();
+            name = tr("%1, %2").arg(name, tip.toLower());
         }
+        lblBrd_[static_cast<std::size_t>(position - 1)]->setAccessibleName(name);
     }
+    showBoardName();
 }
 
 void FrmMain::showAnalysis(const Analysis& analysis)
