@@ -235,6 +235,24 @@ TEST_F(LanguageWindowTest, BorderCellsSayTheCheckOfTheMarks)
               "left border 4: detour to bottom 7, your marks would give another result");
 }
 
+// "Desafio do dia" says it is preparing the puzzle in its own width.
+TEST_F(LanguageWindowTest, ThePreparingButtonFitsInBothLanguages)
+{
+    session_.today = [] { return QDate(2026, 12, 8); };
+    for (const QString& code : {suite::kPortuguese, suite::kEnglish}) {
+        SCOPED_TRACE(code.toStdString());
+        suite::testing::useLanguage(code);
+        FrmStart* start = openStart();
+        child<QLineEdit>(start, "txtNome1")->setText("Bia");
+        click(child<QWidget>(start, "cmbDesafio"));
+        ASSERT_TRUE(start->preparing());
+        suite::testing::expectTextsFit(start);
+        ASSERT_TRUE(
+            QTest::qWaitFor([this] { return shown<FrmMain>("frmMain") != nullptr; }, 20000));
+        shown<FrmMain>("frmMain")->close();
+    }
+}
+
 // The cursor stays drawn when the keys are elsewhere, so the board rings its
 // margin while it has them.
 TEST_F(LanguageWindowTest, TheBoardShowsWhenItHasTheKeys)
