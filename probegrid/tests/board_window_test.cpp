@@ -58,7 +58,7 @@ protected:
 TEST_F(BoardWindow, IsLaidOutInTwipsAtFifteenAPixel)
 {
     FrmMain* board = openBoard("Ana", {1});
-    EXPECT_EQ(board->size(), QSize(569, 392));
+    EXPECT_EQ(board->size(), QSize(580, 392));
     const auto at = [&](const QString& name) { return child<QWidget>(board, name)->geometry(); };
     EXPECT_EQ(at("lblGrid1"), QRect(48, 48, 37, 37));
     EXPECT_EQ(at("lblGrid10"), QRect(85, 85, 37, 37));
@@ -74,9 +74,9 @@ TEST_F(BoardWindow, IsLaidOutInTwipsAtFifteenAPixel)
     EXPECT_EQ(at("fraJog1"), QRect(392, 56, 169, 113));
     EXPECT_EQ(at("fraJog2"), QRect(392, 172, 169, 113));
     EXPECT_EQ(at("cmbReiniciar"), QRect(396, 336, 85, 25));
-    EXPECT_EQ(at("cmbMostrar"), QRect(484, 336, 85, 25));
+    EXPECT_EQ(at("cmbMostrar"), QRect(484, 336, 95, 25));
     EXPECT_EQ(at("cmbRec"), QRect(396, 364, 85, 25));
-    EXPECT_EQ(at("cmbSair"), QRect(484, 364, 85, 25));
+    EXPECT_EQ(at("cmbSair"), QRect(484, 364, 95, 25));
     EXPECT_EQ(child<QPushButton>(board, "cmbMostrar")->text(), "Mostrar Items");
     EXPECT_EQ(child<QGroupBox>(board, "Frame1")->title(), "Tempo de jogo");
     EXPECT_EQ(text(board, "Label3"), "Reflections:");

@@ -76,7 +76,7 @@ TEST_F(TrainingAids, AScoredGameHasNeitherTheSwitchNorTheHint)
     FrmMain* board = openBoard("Ana", {20});
     EXPECT_EQ(board->findChild<QCheckBox*>("chkConferir"), nullptr);
     EXPECT_EQ(board->findChild<QPushButton*>("cmbDica"), nullptr);
-    EXPECT_EQ(board->size(), QSize(569, 392));
+    EXPECT_EQ(board->size(), QSize(580, 392));
     QTest::keyClick(board, Qt::Key_D);
     EXPECT_FALSE(board->hinting());
 }

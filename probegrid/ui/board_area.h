@@ -27,6 +27,29 @@ protected:
         event->accept();
         emit mouseMoved();
     }
+
+    // The cursor shows on the board whether or not it has the keys, so a
+    // ring in the margin round the cells tells that the arrows will steer it.
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 3));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QWidget::focusInEvent(event);
+        update();
+    }
+
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QWidget::focusOutEvent(event);
+        update();
+    }
 };
 
 // The keyboard cursor drawn over a cell: a dashed dark blue ring that reads

@@ -40,12 +40,13 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
 {
     setObjectName("frmAbout");
     useDesignFont(this);
-    setWindowTitle("Sobre Tavrin Probegrid");
+    setWindowTitle(tr("Sobre Tavrin Probegrid"));
     setFixedSize(twips(4680), twips(3480));
 
     auto* image = new QLabel(this);
     image->setObjectName("imgLogo");
     image->setPixmap(picture());
+    image->setAccessibleDescription(tr("Um raio desviado por um item no tabuleiro"));
     image->setGeometry(12, 10, 60, 60);
 
     auto* title = new QLabel("Tavrin Probegrid", this);
@@ -56,13 +57,14 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
     title->setFont(titleFont);
     title->setGeometry(84, 22, 220, 34);
 
-    auto* info = new QGroupBox("Info", this);
+    auto* info = new QGroupBox(tr("Info"), this);
     info->setObjectName("fraInfo");
     info->setGeometry(8, 70, 296, 124);
-    const char* const lines[] = {"Criado por Tavrin", "Feito em C++ com Qt 6", "Linhas: 656",
-                                 "Para maiores informações sobre como jogar, acesse:"};
+    const QString lines[] = {tr("Criado por Tavrin"), tr("Feito em C++ com Qt 6"),
+                             tr("Linhas: 656"),
+                             tr("Para maiores informações sobre como jogar, acesse:")};
     for (int i = 0; i < 4; ++i) {
-        auto* line = new QLabel(QString::fromUtf8(lines[i]), info);
+        auto* line = new QLabel(lines[i], info);
         line->setObjectName(QString("lblInfo%1").arg(i + 1));
         line->setGeometry(10, 18 + 17 * i, 280, i == 3 ? 32 : 17);
         line->setWordWrap(true);
@@ -78,8 +80,9 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     address->setPalette(palette);
     address->setGeometry(10, 100, 280, 18);
+    address->setAccessibleName(tr("Endereço das regras"));
 
-    auto* close = new QPushButton("Fechar", this);
+    auto* close = new QPushButton(tr("Fechar"), this);
     close->setObjectName("cmbFechar");
     close->setGeometry(212, 201, 92, 25);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

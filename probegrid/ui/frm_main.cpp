@@ -8,6 +8,7 @@
 #include "ui/frm_start.h"
 #include "ui/geometry.h"
 
+#include "common/ui/language.h"
 #include "common/ui/text.h"
 
 #include <QApplication>
@@ -38,6 +39,9 @@ const QColor kHintInk(150, 90, 0);
 
 // The training strip under the board, in twips.
 constexpr int kTrainingStrip = 810;
+// A little wider than the first layout, so the right-hand buttons hold
+// "Mostrar Items" in full.
+constexpr int kWindowWidth = 8700;
 
 // The lit border cells differ in the width of their frame as well as in
 // colour, so that free and used cells can be told apart without telling
@@ -79,15 +83,81 @@ QString literalMnemonic(QString text)
 QString borderTip(const std::string& text)
 {
     if (text == resultLetter(RayResult::Hit))
-        return QStringLiteral("Absorvido: o raio acertou um item");
+        return QCoreApplication::translate("probegrid::FrmMain",
+                                           "Absorvido: o raio acertou um item");
     if (text == resultLetter(RayResult::Reflection))
-        return QStringLiteral("Refletido: o raio voltou por onde entrou");
+        return QCoreApplication::translate("probegrid::FrmMain",
+                                           "Refletido: o raio voltou por onde entrou");
     if (!text.empty())
-        return QStringLiteral("Desvio %1: o raio entrou por uma das casas com este número e saiu "
-                              "pela outra")
+        return QCoreApplication::translate("probegrid::FrmMain",
+                                           "Desvio %1: o raio entrou por uma das casas com este "
+                                           "número e saiu pela outra")
             .arg(QString::fromStdString(text));
     return {};
 }
+
+// Positions 1-8 run along the top, 9-16 down the right, 17-24 along the
+// bottom and 25-32 down the left.
+int borderSide(int position)
+{
+    return (position - 1) / 8;
+}
+
+int borderIndex(int position)
+{
+    return (position - 1) % 8 + 1;
+}
+
+// "left border 4", as a screen reader says a border cell.
+QString borderPlace(int position)
+{
+    static const char* const sides[] = {
+        QT_TRANSLATE_NOOP("probegrid::FrmMain", "borda superior %1"),
+        QT_TRANSLATE_NOOP("probegrid::FrmMain", "borda direita %1"),
+        QT_TRANSLATE_NOOP("probegrid::FrmMain", "borda inferior %1"),
+        QT_TRANSLATE_NOOP("probegrid::FrmMain", "borda esquerda %1")};
+    return QCoreApplication::translate("probegrid::FrmMain", sides[borderSide(position)])
+        .arg(borderIndex(position));
+}
+
+// Where a detour came out: "to bottom 7".
+QString detourEnd(int partner)
+{
+    static const char* const sides[] = {
+        QT_TRANSLATE_NOOP("probegrid::FrmMain", "desvio para cima %1"),
+        QT_TRANSLATE_NOOP("probegrid::FrmMain", "desvio para a direita %1"),
+        QT_TRANSLATE_NOOP("probegrid::FrmMain", "desvio para baixo %1"),
+        QT_TRANSLATE_NOOP("probegrid::FrmMain", "desvio para a esquerda %1")};
+    return QCoreApplication::translate("probegrid::FrmMain", sides[borderSide(partner)])
+        .arg(borderIndex(partner));
+}
+
+// The score rows of a player's frame.
+const char* const kScoreCaptions[] = {QT_TRANSLATE_NOOP("probegrid::FrmMain", "Pontos:"),
+                                      QT_TRANSLATE_NOOP("probegrid::FrmMain", "Hits:"),
+                                      QT_TRANSLATE_NOOP("probegrid::FrmMain", "Detours:"),
+                                      QT_TRANSLATE_NOOP("probegrid::FrmMain", "Reflections:")};
+
+struct ButtonPlace {
+    const char* name;
+    const char* caption;
+    int left;
+    int top;
+    int width;
+    void (FrmMain::*handler)();
+};
+const ButtonPlace kButtons[] = {
+    {"cmbReiniciar", QT_TRANSLATE_NOOP("probegrid::FrmMain", "Reiniciar"), 5940, 5040, 1275,
+     &FrmMain::cmbReiniciar_Click},
+    {"cmbMostrar", QT_TRANSLATE_NOOP("probegrid::FrmMain", "Mostrar Items"), 7260, 5040, 1425,
+     &FrmMain::cmbMostrar_Click},
+    {"cmbRec", QT_TRANSLATE_NOOP("probegrid::FrmMain", "Recorde"), 5940, 5460, 1275,
+     &FrmMain::cmbRec_Click},
+    {"cmbSair", QT_TRANSLATE_NOOP("probegrid::FrmMain", "Sair"), 7260, 5460, 1425,
+     &FrmMain::cmbSair_Click},
+    {"cmbAnalisar", QT_TRANSLATE_NOOP("probegrid::FrmMain", "Analisar"), 5940, 4380, 1275,
+     &FrmMain::cmbAnalisar_Click},
+};
 
 QColor qColour(Rgb rgb)
 {
@@ -142,7 +212,7 @@ FrmMain::FrmMain(const QString& programDir, suite::Dialogs& dialogs, Session& se
     setObjectName("frmMain");
     useDesignFont(this);
     const bool strip = session_.training || session_.daily;
-    setFixedSize(twips(8535), twips(5880 + (strip ? kTrainingStrip : 0)));
+    setFixedSize(twips(kWindowWidth), twips(5880 + (strip ? kTrainingStrip : 0)));
     setMouseTracking(true);
 
     buildBoard();
@@ -152,12 +222,8 @@ FrmMain::FrmMain(const QString& programDir, suite::Dialogs& dialogs, Session& se
     if (session_.daily) {
         // The puzzle's answer is unique for its count of items, so the
         // players must see that count.
-        lblDesafio_ = new QLabel(tr("Desafio do dia %1: %2 items")
-                                     .arg(QString::fromStdString(dateText(session_.daily->date)))
-                                     .arg(session_.itemCount),
-                                 this);
+        lblDesafio_ = new QLabel(this);
         lblDesafio_->setObjectName("lblDesafio");
-        lblDesafio_->setAccessibleName(tr("Desafio do dia"));
         QFont bold = lblDesafio_->font();
         bold.setBold(true);
         lblDesafio_->setFont(bold);
@@ -165,6 +231,7 @@ FrmMain::FrmMain(const QString& programDir, suite::Dialogs& dialogs, Session& se
     }
 
     fraJog2_->setVisible(game_.twoPlayers());
+    retranslate();
     // A puzzle comes with shots already on the border.
     showBoard();
     showCaption();
@@ -197,6 +264,7 @@ void FrmMain::buildBoard()
     boardArea_ = new BoardArea(this);
     boardArea_->setObjectName("boardArea");
     boardArea_->setGeometry(0, 0, twips(5880), twips(5880));
+    boardArea_->setFocusPolicy(Qt::StrongFocus);
     connect(boardArea_, &BoardArea::mouseMoved, this, &FrmMain::putOutBorder);
     QFont cellFont = font();
     cellFont.setPointSize(14);
@@ -274,15 +342,16 @@ QGroupBox* FrmMain::buildScoreFrame(int player, const QString& name, int top)
     frame->setObjectName(QString("fraJog%1").arg(player));
     frame->setGeometry(twipsRect(5880, top, 2535, 1695));
 
-    static const char* const captions[] = {"Pontos:", "Hits:", "Detours:", "Reflections:"};
     static const char* const valueNames[] = {"Pto", "Hits", "Det", "Ref"};
     static const char* const captionNames[2][4] = {{"Label", "Label1", "Label2", "Label3"},
                                                    {"Label11", "Label10", "Label9", "Label8"}};
     for (int row = 0; row < 4; ++row) {
         const int y = 24 + 21 * row;
-        auto* caption = new QLabel(captions[row], frame);
+        auto* caption = new QLabel(frame);
         caption->setObjectName(captionNames[player - 1][row]);
         caption->setGeometry(10, y, 85, 19);
+        captionLabels_[static_cast<std::size_t>(player - 1)][static_cast<std::size_t>(row)] =
+            caption;
         auto* value = new QLabel("0", frame);
         value->setObjectName(QString("lblJ%1%2").arg(player).arg(valueNames[row]));
         value->setGeometry(98, y, 64, 19);
@@ -294,7 +363,7 @@ QGroupBox* FrmMain::buildScoreFrame(int player, const QString& name, int top)
 
 void FrmMain::buildSidePanel()
 {
-    auto* frame1 = new QGroupBox("Tempo de jogo", this);
+    auto* frame1 = frame1_ = new QGroupBox(this);
     frame1->setObjectName("Frame1");
     frame1->setGeometry(twipsRect(5880, 180, 2535, 600));
     lblTime_ = new QLabel(frame1);
@@ -304,25 +373,11 @@ void FrmMain::buildSidePanel()
     buildScoreFrame(1, session_.playerName1, 840);
     fraJog2_ = buildScoreFrame(2, session_.playerName2, 2580);
 
-    struct ButtonPlace {
-        const char* name;
-        const char* caption;
-        int left;
-        int top;
-        void (FrmMain::*handler)();
-    };
-    const ButtonPlace buttons[] = {
-        {"cmbReiniciar", "Reiniciar", 5940, 5040, &FrmMain::cmbReiniciar_Click},
-        {"cmbMostrar", "Mostrar Items", 7260, 5040, &FrmMain::cmbMostrar_Click},
-        {"cmbRec", "Recorde", 5940, 5460, &FrmMain::cmbRec_Click},
-        {"cmbSair", "Sair", 7260, 5460, &FrmMain::cmbSair_Click},
-        {"cmbAnalisar", "Analisar", 5940, 4380, &FrmMain::cmbAnalisar_Click},
-    };
     QWidget* previous = boardArea_;
-    for (const ButtonPlace& place : buttons) {
-        auto* button = new QPushButton(place.caption, this);
+    for (const ButtonPlace& place : kButtons) {
+        auto* button = new QPushButton(this);
         button->setObjectName(place.name);
-        button->setGeometry(twipsRect(place.left, place.top, 1275, 375));
+        button->setGeometry(twipsRect(place.left, place.top, place.width, 375));
         // Return presses the button that has the focus, as Space does,
         // instead of falling through to the board.
         button->setAutoDefault(true);
@@ -346,18 +401,13 @@ void FrmMain::buildSidePanel()
 
 void FrmMain::buildTrainingStrip()
 {
-    chkConferir_ = new QCheckBox(tr("Conferir marcações"), this);
+    chkConferir_ = new QCheckBox(this);
     chkConferir_->setObjectName("chkConferir");
-    chkConferir_->setAccessibleName(tr("Conferir marcações"));
-    chkConferir_->setToolTip(tr("Mostra em cada casa da borda já usada se as suas marcações e "
-                                "notas \"item aqui?\" dariam o resultado visto"));
     chkConferir_->setGeometry(twipsRect(180, 5850, 2300, 330));
     connect(chkConferir_, &QCheckBox::toggled, this, &FrmMain::chkConferir_Click);
 
-    cmbDica_ = new QPushButton(tr("Dica"), this);
+    cmbDica_ = new QPushButton(this);
     cmbDica_->setObjectName("cmbDica");
-    cmbDica_->setAccessibleName(tr("Dica"));
-    cmbDica_->setToolTip(tr("Acende a casa da borda cujo tiro mais diria onde estão os items"));
     cmbDica_->setGeometry(twipsRect(5940, 5820, 1275, 375));
     cmbDica_->setAutoDefault(true);
     connect(cmbDica_, &QPushButton::clicked, this, &FrmMain::cmbDica_Click);
@@ -367,8 +417,45 @@ void FrmMain::buildTrainingStrip()
 
     lblDica_ = new QLabel(this);
     lblDica_->setObjectName("lblDica");
-    lblDica_->setAccessibleName(tr("Dica"));
     lblDica_->setGeometry(twipsRect(180, 6240, 8175, 330));
+}
+
+void FrmMain::retranslate()
+{
+    if (lblDesafio_) {
+        lblDesafio_->setText(tr("Desafio do dia %1: %2 items")
+                                 .arg(QString::fromStdString(dateText(session_.daily->date)))
+                                 .arg(session_.itemCount));
+        lblDesafio_->setAccessibleName(tr("Desafio do dia"));
+    }
+    frame1_->setTitle(tr("Tempo de jogo"));
+    for (const auto& captions : captionLabels_) {
+        for (std::size_t row = 0; row < captions.size(); ++row)
+            captions[row]->setText(tr(kScoreCaptions[row]));
+    }
+    for (const ButtonPlace& place : kButtons)
+        findChild<QPushButton*>(QString::fromLatin1(place.name))->setText(tr(place.caption));
+    if (chkConferir_) {
+        chkConferir_->setText(tr("Conferir marcações"));
+        chkConferir_->setToolTip(tr("Mostra em cada casa da borda já usada se as suas marcações e "
+                                    "notas \"item aqui?\" dariam o resultado visto"));
+        cmbDica_->setText(tr("Dica"));
+        cmbDica_->setToolTip(tr("Acende a casa da borda cujo tiro mais diria onde estão os items"));
+        lblDica_->setAccessibleName(tr("Dica"));
+    }
+    if (lblAnalise_)
+        lblAnalise_->setAccessibleName(tr("Análise"));
+    lblTime_->setAccessibleName(tr("Tempo de jogo"));
+    showTime();
+    showBoard();
+    showCaption();
+}
+
+void FrmMain::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void FrmMain::setHiddenItems(const std::vector<int>& cells)
@@ -423,20 +510,20 @@ void FrmMain::showCell(int cell)
     case CellSymbol::None: break;
     case CellSymbol::Found:
         symbol = kFoundSymbol;
-        tip = "Item encontrado";
+        tip = tr("Item encontrado");
         break;
-    case CellSymbol::Unfound: tip = "Item não encontrado"; break;
+    case CellSymbol::Unfound: tip = tr("Item não encontrado"); break;
     case CellSymbol::Crossed:
         symbol = kCrossSymbol;
-        tip = "Marcação errada: não há item aqui";
+        tip = tr("Marcação errada: não há item aqui");
         break;
     case CellSymbol::NoItemNote:
         symbol = kNoItemSymbol;
-        tip = "Nota: não há item aqui";
+        tip = tr("Nota: não há item aqui");
         break;
     case CellSymbol::MaybeItemNote:
         symbol = kMaybeItemSymbol;
-        tip = "Nota: item aqui?";
+        tip = tr("Nota: item aqui?");
         break;
     case CellSymbol::SureItem: symbol = kSureItemSymbol; break;
     case CellSymbol::SureEmpty: symbol = kSureEmptySymbol; break;
@@ -444,26 +531,27 @@ void FrmMain::showCell(int cell)
     if (face.verdict != CellVerdict::Open) {
         tip += QString(tip.isEmpty() ? "" : "\n") +
                (face.verdict == CellVerdict::Item
-                    ? "Análise: há um item aqui em todo tabuleiro possível"
-                    : "Análise: não há item aqui em nenhum tabuleiro possível");
+                    ? tr("Análise: há um item aqui em todo tabuleiro possível")
+                    : tr("Análise: não há item aqui em nenhum tabuleiro possível"));
     }
     setBackground(label, qColour(face.background));
     setInk(label, qColour(face.ink));
     label->setText(symbol);
     label->setToolTip(tip);
+    label->setAccessibleName(cellName(cell));
 }
 
 void FrmMain::showCaption()
 {
     const QString& name = game_.currentPlayer() == 1 ? session_.playerName1 : session_.playerName2;
-    QString title = kTitle + " - Vez do " + suite::literalTitle(name);
+    QString title = kTitle + tr(" - Vez do %1").arg(suite::literalTitle(name));
     if (session_.daily) {
         title += tr(" - Desafio do dia %1, %2 items")
                      .arg(QString::fromStdString(dateText(session_.daily->date)))
                      .arg(session_.itemCount);
     }
     if (session_.training)
-        title += " (jogo de treino, sem recorde)";
+        title += tr(" (jogo de treino, sem recorde)");
     setWindowTitle(title);
 }
 
@@ -543,22 +631,23 @@ bool FrmMain::checarFinal()
     QString text;
     switch (game_.outcome()) {
     case Outcome::SinglePlayer:
-        text = "O jogo terminou! " + session_.playerName1 + " fez " + QString::number(points1) +
-               " pontos";
+        text = tr("O jogo terminou! %1 fez %2 pontos").arg(session_.playerName1).arg(points1);
         break;
     case Outcome::Player1Wins:
-        text = "O jogo terminou! " + session_.playerName1 + " ganhou o jogo com " +
-               QString::number(points1) + " pontos";
+        text = tr("O jogo terminou! %1 ganhou o jogo com %2 pontos")
+                   .arg(session_.playerName1)
+                   .arg(points1);
         break;
     case Outcome::Player2Wins:
-        text = "O jogo terminou! " + session_.playerName2 + " ganhou o jogo com " +
-               QString::number(points2) + " pontos";
+        text = tr("O jogo terminou! %1 ganhou o jogo com %2 pontos")
+                   .arg(session_.playerName2)
+                   .arg(points2);
         break;
-    case Outcome::Tie: text = "O jogo terminou! Houve um empate!"; break;
+    case Outcome::Tie: text = tr("O jogo terminou! Houve um empate!"); break;
     }
     // The clock runs on while the end message is open; the record test reads
     // it only once the message is closed.
-    dialogs_.message(this, suite::MessageIcon::Information, "Jogo terminou", text);
+    dialogs_.message(this, suite::MessageIcon::Information, tr("Jogo terminou"), text);
     // A training game leaves the records file alone.
     if (scoredRecord)
         testRecord();
@@ -584,13 +673,15 @@ void FrmMain::testRecord()
     // is reported once instead of being announced and then withdrawn.
     const std::filesystem::path path = suite::toPath(recordPath());
     if (!writeRecord(path, record)) {
-        dialogs_.message(this, suite::MessageIcon::Critical, "Recorde",
-                         "Um novo recorde foi estabelecido, mas não foi possível gravá-lo em " +
-                             recordPath() + ".");
+        dialogs_.message(
+            this, suite::MessageIcon::Critical, tr("Recorde"),
+            tr("Um novo recorde foi estabelecido, mas não foi possível gravá-lo em %1.")
+                .arg(recordPath()));
         return;
     }
-    dialogs_.message(this, suite::MessageIcon::Information, "Novo Recorde",
-                     "Um novo recorde foi estabelecido! Verifique a pontuação no botão 'Recorde'");
+    dialogs_.message(
+        this, suite::MessageIcon::Information, tr("Novo Recorde"),
+        tr("Um novo recorde foi estabelecido! Verifique a pontuação no botão 'Recorde'"));
     rewriteRecordTime(path, record, session_.elapsedSeconds);
 }
 
@@ -609,7 +700,8 @@ void FrmMain::testDailyBest()
         return;
     }
     dialogs_.message(this, suite::MessageIcon::Information, tr("Desafio do dia"),
-                     tr("Novo melhor tempo do desafio de %1: %2 segundos").arg(day).arg(seconds));
+                     tr("Novo melhor tempo do desafio de %1: %2 segundos")
+                         .arg(day, suite::formatNumber(seconds)));
 }
 
 void FrmMain::cmbMostrar_Click()
@@ -618,7 +710,8 @@ void FrmMain::cmbMostrar_Click()
     forgetAnalysis();
     forgetHint();
     showBoard();
-    dialogs_.message(this, suite::MessageIcon::Information, "Fim de jogo", "O jogo foi finalizado");
+    dialogs_.message(this, suite::MessageIcon::Information, tr("Fim de jogo"),
+                     tr("O jogo foi finalizado"));
 }
 
 void FrmMain::cmbRec_Click()
@@ -627,16 +720,17 @@ void FrmMain::cmbRec_Click()
     const std::optional<Record> stored = readRecord(suite::toPath(recordPath()));
     if (!stored) {
         dialogs_.message(this, suite::MessageIcon::None, kTitle,
-                         "Não há nenhum registro por enquanto");
+                         tr("Não há nenhum registro por enquanto"));
         return;
     }
     session_.record = stored;
     const Record& record = *stored;
-    const QString text = "Jogador: " + suite::fromCp1252(QByteArray::fromStdString(record.name)) +
-                         "\r\nPontos perdidos: " + QString::number(record.lostPoints) +
-                         "\r\nTempo: " + QString::number(record.seconds) +
-                         "\r\nItems: " + QString::number(record.items);
-    dialogs_.message(this, suite::MessageIcon::Information, "Recordes", text);
+    const QString text = tr("Jogador: %1\r\nPontos perdidos: %2\r\nTempo: %3\r\nItems: %4")
+                             .arg(suite::fromCp1252(QByteArray::fromStdString(record.name)))
+                             .arg(record.lostPoints)
+                             .arg(record.seconds)
+                             .arg(record.items);
+    dialogs_.message(this, suite::MessageIcon::Information, tr("Recordes"), text);
 }
 
 void FrmMain::cmbReiniciar_Click()
@@ -664,7 +758,13 @@ void FrmMain::restart()
 void FrmMain::tmr_Timer()
 {
     session_.elapsedSeconds = addClamped(session_.elapsedSeconds, 1);
-    lblTime_->setText(QString::number(session_.elapsedSeconds) + " segundos");
+    showTime();
+}
+
+void FrmMain::showTime()
+{
+    if (session_.elapsedSeconds > 0 || !lblTime_->text().isEmpty())
+        lblTime_->setText(tr("%1 segundos").arg(session_.elapsedSeconds));
 }
 
 void FrmMain::lblBrd_MouseMove(int position)
@@ -716,6 +816,7 @@ void FrmMain::showCursor()
     cursorFrame_->setGeometry(under->geometry());
     cursorFrame_->raise();
     cursorFrame_->show();
+    showBoardName();
 }
 
 // The cursor lights a border cell as the mouse does.
@@ -779,7 +880,7 @@ void FrmMain::cmbAnalisar_Click()
     const Evidence evidence = game_.evidence(range.min, range.max);
     analysing_ = true;
     cmbAnalisar_->setEnabled(false);
-    lblAnalise_->setText("Analisando...");
+    lblAnalise_->setText(tr("Analisando..."));
 
     runInBackground<Analysis>(
         [evidence, budget = session_.solverBudget] { return analyse(evidence, budget); },
@@ -861,7 +962,7 @@ void FrmMain::showHint(const Hint& hint)
     }
     hintedBorder_ = best.position;
     lblDica_->setText(tr("divide as %1 possibilidades em %2 grupos")
-                          .arg(suite::groupedNumber(static_cast<qint64>(hint.boards)))
+                          .arg(suite::formatNumber(static_cast<qint64>(hint.boards)))
                           .arg(best.groups));
     if (best.position != highlightedBorder_ && best.position != partnerBorder_)
         restBorder(best.position);
@@ -896,6 +997,8 @@ void FrmMain::showChecks()
         if (!sign)
             continue;
         const MarkCheck check = checks[static_cast<std::size_t>(position - 1)];
+        // The screen reader's name carries the sign too.
+        QString name = borderName(position);
         if (position == hintedBorder_) {
             sign->setText(kHintSymbol);
             setInk(sign, kHintInk);
@@ -913,26 +1016,29 @@ void FrmMain::showChecks()
             sign->setToolTip(tip);
             sign->setAccessibleName(tip);
             sign->show();
+            name = tr("%1, %2").arg(name, tip.toLower());
         }
+        lblBrd_[static_cast<std::size_t>(position - 1)]->setAccessibleName(name);
     }
+    showBoardName();
 }
 
 void FrmMain::showAnalysis(const Analysis& analysis)
 {
     if (!analysis.finished) {
         analysis_.reset();
-        lblAnalise_->setText("Análise não concluída em 2 segundos");
+        lblAnalise_->setText(tr("Análise não concluída em 2 segundos"));
         showBoard();
         return;
     }
     analysis_ = analysis;
     if (analysis.many())
-        lblAnalise_->setText("Muitos tabuleiros possíveis");
+        lblAnalise_->setText(tr("Muitos tabuleiros possíveis"));
     else if (analysis.boards == 1)
-        lblAnalise_->setText("1 tabuleiro possível");
+        lblAnalise_->setText(tr("1 tabuleiro possível"));
     else
-        lblAnalise_->setText(suite::groupedNumber(static_cast<qint64>(analysis.boards)) +
-                             " tabuleiros possíveis");
+        lblAnalise_->setText(tr("%1 tabuleiros possíveis")
+                                 .arg(suite::formatNumber(static_cast<qint64>(analysis.boards))));
     showBoard();
 }
 
@@ -941,6 +1047,60 @@ void FrmMain::forgetAnalysis()
     analysis_.reset();
     if (lblAnalise_ && !analysing_)
         lblAnalise_->clear();
+}
+
+// What a screen reader says of a cell: where it is and what it shows.
+QString FrmMain::cellName(int cell) const
+{
+    const CellFace face = cellFace(game_, cell, analysis_ ? &*analysis_ : nullptr);
+    QString state;
+    switch (face.symbol) {
+    case CellSymbol::Found: state = tr("marcada"); break;
+    case CellSymbol::Unfound: state = tr("item não encontrado"); break;
+    case CellSymbol::Crossed: state = tr("marcação errada"); break;
+    case CellSymbol::NoItemNote: state = tr("nota: não há item aqui"); break;
+    case CellSymbol::MaybeItemNote: state = tr("nota: item aqui?"); break;
+    case CellSymbol::None:
+    case CellSymbol::SureItem:
+    case CellSymbol::SureEmpty: state = tr("não marcada"); break;
+    }
+    if (face.verdict == CellVerdict::Item)
+        state = tr("%1, análise: há um item aqui").arg(state);
+    else if (face.verdict == CellVerdict::Empty)
+        state = tr("%1, análise: não há item aqui").arg(state);
+    return tr("linha %1, coluna %2: %3").arg((cell - 1) / 8 + 1).arg((cell - 1) % 8 + 1).arg(state);
+}
+
+QString FrmMain::borderName(int position) const
+{
+    const std::string& text = game_.borderText(position);
+    QString state;
+    if (text.empty())
+        state = tr("livre");
+    else if (text == resultLetter(RayResult::Hit))
+        state = tr("absorvido");
+    else if (text == resultLetter(RayResult::Reflection))
+        state = tr("refletido");
+    else if (const int partner = game_.partnerPosition(position); partner != 0)
+        state = detourEnd(partner);
+    else
+        state = tr("desvio %1").arg(QString::fromStdString(text));
+    if (position == hintedBorder_)
+        state = tr("%1, dica: atire daqui").arg(state);
+    return tr("%1: %2").arg(borderPlace(position), state);
+}
+
+// The board takes the focus for all its cells, so it says the one under the
+// cursor.
+void FrmMain::showBoardName()
+{
+    const int position = borderPositionAt(cursor_);
+    const int cell = cellAt(cursor_);
+    const QString spot = position != 0 ? borderName(position)
+                         : cell != 0   ? cellName(cell)
+                                       : QString();
+    boardArea_->setAccessibleName(tr("Tabuleiro"));
+    boardArea_->setAccessibleDescription(spot);
 }
 
 void FrmMain::mouseMoveEvent(QMouseEvent* event)

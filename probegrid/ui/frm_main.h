@@ -85,8 +85,14 @@ public slots:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
+    void showTime();
+    void showBoardName();
+    QString cellName(int cell) const;
+    QString borderName(int position) const;
     void buildBoard();
     void buildSidePanel();
     QGroupBox* buildScoreFrame(int player, const QString& name, int top);
@@ -149,6 +155,8 @@ private:
     // player's marks, or the hint's star.
     std::array<QLabel*, 32> lblBrdSinal_{};
     QLabel* lblTime_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    std::array<std::array<QLabel*, 4>, 2> captionLabels_{};
     QTimer* tmr_ = nullptr;
 };
 

@@ -6,6 +6,8 @@
 #include "ui/frm_main.h"
 #include "ui/geometry.h"
 
+#include "common/ui/language.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -15,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QThread>
+#include <QToolButton>
 #include <QRadioButton>
 
 namespace probegrid {
@@ -45,26 +48,25 @@ FrmStart::FrmStart(const QString& programDir, suite::Dialogs& dialogs, Session& 
 {
     setObjectName("frmStart");
     useDesignFont(this);
-    setWindowTitle("Tavrin Probegrid");
     setFixedSize(twips(3555), twips(3840));
 
-    auto* frame1 = new QGroupBox("Jogadores", this);
+    auto* frame1 = frame1_ = new QGroupBox(this);
     frame1->setObjectName("Frame1");
     frame1->setGeometry(8, 2, 221, 118);
-    optOne_ = new QRadioButton("1 Jogador", frame1);
+    optOne_ = new QRadioButton(frame1);
     optOne_->setObjectName("optOne");
     optOne_->setGeometry(10, 16, 95, 20);
     optOne_->setChecked(true);
-    optTwo_ = new QRadioButton("2 Jogadores", frame1);
+    optTwo_ = new QRadioButton(frame1);
     optTwo_->setObjectName("optTwo");
     optTwo_->setGeometry(110, 16, 105, 20);
-    auto* label1 = new QLabel("Nome do jogador 1:", frame1);
+    auto* label1 = label1_ = new QLabel(frame1);
     label1->setObjectName("Label1");
     label1->setGeometry(10, 37, 200, 15);
     txtNome1_ = new QLineEdit(frame1);
     txtNome1_->setObjectName("txtNome1");
     txtNome1_->setGeometry(10, 52, 200, 21);
-    label2_ = new QLabel("Nome do jogador 2:", frame1);
+    label2_ = new QLabel(frame1);
     label2_->setObjectName("Label2");
     label2_->setGeometry(10, 75, 200, 15);
     label2_->setEnabled(false);
@@ -74,41 +76,43 @@ FrmStart::FrmStart(const QString& programDir, suite::Dialogs& dialogs, Session& 
     txtNome2_->setEnabled(false);
     setBackground(txtNome2_, activeBorderColour());
 
-    auto* frame2 = new QGroupBox("Dificuldade", this);
+    auto* frame2 = frame2_ = new QGroupBox(this);
     frame2->setObjectName("Frame2");
     frame2->setGeometry(8, 122, 221, 70);
-    label3_ = new QLabel("Items escondidos ( 1 à 12 ):", frame2);
+    label3_ = new QLabel(frame2);
     label3_->setObjectName("Label3");
     label3_->setGeometry(10, 20, 160, 16);
     txtItems_ = new QLineEdit("4", frame2);
     txtItems_->setObjectName("txtItems");
     txtItems_->setGeometry(172, 17, 38, 21);
-    chkRandom_ = new QCheckBox("Items randômicos", frame2);
+    chkRandom_ = new QCheckBox(frame2);
     chkRandom_->setObjectName("chkRandom");
-    chkRandom_->setGeometry(10, 42, 120, 20);
-    chkTreino_ = new QCheckBox("Treino", frame2);
+    chkRandom_->setGeometry(10, 42, 128, 20);
+    chkTreino_ = new QCheckBox(frame2);
     chkTreino_->setObjectName("chkTreino");
     chkTreino_->setGeometry(140, 42, 76, 20);
-    chkTreino_->setToolTip("Um jogo para aprender: o botão \"Analisar\" mostra o que se pode "
-                           "deduzir, e nenhum recorde é gravado");
     chkTreino_->setChecked(session_.training);
 
-    auto* cmbDesafio = cmbDesafio_ = new QPushButton(tr("Desafio do dia"), this);
+    auto* cmbDesafio = cmbDesafio_ = new QPushButton(this);
     cmbDesafio->setObjectName("cmbDesafio");
-    cmbDesafio->setAccessibleName(tr("Desafio do dia"));
-    cmbDesafio->setToolTip(tr("O mesmo quebra-cabeça para todos hoje: alguns tiros já dados "
-                              "bastam para achar os items"));
-    cmbDesafio->setGeometry(8, 197, 221, 25);
+    cmbDesafio->setGeometry(8, 197, 146, 25);
     cmbDesafio->setAutoDefault(true);
     connect(cmbDesafio, &QPushButton::clicked, this, &FrmStart::cmbDesafio_Click);
 
-    auto* cmbSobre = new QPushButton("Sobre", this);
+    cmbIdioma_ = new QToolButton(this);
+    cmbIdioma_->setObjectName("cmbIdioma");
+    cmbIdioma_->setGeometry(158, 197, 71, 25);
+    cmbIdioma_->setPopupMode(QToolButton::InstantPopup);
+    cmbIdioma_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    cmbIdioma_->setMenu(new suite::LanguageMenu(cmbIdioma_));
+
+    auto* cmbSobre = cmbSobre_ = new QPushButton(this);
     cmbSobre->setObjectName("cmbSobre");
     cmbSobre->setGeometry(8, 226, 70, 25);
-    auto* cmbSair = new QPushButton("Sair", this);
+    auto* cmbSair = cmbSair_ = new QPushButton(this);
     cmbSair->setObjectName("cmbSair");
     cmbSair->setGeometry(83, 226, 70, 25);
-    auto* cmbComecar = new QPushButton("Começar", this);
+    auto* cmbComecar = cmbComecar_ = new QPushButton(this);
     cmbComecar->setObjectName("cmbComecar");
     cmbComecar->setGeometry(158, 226, 71, 25);
     cmbComecar->setDefault(true);
@@ -117,6 +121,16 @@ FrmStart::FrmStart(const QString& programDir, suite::Dialogs& dialogs, Session& 
     cmbSobre->setAutoDefault(true);
     cmbSair->setAutoDefault(true);
     cmbComecar->setAutoDefault(true);
+
+    label1->setBuddy(txtNome1_);
+    label2_->setBuddy(txtNome2_);
+    label3_->setBuddy(txtItems_);
+    // Reading order: the players, the difficulty, then the buttons row by row.
+    QWidget* const order[] = {optOne_,    optTwo_,    txtNome1_,  txtNome2_, txtItems_, chkRandom_,
+                              chkTreino_, cmbDesafio, cmbIdioma_, cmbSobre,  cmbSair,   cmbComecar};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    retranslate();
 
     connect(optOne_, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
@@ -130,6 +144,38 @@ FrmStart::FrmStart(const QString& programDir, suite::Dialogs& dialogs, Session& 
     connect(cmbComecar, &QPushButton::clicked, this, &FrmStart::cmbComecar_Click);
     connect(cmbSobre, &QPushButton::clicked, this, &FrmStart::cmbSobre_Click);
     connect(cmbSair, &QPushButton::clicked, this, &FrmStart::cmbSair_Click);
+}
+
+void FrmStart::retranslate()
+{
+    setWindowTitle(QStringLiteral("Tavrin Probegrid"));
+    frame1_->setTitle(tr("Jogadores"));
+    optOne_->setText(tr("1 Jogador"));
+    optTwo_->setText(tr("2 Jogadores"));
+    label1_->setText(tr("Nome do jogador 1:"));
+    label2_->setText(tr("Nome do jogador 2:"));
+    frame2_->setTitle(tr("Dificuldade"));
+    label3_->setText(tr("Items escondidos ( 1 à 12 ):"));
+    chkRandom_->setText(tr("Items randômicos"));
+    chkTreino_->setText(tr("Treino"));
+    chkTreino_->setToolTip(tr("Um jogo para aprender: o botão \"Analisar\" mostra o que se pode "
+                              "deduzir, e nenhum recorde é gravado"));
+    cmbDesafio_->setText(preparing_ ? tr("Preparando o desafio...") : tr("Desafio do dia"));
+    cmbDesafio_->setAccessibleName(tr("Desafio do dia"));
+    cmbDesafio_->setToolTip(tr("O mesmo quebra-cabeça para todos hoje: alguns tiros já dados "
+                               "bastam para achar os items"));
+    cmbIdioma_->setText(tr("Idioma"));
+    cmbIdioma_->setToolTip(tr("Escolhe o idioma das janelas"));
+    cmbSobre_->setText(tr("Sobre"));
+    cmbSair_->setText(tr("Sair"));
+    cmbComecar_->setText(tr("Começar"));
+}
+
+void FrmStart::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void FrmStart::fillFromLastGame(const QString& playerName1, qint16 itemCount)
@@ -169,8 +215,8 @@ void FrmStart::cmbComecar_Click()
         acceptStartEntries(txtNome1_->text().toStdString(), txtNome2_->text().toStdString(),
                            session_.playerCount == 2, txtItems_->text().toStdString());
     if (!typed) {
-        dialogs_.message(this, suite::MessageIcon::Information, "Campos incompletos",
-                         "Preencha todos os dados corretamente");
+        dialogs_.message(this, suite::MessageIcon::Information, tr("Campos incompletos"),
+                         tr("Preencha todos os dados corretamente"));
         return;
     }
 
@@ -194,8 +240,8 @@ void FrmStart::cmbDesafio_Click()
     // checks them.
     if (!acceptStartEntries(txtNome1_->text().toStdString(), txtNome2_->text().toStdString(),
                             session_.playerCount == 2, "1")) {
-        dialogs_.message(this, suite::MessageIcon::Information, "Campos incompletos",
-                         "Preencha todos os dados corretamente");
+        dialogs_.message(this, suite::MessageIcon::Information, tr("Campos incompletos"),
+                         tr("Preencha todos os dados corretamente"));
         return;
     }
     if (preparing_)

@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 namespace probegrid {
 
@@ -43,6 +44,7 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Takes the players' names; false (with the refusal shown) when missing.
@@ -52,6 +54,15 @@ private:
     suite::Dialogs& dialogs_;
     Session& session_;
 
+    void retranslate();
+
+    QGroupBox* frame1_;
+    QGroupBox* frame2_;
+    QLabel* label1_;
+    QToolButton* cmbIdioma_;
+    QPushButton* cmbSobre_;
+    QPushButton* cmbSair_;
+    QPushButton* cmbComecar_;
     QRadioButton* optOne_;
     QRadioButton* optTwo_;
     QLabel* label2_;
