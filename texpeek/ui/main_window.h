@@ -95,6 +95,7 @@ signals:
     void decodingStarted();
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -104,6 +105,8 @@ private:
     enum class Command { Close, ZoomIn, ZoomOut, Colour, Alpha };
 
     void buildMenus();
+    void retranslate();
+    void updateTitle();
     void buildToolbar();
     void buildBody();
     void Limpar();
@@ -126,6 +129,8 @@ private:
     suite::Dialogs& dialogs_;
 
     QString openedPath_;
+    // The path the title names; empty while no file is on show.
+    QString titledPath_;
     DdsHeader header_;
     std::shared_ptr<const DdsFile> file_;
     // Shared with the colour view's screen image, which is laid over it.
