@@ -537,6 +537,10 @@
         <source>x %1, y %2    R %3  G %4  B %5  A %6</source>
         <translation>x %1, y %2    R %3  G %4  B %5  A %6</translation>
     </message>
+    <message>
+        <source>Níveis</source>
+        <translation>Níveis</translation>
+    </message>
 </context>
 <context>
     <name>texpeek::ProgressReporter</name>

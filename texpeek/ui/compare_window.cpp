@@ -2,6 +2,7 @@
 
 #include "common/ui/language.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -9,6 +10,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -119,10 +122,21 @@ void CompareWindow::retranslate()
 {
     setWindowTitle(tr("Comparar: %1 e %2").arg(firstName_, secondName_));
     cboModo_->setAccessibleName(tr("Modo de comparação"));
+    cboModo_->view()->setAccessibleName(tr("Modo de comparação"));
     cboModo_->setItemText(0, tr("Lado a lado"));
     cboModo_->setItemText(1, tr("Um sobre o outro"));
     cboModo_->setItemText(2, tr("Diferença"));
     cmdTrocar_->setText(tr("Mostrar o outro"));
+    {
+        // Some styles size a button to less than its text and frame take.
+        QStyleOptionButton option;
+        option.initFrom(cmdTrocar_);
+        const QStyle* style = cmdTrocar_->style();
+        cmdTrocar_->setMinimumWidth(
+            cmdTrocar_->fontMetrics().horizontalAdvance(cmdTrocar_->text()) +
+            2 * style->pixelMetric(QStyle::PM_ButtonMargin, &option, cmdTrocar_) +
+            2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, cmdTrocar_));
+    }
     cmdTrocar_->setAccessibleName(tr("Mostrar o outro arquivo"));
     picA_->setAccessibleName(tr("Primeiro arquivo"));
     picB_->setAccessibleName(tr("Segundo arquivo"));

@@ -13,6 +13,7 @@
 #include "ui/picture_area.h"
 #include "ui/progress_reporter.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -359,6 +360,8 @@ void MainWindow::retranslate()
     updateChoiceLabel();
     List1_->setAccessibleName(tr("Cabeçalho do arquivo"));
     picScroll_->setAccessibleName(tr("Imagem"));
+    // The open lists take the focus too; they carry their box's name.
+    cboNivel_->view()->setAccessibleName(tr("Níveis"));
     Pic_->setAccessibleName(tr("Imagem"));
     pb_->setAccessibleName(tr("Progresso"));
     if (file_)
@@ -824,6 +827,7 @@ void MainWindow::updateChoiceLabel()
     lblFace_->setText(kind == SurfaceKind::Array    ? tr("Camada:")
                       : kind == SurfaceKind::Volume ? tr("Fatia:")
                                                     : tr("Face:"));
+    cboFace_->view()->setAccessibleName(lblFace_->text().remove(QLatin1Char(':')));
 }
 
 void MainWindow::showSurface(int level, int choice)
