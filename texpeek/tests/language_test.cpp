@@ -126,6 +126,8 @@ TEST_F(TexpeekLanguages, AMessageAndQtsOwnButtonsFollowTheLanguage)
     ASSERT_EQ(dialogs_.messages().size(), 1);
     EXPECT_EQ(dialogs_.lastMessage().title, "Open");
     EXPECT_EQ(dialogs_.lastMessage().text, "Error opening file");
+    // The decoder's reason, with its figure, in the language shown.
+    EXPECT_EQ(text("lblArquivo"), "0 bits per pixel not supported");
     EXPECT_EQ(suite::testing::buttonsOfAQuestion(&window_),
               (QStringList{QStringLiteral("No"), QStringLiteral("Yes")}));
 
@@ -134,6 +136,7 @@ TEST_F(TexpeekLanguages, AMessageAndQtsOwnButtonsFollowTheLanguage)
     ASSERT_EQ(dialogs_.messages().size(), 2);
     EXPECT_EQ(dialogs_.lastMessage().title, "Abrir");
     EXPECT_EQ(dialogs_.lastMessage().text, "Erro ao abrir arquivo");
+    EXPECT_EQ(text("lblArquivo"), "0 bits por pixel não suportados");
     EXPECT_EQ(suite::testing::buttonsOfAQuestion(&window_),
               (QStringList{QStringLiteral("Não"), QStringLiteral("Sim")}));
 

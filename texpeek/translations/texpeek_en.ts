@@ -73,6 +73,37 @@
     </message>
 </context>
 <context>
+    <name>texpeek::CoreTexts</name>
+    <message>
+        <source>%1 bits por pixel não suportados</source>
+        <translation>%1 bits per pixel not supported</translation>
+    </message>
+    <message>
+        <source>Formato DXGI %1 não suportado</source>
+        <translation>DXGI format %1 not supported</translation>
+    </message>
+    <message>
+        <source>Formato %1 não suportado</source>
+        <translation>Format %1 not supported</translation>
+    </message>
+    <message>
+        <source>FourCC &quot;%1&quot; não suportado</source>
+        <translation>FourCC &quot;%1&quot; not supported</translation>
+    </message>
+    <message>
+        <source>Formato %1 não suportado nesta versão</source>
+        <translation>Format %1 not supported in this version</translation>
+    </message>
+    <message>
+        <source>ASTC %1 recusado pela libastcenc</source>
+        <translation>ASTC %1 refused by libastcenc</translation>
+    </message>
+    <message>
+        <source>Dados insuficientes: o arquivo tem %1 de %2 bytes da imagem</source>
+        <translation>Not enough data: the file has %1 of the picture&apos;s %2 bytes</translation>
+    </message>
+</context>
+<context>
     <name>texpeek::InterpretationStrip</name>
     <message>
         <source>%1 (suposição)</source>

@@ -73,6 +73,37 @@
     </message>
 </context>
 <context>
+    <name>texpeek::CoreTexts</name>
+    <message>
+        <source>%1 bits por pixel não suportados</source>
+        <translation>%1 bits por pixel não suportados</translation>
+    </message>
+    <message>
+        <source>Formato DXGI %1 não suportado</source>
+        <translation>Formato DXGI %1 não suportado</translation>
+    </message>
+    <message>
+        <source>Formato %1 não suportado</source>
+        <translation>Formato %1 não suportado</translation>
+    </message>
+    <message>
+        <source>FourCC &quot;%1&quot; não suportado</source>
+        <translation>FourCC &quot;%1&quot; não suportado</translation>
+    </message>
+    <message>
+        <source>Formato %1 não suportado nesta versão</source>
+        <translation>Formato %1 não suportado nesta versão</translation>
+    </message>
+    <message>
+        <source>ASTC %1 recusado pela libastcenc</source>
+        <translation>ASTC %1 recusado pela libastcenc</translation>
+    </message>
+    <message>
+        <source>Dados insuficientes: o arquivo tem %1 de %2 bytes da imagem</source>
+        <translation>Dados insuficientes: o arquivo tem %1 de %2 bytes da imagem</translation>
+    </message>
+</context>
+<context>
     <name>texpeek::InterpretationStrip</name>
     <message>
         <source>%1 (suposição)</source>

@@ -8,6 +8,7 @@
 #include "core/surface_layout.h"
 #include "core/zoom.h"
 #include "ui/compare_window.h"
+#include "ui/core_texts.h"
 #include "ui/interpretation_strip.h"
 #include "ui/open_job.h"
 #include "ui/picture_area.h"
@@ -218,11 +219,11 @@ QString reasonFor(std::exception_ptr failure)
             return MainWindow::tr("Imagem grande demais: %1 x %2 pixels")
                 .arg(error.width)
                 .arg(error.height);
-        case OpenError::Kind::Unsupported: return QString::fromStdString(error.detail);
+        case OpenError::Kind::Unsupported: return shownReason(QString::fromStdString(error.detail));
         }
         return {};
     } catch (const DdsError& error) {
-        return QString::fromUtf8(error.what());
+        return shownReason(QString::fromUtf8(error.what()));
     } catch (const std::bad_alloc&) {
         return MainWindow::tr("Memória insuficiente para a imagem");
     } catch (...) {
@@ -797,7 +798,7 @@ void MainWindow::writeSummary()
     lblTamanho_->setText(tr("%1 bytes").arg(suite::groupedNumber(QFileInfo(openedPath_).size())));
     const std::string format = file_ ? displayFormatName(*file_) : formatName(bitCount);
     if (!format.empty())
-        lblBits_->setText(fromStd(format));
+        lblBits_->setText(shownReason(fromStd(format)));
 }
 
 // The level list names each level's sides; the second list holds the cube
