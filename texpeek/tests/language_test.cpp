@@ -6,6 +6,8 @@
 #include "ui/main_window.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -197,6 +199,34 @@ TEST_F(TexpeekLanguages, EveryControlIsNamedEveryTextFitsAndTabFollowsReadingOrd
     ASSERT_GE(order.size(), 5);
     EXPECT_EQ(order.mid(0, 4), (QStringList{"List1", "cboNivel", "cboFace", "PicScroll"}));
     EXPECT_TRUE(order.mid(4).contains("cmdColourSpace")) << order.join(',').toStdString();
+}
+
+TEST_F(TexpeekLanguages, EveryCommandHasAKey)
+{
+    window_.show();
+    QApplication::setActiveWindow(&window_);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    const std::string file = ddsFile(8, 8, 32, repeated("\x01\x02\x03\x04", 64));
+    writeFile(QStringLiteral("k.dds"),
+              QByteArray(file.data(), static_cast<qsizetype>(file.size())));
+    dialogs_.paths.push_back(pathIn(QStringLiteral("k.dds")));
+
+    QTest::keyClick(&window_, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(text("lblArquivo"), "Imagem aberta");
+    const std::int16_t opened = window_.cellSize();
+    QTest::keyClick(&window_, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_GT(window_.cellSize(), opened);
+    QTest::keyClick(&window_, Qt::Key_2, Qt::ControlModifier);
+    EXPECT_EQ(text("lblArquivo"), "Canal alpha");
+    QTest::keyClick(&window_, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(text("lblArquivo"), "Aguardando...");
+
+    // F10 opens the first menu; the arrows reach the others from there.
+    QTest::keyClick(&window_, Qt::Key_F10);
+    ASSERT_NE(window_.menuBar()->activeAction(), nullptr);
+    EXPECT_EQ(window_.menuBar()->activeAction()->text(), "Arquivo");
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
 }
 
 TEST_F(TexpeekLanguages, TheCompareWindowFollowsTheLanguage)

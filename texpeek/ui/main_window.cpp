@@ -416,9 +416,13 @@ void MainWindow::buildMenus()
     // Every command can be run from the keyboard: the common ones by their
     // usual keys, all of them through the menus, which F10 opens.
     menAbrir_->setShortcut(QKeySequence::Open);
-    menFechar_->setShortcut(QKeySequence::Close);
+    // Ctrl+W on every platform, beside the platform's own close keys.
+    QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    if (!closeKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+        closeKeys.prepend(QKeySequence(Qt::CTRL | Qt::Key_W));
+    menFechar_->setShortcuts(closeKeys);
     menSalvarImagem_->setShortcut(QKeySequence::Save);
-    menSair_->setShortcut(QKeySequence::Quit);
+    menSair_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     menZoomPlus_->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     menZoomMinus_->setShortcut(QKeySequence::ZoomOut);
     menRGB_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
