@@ -103,6 +103,7 @@ TEST_F(TexpeekLanguages, TheWindowSpeaksEnglishAndPortugueseAndTheSourceIsThePor
     // header report is data and reads the same in every language.
     EXPECT_EQ(window_.windowTitle(), "Texpeek Viewer - " + path);
     EXPECT_EQ(text("lblAltura"), "64 pixels");
+    EXPECT_EQ(text("lblArquivo"), "Picture open");
     QStringList reportNow;
     for (int row = 0; row < child<QListWidget>(&window_, "List1")->count(); ++row)
         reportNow << child<QListWidget>(&window_, "List1")->item(row)->text();
@@ -116,6 +117,7 @@ TEST_F(TexpeekLanguages, TheWindowSpeaksEnglishAndPortugueseAndTheSourceIsThePor
     suite::testing::useLanguage(suite::kPortuguese);
     EXPECT_EQ(menuTitles(), "Arquivo|Exibir|Idioma|Ajuda");
     EXPECT_EQ(toolbarWidget(7)->accessibleName(), "Mostrar em RGB");
+    EXPECT_EQ(text("lblArquivo"), "Canal alpha");
     window_.Fechar();
     EXPECT_EQ(text("lblArquivo"), "Aguardando...");
     EXPECT_EQ(window_.windowTitle(), "Texpeek Viewer");
@@ -156,6 +158,8 @@ TEST_F(TexpeekLanguages, AShortFileCountsWhatIsMissingTheLanguagesWay)
     suite::testing::useLanguage(suite::kEnglish);
     open(QStringLiteral("short.dds"), ddsFile(40, 40, 32, std::string(1600, '\x01')));
     EXPECT_EQ(text("lblArquivo"), "Picture open - 4,800 of 6,400 bytes missing (75%)");
+    suite::testing::useLanguage(suite::kPortuguese);
+    EXPECT_EQ(text("lblArquivo"), "Imagem aberta - Faltam 4.800 de 6.400 bytes (75%)");
 }
 
 TEST_F(TexpeekLanguages, EveryControlIsNamedEveryTextFitsAndTabFollowsReadingOrder)

@@ -47,6 +47,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 #include <fstream>
 #include <new>
@@ -312,7 +313,7 @@ MainWindow::MainWindow(const QString& programDir, suite::Dialogs& dialogs, QWidg
     connect(recent_, &suite::RecentFiles::chosen, this,
             [this](const QString& path) { openFile(path); });
     retranslate();
-    lblArquivo_->setText(tr("Aguardando..."));
+    setStatus([] { return tr("Aguardando..."); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -367,8 +368,16 @@ void MainWindow::retranslate()
     pb_->setAccessibleName(tr("Progresso"));
     if (file_)
         writeSummary();
-    else if (!busy_)
-        lblArquivo_->setText(tr("Aguardando..."));
+    // A running step's text is replaced by the next one soon enough.
+    if (status_ && !busy_)
+        lblArquivo_->setText(status_());
+}
+
+// The status label's settled text, made again in a new language.
+void MainWindow::setStatus(std::function<QString()> text)
+{
+    status_ = std::move(text);
+    lblArquivo_->setText(status_());
 }
 
 // The title names the file on show, as the platform writes its path.
@@ -648,7 +657,7 @@ void MainWindow::tb_ButtonClick(int position)
 
 void MainWindow::Limpar()
 {
-    lblArquivo_->setText(tr("Aguardando..."));
+    setStatus([] { return tr("Aguardando..."); });
     for (QLabel* label : {lblAltura_, lblLargura_, lblFormato_, lblTamanho_, lblBits_})
         label->setText(kNone);
     for (Command command :
@@ -710,7 +719,7 @@ void MainWindow::openFile(const QString& path)
     try {
         openSteps(path);
     } catch (...) {
-        failOpen(reasonFor(std::current_exception()));
+        failOpen(std::current_exception());
     }
     if (closeWhenDone_)
         close();
@@ -718,9 +727,9 @@ void MainWindow::openFile(const QString& path)
 
 // Nothing is undone: the labels show how far the open came, and the status
 // label says why it stopped.
-void MainWindow::failOpen(const QString& reason)
+void MainWindow::failOpen(std::exception_ptr failure)
 {
-    lblArquivo_->setText(reason);
+    setStatus([failure] { return reasonFor(failure); });
     // Closing the window stopped the open; there is nobody left to tell.
     if (closeWhenDone_)
         return;
@@ -775,7 +784,7 @@ void MainWindow::openSteps(const QString& path)
 
     lblPercent_->clear();
     pb_->setValue(0);
-    lblArquivo_->setText(tr("Imagem aberta") + missingNote(*file_, 0, 0));
+    setStatus([file = file_] { return tr("Imagem aberta") + missingNote(*file, 0, 0); });
     // Qt's dialogs answer with forward slashes everywhere; the title shows
     // the path as the platform writes it.
     titledPath_ = QDir::toNativeSeparators(path);
@@ -893,7 +902,7 @@ bool MainWindow::decodeShown(int level, int choice, Interpretation interpretatio
     pb_->setValue(0);
     if (failure) {
         // The surface on show stays, and so do the lists.
-        lblArquivo_->setText(reasonFor(failure));
+        setStatus([failure] { return reasonFor(failure); });
         fillSurfaceChoices();
         return false;
     }
@@ -905,9 +914,10 @@ bool MainWindow::decodeShown(int level, int choice, Interpretation interpretatio
     viewKind_ = view;
     Pic_->showImage(view_, cellSize_);
     fillSurfaceChoices();
-    lblArquivo_->setText(tr("Imagem aberta") + missingNote(*file_,
-                                                           static_cast<std::uint32_t>(level),
-                                                           static_cast<std::uint32_t>(choice)));
+    setStatus([file = file_, level, choice] {
+        return tr("Imagem aberta") + missingNote(*file, static_cast<std::uint32_t>(level),
+                                                 static_cast<std::uint32_t>(choice));
+    });
     return true;
 }
 
@@ -994,7 +1004,7 @@ void MainWindow::showChannel(ChannelView view)
     drawView(view, true);
     scrollToCentre(centre);
     pb_->setValue(0);
-    lblArquivo_->setText(texts.shown);
+    setStatus([view] { return viewTexts(view).shown; });
 }
 
 void MainWindow::ZoomIn(std::int16_t factor)
@@ -1014,7 +1024,7 @@ void MainWindow::zoom(ZoomDirection direction, std::int16_t factor)
     const bool in = direction == ZoomDirection::In;
     const std::optional<std::int16_t> next = zoomStep(cellSize_, direction, factor);
     if (!next) {
-        lblArquivo_->setText(tr("Limite de zoom atingido"));
+        setStatus([] { return tr("Limite de zoom atingido"); });
         setCommandEnabled(in ? Command::ZoomIn : Command::ZoomOut, false);
         return;
     }
@@ -1030,7 +1040,7 @@ void MainWindow::zoom(ZoomDirection direction, std::int16_t factor)
     drawView(ChannelView::Colour, true);
     scrollToCentre(centre);
     pb_->setValue(0);
-    lblArquivo_->setText(in ? tr("Imagem aumentada") : tr("Imagem reduzida"));
+    setStatus([in] { return in ? tr("Imagem aumentada") : tr("Imagem reduzida"); });
 }
 
 void MainWindow::setFitToWindow(bool fit)
@@ -1071,13 +1081,14 @@ void MainWindow::saveImage()
     if (!saved) {
         // The message keeps its one line; the status label says why, as it
         // does for a failed open.
-        lblArquivo_->setText(
-            tr("Não foi possível salvar a imagem (%1)").arg(QString::fromStdString(reason)));
+        setStatus([reason] {
+            return tr("Não foi possível salvar a imagem (%1)").arg(QString::fromStdString(reason));
+        });
         dialogs_.message(this, suite::MessageIcon::Exclamation, tr("Salvar imagem"),
                          tr("Erro ao salvar imagem"));
         return;
     }
-    lblArquivo_->setText(tr("Imagem salva"));
+    setStatus([] { return tr("Imagem salva"); });
 }
 
 CompareWindow* MainWindow::compareWindow() const
@@ -1121,7 +1132,7 @@ void MainWindow::compareWith(const QString& path)
     lblPercent_->clear();
     pb_->setValue(0);
     if (failure) {
-        lblArquivo_->setText(reasonFor(failure));
+        setStatus([failure] { return reasonFor(failure); });
         dialogs_.message(this, suite::MessageIcon::Critical, tr("Comparar"),
                          tr("Erro ao abrir arquivo"));
         if (closeWhenDone_)
@@ -1139,7 +1150,7 @@ void MainWindow::compareWith(const QString& path)
                           std::make_shared<const ImageGrid>(std::move(other.first.grid)), withAlpha,
                           this);
     compare_->show();
-    lblArquivo_->setText(tr("Comparação aberta"));
+    setStatus([] { return tr("Comparação aberta"); });
 }
 
 QImage MainWindow::viewImage() const
@@ -1156,7 +1167,7 @@ void MainWindow::copyImage()
     if (busy_ || view_.isNull())
         return;
     QGuiApplication::clipboard()->setImage(viewImage());
-    lblArquivo_->setText(tr("Imagem copiada"));
+    setStatus([] { return tr("Imagem copiada"); });
 }
 
 // The pixel's own values, whatever view is on show.

@@ -12,6 +12,8 @@
 
 #include <array>
 #include <cstdint>
+#include <exception>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -112,7 +114,8 @@ private:
     void Limpar();
     void setCommandEnabled(Command command, bool enabled);
     void openSteps(const QString& path);
-    void failOpen(const QString& reason);
+    void failOpen(std::exception_ptr failure);
+    void setStatus(std::function<QString()> text);
     void fillSurfaceChoices();
     void updateChoiceLabel();
     void showPixel(std::optional<QPoint> pixel);
@@ -131,6 +134,7 @@ private:
     QString openedPath_;
     // The path the title names; empty while no file is on show.
     QString titledPath_;
+    std::function<QString()> status_;
     DdsHeader header_;
     std::shared_ptr<const DdsFile> file_;
     // Shared with the colour view's screen image, which is laid over it.
