@@ -1,9 +1,11 @@
 // Takes the screenshots of the docs folder: a 32-bit image in the colour
 // view, the alpha view and the red channel view, and a BC1 cube map with one
 // of its faces chosen, a BC5 normal map with the strip that says how its
-// data is read, and a 32-bit picture compared with its BC1 copy. Usage: texpeek_screenshots <output
+// data is read, a 32-bit picture compared with its BC1 copy, and the
+// window in English. Usage: texpeek_screenshots <output
 // folder>
 #include "common/testing/fake_dialogs.h"
+#include "common/ui/language.h"
 #include "tests/block_builders.h"
 #include "tests/dds_files.h"
 #include "ui/compare_window.h"
@@ -156,6 +158,17 @@ int main(int argc, char** argv)
     compare->setMode(texpeek::CompareWindow::Mode::Difference);
     app.processEvents();
     if (!compare->grab().save(QDir(out).filePath(QStringLiteral("texpeek-compare.png"))))
+        return 1;
+    compare->close();
+
+    // The window in English with the colour wheel open.
+    suite::setUpLanguages({QStringLiteral("texpeek"), suite::kPortuguese, QString()});
+    if (!suite::switchLanguage(suite::kEnglish))
+        return 1;
+    app.processEvents();
+    window.openFile(path);
+    app.processEvents();
+    if (!window.grab().save(QDir(out).filePath(QStringLiteral("texpeek-english.png"))))
         return 1;
     return 0;
 }

@@ -1,12 +1,17 @@
 #include "ui/compare_window.h"
 
+#include "common/ui/language.h"
+
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -52,7 +57,6 @@ CompareWindow::CompareWindow(const QString& firstName, std::shared_ptr<const Ima
       firstName_(firstName), secondName_(secondName), withAlpha_(withAlpha)
 {
     setObjectName(QStringLiteral("frmComparar"));
-    setWindowTitle(tr("Comparar: %1 e %2").arg(firstName_, secondName_));
     setAttribute(Qt::WA_DeleteOnClose);
 
     sameSides_ = first_->width() == second_->width() && first_->height() == second_->height();
@@ -61,10 +65,9 @@ CompareWindow::CompareWindow(const QString& firstName, std::shared_ptr<const Ima
 
     auto* layout = new QVBoxLayout(this);
     auto* controls = new QHBoxLayout;
-    cboModo_ = named(new QComboBox(this), "cboModo", tr("Modo de comparação"));
-    cboModo_->addItems({tr("Lado a lado"), tr("Um sobre o outro"), tr("Diferença")});
-    cmdTrocar_ = named(new QPushButton(tr("Mostrar o outro"), this), "cmdTrocar");
-    cmdTrocar_->setAccessibleName(tr("Mostrar o outro arquivo"));
+    cboModo_ = named(new QComboBox(this), "cboModo");
+    cboModo_->addItems({QString(), QString(), QString()});
+    cmdTrocar_ = named(new QPushButton(this), "cmdTrocar");
     lblMostrando_ = named(new QLabel(this), "lblMostrando");
     controls->addWidget(cboModo_);
     controls->addWidget(cmdTrocar_);
@@ -84,8 +87,8 @@ CompareWindow::CompareWindow(const QString& firstName, std::shared_ptr<const Ima
     layout->addLayout(figures);
 
     auto* pictures = new QHBoxLayout;
-    picA_ = named(new QLabel, "picA", tr("Primeiro arquivo"));
-    picB_ = named(new QLabel, "picB", tr("Segundo arquivo"));
+    picA_ = named(new QLabel, "picA");
+    picB_ = named(new QLabel, "picB");
     scrollA_ = scrolled(picA_, "scrollA", this);
     scrollB_ = scrolled(picB_, "scrollB", this);
     pictures->addWidget(scrollA_, 1);
@@ -94,14 +97,6 @@ CompareWindow::CompareWindow(const QString& firstName, std::shared_ptr<const Ima
 
     if (sameSides_) {
         comparison_ = compareGrids(*first_, *second_, withAlpha_);
-        lblMaiorErro_->setText(tr("Maior erro: %1").arg(comparison_.largestError));
-        lblPsnr_->setText(
-            std::isinf(comparison_.psnr)
-                ? tr("PSNR: infinito (iguais)")
-                : tr("PSNR: %1 dB").arg(QLocale().toString(comparison_.psnr, 'f', 2)));
-        lblDiferentes_->setText(
-            tr("Pixels diferentes: %1")
-                .arg(QLocale().toString(static_cast<qulonglong>(comparison_.differingPixels))));
         if (first_->cellCount() > 0) {
             std::vector<std::uint32_t> pixels(first_->cellCount());
             differenceView(*first_, *second_, withAlpha_, differenceGain(comparison_.largestError),
@@ -113,11 +108,6 @@ CompareWindow::CompareWindow(const QString& firstName, std::shared_ptr<const Ima
         }
     } else {
         // Pictures of other sides can only be looked at side by side.
-        lblMaiorErro_->setText(tr("Tamanhos diferentes: %1 x %2 e %3 x %4")
-                                   .arg(first_->width())
-                                   .arg(first_->height())
-                                   .arg(second_->width())
-                                   .arg(second_->height()));
         cboModo_->setEnabled(false);
     }
 
@@ -125,7 +115,56 @@ CompareWindow::CompareWindow(const QString& firstName, std::shared_ptr<const Ima
             [this](int index) { setMode(static_cast<Mode>(index)); });
     connect(cmdTrocar_, &QPushButton::clicked, this, [this] { swapPictures(); });
     resize(900, 600);
+    retranslate();
+}
+
+void CompareWindow::retranslate()
+{
+    setWindowTitle(tr("Comparar: %1 e %2").arg(firstName_, secondName_));
+    cboModo_->setAccessibleName(tr("Modo de comparação"));
+    cboModo_->view()->setAccessibleName(tr("Modo de comparação"));
+    cboModo_->setItemText(0, tr("Lado a lado"));
+    cboModo_->setItemText(1, tr("Um sobre o outro"));
+    cboModo_->setItemText(2, tr("Diferença"));
+    cmdTrocar_->setText(tr("Mostrar o outro"));
+    {
+        // Some styles size a button to less than its text and frame take.
+        QStyleOptionButton option;
+        option.initFrom(cmdTrocar_);
+        const QStyle* style = cmdTrocar_->style();
+        cmdTrocar_->setMinimumWidth(
+            cmdTrocar_->fontMetrics().horizontalAdvance(cmdTrocar_->text()) +
+            2 * style->pixelMetric(QStyle::PM_ButtonMargin, &option, cmdTrocar_) +
+            2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, cmdTrocar_));
+    }
+    cmdTrocar_->setAccessibleName(tr("Mostrar o outro arquivo"));
+    picA_->setAccessibleName(tr("Primeiro arquivo"));
+    picB_->setAccessibleName(tr("Segundo arquivo"));
+    scrollA_->setAccessibleName(tr("Primeiro arquivo"));
+    scrollB_->setAccessibleName(tr("Segundo arquivo"));
+    if (sameSides_) {
+        lblMaiorErro_->setText(tr("Maior erro: %1").arg(comparison_.largestError));
+        lblPsnr_->setText(std::isinf(comparison_.psnr)
+                              ? tr("PSNR: infinito (iguais)")
+                              : tr("PSNR: %1 dB").arg(suite::formatDecimal(comparison_.psnr, 2)));
+        lblDiferentes_->setText(
+            tr("Pixels diferentes: %1")
+                .arg(suite::formatNumber(static_cast<qint64>(comparison_.differingPixels))));
+    } else {
+        lblMaiorErro_->setText(tr("Tamanhos diferentes: %1 x %2 e %3 x %4")
+                                   .arg(first_->width())
+                                   .arg(first_->height())
+                                   .arg(second_->width())
+                                   .arg(second_->height()));
+    }
     showPictures();
+}
+
+void CompareWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && picB_ != nullptr)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void CompareWindow::setMode(Mode mode)

@@ -36,7 +36,11 @@ public:
     // The picture in the first (or only) place, as shown.
     QImage shownImage() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void showPictures();
 
     std::shared_ptr<const ImageGrid> first_;

@@ -1,6 +1,7 @@
 #include "ui/interpretation_strip.h"
 
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -10,11 +11,10 @@ namespace texpeek {
 
 namespace {
 
-QToolButton* button(const char* name, const QString& accessibleName, QWidget* parent)
+QToolButton* button(const char* name, QWidget* parent)
 {
     auto* b = new QToolButton(parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setAccessibleName(accessibleName);
     b->setAutoRaise(false);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     return b;
@@ -40,34 +40,31 @@ void markGuess(QToolButton* b, const Assumption<T>& assumption, const QString& t
 InterpretationStrip::InterpretationStrip(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("fraLeitura"));
-    setAccessibleName(tr("Leitura dos dados"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    lblLeitura_ = new QLabel(tr("Leitura:"), this);
+    lblLeitura_ = new QLabel(this);
     lblLeitura_->setObjectName(QStringLiteral("lblLeitura"));
     row->addWidget(lblLeitura_);
 
-    colourSpace_ = button("cmdColourSpace", tr("Espaço de cor"), this);
-    alpha_ = button("cmdAlpha", tr("Alfa"), this);
-    signed_ = button("cmdSigned", tr("Dados com sinal"), this);
-    normalZ_ = button("cmdNormalZ", tr("Mapa de normais"), this);
-    maskOrder_ = button("cmdMaskOrder", tr("Ordem das máscaras"), this);
+    colourSpace_ = button("cmdColourSpace", this);
+    alpha_ = button("cmdAlpha", this);
+    signed_ = button("cmdSigned", this);
+    normalZ_ = button("cmdNormalZ", this);
+    maskOrder_ = button("cmdMaskOrder", this);
     for (QToolButton* b : {colourSpace_, alpha_, signed_, normalZ_, maskOrder_})
         row->addWidget(b);
 
-    lblExposure_ = new QLabel(tr("Exposição:"), this);
+    lblExposure_ = new QLabel(this);
     lblExposure_->setObjectName(QStringLiteral("lblExposure"));
     exposure_ = new QDoubleSpinBox(this);
     exposure_->setObjectName(QStringLiteral("spnExposure"));
-    exposure_->setAccessibleName(tr("Exposição"));
     exposure_->setRange(-16.0, 16.0);
     exposure_->setSingleStep(0.5);
     exposure_->setDecimals(1);
-    exposure_->setSuffix(tr(" EV"));
     // Each typed digit would read the picture again; a finished value does.
     exposure_->setKeyboardTracking(false);
     lblExposure_->setBuddy(exposure_);
-    curve_ = button("cmdCurve", tr("Valores acima de 1"), this);
+    curve_ = button("cmdCurve", this);
     row->addWidget(lblExposure_);
     row->addWidget(exposure_);
     row->addWidget(curve_);
@@ -122,7 +119,32 @@ InterpretationStrip::InterpretationStrip(QWidget* parent) : QWidget(parent)
         next.exposureEv = {ev, true, false};
         pick(next);
     });
+    retranslate();
     clear();
+}
+
+void InterpretationStrip::retranslate()
+{
+    setAccessibleName(tr("Leitura dos dados"));
+    lblLeitura_->setText(tr("Leitura:"));
+    colourSpace_->setAccessibleName(tr("Espaço de cor"));
+    alpha_->setAccessibleName(tr("Alfa"));
+    signed_->setAccessibleName(tr("Dados com sinal"));
+    normalZ_->setAccessibleName(tr("Mapa de normais"));
+    maskOrder_->setAccessibleName(tr("Ordem das máscaras"));
+    curve_->setAccessibleName(tr("Valores acima de 1"));
+    lblExposure_->setText(tr("Exposição:"));
+    exposure_->setAccessibleName(tr("Exposição"));
+    exposure_->setSuffix(tr(" EV"));
+}
+
+void InterpretationStrip::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && curve_ != nullptr) {
+        retranslate();
+        refresh();
+    }
+    QWidget::changeEvent(event);
 }
 
 void InterpretationStrip::showReading(const Interpretation& interpretation)

@@ -29,7 +29,11 @@ signals:
     // The user changed an assumption; the picture is to be read again.
     void changed(const Interpretation& interpretation);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void refresh();
     void pick(const Interpretation& next);
 

@@ -1,17 +1,20 @@
 #include "ui/main_window.h"
 
 #include "common/core/file_io.h"
+#include "common/ui/language.h"
 #include "common/ui/recent_files.h"
 #include "common/ui/text.h"
 #include "core/open_steps.h"
 #include "core/surface_layout.h"
 #include "core/zoom.h"
 #include "ui/compare_window.h"
+#include "ui/core_texts.h"
 #include "ui/interpretation_strip.h"
 #include "ui/open_job.h"
 #include "ui/picture_area.h"
 #include "ui/progress_reporter.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -38,11 +41,13 @@
 #include <QProgressBar>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 #include <fstream>
 #include <new>
@@ -53,7 +58,10 @@ namespace texpeek {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Texpeek Viewer");
+QString title()
+{
+    return MainWindow::tr("Texpeek Viewer");
+}
 const QString kNone = QStringLiteral("---");
 
 // Positions on the toolbar; 3, 6 and 9 are gaps between groups.
@@ -72,10 +80,55 @@ constexpr int px(int twips)
 }
 
 // The About text's lines are broken with a carriage return and a new line.
-const QString kAboutText = QStringLiteral("Texpeek Viewer\r\n"
-                                          "Feito pelo autor da suíte de programas\r\n"
-                                          "Escrito em C++ 20 com Qt 6, cerca de 1.600 linhas\r\n"
-                                          "Agradecimentos a quem testou e a quem usa");
+QString aboutText()
+{
+    return MainWindow::tr("Texpeek Viewer") + QStringLiteral("\r\n") +
+           MainWindow::tr("Feito pelo autor da suíte de programas") + QStringLiteral("\r\n") +
+           MainWindow::tr("Escrito em C++ 20 com Qt 6, cerca de 1.600 linhas") +
+           QStringLiteral("\r\n") + MainWindow::tr("Agradecimentos a quem testou e a quem usa");
+}
+
+// The captions of the window's fixed labels, by object name.
+struct Caption {
+    const char* control;
+    const char* text;
+};
+const Caption kCaptions[] = {
+    {"Frame1", QT_TRANSLATE_NOOP("texpeek::MainWindow", "Informações")},
+    {"Label2", QT_TRANSLATE_NOOP("texpeek::MainWindow", "Básico")},
+    {"lbl1", QT_TRANSLATE_NOOP("texpeek::MainWindow", "Altura:")},
+    {"lbl2", QT_TRANSLATE_NOOP("texpeek::MainWindow", "Largura:")},
+    {"lbl3", QT_TRANSLATE_NOOP("texpeek::MainWindow", "Formato:")},
+    {"lbl4", QT_TRANSLATE_NOOP("texpeek::MainWindow", "Tamanho:")},
+    {"lb5", QT_TRANSLATE_NOOP("texpeek::MainWindow", "Bits:")},
+    {"Label3", QT_TRANSLATE_NOOP("texpeek::MainWindow", "Avançado")},
+    {"Label1", QT_TRANSLATE_NOOP("texpeek::MainWindow", "Estado:")},
+    {"lblNivel", QT_TRANSLATE_NOOP("texpeek::MainWindow", "Nível:")},
+};
+
+// What each picture on the toolbar does: its tip, which is also its
+// accessible name, and a longer description for a screen reader.
+struct ToolbarText {
+    int position;
+    const char* tip;
+    const char* description;
+};
+const ToolbarText kToolbarTexts[] = {
+    {kTbOpen, QT_TRANSLATE_NOOP("texpeek::MainWindow", "Abrir"),
+     QT_TRANSLATE_NOOP("texpeek::MainWindow", "Abre um arquivo DDS")},
+    {kTbClose, QT_TRANSLATE_NOOP("texpeek::MainWindow", "Fechar"),
+     QT_TRANSLATE_NOOP("texpeek::MainWindow", "Fecha a imagem aberta")},
+    {kTbZoomIn, QT_TRANSLATE_NOOP("texpeek::MainWindow", "Zoom +"),
+     QT_TRANSLATE_NOOP("texpeek::MainWindow", "Aumenta a imagem")},
+    {kTbZoomOut, QT_TRANSLATE_NOOP("texpeek::MainWindow", "Zoom -"),
+     QT_TRANSLATE_NOOP("texpeek::MainWindow", "Diminui a imagem")},
+    {kTbColour, QT_TRANSLATE_NOOP("texpeek::MainWindow", "Mostrar em RGB"),
+     QT_TRANSLATE_NOOP("texpeek::MainWindow", "Mostra a imagem em cores")},
+    {kTbAlpha, QT_TRANSLATE_NOOP("texpeek::MainWindow", "Mostrar Alpha"),
+     QT_TRANSLATE_NOOP("texpeek::MainWindow", "Mostra o canal alpha em tons de cinza")},
+    {kTbAbout, QT_TRANSLATE_NOOP("texpeek::MainWindow", "Sobre"),
+     QT_TRANSLATE_NOOP("texpeek::MainWindow", "Mostra quem fez o programa")},
+};
 
 template <typename T>
 T* named(T* object, const char* name)
@@ -135,15 +188,15 @@ ViewTexts viewTexts(ChannelView view)
 {
     switch (view) {
     case ChannelView::Colour:
-        return {QStringLiteral("Exibindo cores RGB..."), QStringLiteral("Canais RGB")};
+        return {MainWindow::tr("Exibindo cores RGB..."), MainWindow::tr("Canais RGB")};
     case ChannelView::Alpha:
-        return {QStringLiteral("Exibindo canal alpha..."), QStringLiteral("Canal alpha")};
+        return {MainWindow::tr("Exibindo canal alpha..."), MainWindow::tr("Canal alpha")};
     case ChannelView::Red:
-        return {QStringLiteral("Exibindo canal vermelho..."), QStringLiteral("Canal vermelho")};
+        return {MainWindow::tr("Exibindo canal vermelho..."), MainWindow::tr("Canal vermelho")};
     case ChannelView::Green:
-        return {QStringLiteral("Exibindo canal verde..."), QStringLiteral("Canal verde")};
+        return {MainWindow::tr("Exibindo canal verde..."), MainWindow::tr("Canal verde")};
     case ChannelView::Blue:
-        return {QStringLiteral("Exibindo canal azul..."), QStringLiteral("Canal azul")};
+        return {MainWindow::tr("Exibindo canal azul..."), MainWindow::tr("Canal azul")};
     }
     return {};
 }
@@ -154,7 +207,7 @@ QString reasonFor(std::exception_ptr failure)
     try {
         std::rethrow_exception(failure);
     } catch (const JobCancelled&) {
-        return QStringLiteral("Abertura cancelada");
+        return MainWindow::tr("Abertura cancelada");
     } catch (const OpenFailed& failed) {
         const OpenError& error = failed.error();
         switch (error.kind) {
@@ -167,15 +220,15 @@ QString reasonFor(std::exception_ptr failure)
             return MainWindow::tr("Imagem grande demais: %1 x %2 pixels")
                 .arg(error.width)
                 .arg(error.height);
-        case OpenError::Kind::Unsupported: return QString::fromStdString(error.detail);
+        case OpenError::Kind::Unsupported: return shownReason(QString::fromStdString(error.detail));
         }
         return {};
     } catch (const DdsError& error) {
-        return QString::fromUtf8(error.what());
+        return shownReason(QString::fromUtf8(error.what()));
     } catch (const std::bad_alloc&) {
-        return QStringLiteral("Memória insuficiente para a imagem");
+        return MainWindow::tr("Memória insuficiente para a imagem");
     } catch (...) {
-        return QStringLiteral("Erro inesperado ao decodificar");
+        return MainWindow::tr("Erro inesperado ao decodificar");
     }
 }
 
@@ -215,8 +268,17 @@ QImage screenImageOf(ShownSurface&& shown, const std::shared_ptr<const ImageGrid
 QString missingNote(const DdsFile& file, std::uint32_t level, std::uint32_t choice)
 {
     try {
-        const std::string missing = missingDataText(fileSurfaceCoverage(file, level, choice));
-        return missing.empty() ? QString() : QStringLiteral(" - ") + fromStd(missing);
+        const SurfaceCoverage coverage = fileSurfaceCoverage(file, level, choice);
+        if (coverage.complete())
+            return {};
+        const std::uint64_t missing = coverage.bytesNeeded - coverage.bytesPresent;
+        const std::uint64_t percent =
+            (missing * 100 + coverage.bytesNeeded / 2) / coverage.bytesNeeded;
+        return QStringLiteral(" - ") +
+               MainWindow::tr("Faltam %1 de %2 bytes (%3%)")
+                   .arg(suite::formatNumber(static_cast<qint64>(missing)),
+                        suite::formatNumber(static_cast<qint64>(coverage.bytesNeeded)))
+                   .arg(percent);
     } catch (const DdsError&) {
         return {};
     }
@@ -228,7 +290,6 @@ MainWindow::MainWindow(const QString& programDir, suite::Dialogs& dialogs, QWidg
     : QMainWindow(parent), programDir_(programDir), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(kTitle);
     setAcceptDrops(true);
     buildMenus();
     buildToolbar();
@@ -251,42 +312,139 @@ MainWindow::MainWindow(const QString& programDir, suite::Dialogs& dialogs, QWidg
                                this);
     connect(recent_, &suite::RecentFiles::chosen, this,
             [this](const QString& path) { openFile(path); });
-    lblArquivo_->setText(QStringLiteral("Aguardando..."));
+    retranslate();
+    setStatus([] { return tr("Aguardando..."); });
 }
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::retranslate()
+{
+    updateTitle();
+    menArq_->setTitle(tr("Arquivo"));
+    menAbrir_->setText(tr("Abrir..."));
+    menFechar_->setText(tr("Fechar"));
+    menSalvarImagem_->setText(tr("Salvar imagem como..."));
+    menCopiar_->setText(tr("Copiar imagem"));
+    menComparar_->setText(tr("Comparar com..."));
+    menRecentes_->setTitle(tr("Arquivos recentes"));
+    menSair_->setText(tr("Sair"));
+    menExibir_->setTitle(tr("Exibir"));
+    menRGB_->setText(tr("Mostrar em RGB"));
+    menAlpha_->setText(tr("Mostrar Alpha"));
+    menRed_->setText(tr("Mostrar Vermelho"));
+    menGreen_->setText(tr("Mostrar Verde"));
+    menBlue_->setText(tr("Mostrar Azul"));
+    menZoomPlus_->setText(tr("Zoom +"));
+    menZoomMinus_->setText(tr("Zoom -"));
+    menAjustar_->setText(tr("Ajustar à janela"));
+    menAjuda_->setTitle(tr("Ajuda"));
+    menSobre_->setText(tr("Sobre..."));
+
+    for (const ToolbarText& text : kToolbarTexts) {
+        QAction* action = toolbarButton(text.position);
+        action->setText(tr(text.tip));
+        action->setToolTip(tr(text.tip));
+        if (QWidget* button = tb_->widgetForAction(action)) {
+            button->setAccessibleName(tr(text.tip));
+            button->setAccessibleDescription(tr(text.description));
+        }
+    }
+    tb_->setWindowTitle(tr("Barra de ferramentas"));
+
+    for (const Caption& caption : kCaptions) {
+        QWidget* widget = findChild<QWidget*>(QLatin1String(caption.control));
+        if (auto* frame = qobject_cast<QGroupBox*>(widget))
+            frame->setTitle(tr(caption.text));
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            label->setText(tr(caption.text));
+    }
+    updateChoiceLabel();
+    List1_->setAccessibleName(tr("Cabeçalho do arquivo"));
+    picScroll_->setAccessibleName(tr("Imagem"));
+    // The open lists take the focus too; they carry their box's name.
+    cboNivel_->view()->setAccessibleName(tr("Níveis"));
+    Pic_->setAccessibleName(tr("Imagem"));
+    pb_->setAccessibleName(tr("Progresso"));
+    if (file_)
+        writeSummary();
+    // A running step's text is replaced by the next one soon enough.
+    if (status_ && !busy_)
+        lblArquivo_->setText(status_());
+}
+
+// The status label's settled text, made again in a new language.
+void MainWindow::setStatus(std::function<QString()> text)
+{
+    status_ = std::move(text);
+    lblArquivo_->setText(status_());
+}
+
+// The title names the file on show, as the platform writes its path.
+void MainWindow::updateTitle()
+{
+    setWindowTitle(titledPath_.isEmpty()
+                       ? title()
+                       : title() + QStringLiteral(" - ") + suite::literalTitle(titledPath_));
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && lblPixel_ != nullptr)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
 void MainWindow::buildMenus()
 {
-    menArq_ = named(menuBar()->addMenu(QStringLiteral("Arquivo")), "menArq");
-    menAbrir_ = named(menArq_->addAction(QStringLiteral("Abrir...")), "menAbrir");
-    menFechar_ = named(menArq_->addAction(QStringLiteral("Fechar")), "menFechar");
-    menSalvarImagem_ =
-        named(menArq_->addAction(QStringLiteral("Salvar imagem como...")), "menSalvarImagem");
-    menCopiar_ = named(menArq_->addAction(QStringLiteral("Copiar imagem")), "menCopiar");
+    menArq_ = named(menuBar()->addMenu(QString()), "menArq");
+    menAbrir_ = named(menArq_->addAction(QString()), "menAbrir");
+    menFechar_ = named(menArq_->addAction(QString()), "menFechar");
+    menSalvarImagem_ = named(menArq_->addAction(QString()), "menSalvarImagem");
+    menCopiar_ = named(menArq_->addAction(QString()), "menCopiar");
     menCopiar_->setShortcut(QKeySequence::Copy);
-    menComparar_ = named(menArq_->addAction(tr("Comparar com...")), "menComparar");
-    menRecentes_ = named(menArq_->addMenu(QStringLiteral("Arquivos recentes")), "menRecentes");
+    menComparar_ = named(menArq_->addAction(QString()), "menComparar");
+    menRecentes_ = named(menArq_->addMenu(QString()), "menRecentes");
     named(menArq_->addSeparator(), "menDiv2");
-    menSair_ = named(menArq_->addAction(QStringLiteral("Sair")), "menSair");
+    menSair_ = named(menArq_->addAction(QString()), "menSair");
 
-    menExibir_ = named(menuBar()->addMenu(QStringLiteral("Exibir")), "menExibir");
-    menRGB_ = named(menExibir_->addAction(QStringLiteral("Mostrar em RGB")), "menRGB");
-    menAlpha_ = named(menExibir_->addAction(QStringLiteral("Mostrar Alpha")), "menAlpha");
-    menRed_ = named(menExibir_->addAction(QStringLiteral("Mostrar Vermelho")), "menRed");
-    menGreen_ = named(menExibir_->addAction(QStringLiteral("Mostrar Verde")), "menGreen");
-    menBlue_ = named(menExibir_->addAction(QStringLiteral("Mostrar Azul")), "menBlue");
+    menExibir_ = named(menuBar()->addMenu(QString()), "menExibir");
+    menRGB_ = named(menExibir_->addAction(QString()), "menRGB");
+    menAlpha_ = named(menExibir_->addAction(QString()), "menAlpha");
+    menRed_ = named(menExibir_->addAction(QString()), "menRed");
+    menGreen_ = named(menExibir_->addAction(QString()), "menGreen");
+    menBlue_ = named(menExibir_->addAction(QString()), "menBlue");
     named(menExibir_->addSeparator(), "menDiv");
-    menZoomPlus_ = named(menExibir_->addAction(QStringLiteral("Zoom +")), "menZoomPlus");
-    menZoomMinus_ = named(menExibir_->addAction(QStringLiteral("Zoom -")), "menZoomMinus");
-    menAjustar_ = named(menExibir_->addAction(QStringLiteral("Ajustar à janela")), "menAjustar");
+    menZoomPlus_ = named(menExibir_->addAction(QString()), "menZoomPlus");
+    menZoomMinus_ = named(menExibir_->addAction(QString()), "menZoomMinus");
+    menAjustar_ = named(menExibir_->addAction(QString()), "menAjustar");
     for (QAction* view : {menRGB_, menAlpha_, menRed_, menGreen_, menBlue_})
         view->setCheckable(true);
     menRGB_->setChecked(true);
     menAjustar_->setCheckable(true);
+    // Every command can be run from the keyboard: the common ones by their
+    // usual keys, all of them through the menus, which F10 opens.
+    menAbrir_->setShortcut(QKeySequence::Open);
+    // Ctrl+W on every platform, beside the platform's own close keys.
+    QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    if (!closeKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+        closeKeys.prepend(QKeySequence(Qt::CTRL | Qt::Key_W));
+    menFechar_->setShortcuts(closeKeys);
+    menSalvarImagem_->setShortcut(QKeySequence::Save);
+    menSair_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    menZoomPlus_->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    menZoomMinus_->setShortcut(QKeySequence::ZoomOut);
+    menRGB_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    menAlpha_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    menRed_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_3));
+    menGreen_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_4));
+    menBlue_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_5));
+    menAjustar_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
-    menAjuda_ = named(menuBar()->addMenu(QStringLiteral("Ajuda")), "menAjuda");
-    menSobre_ = named(menAjuda_->addAction(QStringLiteral("Sobre...")), "menSobre");
+    named(menuBar()->addMenu(new suite::LanguageMenu(this)), "menIdioma");
+    menAjuda_ = named(menuBar()->addMenu(QString()), "menAjuda");
+    menSobre_ = named(menAjuda_->addAction(QString()), "menSobre");
+    menSobre_->setShortcut(QKeySequence::HelpContents);
 
     connect(menAbrir_, &QAction::triggered, this, [this] { Abrir(); });
     connect(menFechar_, &QAction::triggered, this, [this] { Fechar(); });
@@ -303,6 +461,10 @@ void MainWindow::buildMenus()
     connect(menZoomMinus_, &QAction::triggered, this, [this] { ZoomOut(kZoomFactor); });
     connect(menAjustar_, &QAction::triggered, this, [this](bool on) { setFitToWindow(on); });
     connect(menSobre_, &QAction::triggered, this, [this] { Sobre(); });
+
+    auto* openMenus = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(openMenus, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menArq_->menuAction()); });
 }
 
 void MainWindow::buildToolbar()
@@ -329,23 +491,18 @@ void MainWindow::buildToolbar()
     struct Button {
         int position;
         const char* picture;
-        QString tip;
     };
     const Button buttons[] = {
-        {kTbOpen, "imgOpen", QStringLiteral("Abrir")},
-        {kTbClose, "imgClose", QStringLiteral("Fechar")},
-        {kTbZoomIn, "imgPlus", QStringLiteral("Zoom +")},
-        {kTbZoomOut, "imgMinus", QStringLiteral("Zoom -")},
-        {kTbColour, "imgRGB", QStringLiteral("Mostrar em RGB")},
-        {kTbAlpha, "imgAlpha", QStringLiteral("Mostrar Alpha")},
-        {kTbAbout, "imgHelp", QStringLiteral("Sobre")},
+        {kTbOpen, "imgOpen"},     {kTbClose, "imgClose"}, {kTbZoomIn, "imgPlus"},
+        {kTbZoomOut, "imgMinus"}, {kTbColour, "imgRGB"},  {kTbAlpha, "imgAlpha"},
+        {kTbAbout, "imgHelp"},
     };
     int next = 0;
     for (int position = 1; position <= 10; ++position) {
         QAction* action = nullptr;
         if (next < static_cast<int>(std::size(buttons)) && buttons[next].position == position) {
             const Button& b = buttons[next++];
-            action = tb_->addAction(img_[QString::fromLatin1(b.picture)], b.tip);
+            action = tb_->addAction(img_[QString::fromLatin1(b.picture)], QString());
             connect(action, &QAction::triggered, this,
                     [this, position] { tb_ButtonClick(position); });
         } else {
@@ -363,38 +520,39 @@ void MainWindow::buildBody()
     outer->setContentsMargins(px(60), px(60), px(60), px(60));
     outer->setSpacing(px(45));
 
-    auto* Frame1 = named(new QGroupBox(QStringLiteral("Informações"), central), "Frame1");
+    auto* Frame1 = named(new QGroupBox(central), "Frame1");
     // Wide enough for a nine-digit file size and the longest report lines in
     // the platform's font, and never narrower than the original design.
     const QFontMetrics metrics(Frame1->font());
     Frame1->setFixedWidth(std::max(
         px(2415), metrics.horizontalAdvance(QStringLiteral("Magic Value - 542327876")) + px(900)));
     auto* frameLayout = new QVBoxLayout(Frame1);
-    frameLayout->addWidget(boldLabel(QStringLiteral("Básico"), "Label2", Frame1));
+    frameLayout->addWidget(boldLabel(QString(), "Label2", Frame1));
     auto* basics = new QGridLayout;
-    auto addPair = [&](int row, const char* captionName, const QString& caption,
-                       const char* valueName) {
-        basics->addWidget(named(new QLabel(caption, Frame1), captionName), row, 0);
+    auto addPair = [&](int row, const char* captionName, const char* valueName) {
+        basics->addWidget(named(new QLabel(Frame1), captionName), row, 0);
         QLabel* value = named(new QLabel(kNone, Frame1), valueName);
         basics->addWidget(value, row, 1);
         return value;
     };
-    lblAltura_ = addPair(0, "lbl1", QStringLiteral("Altura:"), "lblAltura");
-    lblLargura_ = addPair(1, "lbl2", QStringLiteral("Largura:"), "lblLargura");
-    lblFormato_ = addPair(2, "lbl3", QStringLiteral("Formato:"), "lblFormato");
-    lblTamanho_ = addPair(3, "lbl4", QStringLiteral("Tamanho:"), "lblTamanho");
-    lblBits_ = addPair(4, "lb5", QStringLiteral("Bits:"), "lblBits");
+    lblAltura_ = addPair(0, "lbl1", "lblAltura");
+    lblLargura_ = addPair(1, "lbl2", "lblLargura");
+    lblFormato_ = addPair(2, "lbl3", "lblFormato");
+    lblTamanho_ = addPair(3, "lbl4", "lblTamanho");
+    lblBits_ = addPair(4, "lb5", "lblBits");
     basics->setColumnStretch(1, 1);
     frameLayout->addLayout(basics);
     frameLayout->addSpacing(px(120));
-    frameLayout->addWidget(boldLabel(QStringLiteral("Avançado"), "Label3", Frame1));
+    QLabel* advanced = boldLabel(QString(), "Label3", Frame1);
+    frameLayout->addWidget(advanced);
     List1_ = named(new QListWidget(Frame1), "List1");
+    advanced->setBuddy(List1_);
     frameLayout->addWidget(List1_, 1);
     outer->addWidget(Frame1);
 
     auto* right = new QVBoxLayout;
     auto* statusRow = new QHBoxLayout;
-    statusRow->addWidget(boldLabel(QStringLiteral("Estado:"), "Label1", central));
+    statusRow->addWidget(boldLabel(QString(), "Label1", central));
     lblArquivo_ = named(new QLabel(central), "lblArquivo");
     statusRow->addWidget(lblArquivo_, 1);
     lblPercent_ = boldLabel(QString(), "lblPercent", central);
@@ -411,12 +569,15 @@ void MainWindow::buildBody()
     right->addWidget(pb_);
 
     auto* surfaceRow = new QHBoxLayout;
-    lblNivel_ = named(new QLabel(QStringLiteral("Nível:"), central), "lblNivel");
+    lblNivel_ = named(new QLabel(central), "lblNivel");
     cboNivel_ = named(new QComboBox(central), "cboNivel");
-    lblFace_ = named(new QLabel(QStringLiteral("Face:"), central), "lblFace");
+    lblFace_ = named(new QLabel(central), "lblFace");
     cboFace_ = named(new QComboBox(central), "cboFace");
     for (QComboBox* box : {cboNivel_, cboFace_})
         box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // A screen reader reads each list's label as its name.
+    lblNivel_->setBuddy(cboNivel_);
+    lblFace_->setBuddy(cboFace_);
     surfaceRow->addWidget(lblNivel_);
     surfaceRow->addWidget(cboNivel_);
     surfaceRow->addSpacing(px(240));
@@ -446,6 +607,12 @@ void MainWindow::buildBody()
     outer->addLayout(right, 1);
 
     setCentralWidget(central);
+    // Tab runs as the eye reads: the header report, the surface lists, the
+    // picture, then the reading strip under it.
+    setTabOrder(List1_, cboNivel_);
+    setTabOrder(cboNivel_, cboFace_);
+    setTabOrder(cboFace_, picScroll_);
+    setTabOrder(picScroll_, fraLeitura_);
 
     statusBar()->setObjectName(QStringLiteral("sbStatus"));
     lblPixel_ = named(new QLabel(statusBar()), "lblPixel");
@@ -490,7 +657,7 @@ void MainWindow::tb_ButtonClick(int position)
 
 void MainWindow::Limpar()
 {
-    lblArquivo_->setText(QStringLiteral("Aguardando..."));
+    setStatus([] { return tr("Aguardando..."); });
     for (QLabel* label : {lblAltura_, lblLargura_, lblFormato_, lblTamanho_, lblBits_})
         label->setText(kNone);
     for (Command command :
@@ -498,7 +665,8 @@ void MainWindow::Limpar()
         setCommandEnabled(command, false);
     setImageCommandsEnabled(false);
     List1_->clear();
-    setWindowTitle(kTitle);
+    titledPath_.clear();
+    updateTitle();
     Pic_->clear();
     fraLeitura_->clear();
     cboNivel_->clear();
@@ -545,13 +713,13 @@ void MainWindow::openFile(const QString& path)
     cellSize_ = kOpenCellSize;
     level_ = 0;
     choice_ = 0;
-    lblArquivo_->setText(QStringLiteral("Lendo arquivo..."));
+    lblArquivo_->setText(tr("Lendo arquivo..."));
     repaint();
 
     try {
         openSteps(path);
     } catch (...) {
-        failOpen(reasonFor(std::current_exception()));
+        failOpen(std::current_exception());
     }
     if (closeWhenDone_)
         close();
@@ -559,14 +727,13 @@ void MainWindow::openFile(const QString& path)
 
 // Nothing is undone: the labels show how far the open came, and the status
 // label says why it stopped.
-void MainWindow::failOpen(const QString& reason)
+void MainWindow::failOpen(std::exception_ptr failure)
 {
-    lblArquivo_->setText(reason);
+    setStatus([failure] { return reasonFor(failure); });
     // Closing the window stopped the open; there is nobody left to tell.
     if (closeWhenDone_)
         return;
-    dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Abrir"),
-                     QStringLiteral("Erro ao abrir arquivo"));
+    dialogs_.message(this, suite::MessageIcon::Critical, tr("Abrir"), tr("Erro ao abrir arquivo"));
 }
 
 void MainWindow::openSteps(const QString& path)
@@ -617,11 +784,11 @@ void MainWindow::openSteps(const QString& path)
 
     lblPercent_->clear();
     pb_->setValue(0);
-    lblArquivo_->setText(QStringLiteral("Imagem aberta") + missingNote(*file_, 0, 0));
+    setStatus([file = file_] { return tr("Imagem aberta") + missingNote(*file, 0, 0); });
     // Qt's dialogs answer with forward slashes everywhere; the title shows
     // the path as the platform writes it.
-    setWindowTitle(windowTitle() + QStringLiteral(" - ") +
-                   suite::literalTitle(QDir::toNativeSeparators(path)));
+    titledPath_ = QDir::toNativeSeparators(path);
+    updateTitle();
     repaint();
 
     writeSummary();
@@ -638,14 +805,13 @@ void MainWindow::openSteps(const QString& path)
 void MainWindow::writeSummary()
 {
     const std::int32_t bitCount = header_.pixelFormat.bitCount;
-    lblAltura_->setText(QString::number(header_.height) + QStringLiteral(" pixels"));
-    lblLargura_->setText(QString::number(header_.width) + QStringLiteral(" pixels"));
-    lblFormato_->setText(QString::number(bitCount) + QStringLiteral(" bits"));
-    lblTamanho_->setText(suite::groupedNumber(QFileInfo(openedPath_).size()) +
-                         QStringLiteral(" bytes"));
+    lblAltura_->setText(tr("%1 pixels").arg(header_.height));
+    lblLargura_->setText(tr("%1 pixels").arg(header_.width));
+    lblFormato_->setText(tr("%1 bits").arg(bitCount));
+    lblTamanho_->setText(tr("%1 bytes").arg(suite::groupedNumber(QFileInfo(openedPath_).size())));
     const std::string format = file_ ? displayFormatName(*file_) : formatName(bitCount);
     if (!format.empty())
-        lblBits_->setText(fromStd(format));
+        lblBits_->setText(shownReason(fromStd(format)));
 }
 
 // The level list names each level's sides; the second list holds the cube
@@ -672,9 +838,10 @@ void MainWindow::fillSurfaceChoices()
 void MainWindow::updateChoiceLabel()
 {
     const SurfaceKind kind = file_ ? file_->layout.kind : SurfaceKind::Plain;
-    lblFace_->setText(kind == SurfaceKind::Array    ? QStringLiteral("Camada:")
-                      : kind == SurfaceKind::Volume ? QStringLiteral("Fatia:")
-                                                    : QStringLiteral("Face:"));
+    lblFace_->setText(kind == SurfaceKind::Array    ? tr("Camada:")
+                      : kind == SurfaceKind::Volume ? tr("Fatia:")
+                                                    : tr("Face:"));
+    cboFace_->view()->setAccessibleName(lblFace_->text().remove(QLatin1Char(':')));
 }
 
 void MainWindow::showSurface(int level, int choice)
@@ -717,7 +884,7 @@ bool MainWindow::decodeShown(int level, int choice, Interpretation interpretatio
 
     busy_ = true;
     qApp->installEventFilter(this);
-    lblArquivo_->setText(QStringLiteral("Lendo superfície..."));
+    lblArquivo_->setText(tr("Lendo superfície..."));
     ShownSurface shown;
     const std::exception_ptr failure = job_->run([&](ProgressSink& progress) {
         const SurfaceSpan span =
@@ -735,7 +902,7 @@ bool MainWindow::decodeShown(int level, int choice, Interpretation interpretatio
     pb_->setValue(0);
     if (failure) {
         // The surface on show stays, and so do the lists.
-        lblArquivo_->setText(reasonFor(failure));
+        setStatus([failure] { return reasonFor(failure); });
         fillSurfaceChoices();
         return false;
     }
@@ -747,9 +914,10 @@ bool MainWindow::decodeShown(int level, int choice, Interpretation interpretatio
     viewKind_ = view;
     Pic_->showImage(view_, cellSize_);
     fillSurfaceChoices();
-    lblArquivo_->setText(
-        QStringLiteral("Imagem aberta") +
-        missingNote(*file_, static_cast<std::uint32_t>(level), static_cast<std::uint32_t>(choice)));
+    setStatus([file = file_, level, choice] {
+        return tr("Imagem aberta") + missingNote(*file, static_cast<std::uint32_t>(level),
+                                                 static_cast<std::uint32_t>(choice));
+    });
     return true;
 }
 
@@ -836,7 +1004,7 @@ void MainWindow::showChannel(ChannelView view)
     drawView(view, true);
     scrollToCentre(centre);
     pb_->setValue(0);
-    lblArquivo_->setText(texts.shown);
+    setStatus([view] { return viewTexts(view).shown; });
 }
 
 void MainWindow::ZoomIn(std::int16_t factor)
@@ -856,7 +1024,7 @@ void MainWindow::zoom(ZoomDirection direction, std::int16_t factor)
     const bool in = direction == ZoomDirection::In;
     const std::optional<std::int16_t> next = zoomStep(cellSize_, direction, factor);
     if (!next) {
-        lblArquivo_->setText(QStringLiteral("Limite de zoom atingido"));
+        setStatus([] { return tr("Limite de zoom atingido"); });
         setCommandEnabled(in ? Command::ZoomIn : Command::ZoomOut, false);
         return;
     }
@@ -865,16 +1033,14 @@ void MainWindow::zoom(ZoomDirection direction, std::int16_t factor)
     progress_->restart(Stage::Drawing);
     const QPointF centre = visibleCentre();
     Pic_->clear();
-    lblArquivo_->setText(in ? QStringLiteral("Aumentando imagem...")
-                            : QStringLiteral("Diminuindo imagem..."));
+    lblArquivo_->setText(in ? tr("Aumentando imagem...") : tr("Diminuindo imagem..."));
     lblArquivo_->repaint();
     setCommandEnabled(in ? Command::ZoomOut : Command::ZoomIn, true);
     // A zoom step always shows the colour view, whichever view is checked.
     drawView(ChannelView::Colour, true);
     scrollToCentre(centre);
     pb_->setValue(0);
-    lblArquivo_->setText(in ? QStringLiteral("Imagem aumentada")
-                            : QStringLiteral("Imagem reduzida"));
+    setStatus([in] { return in ? tr("Imagem aumentada") : tr("Imagem reduzida"); });
 }
 
 void MainWindow::setFitToWindow(bool fit)
@@ -895,7 +1061,7 @@ void MainWindow::saveImage()
     if (busy_ || view_.isNull())
         return;
     QString path =
-        dialogs_.saveFile(this, QStringLiteral("Imagem PNG (*.png)|*.png"),
+        dialogs_.saveFile(this, tr("Imagem PNG (*.png)|*.png"),
                           QFileInfo(openedPath_).completeBaseName() + QStringLiteral(".png"));
     if (path.isEmpty())
         return;
@@ -915,13 +1081,14 @@ void MainWindow::saveImage()
     if (!saved) {
         // The message keeps its one line; the status label says why, as it
         // does for a failed open.
-        lblArquivo_->setText(QStringLiteral("Não foi possível salvar a imagem (%1)")
-                                 .arg(QString::fromStdString(reason)));
-        dialogs_.message(this, suite::MessageIcon::Exclamation, QStringLiteral("Salvar imagem"),
-                         QStringLiteral("Erro ao salvar imagem"));
+        setStatus([reason] {
+            return tr("Não foi possível salvar a imagem (%1)").arg(QString::fromStdString(reason));
+        });
+        dialogs_.message(this, suite::MessageIcon::Exclamation, tr("Salvar imagem"),
+                         tr("Erro ao salvar imagem"));
         return;
     }
-    lblArquivo_->setText(QStringLiteral("Imagem salva"));
+    setStatus([] { return tr("Imagem salva"); });
 }
 
 CompareWindow* MainWindow::compareWindow() const
@@ -965,9 +1132,9 @@ void MainWindow::compareWith(const QString& path)
     lblPercent_->clear();
     pb_->setValue(0);
     if (failure) {
-        lblArquivo_->setText(reasonFor(failure));
+        setStatus([failure] { return reasonFor(failure); });
         dialogs_.message(this, suite::MessageIcon::Critical, tr("Comparar"),
-                         QStringLiteral("Erro ao abrir arquivo"));
+                         tr("Erro ao abrir arquivo"));
         if (closeWhenDone_)
             close();
         return;
@@ -983,7 +1150,7 @@ void MainWindow::compareWith(const QString& path)
                           std::make_shared<const ImageGrid>(std::move(other.first.grid)), withAlpha,
                           this);
     compare_->show();
-    lblArquivo_->setText(tr("Comparação aberta"));
+    setStatus([] { return tr("Comparação aberta"); });
 }
 
 QImage MainWindow::viewImage() const
@@ -1000,7 +1167,7 @@ void MainWindow::copyImage()
     if (busy_ || view_.isNull())
         return;
     QGuiApplication::clipboard()->setImage(viewImage());
-    lblArquivo_->setText(QStringLiteral("Imagem copiada"));
+    setStatus([] { return tr("Imagem copiada"); });
 }
 
 // The pixel's own values, whatever view is on show.
@@ -1012,7 +1179,7 @@ void MainWindow::showPixel(std::optional<QPoint> pixel)
     }
     const int row = pixel->y() + 1;
     const int column = pixel->x() + 1;
-    lblPixel_->setText(QStringLiteral("x %1, y %2    R %3  G %4  B %5  A %6")
+    lblPixel_->setText(tr("x %1, y %2    R %3  G %4  B %5  A %6")
                            .arg(pixel->x())
                            .arg(pixel->y())
                            .arg(grid_->red(row, column))
@@ -1098,7 +1265,7 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::Sobre()
 {
-    dialogs_.message(this, suite::MessageIcon::Question, QStringLiteral("Sobre"), kAboutText);
+    dialogs_.message(this, suite::MessageIcon::Question, tr("Sobre"), aboutText());
 }
 
 } // namespace texpeek

@@ -12,6 +12,8 @@
 
 #include <array>
 #include <cstdint>
+#include <exception>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -95,6 +97,7 @@ signals:
     void decodingStarted();
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -104,12 +107,15 @@ private:
     enum class Command { Close, ZoomIn, ZoomOut, Colour, Alpha };
 
     void buildMenus();
+    void retranslate();
+    void updateTitle();
     void buildToolbar();
     void buildBody();
     void Limpar();
     void setCommandEnabled(Command command, bool enabled);
     void openSteps(const QString& path);
-    void failOpen(const QString& reason);
+    void failOpen(std::exception_ptr failure);
+    void setStatus(std::function<QString()> text);
     void fillSurfaceChoices();
     void updateChoiceLabel();
     void showPixel(std::optional<QPoint> pixel);
@@ -126,6 +132,9 @@ private:
     suite::Dialogs& dialogs_;
 
     QString openedPath_;
+    // The path the title names; empty while no file is on show.
+    QString titledPath_;
+    std::function<QString()> status_;
     DdsHeader header_;
     std::shared_ptr<const DdsFile> file_;
     // Shared with the colour view's screen image, which is laid over it.

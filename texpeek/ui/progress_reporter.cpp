@@ -1,5 +1,6 @@
 #include "ui/progress_reporter.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QWidget>
@@ -7,6 +8,35 @@
 #include <algorithm>
 
 namespace texpeek {
+
+namespace {
+
+// The decoders name their stages in the program's source language; the
+// window shows them in its own.
+constexpr const char* kContext = "texpeek::ProgressReporter";
+const char* const kStageTexts[] = {
+    QT_TRANSLATE_NOOP("texpeek::ProgressReporter", "Adquirindo cores da imagem 32 bits..."),
+    QT_TRANSLATE_NOOP("texpeek::ProgressReporter", "Adquirindo cores da imagem 24 bits..."),
+    QT_TRANSLATE_NOOP("texpeek::ProgressReporter", "Adquirindo cores da imagem 16 bits..."),
+    QT_TRANSLATE_NOOP("texpeek::ProgressReporter", "Montando imagem..."),
+    QT_TRANSLATE_NOOP("texpeek::ProgressReporter", "Transormando dados..."),
+};
+
+QString stageText(std::string_view status)
+{
+    const QString text = QString::fromUtf8(status.data(), static_cast<qsizetype>(status.size()));
+    for (const char* known : kStageTexts)
+        if (text == QLatin1String(known))
+            return QCoreApplication::translate(kContext, known);
+    const QString decoding = QStringLiteral("Decodificando ");
+    const QString ellipsis = QStringLiteral("...");
+    if (text.startsWith(decoding) && text.endsWith(ellipsis))
+        return QCoreApplication::translate("texpeek::ProgressReporter", "Decodificando %1...")
+            .arg(text.mid(decoding.size(), text.size() - decoding.size() - ellipsis.size()));
+    return text;
+}
+
+} // namespace
 
 ProgressReporter::ProgressReporter(QWidget* window, QLabel* status, QLabel* format,
                                    QProgressBar* bar, QLabel* percent)
@@ -34,7 +64,7 @@ void ProgressReporter::stageStarted(Stage stage, std::string_view status,
                                     std::string_view formatName)
 {
     restart(stage);
-    status_->setText(QString::fromUtf8(status.data(), static_cast<qsizetype>(status.size())));
+    status_->setText(stageText(status));
     if (!formatName.empty())
         format_->setText(
             QString::fromUtf8(formatName.data(), static_cast<qsizetype>(formatName.size())));
