@@ -1,4 +1,4 @@
-#include "ui/main_window.h"
+#include "aliasmith/ui/main_window.h"
 
 #include "common/app/start_up.h"
 #include "common/ui/dialogs.h"

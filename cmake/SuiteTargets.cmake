@@ -20,17 +20,20 @@ if(SUITE_SANITIZE)
   target_link_options(suite_warnings INTERFACE -fsanitize=address,undefined)
 endif()
 
-# A plain C++ library: the rules or format of one program, no Qt.
+# A plain C++ library: the rules or format of one program, no Qt. Its headers
+# are included by their path from the repository's root, which names the
+# program: "texpeek/core/dds_file.h".
 function(suite_core_library name)
   add_library(${name} STATIC ${ARGN})
-  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC suite_warnings)
 endfunction()
 
-# The windows of one program: Qt widgets over its core, included as "ui/...".
+# The windows of one program: Qt widgets over its core, included as
+# "<program>/ui/...".
 function(suite_ui_library name)
   add_library(${name} STATIC ${ARGN})
-  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC common_ui Qt6::Widgets suite_warnings)
 endfunction()
 

@@ -1,5 +1,5 @@
-#include "cli/command_line.h"
-#include "ui/frm_main.h"
+#include "entwright/cli/command_line.h"
+#include "entwright/ui/frm_main.h"
 
 #include "common/app/start_up.h"
 #include "common/ui/dialogs.h"

@@ -1,5 +1,5 @@
-#include "cli/command_line.h"
-#include "ui/form1.h"
+#include "pivotel/cli/command_line.h"
+#include "pivotel/ui/form1.h"
 
 #include "common/app/start_up.h"
 #include "common/ui/dialogs.h"

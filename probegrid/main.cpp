@@ -1,8 +1,8 @@
-#include "cli/daily_option.h"
-#include "core/random_source.h"
-#include "ui/daily_board.h"
-#include "ui/frm_start.h"
-#include "ui/session.h"
+#include "probegrid/cli/daily_option.h"
+#include "probegrid/core/random_source.h"
+#include "probegrid/ui/daily_board.h"
+#include "probegrid/ui/frm_start.h"
+#include "probegrid/ui/session.h"
 
 #include "common/app/start_up.h"
 #include "common/ui/dialogs.h"

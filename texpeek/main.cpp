@@ -1,5 +1,5 @@
-#include "cli/command_line.h"
-#include "ui/main_window.h"
+#include "texpeek/cli/command_line.h"
+#include "texpeek/ui/main_window.h"
 
 #include "common/app/start_up.h"
 #include "common/ui/dialogs.h"

@@ -1,6 +1,6 @@
-#include "core/aliases.h"
+#include "aliasmith/core/aliases.h"
 
-#include "core/text_files.h"
+#include "aliasmith/core/text_files.h"
 
 #include "common/core/cp1252.h"
 #include "common/core/numbers.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/profiles.h"
+#include "aliasmith/core/profiles.h"
 
 #include <cstddef>
 #include <optional>

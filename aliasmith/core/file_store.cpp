@@ -1,4 +1,4 @@
-#include "core/file_store.h"
+#include "aliasmith/core/file_store.h"
 
 #include "common/core/file_io.h"
 

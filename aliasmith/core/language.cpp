@@ -1,4 +1,4 @@
-#include "core/language.h"
+#include "aliasmith/core/language.h"
 
 namespace aliasmith {
 namespace {

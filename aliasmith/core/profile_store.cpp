@@ -1,6 +1,6 @@
-#include "core/profile_store.h"
+#include "aliasmith/core/profile_store.h"
 
-#include "core/aliases.h"
+#include "aliasmith/core/aliases.h"
 
 #include <system_error>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/file_store.h"
-#include "core/profiles.h"
-#include "core/settings.h"
+#include "aliasmith/core/file_store.h"
+#include "aliasmith/core/profiles.h"
+#include "aliasmith/core/settings.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "core/profiles.h"
+#include "aliasmith/core/profiles.h"
 
-#include "core/text_files.h"
+#include "aliasmith/core/text_files.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "core/settings.h"
+#include "aliasmith/core/settings.h"
 
-#include "core/text_files.h"
+#include "aliasmith/core/text_files.h"
 
 #include <cstdint>
 

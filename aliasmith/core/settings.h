@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/language.h"
+#include "aliasmith/core/language.h"
 
 #include <string>
 #include <string_view>

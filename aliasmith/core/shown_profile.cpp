@@ -1,7 +1,7 @@
-#include "core/shown_profile.h"
+#include "aliasmith/core/shown_profile.h"
 
-#include "core/aliases.h"
-#include "core/text_files.h"
+#include "aliasmith/core/aliases.h"
+#include "aliasmith/core/text_files.h"
 
 #include <utility>
 

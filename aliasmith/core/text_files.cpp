@@ -1,4 +1,4 @@
-#include "core/text_files.h"
+#include "aliasmith/core/text_files.h"
 
 #include "common/core/cp1252.h"
 

@@ -1,7 +1,7 @@
 // Hamachi's aliases.txt: lines read write back to the same lines whenever
 // their fields can be written at all, and fields that pass the program's
 // own address test always can.
-#include "core/aliases.h"
+#include "aliasmith/core/aliases.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,9 +2,9 @@
 // profile, and so does the same profile after the edits the window makes
 // with text taken from the input, which is how a pasted address or nick
 // would arrive.
-#include "core/profiles.h"
-#include "core/shown_profile.h"
-#include "core/text_files.h"
+#include "aliasmith/core/profiles.h"
+#include "aliasmith/core/shown_profile.h"
+#include "aliasmith/core/text_files.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // am.ini and am-applied.ini: whatever is read writes back to bytes that
 // read as the same settings.
-#include "core/settings.h"
-#include "core/text_files.h"
+#include "aliasmith/core/settings.h"
+#include "aliasmith/core/text_files.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "core/aliases.h"
+#include "aliasmith/core/aliases.h"
 
 #include <gtest/gtest.h>
 

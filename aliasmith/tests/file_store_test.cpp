@@ -1,6 +1,6 @@
-#include "core/file_store.h"
+#include "aliasmith/core/file_store.h"
 
-#include "core/profiles.h"
+#include "aliasmith/core/profiles.h"
 
 #include <gtest/gtest.h>
 

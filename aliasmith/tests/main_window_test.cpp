@@ -1,7 +1,7 @@
-#include "ui/about_dialog.h"
-#include "ui/main_window.h"
+#include "aliasmith/ui/about_dialog.h"
+#include "aliasmith/ui/main_window.h"
 
-#include "core/language.h"
+#include "aliasmith/core/language.h"
 
 #include "common/testing/window_checks.h"
 #include "common/testing/window_test.h"

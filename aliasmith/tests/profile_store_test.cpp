@@ -1,4 +1,4 @@
-#include "core/profile_store.h"
+#include "aliasmith/core/profile_store.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/profiles.h"
+#include "aliasmith/core/profiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/shown_profile.h"
+#include "aliasmith/core/shown_profile.h"
 
 #include <gtest/gtest.h>
 

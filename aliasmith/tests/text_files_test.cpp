@@ -1,5 +1,5 @@
-#include "core/settings.h"
-#include "core/text_files.h"
+#include "aliasmith/core/settings.h"
+#include "aliasmith/core/text_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Writes a handful of starting inputs for the fuzz targets, made with the
 // same writers the program uses: make_fuzz_corpus <fuzz/corpus folder>.
-#include "core/aliases.h"
-#include "core/profiles.h"
-#include "core/settings.h"
+#include "aliasmith/core/aliases.h"
+#include "aliasmith/core/profiles.h"
+#include "aliasmith/core/settings.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,8 +1,8 @@
 // Puts the main window in its full layout with three rows and saves a picture
 // of it in English and in Portuguese, and one of a profile with unsaved
 // changes: take_screenshots <output folder>.
-#include "ui/about_dialog.h"
-#include "ui/main_window.h"
+#include "aliasmith/ui/about_dialog.h"
+#include "aliasmith/ui/main_window.h"
 
 #include "common/ui/language.h"
 

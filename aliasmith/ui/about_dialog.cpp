@@ -1,6 +1,6 @@
-#include "ui/about_dialog.h"
+#include "aliasmith/ui/about_dialog.h"
 
-#include "core/language.h"
+#include "aliasmith/core/language.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

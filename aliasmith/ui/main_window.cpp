@@ -1,12 +1,12 @@
-#include "ui/main_window.h"
+#include "aliasmith/ui/main_window.h"
 
-#include "ui/about_dialog.h"
+#include "aliasmith/ui/about_dialog.h"
 
-#include "ui/texts.h"
+#include "aliasmith/ui/texts.h"
 
-#include "core/aliases.h"
-#include "core/settings.h"
-#include "core/text_files.h"
+#include "aliasmith/core/aliases.h"
+#include "aliasmith/core/settings.h"
+#include "aliasmith/core/text_files.h"
 
 #include "common/ui/dialogs.h"
 #include "common/ui/language.h"

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/file_store.h"
-#include "core/language.h"
-#include "core/profile_store.h"
-#include "core/shown_profile.h"
-#include "ui/texts.h"
+#include "aliasmith/core/file_store.h"
+#include "aliasmith/core/language.h"
+#include "aliasmith/core/profile_store.h"
+#include "aliasmith/core/shown_profile.h"
+#include "aliasmith/ui/texts.h"
 
 #include <QString>
 #include <QWidget>

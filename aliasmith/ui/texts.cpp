@@ -1,4 +1,4 @@
-#include "ui/texts.h"
+#include "aliasmith/ui/texts.h"
 
 #include <array>
 

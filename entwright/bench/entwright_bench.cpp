@@ -5,8 +5,8 @@
 // `entwright_bench --open-once FILE` opens FILE in the window once, lists it,
 // prints the time and ends, for measuring the peak memory of one open from
 // outside (e.g. with /usr/bin/time -v).
-#include "core/entity_file.h"
-#include "ui/frm_main.h"
+#include "entwright/core/entity_file.h"
+#include "entwright/ui/frm_main.h"
 
 #include "common/ui/dialogs.h"
 

@@ -3,10 +3,10 @@
 //
 // `entwright_check_bench --write-samples DIR` writes the two samples
 // (game.fgd, map.ent) to DIR, for timing the installed command from outside.
-#include "cli/command_line.h"
-#include "core/entity_file.h"
-#include "core/fgd_model.h"
-#include "core/map_check.h"
+#include "entwright/cli/command_line.h"
+#include "entwright/core/entity_file.h"
+#include "entwright/core/fgd_model.h"
+#include "entwright/core/map_check.h"
 
 #include <benchmark/benchmark.h>
 

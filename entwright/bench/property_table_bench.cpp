@@ -2,9 +2,9 @@
 // the core's rows alone, and the table widget building its editors and
 // laying them out. The game data is made like a game's own: render fields
 // with long choice lists and spawn flags shared through base classes.
-#include "core/fgd_model.h"
-#include "core/property_rows.h"
-#include "ui/property_table.h"
+#include "entwright/core/fgd_model.h"
+#include "entwright/core/property_rows.h"
+#include "entwright/ui/property_table.h"
 
 #include <QApplication>
 

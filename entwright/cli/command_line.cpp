@@ -1,10 +1,10 @@
-#include "cli/command_line.h"
+#include "entwright/cli/command_line.h"
 
-#include "core/bsp_map.h"
-#include "core/entity_file.h"
-#include "core/fgd_model.h"
-#include "core/map_check.h"
-#include "core/ripent.h"
+#include "entwright/core/bsp_map.h"
+#include "entwright/core/entity_file.h"
+#include "entwright/core/fgd_model.h"
+#include "entwright/core/map_check.h"
+#include "entwright/core/ripent.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

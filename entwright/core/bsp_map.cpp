@@ -1,4 +1,4 @@
-#include "core/bsp_map.h"
+#include "entwright/core/bsp_map.h"
 
 #include <algorithm>
 #include <cctype>

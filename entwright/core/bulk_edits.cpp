@@ -1,4 +1,4 @@
-#include "core/bulk_edits.h"
+#include "entwright/core/bulk_edits.h"
 
 #include <algorithm>
 #include <regex>

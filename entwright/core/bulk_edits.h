@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/editing.h"
-#include "core/entity_file.h"
-#include "core/links.h"
+#include "entwright/core/editing.h"
+#include "entwright/core/entity_file.h"
+#include "entwright/core/links.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "core/editing.h"
+#include "entwright/core/editing.h"
 
 #include <utility>
 

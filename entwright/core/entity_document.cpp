@@ -1,4 +1,4 @@
-#include "core/entity_document.h"
+#include "entwright/core/entity_document.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/bulk_edits.h"
-#include "core/editing.h"
-#include "core/entity_file.h"
+#include "entwright/core/bulk_edits.h"
+#include "entwright/core/editing.h"
+#include "entwright/core/entity_file.h"
 
 #include <cstddef>
 #include <optional>

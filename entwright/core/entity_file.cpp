@@ -1,4 +1,4 @@
-#include "core/entity_file.h"
+#include "entwright/core/entity_file.h"
 
 #include "common/core/file_io.h"
 

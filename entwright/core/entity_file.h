@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/entity_lines.h"
+#include "entwright/core/entity_lines.h"
 
 #include <cstddef>
 #include <cstdint>

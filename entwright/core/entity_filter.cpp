@@ -1,4 +1,4 @@
-#include "core/entity_filter.h"
+#include "entwright/core/entity_filter.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "core/entity_lines.h"
+#include "entwright/core/entity_lines.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "core/fgd_model.h"
+#include "entwright/core/fgd_model.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "core/fgd_model.h"
+#include "entwright/core/fgd_model.h"
 
-#include "core/entity_file.h"
+#include "entwright/core/entity_file.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "core/links.h"
+#include "entwright/core/links.h"
 
-#include "core/map_check.h"
+#include "entwright/core/map_check.h"
 
 #include <algorithm>
 

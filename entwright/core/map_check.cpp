@@ -1,6 +1,6 @@
-#include "core/map_check.h"
+#include "entwright/core/map_check.h"
 
-#include "core/bsp_map.h"
+#include "entwright/core/bsp_map.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "core/property_rows.h"
+#include "entwright/core/property_rows.h"
 
-#include "core/links.h"
+#include "entwright/core/links.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/entity_file.h"
-#include "core/fgd_model.h"
+#include "entwright/core/entity_file.h"
+#include "entwright/core/fgd_model.h"
 
 #include <array>
 #include <cstddef>

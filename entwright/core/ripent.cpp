@@ -1,7 +1,7 @@
-#include "core/ripent.h"
+#include "entwright/core/ripent.h"
 
-#include "core/bsp_map.h"
-#include "core/entity_file.h"
+#include "entwright/core/bsp_map.h"
+#include "entwright/core/entity_file.h"
 
 #include <system_error>
 

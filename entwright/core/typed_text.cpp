@@ -1,4 +1,4 @@
-#include "core/typed_text.h"
+#include "entwright/core/typed_text.h"
 
 #include "common/core/cp1252.h"
 

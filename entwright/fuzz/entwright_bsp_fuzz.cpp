@@ -2,7 +2,7 @@
 // entities back must keep every other lump byte for byte and at the same
 // alignment, give a map that passes the same check, read back to the same
 // table, and change nothing when done a second time.
-#include "core/bsp_map.h"
+#include "entwright/core/bsp_map.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The .ent reader and writer: whatever the reader takes, the writer must
 // give back the very bytes read, and an edit that changes nothing must not
 // change them either.
-#include "core/entity_file.h"
+#include "entwright/core/entity_file.h"
 
 #include <cstddef>
 #include <cstdint>

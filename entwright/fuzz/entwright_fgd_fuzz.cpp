@@ -1,7 +1,7 @@
 // The game data reader on any bytes: it must not crash or loop, every
 // problem must name a line of the text, and every class it keeps must have
 // its inherited keys worked out (keys() and findKey() agree).
-#include "core/fgd_model.h"
+#include "entwright/core/fgd_model.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Writes the fuzz targets' starting inputs with the builders the tests use:
 //   entwright_fuzz_corpus <entwright/fuzz/corpus>
-#include "tests/support/bsp_builder.h"
+#include "entwright/tests/support/bsp_builder.h"
 
 #include <filesystem>
 #include <fstream>

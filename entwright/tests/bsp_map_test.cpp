@@ -1,7 +1,7 @@
-#include "core/bsp_map.h"
-#include "core/editing.h"
+#include "entwright/core/bsp_map.h"
+#include "entwright/core/editing.h"
 
-#include "tests/support/bsp_builder.h"
+#include "entwright/tests/support/bsp_builder.h"
 
 #include <gtest/gtest.h>
 

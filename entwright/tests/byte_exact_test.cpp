@@ -1,10 +1,10 @@
 // Real entity lists saved with nothing edited come back byte for byte, and
 // an edit changes only the lines it touches.
-#include "core/bsp_map.h"
-#include "core/editing.h"
-#include "core/entity_document.h"
+#include "entwright/core/bsp_map.h"
+#include "entwright/core/editing.h"
+#include "entwright/core/entity_document.h"
 
-#include "tests/support/bsp_builder.h"
+#include "entwright/tests/support/bsp_builder.h"
 
 #include "common/testing/scratch_folder.h"
 

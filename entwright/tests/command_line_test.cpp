@@ -1,7 +1,7 @@
 // The commands without a window, on maps built here with known problems.
-#include "cli/command_line.h"
+#include "entwright/cli/command_line.h"
 
-#include "tests/support/bsp_builder.h"
+#include "entwright/tests/support/bsp_builder.h"
 
 #include "common/testing/scratch_folder.h"
 

@@ -1,4 +1,4 @@
-#include "core/entity_file.h"
+#include "entwright/core/entity_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "core/entity_document.h"
-#include "core/entity_file.h"
-#include "core/entity_lines.h"
+#include "entwright/core/entity_document.h"
+#include "entwright/core/entity_file.h"
+#include "entwright/core/entity_lines.h"
 
 #include "common/testing/scratch_folder.h"
 

@@ -1,5 +1,5 @@
 // The game data reader on files written here, construct by construct.
-#include "core/fgd_model.h"
+#include "entwright/core/fgd_model.h"
 
 #include "common/testing/scratch_folder.h"
 

@@ -1,4 +1,4 @@
-#include "ui/frm_main.h"
+#include "entwright/ui/frm_main.h"
 
 #include "common/testing/file_safety.h"
 #include "common/testing/window_test.h"

@@ -1,6 +1,6 @@
-#include "core/bulk_edits.h"
-#include "core/entity_document.h"
-#include "core/links.h"
+#include "entwright/core/bulk_edits.h"
+#include "entwright/core/entity_document.h"
+#include "entwright/core/links.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/list_clicks.h"
+#include "entwright/ui/list_clicks.h"
 
 #include <QListWidget>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
 // The map check on entity lists with known problems.
-#include "core/map_check.h"
+#include "entwright/core/map_check.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "core/links.h"
-#include "core/property_rows.h"
+#include "entwright/core/links.h"
+#include "entwright/core/property_rows.h"
 
 #include <gtest/gtest.h>
 

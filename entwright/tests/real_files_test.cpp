@@ -1,5 +1,5 @@
 // Entity lists as map tools and editors really leave them.
-#include "core/entity_file.h"
+#include "entwright/core/entity_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "core/ripent.h"
+#include "entwright/core/ripent.h"
 
-#include "core/bsp_map.h"
-#include "tests/support/bsp_builder.h"
+#include "entwright/core/bsp_map.h"
+#include "entwright/tests/support/bsp_builder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/typed_text.h"
+#include "entwright/core/typed_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "ui/frm_main.h"
+#include "entwright/ui/frm_main.h"
 
-#include "core/bsp_map.h"
-#include "ui/property_table.h"
-#include "ui/ripent_watch.h"
-#include "tests/support/bsp_builder.h"
+#include "entwright/core/bsp_map.h"
+#include "entwright/ui/property_table.h"
+#include "entwright/ui/ripent_watch.h"
+#include "entwright/tests/support/bsp_builder.h"
 
 #include "common/testing/window_test.h"
 

@@ -2,8 +2,8 @@
 // selected, the same file with game data loaded showing a door's properties,
 // and a map opened straight from its .bsp, its entity list filtered by class.
 // Usage: entwright_screenshots <output folder>
-#include "tests/support/bsp_builder.h"
-#include "ui/frm_main.h"
+#include "entwright/tests/support/bsp_builder.h"
+#include "entwright/ui/frm_main.h"
 
 #include "common/testing/fake_dialogs.h"
 

@@ -1,6 +1,6 @@
-#include "ui/entity_item_delegate.h"
+#include "entwright/ui/entity_item_delegate.h"
 
-#include "ui/entity_list_model.h"
+#include "entwright/ui/entity_list_model.h"
 
 #include <QApplication>
 #include <QPainter>

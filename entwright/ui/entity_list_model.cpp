@@ -1,6 +1,6 @@
-#include "ui/entity_list_model.h"
+#include "entwright/ui/entity_list_model.h"
 
-#include "core/entity_filter.h"
+#include "entwright/core/entity_filter.h"
 
 #include "common/ui/text.h"
 

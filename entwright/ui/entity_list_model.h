@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/entity_file.h"
+#include "entwright/core/entity_file.h"
 
 #include <QAbstractListModel>
 

@@ -1,4 +1,4 @@
-#include "ui/frm_about.h"
+#include "entwright/ui/frm_about.h"
 
 #include <QFont>
 #include <QGridLayout>

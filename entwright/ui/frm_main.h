@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/entity_document.h"
-#include "core/entity_file.h"
-#include "core/fgd_model.h"
-#include "core/links.h"
-#include "core/typed_text.h"
+#include "entwright/core/entity_document.h"
+#include "entwright/core/entity_file.h"
+#include "entwright/core/fgd_model.h"
+#include "entwright/core/links.h"
+#include "entwright/core/typed_text.h"
 
 #include <QMainWindow>
 #include <QString>

@@ -1,10 +1,10 @@
 // The main window's check: the map's problems in a panel, each leading to
 // its entity and key.
-#include "ui/frm_main.h"
+#include "entwright/ui/frm_main.h"
 
-#include "core/map_check.h"
-#include "ui/entity_list_model.h"
-#include "ui/property_table.h"
+#include "entwright/core/map_check.h"
+#include "entwright/ui/entity_list_model.h"
+#include "entwright/ui/property_table.h"
 
 #include <QAction>
 #include <QCheckBox>

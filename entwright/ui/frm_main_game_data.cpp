@@ -1,12 +1,12 @@
 // The main window's game data: loading .fgd files and the property table.
-#include "ui/frm_main.h"
+#include "entwright/ui/frm_main.h"
 
-#include "core/bulk_edits.h"
-#include "core/links.h"
-#include "core/map_check.h"
-#include "core/property_rows.h"
-#include "ui/entity_list_model.h"
-#include "ui/property_table.h"
+#include "entwright/core/bulk_edits.h"
+#include "entwright/core/links.h"
+#include "entwright/core/map_check.h"
+#include "entwright/core/property_rows.h"
+#include "entwright/ui/entity_list_model.h"
+#include "entwright/ui/property_table.h"
 
 #include "common/ui/dialogs.h"
 #include "common/ui/text.h"

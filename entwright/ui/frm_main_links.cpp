@@ -1,11 +1,11 @@
 // The main window's links between entities and its edits over many of them.
-#include "ui/frm_main.h"
+#include "entwright/ui/frm_main.h"
 
-#include "core/bulk_edits.h"
-#include "core/links.h"
-#include "core/typed_text.h"
-#include "ui/entity_list_model.h"
-#include "ui/frm_replace.h"
+#include "entwright/core/bulk_edits.h"
+#include "entwright/core/links.h"
+#include "entwright/core/typed_text.h"
+#include "entwright/ui/entity_list_model.h"
+#include "entwright/ui/frm_replace.h"
 
 #include "common/ui/dialogs.h"
 

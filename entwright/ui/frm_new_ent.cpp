@@ -1,9 +1,9 @@
-#include "ui/frm_new_ent.h"
+#include "entwright/ui/frm_new_ent.h"
 
-#include "core/editing.h"
-#include "core/property_rows.h"
-#include "core/typed_text.h"
-#include "ui/entity_list_model.h"
+#include "entwright/core/editing.h"
+#include "entwright/core/property_rows.h"
+#include "entwright/core/typed_text.h"
+#include "entwright/ui/entity_list_model.h"
 
 #include "common/ui/dialogs.h"
 #include "common/ui/text.h"

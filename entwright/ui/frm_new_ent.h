@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/entity_document.h"
-#include "core/fgd_model.h"
+#include "entwright/core/entity_document.h"
+#include "entwright/core/fgd_model.h"
 
 #include <QDialog>
 

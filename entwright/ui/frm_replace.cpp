@@ -1,6 +1,6 @@
-#include "ui/frm_replace.h"
+#include "entwright/ui/frm_replace.h"
 
-#include "core/typed_text.h"
+#include "entwright/core/typed_text.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/bulk_edits.h"
+#include "entwright/core/bulk_edits.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
-#include "ui/frm_ripent.h"
+#include "entwright/ui/frm_ripent.h"
 
-#include "core/bsp_map.h"
+#include "entwright/core/bsp_map.h"
 
-#include "ui/ripent_watch.h"
+#include "entwright/ui/ripent_watch.h"
 
 #include "common/ui/dialogs.h"
 #include "common/ui/text.h"

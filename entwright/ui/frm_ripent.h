@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ripent.h"
+#include "entwright/core/ripent.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "ui/property_table.h"
+#include "entwright/ui/property_table.h"
 
-#include "core/typed_text.h"
-#include "ui/entity_list_model.h"
+#include "entwright/core/typed_text.h"
+#include "entwright/ui/entity_list_model.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/entity_file.h"
-#include "core/fgd_model.h"
-#include "core/property_rows.h"
+#include "entwright/core/entity_file.h"
+#include "entwright/core/fgd_model.h"
+#include "entwright/core/property_rows.h"
 
 #include <QByteArray>
 #include <QTableWidget>

@@ -1,4 +1,4 @@
-#include "ui/ripent_watch.h"
+#include "entwright/ui/ripent_watch.h"
 
 #include "common/ui/dialogs.h"
 

@@ -1,10 +1,10 @@
 // The work that grows with a sprite's pixels: taking a file apart and
 // putting it back, indexing pictures with few colours, reducing a photo's
 // colours with libimagequant, and drawing a frame in a render mode.
-#include "core/quant/imagequant.h"
-#include "core/render_mode.h"
-#include "core/sprite_builder.h"
-#include "core/sprite_model.h"
+#include "pivotel/core/quant/imagequant.h"
+#include "pivotel/core/render_mode.h"
+#include "pivotel/core/sprite_builder.h"
+#include "pivotel/core/sprite_model.h"
 
 #include <benchmark/benchmark.h>
 

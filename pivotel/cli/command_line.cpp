@@ -1,9 +1,9 @@
-#include "cli/command_line.h"
+#include "pivotel/cli/command_line.h"
 
-#include "core/frames_text.h"
-#include "core/sprite.h"
-#include "core/sprite_model.h"
-#include "pictures/picture_files.h"
+#include "pivotel/core/frames_text.h"
+#include "pivotel/core/sprite.h"
+#include "pivotel/core/sprite_model.h"
+#include "pivotel/pictures/picture_files.h"
 
 #include "common/core/file_io.h"
 

@@ -1,4 +1,4 @@
-#include "core/animation.h"
+#include "pivotel/core/animation.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/sprite_builder.h"
-#include "core/sprite_model.h"
+#include "pivotel/core/sprite_builder.h"
+#include "pivotel/core/sprite_model.h"
 
 #include <cstdint>
 #include <optional>

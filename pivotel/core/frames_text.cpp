@@ -1,4 +1,4 @@
-#include "core/frames_text.h"
+#include "pivotel/core/frames_text.h"
 
 #include <array>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "core/render_mode.h"
+#include "pivotel/core/render_mode.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/sprite_model.h"
+#include "pivotel/core/sprite_model.h"
 
 #include <array>
 #include <cstdint>

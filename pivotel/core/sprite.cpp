@@ -1,4 +1,4 @@
-#include "core/sprite.h"
+#include "pivotel/core/sprite.h"
 
 #include "common/core/file_io.h"
 

@@ -1,4 +1,4 @@
-#include "core/sprite_builder.h"
+#include "pivotel/core/sprite_builder.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/frames_text.h"
-#include "core/sprite_model.h"
+#include "pivotel/core/frames_text.h"
+#include "pivotel/core/sprite_model.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "core/sprite_frames.h"
+#include "pivotel/core/sprite_frames.h"
 
-#include "core/sprite.h"
+#include "pivotel/core/sprite.h"
 
 #include <array>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "core/sprite_model.h"
+#include "pivotel/core/sprite_model.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "core/tga.h"
+#include "pivotel/core/tga.h"
 
 namespace pivotel {
 namespace {

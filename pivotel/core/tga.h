@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/sprite_builder.h"
+#include "pivotel/core/sprite_builder.h"
 
 #include <optional>
 #include <string>

@@ -4,11 +4,11 @@
 // and see-through pixels exactly where the texture format puts them. The
 // sprite taken apart must write back as the same bytes, its frames list
 // must read back as written, and the Targa reader must stay inside its input.
-#include "core/frames_text.h"
-#include "core/sprite.h"
-#include "core/sprite_frames.h"
-#include "core/sprite_model.h"
-#include "core/tga.h"
+#include "pivotel/core/frames_text.h"
+#include "pivotel/core/sprite.h"
+#include "pivotel/core/sprite_frames.h"
+#include "pivotel/core/sprite_model.h"
+#include "pivotel/core/tga.h"
 
 #include <cstddef>
 #include <cstdint>

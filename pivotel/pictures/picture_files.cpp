@@ -1,10 +1,10 @@
-#include "pictures/picture_files.h"
+#include "pivotel/pictures/picture_files.h"
 
-#include "core/anim/animation_files.h"
-#include "core/animation.h"
-#include "core/frames_text.h"
-#include "core/quant/imagequant.h"
-#include "core/tga.h"
+#include "pivotel/core/anim/animation_files.h"
+#include "pivotel/core/animation.h"
+#include "pivotel/core/frames_text.h"
+#include "pivotel/core/quant/imagequant.h"
+#include "pivotel/core/tga.h"
 
 #include "common/core/file_io.h"
 

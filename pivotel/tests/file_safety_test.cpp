@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "pivotel/ui/form1.h"
 
 #include "common/testing/file_safety.h"
 #include "common/testing/window_test.h"

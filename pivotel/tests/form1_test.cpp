@@ -1,8 +1,8 @@
-#include "ui/form1.h"
-#include "ui/sprite_preview.h"
+#include "pivotel/ui/form1.h"
+#include "pivotel/ui/sprite_preview.h"
 
-#include "core/sprite_frames.h"
-#include "tests/sprite_files.h"
+#include "pivotel/core/sprite_frames.h"
+#include "pivotel/tests/sprite_files.h"
 
 #include "common/testing/window_test.h"
 

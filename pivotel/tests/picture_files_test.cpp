@@ -1,7 +1,7 @@
-#include "pictures/picture_files.h"
+#include "pivotel/pictures/picture_files.h"
 
-#include "core/sprite_model.h"
-#include "tests/sprite_files.h"
+#include "pivotel/core/sprite_model.h"
+#include "pivotel/tests/sprite_files.h"
 
 #include "common/testing/scratch_folder.h"
 

@@ -1,6 +1,6 @@
-#include "core/render_mode.h"
-#include "core/sprite_model.h"
-#include "tests/sprite_files.h"
+#include "pivotel/core/render_mode.h"
+#include "pivotel/core/sprite_model.h"
+#include "pivotel/tests/sprite_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "core/frames_text.h"
-#include "core/sprite_builder.h"
-#include "core/sprite_model.h"
-#include "core/tga.h"
-#include "tests/sprite_files.h"
+#include "pivotel/core/frames_text.h"
+#include "pivotel/core/sprite_builder.h"
+#include "pivotel/core/sprite_model.h"
+#include "pivotel/core/tga.h"
+#include "pivotel/tests/sprite_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/sprite_files.h"
+#include "pivotel/tests/sprite_files.h"
 
 namespace pivotel::testing {
 

@@ -1,6 +1,6 @@
-#include "core/sprite_frames.h"
+#include "pivotel/core/sprite_frames.h"
 
-#include "tests/sprite_files.h"
+#include "pivotel/tests/sprite_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "core/frames_text.h"
-#include "core/sprite_builder.h"
-#include "core/sprite_model.h"
-#include "tests/sprite_files.h"
+#include "pivotel/core/frames_text.h"
+#include "pivotel/core/sprite_builder.h"
+#include "pivotel/core/sprite_model.h"
+#include "pivotel/tests/sprite_files.h"
 
 #include <gtest/gtest.h>
 

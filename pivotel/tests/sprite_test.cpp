@@ -1,4 +1,4 @@
-#include "core/sprite.h"
+#include "pivotel/core/sprite.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "ui/form1.h"
-#include "ui/workshop.h"
+#include "pivotel/ui/form1.h"
+#include "pivotel/ui/workshop.h"
 
-#include "core/sprite_model.h"
-#include "tests/sprite_files.h"
+#include "pivotel/core/sprite_model.h"
+#include "pivotel/tests/sprite_files.h"
 
 #include "common/testing/window_test.h"
 

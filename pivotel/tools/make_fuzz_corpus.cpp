@@ -1,6 +1,6 @@
 // Writes the fuzzer's starting inputs: sprites built by the same byte
 // builders as the tests. Usage: pivotel_fuzz_corpus <output folder>
-#include "tests/sprite_files.h"
+#include "pivotel/tests/sprite_files.h"
 
 #include <filesystem>
 #include <fstream>

@@ -3,10 +3,10 @@
 // option, which describes it; and the workshop's preview of an additive glow
 // over a picture. Usage: pivotel_screenshot <output folder>
 #include "common/testing/fake_dialogs.h"
-#include "tests/sprite_files.h"
-#include "core/sprite_model.h"
-#include "ui/form1.h"
-#include "ui/workshop.h"
+#include "pivotel/tests/sprite_files.h"
+#include "pivotel/core/sprite_model.h"
+#include "pivotel/ui/form1.h"
+#include "pivotel/ui/workshop.h"
 
 #include <QComboBox>
 #include <QLinearGradient>

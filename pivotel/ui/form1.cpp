@@ -1,10 +1,10 @@
-#include "ui/form1.h"
+#include "pivotel/ui/form1.h"
 
-#include "core/sprite_frames.h"
-#include "ui/sprite_preview.h"
-#include "ui/workshop.h"
+#include "pivotel/core/sprite_frames.h"
+#include "pivotel/ui/sprite_preview.h"
+#include "pivotel/ui/workshop.h"
 
-#include "core/sprite_model.h"
+#include "pivotel/core/sprite_model.h"
 
 #include "common/ui/dialogs.h"
 #include "common/ui/text.h"

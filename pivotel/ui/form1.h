@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/sprite.h"
+#include "pivotel/core/sprite.h"
 
 #include <QString>
 #include <QWidget>

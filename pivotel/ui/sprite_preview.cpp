@@ -1,6 +1,6 @@
-#include "ui/sprite_preview.h"
+#include "pivotel/ui/sprite_preview.h"
 
-#include "core/sprite.h"
+#include "pivotel/core/sprite.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/sprite_frames.h"
+#include "pivotel/core/sprite_frames.h"
 
 #include <QGroupBox>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "ui/workshop.h"
+#include "pivotel/ui/workshop.h"
 
-#include "core/frames_text.h"
-#include "pictures/picture_files.h"
+#include "pivotel/core/frames_text.h"
+#include "pivotel/pictures/picture_files.h"
 
 #include "common/core/file_io.h"
 #include "common/ui/dialogs.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/render_mode.h"
-#include "core/sprite_builder.h"
-#include "core/sprite_model.h"
+#include "pivotel/core/render_mode.h"
+#include "pivotel/core/sprite_builder.h"
+#include "pivotel/core/sprite_model.h"
 
 #include <QFutureWatcher>
 #include <QImage>

@@ -4,10 +4,10 @@
 // compare; "worst_ms" is the slowest single run seen and "unfinished" how
 // many of the 16 ran out of time. Last, the time to build and prove the
 // puzzles of 16 days in a row.
-#include "core/daily.h"
-#include "core/game.h"
-#include "core/hint.h"
-#include "core/solver.h"
+#include "probegrid/core/daily.h"
+#include "probegrid/core/game.h"
+#include "probegrid/core/hint.h"
+#include "probegrid/core/solver.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "cli/daily_option.h"
+#include "probegrid/cli/daily_option.h"
 
 #include <cstdio>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/daily.h"
+#include "probegrid/core/daily.h"
 
 #include <optional>
 

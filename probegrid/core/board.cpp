@@ -1,6 +1,6 @@
-#include "core/board.h"
+#include "probegrid/core/board.h"
 
-#include "core/ray_trace.h"
+#include "probegrid/core/ray_trace.h"
 
 #include <stdexcept>
 

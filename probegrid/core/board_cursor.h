@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/board.h"
+#include "probegrid/core/board.h"
 
 // The keyboard cursor: a spot on the 10 by 10 square made of the board and
 // its border ring, never on one of the four corners (which belong to

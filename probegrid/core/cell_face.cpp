@@ -1,4 +1,4 @@
-#include "core/cell_face.h"
+#include "probegrid/core/cell_face.h"
 
 namespace probegrid {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/game.h"
-#include "core/solver.h"
+#include "probegrid/core/game.h"
+#include "probegrid/core/solver.h"
 
 #include <cstdint>
 

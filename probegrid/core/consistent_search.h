@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ray_trace.h"
-#include "core/solver.h"
+#include "probegrid/core/ray_trace.h"
+#include "probegrid/core/solver.h"
 
 #include <algorithm>
 #include <array>

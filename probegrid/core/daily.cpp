@@ -1,6 +1,6 @@
-#include "core/daily.h"
+#include "probegrid/core/daily.h"
 
-#include "core/solver.h"
+#include "probegrid/core/solver.h"
 
 #include <algorithm>
 #include <array>

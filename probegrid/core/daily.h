@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/board.h"
-#include "core/game.h"
+#include "probegrid/core/board.h"
+#include "probegrid/core/game.h"
 
 #include <cstdint>
 #include <optional>

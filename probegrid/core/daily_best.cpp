@@ -1,4 +1,4 @@
-#include "core/daily_best.h"
+#include "probegrid/core/daily_best.h"
 
 #include "common/core/file_io.h"
 

@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "probegrid/core/game.h"
 
 #include <stdexcept>
 

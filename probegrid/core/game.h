@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/board.h"
-#include "core/solver.h"
+#include "probegrid/core/board.h"
+#include "probegrid/core/solver.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "core/hint.h"
+#include "probegrid/core/hint.h"
 
-#include "core/consistent_search.h"
+#include "probegrid/core/consistent_search.h"
 
 #include <algorithm>
 #include <cmath>

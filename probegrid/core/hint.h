@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/solver.h"
+#include "probegrid/core/solver.h"
 
 #include <array>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "core/mark_check.h"
+#include "probegrid/core/mark_check.h"
 
 namespace probegrid {
 

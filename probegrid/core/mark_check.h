@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/game.h"
+#include "probegrid/core/game.h"
 
 #include <array>
 

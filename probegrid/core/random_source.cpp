@@ -1,4 +1,4 @@
-#include "core/random_source.h"
+#include "probegrid/core/random_source.h"
 
 #include <chrono>
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/board.h"
+#include "probegrid/core/board.h"
 
 #include <stdexcept>
 

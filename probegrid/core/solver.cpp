@@ -1,6 +1,6 @@
-#include "core/solver.h"
+#include "probegrid/core/solver.h"
 
-#include "core/consistent_search.h"
+#include "probegrid/core/consistent_search.h"
 
 namespace probegrid {
 using search::binomials;

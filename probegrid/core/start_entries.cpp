@@ -1,4 +1,4 @@
-#include "core/start_entries.h"
+#include "probegrid/core/start_entries.h"
 
 #include "common/core/numbers.h"
 

@@ -1,6 +1,6 @@
 // Reads arbitrary bytes as recorde.dat, then writes a record over them, and
 // checks that only the first 38 bytes changed and that the record reads back.
-#include "core/records.h"
+#include "probegrid/core/records.h"
 
 #include <cstdint>
 #include <cstdlib>

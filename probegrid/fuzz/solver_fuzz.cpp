@@ -2,8 +2,8 @@
 // answer against the real board: the real board is counted, and no cell is
 // decided against it. Bytes: item count, then cells, then shot positions and
 // marks (a byte with the top bit set marks a cell instead of shooting).
-#include "core/game.h"
-#include "core/solver.h"
+#include "probegrid/core/game.h"
+#include "probegrid/core/solver.h"
 
 #include <chrono>
 #include <cstdint>

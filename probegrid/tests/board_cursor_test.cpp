@@ -1,4 +1,4 @@
-#include "core/board_cursor.h"
+#include "probegrid/core/board_cursor.h"
 
 #include <gtest/gtest.h>
 

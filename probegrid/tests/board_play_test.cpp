@@ -1,7 +1,7 @@
-#include "tests/probegrid_window_test.h"
+#include "probegrid/tests/probegrid_window_test.h"
 
-#include "core/records.h"
-#include "ui/frm_main.h"
+#include "probegrid/core/records.h"
+#include "probegrid/ui/frm_main.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "core/board.h"
+#include "probegrid/core/board.h"
 
 #include <gtest/gtest.h>
 

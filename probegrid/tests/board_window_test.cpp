@@ -1,6 +1,6 @@
-#include "tests/probegrid_window_test.h"
+#include "probegrid/tests/probegrid_window_test.h"
 
-#include "core/records.h"
+#include "probegrid/core/records.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

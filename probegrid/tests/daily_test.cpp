@@ -1,6 +1,6 @@
-#include "core/daily.h"
-#include "core/daily_best.h"
-#include "core/solver.h"
+#include "probegrid/core/daily.h"
+#include "probegrid/core/daily_best.h"
+#include "probegrid/core/solver.h"
 
 #include "common/core/file_io.h"
 

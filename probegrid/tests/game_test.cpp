@@ -1,7 +1,7 @@
-#include "core/game.h"
-#include "core/random_source.h"
-#include "core/start_entries.h"
-#include "tests/scripted_random.h"
+#include "probegrid/core/game.h"
+#include "probegrid/core/random_source.h"
+#include "probegrid/core/start_entries.h"
+#include "probegrid/tests/scripted_random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "core/hint.h"
+#include "probegrid/core/hint.h"
 
-#include "core/game.h"
+#include "probegrid/core/game.h"
 
 #include <gtest/gtest.h>
 

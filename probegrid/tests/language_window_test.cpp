@@ -1,6 +1,6 @@
-#include "core/daily.h"
-#include "tests/probegrid_window_test.h"
-#include "ui/frm_about.h"
+#include "probegrid/core/daily.h"
+#include "probegrid/tests/probegrid_window_test.h"
+#include "probegrid/ui/frm_about.h"
 
 #include "common/testing/window_checks.h"
 #include "common/ui/language.h"

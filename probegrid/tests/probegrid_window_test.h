@@ -1,9 +1,9 @@
 #pragma once
 
-#include "tests/scripted_random.h"
-#include "ui/frm_main.h"
-#include "ui/frm_start.h"
-#include "ui/session.h"
+#include "probegrid/tests/scripted_random.h"
+#include "probegrid/ui/frm_main.h"
+#include "probegrid/ui/frm_start.h"
+#include "probegrid/ui/session.h"
 
 #include "common/testing/window_test.h"
 

@@ -1,4 +1,4 @@
-#include "core/records.h"
+#include "probegrid/core/records.h"
 
 #include "common/core/file_io.h"
 

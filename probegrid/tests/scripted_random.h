@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/random_source.h"
+#include "probegrid/core/random_source.h"
 
 #include <deque>
 #include <random>

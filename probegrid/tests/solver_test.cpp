@@ -1,5 +1,5 @@
-#include "core/game.h"
-#include "core/solver.h"
+#include "probegrid/core/game.h"
+#include "probegrid/core/solver.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "tests/probegrid_window_test.h"
-#include "ui/frm_about.h"
+#include "probegrid/tests/probegrid_window_test.h"
+#include "probegrid/ui/frm_about.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

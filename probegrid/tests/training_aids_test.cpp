@@ -1,9 +1,9 @@
-#include "tests/probegrid_window_test.h"
+#include "probegrid/tests/probegrid_window_test.h"
 
-#include "cli/daily_option.h"
-#include "core/daily_best.h"
-#include "core/records.h"
-#include "ui/daily_board.h"
+#include "probegrid/cli/daily_option.h"
+#include "probegrid/core/daily_best.h"
+#include "probegrid/core/records.h"
+#include "probegrid/ui/daily_board.h"
 
 #include "common/ui/text.h"
 

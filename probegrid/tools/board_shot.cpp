@@ -1,10 +1,10 @@
 // Plays a few moves on a chosen board and saves a picture of the board
 // window: board_shot <board.png> [start.png about.png]
-#include "core/random_source.h"
-#include "ui/frm_about.h"
-#include "ui/frm_main.h"
-#include "ui/frm_start.h"
-#include "ui/session.h"
+#include "probegrid/core/random_source.h"
+#include "probegrid/ui/frm_about.h"
+#include "probegrid/ui/frm_main.h"
+#include "probegrid/ui/frm_start.h"
+#include "probegrid/ui/session.h"
 
 #include "common/ui/dialogs.h"
 

@@ -1,11 +1,11 @@
 // Opens a day's puzzle as a training game, makes a right mark and a wrong
 // "item here?" note, turns on "Conferir marcações", asks for "Dica", and
 // saves a picture of the board window: daily_shot <board.png>
-#include "core/daily.h"
-#include "core/random_source.h"
-#include "ui/daily_board.h"
-#include "ui/frm_main.h"
-#include "ui/session.h"
+#include "probegrid/core/daily.h"
+#include "probegrid/core/random_source.h"
+#include "probegrid/ui/daily_board.h"
+#include "probegrid/ui/frm_main.h"
+#include "probegrid/ui/session.h"
 
 #include "common/ui/dialogs.h"
 

@@ -1,6 +1,6 @@
 // Writes the starting inputs of the fuzz targets:
 // fuzz_corpus <records folder> <solver folder>
-#include "core/records.h"
+#include "probegrid/core/records.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,8 +1,8 @@
 // Plays part of a training game on a chosen board, asks for the analysis,
 // and saves a picture of the board window: training_shot <board.png>
-#include "core/random_source.h"
-#include "ui/frm_main.h"
-#include "ui/session.h"
+#include "probegrid/core/random_source.h"
+#include "probegrid/ui/frm_main.h"
+#include "probegrid/ui/session.h"
 
 #include "common/ui/dialogs.h"
 

@@ -1,6 +1,6 @@
-#include "ui/daily_board.h"
+#include "probegrid/ui/daily_board.h"
 
-#include "ui/frm_main.h"
+#include "probegrid/ui/frm_main.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/daily.h"
-#include "ui/session.h"
+#include "probegrid/core/daily.h"
+#include "probegrid/ui/session.h"
 
 #include "common/ui/dialogs.h"
 

@@ -1,6 +1,6 @@
-#include "ui/frm_about.h"
+#include "probegrid/ui/frm_about.h"
 
-#include "ui/geometry.h"
+#include "probegrid/ui/geometry.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/board_cursor.h"
-#include "core/game.h"
-#include "core/hint.h"
-#include "core/mark_check.h"
-#include "core/solver.h"
-#include "ui/session.h"
+#include "probegrid/core/board_cursor.h"
+#include "probegrid/core/game.h"
+#include "probegrid/core/hint.h"
+#include "probegrid/core/mark_check.h"
+#include "probegrid/core/solver.h"
+#include "probegrid/ui/session.h"
 
 #include "common/ui/dialogs.h"
 

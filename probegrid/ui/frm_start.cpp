@@ -1,10 +1,10 @@
-#include "ui/frm_start.h"
+#include "probegrid/ui/frm_start.h"
 
-#include "core/start_entries.h"
-#include "ui/daily_board.h"
-#include "ui/frm_about.h"
-#include "ui/frm_main.h"
-#include "ui/geometry.h"
+#include "probegrid/core/start_entries.h"
+#include "probegrid/ui/daily_board.h"
+#include "probegrid/ui/frm_about.h"
+#include "probegrid/ui/frm_main.h"
+#include "probegrid/ui/geometry.h"
 
 #include "common/ui/language.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/session.h"
+#include "probegrid/ui/session.h"
 
 #include "common/ui/dialogs.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/board.h"
-#include "core/daily.h"
-#include "core/random_source.h"
-#include "core/records.h"
+#include "probegrid/core/board.h"
+#include "probegrid/core/daily.h"
+#include "probegrid/core/random_source.h"
+#include "probegrid/core/records.h"
 
 #include <QDate>
 #include <QString>

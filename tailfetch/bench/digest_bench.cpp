@@ -1,7 +1,7 @@
 // The check after a completion: the whole file hashed as the job hashes it,
 // a 1 GiB file read from the page cache (the job hashes a file it has just
 // written, so that is where its bytes are).
-#include "job/file_digest.h"
+#include "tailfetch/job/file_digest.h"
 
 #include <benchmark/benchmark.h>
 

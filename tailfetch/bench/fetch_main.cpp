@@ -2,7 +2,7 @@
 // does with "Adquirir a partir de arquivo" and "Gerar novo arquivo" unchecked,
 // and exits when the job ends: 0 when the file was completed. Used to time the
 // download path against curl (see compare.sh); no window is involved.
-#include "job/completion_job.h"
+#include "tailfetch/job/completion_job.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

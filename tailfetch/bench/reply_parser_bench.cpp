@@ -1,7 +1,7 @@
 // The reply reading without the network: a 64 MiB ranged reply fed in
 // arrivals of typical socket sizes, its body handed to a sink that only
 // counts, framed by Content-Length and by chunked coding.
-#include "core/http_reply.h"
+#include "tailfetch/core/http_reply.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
-#include "cli/command_line.h"
+#include "tailfetch/cli/command_line.h"
 
-#include "cli/terminal_progress.h"
-#include "job/completion_job.h"
-#include "job/web_address.h"
+#include "tailfetch/cli/terminal_progress.h"
+#include "tailfetch/job/completion_job.h"
+#include "tailfetch/job/web_address.h"
 
-#include "core/checksums.h"
+#include "tailfetch/core/checksums.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "cli/terminal_progress.h"
+#include "tailfetch/cli/terminal_progress.h"
 
-#include "core/progress_figures.h"
+#include "tailfetch/core/progress_figures.h"
 
 #include <QByteArray>
 

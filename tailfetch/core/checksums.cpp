@@ -1,4 +1,4 @@
-#include "core/checksums.h"
+#include "tailfetch/core/checksums.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/http_reply.h"
+#include "tailfetch/core/http_reply.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "core/connection_route.h"
+#include "tailfetch/core/connection_route.h"
 
 namespace tailfetch {
 

@@ -1,4 +1,4 @@
-#include "core/files.h"
+#include "tailfetch/core/files.h"
 
 #include <cerrno>
 #include <system_error>

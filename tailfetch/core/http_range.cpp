@@ -1,4 +1,4 @@
-#include "core/http_range.h"
+#include "tailfetch/core/http_range.h"
 
 #include <algorithm>
 

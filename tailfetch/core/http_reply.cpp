@@ -1,4 +1,4 @@
-#include "core/http_reply.h"
+#include "tailfetch/core/http_reply.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "core/origin_attributes.h"
+#include "tailfetch/core/origin_attributes.h"
 
 #if defined(__linux__) && __has_include(<sys/xattr.h>)
 #include <sys/xattr.h>

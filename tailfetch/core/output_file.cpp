@@ -1,4 +1,4 @@
-#include "core/output_file.h"
+#include "tailfetch/core/output_file.h"
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <cerrno>

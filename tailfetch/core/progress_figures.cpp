@@ -1,4 +1,4 @@
-#include "core/progress_figures.h"
+#include "tailfetch/core/progress_figures.h"
 
 #include "common/core/numbers.h"
 

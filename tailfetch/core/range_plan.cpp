@@ -1,4 +1,4 @@
-#include "core/range_plan.h"
+#include "tailfetch/core/range_plan.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "core/reply_policy.h"
+#include "tailfetch/core/reply_policy.h"
 
 namespace tailfetch {
 

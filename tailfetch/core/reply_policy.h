@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/http_reply.h"
-#include "core/range_plan.h"
+#include "tailfetch/core/http_reply.h"
+#include "tailfetch/core/range_plan.h"
 
 #include <cstdint>
 #include <string>

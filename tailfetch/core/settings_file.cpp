@@ -1,4 +1,4 @@
-#include "core/settings_file.h"
+#include "tailfetch/core/settings_file.h"
 
 #include "common/core/file_io.h"
 

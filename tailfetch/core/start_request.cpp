@@ -1,6 +1,6 @@
-#include "core/start_request.h"
+#include "tailfetch/core/start_request.h"
 
-#include "core/http_range.h"
+#include "tailfetch/core/http_range.h"
 
 #include "common/core/numbers.h"
 

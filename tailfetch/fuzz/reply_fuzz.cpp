@@ -2,7 +2,7 @@
 // the input itself chooses, and requires the same header, body and end state;
 // then sends the input as the body of a chunked reply, in chunks whose sizes
 // the input chooses, and requires it back unchanged.
-#include "core/http_reply.h"
+#include "tailfetch/core/http_reply.h"
 
 #include <cstddef>
 #include <cstdint>

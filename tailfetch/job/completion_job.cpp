@@ -1,9 +1,9 @@
-#include "job/completion_job.h"
+#include "tailfetch/job/completion_job.h"
 
-#include "core/connection_route.h"
-#include "core/output_file.h"
-#include "core/reply_policy.h"
-#include "job/file_digest.h"
+#include "tailfetch/core/connection_route.h"
+#include "tailfetch/core/output_file.h"
+#include "tailfetch/core/reply_policy.h"
+#include "tailfetch/job/file_digest.h"
 
 #include "common/core/file_io.h"
 #include "common/ui/text.h"

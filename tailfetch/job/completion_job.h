@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/checksums.h"
-#include "core/connection_route.h"
-#include "core/http_reply.h"
-#include "core/origin_attributes.h"
-#include "core/range_plan.h"
-#include "job/web_address.h"
+#include "tailfetch/core/checksums.h"
+#include "tailfetch/core/connection_route.h"
+#include "tailfetch/core/http_reply.h"
+#include "tailfetch/core/origin_attributes.h"
+#include "tailfetch/core/range_plan.h"
+#include "tailfetch/job/web_address.h"
 
 #include <QFile>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "job/file_digest.h"
+#include "tailfetch/job/file_digest.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/checksums.h"
+#include "tailfetch/core/checksums.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "job/web_address.h"
+#include "tailfetch/job/web_address.h"
 
 namespace tailfetch {
 

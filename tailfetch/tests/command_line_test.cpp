@@ -1,6 +1,6 @@
 // The installed command line as scripts run it: `tailfetch --complete`
 // against real servers started on loopback, judged by its exit status.
-#include "tests/test_server.h"
+#include "tailfetch/tests/test_server.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The completion job on its own, without a window: against scripted replies
 // for what no real server does on request, and against real servers started
 // on loopback (nginx with and without TLS, lighttpd, Python's http.server).
-#include "job/completion_job.h"
-#include "tests/test_server.h"
+#include "tailfetch/job/completion_job.h"
+#include "tailfetch/tests/test_server.h"
 
 #include "common/ui/text.h"
 

@@ -1,7 +1,7 @@
 // The whole exchange, from "Iniciar" to the file on disk, against a real
 // nginx and against a scripted server for replies nginx never gives.
-#include "tests/test_server.h"
-#include "ui/main_window.h"
+#include "tailfetch/tests/test_server.h"
+#include "tailfetch/ui/main_window.h"
 
 #include "common/testing/window_test.h"
 #include "common/ui/text.h"

@@ -1,9 +1,9 @@
 // Plain rules behind the window and the command line: the start checks, the
 // settings line, the progress figures and the sums a file is checked against.
-#include "core/checksums.h"
-#include "core/progress_figures.h"
-#include "core/settings_file.h"
-#include "core/start_request.h"
+#include "tailfetch/core/checksums.h"
+#include "tailfetch/core/progress_figures.h"
+#include "tailfetch/core/settings_file.h"
+#include "tailfetch/core/start_request.h"
 
 #include <gtest/gtest.h>
 

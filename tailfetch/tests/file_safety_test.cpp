@@ -1,4 +1,4 @@
-#include "ui/main_window.h"
+#include "tailfetch/ui/main_window.h"
 
 #include "common/testing/file_safety.h"
 #include "common/testing/window_test.h"

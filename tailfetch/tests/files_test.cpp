@@ -1,4 +1,4 @@
-#include "core/files.h"
+#include "tailfetch/core/files.h"
 
 #include "common/core/file_io.h"
 #include "common/testing/scratch_folder.h"

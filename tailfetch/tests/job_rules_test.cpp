@@ -1,9 +1,9 @@
 // The job's decisions on their own: which bytes to ask for, what a reply
 // header allows, where a redirect may lead, where a new file may land.
-#include "core/connection_route.h"
-#include "core/output_file.h"
-#include "core/range_plan.h"
-#include "core/reply_policy.h"
+#include "tailfetch/core/connection_route.h"
+#include "tailfetch/core/output_file.h"
+#include "tailfetch/core/range_plan.h"
+#include "tailfetch/core/reply_policy.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ui/main_window.h"
+#include "tailfetch/ui/main_window.h"
 
-#include "core/origin_attributes.h"
+#include "tailfetch/core/origin_attributes.h"
 
 #include "common/ui/text.h"
 

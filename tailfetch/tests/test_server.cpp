@@ -1,4 +1,4 @@
-#include "tests/test_server.h"
+#include "tailfetch/tests/test_server.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,8 +1,8 @@
 // Puts the window in two states a user sees and saves them as pictures for
 // the documentation: a download under way, and the join panel after a join.
 // Usage (under a real or virtual X display): tailfetch_screenshots <folder>
-#include "tests/test_server.h"
-#include "ui/main_window.h"
+#include "tailfetch/tests/test_server.h"
+#include "tailfetch/ui/main_window.h"
 
 #include "common/ui/dialogs.h"
 

@@ -1,4 +1,4 @@
-#include "ui/about_window.h"
+#include "tailfetch/ui/about_window.h"
 
 #include <QFont>
 #include <QGridLayout>

@@ -1,12 +1,12 @@
-#include "ui/main_window.h"
+#include "tailfetch/ui/main_window.h"
 
-#include "ui/about_window.h"
+#include "tailfetch/ui/about_window.h"
 
-#include "core/checksums.h"
-#include "core/origin_attributes.h"
-#include "core/progress_figures.h"
-#include "core/settings_file.h"
-#include "core/start_request.h"
+#include "tailfetch/core/checksums.h"
+#include "tailfetch/core/origin_attributes.h"
+#include "tailfetch/core/progress_figures.h"
+#include "tailfetch/core/settings_file.h"
+#include "tailfetch/core/start_request.h"
 
 #include "common/core/file_io.h"
 #include "common/core/numbers.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/files.h"
-#include "core/http_range.h"
-#include "job/completion_job.h"
+#include "tailfetch/core/files.h"
+#include "tailfetch/core/http_range.h"
+#include "tailfetch/job/completion_job.h"
 
 #include <QColor>
 #include <QElapsedTimer>

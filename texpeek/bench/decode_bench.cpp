@@ -3,13 +3,13 @@
 // RelWithDebInfo build.
 #include "common/core/file_io.h"
 #include "common/ui/dialogs.h"
-#include "core/dds_header.h"
-#include "core/dds_file.h"
-#include "core/pixels.h"
-#include "tests/block_builders.h"
-#include "tests/dds_files.h"
+#include "texpeek/core/dds_header.h"
+#include "texpeek/core/dds_file.h"
+#include "texpeek/core/pixels.h"
+#include "texpeek/tests/block_builders.h"
+#include "texpeek/tests/dds_files.h"
 
-#include "ui/main_window.h"
+#include "texpeek/ui/main_window.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // Texpeek's thumbnailer command beside ImageMagick making the same thumbnail,
 // both as the file manager runs them (a process each), and Texpeek's work
 // inside one process. Run from a Release or RelWithDebInfo build.
-#include "core/thumbnail.h"
-#include "tests/block_builders.h"
+#include "texpeek/core/thumbnail.h"
+#include "texpeek/tests/block_builders.h"
 
 #include <benchmark/benchmark.h>
 

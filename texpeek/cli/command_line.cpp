@@ -1,8 +1,8 @@
-#include "cli/command_line.h"
+#include "texpeek/cli/command_line.h"
 
-#include "core/dds_file.h"
-#include "core/open_steps.h"
-#include "core/thumbnail.h"
+#include "texpeek/core/dds_file.h"
+#include "texpeek/core/open_steps.h"
+#include "texpeek/core/thumbnail.h"
 
 #include "common/core/file_io.h"
 

@@ -1,4 +1,4 @@
-#include "core/bc3_alpha.h"
+#include "texpeek/core/bc3_alpha.h"
 
 #if (defined(__x86_64__) || defined(__i386__)) && (defined(__GNUC__) || defined(__clang__))
 #define TEXPEEK_BC3_ALPHA_SSSE3 1

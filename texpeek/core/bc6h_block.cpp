@@ -1,5 +1,5 @@
-#include "core/bc_partitions.h"
-#include "core/block_decoders.h"
+#include "texpeek/core/bc_partitions.h"
+#include "texpeek/core/block_decoders.h"
 
 #include <array>
 #include <cstddef>

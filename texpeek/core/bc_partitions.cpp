@@ -1,4 +1,4 @@
-#include "core/bc_partitions.h"
+#include "texpeek/core/bc_partitions.h"
 
 namespace texpeek {
 

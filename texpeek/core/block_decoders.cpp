@@ -1,8 +1,8 @@
-#include "core/block_decoders.h"
+#include "texpeek/core/block_decoders.h"
 
-#include "core/etc_block.h"
+#include "texpeek/core/etc_block.h"
 
-#include "core/bc3_alpha.h"
+#include "texpeek/core/bc3_alpha.h"
 
 #include <squish.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/pixel_format.h"
+#include "texpeek/core/pixel_format.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "core/compare.h"
+#include "texpeek/core/compare.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "core/dds_file.h"
+#include "texpeek/core/dds_file.h"
 
-#include "core/surface_decoder.h"
+#include "texpeek/core/surface_decoder.h"
 
 #include <algorithm>
 #include <cstring>

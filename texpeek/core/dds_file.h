@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/dds_header.h"
-#include "core/interpretation.h"
-#include "core/pixel_format.h"
-#include "core/pixels.h"
-#include "core/surface_decoder.h"
-#include "core/surface_layout.h"
+#include "texpeek/core/dds_header.h"
+#include "texpeek/core/interpretation.h"
+#include "texpeek/core/pixel_format.h"
+#include "texpeek/core/pixels.h"
+#include "texpeek/core/surface_decoder.h"
+#include "texpeek/core/surface_layout.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "core/dds_header.h"
+#include "texpeek/core/dds_header.h"
 
 namespace texpeek {
 

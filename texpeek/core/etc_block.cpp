@@ -1,4 +1,4 @@
-#include "core/etc_block.h"
+#include "texpeek/core/etc_block.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/block_decoders.h"
+#include "texpeek/core/block_decoders.h"
 
 #include <array>
 #include <cstdint>

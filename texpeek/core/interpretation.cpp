@@ -1,6 +1,6 @@
-#include "core/interpretation.h"
+#include "texpeek/core/interpretation.h"
 
-#include "core/block_decoders.h"
+#include "texpeek/core/block_decoders.h"
 
 #include <algorithm>
 #include <cmath>

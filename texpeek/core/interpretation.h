@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/dds_header.h"
-#include "core/pixel_format.h"
+#include "texpeek/core/dds_header.h"
+#include "texpeek/core/pixel_format.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "core/open_steps.h"
+#include "texpeek/core/open_steps.h"
 
 #include "common/core/file_io.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/dds_file.h"
-#include "core/pixels.h"
+#include "texpeek/core/dds_file.h"
+#include "texpeek/core/pixels.h"
 
 #include <cstdint>
 #include <exception>

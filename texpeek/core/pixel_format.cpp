@@ -1,4 +1,4 @@
-#include "core/pixel_format.h"
+#include "texpeek/core/pixel_format.h"
 
 #include <array>
 #include <bit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/dds_header.h"
+#include "texpeek/core/dds_header.h"
 
 #include <cstdint>
 #include <optional>

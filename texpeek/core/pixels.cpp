@@ -1,6 +1,6 @@
-#include "core/pixels.h"
+#include "texpeek/core/pixels.h"
 
-#include "core/parallel.h"
+#include "texpeek/core/parallel.h"
 
 #include <algorithm>
 #include <array>

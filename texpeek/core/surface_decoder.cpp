@@ -1,10 +1,10 @@
-#include "core/surface_decoder.h"
+#include "texpeek/core/surface_decoder.h"
 
-#include "core/block_decoders.h"
+#include "texpeek/core/block_decoders.h"
 #if defined(TEXPEEK_HAS_ASTC)
-#include "core/astc/astc_decoder.h"
+#include "texpeek/core/astc/astc_decoder.h"
 #endif
-#include "core/parallel.h"
+#include "texpeek/core/parallel.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/interpretation.h"
-#include "core/pixel_format.h"
-#include "core/pixels.h"
+#include "texpeek/core/interpretation.h"
+#include "texpeek/core/pixel_format.h"
+#include "texpeek/core/pixels.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "core/surface_layout.h"
+#include "texpeek/core/surface_layout.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,7 +1,7 @@
-#include "core/thumbnail.h"
+#include "texpeek/core/thumbnail.h"
 
-#include "core/open_steps.h"
-#include "core/surface_decoder.h"
+#include "texpeek/core/open_steps.h"
+#include "texpeek/core/surface_decoder.h"
 
 #include "common/core/file_io.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/dds_file.h"
-#include "core/interpretation.h"
-#include "core/pixels.h"
-#include "core/surface_layout.h"
+#include "texpeek/core/dds_file.h"
+#include "texpeek/core/interpretation.h"
+#include "texpeek/core/pixels.h"
+#include "texpeek/core/surface_layout.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "core/zoom.h"
+#include "texpeek/core/zoom.h"
 
 namespace texpeek {
 

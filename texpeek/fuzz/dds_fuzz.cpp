@@ -3,8 +3,8 @@
 // crashing, a decode gives the sides the layout promises, the same cells
 // twice over, the same colour view whether it is made while decoding or
 // afterwards, and alpha 0 throughout for formats without alpha.
-#include "core/block_decoders.h"
-#include "core/dds_file.h"
+#include "texpeek/core/block_decoders.h"
+#include "texpeek/core/dds_file.h"
 
 #include <cstdint>
 #include <cstdlib>

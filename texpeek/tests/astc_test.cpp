@@ -1,5 +1,5 @@
-#include "core/dds_file.h"
-#include "tests/block_builders.h"
+#include "texpeek/core/dds_file.h"
+#include "texpeek/tests/block_builders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "tests/block_builders.h"
+#include "texpeek/tests/block_builders.h"
 
-#include "tests/dds_files.h"
+#include "texpeek/tests/dds_files.h"
 
 #include <squish.h>
 

@@ -1,8 +1,8 @@
-#include "core/bc3_alpha.h"
-#include "core/block_decoders.h"
-#include "core/dds_file.h"
-#include "tests/block_builders.h"
-#include "tests/dds_files.h"
+#include "texpeek/core/bc3_alpha.h"
+#include "texpeek/core/block_decoders.h"
+#include "texpeek/core/dds_file.h"
+#include "texpeek/tests/block_builders.h"
+#include "texpeek/tests/dds_files.h"
 
 #include <squish.h>
 

@@ -1,7 +1,7 @@
-#include "core/dds_header.h"
-#include "core/pixels.h"
-#include "core/zoom.h"
-#include "tests/dds_files.h"
+#include "texpeek/core/dds_header.h"
+#include "texpeek/core/pixels.h"
+#include "texpeek/core/zoom.h"
+#include "texpeek/tests/dds_files.h"
 
 #include <gtest/gtest.h>
 

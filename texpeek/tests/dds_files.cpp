@@ -1,4 +1,4 @@
-#include "tests/dds_files.h"
+#include "texpeek/tests/dds_files.h"
 
 namespace texpeek::testing {
 

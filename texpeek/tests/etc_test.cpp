@@ -1,6 +1,6 @@
-#include "core/dds_file.h"
-#include "core/etc_block.h"
-#include "tests/block_builders.h"
+#include "texpeek/core/dds_file.h"
+#include "texpeek/core/etc_block.h"
+#include "texpeek/tests/block_builders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "ui/main_window.h"
+#include "texpeek/ui/main_window.h"
 
 #include "common/testing/file_safety.h"
 #include "common/testing/window_test.h"
 #include "common/ui/text.h"
-#include "tests/dds_files.h"
+#include "texpeek/tests/dds_files.h"
 
 #include <QImage>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "core/dds_file.h"
-#include "core/interpretation.h"
-#include "tests/block_builders.h"
-#include "tests/dds_files.h"
+#include "texpeek/core/dds_file.h"
+#include "texpeek/core/interpretation.h"
+#include "texpeek/tests/block_builders.h"
+#include "texpeek/tests/dds_files.h"
 
 #include <gtest/gtest.h>
 

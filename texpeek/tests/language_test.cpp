@@ -1,9 +1,9 @@
 #include "common/testing/window_checks.h"
 #include "common/testing/window_test.h"
 #include "common/ui/language.h"
-#include "tests/dds_files.h"
-#include "ui/compare_window.h"
-#include "ui/main_window.h"
+#include "texpeek/tests/dds_files.h"
+#include "texpeek/ui/compare_window.h"
+#include "texpeek/ui/main_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "core/dds_file.h"
-#include "core/open_steps.h"
-#include "core/surface_decoder.h"
-#include "tests/block_builders.h"
-#include "tests/dds_files.h"
+#include "texpeek/core/dds_file.h"
+#include "texpeek/core/open_steps.h"
+#include "texpeek/core/surface_decoder.h"
+#include "texpeek/tests/block_builders.h"
+#include "texpeek/tests/dds_files.h"
 
 #include <gtest/gtest.h>
 

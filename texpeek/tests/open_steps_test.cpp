@@ -1,7 +1,7 @@
 #include "common/testing/scratch_folder.h"
-#include "core/open_steps.h"
-#include "tests/block_builders.h"
-#include "tests/dds_files.h"
+#include "texpeek/core/open_steps.h"
+#include "texpeek/tests/block_builders.h"
+#include "texpeek/tests/dds_files.h"
 
 #include <gtest/gtest.h>
 #include <squish.h>

@@ -1,10 +1,10 @@
 // Large surfaces are decoded and viewed by several threads taking chunks of
 // rows in turn; whatever the sides, the result must be the one a plain
 // block-by-block decode gives, and progress and cancelling must still hold.
-#include "core/block_decoders.h"
-#include "core/parallel.h"
-#include "core/pixels.h"
-#include "core/surface_decoder.h"
+#include "texpeek/core/block_decoders.h"
+#include "texpeek/core/parallel.h"
+#include "texpeek/core/pixels.h"
+#include "texpeek/core/surface_decoder.h"
 
 #include <gtest/gtest.h>
 

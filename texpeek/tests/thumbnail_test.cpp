@@ -1,7 +1,7 @@
-#include "core/open_steps.h"
-#include "core/thumbnail.h"
-#include "tests/block_builders.h"
-#include "tests/dds_files.h"
+#include "texpeek/core/open_steps.h"
+#include "texpeek/core/thumbnail.h"
+#include "texpeek/tests/block_builders.h"
+#include "texpeek/tests/dds_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "common/testing/window_test.h"
-#include "tests/block_builders.h"
-#include "tests/dds_files.h"
-#include "ui/main_window.h"
-#include "ui/picture_area.h"
-#include "ui/progress_reporter.h"
+#include "texpeek/tests/block_builders.h"
+#include "texpeek/tests/dds_files.h"
+#include "texpeek/ui/main_window.h"
+#include "texpeek/ui/picture_area.h"
+#include "texpeek/ui/progress_reporter.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 // Writes the starting inputs of the fuzz target from the builders the tests
 // use. Usage: texpeek_make_corpus <folder>
-#include "tests/block_builders.h"
-#include "tests/dds_files.h"
+#include "texpeek/tests/block_builders.h"
+#include "texpeek/tests/dds_files.h"
 
 #include <squish.h>
 

@@ -6,10 +6,10 @@
 // folder>
 #include "common/testing/fake_dialogs.h"
 #include "common/ui/language.h"
-#include "tests/block_builders.h"
-#include "tests/dds_files.h"
-#include "ui/compare_window.h"
-#include "ui/main_window.h"
+#include "texpeek/tests/block_builders.h"
+#include "texpeek/tests/dds_files.h"
+#include "texpeek/ui/compare_window.h"
+#include "texpeek/ui/main_window.h"
 
 #include <squish.h>
 

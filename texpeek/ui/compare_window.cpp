@@ -1,4 +1,4 @@
-#include "ui/compare_window.h"
+#include "texpeek/ui/compare_window.h"
 
 #include "common/ui/language.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/compare.h"
-#include "core/pixels.h"
+#include "texpeek/core/compare.h"
+#include "texpeek/core/pixels.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "ui/core_texts.h"
+#include "texpeek/ui/core_texts.h"
 
 #include "common/ui/language.h"
 

@@ -1,4 +1,4 @@
-#include "ui/interpretation_strip.h"
+#include "texpeek/ui/interpretation_strip.h"
 
 #include <QDoubleSpinBox>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/interpretation.h"
+#include "texpeek/core/interpretation.h"
 
 #include <QWidget>
 

@@ -1,18 +1,18 @@
-#include "ui/main_window.h"
+#include "texpeek/ui/main_window.h"
 
 #include "common/core/file_io.h"
 #include "common/ui/language.h"
 #include "common/ui/recent_files.h"
 #include "common/ui/text.h"
-#include "core/open_steps.h"
-#include "core/surface_layout.h"
-#include "core/zoom.h"
-#include "ui/compare_window.h"
-#include "ui/core_texts.h"
-#include "ui/interpretation_strip.h"
-#include "ui/open_job.h"
-#include "ui/picture_area.h"
-#include "ui/progress_reporter.h"
+#include "texpeek/core/open_steps.h"
+#include "texpeek/core/surface_layout.h"
+#include "texpeek/core/zoom.h"
+#include "texpeek/ui/compare_window.h"
+#include "texpeek/ui/core_texts.h"
+#include "texpeek/ui/interpretation_strip.h"
+#include "texpeek/ui/open_job.h"
+#include "texpeek/ui/picture_area.h"
+#include "texpeek/ui/progress_reporter.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "common/ui/dialogs.h"
-#include "core/dds_file.h"
-#include "core/dds_header.h"
-#include "core/pixels.h"
-#include "core/zoom.h"
+#include "texpeek/core/dds_file.h"
+#include "texpeek/core/dds_header.h"
+#include "texpeek/core/pixels.h"
+#include "texpeek/core/zoom.h"
 
 #include <QMainWindow>
 #include <QPointF>

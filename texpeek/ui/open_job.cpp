@@ -1,4 +1,4 @@
-#include "ui/open_job.h"
+#include "texpeek/ui/open_job.h"
 
 #include <QEventLoop>
 

@@ -1,6 +1,6 @@
-#include "ui/picture_area.h"
+#include "texpeek/ui/picture_area.h"
 
-#include "core/zoom.h"
+#include "texpeek/core/zoom.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

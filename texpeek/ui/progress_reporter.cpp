@@ -1,4 +1,4 @@
-#include "ui/progress_reporter.h"
+#include "texpeek/ui/progress_reporter.h"
 
 #include <QCoreApplication>
 #include <QLabel>

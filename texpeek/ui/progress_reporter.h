@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/pixels.h"
+#include "texpeek/core/pixels.h"
 
 #include <QElapsedTimer>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/bsp_map.h"
+#include "entwright/core/bsp_map.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "core/anim/animation_files.h"
+#include "pivotel/core/anim/animation_files.h"
 
 #include <gif_lib.h>
 #include <zlib.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/animation.h"
+#include "pivotel/core/animation.h"
 
 #include <optional>
 #include <string>

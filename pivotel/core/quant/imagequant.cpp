@@ -1,4 +1,4 @@
-#include "core/quant/imagequant.h"
+#include "pivotel/core/quant/imagequant.h"
 
 #include <libimagequant.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/sprite_builder.h"
+#include "pivotel/core/sprite_builder.h"
 
 // Colour reduction by libimagequant, which the Windows build of the core
 // does not have; hence its own folder.

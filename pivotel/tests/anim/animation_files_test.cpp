@@ -1,8 +1,8 @@
-#include "core/anim/animation_files.h"
-#include "core/animation.h"
-#include "core/sprite_model.h"
-#include "pictures/picture_files.h"
-#include "tests/sprite_files.h"
+#include "pivotel/core/anim/animation_files.h"
+#include "pivotel/core/animation.h"
+#include "pivotel/core/sprite_model.h"
+#include "pivotel/pictures/picture_files.h"
+#include "pivotel/tests/sprite_files.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,5 +1,5 @@
-#include "core/quant/imagequant.h"
-#include "core/sprite_builder.h"
+#include "pivotel/core/quant/imagequant.h"
+#include "pivotel/core/sprite_builder.h"
 
 #include <gtest/gtest.h>
 

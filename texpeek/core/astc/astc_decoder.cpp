@@ -1,4 +1,4 @@
-#include "core/astc/astc_decoder.h"
+#include "texpeek/core/astc/astc_decoder.h"
 
 #include <astcenc.h>
 
