@@ -220,15 +220,17 @@ void MainWindow::buildControls()
     addLabel(fraInfo_, QT_TR_NOOP("Progresso:"), {10, 90, 110, 16});
     lblProgresso_ = addLabel(fraInfo_, nullptr, {124, 90, 290, 16}, QStringLiteral("lblProgresso"));
 
-    cmbJuntar_ = addControl<QPushButton>(this, QStringLiteral("cmbJuntar"), {8, 486, 104, 30},
+    // The row keeps its width; "Unir Arquivos <" needs a little more than
+    // the other buttons give up.
+    cmbJuntar_ = addControl<QPushButton>(this, QStringLiteral("cmbJuntar"), {8, 486, 114, 30},
                                          QT_TR_NOOP("Unir Arquivos >"));
-    cmbTray_ = addControl<QPushButton>(this, QStringLiteral("cmbTray"), {116, 486, 70, 30},
+    cmbTray_ = addControl<QPushButton>(this, QStringLiteral("cmbTray"), {126, 486, 64, 30},
                                        QT_TR_NOOP("Tray"));
-    cmbAbout_ = addControl<QPushButton>(this, QStringLiteral("cmbAbout"), {190, 486, 76, 30},
+    cmbAbout_ = addControl<QPushButton>(this, QStringLiteral("cmbAbout"), {194, 486, 74, 30},
                                         QT_TR_NOOP("Sobre..."));
-    cmbStop_ = addControl<QPushButton>(this, QStringLiteral("cmbStop"), {270, 486, 78, 30},
+    cmbStop_ = addControl<QPushButton>(this, QStringLiteral("cmbStop"), {272, 486, 78, 30},
                                        QT_TR_NOOP("Parar"));
-    cmbGo_ = addControl<QPushButton>(this, QStringLiteral("cmbGo"), {352, 486, 80, 30},
+    cmbGo_ = addControl<QPushButton>(this, QStringLiteral("cmbGo"), {354, 486, 78, 30},
                                      QT_TR_NOOP("Iniciar"));
 
     fraArquivos_ = addFrame(this, QStringLiteral("fraArquivos"), QT_TR_NOOP("Arquivos"),
