@@ -6,6 +6,8 @@
 
 #include "tailfetch/core/checksums.h"
 
+#include "common/ui/language.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -73,6 +75,10 @@ std::optional<int> runCommandLine(int& argc, char** argv)
         return std::nullopt;
 
     QCoreApplication app(argc, argv);
+    // The job's statuses and reasons in the desktop's language; a C desktop
+    // reads them as the window writes them.
+    suite::setUpLanguages({QStringLiteral("tailfetch"), suite::kPortuguese, QString()});
+    suite::switchLanguage(suite::desktopLanguage());
     QCommandLineParser parser;
     const QCommandLineOption complete(QStringLiteral("complete"));
     const QCommandLineOption sha256(QStringLiteral("sha256"), QString(), QStringLiteral("HEX"));

@@ -55,9 +55,16 @@ protected:
     }
 
     // Standard error is a pipe here, not a terminal: no progress lines.
-    static Outcome tailfetch(const QStringList& arguments)
+    // `language` is the desktop's (LANG); by default one of neither language.
+    static Outcome tailfetch(const QStringList& arguments,
+                             const QString& language = QStringLiteral("C"))
     {
         QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("LANG"), language);
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral(TAILFETCH_PROGRAM), arguments);
         Outcome run;
         if (!process.waitForFinished(60000))
@@ -96,6 +103,13 @@ TEST_F(CommandLineTest, CompletesFromNginxAndTellsTheOutcomeByItsStatus)
     run = tailfetch({"--complete", path("f.bin"), url, "--sha256", QString(64, QLatin1Char('0'))});
     EXPECT_EQ(run.code, 3);
     EXPECT_TRUE(run.err.contains("não confere")) << run.err.toStdString();
+    // Run again on an English desktop: the file is whole now, said in
+    // English with the figures the English way.
+    run = tailfetch({"--complete", path("f.bin"), url, "--sha256", QString(64, QLatin1Char('0'))},
+                    QStringLiteral("en_US.UTF-8"));
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.err.contains("Nothing to download")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("2,000,000 bytes")) << run.err.toStdString();
 
     // Another version held: 3, nothing written.
     QByteArray other = original_.left(700'000);

@@ -2,8 +2,10 @@
 
 #include "tailfetch/core/origin_attributes.h"
 
+#include "common/ui/language.h"
 #include "common/ui/text.h"
 
+#include "common/testing/window_checks.h"
 #include "common/testing/window_test.h"
 
 #include <QCheckBox>
@@ -39,7 +41,13 @@ protected:
         window_ = std::make_unique<MainWindow>(programDir(), dialogs_);
         window_->show();
     }
-    void SetUp() override { open(); }
+    void SetUp() override
+    {
+        // Its own language, whatever an earlier test chose.
+        suite::setUpLanguages({QStringLiteral("tailfetch"), suite::kPortuguese, QString()});
+        suite::testing::useLanguage(QString());
+        open();
+    }
 
     template <typename T = QWidget>
     T* w(const char* name) const

@@ -6,6 +6,8 @@
 
 #include "common/ui/dialogs.h"
 
+#include "common/ui/language.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -62,6 +64,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
         return 2;
     }
+    // The window in its own language, figures grouped the Portuguese way.
+    suite::setUpLanguages({QStringLiteral("tailfetch"), suite::kPortuguese, QString()});
+    suite::switchLanguage(QString());
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QTemporaryDir work;
     const QString folder = work.filePath(QStringLiteral("Downloads"));

@@ -40,14 +40,14 @@ QPixmap tailfetchPicture()
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Sobre"));
+    setWindowTitle(tr("Sobre"));
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picIcon"));
     picture->setPixmap(tailfetchPicture());
     picture->setFixedSize(32, 32);
 
-    auto* title = new QLabel(QStringLiteral("Complete arquivos incompletos"), this);
+    auto* title = new QLabel(tr("Complete arquivos incompletos"), this);
     title->setObjectName(QStringLiteral("lblTitulo"));
     QFont bold = title->font();
     bold.setBold(true);
@@ -60,17 +60,19 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
 
     auto* pairs = new QGridLayout;
     const std::pair<const char*, const char*> rows[] = {
-        {"Por:", "Tavrin, com a ajuda de quem testou as versões anteriores"},
-        {"Linguagem:", "C++ com Qt 6"},
-        {"Linhas:", "765"},
-        {"Agradecimentos:", "A todos que enviaram arquivos incompletos para teste"},
+        {QT_TR_NOOP("Por:"),
+         QT_TR_NOOP("Tavrin, com a ajuda de quem testou as versões anteriores")},
+        {QT_TR_NOOP("Linguagem:"), QT_TR_NOOP("C++ com Qt 6")},
+        {QT_TR_NOOP("Linhas:"), "765"},
+        {QT_TR_NOOP("Agradecimentos:"),
+         QT_TR_NOOP("A todos que enviaram arquivos incompletos para teste")},
     };
     int row = 0;
     for (const auto& [caption, value] : rows) {
-        auto* name = new QLabel(QString::fromUtf8(caption), this);
+        auto* name = new QLabel(tr(caption), this);
         name->setFont(bold);
         pairs->addWidget(name, row, 0, Qt::AlignTop);
-        auto* text = new QLabel(QString::fromUtf8(value), this);
+        auto* text = new QLabel(tr(value), this);
         text->setWordWrap(true);
         pairs->addWidget(text, row, 1);
         ++row;

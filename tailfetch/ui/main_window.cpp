@@ -11,6 +11,7 @@
 #include "common/core/file_io.h"
 #include "common/core/numbers.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/language.h"
 #include "common/ui/text.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -36,37 +38,80 @@
 namespace tailfetch {
 namespace {
 
-const QString kRefused = QStringLiteral(
+const char* const kRefused = QT_TRANSLATE_NOOP(
+    "tailfetch::MainWindow",
     "Preencha todos os campos requeridos e verifique se foi tudo digitado corretamente.");
-const QString kNothingChanged = QStringLiteral("Nenhum arquivo foi alterado.");
+const char* const kNothingChanged =
+    QT_TRANSLATE_NOOP("tailfetch::MainWindow", "Nenhum arquivo foi alterado.");
 constexpr int kStatusLineChars = 128; // the tip field, its closing NUL included
 
-QLabel* addLabel(QWidget* parent, const QString& text, QRect geometry, const QString& name = {})
+// Fixed texts keep their source text on the widget, so a change of language
+// can word them again; "shown" is what was put there last, so a status the
+// window has since replaced is left alone.
+const char* const kSource = "sourceText";
+const char* const kShown = "shownText";
+
+void rememberText(QWidget* widget, const char* source)
 {
-    auto* label = new QLabel(text, parent);
+    if (source)
+        widget->setProperty(kSource, QByteArray(source));
+}
+
+QLabel* addLabel(QWidget* parent, const char* text, QRect geometry, const QString& name = {})
+{
+    auto* label = new QLabel(parent);
     if (!name.isEmpty())
         label->setObjectName(name);
     label->setGeometry(geometry);
+    rememberText(label, text);
     return label;
 }
 
 template <typename T>
-T* addControl(QWidget* parent, const QString& name, QRect geometry, const QString& text = {})
+T* addControl(QWidget* parent, const QString& name, QRect geometry, const char* text = nullptr)
 {
     auto* control = new T(parent);
     control->setObjectName(name);
     control->setGeometry(geometry);
-    if constexpr (!std::is_same_v<T, QLineEdit>)
-        control->setText(text);
+    rememberText(control, text);
     return control;
 }
 
-QGroupBox* addFrame(QWidget* parent, const QString& name, const QString& title, QRect geometry)
+QGroupBox* addFrame(QWidget* parent, const QString& name, const char* title, QRect geometry)
 {
-    auto* frame = new QGroupBox(title, parent);
+    auto* frame = new QGroupBox(parent);
     frame->setObjectName(name);
     frame->setGeometry(geometry);
+    rememberText(frame, title);
     return frame;
+}
+
+QString shownText(QWidget* widget)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return button->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(widget))
+        return frame->title();
+    return {};
+}
+
+void showText(QWidget* widget, const QString& text)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(text);
+    else if (auto* frame = qobject_cast<QGroupBox*>(widget))
+        frame->setTitle(text);
+    widget->setProperty(kShown, text);
+}
+
+// The "#,###" figures: grouped the language's way, zero as an empty text.
+QString grouped(qint64 value)
+{
+    return value == 0 ? QString() : suite::formatNumber(value);
 }
 
 void setBoxColour(QLineEdit* box, const QColor& colour)
@@ -104,9 +149,9 @@ MainWindow::MainWindow(const QString& programDir, suite::Dialogs& dialogs, QWidg
     : QWidget(parent), programDir_(programDir), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tavrin - Complete arquivos Incompletos"));
     setWindowIcon(QIcon(tailfetchPicture()));
     buildControls();
+    retranslate();
     Form_Load();
 }
 
@@ -119,86 +164,95 @@ MainWindow::~MainWindow()
 void MainWindow::buildControls()
 {
     fraCaminho_ = addFrame(this, QStringLiteral("fraCaminho"),
-                           QStringLiteral("Caminho para arquivo na internet"), {8, 6, 424, 56});
+                           QT_TR_NOOP("Caminho para arquivo na internet"), {8, 6, 424, 56});
     txtPath_ = addControl<QLineEdit>(fraCaminho_, QStringLiteral("txtPath"), {10, 24, 404, 22});
 
-    fraHost_ = addFrame(this, QStringLiteral("fraHost"), QStringLiteral("Informações do host"),
+    fraHost_ = addFrame(this, QStringLiteral("fraHost"), QT_TR_NOOP("Informações do host"),
                         {8, 68, 424, 64});
-    addLabel(fraHost_, QStringLiteral("Host:"), {10, 22, 50, 16});
-    lblHost_ = addLabel(fraHost_, QStringLiteral("Nenhum arquivo selecionado"), {64, 22, 350, 16},
+    addLabel(fraHost_, QT_TR_NOOP("Host:"), {10, 22, 50, 16});
+    lblHost_ = addLabel(fraHost_, QT_TR_NOOP("Nenhum arquivo selecionado"), {64, 22, 262, 16},
                         QStringLiteral("lblHost"));
-    addLabel(fraHost_, QStringLiteral("Tipo:"), {10, 42, 50, 16});
+    addLabel(fraHost_, QT_TR_NOOP("Tipo:"), {10, 42, 50, 16});
     lblTipo_ =
-        addLabel(fraHost_, QStringLiteral("- - -"), {64, 42, 350, 16}, QStringLiteral("lblTipo"));
+        addLabel(fraHost_, QT_TR_NOOP("- - -"), {64, 42, 262, 16}, QStringLiteral("lblTipo"));
+    // Beside the host's facts, where the fixed layout has room: the language
+    // of the windows, remembered for the next start.
+    cmbLanguage_ =
+        addControl<QPushButton>(fraHost_, QStringLiteral("cmbLanguage"), {330, 20, 86, 26});
+    cmbLanguage_->setMenu(new suite::LanguageMenu(cmbLanguage_));
 
-    fraByte_ = addFrame(this, QStringLiteral("fraByte"), QStringLiteral("Byte Inicial e Download"),
+    fraByte_ = addFrame(this, QStringLiteral("fraByte"), QT_TR_NOOP("Byte Inicial e Download"),
                         {8, 138, 424, 212});
     optByte_ = addControl<QRadioButton>(fraByte_, QStringLiteral("optByte"), {10, 24, 150, 20},
-                                        QStringLiteral("Determinar byte"));
-    addLabel(fraByte_, QStringLiteral("Iniciar no byte:"), {172, 26, 92, 16});
+                                        QT_TR_NOOP("Determinar byte"));
+    auto* labeltxtStart = addLabel(fraByte_, QT_TR_NOOP("Iniciar no byte:"), {172, 26, 92, 16});
     txtStart_ = addControl<QLineEdit>(fraByte_, QStringLiteral("txtStart"), {266, 23, 148, 22});
+    labeltxtStart->setBuddy(txtStart_);
     optFonte_ = addControl<QRadioButton>(fraByte_, QStringLiteral("optFonte"), {10, 54, 220, 20},
-                                         QStringLiteral("Adquirir a partir de arquivo"));
-    addLabel(fraByte_, QStringLiteral("Arquivo:"), {28, 84, 60, 16});
+                                         QT_TR_NOOP("Adquirir a partir de arquivo"));
+    auto* labeltxtFonte = addLabel(fraByte_, QT_TR_NOOP("Arquivo:"), {28, 84, 60, 16});
     txtFonte_ = addControl<QLineEdit>(fraByte_, QStringLiteral("txtFonte"), {90, 81, 290, 22});
+    labeltxtFonte->setBuddy(txtFonte_);
     cmbFonte_ = addControl<QPushButton>(fraByte_, QStringLiteral("cmbFonte"), {384, 81, 30, 22},
-                                        QStringLiteral("..."));
+                                        QT_TR_NOOP("..."));
     chkSeparar_ = addControl<QCheckBox>(fraByte_, QStringLiteral("chkSeparar"), {10, 116, 200, 20},
-                                        QStringLiteral("Gerar novo arquivo"));
-    addLabel(fraByte_, QStringLiteral("Destino:"), {28, 148, 60, 16});
+                                        QT_TR_NOOP("Gerar novo arquivo"));
+    auto* labeltxtDestino = addLabel(fraByte_, QT_TR_NOOP("Destino:"), {28, 148, 60, 16});
     txtDestino_ = addControl<QLineEdit>(fraByte_, QStringLiteral("txtDestino"), {90, 145, 290, 22});
+    labeltxtDestino->setBuddy(txtDestino_);
     cmbPath_ = addControl<QPushButton>(fraByte_, QStringLiteral("cmbPath"), {384, 145, 30, 22},
-                                       QStringLiteral("..."));
-    auto* somaLabel = addLabel(fraByte_, tr("Soma:"), {28, 180, 60, 16});
+                                       QT_TR_NOOP("..."));
+    auto* somaLabel = addLabel(fraByte_, QT_TR_NOOP("Soma:"), {28, 180, 60, 16});
     txtSoma_ = addControl<QLineEdit>(fraByte_, QStringLiteral("txtSoma"), {90, 177, 324, 22});
-    txtSoma_->setAccessibleName(tr("Soma de verificação"));
-    txtSoma_->setPlaceholderText(tr("SHA-256, SHA-1 ou MD5 (vazio: a do servidor)"));
     somaLabel->setBuddy(txtSoma_);
 
-    fraInfo_ = addFrame(this, QStringLiteral("fraInfo"), QStringLiteral("Informações"),
-                        {8, 356, 424, 114});
-    addLabel(fraInfo_, QStringLiteral("Estado:"), {10, 24, 110, 16});
-    lblEstado_ = addLabel(fraInfo_, QStringLiteral("Aguardando..."), {124, 24, 290, 16},
+    fraInfo_ =
+        addFrame(this, QStringLiteral("fraInfo"), QT_TR_NOOP("Informações"), {8, 356, 424, 114});
+    addLabel(fraInfo_, QT_TR_NOOP("Estado:"), {10, 24, 110, 16});
+    lblEstado_ = addLabel(fraInfo_, QT_TR_NOOP("Aguardando..."), {124, 24, 290, 16},
                           QStringLiteral("lblEstado"));
-    addLabel(fraInfo_, QStringLiteral("Bytes Recebidos:"), {10, 46, 110, 16});
-    lblRecebido_ = addLabel(fraInfo_, QStringLiteral("Nenhum download iniciado"),
-                            {124, 46, 290, 16}, QStringLiteral("lblRecebido"));
-    addLabel(fraInfo_, QStringLiteral("Velocidade:"), {10, 68, 110, 16});
-    lblVelocidade_ = addLabel(fraInfo_, QStringLiteral("Parado"), {124, 68, 290, 16},
+    addLabel(fraInfo_, QT_TR_NOOP("Bytes Recebidos:"), {10, 46, 110, 16});
+    lblRecebido_ = addLabel(fraInfo_, QT_TR_NOOP("Nenhum download iniciado"), {124, 46, 290, 16},
+                            QStringLiteral("lblRecebido"));
+    addLabel(fraInfo_, QT_TR_NOOP("Velocidade:"), {10, 68, 110, 16});
+    lblVelocidade_ = addLabel(fraInfo_, QT_TR_NOOP("Parado"), {124, 68, 290, 16},
                               QStringLiteral("lblVelocidade"));
-    addLabel(fraInfo_, tr("Progresso:"), {10, 90, 110, 16});
-    lblProgresso_ =
-        addLabel(fraInfo_, QString(), {124, 90, 290, 16}, QStringLiteral("lblProgresso"));
-    lblProgresso_->setAccessibleName(tr("Progresso"));
+    addLabel(fraInfo_, QT_TR_NOOP("Progresso:"), {10, 90, 110, 16});
+    lblProgresso_ = addLabel(fraInfo_, nullptr, {124, 90, 290, 16}, QStringLiteral("lblProgresso"));
 
-    cmbJuntar_ = addControl<QPushButton>(this, QStringLiteral("cmbJuntar"), {8, 486, 104, 30},
-                                         QStringLiteral("Unir Arquivos >"));
-    cmbTray_ = addControl<QPushButton>(this, QStringLiteral("cmbTray"), {116, 486, 70, 30},
-                                       QStringLiteral("Tray"));
-    cmbAbout_ = addControl<QPushButton>(this, QStringLiteral("cmbAbout"), {190, 486, 76, 30},
-                                        QStringLiteral("Sobre..."));
-    cmbStop_ = addControl<QPushButton>(this, QStringLiteral("cmbStop"), {270, 486, 78, 30},
-                                       QStringLiteral("Parar"));
-    cmbGo_ = addControl<QPushButton>(this, QStringLiteral("cmbGo"), {352, 486, 80, 30},
-                                     QStringLiteral("Iniciar"));
+    // The row keeps its width; "Unir Arquivos <" needs a little more than
+    // the other buttons give up.
+    cmbJuntar_ = addControl<QPushButton>(this, QStringLiteral("cmbJuntar"), {8, 486, 114, 30},
+                                         QT_TR_NOOP("Unir Arquivos >"));
+    cmbTray_ = addControl<QPushButton>(this, QStringLiteral("cmbTray"), {126, 486, 64, 30},
+                                       QT_TR_NOOP("Tray"));
+    cmbAbout_ = addControl<QPushButton>(this, QStringLiteral("cmbAbout"), {194, 486, 74, 30},
+                                        QT_TR_NOOP("Sobre..."));
+    cmbStop_ = addControl<QPushButton>(this, QStringLiteral("cmbStop"), {272, 486, 78, 30},
+                                       QT_TR_NOOP("Parar"));
+    cmbGo_ = addControl<QPushButton>(this, QStringLiteral("cmbGo"), {354, 486, 78, 30},
+                                     QT_TR_NOOP("Iniciar"));
 
-    fraArquivos_ = addFrame(this, QStringLiteral("fraArquivos"), QStringLiteral("Arquivos"),
+    fraArquivos_ = addFrame(this, QStringLiteral("fraArquivos"), QT_TR_NOOP("Arquivos"),
                             {8, kShortHeight, 424, 108});
-    addLabel(fraArquivos_, QStringLiteral("Arquivo Fonte:"), {10, 26, 90, 16});
+    auto* labeltxtArquivoFonte =
+        addLabel(fraArquivos_, QT_TR_NOOP("Arquivo Fonte:"), {10, 26, 90, 16});
     txtArquivoFonte_ =
         addControl<QLineEdit>(fraArquivos_, QStringLiteral("txtArquivoFonte"), {104, 23, 276, 22});
+    labeltxtArquivoFonte->setBuddy(txtArquivoFonte_);
     cmbArquivoFonte_ = addControl<QPushButton>(fraArquivos_, QStringLiteral("cmbArquivoFonte"),
-                                               {384, 23, 30, 22}, QStringLiteral("..."));
-    addLabel(fraArquivos_, QStringLiteral("Restante:"), {10, 54, 90, 16});
+                                               {384, 23, 30, 22}, QT_TR_NOOP("..."));
+    auto* labeltxtRestante = addLabel(fraArquivos_, QT_TR_NOOP("Restante:"), {10, 54, 90, 16});
     txtRestante_ =
         addControl<QLineEdit>(fraArquivos_, QStringLiteral("txtRestante"), {104, 51, 276, 22});
+    labeltxtRestante->setBuddy(txtRestante_);
     cmbRestante_ = addControl<QPushButton>(fraArquivos_, QStringLiteral("cmbRestante"),
-                                           {384, 51, 30, 22}, QStringLiteral("..."));
-    addLabel(fraArquivos_, QStringLiteral("Estado:"), {10, 84, 50, 16});
-    lblUnir_ = addLabel(fraArquivos_, QStringLiteral("Aguardando..."), {64, 84, 250, 16},
+                                           {384, 51, 30, 22}, QT_TR_NOOP("..."));
+    addLabel(fraArquivos_, QT_TR_NOOP("Estado:"), {10, 84, 50, 16});
+    lblUnir_ = addLabel(fraArquivos_, QT_TR_NOOP("Aguardando..."), {64, 84, 250, 16},
                         QStringLiteral("lblUnir"));
     cmbUnir_ = addControl<QPushButton>(fraArquivos_, QStringLiteral("cmbUnir"), {334, 78, 80, 26},
-                                       QStringLiteral("Unir"));
+                                       QT_TR_NOOP("Unir"));
 
     // Starting states.
     optByte_->setChecked(true);
@@ -213,11 +267,11 @@ void MainWindow::buildControls()
     tmr_->setObjectName(QStringLiteral("tmr"));
     tmr_->setInterval(1000);
 
-    mnuPopup_ = new QMenu(QStringLiteral("Popup"), this);
+    mnuPopup_ = new QMenu(this);
     mnuPopup_->setObjectName(QStringLiteral("mnuPopup"));
-    mnuShow_ = mnuPopup_->addAction(QStringLiteral("&Restaurar"));
+    mnuShow_ = mnuPopup_->addAction(QString());
     mnuShow_->setObjectName(QStringLiteral("mnuShow"));
-    mnuExit_ = mnuPopup_->addAction(QStringLiteral("&Sair"));
+    mnuExit_ = mnuPopup_->addAction(QString());
     mnuExit_->setObjectName(QStringLiteral("mnuExit"));
 
     tray_ = new QSystemTrayIcon(windowIcon(), this);
@@ -248,6 +302,45 @@ void MainWindow::buildControls()
                 if (why == QSystemTrayIcon::DoubleClick)
                     mnuShow_Click();
             });
+}
+
+// Every fixed text in the current language; a status the window has since
+// replaced stays as it is.
+void MainWindow::retranslate()
+{
+    setWindowTitle(tr("Tavrin - Complete arquivos Incompletos"));
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        const QByteArray source = widget->property(kSource).toByteArray();
+        if (source.isEmpty())
+            continue;
+        const QVariant shown = widget->property(kShown);
+        if (shown.isValid() && shown.toString() != shownText(widget))
+            continue;
+        showText(widget, tr(source.constData()));
+    }
+    cmbJuntar_->setText(joinPanelOpen_ ? tr("Unir Arquivos <") : tr("Unir Arquivos >"));
+    txtPath_->setAccessibleName(fraCaminho_->title());
+    txtSoma_->setAccessibleName(tr("Soma de verificação"));
+    txtSoma_->setPlaceholderText(tr("SHA-256, SHA-1 ou MD5 (vazio: a do servidor)"));
+    lblProgresso_->setAccessibleName(tr("Progresso"));
+    cmbFonte_->setAccessibleName(tr("Procurar o arquivo incompleto"));
+    cmbPath_->setAccessibleName(tr("Procurar o destino"));
+    cmbArquivoFonte_->setAccessibleName(tr("Procurar o arquivo fonte"));
+    cmbRestante_->setAccessibleName(tr("Procurar o restante"));
+    cmbLanguage_->setText(tr("Idioma"));
+    cmbLanguage_->setAccessibleName(tr("Idioma"));
+    mnuPopup_->setTitle(tr("Popup"));
+    mnuShow_->setText(tr("&Restaurar"));
+    mnuExit_->setText(tr("&Sair"));
+    if (!jobRunning_ && !joinThread_)
+        refreshStatusLine();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 // ---------------------------------------------------------------- opening and closing
@@ -308,18 +401,18 @@ void MainWindow::cmbGo_Click()
         txtStart_->setText(QStringLiteral("1"));
     switch (check.refusal) {
     case StartCheck::Fields:
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"), kRefused);
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Erro"), tr(kRefused));
         return;
     case StartCheck::StartBelowOne:
         lblEstado_->setText(tr("Byte inicial fora do arquivo"));
         refreshStatusLine();
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Erro"),
                          tr("O byte inicial deve ser 1 ou mais; foi digitado %1.\n%2")
                              .arg(check.startByte)
-                             .arg(kNothingChanged));
+                             .arg(tr(kNothingChanged)));
         return;
     case StartCheck::DestinationIsSource:
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Erro"),
                          tr("O novo arquivo não pode ser o próprio arquivo incompleto."));
         return;
     case StartCheck::None: break;
@@ -327,7 +420,7 @@ void MainWindow::cmbGo_Click()
     const qint64 startByte = check.startByte;
     if (!txtSoma_->text().trimmed().isEmpty() &&
         !ParseTypedDigest(txtSoma_->text().toStdString())) {
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Erro"),
                          tr("A soma %1 não é um MD5, SHA-1 ou SHA-256 em hexadecimal (32, 40 ou "
                             "64 dígitos).")
                              .arg(quoted(txtSoma_->text().trimmed())));
@@ -343,18 +436,16 @@ void MainWindow::cmbGo_Click()
                "download terminar?\nSe o download não terminar, o que chegar vai para um nome "
                "novo ao lado dele.")
                 .arg(quoted(destination.absoluteFilePath()),
-                     destination.size() == 0 ? QStringLiteral("0")
-                                             : suite::groupedNumber(destination.size())));
+                     destination.size() == 0 ? QStringLiteral("0") : grouped(destination.size())));
         if (!replace)
             return;
     }
     bool plainLogin = false;
     if (!address->login.isEmpty() && !address->secure) {
         plainLogin = dialogs_.question(
-            this, suite::MessageIcon::Exclamation, QStringLiteral("Atenção"),
-            QStringLiteral(
-                "O endereço traz usuário e senha. Por http:// eles seguem sem criptografia e podem "
-                "ser lidos no caminho. Enviar assim mesmo?"));
+            this, suite::MessageIcon::Exclamation, tr("Atenção"),
+            tr("O endereço traz usuário e senha. Por http:// eles seguem sem criptografia e podem "
+               "ser lidos no caminho. Enviar assim mesmo?"));
         if (!plainLogin)
             return;
     }
@@ -375,7 +466,7 @@ void MainWindow::cmbGo_Click()
     const QString why = job_->start();
     if (!why.isEmpty()) {
         releaseJob();
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"), why);
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Erro"), why);
         return;
     }
     connect(job_, &CompletionJob::statusChanged, this, &MainWindow::jobStatusChanged);
@@ -392,7 +483,7 @@ void MainWindow::cmbGo_Click()
     DesabilitaDown();
     // The job is connecting already; its next step is reported from the
     // event loop.
-    lblEstado_->setText(QStringLiteral("Conectando..."));
+    lblEstado_->setText(tr("Conectando..."));
     refreshStatusLine();
     TickCount_ = 0;
     lastReceived_ = 0;
@@ -403,8 +494,8 @@ void MainWindow::cmbStop_Click()
 {
     // What arrived stays where it was written.
     releaseJob();
-    lblEstado_->setText(QStringLiteral("Download Cancelado"));
-    lblVelocidade_->setText(QStringLiteral("Parado"));
+    lblEstado_->setText(tr("Download Cancelado"));
+    lblVelocidade_->setText(tr("Parado"));
     dropTimeLeft();
     refreshStatusLine();
     HabilitaDown();
@@ -510,9 +601,8 @@ void MainWindow::chkSeparar_Click()
         chkSeparar_->setChecked(true);
         switchBox(txtDestino_, true);
         cmbPath_->setEnabled(true);
-        dialogs_.message(this, suite::MessageIcon::Exclamation, QStringLiteral("Atenção"),
-                         QStringLiteral(
-                             "Você não pode desmarcar esta caixa com o Determinar Byte ativado"));
+        dialogs_.message(this, suite::MessageIcon::Exclamation, tr("Atenção"),
+                         tr("Você não pode desmarcar esta caixa com o Determinar Byte ativado"));
         return;
     }
     const bool on = chkSeparar_->isChecked();
@@ -614,7 +704,7 @@ void MainWindow::jobProgress(qint64 received)
     if (!tmr_->isActive())
         tmr_->start();
     lastReceived_ = received;
-    lblRecebido_->setText(suite::groupedNumber(received));
+    lblRecebido_->setText(grouped(received));
     refreshStatusLine();
     showProgress();
 }
@@ -644,8 +734,7 @@ void MainWindow::jobFinished(bool ok, const QString& status, const QString& mess
 void MainWindow::showSpeed(double bytesPerSecond)
 {
     const double speed = numbers::roundHalfEven(bytesPerSecond);
-    lblVelocidade_->setText(suite::groupedNumber(static_cast<qint64>(speed)) +
-                            QStringLiteral(" bytes/seg"));
+    lblVelocidade_->setText(grouped(static_cast<qint64>(speed)) + tr(" bytes/seg"));
     refreshStatusLine();
 }
 
@@ -667,11 +756,11 @@ void MainWindow::failJob(const QString& status, const QString& message)
     TickCount_ = 0;
     releaseJob();
     lblEstado_->setText(status);
-    lblVelocidade_->setText(QStringLiteral("Parado"));
+    lblVelocidade_->setText(tr("Parado"));
     dropTimeLeft();
     refreshStatusLine();
     endJob();
-    dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"), message);
+    dialogs_.message(this, suite::MessageIcon::Critical, tr("Erro"), message);
 }
 
 void MainWindow::endJob()
@@ -687,8 +776,7 @@ void MainWindow::cmbJuntar_Click()
 {
     joinPanelOpen_ = !joinPanelOpen_;
     setFixedSize(kWidth, joinPanelOpen_ ? kTallHeight : kShortHeight);
-    cmbJuntar_->setText(joinPanelOpen_ ? QStringLiteral("Unir Arquivos <")
-                                       : QStringLiteral("Unir Arquivos >"));
+    cmbJuntar_->setText(joinPanelOpen_ ? tr("Unir Arquivos <") : tr("Unir Arquivos >"));
 }
 
 void MainWindow::cmbArquivoFonte_Click()
@@ -708,11 +796,11 @@ void MainWindow::cmbRestante_Click()
 void MainWindow::cmbUnir_Click()
 {
     if (txtArquivoFonte_->text().isEmpty() || txtRestante_->text().isEmpty()) {
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
-                         QStringLiteral("Preencha todos os campos requeridos"));
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Erro"),
+                         tr("Preencha todos os campos requeridos"));
         return;
     }
-    lblUnir_->setText(QStringLiteral("Unindo arquivos..."));
+    lblUnir_->setText(tr("Unindo arquivos..."));
     setStatusLine(lblUnir_->text());
     SavedFonteOption_ = optFonte_->isChecked();
     SavedByteOption_ = optByte_->isChecked();
@@ -735,31 +823,30 @@ void MainWindow::joinFinished(const JoinOutcome& outcome)
     // once the user has read the message.
     switch (outcome.result) {
     case JoinResult::Done:
-        lblUnir_->setText(QStringLiteral("Pronto"));
+        lblUnir_->setText(tr("Pronto"));
         setStatusLine(lblUnir_->text());
         break;
     case JoinResult::Missing:
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
-                         QStringLiteral("Arquivos inexistentes"));
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Erro"),
+                         tr("Arquivos inexistentes"));
         break;
     case JoinResult::SameFile:
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
-                         QStringLiteral("\"Arquivo Fonte:\" e \"Restante:\" são o mesmo arquivo."));
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Erro"),
+                         tr("\"Arquivo Fonte:\" e \"Restante:\" são o mesmo arquivo."));
         break;
     case JoinResult::NotContinuation:
         dialogs_.message(
-            this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
-            QStringLiteral(
-                "O primeiro byte de \"Restante:\" não é o último byte de \"Arquivo Fonte:\": "
-                "a parte não foi baixada a partir do fim deste arquivo (use \"Adquirir a "
-                "partir de arquivo\", ou o tamanho do arquivo em \"Iniciar no byte:\"). "
-                "O arquivo ficou como estava."));
+            this, suite::MessageIcon::Critical, tr("Erro"),
+            tr("O primeiro byte de \"Restante:\" não é o último byte de \"Arquivo Fonte:\": "
+               "a parte não foi baixada a partir do fim deste arquivo (use \"Adquirir a "
+               "partir de arquivo\", ou o tamanho do arquivo em \"Iniciar no byte:\"). "
+               "O arquivo ficou como estava."));
         break;
     case JoinResult::WriteFailed:
-        dialogs_.message(
-            this, suite::MessageIcon::Critical, QStringLiteral("Erro"),
-            QStringLiteral("Não foi possível gravar em %1 (%2). O arquivo ficou como estava.")
-                .arg(quoted(txtArquivoFonte_->text()), QString::fromStdString(outcome.why)));
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Erro"),
+                         tr("Não foi possível gravar em %1 (%2). O arquivo ficou como estava.")
+                             .arg(quoted(txtArquivoFonte_->text()),
+                                  QString::fromStdString(outcome.why)));
         break;
     }
     HabilitaUnir();

@@ -68,9 +68,11 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildControls();
+    void retranslate();
     void Form_Load();
 
     // The job.
@@ -151,6 +153,7 @@ private:
     QPushButton* cmbAbout_ = nullptr;
     QPushButton* cmbStop_ = nullptr;
     QPushButton* cmbGo_ = nullptr;
+    QPushButton* cmbLanguage_ = nullptr;
     QLineEdit* txtArquivoFonte_ = nullptr;
     QPushButton* cmbArquivoFonte_ = nullptr;
     QLineEdit* txtRestante_ = nullptr;
