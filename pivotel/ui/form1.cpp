@@ -1,4 +1,5 @@
 #include "ui/form1.h"
+#include "ui/button_room.h"
 
 #include "core/sprite_frames.h"
 #include "ui/sprite_preview.h"
@@ -200,6 +201,11 @@ void Form1::buildControls()
         setTabOrder(previous, option);
         previous = option;
     }
+    // The frames' scroll area sits between the options and the buttons.
+    if (auto* frames = preview_->findChild<QWidget*>(QStringLiteral("scrPreview"))) {
+        setTabOrder(previous, frames);
+        previous = frames;
+    }
     for (QWidget* next :
          std::initializer_list<QWidget*>{cmbSave, cmbSaveAs, cmbWorkshop, cmbLanguage, cmbAbout}) {
         setTabOrder(previous, next);
@@ -228,6 +234,7 @@ void Form1::retranslate()
     cmbWorkshop->setText(tr("Workshop..."));
     cmbWorkshop->setAccessibleName(tr("Open the sprite workshop"));
     cmbLanguage->setText(tr("Language"));
+    giveButtonsRoom(this);
     showTypeText();
     if (description_ >= 0)
         Label1->setText(tr(kDescriptions[std::size_t(description_)]));

@@ -110,6 +110,7 @@ SpritePreview::SpritePreview(QWidget* parent) : QGroupBox(parent)
     lblPreview->setAccessibleName(tr("Sprite frames"));
     lblPreview->setAccessibleDescription(tr("The frames of the sprite last read, side by side."));
     lblPreviewInfo->setAccessibleName(tr("About the frames"));
+    scroll->setAccessibleName(tr("Sprite frames"));
     showNothing([] { return tr("No sprite read."); });
     retranslate();
 }

@@ -1,4 +1,5 @@
 #include "ui/workshop.h"
+#include "ui/button_room.h"
 
 #include "core/frames_text.h"
 #include "pictures/picture_files.h"
@@ -236,6 +237,7 @@ void Workshop::retranslate()
     label(renderForm_, 1, tr("Render amount:"));
     label(renderForm_, 2, tr("Render colour:"));
     label(renderForm_, 3, tr("Background:"));
+    giveButtonsRoom(this);
     if (paletteText_)
         lblPalette->setText(paletteText_());
     refreshList(lstFrames->currentRow());
