@@ -133,7 +133,14 @@ TEST_F(LanguageTest, TheWorkshopsWarningFollowsTheLanguage)
     auto* warning = child<QLabel>(&workshop, "lblRenderWarning");
     child<QComboBox>(&workshop, "cboRenderMode")->setCurrentIndex(4);
     EXPECT_TRUE(warning->text().startsWith(QStringLiteral("Additive frames on a solid-mode")));
+    auto* palette = child<QLabel>(&workshop, "lblPalette");
+    EXPECT_EQ(palette->text(),
+              QStringLiteral("Palette: the pictures' own palette was kept, index for index. "
+                             "Texture format additive: colours are added to what lies behind, "
+                             "so black is transparent."));
     useLanguage(suite::kPortuguese);
+    EXPECT_TRUE(palette->text().startsWith(
+        QStringLiteral("Paleta: a paleta das próprias imagens foi mantida")));
     EXPECT_TRUE(warning->text().startsWith(QStringLiteral("Quadros aditivos numa entidade de "
                                                           "modo sólido")));
     EXPECT_EQ(child<QComboBox>(&workshop, "cboRenderMode")->currentText(),

@@ -722,5 +722,49 @@ Nothing was read from &quot;%1&quot;: %2.</translation>
         <source>%1 written</source>
         <translation>%1 written</translation>
     </message>
+    <message>
+        <source>the pictures&apos; alpha became each pixel&apos;s index; the tint is %1 %2 %3.</source>
+        <translation>the pictures&apos; alpha became each pixel&apos;s index; the tint is %1 %2 %3.</translation>
+    </message>
+    <message>
+        <source>the pictures&apos; brightness became each pixel&apos;s index; the tint is %1 %2 %3.</source>
+        <translation>the pictures&apos; brightness became each pixel&apos;s index; the tint is %1 %2 %3.</translation>
+    </message>
+    <message>
+        <source>the pictures&apos; own palette was kept, index for index.</source>
+        <translation>the pictures&apos; own palette was kept, index for index.</translation>
+    </message>
+    <message>
+        <source>the pictures&apos; %1 colours were kept exactly.</source>
+        <translation>the pictures&apos; %1 colours were kept exactly.</translation>
+    </message>
+    <message>
+        <source>the pictures&apos; colours were reduced to %1 with libimagequant.</source>
+        <translation>the pictures&apos; colours were reduced to %1 with libimagequant.</translation>
+    </message>
+    <message>
+        <source>normal: every pixel is drawn opaque in its palette colour.</source>
+        <translation>normal: every pixel is drawn opaque in its palette colour.</translation>
+    </message>
+    <message>
+        <source>additive: colours are added to what lies behind, so black is transparent.</source>
+        <translation>additive: colours are added to what lies behind, so black is transparent.</translation>
+    </message>
+    <message>
+        <source>index-alpha: the palette&apos;s last colour is the tint, and each pixel&apos;s index is its opacity.</source>
+        <translation>index-alpha: the palette&apos;s last colour is the tint, and each pixel&apos;s index is its opacity.</translation>
+    </message>
+    <message>
+        <source>alpha-test: the palette&apos;s last entry (index 255) is transparent, every other colour opaque.</source>
+        <translation>alpha-test: the palette&apos;s last entry (index 255) is transparent, every other colour opaque.</translation>
+    </message>
+    <message>
+        <source>unknown texture format %1.</source>
+        <translation>unknown texture format %1.</translation>
+    </message>
+    <message>
+        <source>Palette: %1 Texture format %2</source>
+        <translation>Palette: %1 Texture format %2</translation>
+    </message>
 </context>
 </TS>

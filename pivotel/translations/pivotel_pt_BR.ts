@@ -722,5 +722,49 @@ Nada foi lido de &quot;%1&quot;: %2.</translation>
         <source>%1 written</source>
         <translation>%1 gravado</translation>
     </message>
+    <message>
+        <source>the pictures&apos; alpha became each pixel&apos;s index; the tint is %1 %2 %3.</source>
+        <translation>o alfa das imagens virou o índice de cada pixel; a tinta é %1 %2 %3.</translation>
+    </message>
+    <message>
+        <source>the pictures&apos; brightness became each pixel&apos;s index; the tint is %1 %2 %3.</source>
+        <translation>o brilho das imagens virou o índice de cada pixel; a tinta é %1 %2 %3.</translation>
+    </message>
+    <message>
+        <source>the pictures&apos; own palette was kept, index for index.</source>
+        <translation>a paleta das próprias imagens foi mantida, índice por índice.</translation>
+    </message>
+    <message>
+        <source>the pictures&apos; %1 colours were kept exactly.</source>
+        <translation>as %1 cores das imagens foram mantidas exatamente.</translation>
+    </message>
+    <message>
+        <source>the pictures&apos; colours were reduced to %1 with libimagequant.</source>
+        <translation>as cores das imagens foram reduzidas a %1 com a libimagequant.</translation>
+    </message>
+    <message>
+        <source>normal: every pixel is drawn opaque in its palette colour.</source>
+        <translation>normal: cada pixel é desenhado opaco na sua cor da paleta.</translation>
+    </message>
+    <message>
+        <source>additive: colours are added to what lies behind, so black is transparent.</source>
+        <translation>aditivo: as cores são somadas ao que está atrás, então o preto é transparente.</translation>
+    </message>
+    <message>
+        <source>index-alpha: the palette&apos;s last colour is the tint, and each pixel&apos;s index is its opacity.</source>
+        <translation>índice-alfa: a última cor da paleta é a tinta, e o índice de cada pixel é a sua opacidade.</translation>
+    </message>
+    <message>
+        <source>alpha-test: the palette&apos;s last entry (index 255) is transparent, every other colour opaque.</source>
+        <translation>teste-alfa: a última entrada da paleta (índice 255) é transparente, todas as outras cores opacas.</translation>
+    </message>
+    <message>
+        <source>unknown texture format %1.</source>
+        <translation>formato de textura desconhecido %1.</translation>
+    </message>
+    <message>
+        <source>Palette: %1 Texture format %2</source>
+        <translation>Paleta: %1 Formato de textura %2</translation>
+    </message>
 </context>
 </TS>

@@ -88,6 +88,71 @@ QString warningText(RenderWarning warning)
     return {};
 }
 
+// The palette line: how the palette came about, then what the game makes of
+// the texture format's palette.
+QString paletteText(const PaletteNote& note)
+{
+    QString how;
+    switch (note.source) {
+    case PaletteNote::Source::Alpha:
+    case PaletteNote::Source::Brightness:
+        how =
+            (note.source == PaletteNote::Source::Alpha
+                 ? QCoreApplication::translate("pivotel::Workshop",
+                                               "the pictures' alpha became each pixel's index; the "
+                                               "tint is %1 %2 %3.")
+                 : QCoreApplication::translate(
+                       "pivotel::Workshop", "the pictures' brightness became each pixel's index; "
+                                            "the tint is %1 %2 %3."))
+                .arg(note.tint[0])
+                .arg(note.tint[1])
+                .arg(note.tint[2]);
+        break;
+    case PaletteNote::Source::KeptPalette:
+        how = QCoreApplication::translate("pivotel::Workshop",
+                                          "the pictures' own palette was kept, index for index.");
+        break;
+    case PaletteNote::Source::KeptExactly:
+        how = QCoreApplication::translate("pivotel::Workshop",
+                                          "the pictures' %1 colours were kept exactly.")
+                  .arg(note.colours);
+        break;
+    case PaletteNote::Source::Reduced:
+        how =
+            QCoreApplication::translate(
+                "pivotel::Workshop", "the pictures' colours were reduced to %1 with libimagequant.")
+                .arg(note.colours);
+        break;
+    }
+    QString rule;
+    switch (note.textureFormat) {
+    case 0:
+        rule = QCoreApplication::translate(
+            "pivotel::Workshop", "normal: every pixel is drawn opaque in its palette colour.");
+        break;
+    case 1:
+        rule = QCoreApplication::translate(
+            "pivotel::Workshop",
+            "additive: colours are added to what lies behind, so black is transparent.");
+        break;
+    case 2:
+        rule = QCoreApplication::translate(
+            "pivotel::Workshop", "index-alpha: the palette's last colour is the tint, and each "
+                                 "pixel's index is its opacity.");
+        break;
+    case 3:
+        rule = QCoreApplication::translate("pivotel::Workshop",
+                                           "alpha-test: the palette's last entry (index 255) is "
+                                           "transparent, every other colour opaque.");
+        break;
+    default:
+        rule = QCoreApplication::translate("pivotel::Workshop", "unknown texture format %1.")
+                   .arg(note.textureFormat);
+    }
+    return QCoreApplication::translate("pivotel::Workshop", "Palette: %1 Texture format %2")
+        .arg(how, rule);
+}
+
 std::filesystem::path fsPath(const QString& path)
 {
     return std::filesystem::path(path.toStdU16String());
@@ -561,7 +626,7 @@ void Workshop::rebuild()
             BuildOutcome out;
             out.generation = generation;
             out.sprite = buildFromFolder(text, pictures, options, {}, defaultQuantiser(),
-                                         &out.error, &out.explanation);
+                                         &out.error, nullptr, &out.note);
             return out;
         }));
 }
@@ -587,7 +652,7 @@ void Workshop::builder_Finished()
         }
     }
     if (built_)
-        showPalette([text = QString::fromStdString(out.explanation)] { return text; });
+        showPalette([note = out.note] { return paletteText(note); });
     else
         showPalette([error = QString::fromStdString(out.error)] {
             return tr("Cannot make a sprite: %1").arg(error);

@@ -54,7 +54,7 @@ private:
     struct BuildOutcome {
         std::optional<SpriteModel> sprite;
         std::string error;
-        std::string explanation;
+        PaletteNote note;
         int generation = 0;
     };
 
