@@ -88,6 +88,13 @@ TEST_F(LanguageTest, WhatTheWindowShowsIsWordedAgainWhenTheLanguageChanges)
               QStringLiteral("Quadros: 0"));
     EXPECT_EQ(title("fraPreview"), QStringLiteral("Pré-visualização"));
 
+    writeFile(QStringLiteral("b.spr"), QByteArray("IDSQ\x02\x00\x00\x00\x02", 9));
+    form_.openFile(pathIn(QStringLiteral("b.spr")));
+    EXPECT_EQ(dialogs_.lastMessage().text,
+              QStringLiteral("\"%1\" não é um sprite: ele não começa com \"IDSP\". Ele não pode "
+                             "ser salvo.")
+                  .arg(pathIn(QStringLiteral("b.spr"))));
+
     readSprite(3);
     EXPECT_EQ(label("Label2"), QStringLiteral("Sprite Fixed Direction"));
     useLanguage(QString());

@@ -131,6 +131,81 @@ Try &apos;pivotel --help&apos;.</translation>
     </message>
 </context>
 <context>
+    <name>pivotel::CoreText</name>
+    <message>
+        <source>it does not start with &quot;IDSP&quot;</source>
+        <translation>it does not start with &quot;IDSP&quot;</translation>
+    </message>
+    <message>
+        <source>its version is %1, not 1 or 2</source>
+        <translation>its version is %1, not 1 or 2</translation>
+    </message>
+    <message>
+        <source>too short for a sprite header</source>
+        <translation>too short for a sprite header</translation>
+    </message>
+    <message>
+        <source>no pictures were given</source>
+        <translation>no pictures were given</translation>
+    </message>
+    <message>
+        <source>%1 holds no picture</source>
+        <translation>%1 holds no picture</translation>
+    </message>
+    <message>
+        <source>the pictures hold more than %1 colours and cannot be reduced here</source>
+        <translation>the pictures hold more than %1 colours and cannot be reduced here</translation>
+    </message>
+    <message>
+        <source>the list names %1 pictures, but %2 were read</source>
+        <translation>the list names %1 pictures, but %2 were read</translation>
+    </message>
+    <message>
+        <source>a version 1 sprite has no texture format</source>
+        <translation>a version 1 sprite has no texture format</translation>
+    </message>
+    <message>
+        <source>%1 frames: the game&apos;s limit is %2 frames</source>
+        <translation>%1 frames: the game&apos;s limit is %2 frames</translation>
+    </message>
+    <message>
+        <source>frame %1 is %2 x %3: the game&apos;s frame size limit is %4 x %5</source>
+        <translation>frame %1 is %2 x %3: the game&apos;s frame size limit is %4 x %5</translation>
+    </message>
+    <message>
+        <source>%1 frames: the game&apos;s frame count limit is %2</source>
+        <translation>%1 frames: the game&apos;s frame count limit is %2</translation>
+    </message>
+    <message>
+        <source>%1 palette colours: the game&apos;s palette holds 1 to 256</source>
+        <translation>%1 palette colours: the game&apos;s palette holds 1 to 256</translation>
+    </message>
+    <message>
+        <source>the pictures cannot keep quality %1 with %2 colours</source>
+        <translation>the pictures cannot keep quality %1 with %2 colours</translation>
+    </message>
+    <message>
+        <source>libimagequant could not start</source>
+        <translation>libimagequant could not start</translation>
+    </message>
+    <message>
+        <source>libimagequant refused the colour count or quality</source>
+        <translation>libimagequant refused the colour count or quality</translation>
+    </message>
+    <message>
+        <source>libimagequant could not read %1</source>
+        <translation>libimagequant could not read %1</translation>
+    </message>
+    <message>
+        <source>libimagequant could not reduce the colours</source>
+        <translation>libimagequant could not reduce the colours</translation>
+    </message>
+    <message>
+        <source>libimagequant could not remap %1</source>
+        <translation>libimagequant could not remap %1</translation>
+    </message>
+</context>
+<context>
     <name>pivotel::Form1</name>
     <message>
         <source>Sprites (.spr)|*.spr</source>

@@ -131,6 +131,81 @@ Experimente &apos;pivotel --help&apos;.</translation>
     </message>
 </context>
 <context>
+    <name>pivotel::CoreText</name>
+    <message>
+        <source>it does not start with &quot;IDSP&quot;</source>
+        <translation>ele não começa com &quot;IDSP&quot;</translation>
+    </message>
+    <message>
+        <source>its version is %1, not 1 or 2</source>
+        <translation>a sua versão é %1, não 1 nem 2</translation>
+    </message>
+    <message>
+        <source>too short for a sprite header</source>
+        <translation>curto demais para um cabeçalho de sprite</translation>
+    </message>
+    <message>
+        <source>no pictures were given</source>
+        <translation>nenhuma imagem foi dada</translation>
+    </message>
+    <message>
+        <source>%1 holds no picture</source>
+        <translation>%1 não contém imagem</translation>
+    </message>
+    <message>
+        <source>the pictures hold more than %1 colours and cannot be reduced here</source>
+        <translation>as imagens têm mais de %1 cores e não podem ser reduzidas aqui</translation>
+    </message>
+    <message>
+        <source>the list names %1 pictures, but %2 were read</source>
+        <translation>a lista indica %1 imagens, mas %2 foram lidas</translation>
+    </message>
+    <message>
+        <source>a version 1 sprite has no texture format</source>
+        <translation>um sprite de versão 1 não tem formato de textura</translation>
+    </message>
+    <message>
+        <source>%1 frames: the game&apos;s limit is %2 frames</source>
+        <translation>%1 quadros: o limite do jogo é %2 quadros</translation>
+    </message>
+    <message>
+        <source>frame %1 is %2 x %3: the game&apos;s frame size limit is %4 x %5</source>
+        <translation>o quadro %1 tem %2 x %3: o limite de tamanho de quadro do jogo é %4 x %5</translation>
+    </message>
+    <message>
+        <source>%1 frames: the game&apos;s frame count limit is %2</source>
+        <translation>%1 quadros: o limite de quadros do jogo é %2</translation>
+    </message>
+    <message>
+        <source>%1 palette colours: the game&apos;s palette holds 1 to 256</source>
+        <translation>%1 cores de paleta: a paleta do jogo tem de 1 a 256</translation>
+    </message>
+    <message>
+        <source>the pictures cannot keep quality %1 with %2 colours</source>
+        <translation>as imagens não conseguem manter a qualidade %1 com %2 cores</translation>
+    </message>
+    <message>
+        <source>libimagequant could not start</source>
+        <translation>a libimagequant não pôde iniciar</translation>
+    </message>
+    <message>
+        <source>libimagequant refused the colour count or quality</source>
+        <translation>a libimagequant recusou o número de cores ou a qualidade</translation>
+    </message>
+    <message>
+        <source>libimagequant could not read %1</source>
+        <translation>a libimagequant não pôde ler %1</translation>
+    </message>
+    <message>
+        <source>libimagequant could not reduce the colours</source>
+        <translation>a libimagequant não pôde reduzir as cores</translation>
+    </message>
+    <message>
+        <source>libimagequant could not remap %1</source>
+        <translation>a libimagequant não pôde remapear %1</translation>
+    </message>
+</context>
+<context>
     <name>pivotel::Form1</name>
     <message>
         <source>Sprites (.spr)|*.spr</source>

@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 #include "ui/button_room.h"
+#include "ui/core_texts.h"
 
 #include "core/sprite_frames.h"
 #include "ui/sprite_preview.h"
@@ -108,9 +109,9 @@ void Form1::cmbWorkshop_Click()
         if (const std::optional<SpriteModel> model = parseSprite(sprite_->bytes(), &error))
             workshop()->loadSprite(*model);
         else
-            dialogs_.message(this, suite::MessageIcon::Exclamation, tr("Error"),
-                             tr("The frames of this sprite cannot be edited: %1")
-                                 .arg(QString::fromStdString(error)));
+            dialogs_.message(
+                this, suite::MessageIcon::Exclamation, tr("Error"),
+                tr("The frames of this sprite cannot be edited: %1").arg(coreText(error)));
     }
     workshop()->show();
     workshop()->raise();
@@ -325,12 +326,12 @@ void Form1::cmbGet_Click()
         preview_->showNothing([] { return tr("Nothing was read."); });
         dialogs_.message(this, suite::MessageIcon::Critical, tr("Error"),
                          tr("Invalid sprite file\n\nNothing was read from \"%1\": %2.")
-                             .arg(path, QString::fromLocal8Bit(reason.c_str())));
+                             .arg(path, coreText(reason)));
         return;
     }
     spritePath_ = path;
     if (const std::string notSprite = sprite_->notSpriteReason(); !notSprite.empty()) {
-        const QString why = QString::fromUtf8(notSprite.c_str());
+        const QString why = coreText(notSprite);
         clearType();
         notSprite_ = true;
         showTypeText();
@@ -354,6 +355,7 @@ void Form1::showType(std::uint8_t type)
         return;
     }
     options_[orientation->value]->setChecked(true);
+    notSprite_ = false;
     typeShown_ = orientation->value;
     showTypeText();
 }

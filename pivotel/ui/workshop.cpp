@@ -1,5 +1,6 @@
 #include "ui/workshop.h"
 #include "ui/button_room.h"
+#include "ui/core_texts.h"
 
 #include "core/frames_text.h"
 #include "pictures/picture_files.h"
@@ -654,9 +655,8 @@ void Workshop::builder_Finished()
     if (built_)
         showPalette([note = out.note] { return paletteText(note); });
     else
-        showPalette([error = QString::fromStdString(out.error)] {
-            return tr("Cannot make a sprite: %1").arg(error);
-        });
+        showPalette(
+            [error = out.error] { return tr("Cannot make a sprite: %1").arg(coreText(error)); });
     enableOutputs();
     refreshPreview();
     emit spriteReady();
