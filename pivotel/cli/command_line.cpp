@@ -6,6 +6,7 @@
 #include "pivotel/pictures/picture_files.h"
 
 #include "common/core/file_io.h"
+#include "common/ui/language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -29,10 +30,10 @@ void print(std::FILE* stream, const QString& text)
     std::fputc('\n', stream);
 }
 
-// Texts for the user, in the program's translation context.
+// Texts for the user; lupdate files a free tr() under its namespace.
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("pivotel::CommandLine", text);
+    return QCoreApplication::translate("pivotel", text);
 }
 
 int misuse(const QString& why)
@@ -184,6 +185,14 @@ std::optional<int> runCommandLine(int& argc, char** argv)
         return std::nullopt;
 
     QCoreApplication app(argc, argv);
+    // Messages follow --lang, else the desktop's language.
+    suite::setUpLanguages({QStringLiteral("pivotel"), suite::kEnglish, QString()});
+    QString language = suite::desktopLanguage();
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--lang") == 0)
+            language = QString::fromLocal8Bit(argv[i + 1]);
+    }
+    suite::switchLanguage(language);
     QCommandLineParser parser;
     parser.addOption({QStringLiteral("export"), QString(), QStringLiteral("DIR")});
     parser.addOption({QStringLiteral("create"), QString(), QStringLiteral("OUT")});
@@ -191,6 +200,7 @@ std::optional<int> runCommandLine(int& argc, char** argv)
         parser.addOption({QString::fromLatin1(name), QString(), QStringLiteral("value")});
     parser.addOption({QStringLiteral("replace"), QString()});
     parser.addOption({QStringLiteral("as"), QString(), QStringLiteral("kind")});
+    parser.addOption({QStringLiteral("lang"), QString(), QStringLiteral("code")});
     if (!parser.parse(app.arguments()))
         return misuse(parser.errorText());
     const QStringList positional = parser.positionalArguments();

@@ -35,21 +35,41 @@ std::uint8_t mix(int under, int over, int alpha255)
 
 } // namespace
 
-std::string renderWarning(std::int32_t textureFormat, RenderMode mode, int amount)
+RenderWarning renderWarningOf(std::int32_t textureFormat, RenderMode mode, int amount)
 {
     const bool opaqueMode = mode == RenderMode::Normal;
-    if (textureFormat == kAdditive && (opaqueMode || mode == RenderMode::Solid))
-        return "Additive frames on a " + std::string(opaqueMode ? "normal" : "solid") +
+    if (textureFormat == kAdditive && opaqueMode)
+        return RenderWarning::AdditiveOnNormal;
+    if (textureFormat == kAdditive && mode == RenderMode::Solid)
+        return RenderWarning::AdditiveOnSolid;
+    if (textureFormat == kIndexAlpha && (opaqueMode || mode == RenderMode::Solid))
+        return RenderWarning::IndexAlphaOpaque;
+    if (textureFormat == kAlphaTest && opaqueMode)
+        return RenderWarning::AlphaTestOnNormal;
+    if (!opaqueMode && amount <= 0)
+        return RenderWarning::InvisibleAmount;
+    return RenderWarning::None;
+}
+
+std::string renderWarning(std::int32_t textureFormat, RenderMode mode, int amount)
+{
+    auto opaqueMode = [](RenderMode m) { return m == RenderMode::Normal; };
+    switch (renderWarningOf(textureFormat, mode, amount)) {
+    case RenderWarning::None: break;
+    case RenderWarning::AdditiveOnNormal:
+    case RenderWarning::AdditiveOnSolid:
+        return "Additive frames on a " + std::string(opaqueMode(mode) ? "normal" : "solid") +
                "-mode entity are drawn opaque: their black shows instead of letting the "
                "background through. Use render mode additive or glow.";
-    if (textureFormat == kIndexAlpha && (opaqueMode || mode == RenderMode::Solid))
+    case RenderWarning::IndexAlphaOpaque:
         return "Index-alpha frames on a normal- or solid-mode entity show as a solid block of "
                "the tint colour. Use render mode texture, additive or glow.";
-    if (textureFormat == kAlphaTest && opaqueMode)
+    case RenderWarning::AlphaTestOnNormal:
         return "Alpha-test frames on a normal-mode entity show their see-through colour. Use "
                "render mode solid with amount 255.";
-    if (!opaqueMode && amount <= 0)
+    case RenderWarning::InvisibleAmount:
         return "Render amount 0 makes the sprite invisible in this render mode.";
+    }
     return {};
 }
 

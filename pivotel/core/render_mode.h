@@ -16,6 +16,18 @@ enum class RenderMode { Normal, Colour, Texture, Glow, Solid, Additive };
 inline constexpr std::array<const char*, 6> kRenderModeNames{"normal", "colour", "texture",
                                                              "glow",   "solid",  "additive"};
 
+// Which combination will not look as intended, for a window to word in its
+// own language.
+enum class RenderWarning {
+    None,
+    AdditiveOnNormal,
+    AdditiveOnSolid,
+    IndexAlphaOpaque,
+    AlphaTestOnNormal,
+    InvisibleAmount
+};
+RenderWarning renderWarningOf(std::int32_t textureFormat, RenderMode mode, int amount);
+
 // An empty text when the combination looks as intended; otherwise a plain
 // sentence saying what the game will show instead.
 std::string renderWarning(std::int32_t textureFormat, RenderMode mode, int amount);

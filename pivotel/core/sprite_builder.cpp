@@ -136,6 +136,8 @@ IndexedPictures indexAlpha(const std::vector<SourcePicture>& pictures, const Bui
         out.palette[i] = {grey, grey, grey};
     }
     out.palette[255] = tint;
+    out.note.source = anyAlpha ? PaletteNote::Source::Alpha : PaletteNote::Source::Brightness;
+    out.note.tint = tint;
     out.explanation = std::string(anyAlpha ? "the pictures' alpha" : "the pictures' brightness") +
                       " became each pixel's index; the tint is " + std::to_string(tint[0]) + " " +
                       std::to_string(tint[1]) + " " + std::to_string(tint[2]) + ".";
@@ -184,6 +186,7 @@ std::optional<IndexedPictures> indexPictures(const std::vector<SourcePicture>& p
         for (const SourcePicture& picture : pictures)
             out.indices.push_back(picture.indices);
         out.explanation = "the pictures' own palette was kept, index for index.";
+        out.note.source = PaletteNote::Source::KeptPalette;
         return out;
     }
     if (format == kIndexAlpha)
@@ -218,6 +221,8 @@ std::optional<IndexedPictures> indexPictures(const std::vector<SourcePicture>& p
     if (fits) {
         out.explanation =
             "the pictures' " + std::to_string(colours.size()) + " colours were kept exactly.";
+        out.note.source = PaletteNote::Source::KeptExactly;
+        out.note.colours = colours.size();
     } else {
         if (!quantiser) {
             refuse(error, "the pictures hold more than " + std::to_string(room) +
@@ -252,6 +257,8 @@ std::optional<IndexedPictures> indexPictures(const std::vector<SourcePicture>& p
             out.indices.push_back(std::move(indices));
         }
         out.reduced = true;
+        out.note.source = PaletteNote::Source::Reduced;
+        out.note.colours = out.palette.size();
         out.explanation = "the pictures' colours were reduced to " +
                           std::to_string(out.palette.size()) + " with libimagequant.";
     }
@@ -289,10 +296,12 @@ std::optional<SpriteModel> buildSprite(const std::vector<SourcePicture>& picture
     return buildFromFolder(text, pictures, options, {}, quantiser, error, explanation);
 }
 
-std::optional<SpriteModel>
-buildFromFolder(const FramesText& text, const std::vector<SourcePicture>& pictures,
-                const BuildOptions& options, const FolderOverrides& overrides,
-                const Quantiser& quantiser, std::string* error, std::string* explanation)
+std::optional<SpriteModel> buildFromFolder(const FramesText& text,
+                                           const std::vector<SourcePicture>& pictures,
+                                           const BuildOptions& options,
+                                           const FolderOverrides& overrides,
+                                           const Quantiser& quantiser, std::string* error,
+                                           std::string* explanation, PaletteNote* note)
 {
     if (pictures.size() != text.frames.size()) {
         refuse(error, "the list names " + std::to_string(text.frames.size()) + " pictures, but " +
@@ -324,6 +333,10 @@ buildFromFolder(const FramesText& text, const std::vector<SourcePicture>& pictur
     if (explanation)
         *explanation = "Palette: " + indexed->explanation + " Texture format " +
                        paletteRuleText(sprite.textureFormat);
+    if (note) {
+        *note = indexed->note;
+        note->textureFormat = sprite.textureFormat;
+    }
     if (sprite.version == 1)
         sprite.palette.clear();
     else

@@ -56,11 +56,21 @@ struct QuantiseResult {
 using Quantiser =
     std::function<std::optional<QuantiseResult>(const QuantiseRequest&, std::string* error)>;
 
+// How the palette came about, for a window to word in its own language.
+struct PaletteNote {
+    enum class Source { Alpha, Brightness, KeptPalette, KeptExactly, Reduced };
+    Source source = Source::KeptExactly;
+    std::size_t colours = 0; // kept exactly or reduced to
+    Rgb tint{0, 0, 0};
+    std::int32_t textureFormat = 0;
+};
+
 struct IndexedPictures {
     std::vector<Rgb> palette; // 256 colours
     std::vector<std::vector<std::uint8_t>> indices;
     // How the palette came about and what the texture format makes of it.
     std::string explanation;
+    PaletteNote note;
     bool reduced = false;
 };
 
@@ -87,7 +97,8 @@ struct FolderOverrides {
 std::optional<SpriteModel>
 buildFromFolder(const FramesText& text, const std::vector<SourcePicture>& pictures,
                 const BuildOptions& options, const FolderOverrides& overrides,
-                const Quantiser& quantiser, std::string* error, std::string* explanation = nullptr);
+                const Quantiser& quantiser, std::string* error, std::string* explanation = nullptr,
+                PaletteNote* note = nullptr);
 
 // The game's limits.
 inline constexpr std::int32_t kMaxFrameSide = 512;

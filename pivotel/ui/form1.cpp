@@ -1,4 +1,6 @@
 #include "pivotel/ui/form1.h"
+#include "pivotel/ui/button_room.h"
+#include "pivotel/ui/core_texts.h"
 
 #include "pivotel/core/sprite_frames.h"
 #include "pivotel/ui/sprite_preview.h"
@@ -7,6 +9,7 @@
 #include "pivotel/core/sprite_model.h"
 
 #include "common/ui/dialogs.h"
+#include "common/ui/language.h"
 #include "common/ui/text.h"
 
 #include <QDragEnterEvent>
@@ -26,42 +29,57 @@
 namespace pivotel {
 namespace {
 
-const QString kFilter = QStringLiteral("Sprites (.spr)|*.spr");
+const char* const kFilter = QT_TRANSLATE_NOOP("pivotel::Form1", "Sprites (.spr)|*.spr");
 
-// The descriptions keep the pieces they were written in; the fourth repeats
-// "uma" at its joint, as the text has always read. The fifth type turns with
-// the viewer like "Common" and is then rolled by the entity's angles.
-const std::array<QString, kOrientations.size()> kDescriptions{
-    QStringLiteral("Esse sprite também fica sempre voltado para o player, mas ") +
-        QStringLiteral("ele trava eixo Z ( vertical )."),
-    QStringLiteral("Esse sprite tem a mesma função do 'Side View', exceto que quando") +
-        QStringLiteral(" o player se aproxima dele, ele rotaciona a sua face para uma ") +
-        QStringLiteral("determinada direção."),
-    QStringLiteral("Sprite comum do Half Life. Sempre com sua face voltada para o player."),
-    QStringLiteral("Trava totalmente o sprite. Sua face sempre fica voltada para uma ") +
-        QStringLiteral("uma mesma direção, que é determinada pelo 'Angle' do env_sprite."),
-    QStringLiteral("Sempre com sua face voltada para o player, como o 'Common', mas ") +
-        QStringLiteral("girado em torno do próprio centro pelo 'Roll' do 'Angles' do env_sprite."),
+// The descriptions are read as they were always written; the fourth repeats
+// "uma" at its joint. The fifth type turns with the viewer like "Common" and
+// is then rolled by the entity's angles.
+const std::array<const char*, kOrientations.size()> kDescriptions{
+    QT_TRANSLATE_NOOP("pivotel::Form1", "Esse sprite também fica sempre voltado para o player, mas "
+                                        "ele trava eixo Z ( vertical )."),
+    QT_TRANSLATE_NOOP("pivotel::Form1",
+                      "Esse sprite tem a mesma função do 'Side View', exceto que quando"
+                      " o player se aproxima dele, ele rotaciona a sua face para uma "
+                      "determinada direção."),
+    QT_TRANSLATE_NOOP("pivotel::Form1",
+                      "Sprite comum do Half Life. Sempre com sua face voltada para o player."),
+    QT_TRANSLATE_NOOP("pivotel::Form1",
+                      "Trava totalmente o sprite. Sua face sempre fica voltada para uma "
+                      "uma mesma direção, que é determinada pelo 'Angle' do env_sprite."),
+    QT_TRANSLATE_NOOP("pivotel::Form1",
+                      "Sempre com sua face voltada para o player, como o 'Common', mas "
+                      "girado em torno do próprio centro pelo 'Roll' do 'Angles' do env_sprite."),
+};
+
+// The same order as kOrientations, whose words are the source texts.
+const std::array<const char*, kOrientations.size()> kCaptions{
+    QT_TRANSLATE_NOOP("pivotel::Form1", "Side View"),
+    QT_TRANSLATE_NOOP("pivotel::Form1", "Flipper"),
+    QT_TRANSLATE_NOOP("pivotel::Form1", "Common"),
+    QT_TRANSLATE_NOOP("pivotel::Form1", "Fixed Direction"),
+    QT_TRANSLATE_NOOP("pivotel::Form1", "Parallel Oriented"),
+};
+const std::array<const char*, kOrientations.size()> kTypeTexts{
+    QT_TRANSLATE_NOOP("pivotel::Form1", "Side View Sprite"),
+    QT_TRANSLATE_NOOP("pivotel::Form1", "Flipper Sprite"),
+    QT_TRANSLATE_NOOP("pivotel::Form1", "Common Sprite"),
+    QT_TRANSLATE_NOOP("pivotel::Form1", "Fixed Direction Sprite"),
+    QT_TRANSLATE_NOOP("pivotel::Form1", "Parallel Oriented Sprite"),
 };
 
 // Lines end in LF then CR, as the About text was always written.
-const QString kAboutText = QStringLiteral("Tavrin Sprite Axis Editor\n\r"
-                                          "Made by Tavrin\n\r"
-                                          "Built with C++ and Qt 6");
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+const char* const kAboutText = QT_TRANSLATE_NOOP("pivotel::Form1", "Tavrin Sprite Axis Editor\n\r"
+                                                                   "Made by Tavrin\n\r"
+                                                                   "Built with C++ and Qt 6");
 
 } // namespace
 
 Form1::Form1(suite::Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tavrin Sprite Axis Editor"));
     setAcceptDrops(true);
     buildControls();
+    retranslate();
 
     connect(cmbPath, &QPushButton::clicked, this, &Form1::cmbPath_Click);
     connect(cmbGet, &QPushButton::clicked, this, &Form1::cmbGet_Click);
@@ -91,9 +109,9 @@ void Form1::cmbWorkshop_Click()
         if (const std::optional<SpriteModel> model = parseSprite(sprite_->bytes(), &error))
             workshop()->loadSprite(*model);
         else
-            dialogs_.message(this, suite::MessageIcon::Exclamation, tr("Error"),
-                             tr("The frames of this sprite cannot be edited: %1")
-                                 .arg(QString::fromStdString(error)));
+            dialogs_.message(
+                this, suite::MessageIcon::Exclamation, tr("Error"),
+                tr("The frames of this sprite cannot be edited: %1").arg(coreText(error)));
     }
     workshop()->show();
     workshop()->raise();
@@ -106,11 +124,11 @@ void Form1::buildControls()
         return widget;
     };
 
-    Frame1 = named(new QGroupBox(QStringLiteral("Sprite Location"), this), "Frame1");
+    Frame1 = named(new QGroupBox(this), "Frame1");
     txtPath = named(new QLineEdit(Frame1), "txtPath");
     cmbPath = named(new QPushButton(QStringLiteral("..."), Frame1), "cmbPath");
     cmbPath->setFixedWidth(cmbPath->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
-    cmbGet = named(new QPushButton(QStringLiteral("Get Sprite Info"), Frame1), "cmbGet");
+    cmbGet = named(new QPushButton(Frame1), "cmbGet");
     Label2 = named(new QLabel(Frame1), "Label2");
     auto* locationLayout = new QGridLayout(Frame1);
     locationLayout->addWidget(txtPath, 0, 0);
@@ -118,12 +136,12 @@ void Form1::buildControls()
     locationLayout->addWidget(Label2, 1, 0);
     locationLayout->addWidget(cmbGet, 1, 0, 1, 2, Qt::AlignRight);
 
-    Frame2 = named(new QGroupBox(QStringLiteral("Axis Info"), this), "Frame2");
+    Frame2 = named(new QGroupBox(this), "Frame2");
     Frame2->setMouseTracking(true);
     Frame2->installEventFilter(this);
     auto* axisLayout = new QVBoxLayout(Frame2);
     for (std::size_t i = 0; i < options_.size(); ++i) {
-        auto* option = new QRadioButton(fromView(kOrientations[i].caption), Frame2);
+        auto* option = new QRadioButton(Frame2);
         option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         option->setEnabled(false);
         // A move over an option must not reach the frame, which clears the
@@ -137,7 +155,7 @@ void Form1::buildControls()
     }
     axisLayout->addStretch();
 
-    Frame3 = named(new QGroupBox(QStringLiteral("Description"), this), "Frame3");
+    Frame3 = named(new QGroupBox(this), "Frame3");
     Label1 = named(new QLabel(Frame3), "Label1");
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -149,11 +167,12 @@ void Form1::buildControls()
     middle->addWidget(Frame2);
     middle->addWidget(Frame3, 1);
 
-    cmbSave = named(new QPushButton(QStringLiteral("Save"), this), "cmbSave");
-    cmbSaveAs = named(new QPushButton(QStringLiteral("Save As..."), this), "cmbSaveAs");
+    cmbSave = named(new QPushButton(this), "cmbSave");
+    cmbSaveAs = named(new QPushButton(this), "cmbSaveAs");
     cmbAbout = named(new QPushButton(QStringLiteral("?"), this), "cmbAbout");
-    cmbWorkshop = named(new QPushButton(tr("Workshop..."), this), "cmbWorkshop");
-    cmbWorkshop->setAccessibleName(tr("Open the sprite workshop"));
+    cmbWorkshop = named(new QPushButton(this), "cmbWorkshop");
+    cmbLanguage = named(new QPushButton(this), "cmbLanguage");
+    cmbLanguage->setMenu(new suite::LanguageMenu(cmbLanguage));
     cmbSave->setEnabled(false);
     cmbSaveAs->setEnabled(false);
     auto* bottom = new QHBoxLayout;
@@ -161,6 +180,7 @@ void Form1::buildControls()
     bottom->addWidget(cmbSaveAs);
     bottom->addStretch();
     bottom->addWidget(cmbWorkshop);
+    bottom->addWidget(cmbLanguage);
     bottom->addWidget(cmbAbout);
 
     preview_ = new SpritePreview(this);
@@ -170,7 +190,74 @@ void Form1::buildControls()
     layout->addLayout(middle);
     layout->addWidget(preview_, 1);
     layout->addLayout(bottom);
-    resize(520, 560);
+    resize(560, 560);
+
+    // Reading order: the path, its buttons, the options, then the row below.
+    QWidget* previous = txtPath;
+    for (QWidget* next : std::initializer_list<QWidget*>{cmbPath, cmbGet}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    for (QRadioButton* option : options_) {
+        setTabOrder(previous, option);
+        previous = option;
+    }
+    // The frames' scroll area sits between the options and the buttons.
+    if (auto* frames = preview_->findChild<QWidget*>(QStringLiteral("scrPreview"))) {
+        setTabOrder(previous, frames);
+        previous = frames;
+    }
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{cmbSave, cmbSaveAs, cmbWorkshop, cmbLanguage, cmbAbout}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void Form1::retranslate()
+{
+    setWindowTitle(tr("Tavrin Sprite Axis Editor"));
+    Frame1->setTitle(tr("Sprite Location"));
+    txtPath->setAccessibleName(tr("Sprite path"));
+    cmbPath->setAccessibleName(tr("Choose a sprite file"));
+    cmbPath->setToolTip(tr("Choose a sprite file"));
+    cmbGet->setText(tr("Get Sprite Info"));
+    Frame2->setTitle(tr("Axis Info"));
+    for (std::size_t i = 0; i < options_.size(); ++i)
+        options_[i]->setText(tr(kCaptions[i]));
+    Frame3->setTitle(tr("Description"));
+    Label1->setAccessibleName(tr("Description"));
+    Label2->setAccessibleName(tr("Sprite type"));
+    cmbSave->setText(tr("Save"));
+    cmbSaveAs->setText(tr("Save As..."));
+    cmbAbout->setAccessibleName(tr("About"));
+    cmbAbout->setToolTip(tr("About"));
+    cmbWorkshop->setText(tr("Workshop..."));
+    cmbWorkshop->setAccessibleName(tr("Open the sprite workshop"));
+    cmbLanguage->setText(tr("Language"));
+    giveButtonsRoom(this);
+    showTypeText();
+    if (description_ >= 0)
+        Label1->setText(tr(kDescriptions[std::size_t(description_)]));
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && cmbGet)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void Form1::showTypeText()
+{
+    if (notSprite_)
+        Label2->setText(tr("Not a sprite"));
+    else if (!typeShown_)
+        Label2->clear();
+    else if (*typeShown_ < kOrientations.size())
+        Label2->setText(tr(kTypeTexts[*typeShown_]));
+    else
+        Label2->setText(tr("Type %1 Sprite").arg(*typeShown_));
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
@@ -215,7 +302,7 @@ void Form1::openFile(const QString& path)
 
 void Form1::cmbPath_Click()
 {
-    const QString chosen = dialogs_.openFile(this, kFilter, txtPath->text());
+    const QString chosen = dialogs_.openFile(this, tr(kFilter), txtPath->text());
     if (!chosen.isEmpty())
         txtPath->setText(chosen);
 }
@@ -223,8 +310,7 @@ void Form1::cmbPath_Click()
 void Form1::cmbGet_Click()
 {
     if (txtPath->text().isEmpty()) {
-        dialogs_.message(this, suite::MessageIcon::Information, QStringLiteral("Erro"),
-                         QStringLiteral("No sprite path"));
+        dialogs_.message(this, suite::MessageIcon::Information, tr("Erro"), tr("No sprite path"));
         return;
     }
     // Switched on before the read, so they stay on when it fails.
@@ -237,21 +323,21 @@ void Form1::cmbGet_Click()
         // Nothing of the earlier sprite may stay beside a path that failed.
         spritePath_.clear();
         clearType();
-        preview_->showNothing(QStringLiteral("Nothing was read."));
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Error"),
-                         QStringLiteral("Invalid sprite file\n\nNothing was read from \"%1\": %2.")
-                             .arg(path, QString::fromLocal8Bit(reason.c_str())));
+        preview_->showNothing([] { return tr("Nothing was read."); });
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Error"),
+                         tr("Invalid sprite file\n\nNothing was read from \"%1\": %2.")
+                             .arg(path, coreText(reason)));
         return;
     }
     spritePath_ = path;
     if (const std::string notSprite = sprite_->notSpriteReason(); !notSprite.empty()) {
-        const QString why = QString::fromUtf8(notSprite.c_str());
+        const QString why = coreText(notSprite);
         clearType();
-        Label2->setText(QStringLiteral("Not a sprite"));
-        preview_->showNothing(QStringLiteral("Not a sprite: %1.").arg(why));
-        dialogs_.message(
-            this, suite::MessageIcon::Exclamation, QStringLiteral("Error"),
-            QStringLiteral("\"%1\" is not a sprite: %2. It cannot be saved.").arg(path, why));
+        notSprite_ = true;
+        showTypeText();
+        preview_->showNothing([why] { return tr("Not a sprite: %1.").arg(why); });
+        dialogs_.message(this, suite::MessageIcon::Exclamation, tr("Error"),
+                         tr("\"%1\" is not a sprite: %2. It cannot be saved.").arg(path, why));
         return;
     }
     showType(sprite_->type());
@@ -264,11 +350,14 @@ void Form1::showType(std::uint8_t type)
     if (!orientation) {
         // With no option selected, a save keeps the byte as it was read.
         clearType();
-        Label2->setText(QStringLiteral("Type %1 Sprite").arg(type));
+        typeShown_ = type;
+        showTypeText();
         return;
     }
     options_[orientation->value]->setChecked(true);
-    Label2->setText(fromView(orientation->typeText));
+    notSprite_ = false;
+    typeShown_ = orientation->value;
+    showTypeText();
 }
 
 void Form1::clearType()
@@ -280,6 +369,8 @@ void Form1::clearType()
         option->setChecked(false);
         option->setAutoExclusive(true);
     }
+    typeShown_.reset();
+    notSprite_ = false;
     Label2->clear();
 }
 
@@ -304,19 +395,19 @@ void Form1::CheckSprite()
 QString Form1::saveRefusal(bool toFileRead) const
 {
     if (!sprite_)
-        return QStringLiteral("No sprite has been read. Use \"Get Sprite Info\" first.");
+        return tr("No sprite has been read. Use \"Get Sprite Info\" first.");
     if (!sprite_->isSprite())
-        return QStringLiteral("The file read is not a sprite, so it cannot be saved.");
+        return tr("The file read is not a sprite, so it cannot be saved.");
     if (toFileRead && txtPath->text() != spritePath_)
-        return QStringLiteral("The path box does not name the sprite that was read. "
-                              "Use \"Get Sprite Info\" first.");
+        return tr("The path box does not name the sprite that was read. "
+                  "Use \"Get Sprite Info\" first.");
     return {};
 }
 
 void Form1::cmbSave_Click()
 {
     if (const QString refusal = saveRefusal(true); !refusal.isEmpty()) {
-        dialogs_.message(this, suite::MessageIcon::Exclamation, QStringLiteral("Error"), refusal);
+        dialogs_.message(this, suite::MessageIcon::Exclamation, tr("Error"), refusal);
         return;
     }
     CheckSprite();
@@ -326,11 +417,11 @@ void Form1::cmbSave_Click()
 void Form1::cmbSaveAs_Click()
 {
     if (const QString refusal = saveRefusal(false); !refusal.isEmpty()) {
-        dialogs_.message(this, suite::MessageIcon::Exclamation, QStringLiteral("Error"), refusal);
+        dialogs_.message(this, suite::MessageIcon::Exclamation, tr("Error"), refusal);
         return;
     }
     const QString chosen =
-        dialogs_.saveFile(this, kFilter, saveAsPath_.isEmpty() ? spritePath_ : saveAsPath_);
+        dialogs_.saveFile(this, tr(kFilter), saveAsPath_.isEmpty() ? spritePath_ : saveAsPath_);
     if (chosen.isEmpty())
         return;
     saveAsPath_ = chosen;
@@ -343,48 +434,54 @@ void Form1::writeTo(const QString& path)
 {
     std::string reason;
     if (!writeSprite(suite::toPath(path), *sprite_, &reason)) {
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Error"),
-                         QStringLiteral("Could not save \"%1\": %2")
-                             .arg(path, QString::fromLocal8Bit(reason.c_str())));
+        dialogs_.message(
+            this, suite::MessageIcon::Critical, tr("Error"),
+            tr("Could not save \"%1\": %2").arg(path, QString::fromLocal8Bit(reason.c_str())));
         return;
     }
-    dialogs_.message(this, suite::MessageIcon::None, QStringLiteral("Sucess"),
-                     QStringLiteral("File Saved"));
+    dialogs_.message(this, suite::MessageIcon::None, tr("Sucess"), tr("File Saved"));
 }
 
 void Form1::cmbAbout_Click()
 {
-    dialogs_.message(this, suite::MessageIcon::None, QStringLiteral("About"), kAboutText);
+    dialogs_.message(this, suite::MessageIcon::None, tr("About"), tr(kAboutText));
 }
 
 void Form1::Frame2_MouseMove()
 {
+    description_ = -1;
     Label1->clear();
 }
 
 void Form1::Option1_MouseMove()
 {
-    Label1->setText(kDescriptions[0]);
+    describe(0);
 }
 
 void Form1::Option2_MouseMove()
 {
-    Label1->setText(kDescriptions[1]);
+    describe(1);
 }
 
 void Form1::Option3_MouseMove()
 {
-    Label1->setText(kDescriptions[2]);
+    describe(2);
 }
 
 void Form1::Option4_MouseMove()
 {
-    Label1->setText(kDescriptions[3]);
+    describe(3);
 }
 
 void Form1::Option5_MouseMove()
 {
-    Label1->setText(kDescriptions[4]);
+    describe(4);
+}
+
+void Form1::describe(int option)
+{
+    description_ = option;
+    Label1->setText(tr(kDescriptions[std::size_t(option)]));
 }
 
 } // namespace pivotel

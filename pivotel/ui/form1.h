@@ -43,9 +43,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildControls();
+    // Every text in the language of the moment.
+    void retranslate();
+    void showTypeText();
+    void describe(int option);
 
     void cmbPath_Click();
     void cmbGet_Click();
@@ -84,6 +89,7 @@ private:
     QPushButton* cmbSaveAs = nullptr;
     QPushButton* cmbAbout = nullptr;
     QPushButton* cmbWorkshop = nullptr;
+    QPushButton* cmbLanguage = nullptr;
     Workshop* workshop_ = nullptr;
     SpritePreview* preview_ = nullptr;
 
@@ -95,6 +101,11 @@ private:
     // The path box's text when `sprite_` was read: the file "Save" writes.
     QString spritePath_;
     QString saveAsPath_;
+    // What the type label and the description show, to word again when the
+    // language changes.
+    std::optional<std::size_t> typeShown_;
+    bool notSprite_ = false;
+    int description_ = -1;
 };
 
 } // namespace pivotel

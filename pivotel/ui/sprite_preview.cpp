@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollArea>
+#include <QEvent>
 #include <QStringList>
 #include <QVBoxLayout>
 
@@ -87,7 +88,7 @@ QImage framesSheet(const SpriteFrames& frames)
     return sheet;
 }
 
-SpritePreview::SpritePreview(QWidget* parent) : QGroupBox(QStringLiteral("Preview"), parent)
+SpritePreview::SpritePreview(QWidget* parent) : QGroupBox(parent)
 {
     setObjectName(QStringLiteral("fraPreview"));
     lblPreview = new QLabel;
@@ -106,24 +107,54 @@ SpritePreview::SpritePreview(QWidget* parent) : QGroupBox(QStringLiteral("Previe
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll, 1);
     layout->addWidget(lblPreviewInfo);
-    showNothing(QStringLiteral("No sprite read."));
+    lblPreview->setAccessibleName(tr("Sprite frames"));
+    lblPreview->setAccessibleDescription(tr("The frames of the sprite last read, side by side."));
+    lblPreviewInfo->setAccessibleName(tr("About the frames"));
+    scroll->setAccessibleName(tr("Sprite frames"));
+    showNothing([] { return tr("No sprite read."); });
+    retranslate();
+}
+
+void SpritePreview::retranslate()
+{
+    setTitle(tr("Preview"));
+    if (info_)
+        lblPreviewInfo->setText(info_());
+}
+
+void SpritePreview::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QGroupBox::changeEvent(event);
 }
 
 void SpritePreview::showFrames(const SpriteFrames& frames)
 {
-    QStringList lines;
+    // Only what the text needs is kept, so that it can be worded again in
+    // another language.
     const auto count = static_cast<qsizetype>(frames.frames.size());
-    lines << QStringLiteral("Frames: %1").arg(count);
-    if (const DecodedFrame* largest = largestFrame(frames))
-        lines << QStringLiteral("Largest frame: %1 x %2").arg(largest->width).arg(largest->height);
-    lines << QStringLiteral("Texture format: %1").arg(fromStd(textureFormatName(frames)));
-    if (!frames.paletteInFile && frames.version == kQuakeVersion)
-        lines << QStringLiteral("No palette in file: shown in greys.");
-    if (count > kShownFrames)
-        lines << QStringLiteral("The first %1 frames are shown.").arg(kShownFrames);
-    if (!frames.problem.empty())
-        lines << QStringLiteral("Damaged: %1.").arg(fromStd(frames.problem));
-    lblPreviewInfo->setText(lines.join(QLatin1Char('\n')));
+    const DecodedFrame* largest = largestFrame(frames);
+    const QSize largestSize = largest ? QSize(largest->width, largest->height) : QSize();
+    const QString format = fromStd(textureFormatName(frames));
+    const bool greys = !frames.paletteInFile && frames.version == kQuakeVersion;
+    const QString problem = fromStd(frames.problem);
+    info_ = [=] {
+        QStringList lines;
+        lines << tr("Frames: %1").arg(count);
+        if (largestSize.isValid())
+            lines
+                << tr("Largest frame: %1 x %2").arg(largestSize.width()).arg(largestSize.height());
+        lines << tr("Texture format: %1").arg(format);
+        if (greys)
+            lines << tr("No palette in file: shown in greys.");
+        if (count > kShownFrames)
+            lines << tr("The first %1 frames are shown.").arg(kShownFrames);
+        if (!problem.isEmpty())
+            lines << tr("Damaged: %1.").arg(problem);
+        return lines.join(QLatin1Char('\n'));
+    };
+    lblPreviewInfo->setText(info_());
 
     const QImage sheet = framesSheet(frames);
     if (sheet.isNull())
@@ -132,10 +163,11 @@ void SpritePreview::showFrames(const SpriteFrames& frames)
         lblPreview->setPixmap(QPixmap::fromImage(sheet));
 }
 
-void SpritePreview::showNothing(const QString& why)
+void SpritePreview::showNothing(std::function<QString()> why)
 {
     lblPreview->clear();
-    lblPreviewInfo->setText(why);
+    info_ = std::move(why);
+    lblPreviewInfo->setText(info_());
 }
 
 } // namespace pivotel

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 class QLabel;
 
 namespace pivotel {
@@ -29,10 +31,17 @@ public:
     explicit SpritePreview(QWidget* parent = nullptr);
 
     void showFrames(const SpriteFrames& frames);
-    // No picture, only a text saying why.
-    void showNothing(const QString& why);
+    // No picture, only a text saying why; `why` words it in the language
+    // of the moment.
+    void showNothing(std::function<QString()> why);
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
+
+    std::function<QString()> info_;
     QLabel* lblPreview = nullptr;
     QLabel* lblPreviewInfo = nullptr;
 };

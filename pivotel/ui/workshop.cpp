@@ -1,4 +1,6 @@
 #include "pivotel/ui/workshop.h"
+#include "pivotel/ui/button_room.h"
+#include "pivotel/ui/core_texts.h"
 
 #include "pivotel/core/frames_text.h"
 #include "pivotel/pictures/picture_files.h"
@@ -8,6 +10,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -28,9 +32,10 @@
 namespace pivotel {
 namespace {
 
-const QString kSpriteFilter = QStringLiteral("Sprites (.spr)|*.spr");
-const QString kPictureFilter =
-    QStringLiteral("Pictures (.png .gif .bmp .tga)|*.png;*.gif;*.bmp;*.tga");
+const char* const kSpriteFilter = QT_TRANSLATE_NOOP("pivotel::Workshop", "Sprites (.spr)|*.spr");
+const char* const kPictureFilter =
+    QT_TRANSLATE_NOOP("pivotel::Workshop",
+                      "Pictures (.png .gif .bmp .tga)|*.png;*.gif;*.bmp;*.tga");
 constexpr int kSingleFrameMilliseconds = 100;
 
 const char* const kTypeNames[] = {QT_TRANSLATE_NOOP("pivotel::Workshop", "Side View"),
@@ -52,6 +57,102 @@ const char* const kBackgroundNames[] = {QT_TRANSLATE_NOOP("pivotel::Workshop", "
                                         QT_TRANSLATE_NOOP("pivotel::Workshop", "black"),
                                         QT_TRANSLATE_NOOP("pivotel::Workshop", "colour"),
                                         QT_TRANSLATE_NOOP("pivotel::Workshop", "picture")};
+
+QString warningText(RenderWarning warning)
+{
+    switch (warning) {
+    case RenderWarning::None: break;
+    case RenderWarning::AdditiveOnNormal:
+        return QCoreApplication::translate(
+            "pivotel::Workshop",
+            "Additive frames on a normal-mode entity are drawn opaque: their black shows "
+            "instead of letting the background through. Use render mode additive or glow.");
+    case RenderWarning::AdditiveOnSolid:
+        return QCoreApplication::translate(
+            "pivotel::Workshop",
+            "Additive frames on a solid-mode entity are drawn opaque: their black shows "
+            "instead of letting the background through. Use render mode additive or glow.");
+    case RenderWarning::IndexAlphaOpaque:
+        return QCoreApplication::translate(
+            "pivotel::Workshop",
+            "Index-alpha frames on a normal- or solid-mode entity show as a solid block of "
+            "the tint colour. Use render mode texture, additive or glow.");
+    case RenderWarning::AlphaTestOnNormal:
+        return QCoreApplication::translate(
+            "pivotel::Workshop",
+            "Alpha-test frames on a normal-mode entity show their see-through colour. Use "
+            "render mode solid with amount 255.");
+    case RenderWarning::InvisibleAmount:
+        return QCoreApplication::translate(
+            "pivotel::Workshop", "Render amount 0 makes the sprite invisible in this render mode.");
+    }
+    return {};
+}
+
+// The palette line: how the palette came about, then what the game makes of
+// the texture format's palette.
+QString paletteText(const PaletteNote& note)
+{
+    QString how;
+    switch (note.source) {
+    case PaletteNote::Source::Alpha:
+    case PaletteNote::Source::Brightness:
+        how =
+            (note.source == PaletteNote::Source::Alpha
+                 ? QCoreApplication::translate("pivotel::Workshop",
+                                               "the pictures' alpha became each pixel's index; the "
+                                               "tint is %1 %2 %3.")
+                 : QCoreApplication::translate(
+                       "pivotel::Workshop", "the pictures' brightness became each pixel's index; "
+                                            "the tint is %1 %2 %3."))
+                .arg(note.tint[0])
+                .arg(note.tint[1])
+                .arg(note.tint[2]);
+        break;
+    case PaletteNote::Source::KeptPalette:
+        how = QCoreApplication::translate("pivotel::Workshop",
+                                          "the pictures' own palette was kept, index for index.");
+        break;
+    case PaletteNote::Source::KeptExactly:
+        how = QCoreApplication::translate("pivotel::Workshop",
+                                          "the pictures' %1 colours were kept exactly.")
+                  .arg(note.colours);
+        break;
+    case PaletteNote::Source::Reduced:
+        how =
+            QCoreApplication::translate(
+                "pivotel::Workshop", "the pictures' colours were reduced to %1 with libimagequant.")
+                .arg(note.colours);
+        break;
+    }
+    QString rule;
+    switch (note.textureFormat) {
+    case 0:
+        rule = QCoreApplication::translate(
+            "pivotel::Workshop", "normal: every pixel is drawn opaque in its palette colour.");
+        break;
+    case 1:
+        rule = QCoreApplication::translate(
+            "pivotel::Workshop",
+            "additive: colours are added to what lies behind, so black is transparent.");
+        break;
+    case 2:
+        rule = QCoreApplication::translate(
+            "pivotel::Workshop", "index-alpha: the palette's last colour is the tint, and each "
+                                 "pixel's index is its opacity.");
+        break;
+    case 3:
+        rule = QCoreApplication::translate("pivotel::Workshop",
+                                           "alpha-test: the palette's last entry (index 255) is "
+                                           "transparent, every other colour opaque.");
+        break;
+    default:
+        rule = QCoreApplication::translate("pivotel::Workshop", "unknown texture format %1.")
+                   .arg(note.textureFormat);
+    }
+    return QCoreApplication::translate("pivotel::Workshop", "Palette: %1 Texture format %2")
+        .arg(how, rule);
+}
 
 std::filesystem::path fsPath(const QString& path)
 {
@@ -81,7 +182,6 @@ QImage renderFrame(const SpriteModel& sprite, const SpritePicture& picture, Rend
 RenderView::RenderView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("preview"));
-    setAccessibleName(tr("Sprite preview"));
     setMinimumSize(200, 160);
 }
 
@@ -127,35 +227,126 @@ void RenderView::mouseMoveEvent(QMouseEvent* event)
 Workshop::Workshop(suite::Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmWorkshop"));
-    setWindowTitle(tr("Sprite Workshop"));
     buildControls();
+    retranslate();
     rebuild();
+}
+
+void Workshop::retranslate()
+{
+    setWindowTitle(tr("Sprite Workshop"));
+    framesBox_->setTitle(tr("Frames"));
+    spriteBox_->setTitle(tr("Sprite"));
+    renderBox_->setTitle(tr("Preview"));
+    lblOrigin_->setText(tr("Origin:"));
+    preview->setAccessibleName(tr("Sprite preview"));
+    preview->setAccessibleDescription(
+        tr("The frame as the game draws it; drag it to move the frame's origin."));
+    lstFrames->setAccessibleName(tr("Frames"));
+    cmbAddPictures->setText(tr("Add Pictures..."));
+    cmbAddPictures->setAccessibleName(tr("Add Pictures..."));
+    cmbUp->setText(tr("Up"));
+    cmbUp->setAccessibleName(tr("Move frame up"));
+    cmbDown->setText(tr("Down"));
+    cmbDown->setAccessibleName(tr("Move frame down"));
+    cmbDelete->setText(tr("Delete"));
+    cmbDelete->setAccessibleName(tr("Delete frame"));
+    txtOriginX->setAccessibleName(tr("Origin x"));
+    txtOriginY->setAccessibleName(tr("Origin y"));
+    cboType->setAccessibleName(tr("Type"));
+    cboFormat->setAccessibleName(tr("Texture format"));
+    txtQuality->setAccessibleName(tr("Least quality"));
+    txtDither->setAccessibleName(tr("Dithering"));
+    lblPalette->setAccessibleName(tr("Palette"));
+    cboRenderMode->setAccessibleName(tr("Render mode"));
+    txtRenderAmount->setAccessibleName(tr("Render amount"));
+    txtRenderRed->setAccessibleName(tr("Render colour red"));
+    txtRenderGreen->setAccessibleName(tr("Render colour green"));
+    txtRenderBlue->setAccessibleName(tr("Render colour blue"));
+    cboBackground->setAccessibleName(tr("Background"));
+    cmbBackground->setText(tr("Picture..."));
+    cmbBackground->setAccessibleName(tr("Background picture"));
+    chkAnimate->setText(tr("Animate"));
+    chkAnimate->setAccessibleName(tr("Animate"));
+    lblRenderWarning->setAccessibleName(tr("Render warning"));
+    cmbSaveSprite->setText(tr("Save Sprite..."));
+    cmbSaveSprite->setAccessibleName(tr("Save Sprite..."));
+    cmbExportFrames->setText(tr("Export Frames..."));
+    cmbExportFrames->setAccessibleName(tr("Export Frames..."));
+    cmbExportSheet->setText(tr("Export Sheet..."));
+    cmbExportSheet->setAccessibleName(tr("Export Sheet..."));
+    cmbExportGif->setText(tr("Export GIF..."));
+    cmbExportGif->setAccessibleName(tr("Export GIF..."));
+    cmbExportApng->setText(tr("Export APNG..."));
+    cmbExportApng->setAccessibleName(tr("Export APNG..."));
+    auto fill = [](QComboBox* box, const auto& names) {
+        std::size_t i = 0;
+        for (const char* name : names)
+            box->setItemText(int(i++), tr(name));
+    };
+    fill(cboType, kTypeNames);
+    fill(cboFormat, kFormatNames);
+    fill(cboRenderMode, kModeNames);
+    fill(cboBackground, kBackgroundNames);
+    txtQuality->setToolTip(tr("When colours must be reduced to 256: the least quality "
+                              "accepted (0 to 100)."));
+    auto label = [](QFormLayout* form, int row, const QString& text) {
+        if (auto* item = form->itemAt(row, QFormLayout::LabelRole))
+            if (auto* shown = qobject_cast<QLabel*>(item->widget()))
+                shown->setText(text);
+    };
+    label(spriteForm_, 0, tr("Type:"));
+    label(spriteForm_, 1, tr("Texture format:"));
+    label(spriteForm_, 2, tr("Least quality:"));
+    label(spriteForm_, 3, tr("Dithering:"));
+    label(renderForm_, 0, tr("Render mode:"));
+    label(renderForm_, 1, tr("Render amount:"));
+    label(renderForm_, 2, tr("Render colour:"));
+    label(renderForm_, 3, tr("Background:"));
+    giveButtonsRoom(this);
+    if (paletteText_)
+        lblPalette->setText(paletteText_());
+    refreshList(lstFrames->currentRow());
+    refreshPreview();
+}
+
+void Workshop::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && framesBox_)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void Workshop::showPalette(std::function<QString()> text)
+{
+    paletteText_ = std::move(text);
+    lblPalette->setText(paletteText_());
 }
 
 void Workshop::buildControls()
 {
-    auto named = [](auto* widget, const char* name, const QString& accessible) {
+    auto named = [](auto* widget, const char* name) {
         widget->setObjectName(QString::fromLatin1(name));
-        widget->setAccessibleName(accessible);
         return widget;
     };
-    auto* framesBox = new QGroupBox(tr("Frames"), this);
+    framesBox_ = new QGroupBox(this);
+    auto* framesBox = framesBox_;
     framesBox->setObjectName(QStringLiteral("fraFrames"));
-    lstFrames = named(new QListWidget(framesBox), "lstFrames", tr("Frames"));
-    cmbAddPictures = named(new QPushButton(tr("Add Pictures..."), framesBox), "cmbAddPictures",
-                           tr("Add Pictures..."));
-    cmbUp = named(new QPushButton(tr("Up"), framesBox), "cmbUp", tr("Move frame up"));
-    cmbDown = named(new QPushButton(tr("Down"), framesBox), "cmbDown", tr("Move frame down"));
-    cmbDelete = named(new QPushButton(tr("Delete"), framesBox), "cmbDelete", tr("Delete frame"));
-    txtOriginX = named(new QSpinBox(framesBox), "txtOriginX", tr("Origin x"));
-    txtOriginY = named(new QSpinBox(framesBox), "txtOriginY", tr("Origin y"));
+    lstFrames = named(new QListWidget(framesBox), "lstFrames");
+    cmbAddPictures = named(new QPushButton(framesBox), "cmbAddPictures");
+    cmbUp = named(new QPushButton(framesBox), "cmbUp");
+    cmbDown = named(new QPushButton(framesBox), "cmbDown");
+    cmbDelete = named(new QPushButton(framesBox), "cmbDelete");
+    txtOriginX = named(new QSpinBox(framesBox), "txtOriginX");
+    txtOriginY = named(new QSpinBox(framesBox), "txtOriginY");
     for (QSpinBox* box : {txtOriginX, txtOriginY})
         box->setRange(-4096, 4096);
     auto* frameButtons = new QHBoxLayout;
     for (QPushButton* button : {cmbAddPictures, cmbUp, cmbDown, cmbDelete})
         frameButtons->addWidget(button);
     auto* originRow = new QHBoxLayout;
-    originRow->addWidget(new QLabel(tr("Origin:"), framesBox));
+    lblOrigin_ = new QLabel(framesBox);
+    originRow->addWidget(lblOrigin_);
     originRow->addWidget(txtOriginX);
     originRow->addWidget(txtOriginY);
     auto* framesLayout = new QVBoxLayout(framesBox);
@@ -163,54 +354,53 @@ void Workshop::buildControls()
     framesLayout->addLayout(frameButtons);
     framesLayout->addLayout(originRow);
 
-    auto* spriteBox = new QGroupBox(tr("Sprite"), this);
+    spriteBox_ = new QGroupBox(this);
+    auto* spriteBox = spriteBox_;
     spriteBox->setObjectName(QStringLiteral("fraSprite"));
-    cboType = named(new QComboBox(spriteBox), "cboType", tr("Type"));
-    for (const char* name : kTypeNames)
-        cboType->addItem(tr(name));
+    cboType = named(new QComboBox(spriteBox), "cboType");
+    for (std::size_t i = 0; i < std::size(kTypeNames); ++i)
+        cboType->addItem(QString());
     cboType->setCurrentIndex(2);
-    cboFormat = named(new QComboBox(spriteBox), "cboFormat", tr("Texture format"));
-    for (const char* name : kFormatNames)
-        cboFormat->addItem(tr(name));
-    txtQuality = named(new QSpinBox(spriteBox), "txtQuality", tr("Least quality"));
+    cboFormat = named(new QComboBox(spriteBox), "cboFormat");
+    for (std::size_t i = 0; i < std::size(kFormatNames); ++i)
+        cboFormat->addItem(QString());
+    txtQuality = named(new QSpinBox(spriteBox), "txtQuality");
     txtQuality->setRange(0, 100);
-    txtQuality->setToolTip(tr("When colours must be reduced to 256: the least quality "
-                              "accepted (0 to 100)."));
-    txtDither = named(new QSpinBox(spriteBox), "txtDither", tr("Dithering"));
+    txtDither = named(new QSpinBox(spriteBox), "txtDither");
     txtDither->setRange(0, 100);
     txtDither->setValue(100);
     txtDither->setSuffix(QStringLiteral(" %"));
-    lblPalette = named(new QLabel(spriteBox), "lblPalette", tr("Palette"));
+    lblPalette = named(new QLabel(spriteBox), "lblPalette");
     lblPalette->setWordWrap(true);
     auto* spriteForm = new QFormLayout(spriteBox);
-    spriteForm->addRow(tr("Type:"), cboType);
-    spriteForm->addRow(tr("Texture format:"), cboFormat);
-    spriteForm->addRow(tr("Least quality:"), txtQuality);
-    spriteForm->addRow(tr("Dithering:"), txtDither);
+    spriteForm->addRow(QString(), cboType);
+    spriteForm->addRow(QString(), cboFormat);
+    spriteForm->addRow(QString(), txtQuality);
+    spriteForm->addRow(QString(), txtDither);
     spriteForm->addRow(lblPalette);
 
-    auto* renderBox = new QGroupBox(tr("Preview"), this);
+    renderBox_ = new QGroupBox(this);
+    auto* renderBox = renderBox_;
     renderBox->setObjectName(QStringLiteral("fraRender"));
-    cboRenderMode = named(new QComboBox(renderBox), "cboRenderMode", tr("Render mode"));
-    for (const char* name : kModeNames)
-        cboRenderMode->addItem(tr(name));
-    txtRenderAmount = named(new QSpinBox(renderBox), "txtRenderAmount", tr("Render amount"));
+    cboRenderMode = named(new QComboBox(renderBox), "cboRenderMode");
+    for (std::size_t i = 0; i < std::size(kModeNames); ++i)
+        cboRenderMode->addItem(QString());
+    txtRenderAmount = named(new QSpinBox(renderBox), "txtRenderAmount");
     txtRenderAmount->setRange(0, 255);
     txtRenderAmount->setValue(255);
-    txtRenderRed = named(new QSpinBox(renderBox), "txtRenderRed", tr("Render colour red"));
-    txtRenderGreen = named(new QSpinBox(renderBox), "txtRenderGreen", tr("Render colour green"));
-    txtRenderBlue = named(new QSpinBox(renderBox), "txtRenderBlue", tr("Render colour blue"));
+    txtRenderRed = named(new QSpinBox(renderBox), "txtRenderRed");
+    txtRenderGreen = named(new QSpinBox(renderBox), "txtRenderGreen");
+    txtRenderBlue = named(new QSpinBox(renderBox), "txtRenderBlue");
     for (QSpinBox* box : {txtRenderRed, txtRenderGreen, txtRenderBlue}) {
         box->setRange(0, 255);
         box->setValue(255);
     }
-    cboBackground = named(new QComboBox(renderBox), "cboBackground", tr("Background"));
-    for (const char* name : kBackgroundNames)
-        cboBackground->addItem(tr(name));
-    cmbBackground = named(new QPushButton(tr("Picture..."), renderBox), "cmbBackground",
-                          tr("Background picture"));
-    chkAnimate = named(new QCheckBox(tr("Animate"), renderBox), "chkAnimate", tr("Animate"));
-    lblRenderWarning = named(new QLabel(renderBox), "lblRenderWarning", tr("Render warning"));
+    cboBackground = named(new QComboBox(renderBox), "cboBackground");
+    for (std::size_t i = 0; i < std::size(kBackgroundNames); ++i)
+        cboBackground->addItem(QString());
+    cmbBackground = named(new QPushButton(renderBox), "cmbBackground");
+    chkAnimate = named(new QCheckBox(renderBox), "chkAnimate");
+    lblRenderWarning = named(new QLabel(renderBox), "lblRenderWarning");
     lblRenderWarning->setWordWrap(true);
     lblRenderWarning->setStyleSheet(QStringLiteral("color: #b00000"));
     preview = new RenderView(renderBox);
@@ -221,26 +411,23 @@ void Workshop::buildControls()
     backgroundRow->addWidget(cboBackground, 1);
     backgroundRow->addWidget(cmbBackground);
     auto* renderForm = new QFormLayout;
-    renderForm->addRow(tr("Render mode:"), cboRenderMode);
-    renderForm->addRow(tr("Render amount:"), txtRenderAmount);
-    renderForm->addRow(tr("Render colour:"), colourRow);
-    renderForm->addRow(tr("Background:"), backgroundRow);
+    renderForm->addRow(QString(), cboRenderMode);
+    renderForm->addRow(QString(), txtRenderAmount);
+    renderForm->addRow(QString(), colourRow);
+    renderForm->addRow(QString(), backgroundRow);
+    spriteForm_ = spriteForm;
+    renderForm_ = renderForm;
     renderForm->addRow(chkAnimate);
     auto* renderLayout = new QVBoxLayout(renderBox);
     renderLayout->addLayout(renderForm);
     renderLayout->addWidget(preview, 1);
     renderLayout->addWidget(lblRenderWarning);
 
-    cmbSaveSprite =
-        named(new QPushButton(tr("Save Sprite..."), this), "cmbSaveSprite", tr("Save Sprite..."));
-    cmbExportFrames = named(new QPushButton(tr("Export Frames..."), this), "cmbExportFrames",
-                            tr("Export Frames..."));
-    cmbExportSheet = named(new QPushButton(tr("Export Sheet..."), this), "cmbExportSheet",
-                           tr("Export Sheet..."));
-    cmbExportGif =
-        named(new QPushButton(tr("Export GIF..."), this), "cmbExportGif", tr("Export GIF..."));
-    cmbExportApng =
-        named(new QPushButton(tr("Export APNG..."), this), "cmbExportApng", tr("Export APNG..."));
+    cmbSaveSprite = named(new QPushButton(this), "cmbSaveSprite");
+    cmbExportFrames = named(new QPushButton(this), "cmbExportFrames");
+    cmbExportSheet = named(new QPushButton(this), "cmbExportSheet");
+    cmbExportGif = named(new QPushButton(this), "cmbExportGif");
+    cmbExportApng = named(new QPushButton(this), "cmbExportApng");
     builder_ = new QFutureWatcher<BuildOutcome>(this);
     tmrAnimate = new QTimer(this);
     tmrAnimate->setObjectName(QStringLiteral("tmrAnimate"));
@@ -328,7 +515,7 @@ void Workshop::loadSprite(const SpriteModel& sprite)
 
 void Workshop::cmbAddPictures_Click()
 {
-    const QString path = dialogs_.openFile(this, kPictureFilter, QString());
+    const QString path = dialogs_.openFile(this, tr(kPictureFilter), QString());
     if (path.isEmpty())
         return;
     std::string error;
@@ -395,7 +582,7 @@ void Workshop::rebuild()
     enableOutputs();
     if (frames_.empty()) {
         building_ = false;
-        lblPalette->setText(tr("Add pictures to make a sprite."));
+        showPalette([] { return tr("Add pictures to make a sprite."); });
         refreshPreview();
         emit spriteReady();
         return;
@@ -432,7 +619,7 @@ void Workshop::rebuild()
     // worker with its own copies, and only the latest request's answer is
     // taken.
     building_ = true;
-    lblPalette->setText(tr("Working out the palette..."));
+    showPalette([] { return tr("Working out the palette..."); });
     refreshPreview();
     const int generation = generation_;
     builder_->setFuture(QtConcurrent::run(
@@ -440,7 +627,7 @@ void Workshop::rebuild()
             BuildOutcome out;
             out.generation = generation;
             out.sprite = buildFromFolder(text, pictures, options, {}, defaultQuantiser(),
-                                         &out.error, &out.explanation);
+                                         &out.error, nullptr, &out.note);
             return out;
         }));
 }
@@ -465,9 +652,11 @@ void Workshop::builder_Finished()
             }
         }
     }
-    lblPalette->setText(
-        built_ ? QString::fromStdString(out.explanation)
-               : tr("Cannot make a sprite: %1").arg(QString::fromStdString(out.error)));
+    if (built_)
+        showPalette([note = out.note] { return paletteText(note); });
+    else
+        showPalette(
+            [error = out.error] { return tr("Cannot make a sprite: %1").arg(coreText(error)); });
     enableOutputs();
     refreshPreview();
     emit spriteReady();
@@ -560,8 +749,7 @@ void Workshop::refreshPreview()
 {
     const auto mode = static_cast<RenderMode>(std::max(0, cboRenderMode->currentIndex()));
     const std::int32_t format = built_ ? built_->textureFormat : cboFormat->currentIndex();
-    lblRenderWarning->setText(
-        QString::fromStdString(renderWarning(format, mode, txtRenderAmount->value())));
+    lblRenderWarning->setText(warningText(renderWarningOf(format, mode, txtRenderAmount->value())));
     const QSize size(qMax(200, preview->width()), qMax(160, preview->height()));
     QImage background(size, QImage::Format_RGB32);
     switch (cboBackground->currentIndex()) {
@@ -598,7 +786,7 @@ void Workshop::refreshPreview()
 
 void Workshop::cmbBackground_Click()
 {
-    const QString path = dialogs_.openFile(this, kPictureFilter, QString());
+    const QString path = dialogs_.openFile(this, tr(kPictureFilter), QString());
     if (path.isEmpty())
         return;
     QImage picture(path);
@@ -617,7 +805,7 @@ void Workshop::cmbSaveSprite_Click()
 {
     if (!built_)
         return;
-    const QString path = dialogs_.saveFile(this, kSpriteFilter, QString());
+    const QString path = dialogs_.saveFile(this, tr(kSpriteFilter), QString());
     if (path.isEmpty())
         return;
     std::string error;
@@ -626,8 +814,7 @@ void Workshop::cmbSaveSprite_Click()
                          tr("The sprite was not saved: %1").arg(QString::fromStdString(error)));
         return;
     }
-    dialogs_.message(this, suite::MessageIcon::None, QStringLiteral("Sucess"),
-                     QStringLiteral("File Saved"));
+    dialogs_.message(this, suite::MessageIcon::None, tr("Sucess"), tr("File Saved"));
 }
 
 void Workshop::cmbExportFrames_Click()
@@ -652,8 +839,8 @@ void Workshop::exportOne(int kind)
     if (!built_)
         return;
     const auto what = static_cast<ExportKind>(kind);
-    const QString filter = what == ExportKind::Gif ? QStringLiteral("GIF pictures (.gif)|*.gif")
-                                                   : QStringLiteral("PNG pictures (.png)|*.png");
+    const QString filter =
+        what == ExportKind::Gif ? tr("GIF pictures (.gif)|*.gif") : tr("PNG pictures (.png)|*.png");
     const QString path = dialogs_.saveFile(this, filter, QString());
     if (path.isEmpty())
         return;

@@ -8,11 +8,14 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -51,7 +54,7 @@ private:
     struct BuildOutcome {
         std::optional<SpriteModel> sprite;
         std::string error;
-        std::string explanation;
+        PaletteNote note;
         int generation = 0;
     };
 
@@ -64,6 +67,11 @@ private:
     };
 
     void buildControls();
+    // Every text in the language of the moment.
+    void retranslate();
+    void changeEvent(QEvent* event) override;
+    // The palette line, worded again when the language changes.
+    void showPalette(std::function<QString()> text);
     void cmbAddPictures_Click();
     void cmbUp_Click();
     void cmbDown_Click();
@@ -99,6 +107,14 @@ private:
     bool building_ = false;
     QFutureWatcher<BuildOutcome>* builder_ = nullptr;
     int shown_ = 0;
+
+    std::function<QString()> paletteText_;
+    QGroupBox* framesBox_ = nullptr;
+    QGroupBox* spriteBox_ = nullptr;
+    QGroupBox* renderBox_ = nullptr;
+    QLabel* lblOrigin_ = nullptr;
+    QFormLayout* spriteForm_ = nullptr;
+    QFormLayout* renderForm_ = nullptr;
 
     QListWidget* lstFrames = nullptr;
     QPushButton* cmbAddPictures = nullptr;

@@ -1,5 +1,5 @@
-#include "ui/about_window.h"
-#include "ui/main_window.h"
+#include "tailfetch/ui/about_window.h"
+#include "tailfetch/ui/main_window.h"
 
 #include "common/ui/language.h"
 
