@@ -40,27 +40,27 @@ QIcon frmAbout::programIcon()
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Entwright - About"));
+    setWindowTitle(tr("Entwright - About"));
     setModal(true);
 
-    auto* frame = new QGroupBox(QStringLiteral("About"), this);
+    auto* frame = new QGroupBox(tr("About"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* icon = new QLabel(frame);
     icon->setObjectName(QStringLiteral("imgIcon"));
     icon->setPixmap(programIcon().pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
 
-    auto* name = new QLabel(QStringLiteral("Entwright"), frame);
+    auto* name = new QLabel(tr("Entwright"), frame);
     name->setObjectName(QStringLiteral("lblName"));
     QFont nameFont = name->font();
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
     nameFont.setBold(true);
     name->setFont(nameFont);
-    auto* text = new QLabel(QStringLiteral("Half-Life entity list editor\n"
-                                           "Written by the Entwright author\n"
-                                           "Developed in C++ with Qt %1\n"
-                                           "Version 2.0, compilation %2\n"
-                                           "%3 lines of code")
+    auto* text = new QLabel(tr("Half-Life entity list editor\n"
+                               "Written by the Entwright author\n"
+                               "Developed in C++ with Qt %1\n"
+                               "Version 2.0, compilation %2\n"
+                               "%3 lines of code")
                                 .arg(QString::fromLatin1(qVersion()))
                                 .arg(ENTWRIGHT_COMPILATION)
                                 .arg(ENTWRIGHT_SOURCE_LINES),
@@ -75,7 +75,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     frameLayout->addWidget(icon);
     frameLayout->addLayout(words, 1);
 
-    auto* cmbOK = new QPushButton(QStringLiteral("OK"), this);
+    auto* cmbOK = new QPushButton(tr("OK"), this);
     cmbOK->setObjectName(QStringLiteral("cmbOK"));
     cmbOK->setDefault(true);
     auto* buttons = new QHBoxLayout;
