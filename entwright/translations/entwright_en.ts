@@ -445,6 +445,18 @@ Version 2.0, compilation %2
             <numerusform>Replace %n occurrences in %1 of %2?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Filter by</source>
+        <translation>Filter by</translation>
+    </message>
+    <message>
+        <source>Entities</source>
+        <translation>Entities</translation>
+    </message>
+    <message>
+        <source>Key lines</source>
+        <translation>Key lines</translation>
+    </message>
 </context>
 <context>
     <name>frmNewEnt</name>
@@ -585,6 +597,18 @@ Version 2.0, compilation %2
     <message>
         <source>ripent was not found, so Entwright imported %1 entities itself into &quot;%2&quot;.</source>
         <translation>ripent was not found, so Entwright imported %1 entities itself into &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>BSP file</source>
+        <translation>BSP file</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>Choose the BSP file in a file dialog</source>
+        <translation>Choose the BSP file in a file dialog</translation>
     </message>
 </context>
 </TS>

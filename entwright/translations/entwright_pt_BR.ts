@@ -445,6 +445,18 @@ Versão 2.0, compilação %2
             <numerusform>Substituir %n ocorrências em %1 de %2?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Filter by</source>
+        <translation>Filtrar por</translation>
+    </message>
+    <message>
+        <source>Entities</source>
+        <translation>Entidades</translation>
+    </message>
+    <message>
+        <source>Key lines</source>
+        <translation>Linhas de chave</translation>
+    </message>
 </context>
 <context>
     <name>frmNewEnt</name>
@@ -585,6 +597,18 @@ Versão 2.0, compilação %2
     <message>
         <source>ripent was not found, so Entwright imported %1 entities itself into &quot;%2&quot;.</source>
         <translation>O ripent não foi encontrado, então o próprio Entwright importou %1 entidades para &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>BSP file</source>
+        <translation>Arquivo BSP</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>Choose the BSP file in a file dialog</source>
+        <translation>Escolher o arquivo BSP numa janela de arquivos</translation>
     </message>
 </context>
 </TS>

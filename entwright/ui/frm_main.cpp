@@ -102,6 +102,7 @@ frmMain::frmMain(const QString& programDir, suite::Dialogs& dialogs, QWidget* pa
     buildMenus();
     buildControls();
     buildCheckPanel();
+    retranslate();
     resize(760, 500);
 
     // Form_Load: nothing is open yet, so only Open, Save As, Ripent and
@@ -183,6 +184,7 @@ void frmMain::buildMenus()
     menImport_ = makeAction(QStringLiteral("menImport"), tr("Import..."), menRipent);
     menExport_ = makeAction(QStringLiteral("menExport"), tr("Export..."), menRipent);
 
+    menuBar()->addMenu(new suite::LanguageMenu(this));
     QMenu* menHelp = menuBar()->addMenu(tr("Help"));
     menHelp->setObjectName(QStringLiteral("menHelp"));
     menAbout_ = makeAction(QStringLiteral("menAbout"), tr("About"), menHelp);

@@ -46,8 +46,12 @@ frmRipent::frmRipent(const QString& programDir, suite::Dialogs& dialogs, ent::Ri
     Frame1->setObjectName(QStringLiteral("Frame1"));
     txtPath_ = new QLineEdit(Frame1);
     txtPath_->setObjectName(QStringLiteral("txtPath"));
+    txtPath_->setAccessibleName(tr("BSP file"));
     auto* cmbOpen = new QPushButton(QStringLiteral("..."), Frame1);
     cmbOpen->setObjectName(QStringLiteral("cmbOpen"));
+    cmbOpen->setAccessibleName(tr("Browse"));
+    cmbOpen->setAccessibleDescription(tr("Choose the BSP file in a file dialog"));
+    cmbOpen->setToolTip(tr("Choose the BSP file in a file dialog"));
     cmbOpen->setFixedWidth(cmbOpen->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
     auto* frameLayout = new QHBoxLayout(Frame1);
     frameLayout->addWidget(txtPath_, 1);
