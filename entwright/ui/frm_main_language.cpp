@@ -1,5 +1,6 @@
 // The main window's texts set again when the language changes.
 #include "ui/frm_main.h"
+#include "ui/text_room.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -80,6 +81,9 @@ void frmMain::retranslate()
     listEntity_->setAccessibleName(tr("Entities"));
     listKey_->setAccessibleName(tr("Key lines"));
     dockProblems_->setWindowTitle(tr("Problems"));
+    for (QPushButton* button :
+         {cmbAddEnt_, cmbDelEnt_, cmbAdd_, cmbDelete_, cmbApply_, cmbClear_, cmbGoTo_})
+        keepRoomForText(button);
     refreshCheck();
     updateTitle();
 }

@@ -1,4 +1,5 @@
 #include "ui/frm_replace.h"
+#include "ui/text_room.h"
 
 #include "core/typed_text.h"
 
@@ -45,6 +46,8 @@ frmReplace::frmReplace(QWidget* parent) : QDialog(parent)
     cmbReplaceAll->setDefault(true);
     auto* cmbCancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cmbCancel->setObjectName(QStringLiteral("cmbCancel"));
+    keepRoomForText(cmbReplaceAll);
+    keepRoomForText(cmbCancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
