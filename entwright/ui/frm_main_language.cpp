@@ -64,8 +64,11 @@ void frmMain::retranslate()
         label->setText(tr("Key:"));
     if (auto* label = findChild<QLabel*>(QStringLiteral("lblValue")))
         label->setText(tr("Value:"));
-    if (auto* label = findChild<QLabel*>(QStringLiteral("lblUsedBy")))
+    if (auto* label = findChild<QLabel*>(QStringLiteral("lblUsedBy"))) {
         label->setText(tr("Used by:"));
+        // The list beside it would otherwise take the room the text needs.
+        label->setMinimumWidth(label->sizeHint().width());
+    }
     if (auto* label = findChild<QLabel*>(QStringLiteral("lblLimits")))
         label->setText(tr("Limits:"));
     cmbAdd_->setText(tr("Add"));
@@ -84,6 +87,7 @@ void frmMain::retranslate()
     for (QPushButton* button :
          {cmbAddEnt_, cmbDelEnt_, cmbAdd_, cmbDelete_, cmbApply_, cmbClear_, cmbGoTo_})
         keepRoomForText(button);
+    updateLinks();
     refreshCheck();
     updateTitle();
 }
