@@ -11,6 +11,7 @@
 #include "common/ui/language.h"
 
 #include <QAction>
+#include <QWidget>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QMenu>
@@ -118,6 +119,25 @@ TEST_F(Languages, EveryWindowFitsItsTextsAndNamesItsControlsInBothLanguages)
         suite::testing::useLanguage(code);
         expectEveryWindowReadable();
     }
+}
+
+TEST_F(Languages, TabMovesThroughTheControlsInReadingOrder)
+{
+    const QStringList expected{
+        QStringLiteral("txtFilter"), QStringLiteral("cboFilter"),  QStringLiteral("listEntity"),
+        QStringLiteral("cmbAddEnt"), QStringLiteral("cmbDelEnt"),  QStringLiteral("chkSmartEdit"),
+        QStringLiteral("listKey"),   QStringLiteral("txtKey"),     QStringLiteral("txtValue"),
+        QStringLiteral("cmbAdd"),    QStringLiteral("cmbDelete"),  QStringLiteral("cmbApply"),
+        QStringLiteral("cmbClear"),  QStringLiteral("listUsedBy"), QStringLiteral("cmbGoTo")};
+    QStringList order;
+    QWidget* start = child<QWidget>(&window_, expected.front());
+    QWidget* widget = start;
+    do {
+        if (expected.contains(widget->objectName()))
+            order << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != start && order.size() < expected.size());
+    EXPECT_EQ(order, expected);
 }
 
 } // namespace

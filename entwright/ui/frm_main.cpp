@@ -1,4 +1,5 @@
 #include "ui/frm_main.h"
+#include "ui/property_table.h"
 
 #include "core/bsp_map.h"
 #include "core/editing.h"
@@ -17,6 +18,7 @@
 #include "common/ui/text.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -102,6 +104,15 @@ frmMain::frmMain(const QString& programDir, suite::Dialogs& dialogs, QWidget* pa
     buildMenus();
     buildControls();
     buildCheckPanel();
+    // Tab follows the reading order: the list on the left, then the
+    // properties from top to bottom, then the check's panel.
+    const QList<QWidget*> readingOrder{txtFilter_, cboFilter_,    listEntity_,    cmbAddEnt_,
+                                       cmbDelEnt_, chkSmartEdit_, tblProperties_, listKey_,
+                                       txtKey_,    txtValue_,     cmbAdd_,        cmbDelete_,
+                                       cmbApply_,  cmbClear_,     listUsedBy_,    cmbGoTo_,
+                                       cboLimits_, lstProblems_};
+    for (qsizetype i = 1; i < readingOrder.size(); ++i)
+        setTabOrder(readingOrder[i - 1], readingOrder[i]);
     retranslate();
     resize(760, 500);
 
