@@ -69,6 +69,10 @@ Version 2.0, compilation %2
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The program&apos;s icon: a pair of braces</source>
+        <translation>The program&apos;s icon: a pair of braces</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

@@ -69,6 +69,10 @@ Versão 2.0, compilação %2
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The program&apos;s icon: a pair of braces</source>
+        <translation>O ícone do programa: um par de chaves</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

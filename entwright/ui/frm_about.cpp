@@ -1,5 +1,7 @@
 #include "ui/frm_about.h"
 
+#include "common/ui/language.h"
+
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -49,6 +51,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     icon->setObjectName(QStringLiteral("imgIcon"));
     icon->setPixmap(programIcon().pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
+    icon->setAccessibleName(tr("Entwright"));
+    icon->setAccessibleDescription(tr("The program's icon: a pair of braces"));
 
     auto* name = new QLabel(tr("Entwright"), frame);
     name->setObjectName(QStringLiteral("lblName"));
@@ -63,7 +67,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
                                "%3 lines of code")
                                 .arg(QString::fromLatin1(qVersion()))
                                 .arg(ENTWRIGHT_COMPILATION)
-                                .arg(ENTWRIGHT_SOURCE_LINES),
+                                .arg(suite::formatNumber(ENTWRIGHT_SOURCE_LINES)),
                             frame);
     text->setObjectName(QStringLiteral("lblInfo"));
 
