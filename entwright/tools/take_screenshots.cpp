@@ -5,6 +5,8 @@
 #include "entwright/tests/support/bsp_builder.h"
 #include "entwright/ui/frm_main.h"
 
+#include "common/ui/language.h"
+
 #include "common/testing/fake_dialogs.h"
 
 #include <QAbstractItemView>
@@ -102,6 +104,7 @@ const char* const kGameData = R"fgd(
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    suite::setUpLanguages({QStringLiteral("entwright"), suite::kEnglish, QString()});
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath(QStringLiteral("c1a3.bsp"));
@@ -159,8 +162,17 @@ int main(int argc, char** argv)
         auto* entities = window.findChild<QAbstractItemView*>(QStringLiteral("listEntity"));
         entities->setCurrentIndex(entities->model()->index(3, 0));
         app.processEvents();
-        const bool saved =
+        bool saved =
             window.grab().save(QDir(out).filePath(QStringLiteral("entwright-properties.png")));
+        // The same window as a Brazilian desktop shows it.
+        suite::switchLanguage(suite::kPortuguese);
+        // Once for the language change, once for the layouts it asks for.
+        app.processEvents();
+        app.processEvents();
+        saved = saved &&
+                window.grab().save(QDir(out).filePath(QStringLiteral("entwright-portuguese.png")));
+        suite::switchLanguage(QString());
+        app.processEvents();
         // The game data is not wanted in the next window.
         window.loadGameData({});
         if (!saved)

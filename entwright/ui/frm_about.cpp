@@ -1,5 +1,7 @@
 #include "entwright/ui/frm_about.h"
 
+#include "common/ui/language.h"
+
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -40,30 +42,32 @@ QIcon frmAbout::programIcon()
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Entwright - About"));
+    setWindowTitle(tr("Entwright - About"));
     setModal(true);
 
-    auto* frame = new QGroupBox(QStringLiteral("About"), this);
+    auto* frame = new QGroupBox(tr("About"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* icon = new QLabel(frame);
     icon->setObjectName(QStringLiteral("imgIcon"));
     icon->setPixmap(programIcon().pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
+    icon->setAccessibleName(tr("Entwright"));
+    icon->setAccessibleDescription(tr("The program's icon: a pair of braces"));
 
-    auto* name = new QLabel(QStringLiteral("Entwright"), frame);
+    auto* name = new QLabel(tr("Entwright"), frame);
     name->setObjectName(QStringLiteral("lblName"));
     QFont nameFont = name->font();
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
     nameFont.setBold(true);
     name->setFont(nameFont);
-    auto* text = new QLabel(QStringLiteral("Half-Life entity list editor\n"
-                                           "Written by the Entwright author\n"
-                                           "Developed in C++ with Qt %1\n"
-                                           "Version 2.0, compilation %2\n"
-                                           "%3 lines of code")
+    auto* text = new QLabel(tr("Half-Life entity list editor\n"
+                               "Written by the Entwright author\n"
+                               "Developed in C++ with Qt %1\n"
+                               "Version 2.0, compilation %2\n"
+                               "%3 lines of code")
                                 .arg(QString::fromLatin1(qVersion()))
                                 .arg(ENTWRIGHT_COMPILATION)
-                                .arg(ENTWRIGHT_SOURCE_LINES),
+                                .arg(suite::formatNumber(ENTWRIGHT_SOURCE_LINES)),
                             frame);
     text->setObjectName(QStringLiteral("lblInfo"));
 
@@ -75,7 +79,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     frameLayout->addWidget(icon);
     frameLayout->addLayout(words, 1);
 
-    auto* cmbOK = new QPushButton(QStringLiteral("OK"), this);
+    auto* cmbOK = new QPushButton(tr("OK"), this);
     cmbOK->setObjectName(QStringLiteral("cmbOK"));
     cmbOK->setDefault(true);
     auto* buttons = new QHBoxLayout;

@@ -1,4 +1,5 @@
 #include "entwright/ui/frm_main.h"
+#include "entwright/ui/property_table.h"
 
 #include "entwright/core/bsp_map.h"
 #include "entwright/core/editing.h"
@@ -11,11 +12,13 @@
 #include "entwright/ui/frm_ripent.h"
 #include "entwright/ui/list_clicks.h"
 
+#include "common/ui/language.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/recent_files.h"
 #include "common/ui/text.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -44,17 +47,21 @@
 
 namespace {
 
-const QString kOpenFilter =
-    QStringLiteral("Half Life Entity Files (.ent)|*.ent|BSP Files (.BSP)|*.bsp");
-const QString kSaveAsFilter = QStringLiteral("Half Life Entity File (.ent)|*.ent");
-const QString kFieldsMissing = QStringLiteral("All fields must be filled up correctly");
-const QString kNoLineBreaks = QStringLiteral("Keys and values can't hold line breaks");
-const QString kNoQuotes =
-    QStringLiteral("Keys and values can't hold double quotes (\"): the game would read one "
-                   "as the end of the key or value");
-const QString kClassLineKept =
-    QStringLiteral("The 'classname' line must stay a classname line: its key can't change");
-const QString kProgramTitle = QStringLiteral("Entwright 2.0");
+const char* const kOpenFilter =
+    QT_TRANSLATE_NOOP("frmMain", "Half Life Entity Files (.ent)|*.ent|BSP Files (.BSP)|*.bsp");
+const char* const kSaveAsFilter =
+    QT_TRANSLATE_NOOP("frmMain", "Half Life Entity File (.ent)|*.ent");
+const char* const kFieldsMissing =
+    QT_TRANSLATE_NOOP("frmMain", "All fields must be filled up correctly");
+const char* const kNoLineBreaks =
+    QT_TRANSLATE_NOOP("frmMain", "Keys and values can't hold line breaks");
+const char* const kNoQuotes =
+    QT_TRANSLATE_NOOP("frmMain", "Keys and values can't hold double quotes (\"): the game would "
+                                 "read one as the end of the key or value");
+const char* const kClassLineKept =
+    QT_TRANSLATE_NOOP("frmMain",
+                      "The 'classname' line must stay a classname line: its key can't change");
+const char* const kProgramTitle = QT_TRANSLATE_NOOP("frmMain", "Entwright 2.0");
 // Values longer than this wrap anywhere: wrapping one long word at word
 // boundaries costs time that grows with the square of its length.
 constexpr qsizetype kLongestWordWrapped = 4096;
@@ -91,12 +98,22 @@ frmMain::frmMain(const QString& programDir, suite::Dialogs& dialogs, QWidget* pa
     : QMainWindow(parent), programDir_(programDir), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(kProgramTitle);
+    setWindowTitle(tr(kProgramTitle));
     setWindowIcon(frmAbout::programIcon());
     setAcceptDrops(true);
     buildMenus();
     buildControls();
     buildCheckPanel();
+    // Tab follows the reading order: the list on the left, then the
+    // properties from top to bottom, then the check's panel.
+    const QList<QWidget*> readingOrder{txtFilter_, cboFilter_,    listEntity_,    cmbAddEnt_,
+                                       cmbDelEnt_, chkSmartEdit_, tblProperties_, listKey_,
+                                       txtKey_,    txtValue_,     cmbAdd_,        cmbDelete_,
+                                       cmbApply_,  cmbClear_,     listUsedBy_,    cmbGoTo_,
+                                       cboLimits_, lstProblems_};
+    for (qsizetype i = 1; i < readingOrder.size(); ++i)
+        setTabOrder(readingOrder[i - 1], readingOrder[i]);
+    retranslate();
     resize(760, 500);
 
     // Form_Load: nothing is open yet, so only Open, Save As, Ripent and
@@ -122,11 +139,11 @@ frmMain::frmMain(const QString& programDir, suite::Dialogs& dialogs, QWidget* pa
 
 void frmMain::buildMenus()
 {
-    QMenu* menFile = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu* menFile = menuBar()->addMenu(tr("File"));
     menFile->setObjectName(QStringLiteral("menFile"));
-    menOpen_ = makeAction(QStringLiteral("menOpen"), QStringLiteral("Open..."), menFile);
+    menOpen_ = makeAction(QStringLiteral("menOpen"), tr("Open..."), menFile);
     menOpen_->setShortcut(QKeySequence::Open);
-    QMenu* menRecent = menFile->addMenu(QStringLiteral("Recent Files"));
+    QMenu* menRecent = menFile->addMenu(tr("Recent Files"));
     menRecent->setObjectName(QStringLiteral("menRecent"));
     // Kept in entwright.ini in the program's directory like the suite's other
     // settings; without a program directory nothing is kept.
@@ -145,17 +162,17 @@ void frmMain::buildMenus()
     connect(menLoadFgd_, &QAction::triggered, this, &frmMain::menLoadFgd_Click);
     connect(menClearFgd_, &QAction::triggered, this, &frmMain::menClearFgd_Click);
     menFile->addSeparator();
-    menSaveAs_ = makeAction(QStringLiteral("menSaveAs"), QStringLiteral("Save As..."), menFile);
-    menSave_ = makeAction(QStringLiteral("menSave"), QStringLiteral("Save"), menFile);
+    menSaveAs_ = makeAction(QStringLiteral("menSaveAs"), tr("Save As..."), menFile);
+    menSave_ = makeAction(QStringLiteral("menSave"), tr("Save"), menFile);
     menSave_->setShortcut(QKeySequence::Save);
     menFile->addSeparator();
-    menExit_ = makeAction(QStringLiteral("menExit"), QStringLiteral("Exit"), menFile);
+    menExit_ = makeAction(QStringLiteral("menExit"), tr("Exit"), menFile);
 
-    QMenu* menEdit = menuBar()->addMenu(QStringLiteral("Edit"));
+    QMenu* menEdit = menuBar()->addMenu(tr("Edit"));
     menEdit->setObjectName(QStringLiteral("menEdit"));
-    menUndo_ = makeAction(QStringLiteral("menUndo"), QStringLiteral("Undo"), menEdit);
+    menUndo_ = makeAction(QStringLiteral("menUndo"), tr("Undo"), menEdit);
     menUndo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    menRedo_ = makeAction(QStringLiteral("menRedo"), QStringLiteral("Redo"), menEdit);
+    menRedo_ = makeAction(QStringLiteral("menRedo"), tr("Redo"), menEdit);
     menRedo_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     menUndo_->setEnabled(false);
@@ -173,14 +190,15 @@ void frmMain::buildMenus()
     menCheck_->setEnabled(false);
     connect(menCheck_, &QAction::triggered, this, &frmMain::menCheck_Click);
 
-    QMenu* menRipent = menuBar()->addMenu(QStringLiteral("Ripent"));
+    QMenu* menRipent = menuBar()->addMenu(tr("Ripent"));
     menRipent->setObjectName(QStringLiteral("menRipent"));
-    menImport_ = makeAction(QStringLiteral("menImport"), QStringLiteral("Import..."), menRipent);
-    menExport_ = makeAction(QStringLiteral("menExport"), QStringLiteral("Export..."), menRipent);
+    menImport_ = makeAction(QStringLiteral("menImport"), tr("Import..."), menRipent);
+    menExport_ = makeAction(QStringLiteral("menExport"), tr("Export..."), menRipent);
 
-    QMenu* menHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    menuBar()->addMenu(new suite::LanguageMenu(this));
+    QMenu* menHelp = menuBar()->addMenu(tr("Help"));
     menHelp->setObjectName(QStringLiteral("menHelp"));
-    menAbout_ = makeAction(QStringLiteral("menAbout"), QStringLiteral("About"), menHelp);
+    menAbout_ = makeAction(QStringLiteral("menAbout"), tr("About"), menHelp);
 
     connect(menOpen_, &QAction::triggered, this, &frmMain::menOpen_Click);
     connect(menSaveAs_, &QAction::triggered, this, &frmMain::menSaveAs_Click);
@@ -201,17 +219,16 @@ void frmMain::buildControls()
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    Frame1_ = new QGroupBox(QStringLiteral("Entity"), central);
+    Frame1_ = new QGroupBox(tr("Entity"), central);
     Frame1_->setObjectName(QStringLiteral("Frame1"));
     txtFilter_ = new QLineEdit(Frame1_);
     txtFilter_->setObjectName(QStringLiteral("txtFilter"));
-    txtFilter_->setPlaceholderText(QStringLiteral("Filter"));
+    txtFilter_->setPlaceholderText(tr("Filter"));
     txtFilter_->setClearButtonEnabled(true);
     cboFilter_ = new QComboBox(Frame1_);
     cboFilter_->setObjectName(QStringLiteral("cboFilter"));
     // In the order of ent::FilterField.
-    cboFilter_->addItems(
-        {QStringLiteral("Class"), QStringLiteral("Targetname"), QStringLiteral("Any text")});
+    cboFilter_->addItems({tr("Class"), tr("Targetname"), tr("Any text")});
     auto* filterRow = new QHBoxLayout;
     filterRow->addWidget(txtFilter_, 1);
     filterRow->addWidget(cboFilter_);
@@ -226,8 +243,8 @@ void frmMain::buildControls()
     entityModel_ = new EntityListModel(listEntity_);
     listEntity_->setModel(entityModel_);
     listEntity_->setItemDelegate(new EntityItemDelegate(listEntity_));
-    cmbAddEnt_ = makeButton(QStringLiteral("cmbAddEnt"), QStringLiteral("Add"), Frame1_);
-    cmbDelEnt_ = makeButton(QStringLiteral("cmbDelEnt"), QStringLiteral("Delete"), Frame1_);
+    cmbAddEnt_ = makeButton(QStringLiteral("cmbAddEnt"), tr("Add"), Frame1_);
+    cmbDelEnt_ = makeButton(QStringLiteral("cmbDelEnt"), tr("Delete"), Frame1_);
     auto* entityButtons = new QHBoxLayout;
     entityButtons->addWidget(cmbAddEnt_);
     entityButtons->addWidget(cmbDelEnt_);
@@ -236,7 +253,7 @@ void frmMain::buildControls()
     frame1Layout->addWidget(listEntity_);
     frame1Layout->addLayout(entityButtons);
 
-    Frame2_ = new QGroupBox(QStringLiteral("Entity Properties"), central);
+    Frame2_ = new QGroupBox(tr("Entity Properties"), central);
     Frame2_->setObjectName(QStringLiteral("Frame2"));
     auto* rawPanel = new QWidget(Frame2_);
     rawPanel->setObjectName(QStringLiteral("pnlRawKeys"));
@@ -250,17 +267,17 @@ void frmMain::buildControls()
     txtValue_->setObjectName(QStringLiteral("txtValue"));
     txtValue_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtValue_->setFixedHeight(txtValue_->fontMetrics().lineSpacing() * 4 + 12);
-    auto* lblKey = new QLabel(QStringLiteral("Key:"), Frame2_);
+    auto* lblKey = new QLabel(tr("Key:"), Frame2_);
     lblKey->setObjectName(QStringLiteral("lblKey"));
     lblKey->setBuddy(txtKey_);
-    auto* lblValue = new QLabel(QStringLiteral("Value:"), Frame2_);
+    auto* lblValue = new QLabel(tr("Value:"), Frame2_);
     lblValue->setObjectName(QStringLiteral("lblValue"));
     lblValue->setBuddy(txtValue_);
     lblValue->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmbAdd_ = makeButton(QStringLiteral("cmbAdd"), QStringLiteral("Add"), Frame2_);
-    cmbDelete_ = makeButton(QStringLiteral("cmbDelete"), QStringLiteral("Del"), Frame2_);
-    cmbApply_ = makeButton(QStringLiteral("cmbApply"), QStringLiteral("Apply"), Frame2_);
-    cmbClear_ = makeButton(QStringLiteral("cmbClear"), QStringLiteral("Clear"), Frame2_);
+    cmbAdd_ = makeButton(QStringLiteral("cmbAdd"), tr("Add"), Frame2_);
+    cmbDelete_ = makeButton(QStringLiteral("cmbDelete"), tr("Del"), Frame2_);
+    cmbApply_ = makeButton(QStringLiteral("cmbApply"), tr("Apply"), Frame2_);
+    cmbClear_ = makeButton(QStringLiteral("cmbClear"), tr("Clear"), Frame2_);
 
     auto* fields = new QGridLayout;
     fields->addWidget(lblKey, 0, 0);
@@ -308,7 +325,7 @@ void frmMain::buildControls()
 
 void frmMain::menOpen_Click()
 {
-    const QString path = dialogs_.openFile(this, kOpenFilter);
+    const QString path = dialogs_.openFile(this, tr(kOpenFilter));
     if (path.isEmpty())
         return;
     openFile(path);
@@ -330,8 +347,8 @@ bool frmMain::loadFile(const QString& path)
     std::optional<ent::OpenedFile> opened =
         ent::IsBspPath(file) ? ent::OpenBspFile(file, &report) : ent::OpenEntFile(file, &report);
     if (!opened) {
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Open"),
-                         QStringLiteral("\"%1\" could not be opened.\n\n%2")
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Open"),
+                         tr("\"%1\" could not be opened.\n\n%2")
                              .arg(QDir::toNativeSeparators(path),
                                   QString::fromStdString(ent::DescribeReadFailure(report))));
         return false;
@@ -358,22 +375,22 @@ bool frmMain::loadFile(const QString& path)
 
     const std::string stray = ent::DescribeStrayLines(report);
     if (!stray.empty())
-        warn(QStringLiteral("Open"), QString::fromStdString(stray));
+        warn(tr("Open"), QString::fromStdString(stray));
     return true;
 }
 
 void frmMain::menSave_Click()
 {
     if (saveCurrent())
-        dialogs_.message(this, suite::MessageIcon::Information, QStringLiteral("Save"),
-                         QStringLiteral("File saved sucessfully"));
+        dialogs_.message(this, suite::MessageIcon::Information, tr("Save"),
+                         tr("File saved sucessfully"));
 }
 
 bool frmMain::saveCurrent()
 {
     if (CurrentFile_.isEmpty())
         return false;
-    if (!saveTo(CurrentFile_, ent::IsBspPath(suite::toPath(CurrentFile_)), QStringLiteral("Save")))
+    if (!saveTo(CurrentFile_, ent::IsBspPath(suite::toPath(CurrentFile_)), tr("Save")))
         return false;
     doc_.markSaved();
     updateTitle();
@@ -385,20 +402,20 @@ void frmMain::menSaveAs_Click()
     // Before any Open there is no table worth writing.
     if (CurrentFile_.isEmpty())
         return;
-    const QString path = dialogs_.saveFile(this, kSaveAsFilter);
+    const QString path = dialogs_.saveFile(this, tr(kSaveAsFilter));
     if (path.isEmpty())
         return;
     SaveAsFile_ = path;
     // Text written over a map would destroy it: a map chosen here gets the
     // entities in its entity lump instead.
-    if (!saveTo(path, ent::IsBspPath(suite::toPath(path)), QStringLiteral("Save As")))
+    if (!saveTo(path, ent::IsBspPath(suite::toPath(path)), tr("Save As")))
         return;
     if (QFileInfo(path) == QFileInfo(CurrentFile_)) {
         doc_.markSaved();
         updateTitle();
     }
-    dialogs_.message(this, suite::MessageIcon::Information, QStringLiteral("Save"),
-                     QStringLiteral("File saved sucessfully"));
+    dialogs_.message(this, suite::MessageIcon::Information, tr("Save"),
+                     tr("File saved sucessfully"));
 }
 
 bool frmMain::saveTo(const QString& path, bool intoMap, const QString& title)
@@ -410,7 +427,7 @@ bool frmMain::saveTo(const QString& path, bool intoMap, const QString& title)
     if (saved)
         return true;
     dialogs_.message(this, suite::MessageIcon::Critical, title,
-                     QStringLiteral("The file \"%1\" could not be saved: %2")
+                     tr("The file \"%1\" could not be saved: %2")
                          .arg(path, QString::fromLocal8Bit(reason.c_str())));
     return false;
 }
@@ -420,7 +437,7 @@ bool frmMain::settleUnsaved()
     if (!doc_.modified())
         return true;
     switch (dialogs_.askToSave(
-        this, QStringLiteral("Entwright"),
+        this, tr("Entwright"),
         tr("Save the changes to \"%1\"?").arg(QFileInfo(CurrentFile_).fileName()))) {
     case suite::SaveAnswer::Save: return saveCurrent();
     case suite::SaveAnswer::Discard: return true;
@@ -458,9 +475,9 @@ void frmMain::dropEvent(QDropEvent* event)
 void frmMain::updateTitle()
 {
     if (CurrentFile_.isEmpty()) {
-        setWindowTitle(kProgramTitle);
+        setWindowTitle(tr(kProgramTitle));
     } else {
-        setWindowTitle(kProgramTitle + QStringLiteral(" - ") +
+        setWindowTitle(tr(kProgramTitle) + QStringLiteral(" - ") +
                        suite::literalTitle(QFileInfo(CurrentFile_).fileName()) +
                        QStringLiteral("[*]"));
     }
@@ -571,9 +588,11 @@ void frmMain::fillKeyList()
         QStringList entries;
         for (const std::string_view line : doc_.table().Entities[*entity].KeyLines) {
             const ent::ListedLine listed = ent::LineForList(line);
-            entries.append(listed.cut ? displayText(listed.shown) +
-                                            tr("\u2026 (%1 bytes in all)").arg(listed.total)
-                                      : displayText(listed.shown));
+            entries.append(
+                listed.cut ? displayText(listed.shown) +
+                                 tr("\u2026 (%1 bytes in all)")
+                                     .arg(suite::formatNumber(static_cast<qint64>(listed.total)))
+                           : displayText(listed.shown));
         }
         listKey_->addItems(entries);
         if (SelKey_ >= 0 && SelKey_ < listKey_->count())
@@ -655,15 +674,15 @@ bool frmMain::reportEdit(ent::EditResult result, const QString& title)
     switch (result) {
     case ent::EditResult::Done:
     case ent::EditResult::Unchanged: return true;
-    case ent::EditResult::EmptyField: warn(title, kFieldsMissing); return false;
-    case ent::EditResult::LineBreak: warn(title, kNoLineBreaks); return false;
-    case ent::EditResult::QuoteInside: warn(title, kNoQuotes); return false;
-    case ent::EditResult::ClassLineKept: warn(title, kClassLineKept); return false;
+    case ent::EditResult::EmptyField: warn(title, tr(kFieldsMissing)); return false;
+    case ent::EditResult::LineBreak: warn(title, tr(kNoLineBreaks)); return false;
+    case ent::EditResult::QuoteInside: warn(title, tr(kNoQuotes)); return false;
+    case ent::EditResult::ClassLineKept: warn(title, tr(kClassLineKept)); return false;
     case ent::EditResult::ClassLineProtected:
-        warn(title, QStringLiteral("You can't delete the entity 'classname'"));
+        warn(title, tr("You can't delete the entity 'classname'"));
         return false;
     case ent::EditResult::OnlyEntity:
-        warn(title, QStringLiteral("You can't delete the only entity left"));
+        warn(title, tr("You can't delete the only entity left"));
         return false;
     case ent::EditResult::NoSuchEntity:
     case ent::EditResult::NoSuchLine: return false;
@@ -673,9 +692,9 @@ bool frmMain::reportEdit(ent::EditResult result, const QString& title)
 
 void frmMain::cmbAdd_Click()
 {
-    const QString title = QStringLiteral("Add");
+    const QString title = tr("Add");
     if (txtKey_->text().isEmpty() || valueBoxText().isEmpty())
-        return warn(title, kFieldsMissing);
+        return warn(title, tr(kFieldsMissing));
     // Nothing was shown for a new line, so whatever is in the boxes is typed.
     std::u32string outside;
     bool keyFailed = false;
@@ -700,9 +719,9 @@ void frmMain::cmbAdd_Click()
 
 void frmMain::cmbApply_Click()
 {
-    const QString title = QStringLiteral("Apply");
+    const QString title = tr("Apply");
     if (txtKey_->text().isEmpty() || valueBoxText().isEmpty())
-        return warn(title, kFieldsMissing);
+        return warn(title, tr(kFieldsMissing));
     std::u32string outside;
     bool keyFailed = false;
     const std::optional<ent::ApplyBytes> typed =
@@ -733,7 +752,7 @@ void frmMain::cmbApply_Click()
 void frmMain::cmbDelete_Click()
 {
     const ent::EditResult result = doc_.deleteKeyLine(tableIndex(SelEntity_), tableIndex(SelKey_));
-    if (!reportEdit(result, QStringLiteral("Delete")))
+    if (!reportEdit(result, tr("Delete")))
         return;
     // The position now names the next line, or none: wait for a new click.
     SelKey_ = -1;
@@ -768,7 +787,7 @@ void frmMain::cmbDelEnt_Click()
     const std::vector<std::size_t> picked = selectedEntities();
     const ent::EditResult result =
         picked.size() > 1 ? doc_.deleteEntities(picked) : doc_.deleteEntity(tableIndex(SelEntity_));
-    if (!reportEdit(result, QStringLiteral("Delete")))
+    if (!reportEdit(result, tr("Delete")))
         return;
     Clear();
     SelEntity_ = -1;

@@ -63,11 +63,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
+    // Sets every text again in the language chosen now.
+    void retranslate();
     void buildControls();
 
     void menOpen_Click();

@@ -27,6 +27,7 @@ void frmMain::buildCheckPanel()
     for (const ent::EngineLimits& limits : ent::EngineLimitProfiles())
         cboLimits_->addItem(QString::fromStdString(limits.name));
     auto* lblLimits = new QLabel(tr("Limits:"), panel);
+    lblLimits->setObjectName(QStringLiteral("lblLimits"));
     lblLimits->setBuddy(cboLimits_);
     lstProblems_ = new QListWidget(panel);
     lstProblems_->setObjectName(QStringLiteral("lstProblems"));

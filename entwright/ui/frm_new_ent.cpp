@@ -21,10 +21,10 @@ frmNewEnt::frmNewEnt(ent::EntityDocument& document, suite::Dialogs& dialogs,
       gameData_(gameData && !gameData->empty() ? gameData : nullptr)
 {
     setObjectName(QStringLiteral("frmNewEnt"));
-    setWindowTitle(QStringLiteral("Add Entity"));
+    setWindowTitle(tr("Add Entity"));
     setModal(true);
 
-    auto* Frame1 = new QGroupBox(QStringLiteral("Entity Name"), this);
+    auto* Frame1 = new QGroupBox(tr("Entity Name"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     txtNome_ = new QLineEdit(Frame1);
     txtNome_->setObjectName(QStringLiteral("txtNome"));
@@ -44,10 +44,10 @@ frmNewEnt::frmNewEnt(ent::EntityDocument& document, suite::Dialogs& dialogs,
         connect(lstClasses_, &QListWidget::itemDoubleClicked, this, &frmNewEnt::cmbOk_Click);
     }
 
-    auto* cmbOk = new QPushButton(QStringLiteral("Ok"), this);
+    auto* cmbOk = new QPushButton(tr("Ok"), this);
     cmbOk->setObjectName(QStringLiteral("cmbOk"));
     cmbOk->setDefault(true);
-    auto* cmbCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cmbCancel = new QPushButton(tr("Cancel"), this);
     cmbCancel->setObjectName(QStringLiteral("cmbCancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -84,8 +84,8 @@ void frmNewEnt::cmbOk_Click()
     const std::optional<std::string> bytes =
         ent::TypedBytes(txtNome_->text().toStdU32String(), nullptr);
     if (!bytes) {
-        refuse(QStringLiteral("An entity name can't hold characters a map can't store "
-                              "(Windows-1252 has no place for them)"));
+        refuse(tr("An entity name can't hold characters a map can't store "
+                  "(Windows-1252 has no place for them)"));
         return;
     }
     const ent::FgdClass* cls = gameData_ ? gameData_->findEntityClass(*bytes) : nullptr;
@@ -93,13 +93,13 @@ void frmNewEnt::cmbOk_Click()
         cls ? document_.addEntity(*bytes, ent::DefaultKeys(*gameData_, *cls))
             : document_.addEntity(*bytes);
     if (result == ent::EditResult::LineBreak)
-        return refuse(QStringLiteral("An entity name can't hold line breaks"));
+        return refuse(tr("An entity name can't hold line breaks"));
     if (result == ent::EditResult::QuoteInside)
-        return refuse(QStringLiteral("An entity name can't hold double quotes (\")"));
+        return refuse(tr("An entity name can't hold double quotes (\")"));
     accept();
 }
 
 void frmNewEnt::refuse(const QString& text)
 {
-    dialogs_.message(this, suite::MessageIcon::Exclamation, QStringLiteral("Add Entity"), text);
+    dialogs_.message(this, suite::MessageIcon::Exclamation, tr("Add Entity"), text);
 }

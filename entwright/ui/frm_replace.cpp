@@ -1,4 +1,5 @@
 #include "entwright/ui/frm_replace.h"
+#include "entwright/ui/text_room.h"
 
 #include "entwright/core/typed_text.h"
 
@@ -45,6 +46,8 @@ frmReplace::frmReplace(QWidget* parent) : QDialog(parent)
     cmbReplaceAll->setDefault(true);
     auto* cmbCancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cmbCancel->setObjectName(QStringLiteral("cmbCancel"));
+    keepRoomForText(cmbReplaceAll);
+    keepRoomForText(cmbCancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -1,5 +1,7 @@
 #include "entwright/ui/frm_ripent.h"
 
+#include "common/ui/language.h"
+
 #include "entwright/core/bsp_map.h"
 
 #include "entwright/ui/ripent_watch.h"
@@ -36,25 +38,29 @@ frmRipent::frmRipent(const QString& programDir, suite::Dialogs& dialogs, ent::Ri
     : QDialog(parent), programDir_(programDir), dialogs_(dialogs), RipentMode_(mode)
 {
     setObjectName(QStringLiteral("frmRipent"));
-    setWindowTitle(mode == ent::RipentMode::Export ? QStringLiteral("Export .ent from BSP")
-                                                   : QStringLiteral("Import .ent into BSP"));
+    setWindowTitle(mode == ent::RipentMode::Export ? tr("Export .ent from BSP")
+                                                   : tr("Import .ent into BSP"));
     setModal(true);
 
-    auto* Frame1 = new QGroupBox(QStringLiteral("Select BSP file"), this);
+    auto* Frame1 = new QGroupBox(tr("Select BSP file"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     txtPath_ = new QLineEdit(Frame1);
     txtPath_->setObjectName(QStringLiteral("txtPath"));
+    txtPath_->setAccessibleName(tr("BSP file"));
     auto* cmbOpen = new QPushButton(QStringLiteral("..."), Frame1);
     cmbOpen->setObjectName(QStringLiteral("cmbOpen"));
+    cmbOpen->setAccessibleName(tr("Browse"));
+    cmbOpen->setAccessibleDescription(tr("Choose the BSP file in a file dialog"));
+    cmbOpen->setToolTip(tr("Choose the BSP file in a file dialog"));
     cmbOpen->setFixedWidth(cmbOpen->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
     auto* frameLayout = new QHBoxLayout(Frame1);
     frameLayout->addWidget(txtPath_, 1);
     frameLayout->addWidget(cmbOpen);
 
-    auto* cmbRun = new QPushButton(QStringLiteral("Go!"), this);
+    auto* cmbRun = new QPushButton(tr("Go!"), this);
     cmbRun->setObjectName(QStringLiteral("cmbRun"));
     cmbRun->setDefault(true);
-    auto* cmbCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cmbCancel = new QPushButton(tr("Cancel"), this);
     cmbCancel->setObjectName(QStringLiteral("cmbCancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -73,8 +79,7 @@ frmRipent::frmRipent(const QString& programDir, suite::Dialogs& dialogs, ent::Ri
 
 void frmRipent::cmbOpen_Click()
 {
-    const QString chosen =
-        dialogs_.openFile(this, QStringLiteral("BSP Files (.BSP)|*.bsp"), dialogFile_);
+    const QString chosen = dialogs_.openFile(this, tr("BSP Files (.BSP)|*.bsp"), dialogFile_);
     // A cancelled dialog keeps whatever the box holds, typed text included.
     if (chosen.isEmpty())
         return;
@@ -107,8 +112,8 @@ void frmRipent::cmbRun_Click()
         return;
     }
     if (!startRipent(*launch)) {
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Error"),
-                         QStringLiteral("There was an error during opearation"));
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Error"),
+                         tr("There was an error during opearation"));
         return;
     }
     accept();
@@ -129,23 +134,21 @@ bool frmRipent::runBuiltIn()
     const ent::BuiltInRun run =
         exporting ? ent::BuiltInExport(suite::toPath(map)) : ent::BuiltInImport(suite::toPath(map));
     if (!run.ok) {
-        dialogs_.message(this, suite::MessageIcon::Critical, QStringLiteral("Error"),
-                         QStringLiteral("There was an error during opearation\n\n%1")
+        dialogs_.message(this, suite::MessageIcon::Critical, tr("Error"),
+                         tr("There was an error during opearation\n\n%1")
                              .arg(QString::fromStdString(run.reason)));
         return false;
     }
     const QString written = QDir::toNativeSeparators(fromPath(run.written));
-    dialogs_.message(this, suite::MessageIcon::Information,
-                     exporting ? QStringLiteral("Export") : QStringLiteral("Import"),
-                     exporting
-                         ? QStringLiteral("ripent was not found, so Entwright exported the map's "
-                                          "%1 entities itself to \"%2\".")
-                               .arg(run.entities)
-                               .arg(written)
-                         : QStringLiteral("ripent was not found, so Entwright imported %1 entities "
-                                          "itself into \"%2\".")
-                               .arg(run.entities)
-                               .arg(written));
+    dialogs_.message(this, suite::MessageIcon::Information, exporting ? tr("Export") : tr("Import"),
+                     exporting ? tr("ripent was not found, so Entwright exported the map's "
+                                    "%1 entities itself to \"%2\".")
+                                     .arg(suite::formatNumber(static_cast<qint64>(run.entities)))
+                                     .arg(written)
+                               : tr("ripent was not found, so Entwright imported %1 entities "
+                                    "itself into \"%2\".")
+                                     .arg(suite::formatNumber(static_cast<qint64>(run.entities)))
+                                     .arg(written));
     if (!exporting)
         emit imported(map);
     return true;

@@ -3,6 +3,7 @@
 #include "entwright/core/typed_text.h"
 #include "entwright/ui/entity_list_model.h"
 
+#include <QEvent>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
@@ -256,4 +257,13 @@ bool PropertyTable::showLine(std::size_t line)
         return true;
     }
     return false;
+}
+
+void PropertyTable::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setAccessibleName(tr("Entity properties"));
+        setHorizontalHeaderLabels({tr("Property"), tr("Value")});
+    }
+    QTableWidget::changeEvent(event);
 }

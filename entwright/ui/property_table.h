@@ -28,6 +28,10 @@ public:
     void showEntity(const ent::GameData& gameData, const ent::EntityRecord& record);
     void clearEntity();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
+public:
     const std::vector<ent::PropertyRow>& rows() const { return rows_; }
 
     // Brings the row of the entity's line `line` into view with its editor

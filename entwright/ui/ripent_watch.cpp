@@ -29,13 +29,12 @@ void RipentWatch::finished(int exitCode, QProcess::ExitStatus status)
 {
     const QString map = QDir::toNativeSeparators(map_);
     if (status == QProcess::CrashExit) {
-        dialogs_.message(owner_, suite::MessageIcon::Critical, QStringLiteral("Error"),
-                         QStringLiteral("ripent crashed while working on \"%1\".").arg(map));
+        dialogs_.message(owner_, suite::MessageIcon::Critical, tr("Error"),
+                         tr("ripent crashed while working on \"%1\".").arg(map));
     } else if (exitCode != 0) {
-        dialogs_.message(owner_, suite::MessageIcon::Critical, QStringLiteral("Error"),
-                         QStringLiteral("ripent ended with exit code %1 while working on \"%2\".")
-                             .arg(exitCode)
-                             .arg(map));
+        dialogs_.message(
+            owner_, suite::MessageIcon::Critical, tr("Error"),
+            tr("ripent ended with exit code %1 while working on \"%2\".").arg(exitCode).arg(map));
     }
     deleteLater();
 }
