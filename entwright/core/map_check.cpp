@@ -392,8 +392,9 @@ std::vector<CheckProblem> CheckEntities(const EntityTable& table, const CheckOpt
                     "the value of " + quote(key) + " is " + std::to_string(value.size()) +
                         " bytes long; " + limits.name + " keeps only its first " +
                         std::to_string(limits.maxValueLength));
-            const auto earlier = std::find_if(seen.begin(), seen.end(),
-                                              [&](const auto& s) { return s.first == key; });
+            const auto earlier =
+                std::find_if(seen.begin(), seen.end(),
+                             [&wanted = key](const auto& s) { return s.first == wanted; });
             if (earlier != seen.end()) {
                 const std::size_t at = firstLine == 0 ? 0 : firstLine + earlier->second;
                 add(CheckKind::DuplicateKey, index,
