@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <random>
 #include <system_error>
@@ -184,8 +185,8 @@ void removeStaleTemporaries(const fs::path& target)
 
 #ifdef _WIN32
 
-std::optional<std::string> readOpened(const fs::path& path, std::uint64_t maxBytes,
-                                      std::string* error)
+std::optional<std::size_t> readOpened(const fs::path& path, std::uint64_t maxBytes,
+                                      ReadBuffer& into, std::string* error)
 {
     errno = 0;
     std::ifstream in(path, std::ios::binary);
@@ -193,21 +194,23 @@ std::optional<std::string> readOpened(const fs::path& path, std::uint64_t maxByt
         setError(error, systemReason(errno));
         return std::nullopt;
     }
-    std::string bytes;
+    std::size_t size = 0;
     char block[65536];
     while (in) {
         in.read(block, sizeof block);
-        bytes.append(block, static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > maxBytes) {
-            setError(error, tooLarge(bytes.size(), maxBytes));
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (size + got > maxBytes) {
+            setError(error, tooLarge(size + got, maxBytes));
             return std::nullopt;
         }
+        std::memcpy(into.resize(size + got) + size, block, got);
+        size += got;
     }
     if (in.bad()) {
         setError(error, "read error");
         return std::nullopt;
     }
-    return bytes;
+    return size;
 }
 
 TempResult writeTemporary(const fs::path& temp, const fs::path&, std::string_view bytes,
@@ -276,8 +279,8 @@ fs::file_type typeOf(mode_t mode)
     return fs::file_type::unknown;
 }
 
-std::optional<std::string> readOpened(const fs::path& path, std::uint64_t maxBytes,
-                                      std::string* error)
+std::optional<std::size_t> readOpened(const fs::path& path, std::uint64_t maxBytes,
+                                      ReadBuffer& into, std::string* error)
 {
     // Non-blocking, so that a pipe put in the file's place since it was
     // looked at cannot hold the caller in open().
@@ -286,7 +289,7 @@ std::optional<std::string> readOpened(const fs::path& path, std::uint64_t maxByt
         setError(error, systemReason(errno));
         return std::nullopt;
     }
-    std::optional<std::string> result;
+    std::optional<std::size_t> result;
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
         setError(error, systemReason(errno));
@@ -295,15 +298,15 @@ std::optional<std::string> readOpened(const fs::path& path, std::uint64_t maxByt
     } else if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {
         setError(error, tooLarge(static_cast<std::uint64_t>(info.st_size), maxBytes));
     } else {
-        std::string bytes;
-        bytes.resize(static_cast<std::size_t>(info.st_size));
+        std::size_t size = static_cast<std::size_t>(info.st_size);
+        char* bytes = into.resize(size);
         std::size_t done = 0;
         bool ok = true;
         for (;;) {
             // Once the size fstat saw is in, a small probe tells a file that
             // grew since from one that ended. Growing the buffer instead would
             // reallocate it, and hold two copies of the file for a moment.
-            if (done == bytes.size()) {
+            if (done == size) {
                 char probe[4096];
                 const ssize_t more = ::read(fd, probe, sizeof probe);
                 if (more < 0 && errno == EINTR)
@@ -321,11 +324,13 @@ std::optional<std::string> readOpened(const fs::path& path, std::uint64_t maxByt
                     ok = false;
                     break;
                 }
-                bytes.append(probe, static_cast<std::size_t>(more));
-                done = bytes.size();
+                size = static_cast<std::size_t>(grown);
+                bytes = into.resize(size);
+                std::memcpy(bytes + done, probe, static_cast<std::size_t>(more));
+                done = size;
                 continue;
             }
-            const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+            const ssize_t got = ::read(fd, bytes + done, size - done);
             if (got < 0 && errno == EINTR)
                 continue;
             if (got < 0) {
@@ -338,8 +343,8 @@ std::optional<std::string> readOpened(const fs::path& path, std::uint64_t maxByt
             done += static_cast<std::size_t>(got);
         }
         if (ok) {
-            bytes.resize(done);
-            result = std::move(bytes);
+            into.resize(done);
+            result = done;
         }
     }
     ::close(fd);
@@ -432,7 +437,8 @@ std::optional<std::string> readRefusal(const fs::path& path, std::uint64_t maxBy
     return std::nullopt;
 }
 
-std::optional<std::string> readAll(const fs::path& path, std::uint64_t maxBytes, std::string* error)
+std::optional<std::size_t> readAllInto(const fs::path& path, std::uint64_t maxBytes,
+                                       ReadBuffer& into, std::string* error)
 {
     // Looked at before it is opened: opening a pipe waits for a writer.
     if (auto why = readRefusal(path, maxBytes)) {
@@ -440,11 +446,26 @@ std::optional<std::string> readAll(const fs::path& path, std::uint64_t maxBytes,
         return std::nullopt;
     }
     try {
-        return readOpened(path, maxBytes, error);
+        return readOpened(path, maxBytes, into, error);
     } catch (const std::exception&) { // bad_alloc or length_error
         setError(error, "the file is too large to read");
         return std::nullopt;
     }
+}
+
+std::optional<std::string> readAll(const fs::path& path, std::uint64_t maxBytes, std::string* error)
+{
+    struct StringBuffer final : ReadBuffer {
+        std::string bytes;
+        char* resize(std::size_t size) override
+        {
+            bytes.resize(size);
+            return bytes.data();
+        }
+    } buffer;
+    if (!readAllInto(path, maxBytes, buffer, error))
+        return std::nullopt;
+    return std::move(buffer.bytes);
 }
 
 std::optional<std::string> readAll(const fs::path& path, std::string* error)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -32,6 +33,21 @@ std::optional<std::string> readRefusal(const std::filesystem::path& path, std::u
 std::optional<std::string> readAll(const std::filesystem::path& path, std::uint64_t maxBytes,
                                    std::string* error = nullptr);
 std::optional<std::string> readAll(const std::filesystem::path& path, std::string* error = nullptr);
+
+// Where readAllInto puts a file's bytes.
+class ReadBuffer {
+public:
+    virtual ~ReadBuffer() = default;
+    // Room for `size` bytes, the first ones as they were; what follows them
+    // need not be set, the read fills it. Throws std::bad_alloc.
+    virtual char* resize(std::size_t size) = 0;
+};
+
+// readAll into the caller's own memory, so that a large file needs neither
+// a zero-filled string nor a copy; `into` ends up resized to the file's
+// size, which is returned.
+std::optional<std::size_t> readAllInto(const std::filesystem::path& path, std::uint64_t maxBytes,
+                                       ReadBuffer& into, std::string* error = nullptr);
 
 // Why a save may not replace `path`, or nothing when it may: the system's
 // reason when the file exists and this user may not write it (the same

@@ -129,7 +129,7 @@ int runInfo(const QStringList& files)
     int result = kDone;
     for (const QString& file : files) {
         std::string why;
-        std::optional<std::string> bytes = fileio::readAll(fsPath(file), kDdsFileLimit, &why);
+        std::optional<FileBytes> bytes = readDdsBytes(fsPath(file), &why);
         if (!bytes) {
             result = failure(file, QString::fromStdString(why));
             continue;
@@ -156,7 +156,7 @@ int exportOne(const QString& file, const QString& out, SurfaceChoice choice, boo
     if (!replace && QFileInfo::exists(out))
         return failure(out, QStringLiteral("already exists; add --replace to write over it"));
     std::string why;
-    std::optional<std::string> bytes = fileio::readAll(fsPath(file), kDdsFileLimit, &why);
+    std::optional<FileBytes> bytes = readDdsBytes(fsPath(file), &why);
     if (!bytes)
         return failure(file, QString::fromStdString(why));
     const DdsFile dds = parseDdsFile(std::move(*bytes));

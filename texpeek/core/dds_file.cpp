@@ -7,7 +7,12 @@
 
 namespace texpeek {
 
-DdsFile parseDdsFile(std::string bytes)
+DdsFile parseDdsFile(std::string_view bytes)
+{
+    return parseDdsFile(FileBytes(bytes));
+}
+
+DdsFile parseDdsFile(FileBytes bytes)
 {
     DdsFile file;
     file.bytes = std::move(bytes);
@@ -32,9 +37,8 @@ DdsFile parseDdsFile(std::string bytes)
             for (std::size_t b = 0; b < 4; ++b) {
                 const std::size_t at = file.pixelOffset + i * 4 + b;
                 if (at < file.bytes.size())
-                    format->palette[i] |=
-                        static_cast<std::uint32_t>(static_cast<unsigned char>(file.bytes[at]))
-                        << (8 * b);
+                    format->palette[i] |= static_cast<std::uint32_t>(file.bytes.data()[at])
+                                          << (8 * b);
             }
         file.pixelOffset += 1024;
     }
@@ -74,7 +78,7 @@ std::pair<const unsigned char*, std::size_t> surfaceBytes(const DdsFile& file,
                                                           const SurfaceSpan& span)
 {
     const std::uint64_t start = file.pixelOffset + span.offset;
-    const auto* base = reinterpret_cast<const unsigned char*>(file.bytes.data());
+    const unsigned char* base = file.bytes.data();
     const std::size_t size = file.bytes.size();
     if (start >= size)
         return {base, 0};

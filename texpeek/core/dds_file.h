@@ -2,6 +2,7 @@
 
 #include "texpeek/core/dds_header.h"
 #include "texpeek/core/interpretation.h"
+#include "texpeek/core/memory_block.h"
 #include "texpeek/core/pixel_format.h"
 #include "texpeek/core/pixels.h"
 #include "texpeek/core/surface_decoder.h"
@@ -20,7 +21,7 @@ namespace texpeek {
 // about them. Nothing is refused here; a format that cannot be decoded is
 // kept as its reason, for the window to tell.
 struct DdsFile {
-    std::string bytes;
+    FileBytes bytes;
     DdsHeader header;
     std::optional<DdsHeaderDx10> dx10;
     FormatResult format;
@@ -31,7 +32,8 @@ struct DdsFile {
 };
 
 // Reads the headers out of the file's bytes (missing bytes read as zero).
-DdsFile parseDdsFile(std::string bytes);
+DdsFile parseDdsFile(FileBytes bytes);
+DdsFile parseDdsFile(std::string_view bytes);
 
 // The 43 lines of the header report, then the extended header's.
 std::vector<std::string> fileReportLines(const DdsFile& file);

@@ -49,12 +49,26 @@ ShownSurface decodeShownSurface(const DdsFile& file, std::uint32_t level, std::u
     return shown;
 }
 
+std::optional<FileBytes> readDdsBytes(const std::filesystem::path& path, std::string* error)
+{
+    struct Buffer final : fileio::ReadBuffer {
+        FileBytes bytes;
+        char* resize(std::size_t size) override
+        {
+            return reinterpret_cast<char*>(bytes.resize(size));
+        }
+    } buffer;
+    if (!fileio::readAllInto(path, kDdsFileLimit, buffer, error))
+        return std::nullopt;
+    return std::move(buffer.bytes);
+}
+
 OpenedFile openDdsFile(const std::filesystem::path& path, ProgressSink& progress,
                        OpenListener& listener)
 {
     std::string error;
     // Refuses pipes and devices before they could hold the thread in open().
-    std::optional<std::string> bytes = fileio::readAll(path, kDdsFileLimit, &error);
+    std::optional<FileBytes> bytes = readDdsBytes(path, &error);
     if (!bytes)
         throw OpenFailed({OpenError::Kind::Unreadable, error});
     auto file = std::make_shared<DdsFile>(parseDdsFile(std::move(*bytes)));

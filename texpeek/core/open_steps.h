@@ -7,6 +7,7 @@
 #include <exception>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace texpeek {
@@ -69,6 +70,10 @@ ShownSurface decodeShownSurface(const DdsFile& file, std::uint32_t level, std::u
                                 ChannelView view, ProgressSink& progress,
                                 OpenListener* listener = nullptr,
                                 const Interpretation* interpretation = nullptr);
+
+// The bytes of the file at `path` (at most kDdsFileLimit of them), or
+// nothing with `error` set to the system's reason.
+std::optional<FileBytes> readDdsBytes(const std::filesystem::path& path, std::string* error);
 
 struct OpenedFile {
     std::shared_ptr<const DdsFile> file;

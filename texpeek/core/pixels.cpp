@@ -7,13 +7,11 @@
 #include <bit>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <new>
 #include <utility>
 #include <vector>
-
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
 
 namespace texpeek {
 
@@ -27,46 +25,51 @@ std::size_t batchFor(std::size_t total)
     return std::clamp<std::size_t>(total / 100, 1, static_cast<std::size_t>(kProgressBatch));
 }
 
-// Reads up to `count` bytes; a short file just yields fewer. The stream is
-// left usable so that later reads see the end of the file too.
-std::size_t readUpTo(std::istream& in, void* destination, std::size_t count)
+// The legacy layouts' bytes in memory, read front to back as a file would
+// be: a short file just yields fewer.
+class ByteCursor {
+public:
+    ByteCursor(const unsigned char* data, std::size_t size) : data_(data), size_(size) {}
+    std::size_t readUpTo(void* destination, std::size_t count)
+    {
+        const std::size_t got = std::min(count, size_ - at_);
+        if (got != 0)
+            std::memcpy(destination, data_ + at_, got);
+        at_ += got;
+        return got;
+    }
+
+private:
+    const unsigned char* data_;
+    std::size_t size_;
+    std::size_t at_ = 0;
+};
+
+// Tells the progress sink of `count` pixels in batches of at most `batch`.
+void reportRest(ProgressSink& progress, std::size_t count, std::size_t batch)
 {
-    if (count == 0)
-        return 0;
-    in.read(static_cast<char*>(destination), static_cast<std::streamsize>(count));
-    const auto got = static_cast<std::size_t>(in.gcount());
-    if (!in)
-        in.clear(in.rdstate() & ~(std::ios::failbit | std::ios::eofbit));
-    return got;
+    while (count > 0) {
+        const std::size_t piece = std::min(batch, count);
+        progress.pixelsDone(static_cast<std::int64_t>(piece));
+        count -= piece;
+    }
 }
 
-#if defined(__linux__)
-// Large blocks are mapped directly and asked to be backed by 2 MB pages: a
-// 4096 x 4096 image then takes 32 page faults instead of 16384, which
-// otherwise cost more than decoding it. Nothing when the mapping fails.
-constexpr std::size_t kHugePage = std::size_t{2} << 20;
-
-void* mapLarge(std::size_t bytes, std::size_t& mappedBytes)
+// Converts pixels [0, total) in chunks of one progress batch on every core,
+// `convert(first, last)` writing those cells, and tells the progress sink of
+// them in batches as the calling thread sees them done. Chunks of a batch
+// also keep the bytes of one in the cache between reading and writing.
+template <typename Convert>
+void convertInChunks(std::size_t total, std::size_t batch, ProgressSink& progress, Convert convert)
 {
-    if (bytes < 4 * kHugePage)
-        return nullptr;
-    const std::size_t length = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-    void* block = mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE,
-                       MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (block == MAP_FAILED)
-        return nullptr;
-    // Trim the mapping to a stretch that starts on a 2 MB boundary.
-    auto* base = static_cast<unsigned char*>(block);
-    const auto address = reinterpret_cast<std::uintptr_t>(base);
-    const std::size_t head = (kHugePage - address % kHugePage) % kHugePage;
-    if (head != 0)
-        munmap(base, head);
-    munmap(base + head + length, kHugePage - head);
-    madvise(base + head, length, MADV_HUGEPAGE);
-    mappedBytes = length;
-    return base + head;
+    auto work = [&](std::size_t first, std::size_t last) {
+        convert(first, last);
+        return last - first;
+    };
+    auto report = [&](std::size_t done) { reportRest(progress, done, batch); };
+    const std::size_t threads = total < (std::size_t{1} << 16) ? 1 : workerCount();
+    runInChunks(total, batch, threads, work, report);
 }
-#endif
 
 [[maybe_unused]] std::uint32_t swapBytes32(std::uint32_t v)
 {
@@ -118,58 +121,65 @@ const Channel16Tables& channel16Tables()
     return tables;
 }
 
-std::optional<ImageGrid> decode32(std::istream& in, const DdsHeader& header, std::size_t total,
-                                  ProgressSink& progress)
+ImageGrid decode32(const unsigned char* data, std::size_t available, const DdsHeader& header,
+                   std::size_t total, ProgressSink& progress)
 {
-    const std::size_t batch = batchFor(total);
     progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 32 bits...", formatName(32));
     ImageGrid grid = ImageGrid::allocate(header.width, header.height);
     std::uint32_t* cells = grid.cells();
-    // The file's bytes go straight into the grid and are reordered in place
-    // while they are still in the cache. Cells past the end of a short file
-    // are left as the zero they are, unwritten, so that a header promising far
-    // more than the file holds does not make the whole grid resident.
-    for (std::size_t done = 0; done < total;) {
-        const std::size_t count = std::min(batch, total - done);
-        std::uint32_t* chunk = cells + done;
-        const std::size_t got = (readUpTo(in, chunk, count * 4) + 3) / 4;
-        for (std::size_t i = 0; i < got; ++i)
-            chunk[i] = cellFromBgra(littleEndian32(chunk[i]));
-        done += count;
-        progress.pixelsDone(static_cast<std::int64_t>(count));
+    // Cells past the end of a short file are left as the zero they are,
+    // unwritten, so that a header promising far more than the file holds does
+    // not make the whole grid resident. A last pixel the file holds only in
+    // part has its missing bytes read as zero.
+    const std::size_t whole = std::min(total, available / 4);
+    convertInChunks(whole, batchFor(total), progress, [&](std::size_t first, std::size_t last) {
+        for (std::size_t i = first; i < last; ++i) {
+            std::uint32_t v;
+            std::memcpy(&v, data + 4 * i, 4);
+            cells[i] = cellFromBgra(littleEndian32(v));
+        }
+    });
+    if (whole < total) {
+        std::array<unsigned char, 4> last{};
+        std::memcpy(last.data(), data + 4 * whole, available - 4 * whole);
+        if (available % 4 != 0)
+            cells[whole] = static_cast<std::uint32_t>(last[2]) | std::uint32_t{last[1]} << 8 |
+                           std::uint32_t{last[0]} << 16 | std::uint32_t{last[3]} << 24;
+        reportRest(progress, total - whole, batchFor(total));
     }
     progress.stageFinished(Stage::Reading);
     return grid;
 }
 
-std::optional<ImageGrid> decode24(std::istream& in, const DdsHeader& header, std::size_t total,
-                                  ProgressSink& progress)
+ImageGrid decode24(const unsigned char* data, std::size_t available, const DdsHeader& header,
+                   std::size_t total, ProgressSink& progress)
 {
-    const std::size_t batch = batchFor(total);
     progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 24 bits...", formatName(24));
     ImageGrid grid = ImageGrid::allocate(header.width, header.height);
     std::uint32_t* cells = grid.cells();
-    std::vector<unsigned char> buffer(std::min(batch, total) * 3);
-    for (std::size_t done = 0; done < total;) {
-        const std::size_t count = std::min(batch, total - done);
-        const std::size_t got = readUpTo(in, buffer.data(), count * 3);
-        std::fill(buffer.begin() + static_cast<std::ptrdiff_t>(got),
-                  buffer.begin() + static_cast<std::ptrdiff_t>(count * 3), 0);
-        const unsigned char* b = buffer.data();
-        std::uint32_t* chunk = cells + done;
-        for (std::size_t i = 0; i < (got + 2) / 3; ++i, b += 3)
-            chunk[i] = static_cast<std::uint32_t>(b[2]) | static_cast<std::uint32_t>(b[1]) << 8 |
+    const std::size_t whole = std::min(total, available / 3);
+    convertInChunks(whole, batchFor(total), progress, [&](std::size_t first, std::size_t last) {
+        const unsigned char* b = data + 3 * first;
+        for (std::size_t i = first; i < last; ++i, b += 3)
+            cells[i] = static_cast<std::uint32_t>(b[2]) | static_cast<std::uint32_t>(b[1]) << 8 |
                        static_cast<std::uint32_t>(b[0]) << 16;
-        done += count;
-        progress.pixelsDone(static_cast<std::int64_t>(count));
+    });
+    if (whole < total) {
+        std::array<unsigned char, 3> last{};
+        std::memcpy(last.data(), data + 3 * whole, available - 3 * whole);
+        if (available % 3 != 0)
+            cells[whole] = static_cast<std::uint32_t>(last[2]) | std::uint32_t{last[1]} << 8 |
+                           std::uint32_t{last[0]} << 16;
+        reportRest(progress, total - whole, batchFor(total));
     }
     progress.stageFinished(Stage::Reading);
     return grid;
 }
 
-std::optional<ImageGrid> decode16(std::istream& in, const DdsHeader& header, std::size_t total,
-                                  ProgressSink& progress)
+ImageGrid decode16(const unsigned char* data, std::size_t available, const DdsHeader& header,
+                   std::size_t total, ProgressSink& progress)
 {
+    ByteCursor in(data, available);
     const std::size_t batch = batchFor(total);
     progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 16 bits...", formatName(16));
     ImageGrid grid = ImageGrid::allocate(header.width, header.height);
@@ -182,7 +192,7 @@ std::optional<ImageGrid> decode16(std::istream& in, const DdsHeader& header, std
         const std::size_t count = std::min(batch, total - done);
         // Words missing at the end stay zero; a half word keeps its one byte
         // as the low byte.
-        wordsRead += (readUpTo(in, words + done, count * 2) + 1) / 2;
+        wordsRead += (in.readUpTo(words + done, count * 2) + 1) / 2;
         done += count;
         progress.pixelsDone(static_cast<std::int64_t>(count));
     }
@@ -212,53 +222,7 @@ PixelBlock::PixelBlock(std::size_t words)
     // A count whose byte size wraps around would give a block far too small.
     if (words > SIZE_MAX / sizeof(std::uint32_t))
         throw std::bad_alloc();
-    const std::size_t bytes = std::max<std::size_t>(words, 1) * sizeof(std::uint32_t);
-#if defined(__linux__)
-    if (void* mapped = mapLarge(bytes, mappedBytes_)) {
-        data_ = static_cast<std::uint32_t*>(mapped); // fresh anonymous pages are zero
-        return;
-    }
-#endif
-    // calloc rather than a zero-filling loop: large blocks come as fresh zero
-    // pages that are only backed once written.
-    data_ = static_cast<std::uint32_t*>(std::calloc(bytes, 1));
-    if (data_ == nullptr)
-        throw std::bad_alloc();
-}
-
-PixelBlock::PixelBlock(PixelBlock&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)), mappedBytes_(std::exchange(other.mappedBytes_, 0))
-{
-}
-
-PixelBlock& PixelBlock::operator=(PixelBlock&& other) noexcept
-{
-    if (this != &other) {
-        release();
-        data_ = std::exchange(other.data_, nullptr);
-        mappedBytes_ = std::exchange(other.mappedBytes_, 0);
-    }
-    return *this;
-}
-
-PixelBlock::~PixelBlock()
-{
-    release();
-}
-
-void PixelBlock::release() noexcept
-{
-    if (data_ == nullptr)
-        return;
-#if defined(__linux__)
-    if (mappedBytes_ != 0) {
-        munmap(data_, mappedBytes_);
-        data_ = nullptr;
-        return;
-    }
-#endif
-    std::free(data_);
-    data_ = nullptr;
+    block_ = MemoryBlock(words * sizeof(std::uint32_t));
 }
 
 ImageGrid ImageGrid::allocate(std::int32_t width, std::int32_t height)
@@ -292,8 +256,8 @@ std::uint8_t scale6(unsigned value)
     return static_cast<std::uint8_t>(std::lround(value * 255.0 / 63.0));
 }
 
-std::optional<ImageGrid> decodePixels(std::istream& in, const DdsHeader& header,
-                                      ProgressSink& progress)
+std::optional<ImageGrid> decodePixels(const unsigned char* data, std::size_t available,
+                                      const DdsHeader& header, ProgressSink& progress)
 {
     const int bitCount = header.pixelFormat.bitCount;
     if (bitCount != 16 && bitCount != 24 && bitCount != 32)
@@ -302,10 +266,33 @@ std::optional<ImageGrid> decodePixels(std::istream& in, const DdsHeader& header,
     // Each decoder names its stage before taking the grid, so that a grid
     // that cannot be had leaves that stage on show.
     switch (bitCount) {
-    case 16: return decode16(in, header, total, progress);
-    case 24: return decode24(in, header, total, progress);
-    default: return decode32(in, header, total, progress);
+    case 16: return decode16(data, available, header, total, progress);
+    case 24: return decode24(data, available, header, total, progress);
+    default: return decode32(data, available, header, total, progress);
     }
+}
+
+std::optional<ImageGrid> decodePixels(std::istream& in, const DdsHeader& header,
+                                      ProgressSink& progress)
+{
+    const int bitCount = header.pixelFormat.bitCount;
+    if (bitCount != 16 && bitCount != 24 && bitCount != 32)
+        return std::nullopt;
+    // Only as much as the first image needs, however long the stream.
+    const auto wanted =
+        static_cast<std::size_t>(pixelTotal(header)) * static_cast<std::size_t>(bitCount / 8);
+    std::string bytes;
+    char block[65536];
+    while (bytes.size() < wanted) {
+        const std::size_t ask = std::min(sizeof block, wanted - bytes.size());
+        in.read(block, static_cast<std::streamsize>(ask));
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (got == 0)
+            break;
+        bytes.append(block, got);
+    }
+    return decodePixels(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), header,
+                        progress);
 }
 
 void viewPixels(const std::uint32_t* cells, std::size_t count, ChannelView view, std::uint32_t* out)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "texpeek/core/dds_header.h"
+#include "texpeek/core/memory_block.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -40,27 +41,17 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A zero-filled block of 32-bit words for a grid or a view image. Large
-// blocks are taken so that the first writes to them stay cheap (on Linux,
-// backed by 2 MB pages).
+// A zero-filled block of 32-bit words for a grid or a view image.
 class PixelBlock {
 public:
     PixelBlock() = default;
     // Throws std::bad_alloc when the block cannot be had.
     explicit PixelBlock(std::size_t words);
-    PixelBlock(PixelBlock&& other) noexcept;
-    PixelBlock& operator=(PixelBlock&& other) noexcept;
-    PixelBlock(const PixelBlock&) = delete;
-    PixelBlock& operator=(const PixelBlock&) = delete;
-    ~PixelBlock();
 
-    std::uint32_t* data() const { return data_; }
+    std::uint32_t* data() const { return reinterpret_cast<std::uint32_t*>(block_.data()); }
 
 private:
-    void release() noexcept;
-
-    std::uint32_t* data_ = nullptr;
-    std::size_t mappedBytes_ = 0; // 0: from calloc
+    MemoryBlock block_;
 };
 
 // The decoded image: one 32-bit cell per pixel, row 1 first, column 1 first.
@@ -122,14 +113,17 @@ private:
 // Throws DdsError for a negative side or a product of 2^31 or more.
 std::int32_t pixelTotal(const DdsHeader& header);
 
-// Reads the pixels that follow the header (`in` at byte 128) into a new grid,
-// by the header's bit count alone: 32 bits as blue, green, red, alpha; 24 bits
-// as blue, green, red; 16 bits as one little-endian word R5G6B5, scaled to 8
-// bits a channel. Rows are read packed whatever the pitch says; only the first
+// Decodes the pixels that follow the header (`available` bytes at `data`)
+// into a new grid, by the header's bit count alone: 32 bits as blue, green,
+// red, alpha; 24 bits as blue, green, red; 16 bits as one little-endian word
+// R5G6B5, scaled to 8 bits a channel. Rows are read packed whatever the pitch says; only the first
 // image is read; bytes missing at the end of the file read as zero.
 // Nothing for any other bit count (nothing is read then). Throws DdsError for
 // a header whose pixels cannot be counted and std::bad_alloc when the grid
 // cannot be had.
+std::optional<ImageGrid> decodePixels(const unsigned char* data, std::size_t available,
+                                      const DdsHeader& header, ProgressSink& progress);
+// The same, reading the bytes from `in` (at byte 128).
 std::optional<ImageGrid> decodePixels(std::istream& in, const DdsHeader& header,
                                       ProgressSink& progress);
 

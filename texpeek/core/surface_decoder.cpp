@@ -10,25 +10,11 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
-#include <istream>
-#include <streambuf>
 #include <vector>
 
 namespace texpeek {
 
 namespace {
-
-// A read-only stream over bytes in memory, so that the legacy decoders read
-// a surface exactly as they read a file.
-class MemoryBuffer final : public std::streambuf {
-public:
-    MemoryBuffer(const unsigned char* data, std::size_t size)
-    {
-        // streambuf takes char pointers it never writes through for input.
-        char* begin = const_cast<char*>(reinterpret_cast<const char*>(data));
-        setg(begin, begin, begin + size);
-    }
-};
 
 // Hands out pixel counts to the progress sink in pieces small enough for
 // its batch rule, however many pixels a band of rows holds.
@@ -531,9 +517,7 @@ ImageGrid decodeCovered(const unsigned char* data, std::size_t available, const 
         header.width = static_cast<std::int32_t>(width);
         header.height = static_cast<std::int32_t>(height);
         header.pixelFormat.bitCount = format.bitsPerPixel;
-        MemoryBuffer buffer(data, available);
-        std::istream in(&buffer);
-        ImageGrid grid = std::move(*decodePixels(in, header, progress));
+        ImageGrid grid = std::move(*decodePixels(data, available, header, progress));
         mapping.cells(grid.cells(), grid.cellCount());
         if (colourView != nullptr)
             buildView(grid, ChannelView::Colour, colourView);

@@ -145,9 +145,15 @@ TEST(ParallelDecode, UncompressedLayoutsMatchDecodingOneRowAtATime)
     PixelFormat halves;
     halves.encoding = Encoding::Rgba16Float;
     halves.bitsPerPixel = 64;
+    PixelFormat legacy24;
+    legacy24.encoding = Encoding::Legacy24;
+    legacy24.bitsPerPixel = 24;
+    PixelFormat legacy32;
+    legacy32.encoding = Encoding::Legacy32;
+    legacy32.bitsPerPixel = 32;
     const std::uint32_t width = 1001;
     const std::uint32_t height = 131;
-    for (const PixelFormat& format : {masked, halves}) {
+    for (const PixelFormat& format : {masked, halves, legacy24, legacy32}) {
         const std::size_t rowBytes =
             std::size_t{width} * static_cast<std::size_t>(format.bitsPerPixel / 8);
         const std::vector<unsigned char> data = randomBytes(rowBytes * height, 11);
