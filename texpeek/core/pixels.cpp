@@ -121,60 +121,50 @@ const Channel16Tables& channel16Tables()
     return tables;
 }
 
-ImageGrid decode32(const unsigned char* data, std::size_t available, const DdsHeader& header,
-                   std::size_t total, ProgressSink& progress)
+// The 24- and 32-bit layouts: `cellOf(bytes)` makes a cell of one pixel's
+// `PixelBytes` bytes. Cells past the end of a short file are left as the zero
+// they are, unwritten, so that a header promising far more than the file
+// holds does not make the whole grid resident. A last pixel the file holds
+// only in part has its missing bytes read as zero.
+template <std::size_t PixelBytes, typename CellOf>
+ImageGrid decodePacked(const unsigned char* data, std::size_t available, const DdsHeader& header,
+                       std::size_t total, ProgressSink& progress, const char* status, CellOf cellOf)
 {
-    progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 32 bits...", formatName(32));
+    progress.stageStarted(Stage::Reading, status, formatName(static_cast<int>(PixelBytes * 8)));
     ImageGrid grid = ImageGrid::allocate(header.width, header.height);
     std::uint32_t* cells = grid.cells();
-    // Cells past the end of a short file are left as the zero they are,
-    // unwritten, so that a header promising far more than the file holds does
-    // not make the whole grid resident. A last pixel the file holds only in
-    // part has its missing bytes read as zero.
-    const std::size_t whole = std::min(total, available / 4);
+    const std::size_t whole = std::min(total, available / PixelBytes);
     convertInChunks(whole, batchFor(total), progress, [&](std::size_t first, std::size_t last) {
-        for (std::size_t i = first; i < last; ++i) {
-            std::uint32_t v;
-            std::memcpy(&v, data + 4 * i, 4);
-            cells[i] = cellFromBgra(littleEndian32(v));
-        }
+        for (std::size_t i = first; i < last; ++i)
+            cells[i] = cellOf(data + PixelBytes * i);
     });
     if (whole < total) {
-        std::array<unsigned char, 4> last{};
-        std::memcpy(last.data(), data + 4 * whole, available - 4 * whole);
-        if (available % 4 != 0)
-            cells[whole] = static_cast<std::uint32_t>(last[2]) | std::uint32_t{last[1]} << 8 |
-                           std::uint32_t{last[0]} << 16 | std::uint32_t{last[3]} << 24;
+        if (available % PixelBytes != 0) {
+            std::array<unsigned char, PixelBytes> part{};
+            std::memcpy(part.data(), data + PixelBytes * whole, available % PixelBytes);
+            cells[whole] = cellOf(part.data());
+        }
         reportRest(progress, total - whole, batchFor(total));
     }
     progress.stageFinished(Stage::Reading);
     return grid;
 }
 
-ImageGrid decode24(const unsigned char* data, std::size_t available, const DdsHeader& header,
-                   std::size_t total, ProgressSink& progress)
-{
-    progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 24 bits...", formatName(24));
-    ImageGrid grid = ImageGrid::allocate(header.width, header.height);
-    std::uint32_t* cells = grid.cells();
-    const std::size_t whole = std::min(total, available / 3);
-    convertInChunks(whole, batchFor(total), progress, [&](std::size_t first, std::size_t last) {
-        const unsigned char* b = data + 3 * first;
-        for (std::size_t i = first; i < last; ++i, b += 3)
-            cells[i] = static_cast<std::uint32_t>(b[2]) | static_cast<std::uint32_t>(b[1]) << 8 |
-                       static_cast<std::uint32_t>(b[0]) << 16;
-    });
-    if (whole < total) {
-        std::array<unsigned char, 3> last{};
-        std::memcpy(last.data(), data + 3 * whole, available - 3 * whole);
-        if (available % 3 != 0)
-            cells[whole] = static_cast<std::uint32_t>(last[2]) | std::uint32_t{last[1]} << 8 |
-                           std::uint32_t{last[0]} << 16;
-        reportRest(progress, total - whole, batchFor(total));
-    }
-    progress.stageFinished(Stage::Reading);
-    return grid;
-}
+// Lambdas rather than functions, so that each decodePacked is made with its
+// pixel's conversion inlined into the loop.
+
+// Blue, green, red, alpha into a cell red, green, blue, alpha.
+constexpr auto cellOf32 = [](const unsigned char* b) {
+    std::uint32_t v;
+    std::memcpy(&v, b, 4);
+    return cellFromBgra(littleEndian32(v));
+};
+
+// Blue, green, red into a cell red, green, blue with alpha 0.
+constexpr auto cellOf24 = [](const unsigned char* b) {
+    return static_cast<std::uint32_t>(b[2]) | static_cast<std::uint32_t>(b[1]) << 8 |
+           static_cast<std::uint32_t>(b[0]) << 16;
+};
 
 ImageGrid decode16(const unsigned char* data, std::size_t available, const DdsHeader& header,
                    std::size_t total, ProgressSink& progress)
@@ -267,8 +257,12 @@ std::optional<ImageGrid> decodePixels(const unsigned char* data, std::size_t ava
     // that cannot be had leaves that stage on show.
     switch (bitCount) {
     case 16: return decode16(data, available, header, total, progress);
-    case 24: return decode24(data, available, header, total, progress);
-    default: return decode32(data, available, header, total, progress);
+    case 24:
+        return decodePacked<3>(data, available, header, total, progress,
+                               "Adquirindo cores da imagem 24 bits...", cellOf24);
+    default:
+        return decodePacked<4>(data, available, header, total, progress,
+                               "Adquirindo cores da imagem 32 bits...", cellOf32);
     }
 }
 
