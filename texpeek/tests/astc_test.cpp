@@ -1,5 +1,6 @@
 #include "texpeek/core/dds_file.h"
 #include "texpeek/tests/block_builders.h"
+#include "texpeek/tests/quiet_progress.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +10,6 @@ namespace texpeek {
 namespace {
 
 using namespace testing;
-
-struct Quiet final : ProgressSink {
-    void stageStarted(Stage, std::string_view, std::string_view) override {}
-    void pixelsDone(std::int64_t) override {}
-    void stageFinished(Stage) override {}
-};
 
 // A constant-colour ("void extent") LDR block of four 16-bit channels.
 std::string constantBlock(std::uint16_t r, std::uint16_t g, std::uint16_t b, std::uint16_t a)

@@ -3,6 +3,7 @@
 #include "texpeek/core/dds_file.h"
 #include "texpeek/tests/block_builders.h"
 #include "texpeek/tests/dds_files.h"
+#include "texpeek/tests/quiet_progress.h"
 
 #include <squish.h>
 
@@ -16,12 +17,6 @@ namespace texpeek {
 namespace {
 
 using namespace testing;
-
-struct Quiet final : ProgressSink {
-    void stageStarted(Stage, std::string_view, std::string_view) override {}
-    void pixelsDone(std::int64_t) override {}
-    void stageFinished(Stage) override {}
-};
 
 ImageGrid decodeFile(const std::string& bytes)
 {

@@ -1,6 +1,7 @@
 #include "texpeek/core/dds_file.h"
 #include "texpeek/tests/block_builders.h"
 #include "texpeek/tests/dds_files.h"
+#include "texpeek/tests/quiet_progress.h"
 
 #include <gtest/gtest.h>
 
@@ -10,20 +11,6 @@ namespace texpeek {
 namespace {
 
 using namespace testing;
-
-struct Quiet final : ProgressSink {
-    void stageStarted(Stage, std::string_view, std::string_view) override {}
-    void pixelsDone(std::int64_t) override {}
-    void stageFinished(Stage) override {}
-};
-
-std::string le(std::uint32_t value, int bytes)
-{
-    std::string out;
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-    return out;
-}
 
 std::uint32_t rgba(unsigned r, unsigned g, unsigned b, unsigned a)
 {

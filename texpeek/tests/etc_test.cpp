@@ -1,6 +1,7 @@
 #include "texpeek/core/dds_file.h"
 #include "texpeek/core/etc_block.h"
 #include "texpeek/tests/block_builders.h"
+#include "texpeek/tests/quiet_progress.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +12,6 @@ namespace texpeek {
 namespace {
 
 using namespace testing;
-
-struct Quiet final : ProgressSink {
-    void stageStarted(Stage, std::string_view, std::string_view) override {}
-    void pixelsDone(std::int64_t) override {}
-    void stageFinished(Stage) override {}
-};
 
 std::uint32_t rgba(unsigned r, unsigned g, unsigned b, unsigned a)
 {

@@ -29,14 +29,6 @@ ImageGrid decodeFirst(const std::string& bytes, std::uint32_t level = 0, std::ui
     return decodeFileSurface(file, level, choice, quiet);
 }
 
-std::string le(std::uint32_t value, int bytes)
-{
-    std::string out;
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-    return out;
-}
-
 struct MaskCase {
     const char* name;
     int bits;

@@ -2,6 +2,7 @@
 #include "texpeek/core/interpretation.h"
 #include "texpeek/tests/block_builders.h"
 #include "texpeek/tests/dds_files.h"
+#include "texpeek/tests/quiet_progress.h"
 
 #include <gtest/gtest.h>
 
@@ -12,20 +13,6 @@ namespace texpeek {
 namespace {
 
 using namespace testing;
-
-struct Quiet final : ProgressSink {
-    void stageStarted(Stage, std::string_view, std::string_view) override {}
-    void pixelsDone(std::int64_t) override {}
-    void stageFinished(Stage) override {}
-};
-
-std::string le(std::uint32_t value, int bytes)
-{
-    std::string out;
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-    return out;
-}
 
 // The first pixel of `bytes` under the default reading changed by `change`.
 std::uint32_t firstCell(const std::string& bytes,

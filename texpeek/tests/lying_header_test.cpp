@@ -3,6 +3,7 @@
 #include "texpeek/core/surface_decoder.h"
 #include "texpeek/tests/block_builders.h"
 #include "texpeek/tests/dds_files.h"
+#include "texpeek/tests/quiet_progress.h"
 
 #include <gtest/gtest.h>
 
@@ -15,12 +16,6 @@ namespace texpeek {
 namespace {
 
 using namespace testing;
-
-struct Quiet final : ProgressSink {
-    void stageStarted(Stage, std::string_view, std::string_view) override {}
-    void pixelsDone(std::int64_t) override {}
-    void stageFinished(Stage) override {}
-};
 
 // The process's peak of address space and of resident memory so far, in
 // kB, from /proc; nothing where the system has no such file.
