@@ -49,4 +49,11 @@ std::filesystem::path toPath(const QString& path)
     return std::filesystem::path(path.toStdU16String());
 }
 
+void printLine(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fputc('\n', stream);
+}
+
 } // namespace suite

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 
@@ -25,5 +26,9 @@ QString literalTitle(const QString& text);
 
 // A path as the plain C++ file functions take it.
 std::filesystem::path toPath(const QString& path);
+
+// `text` and a line end on a standard stream, in the system's encoding, as a
+// terminal shows it.
+void printLine(std::FILE* stream, const QString& text);
 
 } // namespace suite

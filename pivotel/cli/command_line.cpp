@@ -7,6 +7,7 @@
 
 #include "common/core/file_io.h"
 #include "common/ui/language.h"
+#include "common/ui/text.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -23,13 +24,6 @@ constexpr int kDone = 0;
 constexpr int kFailed = 1;
 constexpr int kMisused = 2;
 
-void print(std::FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-    std::fputc('\n', stream);
-}
-
 // Texts for the user; lupdate files a free tr() under its namespace.
 QString tr(const char* text)
 {
@@ -38,25 +32,20 @@ QString tr(const char* text)
 
 int misuse(const QString& why)
 {
-    print(stderr, tr("pivotel: %1\nTry 'pivotel --help'.").arg(why));
+    suite::printLine(stderr, tr("pivotel: %1\nTry 'pivotel --help'.").arg(why));
     return kMisused;
 }
 
 int failure(const QString& why)
 {
-    print(stderr, tr("pivotel: %1").arg(why));
+    suite::printLine(stderr, tr("pivotel: %1").arg(why));
     return kFailed;
-}
-
-std::filesystem::path fsPath(const QString& path)
-{
-    return std::filesystem::path(path.toStdU16String());
 }
 
 int runExport(const QString& folder, const QString& file, bool replace, const QString& as)
 {
     std::string why;
-    const std::optional<Sprite> read = readSprite(fsPath(file), &why);
+    const std::optional<Sprite> read = readSprite(suite::toPath(file), &why);
     if (!read)
         return failure(tr("%1: nothing was read: %2").arg(file, QString::fromStdString(why)));
     if (const std::string reason = read->notSpriteReason(); !reason.empty())
@@ -76,16 +65,16 @@ int runExport(const QString& folder, const QString& file, bool replace, const QS
             return failure(tr("cannot make the folder %1").arg(folder));
         if (!exportAs(*sprite, kind, target, replace, &why))
             return failure(QString::fromStdString(why));
-        print(stdout, tr("%1 written").arg(target));
+        suite::printLine(stdout, tr("%1 written").arg(target));
         return kDone;
     }
     if (!exportFrames(*sprite, folder, replace, &why))
         return failure(QString::fromStdString(why));
-    print(stdout,
-          tr("%1 frames of %2 written to %3").arg(flatten(*sprite).size()).arg(file, folder));
+    suite::printLine(
+        stdout, tr("%1 frames of %2 written to %3").arg(flatten(*sprite).size()).arg(file, folder));
     if (!sprite->trailing.empty())
-        print(stdout, tr("The %1 bytes after the last frame were not exported.")
-                          .arg(sprite->trailing.size()));
+        suite::printLine(stdout, tr("The %1 bytes after the last frame were not exported.")
+                                     .arg(sprite->trailing.size()));
     return kDone;
 }
 
@@ -144,13 +133,14 @@ int runCreate(const QCommandLineParser& parser, const QString& out, const QStrin
         sprite = createFromPictures(inputs, options, &why, &explanation);
     if (!sprite)
         return failure(tr("nothing was written: %1").arg(QString::fromStdString(why)));
-    if (!fileio::writeAtomically(fsPath(out), serializeSprite(*sprite), &why))
+    if (!fileio::writeAtomically(suite::toPath(out), serializeSprite(*sprite), &why))
         return failure(tr("%1: %2").arg(out, QString::fromStdString(why)));
-    print(stdout, tr("%1 written: %2 frames, texture format %3")
-                      .arg(out)
-                      .arg(flatten(*sprite).size())
-                      .arg(QString::fromStdString(textureFormatWord(sprite->textureFormat))));
-    print(stdout, QString::fromStdString(explanation));
+    suite::printLine(stdout,
+                     tr("%1 written: %2 frames, texture format %3")
+                         .arg(out)
+                         .arg(flatten(*sprite).size())
+                         .arg(QString::fromStdString(textureFormatWord(sprite->textureFormat))));
+    suite::printLine(stdout, QString::fromStdString(explanation));
     return kDone;
 }
 

@@ -7,6 +7,7 @@
 #include "pivotel/core/tga.h"
 
 #include "common/core/file_io.h"
+#include "common/ui/text.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -24,11 +25,6 @@ constexpr std::int32_t kIndexAlpha = 2;
 constexpr std::int32_t kAlphaTest = 3;
 // Far beyond any picture a sprite frame could come from.
 constexpr std::uint64_t kMaxPictureFile = 256u << 20;
-
-std::filesystem::path fsPath(const QString& path)
-{
-    return std::filesystem::path(path.toStdU16String());
-}
 
 bool refuse(std::string* error, std::string reason)
 {
@@ -106,7 +102,8 @@ std::optional<std::vector<SourcePicture>> loadPictures(const QString& path, std:
 {
     const QString name = QFileInfo(path).fileName();
     std::string why;
-    const std::optional<std::string> bytes = fileio::readAll(fsPath(path), kMaxPictureFile, &why);
+    const std::optional<std::string> bytes =
+        fileio::readAll(suite::toPath(path), kMaxPictureFile, &why);
     if (!bytes) {
         refuse(error, name.toStdString() + ": " + why);
         return std::nullopt;
@@ -207,7 +204,7 @@ bool exportFrames(const SpriteModel& sprite, const QString& folder, bool replace
     }
     for (const auto& [name, bytes] : files) {
         std::string why;
-        if (!fileio::writeAtomically(fsPath(dir.filePath(name)),
+        if (!fileio::writeAtomically(suite::toPath(dir.filePath(name)),
                                      std::string_view(bytes.constData(), std::size_t(bytes.size())),
                                      &why))
             return refuse(error, dir.filePath(name).toStdString() + ": " + why);
@@ -264,7 +261,7 @@ bool exportAs(const SpriteModel& sprite, ExportKind kind, const QString& path, b
             return false;
     }
     std::string why;
-    if (!fileio::writeAtomically(fsPath(path), *bytes, &why))
+    if (!fileio::writeAtomically(suite::toPath(path), *bytes, &why))
         return refuse(error, path.toStdString() + ": " + why);
     return true;
 }
@@ -281,7 +278,7 @@ std::optional<SpriteModel> createFromFolder(const QString& folder, const BuildOp
     const QDir dir(folder);
     std::string why;
     const std::optional<std::string> listBytes =
-        fileio::readAll(fsPath(dir.filePath(QString::fromLatin1(kFramesTextName.data()))),
+        fileio::readAll(suite::toPath(dir.filePath(QString::fromLatin1(kFramesTextName.data()))),
                         16u << 20, &why);
     if (!listBytes) {
         refuse(error, std::string(kFramesTextName) + ": " + why);

@@ -7,6 +7,7 @@
 
 #include "common/core/file_io.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -152,11 +153,6 @@ QString paletteText(const PaletteNote& note)
     }
     return QCoreApplication::translate("pivotel::Workshop", "Palette: %1 Texture format %2")
         .arg(how, rule);
-}
-
-std::filesystem::path fsPath(const QString& path)
-{
-    return std::filesystem::path(path.toStdU16String());
 }
 
 } // namespace
@@ -809,7 +805,7 @@ void Workshop::cmbSaveSprite_Click()
     if (path.isEmpty())
         return;
     std::string error;
-    if (!fileio::writeAtomically(fsPath(path), serializeSprite(*built_), &error)) {
+    if (!fileio::writeAtomically(suite::toPath(path), serializeSprite(*built_), &error)) {
         dialogs_.message(this, suite::MessageIcon::Critical, tr("Error"),
                          tr("The sprite was not saved: %1").arg(QString::fromStdString(error)));
         return;

@@ -5,6 +5,7 @@
 #include "texpeek/core/thumbnail.h"
 
 #include "common/core/file_io.h"
+#include "common/ui/text.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -27,29 +28,17 @@ constexpr int kDone = 0;
 constexpr int kFailed = 1;
 constexpr int kMisused = 2;
 
-void print(std::FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-    std::fputc('\n', stream);
-}
-
 int misuse(const QString& why)
 {
-    print(stderr, QStringLiteral("texpeek: %1\nTry 'texpeek --help'.").arg(why));
+    suite::printLine(stderr, QStringLiteral("texpeek: %1\nTry 'texpeek --help'.").arg(why));
     return kMisused;
 }
 
 // One file's failure, named; the run goes on with the next file.
 int failure(const QString& file, const QString& why)
 {
-    print(stderr, QStringLiteral("texpeek: %1: %2").arg(file, why));
+    suite::printLine(stderr, QStringLiteral("texpeek: %1: %2").arg(file, why));
     return kFailed;
-}
-
-std::filesystem::path fsPath(const QString& path)
-{
-    return std::filesystem::path(path.toStdU16String());
 }
 
 struct Quiet final : ProgressSink {
@@ -116,8 +105,8 @@ bool writePng(const QImage& image, const QString& out, const QString& file)
         return false;
     }
     std::string why;
-    if (!fileio::writeAtomically(fsPath(out), std::string_view(bytes.constData(), bytes.size()),
-                                 &why)) {
+    if (!fileio::writeAtomically(suite::toPath(out),
+                                 std::string_view(bytes.constData(), bytes.size()), &why)) {
         failure(out, QString::fromStdString(why));
         return false;
     }
@@ -129,18 +118,18 @@ int runInfo(const QStringList& files)
     int result = kDone;
     for (const QString& file : files) {
         std::string why;
-        std::optional<FileBytes> bytes = readDdsBytes(fsPath(file), &why);
+        std::optional<FileBytes> bytes = readDdsBytes(suite::toPath(file), &why);
         if (!bytes) {
             result = failure(file, QString::fromStdString(why));
             continue;
         }
         const DdsFile dds = parseDdsFile(std::move(*bytes));
         if (files.size() > 1)
-            print(stdout, QStringLiteral("%1:").arg(file));
+            suite::printLine(stdout, QStringLiteral("%1:").arg(file));
         for (const std::string& line : fileReportLines(dds))
-            print(stdout, QString::fromStdString(line));
+            suite::printLine(stdout, QString::fromStdString(line));
         if (files.size() > 1 && file != files.back())
-            print(stdout, QString());
+            suite::printLine(stdout, QString());
     }
     return result;
 }
@@ -156,7 +145,7 @@ int exportOne(const QString& file, const QString& out, SurfaceChoice choice, boo
     if (!replace && QFileInfo::exists(out))
         return failure(out, QStringLiteral("already exists; add --replace to write over it"));
     std::string why;
-    std::optional<FileBytes> bytes = readDdsBytes(fsPath(file), &why);
+    std::optional<FileBytes> bytes = readDdsBytes(suite::toPath(file), &why);
     if (!bytes)
         return failure(file, QString::fromStdString(why));
     const DdsFile dds = parseDdsFile(std::move(*bytes));
@@ -191,7 +180,7 @@ int runThumbnail(int size, const QString& file, const QString& out)
 {
     try {
         const Thumbnail thumbnail =
-            readThumbnailSurface(fsPath(file), static_cast<std::uint32_t>(size));
+            readThumbnailSurface(suite::toPath(file), static_cast<std::uint32_t>(size));
         const PixelFormat& format = *thumbnail.file.pixelFormat();
         QImage image = pictureOf(thumbnail.grid, format, thumbnail.reading);
         if (image.width() > size || image.height() > size)
