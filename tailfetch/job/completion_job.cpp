@@ -28,7 +28,10 @@
 namespace tailfetch {
 namespace {
 
-constexpr qint64 kReadChunk = 256 * 1024;
+// What one read takes from the socket, and the most the socket itself holds
+// unread: the body passes through memory in pieces of this size, never more.
+// Smaller than this costs system calls; larger only costs memory.
+constexpr qint64 kReadChunk = 128 * 1024;
 QString nothingChanged()
 {
     return CompletionJob::tr("Nenhum arquivo foi alterado.");
@@ -275,7 +278,7 @@ void CompletionJob::connectNow()
     socket_->setObjectName(QStringLiteral("WS"));
     // A disk slower than the network makes the server wait rather than
     // piling the body up in memory.
-    socket_->setReadBufferSize(1 << 20);
+    socket_->setReadBufferSize(kReadChunk);
     connect(socket_, &QTcpSocket::readyRead, this, &CompletionJob::onReadyRead);
     connect(socket_, &QTcpSocket::errorOccurred, this, &CompletionJob::onSocketError);
     connect(socket_, &QTcpSocket::disconnected, this, &CompletionJob::onDisconnected);
