@@ -132,7 +132,12 @@ void SmallFetch::onClosed()
 
 void SmallFetch::settle()
 {
-    if (ended_ || !parser_->headerComplete())
+    if (ended_)
+        return;
+    // A reply that is no HTTP fails before it has a header.
+    if (parser_->state() == ReplyParser::State::Failed && !parser_->headerComplete())
+        return end(false);
+    if (!parser_->headerComplete())
         return;
     const int status = parser_->header().status;
     // A redirect needs its header only.
