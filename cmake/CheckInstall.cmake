@@ -3,7 +3,8 @@
 # answers --version, each launcher passes desktop-file-validate and names its
 # program and icon, each icon is an SVG, and the file types compile.
 # Run by CTest (suite.install) with BUILD_DIR, PREFIX, CONFIG, PROGRAMS,
-# BINDIR, DATADIR, VERSION, DESKTOP_FILE_VALIDATE and UPDATE_MIME_DATABASE.
+# BINDIR, DATADIR, VERSION, DESKTOP_FILE_VALIDATE and UPDATE_MIME_DATABASE,
+# and EXTRA_FILES: what programs install besides the usual files.
 
 set(failures 0)
 macro(fail message)
@@ -25,7 +26,7 @@ if(NOT result EQUAL 0)
 endif()
 
 set(mime_package ${DATADIR}/mime/packages/desktop-suite.xml)
-set(expected ${mime_package})
+set(expected ${mime_package} ${EXTRA_FILES})
 foreach(program IN LISTS PROGRAMS)
   list(APPEND expected
     ${BINDIR}/${program}

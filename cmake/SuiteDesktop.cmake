@@ -47,6 +47,10 @@ function(suite_desktop_suite)
   install(FILES ${SUITE_DATA_DIR}/mime/desktop-suite.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 
+  # Files a program installs besides the usual ones (a module it loads),
+  # relative to the prefix; the check expects exactly these too.
+  get_property(extra_files GLOBAL PROPERTY SUITE_EXTRA_INSTALLED_FILES)
+
   if(BUILD_TESTING)
     find_program(SUITE_DESKTOP_FILE_VALIDATE desktop-file-validate)
     find_program(SUITE_UPDATE_MIME_DATABASE update-mime-database)
@@ -59,6 +63,7 @@ function(suite_desktop_suite)
         -DBINDIR=${CMAKE_INSTALL_BINDIR}
         -DDATADIR=${CMAKE_INSTALL_DATADIR}
         -DVERSION=${PROJECT_VERSION}
+        "-DEXTRA_FILES=${extra_files}"
         -DDESKTOP_FILE_VALIDATE=${SUITE_DESKTOP_FILE_VALIDATE}
         -DUPDATE_MIME_DATABASE=${SUITE_UPDATE_MIME_DATABASE}
         -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/CheckInstall.cmake)

@@ -2,7 +2,7 @@
 
 #include "program_dir.h"
 
-#include "common/ui/language.h"
+#include "common/ui/language_switch.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # scripts/package-checks/tailfetch.sh <root>: the installed Tailfetch completes a half file from Python's
 # http.server on a free loopback port (a server that ignores ranges, so every
-# present byte is compared), checked against its SHA-256; bad arguments give 2, from the package
+# present byte is compared), checked against its SHA-256; bad arguments give 2;
+# the window's module is found where the package puts it, from the package
 # unpacked into <root>. scripts/check_package.sh runs it.
 set -uo pipefail
 root="${1:?usage: scripts/package-checks/tailfetch.sh <unpacked package root>}"
@@ -29,6 +30,16 @@ fi
 tf_rc=0
 "$root/usr/bin/tailfetch" --complete "$tf_work/f.bin" > /dev/null 2>&1 || tf_rc=$?
 [ $tf_rc -eq 2 ] || { echo "FAIL: tailfetch --complete without a URL exited with $tf_rc, not 2" >&2; status=1; }
+# No command option: the launcher loads the window's module from the
+# package's library folder, and the window's start-up reads the rest of the
+# command line (a mistake there ends it with 2 before any window shows).
+tf_rc=0
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/tailfetch" --no-such-option > /dev/null 2> "$tf_work/err.txt" || tf_rc=$?
+if [ $tf_rc -ne 2 ] || ! grep -q "^tailfetch: Unknown option 'no-such-option'" "$tf_work/err.txt"; then
+  echo "FAIL: the installed tailfetch did not start its window's module (exit $tf_rc):" >&2
+  cat "$tf_work/err.txt" >&2
+  status=1
+fi
 kill "$tf_server" 2> /dev/null || true
 wait "$tf_server" 2> /dev/null || true
 exit $status

@@ -1,7 +1,7 @@
 // Completes one file in place from a URL with the completion job, as "Iniciar"
 // does with "Adquirir a partir de arquivo" and "Gerar novo arquivo" unchecked,
-// and exits when the job ends: 0 when the file was completed. Used to time the
-// download path against curl (see compare.sh); no window is involved.
+// and exits when the job ends: 0 when the file was completed. The download
+// path alone, for profilers; compare.sh times the command line itself.
 #include "tailfetch/job/completion_job.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 
 #include "tailfetch/core/checksums.h"
 
-#include "common/ui/language.h"
+#include "common/ui/language_switch.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

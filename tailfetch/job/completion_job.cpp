@@ -4,16 +4,14 @@
 #include "tailfetch/core/output_file.h"
 #include "tailfetch/core/reply_policy.h"
 #include "tailfetch/job/file_digest.h"
+#include "tailfetch/job/small_fetch.h"
 
 #include "common/core/file_io.h"
-#include "common/ui/language.h"
+#include "common/ui/language_switch.h"
 #include "common/ui/text.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QPointer>
 #include <QThread>
 #include <QNetworkProxy>
@@ -30,7 +28,10 @@
 namespace tailfetch {
 namespace {
 
-constexpr qint64 kReadChunk = 256 * 1024;
+// What one read takes from the socket, and the most the socket itself holds
+// unread: the body passes through memory in pieces of this size, never more.
+// Smaller than this costs system calls; larger only costs memory.
+constexpr qint64 kReadChunk = 128 * 1024;
 QString nothingChanged()
 {
     return CompletionJob::tr("Nenhum arquivo foi alterado.");
@@ -170,8 +171,11 @@ void CompletionJob::stop()
     running_ = false;
     if (hashCancel_)
         hashCancel_->store(true);
-    if (sums_)
+    if (sums_) {
         sums_->disconnect(this);
+        sums_->deleteLater();
+        sums_ = nullptr;
+    }
     retryTimer_->stop();
     silence_->stop();
     dropConnection();
@@ -274,7 +278,7 @@ void CompletionJob::connectNow()
     socket_->setObjectName(QStringLiteral("WS"));
     // A disk slower than the network makes the server wait rather than
     // piling the body up in memory.
-    socket_->setReadBufferSize(1 << 20);
+    socket_->setReadBufferSize(kReadChunk);
     connect(socket_, &QTcpSocket::readyRead, this, &CompletionJob::onReadyRead);
     connect(socket_, &QTcpSocket::errorOccurred, this, &CompletionJob::onSocketError);
     connect(socket_, &QTcpSocket::disconnected, this, &CompletionJob::onDisconnected);
@@ -867,38 +871,36 @@ void CompletionJob::lookForSums()
                        url.resolved(QUrl(QStringLiteral("SHA256SUMS"))).toString()};
     step_ = Step::Sums;
     emit statusChanged(CompletionJob::tr("Procurando a soma do arquivo..."));
-    sums_ = new QNetworkAccessManager(this);
-    sums_->setProxy(proxyFor(url));
-    const auto next = [this] {
-        QNetworkRequest request{QUrl(sumsCandidates_.takeFirst())};
-        request.setTransferTimeout(tuning_.silenceMs);
-        request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Tailfetch/2.0"));
-        if (!tuning_.extraAuthorities.isEmpty()) {
-            QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-            tls.addCaCertificates(tuning_.extraAuthorities);
-            request.setSslConfiguration(tls);
-        }
-        QNetworkReply* reply = sums_->get(request);
-        // A list of sums is small; anything larger is not one.
-        connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 got, qint64) {
-            if (got > (1 << 20))
-                reply->abort();
-        });
-        connect(reply, &QNetworkReply::finished, this, [this, reply] { sumsReplyArrived(reply); });
-    };
-    next();
+    askNextSums();
 }
 
-void CompletionJob::sumsReplyArrived(QNetworkReply* reply)
+void CompletionJob::askNextSums()
 {
-    reply->deleteLater();
+    const QUrl url(sumsCandidates_.takeFirst());
+    SmallFetch::Options options;
+    options.extraAuthorities = tuning_.extraAuthorities;
+    options.silenceMs = tuning_.silenceMs;
+    options.maxRedirects = tuning_.maxRedirects;
+    options.plainLoginAllowed = request_.plainLoginAllowed;
+    // A list of sums is small; anything larger is not one.
+    options.limit = 1 << 20;
+    if (sums_)
+        sums_->deleteLater();
+    sums_ = new SmallFetch(options, this);
+    connect(sums_, &SmallFetch::finished, this,
+            [this, from = url.fileName()](bool ok, const QByteArray& body) {
+                sumsArrived(ok, body, from);
+            });
+    sums_->get(url);
+}
+
+void CompletionJob::sumsArrived(bool ok, const QByteArray& body, const QString& from)
+{
     if (!running_)
         return;
-    const QString from = reply->request().url().fileName();
-    if (reply->error() == QNetworkReply::NoError) {
-        const QByteArray text = reply->readAll();
+    if (ok) {
         const QString name = QUrl(request_.url.trimmed(), QUrl::TolerantMode).fileName();
-        if (auto digest = DigestFromSumsFile(std::string_view(text.constData(), text.size()),
+        if (auto digest = DigestFromSumsFile(std::string_view(body.constData(), body.size()),
                                              name.toStdString())) {
             expected_ = std::move(digest);
             expectedFrom_ = CompletionJob::tr(" de ") + from;
@@ -906,15 +908,7 @@ void CompletionJob::sumsReplyArrived(QNetworkReply* reply)
     }
     if (expected_ || sumsCandidates_.isEmpty())
         return verify();
-    QNetworkRequest request{QUrl(sumsCandidates_.takeFirst())};
-    request.setTransferTimeout(tuning_.silenceMs);
-    request.setSslConfiguration(reply->request().sslConfiguration());
-    QNetworkReply* next = sums_->get(request);
-    connect(next, &QNetworkReply::downloadProgress, next, [next](qint64 got, qint64) {
-        if (got > (1 << 20))
-            next->abort();
-    });
-    connect(next, &QNetworkReply::finished, this, [this, next] { sumsReplyArrived(next); });
+    askNextSums();
 }
 
 // Hashes the whole file beside the event loop.

@@ -18,13 +18,13 @@
 #include <memory>
 #include <optional>
 
-class QNetworkAccessManager;
-class QNetworkReply;
 class QTcpSocket;
 class QThread;
 class QTimer;
 
 namespace tailfetch {
+
+class SmallFetch;
 
 // What one completion is asked to do.
 struct JobRequest {
@@ -146,7 +146,8 @@ private:
               JobOutcome outcome = JobOutcome::Failed);
     void transferDone();
     void lookForSums();
-    void sumsReplyArrived(QNetworkReply* reply);
+    void askNextSums();
+    void sumsArrived(bool ok, const QByteArray& body, const QString& from);
     void verify();
     void hashDone(const QString& hex, const QString& error);
     void succeed();
@@ -204,7 +205,7 @@ private:
     std::optional<ExpectedDigest> serverDigest_; // from a reply's header
     QString checkedAgainst_;
     QStringList sumsCandidates_;
-    QNetworkAccessManager* sums_ = nullptr;
+    SmallFetch* sums_ = nullptr;
     QThread* hashThread_ = nullptr;
     std::shared_ptr<std::atomic_bool> hashCancel_;
 };

@@ -25,11 +25,16 @@ struct DigestResult {
     QString error;
 };
 
+// What computes the sum: OpenSSL's libcrypto, which uses the processor's SHA
+// instructions, when it can be loaded, else Qt's own code; or Qt's alone.
+enum class DigestEngine { Fastest, Qt };
+
 // Hashes the segments one after another in large blocks. `progress` gets the
 // bytes hashed so far and the total; `cancel` stops it early (no result).
 // Runs on whatever thread calls it.
 DigestResult HashSegments(DigestKind kind, const std::vector<DigestSegment>& segments,
                           const std::function<void(qint64, qint64)>& progress = {},
-                          const std::atomic_bool* cancel = nullptr);
+                          const std::atomic_bool* cancel = nullptr,
+                          DigestEngine engine = DigestEngine::Fastest);
 
 } // namespace tailfetch

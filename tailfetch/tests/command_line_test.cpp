@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <utility>
+
 namespace tailfetch {
 namespace {
 
@@ -57,13 +59,16 @@ protected:
     // Standard error is a pipe here, not a terminal: no progress lines.
     // `language` is the desktop's (LANG); by default one of neither language.
     static Outcome tailfetch(const QStringList& arguments,
-                             const QString& language = QStringLiteral("C"))
+                             const QString& language = QStringLiteral("C"),
+                             const QList<std::pair<QString, QString>>& more = {})
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
             environment.remove(QString::fromLatin1(name));
         environment.insert(QStringLiteral("LANG"), language);
+        for (const auto& [name, value] : more)
+            environment.insert(name, value);
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(TAILFETCH_PROGRAM), arguments);
         Outcome run;
@@ -74,6 +79,50 @@ protected:
         run.err = process.readAllStandardError();
         return run;
     }
+
+    // Every shared object the program loads, at start or later (Qt's
+    // plugins, the window's module), as the dynamic loader reports them.
+    struct Traced {
+        Outcome run;
+        QStringList loaded;
+    };
+    Traced traced(const QStringList& arguments,
+                  const QList<std::pair<QString, QString>>& more = {}) const
+    {
+        const QString folder = path(QStringLiteral("loader-%1").arg(++traces_));
+        QDir().mkpath(folder);
+        auto environment = more;
+        environment.append({QStringLiteral("LD_DEBUG"), QStringLiteral("files")});
+        environment.append({QStringLiteral("LD_DEBUG_OUTPUT"), folder + QStringLiteral("/trace")});
+        Traced result{tailfetch(arguments, QStringLiteral("C"), environment), {}};
+        // One file a process: "trace.<pid>"; lines "file=<object> [0];  needed by ..."
+        // or "...; dynamically loaded by ...".
+        for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+            QFile file(QDir(folder).filePath(name));
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            for (const QByteArray& line : file.readAll().split('\n')) {
+                const qsizetype at = line.indexOf("file=");
+                if (at < 0)
+                    continue;
+                const QByteArray object = line.mid(at + 5).split(' ').first();
+                if (!result.loaded.contains(QString::fromLocal8Bit(object)))
+                    result.loaded.append(QString::fromLocal8Bit(object));
+            }
+        }
+        return result;
+    }
+    static QStringList matching(const QStringList& loaded, const QStringList& parts)
+    {
+        QStringList found;
+        for (const QString& object : loaded)
+            for (const QString& part : parts)
+                if (object.contains(part))
+                    found.append(object);
+        return found;
+    }
+
+    mutable int traces_ = 0;
 };
 
 TEST_F(CommandLineTest, CompletesFromNginxAndTellsTheOutcomeByItsStatus)
@@ -181,6 +230,46 @@ TEST_F(CommandLineTest, CompletesFromPythonsServerThatIgnoresRanges)
     EXPECT_EQ(run.code, 3);
     EXPECT_TRUE(run.err.contains("deslocamento 5")) << run.err.toStdString();
     EXPECT_TRUE(read("f.bin") == other);
+}
+
+TEST_F(CommandLineTest, RunsWithoutTheWindowsLibrariesAndPlainHttpWithoutTls)
+{
+    const QStringList window{"libQt6Widgets", "libQt6Gui", "tailfetch_window"};
+    const QStringList tls{"libssl", "/tls/"};
+
+    for (const QStringList& arguments : QList<QStringList>{{"--version"}, {"--help"}}) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const Traced answered = traced(arguments);
+        EXPECT_EQ(answered.run.code, 0);
+        // The trace itself works: Qt Core is in it.
+        EXPECT_FALSE(matching(answered.loaded, {"libQt6Core"}).isEmpty());
+        EXPECT_EQ(matching(answered.loaded, window), QStringList());
+    }
+
+    // A whole completion over plain http, with the lists of sums looked for
+    // beside the file and the file hashed.
+    Nginx nginx;
+    const QString why = nginx.start();
+    ASSERT_TRUE(why.isEmpty()) << why.toStdString();
+    nginx.addFile(QStringLiteral("f.bin"), original_);
+    nginx.addFile(QStringLiteral("SHA256SUMS"), sum_ + "  f.bin\n");
+    write("f.bin", original_.left(700'000));
+    const Traced completed = traced({"--complete", path("f.bin"), nginx.url("f.bin")});
+    EXPECT_EQ(completed.run.code, 0) << completed.run.err.toStdString();
+    EXPECT_TRUE(completed.run.out.contains("verificado (SHA-256 de SHA256SUMS)"))
+        << completed.run.out.toStdString();
+    EXPECT_TRUE(read("f.bin") == original_);
+    EXPECT_FALSE(matching(completed.loaded, {"libQt6Network"}).isEmpty());
+    EXPECT_EQ(matching(completed.loaded, window + tls), QStringList());
+
+    // The window's own start-up reads the rest of the command line: its
+    // module is found beside the program and loaded, with Qt's widgets.
+    const Traced windowed = traced({"--no-such-option"}, {{"QT_QPA_PLATFORM", "offscreen"}});
+    EXPECT_EQ(windowed.run.code, 2);
+    EXPECT_TRUE(windowed.run.err.contains("tailfetch: Unknown option 'no-such-option'"))
+        << windowed.run.err.toStdString();
+    EXPECT_FALSE(matching(windowed.loaded, {"tailfetch_window"}).isEmpty());
+    EXPECT_FALSE(matching(windowed.loaded, {"libQt6Widgets"}).isEmpty());
 }
 
 } // namespace

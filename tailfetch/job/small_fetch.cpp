@@ -1,0 +1,210 @@
+#include "tailfetch/job/small_fetch.h"
+
+#include "tailfetch/core/connection_route.h"
+#include "tailfetch/core/reply_policy.h"
+#include "tailfetch/job/completion_job.h"
+
+#include <QNetworkProxy>
+#include <QSslConfiguration>
+#include <QSslSocket>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tailfetch {
+
+SmallFetch::SmallFetch(Options options, QObject* parent)
+    : QObject(parent), options_(std::move(options)), silence_(new QTimer(this))
+{
+    silence_->setSingleShot(true);
+    silence_->setInterval(options_.silenceMs);
+    connect(silence_, &QTimer::timeout, this, [this] { end(false); });
+}
+
+SmallFetch::~SmallFetch()
+{
+    dropConnection();
+}
+
+void SmallFetch::get(const QUrl& url)
+{
+    address_ = WebAddress::fromUrl(url);
+    if (!address_) {
+        // Reported from the event loop, as every other outcome.
+        QTimer::singleShot(0, this, [this] { end(false); });
+        return;
+    }
+    if (!address_->secure && !options_.plainLoginAllowed)
+        address_->login.clear();
+    connectNow();
+}
+
+void SmallFetch::connectNow()
+{
+    dropConnection();
+    const QNetworkProxy proxy = CompletionJob::proxyFor(address_->url);
+    const ConnectionRoute route = RouteFor(address_->secure, CompletionJob::proxyKind(proxy));
+    viaHttpProxy_ = route.absoluteTarget;
+    proxyLogin_.clear();
+    // Plain http keeps the TLS library unloaded.
+    QSslSocket* tlsSocket = route.tls ? new QSslSocket(this) : nullptr;
+    socket_ = tlsSocket ? tlsSocket : new QTcpSocket(this);
+    connect(socket_, &QTcpSocket::readyRead, this, &SmallFetch::onReadyRead);
+    connect(socket_, &QTcpSocket::disconnected, this, &SmallFetch::onClosed);
+    connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+        // A reply framed by the close ends with it.
+        if (error == QAbstractSocket::RemoteHostClosedError)
+            onClosed();
+        else
+            end(false);
+    });
+    if (viaHttpProxy_) {
+        if (!proxy.user().isEmpty())
+            proxyLogin_ = proxy.user().toUtf8() + ':' + proxy.password().toUtf8();
+        socket_->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+        connect(socket_, &QTcpSocket::connected, this, &SmallFetch::sendRequest);
+        socket_->connectToHost(proxy.hostName(), proxy.port());
+    } else if (tlsSocket) {
+        tlsSocket->setProxy(route.socketThroughProxy ? proxy
+                                                     : QNetworkProxy(QNetworkProxy::NoProxy));
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        if (!options_.extraAuthorities.isEmpty())
+            tls.addCaCertificates(options_.extraAuthorities);
+        tlsSocket->setSslConfiguration(tls);
+        connect(tlsSocket, &QSslSocket::encrypted, this, &SmallFetch::sendRequest);
+        tlsSocket->connectToHostEncrypted(address_->host, address_->port);
+    } else {
+        socket_->setProxy(route.socketThroughProxy ? proxy : QNetworkProxy(QNetworkProxy::NoProxy));
+        connect(socket_, &QTcpSocket::connected, this, &SmallFetch::sendRequest);
+        socket_->connectToHost(address_->host, address_->port);
+    }
+    silence_->start();
+}
+
+void SmallFetch::sendRequest()
+{
+    std::vector<std::pair<std::string, std::string>> fields;
+    fields.emplace_back("User-Agent", "Tailfetch/2.0");
+    fields.emplace_back("Accept-Encoding", "identity");
+    if (!address_->login.isEmpty())
+        fields.emplace_back("Authorization", "Basic " + address_->login.toBase64().toStdString());
+    if (!proxyLogin_.isEmpty())
+        fields.emplace_back("Proxy-Authorization", "Basic " + proxyLogin_.toBase64().toStdString());
+    fields.emplace_back("Connection", "close");
+    parser_.emplace(false);
+    body_.clear();
+    const QByteArray target = viaHttpProxy_ ? address_->absoluteTarget() : address_->target;
+    const std::string text =
+        BuildRequest("GET", target.toStdString(), address_->hostField.toStdString(), fields);
+    socket_->write(text.data(), static_cast<qint64>(text.size()));
+    silence_->start();
+}
+
+void SmallFetch::onReadyRead()
+{
+    if (ended_ || !socket_ || !parser_)
+        return;
+    silence_->start();
+    const QByteArray bytes = socket_->readAll();
+    parser_->feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                  [this](std::string_view run) {
+                      // Only the body of a 200 is kept; the rest is read past.
+                      if (parser_->header().status != 200)
+                          return true;
+                      if (body_.size() + static_cast<qint64>(run.size()) > options_.limit)
+                          return false;
+                      body_.append(run.data(), static_cast<qsizetype>(run.size()));
+                      return true;
+                  });
+    settle();
+}
+
+void SmallFetch::onClosed()
+{
+    if (ended_ || !parser_)
+        return end(false);
+    parser_->closed();
+    settle();
+}
+
+void SmallFetch::settle()
+{
+    if (ended_)
+        return;
+    // A reply that is no HTTP fails before it has a header.
+    if (parser_->state() == ReplyParser::State::Failed && !parser_->headerComplete())
+        return end(false);
+    if (!parser_->headerComplete())
+        return;
+    const int status = parser_->header().status;
+    // A redirect needs its header only.
+    if (IsRedirect(status))
+        return redirect();
+    if (status != 200)
+        return end(false);
+    switch (parser_->state()) {
+    case ReplyParser::State::Header:
+    case ReplyParser::State::Body: return;
+    case ReplyParser::State::Complete: return end(true);
+    case ReplyParser::State::Failed: return end(false);
+    }
+}
+
+void SmallFetch::redirect()
+{
+    const auto location = parser_->header().field("Location");
+    const QUrl next =
+        location
+            ? address_->url.resolved(QUrl(
+                  QString::fromLatin1(location->data(), static_cast<qsizetype>(location->size())),
+                  QUrl::TolerantMode))
+            : QUrl();
+    auto nextAddress = WebAddress::fromUrl(next);
+    RedirectFacts facts;
+    facts.targetUsable = nextAddress.has_value();
+    facts.fromSecure = address_->secure;
+    facts.toSecure = nextAddress && nextAddress->secure;
+    facts.sameOrigin =
+        nextAddress && nextAddress->host == address_->host && nextAddress->port == address_->port;
+    facts.targetHasLogin = nextAddress && !nextAddress->login.isEmpty();
+    facts.plainLoginAllowed = options_.plainLoginAllowed;
+    facts.redirectsSoFar = redirects_;
+    facts.maxRedirects = options_.maxRedirects;
+    const RedirectVerdict verdict = JudgeRedirect(facts);
+    if (verdict.kind != RedirectVerdict::Follow)
+        return end(false);
+    ++redirects_;
+    if (verdict.carryLogin)
+        nextAddress->login = address_->login;
+    if (verdict.dropLogin)
+        nextAddress->login.clear();
+    address_ = std::move(nextAddress);
+    connectNow();
+}
+
+void SmallFetch::end(bool ok)
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    silence_->stop();
+    // The socket may be the sender of the signal that brought us here.
+    dropConnection();
+    emit finished(ok, ok ? body_ : QByteArray());
+}
+
+void SmallFetch::dropConnection()
+{
+    parser_.reset();
+    if (!socket_)
+        return;
+    socket_->disconnect(this);
+    socket_->abort();
+    socket_->deleteLater();
+    socket_ = nullptr;
+}
+
+} // namespace tailfetch
