@@ -5,6 +5,7 @@
 #include "entwright/core/fgd_model.h"
 #include "entwright/core/map_check.h"
 #include "entwright/core/ripent.h"
+#include "common/ui/text.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -42,11 +43,6 @@ private:
 std::string shown(const QString& path)
 {
     return path.toLocal8Bit().toStdString();
-}
-
-std::filesystem::path fsPath(const QString& path)
-{
-    return std::filesystem::path(path.toStdU16String());
 }
 
 int misuse(Printer& print, const std::string& why)
@@ -90,10 +86,10 @@ int runCheck(const QCommandLineParser& parser, const QString& map, Printer& prin
     ent::GameData data;
     for (const QString& fgd : parser.values(QStringLiteral("fgd"))) {
         const std::size_t before = data.problems().size();
-        const bool whole = data.loadFile(fsPath(fgd));
+        const bool whole = data.loadFile(suite::toPath(fgd));
         const std::vector<ent::FgdProblem> problems = data.problems();
         if (!whole && problems.size() > before && problems[before].line == 0 &&
-            problems[before].file == fsPath(fgd).string()) {
+            problems[before].file == suite::toPath(fgd).string()) {
             print.err("entwright: " + shown(fgd) +
                       ": cannot read the game data: " + problems[before].text);
             return kUnreadable;
@@ -109,7 +105,7 @@ int runCheck(const QCommandLineParser& parser, const QString& map, Printer& prin
 
     const std::string file = shown(map);
     ent::ReadReport report;
-    const std::optional<ent::EntityTable> table = ent::ReadMapEntities(fsPath(map), &report);
+    const std::optional<ent::EntityTable> table = ent::ReadMapEntities(suite::toPath(map), &report);
     if (!table) {
         if (report.error == ent::ReadError::CannotRead || report.error == ent::ReadError::NotAMap) {
             print.err("entwright: " + file + ": " + ent::DescribeReadFailure(report));
@@ -137,7 +133,7 @@ std::optional<ReadMap> readMap(const QString& map, Printer& print)
 {
     ReadMap read;
     std::string reason;
-    std::optional<std::string> bytes = ent::ReadFileBytes(fsPath(map), &reason);
+    std::optional<std::string> bytes = ent::ReadFileBytes(suite::toPath(map), &reason);
     if (!bytes) {
         print.err("entwright: " + shown(map) + ": cannot read the map: " + reason);
         return std::nullopt;
@@ -157,17 +153,18 @@ int runExport(const QString& map, const QString& outArgument, bool replace, Prin
     const std::optional<ReadMap> read = readMap(map, print);
     if (!read)
         return kUnreadable;
-    const QString out = outArgument.isEmpty()
-                            ? QString::fromStdU16String(ent::RipentEntPath(fsPath(map)).u16string())
-                            : outArgument;
+    const QString out =
+        outArgument.isEmpty()
+            ? QString::fromStdU16String(ent::RipentEntPath(suite::toPath(map)).u16string())
+            : outArgument;
     std::error_code error;
-    if (!replace && std::filesystem::exists(fsPath(out), error)) {
+    if (!replace && std::filesystem::exists(suite::toPath(out), error)) {
         print.err("entwright: " + shown(out) +
                   " already exists; nothing was written. Add --replace to write over it.");
         return kProblems;
     }
     std::string reason;
-    if (!ent::WriteFileBytes(fsPath(out), read->text, &reason)) {
+    if (!ent::WriteFileBytes(suite::toPath(out), read->text, &reason)) {
         print.err("entwright: " + shown(out) + ": " + reason);
         return kProblems;
     }
@@ -180,11 +177,12 @@ int runExport(const QString& map, const QString& outArgument, bool replace, Prin
 
 int runImport(const QString& map, const QString& inArgument, Printer& print)
 {
-    const QString in = inArgument.isEmpty()
-                           ? QString::fromStdU16String(ent::RipentEntPath(fsPath(map)).u16string())
-                           : inArgument;
+    const QString in =
+        inArgument.isEmpty()
+            ? QString::fromStdU16String(ent::RipentEntPath(suite::toPath(map)).u16string())
+            : inArgument;
     ent::ReadReport report;
-    const std::optional<ent::OpenedFile> opened = ent::OpenEntFile(fsPath(in), &report);
+    const std::optional<ent::OpenedFile> opened = ent::OpenEntFile(suite::toPath(in), &report);
     if (!opened) {
         if (report.error == ent::ReadError::CannotRead) {
             print.err("entwright: " + shown(in) + ": " + ent::DescribeReadFailure(report));
@@ -197,7 +195,7 @@ int runImport(const QString& map, const QString& inArgument, Printer& print)
     if (!readMap(map, print))
         return kUnreadable;
     std::string reason;
-    if (!ent::WriteBspEntities(fsPath(map), opened->table, &reason)) {
+    if (!ent::WriteBspEntities(suite::toPath(map), opened->table, &reason)) {
         print.err("entwright: " + shown(map) + ": " + reason);
         return kProblems;
     }
