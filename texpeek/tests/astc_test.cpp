@@ -1,5 +1,6 @@
 #include "texpeek/core/dds_file.h"
 #include "texpeek/tests/block_builders.h"
+#include "texpeek/tests/quiet_decoding.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +10,6 @@ namespace texpeek {
 namespace {
 
 using namespace testing;
-
-struct Quiet final : ProgressSink {
-    void stageStarted(Stage, std::string_view, std::string_view) override {}
-    void pixelsDone(std::int64_t) override {}
-    void stageFinished(Stage) override {}
-};
 
 // A constant-colour ("void extent") LDR block of four 16-bit channels.
 std::string constantBlock(std::uint16_t r, std::uint16_t g, std::uint16_t b, std::uint16_t a)
@@ -48,7 +43,7 @@ TEST(Astc, EveryBlockSizeByItsDxgiNumber)
         ASSERT_NE(dds.pixelFormat(), nullptr);
         EXPECT_EQ(dds.pixelFormat()->name,
                   "ASTC_" + std::to_string(s.width) + "X" + std::to_string(s.height) + "_UNORM");
-        Quiet quiet;
+        SilentProgress quiet;
         const ImageGrid grid = decodeFileSurface(dds, 0, 0, quiet);
         ASSERT_EQ(grid.width(), width);
         EXPECT_EQ(grid.cell(1, 1), 0xFF0080FFu);

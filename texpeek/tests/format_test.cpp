@@ -2,6 +2,7 @@
 #include "texpeek/core/surface_decoder.h"
 #include "texpeek/tests/block_builders.h"
 #include "texpeek/tests/dds_files.h"
+#include "texpeek/tests/quiet_decoding.h"
 
 #include <gtest/gtest.h>
 
@@ -27,14 +28,6 @@ ImageGrid decodeFirst(const std::string& bytes, std::uint32_t level = 0, std::ui
     Quiet quiet;
     const DdsFile file = parseDdsFile(bytes);
     return decodeFileSurface(file, level, choice, quiet);
-}
-
-std::string le(std::uint32_t value, int bytes)
-{
-    std::string out;
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-    return out;
 }
 
 struct MaskCase {
