@@ -57,7 +57,7 @@ step "Build and test"
 # Optimised as the benchmarks' figures were taken (-O2), without debug
 # information, which would double the time spent compiling and linking.
 suite_build "$SUITE_ROOT/build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-  -DSUITE_WERROR=ON \
+  -DSUITE_WERROR=ON -DSUITE_UNITY_TESTS=ON \
   -DBUILD_TESTING=ON -DSUITE_TOOLS=ON -DSUITE_BENCHMARKS=ON -DSUITE_PROGRAMS="${SUITE_ALL_PROGRAMS// /;}"
 ctest --test-dir "$SUITE_ROOT/build" --output-on-failure --parallel "$jobs"
 
@@ -68,7 +68,7 @@ step "Build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 # Only the test programs: the sanitizers have nothing to say about a build
 # that no test runs. Line tables are all a sanitizer report needs.
 suite_configure "$SUITE_ROOT/build-asan" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
-  -DSUITE_WERROR=ON -DSUITE_SANITIZE=ON -DSUITE_BENCHMARKS=OFF -DSUITE_TOOLS=OFF
+  -DSUITE_WERROR=ON -DSUITE_UNITY_TESTS=ON -DSUITE_SANITIZE=ON -DSUITE_BENCHMARKS=OFF -DSUITE_TOOLS=OFF
 cmake --build "$SUITE_ROOT/build-asan" --parallel "$jobs" --target suite_tests
 # Qt's own libraries are not instrumented; leak reports from their caches say
 # nothing about this code.
@@ -78,9 +78,9 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 # ---- Fuzzing and the Windows cross build -------------------------------------
 if [ "$suite_run_fuzz" -eq 1 ]; then
   step "Fuzz every parser for a few seconds each"
-  # Short enough for the whole step to stay within three minutes; the long
-  # runs are scripts/fuzz.sh with a longer time.
-  "$SUITE_ROOT/scripts/fuzz.sh" "${SUITE_FUZZ_SECONDS:-6}"
+  # Short enough for the whole step to stay within two minutes, one target a
+  # core at a time; the long runs are scripts/fuzz.sh with a longer time.
+  SUITE_FUZZ_JOBS="$jobs" "$SUITE_ROOT/scripts/fuzz.sh" "${SUITE_FUZZ_SECONDS:-6}"
 fi
 if [ "$suite_run_windows" -eq 1 ]; then
   step "Cross-build the core libraries for Windows and test them under wine"

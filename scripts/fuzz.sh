@@ -6,7 +6,9 @@
 # SUITE_FUZZ_RUNS=N also stops each target after N executions, whichever
 # comes first; SUITE_FUZZ_TOGETHER=1 runs the targets all at once instead of
 # one after another (the long runs: SUITE_FUZZ_RUNS=10000000
-# SUITE_FUZZ_TOGETHER=1 scripts/fuzz.sh 3600).
+# SUITE_FUZZ_TOGETHER=1 scripts/fuzz.sh 3600), SUITE_FUZZ_JOBS=N at most N at
+# once (./test.sh's short runs, one a core: each run is its own process on
+# one core, so N of them find as much in 1/N of the time).
 #
 # Builds every *_fuzz target with clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer (in build-fuzz/), then runs each over its corpus
@@ -72,7 +74,13 @@ while read -r name binary corpus; do
   [ -n "$name" ] || continue
   [[ "$name" =~ $pattern ]] || continue
   names+=("$name")
-  if [ -n "${SUITE_FUZZ_TOGETHER:-}" ]; then
+  if [ -n "${SUITE_FUZZ_TOGETHER:-}" ] || [ -n "${SUITE_FUZZ_JOBS:-}" ]; then
+    # With a limit, the oldest run is waited for first: they all last the
+    # same time, so it is the next to end.
+    if [ -n "${SUITE_FUZZ_JOBS:-}" ] && [ ${#pids[@]} -ge "$SUITE_FUZZ_JOBS" ]; then
+      wait "${pids[0]}" || failed=1
+      pids=("${pids[@]:1}")
+    fi
     run_target "$name" "$binary" "$corpus" &
     pids+=($!)
   else
@@ -80,7 +88,7 @@ while read -r name binary corpus; do
     cat "$runs/$name/row.txt"
   fi
 done < "$build/fuzz_targets.txt"
-if [ ${#pids[@]} -gt 0 ]; then
+if [ -n "${SUITE_FUZZ_TOGETHER:-}" ] || [ -n "${SUITE_FUZZ_JOBS:-}" ]; then
   for pid in "${pids[@]}"; do
     wait "$pid" || failed=1
   done

@@ -59,8 +59,9 @@ const std::string kBroken = "{\n\"classname\" \"worldspawn\"\n}\n"
                             "{\n\"classname\" \"func_door\"\n\"target\" \"gone\"\n"
                             "\"speed\" \"fast\"\n\"speed\" \"100\"\n}\n";
 
-const std::string kGameData = "@SolidClass = worldspawn []\n"
-                              "@SolidClass = func_door [ speed(integer) : \"Speed\" : 100 ]\n";
+const std::string kCommandGameData =
+    "@SolidClass = worldspawn []\n"
+    "@SolidClass = func_door [ speed(integer) : \"Speed\" : 100 ]\n";
 
 TEST_F(CommandLine, OtherArgumentsAreLeftToTheWindow)
 {
@@ -71,7 +72,7 @@ TEST_F(CommandLine, OtherArgumentsAreLeftToTheWindow)
 TEST_F(CommandLine, CheckPrintsOneLinePerProblemThenASummary)
 {
     write("broken.bsp", map(kBroken));
-    write("game.fgd", kGameData);
+    write("game.fgd", kCommandGameData);
     const std::string file = shown("broken.bsp");
     EXPECT_EQ(run({QStringLiteral("--check"), path("broken.bsp")}), 1);
     EXPECT_EQ(out(),

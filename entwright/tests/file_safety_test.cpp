@@ -12,7 +12,8 @@ using suite::MessageIcon;
 using suite::testing::child;
 using suite::testing::OrdinaryUser;
 
-const QByteArray kMap = "{\n\"classname\" \"worldspawn\"\n}\n{\n\"classname\" \"light\"\n}\n";
+const QByteArray kTwoEntityMap =
+    "{\n\"classname\" \"worldspawn\"\n}\n{\n\"classname\" \"light\"\n}\n";
 
 class EntwrightFileSafetyTest : public suite::testing::WindowTest {
 protected:
@@ -30,7 +31,7 @@ protected:
 TEST_F(EntwrightFileSafetyTest, SaveAndSaveAsLeaveAReadOnlyFileAsItWas)
 {
     OrdinaryUser::openToEveryone(file(""));
-    suite::testing::putReadOnly(file("locked.ent"), kMap.toStdString());
+    suite::testing::putReadOnly(file("locked.ent"), kTwoEntityMap.toStdString());
     open("locked.ent");
     ASSERT_EQ(window_.currentFile(), pathIn("locked.ent"));
 
@@ -46,13 +47,13 @@ TEST_F(EntwrightFileSafetyTest, SaveAndSaveAsLeaveAReadOnlyFileAsItWas)
     shown = dialogs_.lastMessage();
     EXPECT_EQ(shown.icon, MessageIcon::Critical);
     EXPECT_TRUE(shown.text.contains("Permission denied")) << shown.text.toStdString();
-    EXPECT_EQ(readFile("locked.ent"), kMap);
+    EXPECT_EQ(readFile("locked.ent"), kTwoEntityMap);
     EXPECT_EQ(suite::testing::temporariesIn(file("")), 0);
 }
 
 TEST_F(EntwrightFileSafetyTest, APipeOrAHugeFileIsNotOpenedAndTheWindowGoesOn)
 {
-    writeFile("map.ent", kMap);
+    writeFile("map.ent", kTwoEntityMap);
     open("map.ent");
     suite::testing::makePipe(file("pipe.ent"));
     open("pipe.ent");
@@ -64,7 +65,7 @@ TEST_F(EntwrightFileSafetyTest, APipeOrAHugeFileIsNotOpenedAndTheWindowGoesOn)
 
 TEST_F(EntwrightFileSafetyTest, SavingClearsAwayWhatAKilledSaveLeft)
 {
-    writeFile("map.ent", kMap);
+    writeFile("map.ent", kTwoEntityMap);
     const auto stale = suite::testing::leaveStaleTemporary(file("map.ent"));
     open("map.ent");
     trigger("menSave");

@@ -10,7 +10,7 @@ namespace {
 using ent::CheckKind;
 using ent::CheckProblem;
 
-const char* const kGameData = R"fgd(
+const char* const kCheckedGameData = R"fgd(
 @BaseClass = Targetname [ targetname(target_source) : "Name" ]
 @BaseClass = Target [ target(target_destination) : "Target" ]
 @PointClass base(Targetname, Target) = trigger_relay
@@ -45,7 +45,7 @@ std::vector<std::string> formatted(const std::vector<CheckProblem>& problems)
 TEST(MapCheck, FindsEveryKindOfProblemWithItsFileLine)
 {
     ent::GameData data;
-    ASSERT_TRUE(data.loadText(kGameData, "test.fgd"));
+    ASSERT_TRUE(data.loadText(kCheckedGameData, "test.fgd"));
     const std::string text = "{\n" // 1
                              "\"classname\" \"worldspawn\"\n" // 2
                              "}\n" // 3

@@ -10,7 +10,7 @@ namespace {
 using ent::EntityTable;
 using Lines = std::vector<std::string>;
 
-EntityTable parse(std::string_view text, ent::ReadReport* report = nullptr)
+EntityTable parseReporting(std::string_view text, ent::ReadReport* report = nullptr)
 {
     ent::ReadReport local;
     std::optional<EntityTable> table = ent::ParseEntText(text, report ? report : &local);
@@ -32,7 +32,7 @@ TEST(RealFiles, BraceLinesMayCarryBlanksTabsAndNuls)
                              "{\r\n\"classname\" \"info_null\"\r\n} \r\n"
                              "{\n\"classname\" \"last\"\n}" +
                              nul();
-    const EntityTable table = parse(text);
+    const EntityTable table = parseReporting(text);
     ASSERT_EQ(table.Entities.size(), 4u);
     EXPECT_EQ(ent::EntityListNames(table), (Lines{"worldspawn", "light", "info_null", "last"}));
     // Each block's lines are only its key lines; the brace lines come back
@@ -44,14 +44,14 @@ TEST(RealFiles, BraceLinesMayCarryBlanksTabsAndNuls)
 
 TEST(RealFiles, TextAfterTheOpeningBraceIsTheBlocksFirstLine)
 {
-    const EntityTable table = parse("{ \"classname\" \"info_player_deathmatch\"\n"
-                                    "\"origin\" \"1 2 3\"\n"
-                                    "}\n"
-                                    "{\"classname\" \"info_player_start\"\n"
-                                    "}\n"
-                                    "{\t\"origin\" \"4 5 6\"\n"
-                                    "\"classname\" \"light\"\n"
-                                    "}\n");
+    const EntityTable table = parseReporting("{ \"classname\" \"info_player_deathmatch\"\n"
+                                             "\"origin\" \"1 2 3\"\n"
+                                             "}\n"
+                                             "{\"classname\" \"info_player_start\"\n"
+                                             "}\n"
+                                             "{\t\"origin\" \"4 5 6\"\n"
+                                             "\"classname\" \"light\"\n"
+                                             "}\n");
     ASSERT_EQ(table.Entities.size(), 3u);
     EXPECT_EQ(table.Entities[0].KeyLines,
               (Lines{"\"classname\" \"info_player_deathmatch\"", "\"origin\" \"1 2 3\""}));
@@ -67,20 +67,20 @@ TEST(RealFiles, WhatIsWrittenReadsBackTheSame)
     // "{}" on one line is an empty block, not a block whose first line is
     // "}"; CRs before a line's end go with it. Either would otherwise come
     // back different after a save.
-    const EntityTable table = parse("{}\n{ \t} \n{\n\"classname\" \"a\"\r\r\n}\n");
+    const EntityTable table = parseReporting("{}\n{ \t} \n{\n\"classname\" \"a\"\r\r\n}\n");
     ASSERT_EQ(table.Entities.size(), 3u);
     EXPECT_TRUE(table.Entities[0].KeyLines.empty());
     EXPECT_TRUE(table.Entities[1].KeyLines.empty());
     EXPECT_EQ(table.Entities[2].KeyLines, Lines{"\"classname\" \"a\""});
     const std::string written = ent::EntText(table);
-    EXPECT_EQ(ent::EntText(parse(written)), written);
+    EXPECT_EQ(ent::EntText(parseReporting(written)), written);
 }
 
 TEST(RealFiles, ByteOrderMarkIsSkippedOnlyAtTheStart)
 {
     const EntityTable table =
-        parse("\xEF\xBB\xBF{\n\"classname\" \"worldspawn\"\n}\n{\n\"k\" \"\xEF\xBB\xBF\"\n"
-              "\"classname\" \"a\"\n}\n");
+        parseReporting("\xEF\xBB\xBF{\n\"classname\" \"worldspawn\"\n}\n{\n\"k\" \"\xEF\xBB\xBF\"\n"
+                       "\"classname\" \"a\"\n}\n");
     ASSERT_EQ(table.Entities.size(), 2u);
     EXPECT_EQ(table.Entities[0].ClassLine, "\"classname\" \"worldspawn\"");
     // Inside a line the same bytes are text like any other.
@@ -90,14 +90,14 @@ TEST(RealFiles, ByteOrderMarkIsSkippedOnlyAtTheStart)
 TEST(RealFiles, StrayLinesAreCountedAndNamedButDoNotStopTheOpen)
 {
     ent::ReadReport report;
-    const EntityTable table = parse("\n  \t\n" + nul(3) +
-                                        "\n" // lines 1-3: nothing
-                                        "// exported by a tool\n" // 4: stray
-                                        "{\n\"classname\" \"a\"\n}\n" // 5-7
-                                        "}\n" // 8: stray
-                                        "\"classname\" \"lost\"\n" // 9: stray
-                                        "{\n\"classname\" \"b\"\n}\n",
-                                    &report);
+    const EntityTable table = parseReporting("\n  \t\n" + nul(3) +
+                                                 "\n" // lines 1-3: nothing
+                                                 "// exported by a tool\n" // 4: stray
+                                                 "{\n\"classname\" \"a\"\n}\n" // 5-7
+                                                 "}\n" // 8: stray
+                                                 "\"classname\" \"lost\"\n" // 9: stray
+                                                 "{\n\"classname\" \"b\"\n}\n",
+                                             &report);
     EXPECT_EQ(table.Entities.size(), 2u);
     EXPECT_EQ(report.strayLines, 3u);
     EXPECT_EQ(report.firstStrayLine, 4u);
@@ -107,7 +107,7 @@ TEST(RealFiles, StrayLinesAreCountedAndNamedButDoNotStopTheOpen)
     EXPECT_NE(warning.find("keeps them"), std::string::npos) << warning;
 
     ent::ReadReport clean;
-    parse("\n{\n\"classname\" \"a\"\n}\n\n" + nul(), &clean);
+    parseReporting("\n{\n\"classname\" \"a\"\n}\n\n" + nul(), &clean);
     EXPECT_EQ(clean.strayLines, 0u);
     EXPECT_TRUE(ent::DescribeStrayLines(clean).empty());
 }

@@ -1,3 +1,4 @@
+#include "common/testing/print_qstring.h"
 #include "entwright/ui/frm_main.h"
 
 #include "entwright/core/bsp_map.h"
@@ -30,12 +31,6 @@
 #include <QTimer>
 
 #include <functional>
-
-// Readable failure output.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

@@ -15,7 +15,7 @@ using suite::testing::child;
 using suite::testing::click;
 using suite::testing::OrdinaryUser;
 
-QByteArray sprite(char type)
+QByteArray spriteOfType(char type)
 {
     QByteArray bytes("IDSP\x02\x00\x00\x00", 8);
     bytes += type;
@@ -40,8 +40,8 @@ protected:
 TEST_F(PivotelFileSafetyTest, SaveAndSaveAsLeaveAReadOnlySpriteAsItWas)
 {
     OrdinaryUser::openToEveryone(file(""));
-    writeFile("a.spr", sprite(0));
-    suite::testing::putReadOnly(file("locked.spr"), sprite(1).toStdString());
+    writeFile("a.spr", spriteOfType(0));
+    suite::testing::putReadOnly(file("locked.spr"), spriteOfType(1).toStdString());
     read("locked.spr");
     click(child<QRadioButton>(&form_, "Option4"));
 
@@ -49,12 +49,12 @@ TEST_F(PivotelFileSafetyTest, SaveAndSaveAsLeaveAReadOnlySpriteAsItWas)
     click(child<QPushButton>(&form_, "cmbSave"));
     EXPECT_TRUE(lastText().startsWith("Could not save")) << lastText().toStdString();
     EXPECT_TRUE(lastText().endsWith("Permission denied")) << lastText().toStdString();
-    EXPECT_EQ(readFile("locked.spr"), sprite(1));
+    EXPECT_EQ(readFile("locked.spr"), spriteOfType(1));
 
     dialogs_.paths.push_back(pathIn("locked.spr"));
     click(child<QPushButton>(&form_, "cmbSaveAs"));
     EXPECT_TRUE(lastText().startsWith("Could not save")) << lastText().toStdString();
-    EXPECT_EQ(readFile("locked.spr"), sprite(1));
+    EXPECT_EQ(readFile("locked.spr"), spriteOfType(1));
     EXPECT_EQ(suite::testing::temporariesIn(file("")), 0);
 }
 
@@ -72,7 +72,7 @@ TEST_F(PivotelFileSafetyTest, APipeOrAHugeFileIsRefusedWithoutFreezingTheWindow)
 
 TEST_F(PivotelFileSafetyTest, SavingClearsAwayWhatAKilledSaveLeft)
 {
-    writeFile("a.spr", sprite(0));
+    writeFile("a.spr", spriteOfType(0));
     const auto stale = suite::testing::leaveStaleTemporary(file("a.spr"));
     read("a.spr");
     click(child<QRadioButton>(&form_, "Option2"));

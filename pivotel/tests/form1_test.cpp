@@ -1,3 +1,4 @@
+#include "common/testing/print_qstring.h"
 #include "pivotel/ui/form1.h"
 #include "pivotel/ui/sprite_preview.h"
 
@@ -19,12 +20,6 @@
 #include <QUrl>
 
 #include <ostream>
-
-// Readable failure output for texts.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace pivotel {
 namespace {

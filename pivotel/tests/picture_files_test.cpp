@@ -22,7 +22,7 @@ QString qPath(const std::filesystem::path& path)
     return QString::fromStdU16String(path.u16string());
 }
 
-std::string groupOf(std::vector<std::string> pictures, std::vector<float> intervals)
+std::string picturesGroupOf(std::vector<std::string> pictures, std::vector<float> intervals)
 {
     std::string bytes = int32Bytes(1) + int32Bytes(static_cast<std::int32_t>(pictures.size()));
     for (const float interval : intervals)
@@ -50,10 +50,10 @@ TEST(FramesFolder, ExportThenCreateGivesBackTheSameFile)
     const std::vector<std::string> sprites{
         // 256 colours, every index used, normal and additive.
         halfLifeSprite(0, {singleFrame(16, 16, rampIndices(256))}, 3),
-        halfLifeSprite(
-            1, {singleFrame(16, 16, rampIndices(256, 7)),
-                groupOf({picture(4, 2, rampIndices(8), 3, 9), picture(2, 2, rampIndices(4, 100))},
-                        {0.05f, 0.3f})}),
+        halfLifeSprite(1, {singleFrame(16, 16, rampIndices(256, 7)),
+                           picturesGroupOf({picture(4, 2, rampIndices(8), 3, 9),
+                                            picture(2, 2, rampIndices(4, 100))},
+                                           {0.05f, 0.3f})}),
         // Index-alpha: the indices are opacity, every level present.
         halfLifeSprite(2, {singleFrame(32, 8, rampIndices(256)),
                            singleFrame(3, 5, rampIndices(15, 240))}),
@@ -61,8 +61,9 @@ TEST(FramesFolder, ExportThenCreateGivesBackTheSameFile)
         halfLifeSprite(3, {singleFrame(8, 2, rampIndices(16, 248))}),
         header(2, 1, 0, 1, 3, 1) + palette(12) + singleFrame(3, 1, std::string("\x00\x0B\x05", 3)),
         // Quake's version 1: no palette, no texture format.
-        quakeSprite({singleFrame(4, 4, rampIndices(16, 250)),
-                     groupOf({picture(1, 1, "\x01"), picture(1, 1, "\xFF")}, {0.2f, 0.2f})}),
+        quakeSprite(
+            {singleFrame(4, 4, rampIndices(16, 250)),
+             picturesGroupOf({picture(1, 1, "\x01"), picture(1, 1, "\xFF")}, {0.2f, 0.2f})}),
     };
     for (const std::string& bytes : sprites) {
         const suite::testing::ScratchFolder scratch;

@@ -14,10 +14,10 @@ namespace {
 using suite::testing::child;
 using suite::testing::click;
 
-const QColor kGrey(240, 240, 240);
+const QColor kGreyBackground(240, 240, 240);
 const QColor kLitUsed(255, 192, 192);
-const QColor kBlack(0, 0, 0);
-const QString kCross = QStringLiteral("\u2717");
+const QColor kBlackBackground(0, 0, 0);
+const QString kCrossText = QStringLiteral("\u2717");
 const QString kCheck = QStringLiteral("\u2714");
 
 // Keys go where the keyboard would send them: to the focused widget of the
@@ -107,7 +107,7 @@ TEST_F(BoardPlay, AWholeOnePlayerGamePlayedByKeyboardAlone)
 
     press(board, Qt::Key_Left); // cell 18: a wrong mark
     press(board, Qt::Key_Enter);
-    EXPECT_EQ(text(board, "lblGrid18"), kCross);
+    EXPECT_EQ(text(board, "lblGrid18"), kCrossText);
     EXPECT_EQ(text(board, "lblJ1Pto"), "7");
 
     press(board, Qt::Key_Down, 4); // cell 50
@@ -185,17 +185,17 @@ TEST_F(BoardPlay, AWrongMarkKeepsItsCrossAndGivingUpTellsFoundFromMissed)
     click(cell(board, 11));
     click(cell(board, 10));
     clickBorder(board, 1);
-    EXPECT_EQ(cell(board, 11)->text(), kCross);
+    EXPECT_EQ(cell(board, 11)->text(), kCrossText);
     EXPECT_EQ(cell(board, 11)->palette().color(QPalette::Window), QColor(255, 255, 255));
     rightClick(cell(board, 11));
-    EXPECT_EQ(cell(board, 11)->text(), kCross) << "a note does not hide the cross";
+    EXPECT_EQ(cell(board, 11)->text(), kCrossText) << "a note does not hide the cross";
 
     click(child<QWidget>(board, "cmbMostrar"));
-    EXPECT_EQ(background(board, "lblGrid10"), kBlack);
-    EXPECT_EQ(background(board, "lblGrid20"), kBlack);
+    EXPECT_EQ(background(board, "lblGrid10"), kBlackBackground);
+    EXPECT_EQ(background(board, "lblGrid20"), kBlackBackground);
     EXPECT_EQ(cell(board, 10)->text(), kCheck) << "found before giving up";
     EXPECT_EQ(cell(board, 20)->text(), "") << "never found";
-    EXPECT_EQ(cell(board, 11)->text(), kCross);
+    EXPECT_EQ(cell(board, 11)->text(), kCrossText);
 }
 
 TEST_F(BoardPlay, ADetourLightsItsPartnerAndLettersExplainThemselves)
@@ -208,8 +208,8 @@ TEST_F(BoardPlay, ADetourLightsItsPartnerAndLettersExplainThemselves)
     EXPECT_EQ(background(board, "lblBrd4"), kLitUsed);
     EXPECT_EQ(border(board, 10)->lineWidth(), border(board, 4)->lineWidth());
     QTest::mouseMove(cell(board, 30));
-    EXPECT_EQ(background(board, "lblBrd4"), kGrey);
-    EXPECT_EQ(background(board, "lblBrd10"), kGrey);
+    EXPECT_EQ(background(board, "lblBrd4"), kGreyBackground);
+    EXPECT_EQ(background(board, "lblBrd10"), kGreyBackground);
     EXPECT_EQ(board->partnerBorder(), 0);
 
     // Free and used lit cells differ in more than their hue.

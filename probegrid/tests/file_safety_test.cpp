@@ -13,7 +13,7 @@ namespace {
 using suite::MessageIcon;
 using suite::testing::OrdinaryUser;
 
-const std::string kAna = encodeRecord({storedName("Ana"), 12, 300, 6});
+const std::string kAnaBytes = encodeRecord({storedName("Ana"), 12, 300, 6});
 
 class ProbegridFileSafetyTest : public testing::ProbegridWindowTest {
 protected:
@@ -40,11 +40,11 @@ protected:
 TEST_F(ProbegridFileSafetyTest, AReadOnlyRecordFileIsReportedNotReplaced)
 {
     OrdinaryUser::openToEveryone(file(""));
-    suite::testing::putReadOnly(file(kRecordFileName), kAna);
+    suite::testing::putReadOnly(file(kRecordFileName), kAnaBytes);
     OrdinaryUser user;
     winARecord();
     expectRecordNotWritten();
-    EXPECT_EQ(readFile(kRecordFileName).toStdString(), kAna);
+    EXPECT_EQ(readFile(kRecordFileName).toStdString(), kAnaBytes);
     EXPECT_EQ(suite::testing::temporariesIn(file("")), 0);
 }
 
@@ -58,7 +58,7 @@ TEST_F(ProbegridFileSafetyTest, APipeRecordFileIsNeitherReadNorReplaced)
 
 TEST_F(ProbegridFileSafetyTest, ANewRecordClearsAwayWhatAKilledSaveLeft)
 {
-    writeFile(kRecordFileName, QByteArray::fromStdString(kAna));
+    writeFile(kRecordFileName, QByteArray::fromStdString(kAnaBytes));
     const auto stale = suite::testing::leaveStaleTemporary(file(kRecordFileName));
     winARecord();
     ASSERT_EQ(dialogs_.messages().size(), 2);

@@ -18,7 +18,7 @@ namespace {
 
 using testing::Nginx;
 
-QByteArray sample(int size)
+QByteArray payload(int size)
 {
     QByteArray bytes(size, '\0');
     quint32 state = 0x9E3779B9u;
@@ -31,7 +31,7 @@ QByteArray sample(int size)
     return bytes;
 }
 
-struct Outcome {
+struct CommandOutcome {
     int code = -1;
     QByteArray out;
     QByteArray err;
@@ -40,7 +40,7 @@ struct Outcome {
 class CommandLineTest : public ::testing::Test {
 protected:
     QTemporaryDir dir_;
-    const QByteArray original_ = sample(2'000'000);
+    const QByteArray original_ = payload(2'000'000);
     const QByteArray sum_ = QCryptographicHash::hash(original_, QCryptographicHash::Sha256).toHex();
 
     QString path(const QString& name) const { return dir_.filePath(name); }
@@ -58,9 +58,9 @@ protected:
 
     // Standard error is a pipe here, not a terminal: no progress lines.
     // `language` is the desktop's (LANG); by default one of neither language.
-    static Outcome tailfetch(const QStringList& arguments,
-                             const QString& language = QStringLiteral("C"),
-                             const QList<std::pair<QString, QString>>& more = {})
+    static CommandOutcome tailfetch(const QStringList& arguments,
+                                    const QString& language = QStringLiteral("C"),
+                                    const QList<std::pair<QString, QString>>& more = {})
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -71,7 +71,7 @@ protected:
             environment.insert(name, value);
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(TAILFETCH_PROGRAM), arguments);
-        Outcome run;
+        CommandOutcome run;
         if (!process.waitForFinished(60000))
             return run;
         run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
@@ -83,7 +83,7 @@ protected:
     // Every shared object the program loads, at start or later (Qt's
     // plugins, the window's module), as the dynamic loader reports them.
     struct Traced {
-        Outcome run;
+        CommandOutcome run;
         QStringList loaded;
     };
     Traced traced(const QStringList& arguments,
@@ -134,7 +134,7 @@ TEST_F(CommandLineTest, CompletesFromNginxAndTellsTheOutcomeByItsStatus)
     const QString url = nginx.url(QStringLiteral("f.bin"));
 
     write("f.bin", original_.left(700'000));
-    Outcome run =
+    CommandOutcome run =
         tailfetch({"--complete", path("f.bin"), url, "--sha256", QString::fromLatin1(sum_)});
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains("verificado")) << run.out.toStdString();
@@ -189,7 +189,7 @@ TEST_F(CommandLineTest, BadArgumentsAreRefusedWithTwoAndChangeNothing)
              {"--complete", path("f.bin"), url, "--no-such-option"},
          }) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
-        const Outcome run = tailfetch(arguments);
+        const CommandOutcome run = tailfetch(arguments);
         EXPECT_EQ(run.code, 2);
         EXPECT_TRUE(run.err.contains("tailfetch --help"));
     }
@@ -217,7 +217,7 @@ TEST_F(CommandLineTest, CompletesFromPythonsServerThatIgnoresRanges)
     const QString url = QStringLiteral("http://127.0.0.1:%1/f.bin").arg(port);
 
     write("f.bin", original_.left(1'500'000));
-    Outcome run =
+    CommandOutcome run =
         tailfetch({"--complete", path("f.bin"), url, "--sha256", QString::fromLatin1(sum_)});
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
     EXPECT_TRUE(read("f.bin") == original_);

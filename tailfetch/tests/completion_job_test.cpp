@@ -1,6 +1,7 @@
 // The completion job on its own, without a window: against scripted replies
 // for what no real server does on request, and against real servers started
 // on loopback (nginx with and without TLS, lighttpd, Python's http.server).
+#include "common/testing/print_qstring.h"
 #include "tailfetch/job/completion_job.h"
 #include "tailfetch/tests/test_server.h"
 
@@ -16,13 +17,6 @@
 #include <QTemporaryDir>
 
 #include <ostream>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace tailfetch {
 namespace {
@@ -151,12 +145,12 @@ protected:
 
 // ---------------------------------------------------------------- scripted replies
 
-const QByteArray kHead = "HTTP/1.1 200 OK\r\nContent-Length: 10\r\nETag: \"v1\"\r\n\r\n";
+const QByteArray kJobHead = "HTTP/1.1 200 OK\r\nContent-Length: 10\r\nETag: \"v1\"\r\n\r\n";
 
 TEST_F(CompletionJobTest, AsksWithIfRangeAndDecodesAChunkedRange)
 {
     ScriptedServer server({
-        {{kHead}},
+        {{kJobHead}},
         {{"HTTP/1.1 206 Partial Content\r\nContent-Range: bytes 4-9/10\r\nTransfer-Encoding: "
           "chunked\r\n\r\n",
           "2\r\n45\r\n4;x=y\r\n6789\r\n", "0\r\n\r\n"}},
@@ -195,7 +189,7 @@ TEST_F(CompletionJobTest, AFileReplacedOnTheServerIsNeverMixedIn)
     // The overlap byte differs: nothing is written.
     {
         ScriptedServer server(
-            {{{kHead}}, {{"HTTP/1.1 206 P\r\nContent-Range: bytes 4-9/10\r\n\r\nX56789"}}});
+            {{{kJobHead}}, {{"HTTP/1.1 206 P\r\nContent-Range: bytes 4-9/10\r\n\r\nX56789"}}});
         const Outcome outcome = run(fromFile(server.url("f"), "file.bin"));
         EXPECT_FALSE(outcome.ok);
         EXPECT_EQ(outcome.status, "O arquivo no servidor mudou");
@@ -204,7 +198,7 @@ TEST_F(CompletionJobTest, AFileReplacedOnTheServerIsNeverMixedIn)
     // A whole new version in answer to If-Range.
     {
         ScriptedServer server(
-            {{{kHead}},
+            {{{kJobHead}},
              {{"HTTP/1.1 200 OK\r\nETag: \"v2\"\r\nContent-Length: 10\r\n\r\nabcdefghij"}}});
         const Outcome outcome = run(fromFile(server.url("f"), "file.bin", "part.bin"));
         EXPECT_EQ(outcome.status, "O arquivo no servidor mudou");
@@ -215,7 +209,7 @@ TEST_F(CompletionJobTest, AFileReplacedOnTheServerIsNeverMixedIn)
     // held are compared as they pass, and the rest is appended.
     {
         ScriptedServer server(
-            {{{kHead}},
+            {{{kJobHead}},
              {{"HTTP/1.1 200 OK\r\nETag: \"v1\"\r\nContent-Length: 10\r\n\r\n0123456789"}}});
         const Outcome outcome = run(fromFile(server.url("f"), "file.bin"));
         EXPECT_EQ(outcome.status, "Download terminado e unido");
@@ -226,7 +220,7 @@ TEST_F(CompletionJobTest, AFileReplacedOnTheServerIsNeverMixedIn)
 TEST_F(CompletionJobTest, ABrokenConnectionIsResumedFromTheNewEnd)
 {
     ScriptedServer server({
-        {{kHead}},
+        {{kJobHead}},
         {{"HTTP/1.1 206 P\r\nContent-Range: bytes 4-9/10\r\nContent-Length: 6\r\n\r\n456"}},
         {{"HTTP/1.1 206 P\r\nContent-Range: bytes 6-9/10\r\nContent-Length: 4\r\n\r\n6789"}},
     });
@@ -249,7 +243,7 @@ TEST_F(CompletionJobTest, RetriesEndAndWhatArrivedStays)
     // The range reply stalls after two bytes; the one retry finds the server
     // closing without a word.
     ScriptedServer server({
-        {{kHead}},
+        {{kJobHead}},
         {{"HTTP/1.1 206 P\r\nContent-Range: bytes 4-9/10\r\nContent-Length: 6\r\n\r\n45"}, false},
     });
     write("file.bin", "01234");
@@ -270,7 +264,7 @@ TEST_F(CompletionJobTest, AfterTheLastRetryTheMessageCountsWhatArrived)
 {
     const ScriptedServer::Reply empty{
         {"HTTP/1.1 206 P\r\nContent-Range: bytes 4-9/10\r\nContent-Length: 6\r\n\r\n"}};
-    ScriptedServer server({{{kHead}}, empty, empty, empty, empty});
+    ScriptedServer server({{{kJobHead}}, empty, empty, empty, empty});
     write("file.bin", "01234");
     const Outcome outcome = run(fromFile(server.url("f"), "file.bin"));
     EXPECT_EQ(outcome.status, "Conexão encerrada antes do fim");
@@ -303,7 +297,7 @@ TEST_F(CompletionJobTest, LoginsAndAddressesAreSentAsBrowsersSendThem)
 TEST_F(CompletionJobTest, PlainHttpGoesThroughTheProxyOfTheEnvironment)
 {
     ScriptedServer proxy(
-        {{{kHead}}, {{"HTTP/1.1 206 P\r\nContent-Range: bytes 4-9/10\r\n\r\n456789"}}});
+        {{{kJobHead}}, {{"HTTP/1.1 206 P\r\nContent-Range: bytes 4-9/10\r\n\r\n456789"}}});
     const ScopedEnvironment exceptions("no_proxy", "");
     const ScopedEnvironment plain("http_proxy",
                                   "http://127.0.0.1:" + QByteArray::number(proxy.port()));
@@ -362,7 +356,7 @@ TEST_F(CompletionJobTest, LeftoversOfAKilledRunGoAndTheDiskIsCheckedFirst)
 TEST_F(CompletionJobTest, AnEmptyFileIsCompletedFromItsFirstByte)
 {
     ScriptedServer server(
-        {{{kHead}}, {{"HTTP/1.1 206 P\r\nContent-Range: bytes 0-9/10\r\n\r\n0123456789"}}});
+        {{{kJobHead}}, {{"HTTP/1.1 206 P\r\nContent-Range: bytes 0-9/10\r\n\r\n0123456789"}}});
     write("file.bin", "");
     const Outcome outcome = run(fromFile(server.url("f"), "file.bin"));
     EXPECT_TRUE(outcome.ok) << outcome.message.toStdString();
@@ -599,9 +593,9 @@ TEST_F(CompletionJobTest, AnExistingDestinationIsNeverReplacedWithoutConsent)
         QByteArray kept;
     };
     for (const Case& c : {
-             Case{"success", {{{kHead}}, {{range + "456789"}}}, false, "456789"},
-             Case{"failure", {{{kHead}}, {{range + "45"}}}, false, "45"},
-             Case{"stop", {{{kHead}}, {{range + "45"}, false}}, true, "45"},
+             Case{"success", {{{kJobHead}}, {{range + "456789"}}}, false, "456789"},
+             Case{"failure", {{{kJobHead}}, {{range + "45"}}}, false, "45"},
+             Case{"stop", {{{kJobHead}}, {{range + "45"}, false}}, true, "45"},
          }) {
         SCOPED_TRACE(c.name);
         for (const QString& name : files())
@@ -627,7 +621,7 @@ TEST_F(CompletionJobTest, AnExistingDestinationIsNeverReplacedWithoutConsent)
 
     // With the user's word the finished file takes the name.
     QFile::remove(path("part (1).bin"));
-    ScriptedServer server({{{kHead}}, {{range + "456789"}}});
+    ScriptedServer server({{{kJobHead}}, {{range + "456789"}}});
     JobRequest request = fromFile(server.url("f"), "file.bin", "part.bin");
     request.replaceAllowed = true;
     EXPECT_TRUE(run(request).ok);

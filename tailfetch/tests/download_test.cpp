@@ -1,5 +1,6 @@
 // The whole exchange, from "Iniciar" to the file on disk, against a real
 // nginx and against a scripted server for replies nginx never gives.
+#include "common/testing/print_qstring.h"
 #include "tailfetch/tests/test_server.h"
 #include "tailfetch/ui/main_window.h"
 
@@ -20,13 +21,6 @@
 
 #include <memory>
 #include <ostream>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace tailfetch {
 namespace {

@@ -1,6 +1,6 @@
 #include "texpeek/core/dds_file.h"
 #include "texpeek/tests/block_builders.h"
-#include "texpeek/tests/quiet_progress.h"
+#include "texpeek/tests/quiet_decoding.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ TEST(Astc, EveryBlockSizeByItsDxgiNumber)
         ASSERT_NE(dds.pixelFormat(), nullptr);
         EXPECT_EQ(dds.pixelFormat()->name,
                   "ASTC_" + std::to_string(s.width) + "X" + std::to_string(s.height) + "_UNORM");
-        Quiet quiet;
+        SilentProgress quiet;
         const ImageGrid grid = decodeFileSurface(dds, 0, 0, quiet);
         ASSERT_EQ(grid.width(), width);
         EXPECT_EQ(grid.cell(1, 1), 0xFF0080FFu);

@@ -3,7 +3,7 @@
 #include "texpeek/core/dds_file.h"
 #include "texpeek/tests/block_builders.h"
 #include "texpeek/tests/dds_files.h"
-#include "texpeek/tests/quiet_progress.h"
+#include "texpeek/tests/quiet_decoding.h"
 
 #include <squish.h>
 
@@ -20,19 +20,13 @@ using namespace testing;
 
 ImageGrid decodeFile(const std::string& bytes)
 {
-    Quiet quiet;
+    SilentProgress quiet;
     return decodeFileSurface(parseDdsFile(bytes), 0, 0, quiet);
 }
 
 const unsigned char* bytesOf(const std::string& block)
 {
     return reinterpret_cast<const unsigned char*>(block.data());
-}
-
-constexpr std::uint32_t rgba(int r, int g, int b, int a)
-{
-    return static_cast<std::uint32_t>(r) | static_cast<std::uint32_t>(g) << 8 |
-           static_cast<std::uint32_t>(b) << 16 | static_cast<std::uint32_t>(a) << 24;
 }
 
 TEST(Bc1To3, FourAndThreeColourBlocksAndExplicitAndInterpolatedAlpha)
@@ -426,7 +420,7 @@ TEST(Bc6h, InterpolationSignsDeltasAndReservedModes)
     const DdsFile file = parseDdsFile(dx10Header(4, 4, 95) + three.block());
     Interpretation toned = defaultInterpretation(file);
     toned.curve.value = HdrCurve::ToneCurve;
-    Quiet quiet;
+    SilentProgress quiet;
     const ImageGrid grid = decodeFileSurface(file, 0, 0, quiet, nullptr, &toned);
     EXPECT_EQ(grid.red(1, 1), 0);
     EXPECT_GT(grid.red(1, 3), grid.red(1, 2));
@@ -438,7 +432,7 @@ TEST(Bc6h, InterpolationSignsDeltasAndReservedModes)
 // Every pixel of the chosen surface, the same through both files.
 void expectSamePixels(const std::string& file, const std::string& twin, std::uint32_t level)
 {
-    Quiet quiet;
+    SilentProgress quiet;
     const ImageGrid got = decodeFileSurface(parseDdsFile(file), level, 0, quiet);
     const ImageGrid want = decodeFileSurface(parseDdsFile(twin), level, 0, quiet);
     ASSERT_EQ(got.width(), want.width());
@@ -481,7 +475,7 @@ TEST(Dx10Blocks, Bc1To3UnormAndSrgbDecodeAsTheirFourCCTwins)
             ASSERT_EQ(parseDdsFile(file).layout.levels, 2u);
             expectSamePixels(file, legacy, 0);
             expectSamePixels(file, legacy, 1);
-            Quiet quiet;
+            SilentProgress quiet;
             EXPECT_EQ(decodeFileSurface(parseDdsFile(file), 1, 0, quiet).cell(1, c.column),
                       c.pixel);
         }

@@ -1,7 +1,7 @@
 #include "texpeek/core/dds_file.h"
 #include "texpeek/tests/block_builders.h"
 #include "texpeek/tests/dds_files.h"
-#include "texpeek/tests/quiet_progress.h"
+#include "texpeek/tests/quiet_decoding.h"
 
 #include <gtest/gtest.h>
 
@@ -12,23 +12,12 @@ namespace {
 
 using namespace testing;
 
-std::uint32_t rgba(unsigned r, unsigned g, unsigned b, unsigned a)
-{
-    return r | g << 8 | b << 16 | a << 24;
-}
-
 // The legacy header that names a format by a number in its FourCC field.
 std::string numberedHeader(std::int32_t width, std::int32_t height, std::uint32_t number)
 {
     std::string bytes = fourCCHeader(width, height, "DXT1");
     putLe32(bytes, 84, number);
     return bytes;
-}
-
-ImageGrid decode(const std::string& bytes)
-{
-    Quiet quiet;
-    return decodeFileSurface(parseDdsFile(bytes), 0, 0, quiet);
 }
 
 const std::string kHalfHalf = le(0x3800, 2);
@@ -62,7 +51,7 @@ TEST(ChannelFormats, OneAndTwoChannelFloatsLegacyAndDx10)
         EXPECT_EQ(file.pixelFormat()->name, c.name);
         EXPECT_FALSE(file.pixelFormat()->hasAlpha);
         EXPECT_TRUE(defaultInterpretation(file).exposureEv.applies);
-        EXPECT_EQ(decode(c.header + c.pixel).cell(1, 1), c.cell);
+        EXPECT_EQ(decodeWhole(c.header + c.pixel).cell(1, 1), c.cell);
     }
 }
 
@@ -95,16 +84,16 @@ TEST(ChannelFormats, IntegerAndNormalisedLayoutsOfOneTwoAndFourChannels)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dxgi);
-        EXPECT_EQ(decode(dx10Header(1, 1, c.dxgi) + c.pixel).cell(1, 1), c.cell);
+        EXPECT_EQ(decodeWhole(dx10Header(1, 1, c.dxgi) + c.pixel).cell(1, 1), c.cell);
     }
     // Two-channel signed layouts: signed data and a normal map to assume.
     const std::string bytes = dx10Header(1, 1, 51) + std::string("\x00\x00", 2);
     const Interpretation in = defaultInterpretation(parseDdsFile(bytes));
     EXPECT_TRUE(in.signedData.applies);
     EXPECT_TRUE(in.normalMap.applies);
-    EXPECT_EQ(decode(bytes).cell(1, 1), rgba(128, 128, 0, 0));
+    EXPECT_EQ(decodeWhole(bytes).cell(1, 1), rgba(128, 128, 0, 0));
     // The legacy signed layouts by number.
-    EXPECT_EQ(decode(numberedHeader(1, 1, 60) + std::string("\x7F\x81", 2)).cell(1, 1),
+    EXPECT_EQ(decodeWhole(numberedHeader(1, 1, 60) + std::string("\x7F\x81", 2)).cell(1, 1),
               rgba(255, 0, 0, 0)); // V8U8
     EXPECT_EQ(parseDdsFile(numberedHeader(1, 1, 110)).pixelFormat()->name, "Q16W16V16U16");
 }
@@ -120,12 +109,12 @@ TEST(ChannelFormats, EightBitPaletteFilesLookTheirColoursUp)
     ASSERT_NE(file.pixelFormat(), nullptr);
     EXPECT_EQ(file.pixelFormat()->name, "P8");
     EXPECT_TRUE(file.pixelFormat()->hasAlpha);
-    const ImageGrid grid = decode(bytes);
+    const ImageGrid grid = decodeWhole(bytes);
     EXPECT_EQ(grid.cell(1, 1), rgba(0x10, 0x20, 0x30, 0x40));
     EXPECT_EQ(grid.cell(1, 2), rgba(0xFF, 0x80, 0x00, 0xFF));
     EXPECT_EQ(grid.cell(1, 3), 0u);
     // A file that ends inside its palette has no pixels to show.
-    Quiet quiet;
+    SilentProgress quiet;
     EXPECT_THROW(decodeFileSurface(parseDdsFile(header + palette.substr(0, 100)), 0, 0, quiet),
                  DdsError);
 }
@@ -135,14 +124,14 @@ TEST(ChannelFormats, PackedThreeChannelFloats)
     // R11G11B10: 1.0 (exponent 15) in red, 0.5 (14) in green, 2.0 (16) in
     // blue; linear, so 0.5 shows as 188 and 2.0 clips.
     const std::uint32_t packed = 15u << 6 | (14u << 6) << 11 | (16u << 5) << 22;
-    EXPECT_EQ(decode(dx10Header(1, 1, 26) + le(packed, 4)).cell(1, 1), rgba(255, 188, 255, 0));
+    EXPECT_EQ(decodeWhole(dx10Header(1, 1, 26) + le(packed, 4)).cell(1, 1), rgba(255, 188, 255, 0));
     // RGB9E5: mantissas 256, 128, 0 with exponent 16 (2^-8 a step): 1.0, 0.5, 0.
     const std::uint32_t shared = 256u | 128u << 9 | 16u << 27;
-    EXPECT_EQ(decode(dx10Header(1, 1, 67) + le(shared, 4)).cell(1, 1), rgba(255, 188, 0, 0));
+    EXPECT_EQ(decodeWhole(dx10Header(1, 1, 67) + le(shared, 4)).cell(1, 1), rgba(255, 188, 0, 0));
     EXPECT_TRUE(defaultInterpretation(parseDdsFile(dx10Header(1, 1, 67))).exposureEv.applies);
     // Depth: D32_FLOAT and D16_UNORM in red.
-    EXPECT_EQ(decode(dx10Header(1, 1, 40) + kFloatOne).cell(1, 1), rgba(255, 0, 0, 0));
-    EXPECT_EQ(decode(dx10Header(1, 1, 55) + le(0xFFFF, 2)).cell(1, 1), rgba(255, 0, 0, 0));
+    EXPECT_EQ(decodeWhole(dx10Header(1, 1, 40) + kFloatOne).cell(1, 1), rgba(255, 0, 0, 0));
+    EXPECT_EQ(decodeWhole(dx10Header(1, 1, 55) + le(0xFFFF, 2)).cell(1, 1), rgba(255, 0, 0, 0));
 }
 
 TEST(ChannelFormats, AFormatStillNotDecodedNamesItself)

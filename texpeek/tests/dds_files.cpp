@@ -51,12 +51,4 @@ std::string repeated(const std::string& pixel, std::size_t count)
     return out;
 }
 
-std::string le(std::uint32_t value, int bytes)
-{
-    std::string out;
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-    return out;
-}
-
 } // namespace texpeek::testing

@@ -18,9 +18,6 @@ std::string ddsHeader(std::int32_t width, std::int32_t height, std::int32_t bitC
 std::string ddsFile(std::int32_t width, std::int32_t height, std::int32_t bitCount,
                     const std::string& pixels);
 
-// `value` as `bytes` little-endian bytes.
-std::string le(std::uint32_t value, int bytes);
-
 // `count` pixels of `bytesPerPixel` bytes each, all the same.
 std::string repeated(const std::string& pixel, std::size_t count);
 

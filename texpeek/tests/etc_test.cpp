@@ -1,7 +1,7 @@
 #include "texpeek/core/dds_file.h"
 #include "texpeek/core/etc_block.h"
 #include "texpeek/tests/block_builders.h"
-#include "texpeek/tests/quiet_progress.h"
+#include "texpeek/tests/quiet_decoding.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +12,6 @@ namespace texpeek {
 namespace {
 
 using namespace testing;
-
-std::uint32_t rgba(unsigned r, unsigned g, unsigned b, unsigned a)
-{
-    return r | g << 8 | b << 16 | a << 24;
-}
 
 std::string bytes(std::initializer_list<unsigned> values)
 {
@@ -44,12 +39,6 @@ std::string eacBlock(unsigned base, unsigned multiplier, unsigned table,
     for (int i = 7; i >= 0; --i)
         out += static_cast<char>((word >> (8 * i)) & 0xFF);
     return out;
-}
-
-ImageGrid decode(const std::string& file)
-{
-    Quiet quiet;
-    return decodeFileSurface(parseDdsFile(file), 0, 0, quiet);
 }
 
 TEST(Etc, IndividualDifferentialAndTModes)
@@ -114,11 +103,13 @@ TEST(Etc, FilesByFourCC)
 {
     const std::string differential = bytes({0x81, 0x00, 0xFF, 0x03, 0, 0, 0, 0});
     // Without alpha, alpha stays 0.
-    EXPECT_EQ(decode(fourCCHeader(4, 4, "ETC1") + differential).cell(1, 1), rgba(134, 2, 255, 0));
-    EXPECT_EQ(decode(fourCCHeader(4, 4, "ETC2") + differential).cell(4, 4), rgba(142, 2, 249, 0));
+    EXPECT_EQ(decodeWhole(fourCCHeader(4, 4, "ETC1") + differential).cell(1, 1),
+              rgba(134, 2, 255, 0));
+    EXPECT_EQ(decodeWhole(fourCCHeader(4, 4, "ETC2") + differential).cell(4, 4),
+              rgba(142, 2, 249, 0));
     // RGBA: the EAC alpha block first.
     const std::string alpha = eacBlock(200, 0, 13, std::vector<unsigned>(16, 4)); // +0
-    const ImageGrid rgbaGrid = decode(fourCCHeader(4, 4, "ETCA") + alpha + differential);
+    const ImageGrid rgbaGrid = decodeWhole(fourCCHeader(4, 4, "ETCA") + alpha + differential);
     EXPECT_EQ(rgbaGrid.cell(1, 1), rgba(134, 2, 255, 200));
     const DdsFile eac = parseDdsFile(fourCCHeader(4, 4, "EAC2"));
     ASSERT_NE(eac.pixelFormat(), nullptr);

@@ -2,6 +2,7 @@
 #include "texpeek/core/surface_decoder.h"
 #include "texpeek/tests/block_builders.h"
 #include "texpeek/tests/dds_files.h"
+#include "texpeek/tests/quiet_decoding.h"
 
 #include <gtest/gtest.h>
 

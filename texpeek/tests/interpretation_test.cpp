@@ -2,7 +2,7 @@
 #include "texpeek/core/interpretation.h"
 #include "texpeek/tests/block_builders.h"
 #include "texpeek/tests/dds_files.h"
-#include "texpeek/tests/quiet_progress.h"
+#include "texpeek/tests/quiet_decoding.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +22,8 @@ std::uint32_t firstCell(const std::string& bytes,
     Interpretation reading = defaultInterpretation(file);
     if (change)
         change(reading);
-    Quiet quiet;
+    SilentProgress quiet;
     return decodeFileSurface(file, 0, 0, quiet, nullptr, &reading).cell(1, 1);
-}
-
-std::uint32_t rgba(unsigned r, unsigned g, unsigned b, unsigned a)
-{
-    return r | g << 8 | b << 16 | a << 24;
 }
 
 // A DX10 file whose extended header gives `alphaMode` in miscFlags2.
@@ -168,7 +163,7 @@ TEST(Interpretation, SignedDataRemappedOrClamped)
     EXPECT_FALSE(
         defaultInterpretation(parseDdsFile(fourCCHeader(4, 4, "BC4U"))).signedData.applies);
 
-    Quiet quiet;
+    SilentProgress quiet;
     const auto decode = [&](const std::string& block, SignedMapping mapping) {
         const DdsFile file = parseDdsFile(fourCCHeader(4, 4, "BC4S") + block);
         Interpretation reading = defaultInterpretation(file);

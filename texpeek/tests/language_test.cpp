@@ -1,3 +1,4 @@
+#include "common/testing/print_qstring.h"
 #include "common/testing/window_checks.h"
 #include "common/testing/window_test.h"
 #include "common/ui/language.h"
@@ -19,13 +20,6 @@
 #include <QToolBar>
 
 #include <ostream>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace texpeek {
 namespace {

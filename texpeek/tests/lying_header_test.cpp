@@ -3,7 +3,7 @@
 #include "texpeek/core/surface_decoder.h"
 #include "texpeek/tests/block_builders.h"
 #include "texpeek/tests/dds_files.h"
-#include "texpeek/tests/quiet_progress.h"
+#include "texpeek/tests/quiet_decoding.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ TEST(LyingHeaders, A152ByteFileClaimingTwoGigapixelsIsRefusedWithoutTheirMemory)
     ASSERT_EQ(bytes.size(), 152u);
     expectWithin(100, [&] {
         const DdsFile file = parseDdsFile(bytes);
-        Quiet quiet;
+        SilentProgress quiet;
         try {
             decodeShownSurface(file, 0, 0, ChannelView::Colour, quiet);
             ADD_FAILURE() << "opened";
@@ -76,7 +76,7 @@ TEST(LyingHeaders, A152ByteFileClaimingTwoGigapixelsIsRefusedWithoutTheirMemory)
     });
     // Every level and an uncompressed twin alike.
     const DdsFile withLevels = parseDdsFile(fourCCHeader(46340, 46340, "DXT1", 16) + "12345678");
-    Quiet quiet;
+    SilentProgress quiet;
     for (std::uint32_t level = 0; level < withLevels.layout.levels; ++level)
         EXPECT_THROW(decodeFileSurface(withLevels, level, 0, quiet), DdsError) << level;
     expectWithin(100, [&] {
@@ -103,7 +103,7 @@ TEST(LyingHeaders, OneRowOfDataShowsABoundedPictureWithTheRestMissing)
     expectWithin(
         60,
         [&] {
-            Quiet quiet;
+            SilentProgress quiet;
             const ShownSurface shown = decodeShownSurface(file, 0, 0, ChannelView::Colour, quiet);
             EXPECT_EQ(static_cast<std::uint32_t>(shown.grid.height()), coverage.shownHeight);
             EXPECT_EQ(shown.grid.cell(4, side), 0xFFFFFFFFu);
@@ -133,7 +133,7 @@ TEST(LyingHeaders, TruncationAtEveryByteOpensWithWhatIsThereOrSaysWhy)
         for (std::size_t length = 0; length <= c.bytes.size(); ++length) {
             SCOPED_TRACE(length);
             const DdsFile file = parseDdsFile(c.bytes.substr(0, length));
-            Quiet quiet;
+            SilentProgress quiet;
             if (file.pixelFormat() == nullptr) { // cut inside the headers
                 EXPECT_LT(length, c.headerBytes);
                 EXPECT_THROW(decodeFileSurface(file, 0, 0, quiet), DdsError);

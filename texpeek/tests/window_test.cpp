@@ -1,3 +1,4 @@
+#include "common/testing/print_qstring.h"
 #include "common/testing/window_test.h"
 #include "texpeek/tests/block_builders.h"
 #include "texpeek/tests/dds_files.h"
@@ -23,14 +24,6 @@
 #include <QWindow>
 
 #include <ostream>
-
-QT_BEGIN_NAMESPACE
-// Readable failure messages for texts.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace texpeek {
 namespace {
