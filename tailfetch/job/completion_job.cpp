@@ -4,6 +4,7 @@
 #include "tailfetch/core/output_file.h"
 #include "tailfetch/core/reply_policy.h"
 #include "tailfetch/job/file_digest.h"
+#include "tailfetch/job/request_route.h"
 #include "tailfetch/job/small_fetch.h"
 
 #include "common/core/file_io.h"
@@ -15,8 +16,6 @@
 #include <QPointer>
 #include <QThread>
 #include <QNetworkProxy>
-#include <QNetworkProxyFactory>
-#include <QSslConfiguration>
 #include <QSslSocket>
 #include <QStorageInfo>
 #include <QTimer>
@@ -115,28 +114,6 @@ qint64 CompletionJob::fileHave() const
         return -1;
     const qint64 collected = output_.isOpen() ? base_ + output_.size() : 0;
     return std::min(std::max(collected, sourceLength_), remoteLength_);
-}
-
-QNetworkProxy CompletionJob::proxyFor(const QUrl& url)
-{
-    const QList<QNetworkProxy> proxies =
-        QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
-    if (proxies.isEmpty() || proxies.first().type() == QNetworkProxy::DefaultProxy)
-        return QNetworkProxy(QNetworkProxy::NoProxy);
-    QNetworkProxy proxy = proxies.first();
-    // A proxy written without a port ("http://proxy.example") comes back with
-    // port 0, where nothing answers; it means the port of its scheme.
-    proxy.setPort(ProxyPortOr(proxyKind(proxy), proxy.port()));
-    return proxy;
-}
-
-ProxyKind CompletionJob::proxyKind(const QNetworkProxy& proxy)
-{
-    switch (proxy.type()) {
-    case QNetworkProxy::HttpProxy: return ProxyKind::Http;
-    case QNetworkProxy::Socks5Proxy: return ProxyKind::Socks;
-    default: return ProxyKind::None;
-    }
 }
 
 QString CompletionJob::start()
@@ -267,14 +244,8 @@ void CompletionJob::connectNow()
                                            .arg(retries_ + 1)
                                            .arg(tuning_.retryWaitsMs.size() + 1));
 
-    const QNetworkProxy proxy = proxyFor(address_->url);
-    const ConnectionRoute route = RouteFor(address_->secure, proxyKind(proxy));
-    viaHttpProxy_ = route.absoluteTarget;
-    proxyLogin_.clear();
-    proxyHost_ = proxy.hostName();
-    // Plain http needs no TLS library at all: a plain socket keeps it unloaded.
-    QSslSocket* tlsSocket = route.tls ? new QSslSocket(this) : nullptr;
-    socket_ = tlsSocket ? tlsSocket : new QTcpSocket(this);
+    route_ = requestRouteFor(*address_);
+    socket_ = makeSocket(route_, this);
     socket_->setObjectName(QStringLiteral("WS"));
     // A disk slower than the network makes the server wait rather than
     // piling the body up in memory.
@@ -283,48 +254,22 @@ void CompletionJob::connectNow()
     connect(socket_, &QTcpSocket::errorOccurred, this, &CompletionJob::onSocketError);
     connect(socket_, &QTcpSocket::disconnected, this, &CompletionJob::onDisconnected);
     connect(socket_, &QTcpSocket::bytesWritten, silence_, qOverload<>(&QTimer::start));
-
-    if (viaHttpProxy_) {
-        // Plain http goes to the proxy as a request for the absolute URL;
-        // only https needs a tunnel through it.
-        if (!proxy.user().isEmpty())
-            proxyLogin_ = proxy.user().toUtf8() + ':' + proxy.password().toUtf8();
-        socket_->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
-        connect(socket_, &QTcpSocket::connected, this, &CompletionJob::sendRequest);
-        socket_->connectToHost(proxy.hostName(), proxy.port());
-    } else if (tlsSocket) {
+    if (auto* tlsSocket = qobject_cast<QSslSocket*>(socket_)) {
         connect(tlsSocket, &QSslSocket::sslErrors, this, [this](const QList<QSslError>& errors) {
             QStringList texts;
             for (const QSslError& error : errors)
                 texts << error.errorString();
             sslProblem_ = texts.join(QStringLiteral("; "));
         });
-        tlsSocket->setProxy(route.socketThroughProxy ? proxy
-                                                     : QNetworkProxy(QNetworkProxy::NoProxy));
-        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-        if (!tuning_.extraAuthorities.isEmpty())
-            tls.addCaCertificates(tuning_.extraAuthorities);
-        tlsSocket->setSslConfiguration(tls);
-        connect(tlsSocket, &QSslSocket::encrypted, this, &CompletionJob::sendRequest);
-        tlsSocket->connectToHostEncrypted(address_->host, address_->port);
-    } else {
-        socket_->setProxy(route.socketThroughProxy ? proxy : QNetworkProxy(QNetworkProxy::NoProxy));
-        connect(socket_, &QTcpSocket::connected, this, &CompletionJob::sendRequest);
-        socket_->connectToHost(address_->host, address_->port);
     }
+    connectAlong(socket_, route_, *address_, tuning_.extraAuthorities, this,
+                 [this] { sendRequest(); });
     silence_->start();
 }
 
 void CompletionJob::sendRequest()
 {
-    std::vector<std::pair<std::string, std::string>> fields;
-    fields.emplace_back("User-Agent", "Tailfetch/2.0");
-    // A compressed body would not be the bytes of the file.
-    fields.emplace_back("Accept-Encoding", "identity");
-    if (!address_->login.isEmpty())
-        fields.emplace_back("Authorization", "Basic " + address_->login.toBase64().toStdString());
-    if (!proxyLogin_.isEmpty())
-        fields.emplace_back("Proxy-Authorization", "Basic " + proxyLogin_.toBase64().toStdString());
+    std::vector<std::pair<std::string, std::string>> fields = commonFields(*address_, route_);
     const bool ranged = step_ == Step::Range;
     if (ranged) {
         fields.emplace_back("Range", "bytes=" + std::to_string(plan_.from) + "-" +
@@ -337,7 +282,7 @@ void CompletionJob::sendRequest()
     fields.emplace_back("Connection", "close");
     const bool head = !ranged && !headRefused_;
     parser_.emplace(head);
-    const QByteArray target = viaHttpProxy_ ? address_->absoluteTarget() : address_->target;
+    const QByteArray target = requestTarget(*address_, route_);
     const std::string text = BuildRequest(head ? "HEAD" : "GET", target.toStdString(),
                                           address_->hostField.toStdString(), fields);
     socket_->write(text.data(), static_cast<qint64>(text.size()));
@@ -439,8 +384,9 @@ void CompletionJob::onSocketError()
     if (!running_ || !socket_)
         return;
     // Through a proxy for plain http, the host reached is the proxy.
-    const QString host = viaHttpProxy_ ? CompletionJob::tr("%1 (proxy)").arg(quoted(proxyHost_))
-                                       : quoted(address_->host);
+    const QString host = route_.viaHttpProxy()
+                             ? CompletionJob::tr("%1 (proxy)").arg(quoted(route_.proxy.hostName()))
+                             : quoted(address_->host);
     switch (socket_->error()) {
     case QAbstractSocket::RemoteHostClosedError:
         return; // the disconnected event tells whether the reply was whole
@@ -458,7 +404,7 @@ void CompletionJob::onSocketError()
                         .arg(host, sslProblem_.isEmpty() ? socket_->errorString() : sslProblem_));
     case QAbstractSocket::SocketAccessError:
         // A proxy that forbids the tunnel answers the same to every retry.
-        if (proxyHost_.isEmpty())
+        if (route_.proxy.hostName().isEmpty())
             return fail(CompletionJob::tr("Erro de conexão"),
                         CompletionJob::tr("A conexão com %1 falhou: %2.")
                             .arg(host, socket_->errorString()));

@@ -5,6 +5,7 @@
 #include "tailfetch/core/http_reply.h"
 #include "tailfetch/core/origin_attributes.h"
 #include "tailfetch/core/range_plan.h"
+#include "tailfetch/job/request_route.h"
 #include "tailfetch/job/web_address.h"
 
 #include <QFile>
@@ -102,10 +103,6 @@ public:
     qint64 remoteLength() const { return remoteLength_; }
     // Where the new-file mode collects the bytes until the file is whole.
     static QString partialName(const QString& destination);
-    // The proxy the system names for `url` (the desktop's settings or the
-    // environment's variables), or none.
-    static QNetworkProxy proxyFor(const QUrl& url);
-    static ProxyKind proxyKind(const QNetworkProxy& proxy);
 
 signals:
     // A new step, worded for the status label.
@@ -163,9 +160,7 @@ private:
     std::optional<WebAddress> address_;
     bool running_ = false;
     QTcpSocket* socket_ = nullptr; // a QSslSocket for https
-    bool viaHttpProxy_ = false; // plain http through a proxy: absolute target to the proxy
-    QByteArray proxyLogin_;
-    QString proxyHost_;
+    RequestRoute route_; // that of the present connection
     QString sslProblem_;
     QByteArray buffer_;
     QByteArray heldBuffer_;

@@ -3,10 +3,8 @@
 #include "tailfetch/core/connection_route.h"
 #include "tailfetch/core/reply_policy.h"
 #include "tailfetch/job/completion_job.h"
+#include "tailfetch/job/request_route.h"
 
-#include <QNetworkProxy>
-#include <QSslConfiguration>
-#include <QSslSocket>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -45,13 +43,8 @@ void SmallFetch::get(const QUrl& url)
 void SmallFetch::connectNow()
 {
     dropConnection();
-    const QNetworkProxy proxy = CompletionJob::proxyFor(address_->url);
-    const ConnectionRoute route = RouteFor(address_->secure, CompletionJob::proxyKind(proxy));
-    viaHttpProxy_ = route.absoluteTarget;
-    proxyLogin_.clear();
-    // Plain http keeps the TLS library unloaded.
-    QSslSocket* tlsSocket = route.tls ? new QSslSocket(this) : nullptr;
-    socket_ = tlsSocket ? tlsSocket : new QTcpSocket(this);
+    route_ = requestRouteFor(*address_);
+    socket_ = makeSocket(route_, this);
     connect(socket_, &QTcpSocket::readyRead, this, &SmallFetch::onReadyRead);
     connect(socket_, &QTcpSocket::disconnected, this, &SmallFetch::onClosed);
     connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
@@ -61,42 +54,18 @@ void SmallFetch::connectNow()
         else
             end(false);
     });
-    if (viaHttpProxy_) {
-        if (!proxy.user().isEmpty())
-            proxyLogin_ = proxy.user().toUtf8() + ':' + proxy.password().toUtf8();
-        socket_->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
-        connect(socket_, &QTcpSocket::connected, this, &SmallFetch::sendRequest);
-        socket_->connectToHost(proxy.hostName(), proxy.port());
-    } else if (tlsSocket) {
-        tlsSocket->setProxy(route.socketThroughProxy ? proxy
-                                                     : QNetworkProxy(QNetworkProxy::NoProxy));
-        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-        if (!options_.extraAuthorities.isEmpty())
-            tls.addCaCertificates(options_.extraAuthorities);
-        tlsSocket->setSslConfiguration(tls);
-        connect(tlsSocket, &QSslSocket::encrypted, this, &SmallFetch::sendRequest);
-        tlsSocket->connectToHostEncrypted(address_->host, address_->port);
-    } else {
-        socket_->setProxy(route.socketThroughProxy ? proxy : QNetworkProxy(QNetworkProxy::NoProxy));
-        connect(socket_, &QTcpSocket::connected, this, &SmallFetch::sendRequest);
-        socket_->connectToHost(address_->host, address_->port);
-    }
+    connectAlong(socket_, route_, *address_, options_.extraAuthorities, this,
+                 [this] { sendRequest(); });
     silence_->start();
 }
 
 void SmallFetch::sendRequest()
 {
-    std::vector<std::pair<std::string, std::string>> fields;
-    fields.emplace_back("User-Agent", "Tailfetch/2.0");
-    fields.emplace_back("Accept-Encoding", "identity");
-    if (!address_->login.isEmpty())
-        fields.emplace_back("Authorization", "Basic " + address_->login.toBase64().toStdString());
-    if (!proxyLogin_.isEmpty())
-        fields.emplace_back("Proxy-Authorization", "Basic " + proxyLogin_.toBase64().toStdString());
+    std::vector<std::pair<std::string, std::string>> fields = commonFields(*address_, route_);
     fields.emplace_back("Connection", "close");
     parser_.emplace(false);
     body_.clear();
-    const QByteArray target = viaHttpProxy_ ? address_->absoluteTarget() : address_->target;
+    const QByteArray target = requestTarget(*address_, route_);
     const std::string text =
         BuildRequest("GET", target.toStdString(), address_->hostField.toStdString(), fields);
     socket_->write(text.data(), static_cast<qint64>(text.size()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tailfetch/core/http_reply.h"
+#include "tailfetch/job/request_route.h"
 #include "tailfetch/job/web_address.h"
 
 #include <QByteArray>
@@ -59,8 +60,7 @@ private:
     QTimer* silence_ = nullptr;
     std::optional<ReplyParser> parser_;
     QByteArray body_;
-    bool viaHttpProxy_ = false;
-    QByteArray proxyLogin_;
+    RequestRoute route_;
     int redirects_ = 0;
     bool ended_ = false;
 };

@@ -334,7 +334,7 @@ TEST_F(CompletionJobTest, AProxyWrittenWithoutAPortIsReachedOnThePortOfItsScheme
     const ScopedEnvironment exceptions("no_proxy", "");
     const ScopedEnvironment plain("http_proxy", "http://127.0.0.1");
     const QNetworkProxy proxy =
-        CompletionJob::proxyFor(QUrl(QStringLiteral("http://files.tailfetch.invalid/f.bin")));
+        systemProxyFor(QUrl(QStringLiteral("http://files.tailfetch.invalid/f.bin")));
     EXPECT_EQ(proxy.type(), QNetworkProxy::HttpProxy);
     EXPECT_EQ(proxy.hostName(), "127.0.0.1");
     EXPECT_EQ(proxy.port(), 80);
