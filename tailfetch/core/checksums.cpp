@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 namespace tailfetch {
 namespace {
@@ -71,6 +73,16 @@ void keepStrongest(std::optional<ExpectedDigest>& best, std::optional<ExpectedDi
         best = std::move(next);
 }
 
+// A "key=value" member as its key in lower case and its value, both
+// trimmed; nothing without an "=".
+std::optional<std::pair<std::string, std::string_view>> keyedMember(std::string_view member)
+{
+    const std::size_t equals = member.find('=');
+    if (equals == std::string_view::npos)
+        return std::nullopt;
+    return std::pair{lower(trimmed(member.substr(0, equals))), trimmed(member.substr(equals + 1))};
+}
+
 } // namespace
 
 const char* DigestName(DigestKind kind)
@@ -102,11 +114,11 @@ std::optional<ExpectedDigest> DigestFromHeader(const ReplyHeader& header)
         if (!EqualsIgnoringCase(name, "Repr-Digest"))
             continue;
         forEachMember(value, [&](std::string_view member) {
-            const std::size_t equals = member.find('=');
-            if (equals == std::string_view::npos)
+            const auto keyed = keyedMember(member);
+            if (!keyed)
                 return;
-            const std::string key = lower(trimmed(member.substr(0, equals)));
-            std::string_view data = trimmed(member.substr(equals + 1));
+            const auto& [key, whole] = *keyed;
+            std::string_view data = whole;
             if (data.size() < 2 || data.front() != ':' || data.back() != ':')
                 return;
             data = data.substr(1, data.size() - 2);
@@ -124,11 +136,11 @@ std::optional<ExpectedDigest> DigestFromHeader(const ReplyHeader& header)
         if (!EqualsIgnoringCase(name, "Digest"))
             continue;
         forEachMember(value, [&](std::string_view member) {
-            const std::size_t equals = member.find('=');
-            if (equals == std::string_view::npos)
+            const auto keyed = keyedMember(member);
+            if (!keyed)
                 return;
-            const std::string key = lower(trimmed(member.substr(0, equals)));
-            const auto bytes = DecodeBase64(trimmed(member.substr(equals + 1)));
+            const auto& [key, data] = *keyed;
+            const auto bytes = DecodeBase64(data);
             if (!bytes)
                 return;
             if (key == "sha-256")

@@ -691,17 +691,8 @@ void CompletionJob::bodyComplete()
 
 bool CompletionJob::followRedirect()
 {
-    const auto location = parser_->header().field("Location");
-    const QUrl next =
-        location ? address_->url.resolved(QUrl(latin(*location), QUrl::TolerantMode)) : QUrl();
-    auto nextAddress = WebAddress::fromUrl(next);
-    RedirectFacts facts;
-    facts.targetUsable = nextAddress.has_value();
-    facts.fromSecure = address_->secure;
-    facts.toSecure = nextAddress && nextAddress->secure;
-    facts.sameOrigin =
-        nextAddress && nextAddress->host == address_->host && nextAddress->port == address_->port;
-    facts.targetHasLogin = nextAddress && !nextAddress->login.isEmpty();
+    RedirectTarget next = redirectTarget(*address_, parser_->header());
+    RedirectFacts facts = redirectFacts(*address_, next.address);
     facts.plainLoginAllowed = request_.plainLoginAllowed;
     facts.redirectsSoFar = redirects_;
     facts.maxRedirects = tuning_.maxRedirects;
@@ -711,13 +702,13 @@ bool CompletionJob::followRedirect()
         fail(CompletionJob::tr("Redirecionamento inválido"),
              CompletionJob::tr(
                  "O servidor redirecionou para %1, que não é um endereço http:// ou https://.")
-                 .arg(quoted(location ? latin(*location) : QString())));
+                 .arg(quoted(next.location)));
         return false;
     case RedirectVerdict::DownToPlain:
         fail(CompletionJob::tr("Redirecionamento para http recusado"),
              CompletionJob::tr(
                  "O servidor redirecionou de https:// para %1, sem criptografia; o download parou.")
-                 .arg(quoted(next.toDisplayString())));
+                 .arg(quoted(next.url.toDisplayString())));
         return false;
     case RedirectVerdict::TooMany:
         fail(CompletionJob::tr("Redirecionamentos demais"),
@@ -728,11 +719,11 @@ bool CompletionJob::followRedirect()
     }
     ++redirects_;
     if (verdict.carryLogin)
-        nextAddress->login = address_->login;
+        next.address->login = address_->login;
     if (verdict.dropLogin)
-        nextAddress->login.clear();
-    const bool newHost = nextAddress->host != address_->host;
-    address_ = std::move(nextAddress);
+        next.address->login.clear();
+    const bool newHost = next.address->host != address_->host;
+    address_ = std::move(next.address);
     if (newHost) {
         movedHost_ = true;
         emit hostChanged(address_->host);

@@ -92,4 +92,27 @@ std::vector<std::pair<std::string, std::string>> commonFields(const WebAddress& 
     return fields;
 }
 
+RedirectTarget redirectTarget(const WebAddress& from, const ReplyHeader& reply)
+{
+    RedirectTarget target;
+    if (const auto location = reply.field("Location")) {
+        target.location =
+            QString::fromLatin1(location->data(), static_cast<qsizetype>(location->size()));
+        target.url = from.url.resolved(QUrl(target.location, QUrl::TolerantMode));
+    }
+    target.address = WebAddress::fromUrl(target.url);
+    return target;
+}
+
+RedirectFacts redirectFacts(const WebAddress& from, const std::optional<WebAddress>& to)
+{
+    RedirectFacts facts;
+    facts.targetUsable = to.has_value();
+    facts.fromSecure = from.secure;
+    facts.toSecure = to && to->secure;
+    facts.sameOrigin = to && to->host == from.host && to->port == from.port;
+    facts.targetHasLogin = to && !to->login.isEmpty();
+    return facts;
+}
+
 } // namespace tailfetch

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "tailfetch/core/connection_route.h"
+#include "tailfetch/core/http_reply.h"
+#include "tailfetch/core/reply_policy.h"
 #include "tailfetch/job/web_address.h"
 
 #include <QByteArray>
@@ -9,6 +11,7 @@
 #include <QSslCertificate>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,5 +56,19 @@ void connectAlong(QTcpSocket* socket, const RequestRoute& route, const WebAddres
 QByteArray requestTarget(const WebAddress& address, const RequestRoute& route);
 std::vector<std::pair<std::string, std::string>> commonFields(const WebAddress& address,
                                                               const RequestRoute& route);
+
+// Where a redirect reply from `from` points: its Location field as sent
+// (empty when it has none), resolved against `from`, and the address that
+// is when it is a usable one.
+struct RedirectTarget {
+    QString location;
+    QUrl url;
+    std::optional<WebAddress> address;
+};
+RedirectTarget redirectTarget(const WebAddress& from, const ReplyHeader& reply);
+
+// What JudgeRedirect weighs about a redirect from `from` to `to`; the caller
+// adds its own login rule and count of redirects.
+RedirectFacts redirectFacts(const WebAddress& from, const std::optional<WebAddress>& to);
 
 } // namespace tailfetch

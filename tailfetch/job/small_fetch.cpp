@@ -124,21 +124,8 @@ void SmallFetch::settle()
 
 void SmallFetch::redirect()
 {
-    const auto location = parser_->header().field("Location");
-    const QUrl next =
-        location
-            ? address_->url.resolved(QUrl(
-                  QString::fromLatin1(location->data(), static_cast<qsizetype>(location->size())),
-                  QUrl::TolerantMode))
-            : QUrl();
-    auto nextAddress = WebAddress::fromUrl(next);
-    RedirectFacts facts;
-    facts.targetUsable = nextAddress.has_value();
-    facts.fromSecure = address_->secure;
-    facts.toSecure = nextAddress && nextAddress->secure;
-    facts.sameOrigin =
-        nextAddress && nextAddress->host == address_->host && nextAddress->port == address_->port;
-    facts.targetHasLogin = nextAddress && !nextAddress->login.isEmpty();
+    RedirectTarget next = redirectTarget(*address_, parser_->header());
+    RedirectFacts facts = redirectFacts(*address_, next.address);
     facts.plainLoginAllowed = options_.plainLoginAllowed;
     facts.redirectsSoFar = redirects_;
     facts.maxRedirects = options_.maxRedirects;
@@ -147,10 +134,10 @@ void SmallFetch::redirect()
         return end(false);
     ++redirects_;
     if (verdict.carryLogin)
-        nextAddress->login = address_->login;
+        next.address->login = address_->login;
     if (verdict.dropLogin)
-        nextAddress->login.clear();
-    address_ = std::move(nextAddress);
+        next.address->login.clear();
+    address_ = std::move(next.address);
     connectNow();
 }
 
