@@ -22,16 +22,6 @@ QString qPath(const std::filesystem::path& path)
     return QString::fromStdU16String(path.u16string());
 }
 
-std::string picturesGroupOf(std::vector<std::string> pictures, std::vector<float> intervals)
-{
-    std::string bytes = int32Bytes(1) + int32Bytes(static_cast<std::int32_t>(pictures.size()));
-    for (const float interval : intervals)
-        bytes += int32Bytes(static_cast<std::int32_t>(floatBits(interval)));
-    for (const std::string& one : pictures)
-        bytes += one;
-    return bytes;
-}
-
 // Exports `bytes` into a fresh folder and makes a sprite of that folder.
 std::string exportThenCreate(const std::string& bytes, const suite::testing::ScratchFolder& scratch)
 {
@@ -51,9 +41,9 @@ TEST(FramesFolder, ExportThenCreateGivesBackTheSameFile)
         // 256 colours, every index used, normal and additive.
         halfLifeSprite(0, {singleFrame(16, 16, rampIndices(256))}, 3),
         halfLifeSprite(1, {singleFrame(16, 16, rampIndices(256, 7)),
-                           picturesGroupOf({picture(4, 2, rampIndices(8), 3, 9),
-                                            picture(2, 2, rampIndices(4, 100))},
-                                           {0.05f, 0.3f})}),
+                           frameGroup({picture(4, 2, rampIndices(8), 3, 9),
+                                       picture(2, 2, rampIndices(4, 100))},
+                                      {0.05f, 0.3f})}),
         // Index-alpha: the indices are opacity, every level present.
         halfLifeSprite(2, {singleFrame(32, 8, rampIndices(256)),
                            singleFrame(3, 5, rampIndices(15, 240))}),
@@ -61,9 +51,8 @@ TEST(FramesFolder, ExportThenCreateGivesBackTheSameFile)
         halfLifeSprite(3, {singleFrame(8, 2, rampIndices(16, 248))}),
         header(2, 1, 0, 1, 3, 1) + palette(12) + singleFrame(3, 1, std::string("\x00\x0B\x05", 3)),
         // Quake's version 1: no palette, no texture format.
-        quakeSprite(
-            {singleFrame(4, 4, rampIndices(16, 250)),
-             picturesGroupOf({picture(1, 1, "\x01"), picture(1, 1, "\xFF")}, {0.2f, 0.2f})}),
+        quakeSprite({singleFrame(4, 4, rampIndices(16, 250)),
+                     frameGroup({picture(1, 1, "\x01"), picture(1, 1, "\xFF")}, {0.2f, 0.2f})}),
     };
     for (const std::string& bytes : sprites) {
         const suite::testing::ScratchFolder scratch;

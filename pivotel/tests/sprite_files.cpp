@@ -1,5 +1,7 @@
 #include "pivotel/tests/sprite_files.h"
 
+#include <bit>
+
 namespace pivotel::testing {
 
 std::string int32Bytes(std::int32_t value)
@@ -69,6 +71,17 @@ std::string frameGroup(const std::vector<std::string>& pictures)
     std::string bytes = int32Bytes(1) + int32Bytes(static_cast<std::int32_t>(pictures.size()));
     for (std::size_t i = 0; i < pictures.size(); ++i)
         bytes += std::string("\xCD\xCC\xCC\x3D", 4); // 0.1 s
+    for (const std::string& one : pictures)
+        bytes += one;
+    return bytes;
+}
+
+std::string frameGroup(const std::vector<std::string>& pictures,
+                       const std::vector<float>& intervals)
+{
+    std::string bytes = int32Bytes(1) + int32Bytes(static_cast<std::int32_t>(pictures.size()));
+    for (const float interval : intervals)
+        bytes += int32Bytes(static_cast<std::int32_t>(std::bit_cast<std::uint32_t>(interval)));
     for (const std::string& one : pictures)
         bytes += one;
     return bytes;

@@ -29,6 +29,9 @@ std::string picture(std::int32_t width, std::int32_t height, const std::string& 
 std::string singleFrame(std::int32_t width, std::int32_t height, const std::string& indices);
 // A frame entry holding several pictures, each shown for a tenth of a second.
 std::string frameGroup(const std::vector<std::string>& pictures);
+// The same with each picture's own interval in seconds (as many as given).
+std::string frameGroup(const std::vector<std::string>& pictures,
+                       const std::vector<float>& intervals);
 
 // Indices 0, 1, 2, ... wrapping at 256.
 std::string rampIndices(std::size_t count, int first = 0);

@@ -13,23 +13,13 @@ namespace {
 
 using namespace pivotel::testing;
 
-std::string groupOf(std::vector<std::string> pictures, std::vector<float> intervals)
-{
-    std::string bytes = int32Bytes(1) + int32Bytes(static_cast<std::int32_t>(pictures.size()));
-    for (const float interval : intervals)
-        bytes += int32Bytes(static_cast<std::int32_t>(floatBits(interval)));
-    for (const std::string& one : pictures)
-        bytes += one;
-    return bytes;
-}
-
 TEST(SpriteModel, EveryKindOfSpriteComesBackByteForByte)
 {
     const std::string withGroup =
         halfLifeSprite(1, {singleFrame(4, 2, rampIndices(8)),
-                           groupOf({picture(2, 2, rampIndices(4, 9), -1, 1),
-                                    picture(3, 1, rampIndices(3, 40), 5, -7)},
-                                   {0.1f, 0.35f}),
+                           frameGroup({picture(2, 2, rampIndices(4, 9), -1, 1),
+                                       picture(3, 1, rampIndices(3, 40), 5, -7)},
+                                      {0.1f, 0.35f}),
                            singleFrame(1, 1, "\xFF")});
     const std::string quake = quakeSprite({singleFrame(2, 3, rampIndices(6, 250))}, 3);
     std::string shortPalette =
@@ -66,8 +56,8 @@ TEST(FramesText, KeepsEveryHeaderValueAndIntervalExactly)
 {
     SpriteModel sprite = *parseSprite(
         halfLifeSprite(2,
-                       {groupOf({picture(2, 2, rampIndices(4)), picture(2, 2, rampIndices(4))},
-                                {0.1f, std::numeric_limits<float>::quiet_NaN()}),
+                       {frameGroup({picture(2, 2, rampIndices(4)), picture(2, 2, rampIndices(4))},
+                                   {0.1f, std::numeric_limits<float>::quiet_NaN()}),
                         singleFrame(3, 3, rampIndices(9))},
                        4));
     sprite.boundingRadiusBits = 0x00000003; // a subnormal

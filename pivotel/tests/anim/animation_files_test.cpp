@@ -15,23 +15,13 @@ namespace {
 
 using namespace pivotel::testing;
 
-std::string animationGroupOf(std::vector<std::string> pictures, std::vector<float> intervals)
-{
-    std::string bytes = int32Bytes(1) + int32Bytes(static_cast<std::int32_t>(pictures.size()));
-    for (const float interval : intervals)
-        bytes += int32Bytes(static_cast<std::int32_t>(floatBits(interval)));
-    for (const std::string& one : pictures)
-        bytes += one;
-    return bytes;
-}
-
 // Two pictures of different sizes and origins, one timed at 0.25 s.
 SpriteModel twoPictures(std::int32_t format)
 {
     return *parseSprite(halfLifeSprite(
-        format, {animationGroupOf({picture(2, 2, std::string("\x01\x01\x01\x01", 4), -1, 1),
-                                   picture(4, 1, std::string("\x02\x02\x02\xFF", 4), 0, 3)},
-                                  {0.25f, 0.05f})}));
+        format, {frameGroup({picture(2, 2, std::string("\x01\x01\x01\x01", 4), -1, 1),
+                             picture(4, 1, std::string("\x02\x02\x02\xFF", 4), 0, 3)},
+                            {0.25f, 0.05f})}));
 }
 
 TEST(Animation, PicturesAreLinedUpByTheirOrigins)
