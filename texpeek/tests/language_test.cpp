@@ -3,6 +3,7 @@
 #include "common/testing/window_test.h"
 #include "common/ui/language.h"
 #include "texpeek/tests/dds_files.h"
+#include "texpeek/tests/window_fixture.h"
 #include "texpeek/ui/compare_window.h"
 #include "texpeek/ui/main_window.h"
 
@@ -30,7 +31,7 @@ using testing::repeated;
 
 // The window as it starts on a desktop of neither language: in Portuguese,
 // the language its texts are written in.
-class TexpeekLanguages : public suite::testing::WindowTest {
+class TexpeekLanguages : public testing::WindowFixture {
 protected:
     TexpeekLanguages()
     {
@@ -39,19 +40,6 @@ protected:
     }
     ~TexpeekLanguages() override { suite::testing::useLanguage(QString()); }
 
-    MainWindow window_{programDir(), dialogs_};
-
-    QString open(const QString& name, const std::string& file)
-    {
-        writeFile(name, QByteArray(file.data(), static_cast<qsizetype>(file.size())));
-        dialogs_.paths.push_back(pathIn(name));
-        window_.Abrir();
-        return pathIn(name);
-    }
-    QString text(const char* label) const
-    {
-        return child<QLabel>(&window_, QString::fromLatin1(label))->text();
-    }
     QString menuTitles() const
     {
         QStringList titles;

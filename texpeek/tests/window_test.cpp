@@ -2,6 +2,7 @@
 #include "common/testing/window_test.h"
 #include "texpeek/tests/block_builders.h"
 #include "texpeek/tests/dds_files.h"
+#include "texpeek/tests/window_fixture.h"
 #include "texpeek/ui/main_window.h"
 #include "texpeek/ui/picture_area.h"
 #include "texpeek/ui/progress_reporter.h"
@@ -36,28 +37,13 @@ using testing::fourCCHeader;
 using testing::maskedHeader;
 using testing::repeated;
 
-class TexpeekWindow : public suite::testing::WindowTest {
+class TexpeekWindow : public testing::WindowFixture {
 protected:
-    MainWindow window_{programDir(), dialogs_};
-
     QByteArray bytes(const std::string& file) const
     {
         return QByteArray(file.data(), static_cast<qsizetype>(file.size()));
     }
 
-    // Puts the file in the program folder and opens it through the dialog.
-    QString open(const QString& name, const std::string& file)
-    {
-        writeFile(name, bytes(file));
-        dialogs_.paths.push_back(pathIn(name));
-        window_.Abrir();
-        return pathIn(name);
-    }
-
-    QString text(const char* label) const
-    {
-        return child<QLabel>(&window_, QString::fromLatin1(label))->text();
-    }
     QAction* item(const char* name) const
     {
         return child<QAction>(&window_, QString::fromLatin1(name));
@@ -369,21 +355,8 @@ using testing::bc1Block;
 using testing::fourCCHeader;
 using testing::maskedHeader;
 
-class TexpeekSurfaces : public suite::testing::WindowTest {
+class TexpeekSurfaces : public testing::WindowFixture {
 protected:
-    MainWindow window_{programDir(), dialogs_};
-
-    QString open(const QString& name, const std::string& file)
-    {
-        writeFile(name, QByteArray(file.data(), static_cast<qsizetype>(file.size())));
-        dialogs_.paths.push_back(pathIn(name));
-        window_.Abrir();
-        return pathIn(name);
-    }
-    QString text(const char* label) const
-    {
-        return child<QLabel>(&window_, QString::fromLatin1(label))->text();
-    }
     QAction* item(const char* name) const
     {
         return child<QAction>(&window_, QString::fromLatin1(name));
