@@ -18,19 +18,6 @@ namespace {
 
 using testing::Nginx;
 
-QByteArray payload(int size)
-{
-    QByteArray bytes(size, '\0');
-    quint32 state = 0x9E3779B9u;
-    for (int i = 0; i < size; ++i) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        bytes[i] = static_cast<char>(state >> 24);
-    }
-    return bytes;
-}
-
 struct CommandOutcome {
     int code = -1;
     QByteArray out;
@@ -40,7 +27,7 @@ struct CommandOutcome {
 class CommandLineTest : public ::testing::Test {
 protected:
     QTemporaryDir dir_;
-    const QByteArray original_ = payload(2'000'000);
+    const QByteArray original_ = testing::noise(2'000'000, 0x9E3779B9u);
     const QByteArray sum_ = QCryptographicHash::hash(original_, QCryptographicHash::Sha256).toHex();
 
     QString path(const QString& name) const { return dir_.filePath(name); }

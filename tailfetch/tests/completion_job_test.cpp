@@ -27,19 +27,6 @@ using testing::ScriptedServer;
 using testing::TunnelProxy;
 using testing::waitUntil;
 
-QByteArray sample(int size, quint32 salt)
-{
-    QByteArray bytes(size, '\0');
-    quint32 state = salt;
-    for (int i = 0; i < size; ++i) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        bytes[i] = static_cast<char>(state >> 24);
-    }
-    return bytes;
-}
-
 // Sets an environment variable for one test and puts back what was there.
 class ScopedEnvironment {
 public:
@@ -368,7 +355,7 @@ TEST_F(CompletionJobTest, AnEmptyFileIsCompletedFromItsFirstByte)
 
 class RealServerTest : public CompletionJobTest {
 protected:
-    const QByteArray original_ = sample(3 << 20, 0x2545F491u);
+    const QByteArray original_ = testing::noise(3 << 20, 0x2545F491u);
 
     void SetUp() override
     {
@@ -442,10 +429,10 @@ TEST_F(RealServerTest, ACutConnectionResumesToAByteIdenticalFile)
 
 TEST_F(RealServerTest, AFileReplacedBetweenRunsIsRefused)
 {
-    write("movie.bin", sample(1'000'000, 77));
+    write("movie.bin", testing::noise(1'000'000, 77));
     const Outcome outcome = run(fromFile(nginx_.url("movie.bin"), "movie.bin"));
     EXPECT_EQ(outcome.status, "O arquivo no servidor mudou");
-    EXPECT_TRUE(read("movie.bin") == sample(1'000'000, 77));
+    EXPECT_TRUE(read("movie.bin") == testing::noise(1'000'000, 77));
 }
 
 TEST_F(RealServerTest, HttpsGoesThroughATunnelOfTheHttpsProxy)
@@ -498,7 +485,7 @@ TEST(OtherServersTest, LighttpdCompletesInPlace)
     if (lighttpd.isEmpty())
         GTEST_SKIP() << "lighttpd is not installed";
     QTemporaryDir dir;
-    const QByteArray original = sample(500'000, 5);
+    const QByteArray original = testing::noise(500'000, 5);
     QDir(dir.path()).mkpath(QStringLiteral("www"));
     QFile served(dir.filePath(QStringLiteral("www/f.bin")));
     ASSERT_TRUE(served.open(QIODevice::WriteOnly));
@@ -546,7 +533,7 @@ TEST_F(CompletionJobTest, PythonsServerGivesWholeFilesAndRefusesRanges)
     if (QStandardPaths::findExecutable(QStringLiteral("python3")).isEmpty())
         GTEST_SKIP() << "python3 is not installed";
     QDir(dir_.path()).mkpath(QStringLiteral("www"));
-    write(QStringLiteral("www/f.bin"), sample(100'000, 9));
+    write(QStringLiteral("www/f.bin"), testing::noise(100'000, 9));
     const quint16 port = testing::freePort();
     testing::ServerProcess server;
     const QString why = server.start(QStringLiteral("python3"),
@@ -561,16 +548,16 @@ TEST_F(CompletionJobTest, PythonsServerGivesWholeFilesAndRefusesRanges)
     whole.destination = path("whole.bin");
     const Outcome fetched = run(whole);
     EXPECT_TRUE(fetched.ok) << fetched.message.toStdString();
-    EXPECT_TRUE(read("whole.bin") == sample(100'000, 9));
+    EXPECT_TRUE(read("whole.bin") == testing::noise(100'000, 9));
 
     // Ranges are ignored: the present half is compared on the way, then the
     // rest appended; one changed byte in it stops the job with nothing written.
-    write("half.bin", sample(100'000, 9).left(50'000));
+    write("half.bin", testing::noise(100'000, 9).left(50'000));
     const Outcome completed = run(fromFile(url, "half.bin"));
     EXPECT_TRUE(completed.ok) << completed.message.toStdString();
-    EXPECT_TRUE(read("half.bin") == sample(100'000, 9));
+    EXPECT_TRUE(read("half.bin") == testing::noise(100'000, 9));
 
-    QByteArray changed = sample(100'000, 9).left(50'000);
+    QByteArray changed = testing::noise(100'000, 9).left(50'000);
     changed[10] = 'x';
     write("half.bin", changed);
     const Outcome refused = run(fromFile(url, "half.bin", "rest.bin"));

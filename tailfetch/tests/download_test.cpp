@@ -31,19 +31,6 @@ using testing::Nginx;
 using testing::ScriptedServer;
 using testing::waitUntil;
 
-QByteArray sample(int size)
-{
-    QByteArray bytes(size, '\0');
-    quint32 state = 0x2545F491u;
-    for (int i = 0; i < size; ++i) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        bytes[i] = static_cast<char>(state >> 24);
-    }
-    return bytes;
-}
-
 class DownloadTest : public suite::testing::WindowTest {
 protected:
     std::unique_ptr<MainWindow> window_;
@@ -108,7 +95,7 @@ protected:
 class NginxDownloadTest : public DownloadTest {
 protected:
     Nginx nginx_;
-    const QByteArray original_ = sample(300'000);
+    const QByteArray original_ = testing::noise(300'000, 0x2545F491u);
 
     void SetUp() override
     {

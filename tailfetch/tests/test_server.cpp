@@ -13,6 +13,19 @@
 
 namespace tailfetch::testing {
 
+QByteArray noise(int size, quint32 seed)
+{
+    QByteArray bytes(size, '\0');
+    quint32 state = seed;
+    for (int i = 0; i < size; ++i) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        bytes[i] = static_cast<char>(state >> 24);
+    }
+    return bytes;
+}
+
 bool waitUntil(const std::function<bool()>& done, int timeoutMs)
 {
     QDeadlineTimer deadline(timeoutMs);

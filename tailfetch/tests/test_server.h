@@ -18,6 +18,10 @@ namespace tailfetch::testing {
 // holds. Network tests wait with this, never with fixed sleeps.
 bool waitUntil(const std::function<bool()>& done, int timeoutMs = 20000);
 
+// `size` bytes that look random, the same for the same `seed` (xorshift):
+// file contents where any misplaced byte shows.
+QByteArray noise(int size, quint32 seed);
+
 // A port on loopback that nothing listens on right now.
 quint16 freePort();
 
