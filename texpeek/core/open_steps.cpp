@@ -1,5 +1,7 @@
 #include "texpeek/core/open_steps.h"
 
+#include "texpeek/core/progress_feed.h"
+
 #include "common/core/file_io.h"
 
 #include <algorithm>
@@ -9,19 +11,6 @@
 namespace texpeek {
 
 namespace {
-
-// A view that needs no pixels of its own: its drawing stage tells its
-// pixels at once, in the batches the display expects.
-void reportBuilt(ProgressSink& progress, std::size_t total)
-{
-    const std::size_t batch =
-        std::clamp<std::size_t>(total / 100, 1, static_cast<std::size_t>(kProgressBatch));
-    for (std::size_t done = 0; done < total;) {
-        const std::size_t piece = std::min(batch, total - done);
-        progress.pixelsDone(static_cast<std::int64_t>(piece));
-        done += piece;
-    }
-}
 
 const char* const kCubeFaceNames[6] = {"+X", "-X", "+Y", "-Y", "+Z", "-Z"};
 
@@ -41,7 +30,9 @@ ShownSurface decodeShownSurface(const DdsFile& file, std::uint32_t level, std::u
     if (shown.grid.cellCount() == 0)
         return shown;
     if (view == ChannelView::Colour) {
-        reportBuilt(progress, shown.grid.cellCount());
+        // The colour view needs no pixels of its own: its drawing stage
+        // tells its pixels at once.
+        ProgressFeed(progress, shown.grid.cellCount()).done(shown.grid.cellCount());
     } else {
         shown.view = std::make_unique<PixelBlock>(shown.grid.cellCount());
         buildView(shown.grid, view, shown.view->data(), &progress);

@@ -1,6 +1,7 @@
 #include "texpeek/core/pixels.h"
 
 #include "texpeek/core/parallel.h"
+#include "texpeek/core/progress_feed.h"
 
 #include <algorithm>
 #include <array>
@@ -16,14 +17,6 @@
 namespace texpeek {
 
 namespace {
-
-// Batches of at most one percent, so that a display of whole percentages
-// passes through every value, and at most kProgressBatch pixels, so that the
-// bytes of one batch stay in the cache between reading and reordering.
-std::size_t batchFor(std::size_t total)
-{
-    return std::clamp<std::size_t>(total / 100, 1, static_cast<std::size_t>(kProgressBatch));
-}
 
 // The legacy layouts' bytes in memory, read front to back as a file would
 // be: a short file just yields fewer.
@@ -45,30 +38,20 @@ private:
     std::size_t at_ = 0;
 };
 
-// Tells the progress sink of `count` pixels in batches of at most `batch`.
-void reportRest(ProgressSink& progress, std::size_t count, std::size_t batch)
-{
-    while (count > 0) {
-        const std::size_t piece = std::min(batch, count);
-        progress.pixelsDone(static_cast<std::int64_t>(piece));
-        count -= piece;
-    }
-}
-
 // Converts pixels [0, total) in chunks of one progress batch on every core,
-// `convert(first, last)` writing those cells, and tells the progress sink of
-// them in batches as the calling thread sees them done. Chunks of a batch
-// also keep the bytes of one in the cache between reading and writing.
+// `convert(first, last)` writing those cells, and feeds their count to the
+// progress as the calling thread sees them done. Chunks of a batch also keep
+// the bytes of one in the cache between reading and writing.
 template <typename Convert>
-void convertInChunks(std::size_t total, std::size_t batch, ProgressSink& progress, Convert convert)
+void convertInChunks(std::size_t total, ProgressFeed& feed, Convert convert)
 {
     auto work = [&](std::size_t first, std::size_t last) {
         convert(first, last);
         return last - first;
     };
-    auto report = [&](std::size_t done) { reportRest(progress, done, batch); };
+    auto report = [&](std::size_t done) { feed.done(done); };
     const std::size_t threads = total < (std::size_t{1} << 16) ? 1 : workerCount();
-    runInChunks(total, batch, threads, work, report);
+    runInChunks(total, feed.batch(), threads, work, report);
 }
 
 [[maybe_unused]] std::uint32_t swapBytes32(std::uint32_t v)
@@ -134,7 +117,8 @@ ImageGrid decodePacked(const unsigned char* data, std::size_t available, const D
     ImageGrid grid = ImageGrid::allocate(header.width, header.height);
     std::uint32_t* cells = grid.cells();
     const std::size_t whole = std::min(total, available / PixelBytes);
-    convertInChunks(whole, batchFor(total), progress, [&](std::size_t first, std::size_t last) {
+    ProgressFeed feed(progress, total);
+    convertInChunks(whole, feed, [&](std::size_t first, std::size_t last) {
         for (std::size_t i = first; i < last; ++i)
             cells[i] = cellOf(data + PixelBytes * i);
     });
@@ -144,7 +128,7 @@ ImageGrid decodePacked(const unsigned char* data, std::size_t available, const D
             std::memcpy(part.data(), data + PixelBytes * whole, available % PixelBytes);
             cells[whole] = cellOf(part.data());
         }
-        reportRest(progress, total - whole, batchFor(total));
+        feed.done(total - whole);
     }
     progress.stageFinished(Stage::Reading);
     return grid;
@@ -170,7 +154,7 @@ ImageGrid decode16(const unsigned char* data, std::size_t available, const DdsHe
                    std::size_t total, ProgressSink& progress)
 {
     ByteCursor in(data, available);
-    const std::size_t batch = batchFor(total);
+    const std::size_t batch = ProgressFeed(progress, total).batch();
     progress.stageStarted(Stage::Reading, "Adquirindo cores da imagem 16 bits...", formatName(16));
     ImageGrid grid = ImageGrid::allocate(header.width, header.height);
     // The raw words are kept apart until every one is read, so that the two
@@ -308,23 +292,11 @@ void viewPixels(const std::uint32_t* cells, std::size_t count, ChannelView view,
 
 void buildView(const ImageGrid& grid, ChannelView view, std::uint32_t* out, ProgressSink* progress)
 {
-    const std::size_t total = grid.cellCount();
-    const std::size_t batch = batchFor(total);
     const std::uint32_t* cells = grid.cells();
-    auto convert = [&](std::size_t first, std::size_t last) -> std::size_t {
+    ProgressFeed feed(progress, grid.cellCount());
+    convertInChunks(grid.cellCount(), feed, [&](std::size_t first, std::size_t last) {
         viewPixels(cells + first, last - first, view, out + first);
-        return last - first;
-    };
-    auto report = [&](std::size_t done) {
-        for (std::size_t reported = 0; progress != nullptr && reported < done;) {
-            const std::size_t piece = std::min(batch, done - reported);
-            progress->pixelsDone(static_cast<std::int64_t>(piece));
-            reported += piece;
-        }
-    };
-    // Chunks of one progress batch, taken in turn by every core.
-    const std::size_t threads = total < (std::size_t{1} << 16) ? 1 : workerCount();
-    runInChunks(total, batch, threads, convert, report);
+    });
 }
 
 } // namespace texpeek

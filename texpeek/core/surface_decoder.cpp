@@ -5,6 +5,7 @@
 #include "texpeek/core/astc/astc_decoder.h"
 #endif
 #include "texpeek/core/parallel.h"
+#include "texpeek/core/progress_feed.h"
 
 #include <algorithm>
 #include <bit>
@@ -15,30 +16,6 @@
 namespace texpeek {
 
 namespace {
-
-// Hands out pixel counts to the progress sink in pieces small enough for
-// its batch rule, however many pixels a band of rows holds.
-class ProgressFeed {
-public:
-    ProgressFeed(ProgressSink& sink, std::size_t total)
-        : sink_(sink),
-          batch_(std::clamp<std::size_t>(total / 100, 1, static_cast<std::size_t>(kProgressBatch)))
-    {
-    }
-    void done(std::size_t count)
-    {
-        while (count > 0) {
-            const std::size_t piece = std::min(count, batch_);
-            sink_.pixelsDone(static_cast<std::int64_t>(piece));
-            count -= piece;
-        }
-    }
-    std::size_t batch() const { return batch_; }
-
-private:
-    ProgressSink& sink_;
-    std::size_t batch_;
-};
 
 // Copies what the file has of [offset, offset + count) into `out`, zeros
 // for the rest.
