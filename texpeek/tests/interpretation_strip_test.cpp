@@ -1,6 +1,7 @@
 #include "common/testing/window_test.h"
 #include "texpeek/tests/block_builders.h"
 #include "texpeek/tests/dds_files.h"
+#include "texpeek/tests/window_fixture.h"
 #include "texpeek/ui/compare_window.h"
 #include "texpeek/ui/main_window.h"
 
@@ -21,15 +22,12 @@ using testing::dx10Header;
 using testing::maskedHeader;
 using testing::normalMapBc5;
 
-class TexpeekReading : public suite::testing::WindowTest {
+class TexpeekReading : public testing::WindowFixture {
 protected:
-    MainWindow window_{programDir(), dialogs_};
-
+    // Opens the file, which must open.
     void open(const QString& name, const std::string& file)
     {
-        writeFile(name, QByteArray(file.data(), static_cast<qsizetype>(file.size())));
-        dialogs_.paths.push_back(pathIn(name));
-        window_.Abrir();
+        WindowFixture::open(name, file);
         ASSERT_TRUE(status().startsWith("Imagem aberta")) << status().toStdString();
     }
     QString status() const { return child<QLabel>(&window_, "lblArquivo")->text(); }
